@@ -1,0 +1,19 @@
+// A fresh channel plan: channel numbers, the factory debug channels and default settings.
+#pragma once
+
+#include <cstdint>
+
+#include "radio_data/editor_state.h"
+
+namespace m742 {
+
+// Numbers both grids 1-16, loads the default debug channels into debug rows 1-8 (rows 9-16
+// stay as they are) and selects the default item of every function setting. The password,
+// the ANI code and the dialog-held settings are left alone.
+void ResetChannelPlan(EditorState& editor);
+
+// The editor as the program starts in the given language: empty memory channels, dialog
+// settings at their defaults, the single band selected, then ResetChannelPlan.
+EditorState StartupEditor(std::int16_t languageFlag);
+
+}  // namespace m742

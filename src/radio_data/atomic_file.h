@@ -1,0 +1,17 @@
+// Replacing a file whole: the new content goes to a temporary file in the same folder, which
+// is then renamed over the target, so a failure leaves the old file as it was.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace m742 {
+
+// Writes `bytes` as the whole content of `path`. Returns the empty text on success, else the
+// reason (the system's words); the target is then unchanged and no temporary file is left.
+std::string WriteFileAtomically(const std::filesystem::path& path,
+                                std::span<const std::uint8_t> bytes);
+
+}  // namespace m742

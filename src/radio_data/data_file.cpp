@@ -1,0 +1,121 @@
+#include "radio_data/data_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <system_error>
+
+#include "radio_data/atomic_file.h"
+#include "radio_data/codec.h"
+
+namespace m742 {
+
+namespace {
+
+constexpr std::string_view kModel = "ZMR47C";
+constexpr std::string_view kVersion = "V0100";
+
+std::string Quoted(const std::filesystem::path& name, Lang lang) {
+    return lang == Lang::English ? "\"" + name.string() + "\"" : "“" + name.string() + "”";
+}
+
+Status FileError(ErrorCode code, const std::filesystem::path& name, const std::string& reason,
+                 Lang lang) {
+    const std::string file = Quoted(name, lang);
+    std::string message;
+    switch (code) {
+        case ErrorCode::kFileMissing:
+            message = lang == Lang::English ? "Cannot open " + file + ": the file does not exist."
+                                            : "无法打开" + file + "：文件不存在。";
+            break;
+        case ErrorCode::kFileUnreadable:
+            message = lang == Lang::English ? "Cannot read " + file + ": " + reason + "."
+                                            : "无法读取" + file + "：" + reason + "。";
+            break;
+        case ErrorCode::kFileTooShort:
+            message = lang == Lang::English
+                          ? file + " is not an M-742 data file: it holds " + reason +
+                                " bytes, a data file holds 1074."
+                          : file + "不是 M-742 数据文件：它只有 " + reason +
+                                " 个字节，数据文件应有 1074 个字节。";
+            break;
+        default:
+            message = lang == Lang::English
+                          ? "Cannot save " + file + ": " + reason + ". The file was not changed."
+                          : "无法保存" + file + "：" + reason + "。文件未被改动。";
+            break;
+    }
+    return {code, message, name.string()};
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> DataFileBytes(const RadioImage& image) {
+    std::vector<std::uint8_t> bytes(kDataFileSize, 0xFF);
+    std::copy(kModel.begin(), kModel.end(), bytes.begin());
+    std::copy(kVersion.begin(), kVersion.end(), bytes.begin() + 10);
+    std::copy(image.begin(), image.end(), bytes.begin() + kDataFileHeaderSize);
+    return bytes;
+}
+
+Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
+                                    const std::filesystem::path& name, Lang lang) {
+    if (content.size() < kDataFileSize) {
+        return FileError(ErrorCode::kFileTooShort, name, std::to_string(content.size()), lang);
+    }
+    RadioImage image{};
+    std::copy_n(content.begin() + kDataFileHeaderSize, kImageSize, image.begin());
+    return image;
+}
+
+Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        return FileError(ec ? ErrorCode::kFileUnreadable : ErrorCode::kFileMissing, path,
+                         ec.message(), lang);
+    }
+    std::FILE* file = std::fopen(path.string().c_str(), "rb");
+    if (file == nullptr) {
+        return FileError(ErrorCode::kFileUnreadable, path,
+                         std::generic_category().message(errno), lang);
+    }
+    // Only the first 1074 bytes matter; one more tells nothing, so read exactly those.
+    std::vector<std::uint8_t> content(kDataFileSize);
+    const std::size_t got = std::fread(content.data(), 1, content.size(), file);
+    const int error = std::ferror(file) ? errno : 0;
+    std::fclose(file);
+    if (error != 0) {
+        return FileError(ErrorCode::kFileUnreadable, path,
+                         std::generic_category().message(error), lang);
+    }
+    content.resize(got);
+    return ImageOfDataFile(content, path, lang);
+}
+
+Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang) {
+    const std::string reason = WriteFileAtomically(path, DataFileBytes(image));
+    if (!reason.empty()) {
+        return FileError(ErrorCode::kFileUnwritable, path, reason, lang);
+    }
+    return Status::Ok();
+}
+
+Status OpenDataFile(const std::filesystem::path& path, EditorState& editor) {
+    const auto image = ReadDataFile(path, LanguageOf(editor.LanguageFlag));
+    if (!image.ok()) {
+        return image.status();
+    }
+    DecodeImage(image.value(), editor);
+    return Status::Ok();
+}
+
+Status SaveDataFile(const std::filesystem::path& path, const EditorState& editor) {
+    const auto image = EncodeImage(editor);
+    if (!image.ok()) {
+        return image.status();
+    }
+    return WriteDataFile(path, image.value(), LanguageOf(editor.LanguageFlag));
+}
+
+}  // namespace m742

@@ -1,0 +1,59 @@
+#include "radio_data/editor_state.h"
+
+#include "radio_data/lists.h"
+
+namespace m742 {
+
+namespace {
+
+std::int16_t SideKeyAtCreation(std::int16_t value) {
+    return value >= 0 && value <= 7 ? value : 1;
+}
+
+// A list keeps its selection when asked to select a position it does not have.
+void SelectIfInList(std::int16_t& control, std::int16_t position, ListId list) {
+    if (position >= 0 && position < ListSize(list)) {
+        control = position;
+    }
+}
+
+}  // namespace
+
+void ClearNO(EditorState& editor, int row) {
+    auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
+    auto& positions = editor.CellListIndex[static_cast<std::size_t>(row)];
+    for (int col = 1; col < kMemoryColumns; ++col) {
+        cells[static_cast<std::size_t>(col)].clear();
+    }
+    for (int col = 5; col <= 8; ++col) {
+        positions[static_cast<std::size_t>(col)] = 0;
+    }
+}
+
+void ClearMemoryGrid(EditorState& editor) {
+    for (int row = 1; row <= kChannelCount; ++row) {
+        for (int col = 1; col < kMemoryColumns; ++col) {
+            editor.mfgrid1[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].clear();
+        }
+    }
+}
+
+void ClearDebugGrid(EditorState& editor) {
+    for (int row = 1; row <= kChannelCount; ++row) {
+        editor.mfgrid2[static_cast<std::size_t>(row)][1].clear();
+        editor.mfgrid2[static_cast<std::size_t>(row)][2].clear();
+    }
+}
+
+void CreateDialogControls(EditorState& editor) {
+    const DialogGlobals& g = editor.globals;
+    editor.Form5 = {SideKeyAtCreation(g.SideKeyPf1Short), SideKeyAtCreation(g.SideKeyPf1Long),
+                    SideKeyAtCreation(g.SideKeyPf2Short), SideKeyAtCreation(g.SideKeyPf2Long)};
+    SelectIfInList(editor.Form2.Combo1, g.DtmfFirstDelay, ListId::kDtmfFirstDelay);
+    SelectIfInList(editor.Form2.Combo2, g.DtmfInterval, ListId::kDtmfTime);
+    SelectIfInList(editor.Form2.Combo3, g.DtmfDelay, ListId::kDtmfTime);
+    SelectIfInList(editor.Form3.Slider1, g.PowerLow, ListId::kPowerLevel);
+    SelectIfInList(editor.Form3.Slider3, g.PowerHigh, ListId::kPowerLevel);
+}
+
+}  // namespace m742

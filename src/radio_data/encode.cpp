@@ -1,0 +1,170 @@
+#include <string>
+
+#include "radio_data/codec.h"
+#include "radio_data/layout.h"
+#include "radio_data/text_codes.h"
+#include "radio_data/tones.h"
+
+namespace m742 {
+
+namespace {
+
+enum class GridId { kMemory, kDebug };
+
+// "memory channel 5, RX Frequency: "4x0.1"": the cell a refusal is about.
+std::string CellName(GridId grid, int row, int column, std::string_view text, Lang lang) {
+    static constexpr Bilingual kGrid[] = {{"记忆信道", "memory channel"},
+                                          {"调试信道", "debug channel"}};
+    static constexpr Bilingual kMemoryColumn[] = {{"", ""},
+                                                  {"接收频率", "RX Frequency"},
+                                                  {"亚音频", "QT/DQT Dec"},
+                                                  {"发射频率", "TX Frequency"},
+                                                  {"亚音频", "QT/DQT Enc"}};
+    static constexpr Bilingual kDebugColumn[] = {
+        {"", ""}, {"接收频率", "RX Frequency"}, {"发射频率", "TX Frequency"}};
+    const Bilingual column_name = grid == GridId::kMemory
+                                      ? kMemoryColumn[static_cast<std::size_t>(column)]
+                                      : kDebugColumn[static_cast<std::size_t>(column)];
+    const std::string separator = lang == Lang::English ? ", " : "，";
+    const std::string colon = lang == Lang::English ? ": \"" : "：“";
+    const std::string close = lang == Lang::English ? "\"" : "”";
+    return std::string(kGrid[static_cast<int>(grid)].in(lang)) + " " + std::to_string(row) +
+           separator + std::string(column_name.in(lang)) + colon + std::string(text) + close;
+}
+
+// Writes the eight storage-order digits of a FreqCode at `address`.
+void PutFrequency(RadioImage& image, int address, const std::string& digits) {
+    for (int i = 0; i < 4; ++i) {
+        image[static_cast<std::size_t>(address + i)] =
+            static_cast<std::uint8_t>(std::stoi(digits.substr(2 * static_cast<std::size_t>(i), 2),
+                                                nullptr, 16));
+    }
+}
+
+void PutWord(RadioImage& image, int address, std::uint16_t value) {
+    image[static_cast<std::size_t>(address)] = static_cast<std::uint8_t>(value & 0xFF);
+    image[static_cast<std::size_t>(address + 1)] = static_cast<std::uint8_t>(value >> 8);
+}
+
+// Stores a frequency cell, or says why it cannot.
+Status EncodeFrequency(RadioImage& image, int address, GridId grid, int row, int column,
+                       const std::string& text, Lang lang, bool* present) {
+    const auto digits = FreqToHex(text, lang);
+    if (!digits.ok()) {
+        Status refused = digits.status();
+        refused.where = CellName(grid, row, column, text, lang);
+        return refused;
+    }
+    PutFrequency(image, address, digits.value());
+    if (present != nullptr) {
+        *present = digits.value() != "FFFFFFFF";
+    }
+    return Status::Ok();
+}
+
+Status EncodeTone(RadioImage& image, int address, int row, int column, const std::string& text,
+                  Lang lang) {
+    const auto code = ToneCodeOf(text);
+    if (!code) {
+        return {ErrorCode::kToneRefused,
+                std::string(Bilingual{"亚音频输入有误，请改正！",
+                                      "QT/DQT input is incorrect, please correct!"}
+                                .in(lang)),
+                CellName(GridId::kMemory, row, column, text, lang)};
+    }
+    PutWord(image, address, *code);
+    return Status::Ok();
+}
+
+// The value a setting stores, before it is shifted into its bits.
+int StoredValue(const SettingField& field, std::int16_t position) {
+    switch (field.read) {
+        case ReadRule::kDecimalLevel:
+            return position + 1;
+        case ReadRule::kSideKey:
+            return position == 3 ? 8 : position;
+        default:
+            return position;
+    }
+}
+
+void EncodeSetting(RadioImage& image, const SettingField& field, std::int16_t position) {
+    const int mask = ((1 << field.bitCount) - 1) << field.lowBit;
+    // Out-of-range positions keep only their low bits: a byte never spills into its neighbour.
+    const int bits = (StoredValue(field, position) << field.lowBit) & mask;
+    auto& byte = image[static_cast<std::size_t>(field.address)];
+    byte = static_cast<std::uint8_t>((byte & ~mask) | bits);
+}
+
+}  // namespace
+
+Outcome<RadioImage> EncodeImage(const EditorState& editor) {
+    const Lang lang = LanguageOf(editor.LanguageFlag);
+    RadioImage image = BlankImage();
+
+    const auto password = CharacterCodes(editor.Text2);
+    for (std::size_t i = 0; i < password.size() && i < kPasswordLength; ++i) {
+        image[kPasswordAddress + i] = static_cast<std::uint8_t>(password[i] & 0xFF);
+    }
+
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const int base = MemoryChannelAddress(n);
+        const auto& cells = editor.mfgrid1[static_cast<std::size_t>(n)];
+        for (const auto& [column, offset] : {std::pair{1, kRxOffset}, std::pair{3, kTxOffset}}) {
+            Status status = EncodeFrequency(image, base + offset, GridId::kMemory, n, column,
+                                            cells[static_cast<std::size_t>(column)], lang, nullptr);
+            if (!status.ok()) {
+                return status;
+            }
+        }
+        for (const auto& [column, offset] :
+             {std::pair{2, kDecodeToneOffset}, std::pair{4, kEncodeToneOffset}}) {
+            Status status = EncodeTone(image, base + offset, n, column,
+                                       cells[static_cast<std::size_t>(column)], lang);
+            if (!status.ok()) {
+                return status;
+            }
+        }
+        const auto& positions = editor.CellListIndex[static_cast<std::size_t>(n)];
+        int flags = 0xE0;
+        for (const FlagField& field : kFlagFields) {
+            const int position = positions[static_cast<std::size_t>(field.column)];
+            const int bits = field.column == 5 ? BusyLockBits(position) : (position & 1);
+            flags |= bits << field.lowBit;
+        }
+        image[static_cast<std::size_t>(base + kFlagsOffset)] = static_cast<std::uint8_t>(flags);
+    }
+
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const int base = DebugChannelAddress(n);
+        const auto& cells = editor.mfgrid2[static_cast<std::size_t>(n)];
+        bool rx = false;
+        bool tx = false;
+        Status status =
+            EncodeFrequency(image, base + kRxOffset, GridId::kDebug, n, 1, cells[1], lang, &rx);
+        if (status.ok()) {
+            status = EncodeFrequency(image, base + kTxOffset, GridId::kDebug, n, 2, cells[2],
+                                     lang, &tx);
+        }
+        if (!status.ok()) {
+            return status;
+        }
+        if (rx && tx) {
+            PutWord(image, base + kDebugMarkerOffset, 0x0101);
+        }
+    }
+
+    const auto ani = CharacterCodes(editor.Text3);
+    for (std::size_t i = 0; i < ani.size() && i < kAniLength; ++i) {
+        image[kAniAddress + i] = static_cast<std::uint8_t>(ani[i] & 0xFF);
+    }
+
+    for (const SettingField& field : SettingFields()) {
+        if (field.address != kNoAddress) {
+            EncodeSetting(image, field, SettingValue(field, editor));
+        }
+    }
+    return image;
+}
+
+}  // namespace m742

@@ -1,0 +1,104 @@
+// Where everything lives in the radio's 1024-byte memory. docs/memory-map.md draws the same.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "radio_data/editor_state.h"
+#include "radio_data/lists.h"
+#include "radio_data/status.h"
+
+namespace m742 {
+
+// 000h-00Fh: password, one character code per byte, FFh where there is none. The read
+// exchange compares the first six bytes with the password box.
+inline constexpr int kPasswordAddress = 0x000;
+inline constexpr int kPasswordLength = 16;
+
+// 010h-10Fh: memory channel n (1-16) is a 16-byte record at 16*n.
+constexpr int MemoryChannelAddress(int n) { return 16 * n; }
+// 110h-20Fh: debug channel n (1-16) is a 16-byte record at 256 + 16*n.
+constexpr int DebugChannelAddress(int n) { return 256 + 16 * n; }
+
+// Memory channel record.
+inline constexpr int kRxOffset = 0;          // FreqCode; FFFFFFFFh marks the channel empty
+inline constexpr int kTxOffset = 4;          // FreqCode; FFFFFFFFh no TX frequency
+inline constexpr int kDecodeToneOffset = 8;  // ToneCode, grid column 2
+inline constexpr int kEncodeToneOffset = 10; // ToneCode, grid column 4
+inline constexpr int kFlagsOffset = 12;      // bits 7-5 fill 111, then the fields below
+// offsets 13-15: fill FFh
+
+// Debug channel record: RX FreqCode at 0, TX at 4, fill, then an in-use marker at 13-14:
+// 01h 01h when both frequencies are present, FFh FFh otherwise. Only written, never read.
+inline constexpr int kDebugMarkerOffset = 13;
+
+// One field of a memory channel's flags byte, shown in grid column `column`.
+struct FlagField {
+    int column;
+    int lowBit;
+    int bitCount;
+};
+inline constexpr std::array<FlagField, 4> kFlagFields{{
+    {5, 0, 2},  // busy lock: Off 11, Carrier 01, QT/DQT 10 (00 reads as Off)
+    {6, 2, 1},  // bandwidth: 0 wide, 1 narrow
+    {7, 3, 1},  // add scan: 0 no, 1 yes
+    {8, 4, 1},  // TX power: 0 low, 1 high
+}};
+
+// Busy lock positions to the two bits stored, and back.
+constexpr std::uint8_t BusyLockBits(int position) {
+    return position == 1 ? 0b01 : position == 2 ? 0b10 : 0b11;
+}
+constexpr int BusyLockPosition(std::uint8_t bits) { return bits == 3 ? 0 : bits; }
+
+// 3B0h-3B7h: ANI code, one character code per byte, FFh where there is none.
+inline constexpr int kAniAddress = 0x3B0;
+inline constexpr int kAniLength = 8;
+
+// How the decoder turns a stored value into a list position; the encoder writes the inverse.
+enum class ReadRule {
+    kBits,            // the bits are the position
+    kByteOrFallback,  // 0..max as it is, any other value selects `fallback`
+    kByteAsIs,        // the byte is the position, unchecked (the list has 256 entries)
+    kDecimalLevel,    // digits read as a decimal n: n > max selects `fallback`, else n - 1
+                      // (0 leaves no selection); the byte holds position + 1
+    kDecimalOrKeep,   // digits read as a decimal n: n <= max selects n, else keeps the position
+    kSideKey,         // a 4-bit function code: 0-7 select themselves, 8-15 "Priority Scan";
+                      // "Priority Scan" (position 3) is stored as code 8
+};
+
+enum class Section {
+    kPanel,   // a list of the settings panel
+    kGlobal,  // a dialog-held global
+};
+
+inline constexpr int kNoAddress = -1;
+
+// One radio-wide setting.
+struct SettingField {
+    std::string_view name;  // the control or global that holds it
+    Section section;
+    int address;            // kNoAddress: kept by the tool only
+    int lowBit;
+    int bitCount;
+    ListId list;
+    ReadRule read;
+    int max;
+    int fallback;
+    Bilingual caption;
+    std::int16_t& (*value)(EditorState&);
+    // The dialog control the decoder sets along with a global, or null.
+    std::int16_t* (*dialogControl)(EditorState&);
+};
+
+// Every radio-wide setting, in the order the settings panel and the dialogs show them.
+std::span<const SettingField> SettingFields();
+
+inline std::int16_t SettingValue(const SettingField& field, const EditorState& editor) {
+    // `value` only hands out a reference; reading through it leaves the editor unchanged.
+    return field.value(const_cast<EditorState&>(editor));
+}
+
+}  // namespace m742

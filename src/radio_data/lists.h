@@ -1,0 +1,47 @@
+// The item lists of the settings panel, the grid's list columns, the tone list and the
+// settings dialogs. A setting is stored as a position in its list; the texts follow the
+// interface language while the positions stay.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "radio_data/status.h"
+
+namespace m742 {
+
+enum class ListId {
+    kBand,             // Combo1: "400-480MHz"
+    kPttId,            // Combo2: Off, Start TX, End TX, Both
+    kLaunchTime,       // Combo3: Off, 30 S .. 300 S (transmit time-out)
+    kSquelchGrade,     // Combo4: 0 Grade .. 9 Grade
+    kOffOn,            // Combo6, Combo9, Combo10: Off, On
+    kPriorityChannel,  // Combo7: CH-1 .. CH-16
+    kOnOff,            // Combo12: On, Off (voice control lists On first)
+    kTailElimination,  // Combo11
+    kVoiceLevel,       // Combo13: 1 Grade .. 9 Grade
+    kVoicePrompt,      // Combo14: Off, Chinese, English
+    kBusyLock,         // memory grid column 5
+    kBandwidth,        // memory grid column 6
+    kAddScan,          // memory grid column 7
+    kTxPower,          // memory grid column 8
+    kTone,             // Combo8: Off, 50 CTCSS tones, 105 DCS codes N, the same 105 I
+    kSideKey,          // the four side-key lists of the side key dialog
+    kDtmfFirstDelay,   // 50ms .. 4500ms
+    kDtmfTime,         // 25ms .. 6400ms (digit interval and digit delay)
+    kPowerLevel,       // 0 .. 255, a slider rather than a list
+};
+
+int ListSize(ListId list);
+
+// The text of one item in the given language; the empty text for a position outside the list
+// (-1 is "no selection").
+std::string ListItem(ListId list, int position, Lang lang);
+
+// The Off word: the first entry of the tone list ("关闭" / "Off").
+std::string_view OffWord(Lang lang);
+
+// The memory grid's list for columns 5 to 8.
+ListId GridColumnList(int column);
+
+}  // namespace m742

@@ -1,0 +1,65 @@
+// Interface language and errors as values: the core never shows a dialog or exits.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace m742 {
+
+enum class Lang { Chinese, English };
+
+// LanguageFlag: 0 is Chinese; every other value chooses the English texts.
+constexpr Lang LanguageOf(std::int16_t languageFlag) {
+    return languageFlag != 0 ? Lang::English : Lang::Chinese;
+}
+
+// One user-visible text in both interface languages.
+struct Bilingual {
+    std::string_view zh;
+    std::string_view en;
+    constexpr std::string_view in(Lang lang) const { return lang == Lang::English ? en : zh; }
+};
+
+enum class ErrorCode {
+    kNone,
+    kFrequencyRefused,  // a frequency cell the encoder cannot store
+    kToneRefused,       // a tone cell the encoder cannot store
+    kFileMissing,
+    kFileUnreadable,
+    kFileTooShort,
+    kFileUnwritable,
+};
+
+// The outcome of an operation: the code and, on failure, the message in the interface
+// language. `where` names the offending cell or file for front ends that can show more than
+// the message itself (the command-line tool does; the window shows the message alone).
+struct Status {
+    ErrorCode code = ErrorCode::kNone;
+    std::string message;
+    std::string where;
+
+    bool ok() const { return code == ErrorCode::kNone; }
+    static Status Ok() { return {}; }
+};
+
+// A value or the status that explains why there is none.
+template <typename T>
+class Outcome {
+public:
+    Outcome(T value) : m_value(std::move(value)) {}  // NOLINT: implicit on purpose
+    Outcome(Status status) : m_status(std::move(status)) {}
+
+    bool ok() const { return m_value.has_value(); }
+    const T& value() const { return *m_value; }
+    T& value() { return *m_value; }
+    const Status& status() const { return m_status; }
+
+private:
+    std::optional<T> m_value;
+    Status m_status;
+};
+
+}  // namespace m742

@@ -1,0 +1,81 @@
+#include "channel_editing/channel_plan.h"
+
+#include <gtest/gtest.h>
+
+namespace m742 {
+namespace {
+
+TEST(StartupEditor, HoldsAFreshPlan) {
+    const EditorState editor = StartupEditor(1);
+    EXPECT_EQ(editor.LanguageFlag, 1);
+    for (int row = 1; row <= kChannelCount; ++row) {
+        EXPECT_EQ(editor.mfgrid1[row][0], std::to_string(row));
+        EXPECT_EQ(editor.mfgrid2[row][0], std::to_string(row));
+        EXPECT_FALSE(ChannelInUse(editor, row));
+    }
+    const std::pair<const char*, const char*> debug[] = {
+        {"460.10000", "460.00000"}, {"450.10000", "450.00000"}, {"469.90000", "469.97500"},
+        {"460.30000", "460.30000"}, {"460.35000", "460.35000"}, {"460.40000", "460.40000"},
+        {"460.35000", "460.35000"}, {"460.45000", "460.45000"}, {"", ""}};
+    for (int row = 1; row <= 9; ++row) {
+        EXPECT_EQ(editor.mfgrid2[row][1], debug[row - 1].first) << row;
+        EXPECT_EQ(editor.mfgrid2[row][2], debug[row - 1].second) << row;
+    }
+    EXPECT_EQ(editor.panel, (SettingsPanel{0, 1, 2, 5, 1, 0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(editor.globals, DialogGlobals{});
+    EXPECT_EQ(editor.globals.PowerHigh, 208);
+    EXPECT_EQ(editor.Form5, (SideKeyDialog{1, 7, 4, 2}));
+    EXPECT_EQ(editor.Form2, (DtmfDialog{0, 2, 2}));
+    EXPECT_EQ(editor.Form3, (PowerDialog{92, 208}));
+    EXPECT_TRUE(editor.Text2.empty());
+    EXPECT_TRUE(editor.Text3.empty());
+}
+
+TEST(ResetChannelPlan, KeepsWhatANewPlanDoesNotReset) {
+    EditorState editor = StartupEditor(0);
+    editor.Text2 = "123";
+    editor.Text3 = "99";
+    editor.globals.PowerLow = 7;
+    editor.mfgrid2[12][1] = "455.00000";
+    editor.mfgrid2[2][1] = "";
+    editor.panel.Combo4 = 9;
+    editor.panel.Combo14 = 2;
+    ResetChannelPlan(editor);
+    EXPECT_EQ(editor.Text2, "123");
+    EXPECT_EQ(editor.Text3, "99");
+    EXPECT_EQ(editor.globals.PowerLow, 7);
+    EXPECT_EQ(editor.mfgrid2[12][1], "455.00000");
+    EXPECT_EQ(editor.mfgrid2[2][1], "450.10000");
+    EXPECT_EQ(editor.panel.Combo4, 5);
+    EXPECT_EQ(editor.panel.Combo14, 0);
+}
+
+TEST(ClearingTheGrids, LeavesNumbersAndPositions) {
+    EditorState editor = StartupEditor(1);
+    editor.mfgrid1[3] = {"3", "460.00000", "Off", "460.00000", "Off", "Off", "Wide", "Yes", "High"};
+    editor.CellListIndex[3] = {0, 0, 0, 0, 0, 0, 0, 1, 1};
+    ClearMemoryGrid(editor);
+    ClearDebugGrid(editor);
+    EXPECT_EQ(editor.mfgrid1[3][0], "3");
+    EXPECT_FALSE(ChannelInUse(editor, 3));
+    EXPECT_EQ(editor.CellListIndex[3][8], 1);
+    EXPECT_EQ(editor.mfgrid2[1][0], "1");
+    EXPECT_EQ(editor.mfgrid2[1][1], "");
+
+    editor.mfgrid1[3][1] = "460.00000";
+    ClearNO(editor, 3);
+    EXPECT_EQ(editor.CellListIndex[3][8], 0);
+    EXPECT_EQ(editor.mfgrid1[3][0], "3");
+}
+
+TEST(CreateDialogControls, SelectsOnlyWhatTheListsHold) {
+    EditorState editor;
+    editor.globals = {9, -1, 7, 0, 90, 255, 256, 255, 300};
+    CreateDialogControls(editor);
+    EXPECT_EQ(editor.Form5, (SideKeyDialog{1, 1, 7, 0}));
+    EXPECT_EQ(editor.Form2, (DtmfDialog{-1, 255, -1}));
+    EXPECT_EQ(editor.Form3, (PowerDialog{255, 0}));
+}
+
+}  // namespace
+}  // namespace m742

@@ -1,0 +1,127 @@
+#include "radio_data/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "channel_editing/channel_plan.h"
+#include "radio_data/codec.h"
+#include "temp_folder.h"
+
+namespace m742 {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Only the file itself is left in the folder: no temporary files behind.
+std::size_t FilesIn(const std::filesystem::path& folder) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
+class DataFile : public ::testing::Test {
+protected:
+    testing::TempFolder folder;
+    EditorState editor = StartupEditor(1);
+};
+
+TEST_F(DataFile, SavedFileIsHeaderThenImage) {
+    editor.Text2 = "7";
+    editor.mfgrid1[1][1] = "460.12500";
+    const auto path = folder / "plan.DAT";
+    ASSERT_TRUE(SaveDataFile(path, editor).ok());
+    const Bytes bytes = ReadAll(path);
+    ASSERT_EQ(bytes.size(), 1074u);
+    const Bytes header = {'Z', 'M', 'R', '4', '7', 'C', 0xFF, 0xFF, 0xFF, 0xFF, 'V', '0', '1', '0', '0'};
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 15), header);
+    EXPECT_EQ(Bytes(bytes.begin() + 15, bytes.begin() + 50), Bytes(35, 0xFF));
+    EXPECT_EQ(bytes[50], '7');   // first password byte
+    EXPECT_EQ(bytes[66], 0x00);  // first byte of memory channel 1: 460.12500 is 00 25 01 46
+    EXPECT_EQ(bytes[69], 0x46);
+    const auto image = EncodeImage(editor).value();
+    EXPECT_EQ(Bytes(bytes.begin() + 50, bytes.end()), Bytes(image.begin(), image.end()));
+    EXPECT_EQ(FilesIn(folder.path()), 1u);
+}
+
+TEST_F(DataFile, SavingOverALongerFileLeavesNoTail) {
+    const auto path = folder / "plan.DAT";
+    WriteAll(path, Bytes(5000, 0x11));
+    ASSERT_TRUE(SaveDataFile(path, editor).ok());
+    EXPECT_EQ(ReadAll(path).size(), 1074u);
+    EXPECT_EQ(FilesIn(folder.path()), 1u);
+}
+
+TEST_F(DataFile, FailedSaveLeavesTheOldFile) {
+    const auto path = folder / "plan.DAT";
+    const Bytes old(1074, 0x22);
+    WriteAll(path, old);
+
+    editor.mfgrid1[3][1] = "46.1";
+    const Status refused = SaveDataFile(path, editor);
+    EXPECT_EQ(refused.code, ErrorCode::kFrequencyRefused);
+    EXPECT_EQ(ReadAll(path), old);
+
+    const Status unwritable = SaveDataFile(folder / "no such folder" / "plan.DAT", StartupEditor(1));
+    EXPECT_EQ(unwritable.code, ErrorCode::kFileUnwritable);
+    EXPECT_NE(unwritable.message.find("no such folder"), std::string::npos) << unwritable.message;
+
+    const Status onFolder = SaveDataFile(folder.path(), StartupEditor(1));
+    EXPECT_EQ(onFolder.code, ErrorCode::kFileUnwritable);
+    EXPECT_EQ(FilesIn(folder.path()), 1u);
+}
+
+TEST_F(DataFile, OpenRefusesWithoutTouchingTheEditor) {
+    const auto shortFile = folder / "short.DAT";
+    WriteAll(shortFile, Bytes(1073, 0x00));
+    const struct {
+        std::filesystem::path path;
+        ErrorCode code;
+        const char* english;
+        const char* chinese;
+    } cases[] = {
+        {folder / "missing.DAT", ErrorCode::kFileMissing, "the file does not exist", "文件不存在"},
+        {shortFile, ErrorCode::kFileTooShort, "it holds 1073 bytes", "1073 个字节"},
+        {folder.path(), ErrorCode::kFileUnreadable, "Cannot read", "无法读取"},
+    };
+    for (const auto& c : cases) {
+        for (std::int16_t flag : {1, 0}) {
+            EditorState target = StartupEditor(flag);
+            target.mfgrid1[2][1] = "460.00000";
+            const EditorState before = target;
+            const Status status = OpenDataFile(c.path, target);
+            EXPECT_EQ(status.code, c.code) << c.path;
+            EXPECT_NE(status.message.find(flag ? c.english : c.chinese), std::string::npos)
+                << status.message;
+            EXPECT_NE(status.message.find(c.path.string()), std::string::npos) << status.message;
+            EXPECT_EQ(target, before);
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing.DAT"));
+}
+
+TEST_F(DataFile, OpenIgnoresTheHeaderAndAnyTail) {
+    EditorState saved = StartupEditor(1);
+    saved.mfgrid1[4][1] = "470.00000";
+    saved.mfgrid1[4][3] = "470.00000";
+    Bytes content = DataFileBytes(EncodeImage(saved).value());
+    std::fill(content.begin(), content.begin() + 50, 0x00);  // another header
+    content.resize(3000, 0x5A);                                // and a tail
+    const auto path = folder / "odd.DAT";
+    WriteAll(path, content);
+    ASSERT_TRUE(OpenDataFile(path, editor).ok());
+    EXPECT_EQ(editor.mfgrid1[4][1], "470.00000");
+    EXPECT_EQ(editor.mfgrid1[4][2], "Off");
+}
+
+}  // namespace
+}  // namespace m742

@@ -1,0 +1,65 @@
+#include "radio_data/image.h"
+
+#include <gtest/gtest.h>
+
+namespace m742 {
+namespace {
+
+TEST(TextHelpers, Hex2TakesTheLowByteInTwosComplement) {
+    const struct {
+        std::int16_t value;
+        const char* digits;
+    } cases[] = {{0, "00"}, {5, "05"}, {171, "AB"}, {255, "FF"}, {300, "2C"}, {-1, "FF"},
+                 {-2, "FE"}, {0x7FFF, "FF"}, {-32768, "00"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Hex2(c.value), c.digits) << c.value;
+    }
+}
+
+TEST(TextHelpers, Hex2BinSplitsEachDigitIntoFourBits) {
+    const struct {
+        const char* hex;
+        const char* bits;
+    } cases[] = {{"A5", "10100101"}, {"3", "0011"},      {"", ""},
+                 {"f", "1111"},      {"G-", "00000000"}, {"0F", "00001111"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Hex2Bin(c.hex), c.bits) << c.hex;
+    }
+}
+
+TEST(TextHelpers, Bin2HexPadsOnTheLeftAndCountsOnlyOnes) {
+    const struct {
+        const char* bits;
+        const char* hex;
+    } cases[] = {{"10", "2"},         {"11100011", "E3"}, {"", ""},
+                 {"1x1y", "A"},       {"100000000", "100"}, {"11111011", "FB"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Bin2Hex(c.bits), c.hex) << c.bits;
+    }
+}
+
+TEST(ImageHexForm, RoundTripsEveryByteValueInUpperCase) {
+    RadioImage image{};
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 7);
+    }
+    const ImageHex hex = ImageToHex(image);
+    ASSERT_EQ(hex.size(), kImageHexLength);
+    EXPECT_EQ(hex.find_first_not_of("0123456789ABCDEF"), std::string::npos);
+    EXPECT_EQ(hex.substr(2 * 37, 2), Hex2(static_cast<std::int16_t>(image[37])));
+    EXPECT_EQ(ImageFromHex(hex), image);
+}
+
+TEST(ImageHexForm, RefusesAnythingButTheFullUpperCaseForm) {
+    const ImageHex good = ImageToHex(BlankImage());
+    std::string lower = good;
+    lower[10] = 'f';
+    std::string foreign = good;
+    foreign[2047] = 'G';
+    for (const std::string& bad : {good.substr(1), good + "F", lower, foreign, std::string()}) {
+        EXPECT_FALSE(ImageFromHex(bad).has_value());
+    }
+}
+
+}  // namespace
+}  // namespace m742
