@@ -12,8 +12,8 @@ public:
     TempFolder() {
         std::random_device seed;
         do {
-            m_path = std::filesystem::temp_directory_path() /
-                     ("m742-test-" + std::to_string(seed()));
+            m_path =
+                std::filesystem::temp_directory_path() / ("m742-test-" + std::to_string(seed()));
         } while (!std::filesystem::create_directory(m_path));
     }
     ~TempFolder() {

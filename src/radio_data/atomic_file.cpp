@@ -15,7 +15,9 @@ namespace m742 {
 
 namespace {
 
-std::string SystemReason(int error) { return std::generic_category().message(error); }
+std::string SystemReason(int error) {
+    return std::generic_category().message(error);
+}
 
 // Opens a new temporary file beside `path`; never takes over an existing file.
 std::FILE* CreateTemporary(const std::filesystem::path& path, std::filesystem::path& temporary,
@@ -51,8 +53,8 @@ std::string WriteFileAtomically(const std::filesystem::path& path,
     if (file == nullptr) {
         return SystemReason(error);
     }
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
-                   std::fflush(file) == 0;
+    bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
     error = written ? 0 : errno;
 #ifdef M742_HAVE_FSYNC
     // The content must be on disk before the rename makes it the file.

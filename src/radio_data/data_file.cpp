@@ -34,11 +34,10 @@ Status FileError(ErrorCode code, const std::filesystem::path& name, const std::s
                                             : "无法读取" + file + "：" + reason + "。";
             break;
         case ErrorCode::kFileTooShort:
-            message = lang == Lang::English
-                          ? file + " is not an M-742 data file: it holds " + reason +
-                                " bytes, a data file holds 1074."
-                          : file + "不是 M-742 数据文件：它只有 " + reason +
-                                " 个字节，数据文件应有 1074 个字节。";
+            message = lang == Lang::English ? file + " is not an M-742 data file: it holds " +
+                                                  reason + " bytes, a data file holds 1074."
+                                            : file + "不是 M-742 数据文件：它只有 " + reason +
+                                                  " 个字节，数据文件应有 1074 个字节。";
             break;
         default:
             message = lang == Lang::English
@@ -77,8 +76,8 @@ Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
     }
     std::FILE* file = std::fopen(path.string().c_str(), "rb");
     if (file == nullptr) {
-        return FileError(ErrorCode::kFileUnreadable, path,
-                         std::generic_category().message(errno), lang);
+        return FileError(ErrorCode::kFileUnreadable, path, std::generic_category().message(errno),
+                         lang);
     }
     // Only the first 1074 bytes matter; one more tells nothing, so read exactly those.
     std::vector<std::uint8_t> content(kDataFileSize);
@@ -86,8 +85,8 @@ Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
     const int error = std::ferror(file) ? errno : 0;
     std::fclose(file);
     if (error != 0) {
-        return FileError(ErrorCode::kFileUnreadable, path,
-                         std::generic_category().message(error), lang);
+        return FileError(ErrorCode::kFileUnreadable, path, std::generic_category().message(error),
+                         lang);
     }
     content.resize(got);
     return ImageOfDataFile(content, path, lang);

@@ -83,9 +83,11 @@ struct PowerDialog {
 
 struct EditorState {
     std::int16_t LanguageFlag = 0;  // 0 Chinese, any other value English
-    MemoryGrid mfgrid1{};
+    // The string grids take no "{}": clang 14 crashes on a braced default member initializer
+    // of nested arrays of strings, and their cells start empty without one.
+    MemoryGrid mfgrid1;
     CellListTable CellListIndex{};
-    DebugGrid mfgrid2{};
+    DebugGrid mfgrid2;
     std::string Text2;  // password, at most 6 digits or points in the window
     std::string Text3;  // ANI code, DTMF characters
     SettingsPanel panel;

@@ -35,9 +35,8 @@ std::string CellName(GridId grid, int row, int column, std::string_view text, La
 // Writes the eight storage-order digits of a FreqCode at `address`.
 void PutFrequency(RadioImage& image, int address, const std::string& digits) {
     for (int i = 0; i < 4; ++i) {
-        image[static_cast<std::size_t>(address + i)] =
-            static_cast<std::uint8_t>(std::stoi(digits.substr(2 * static_cast<std::size_t>(i), 2),
-                                                nullptr, 16));
+        image[static_cast<std::size_t>(address + i)] = static_cast<std::uint8_t>(
+            std::stoi(digits.substr(2 * static_cast<std::size_t>(i), 2), nullptr, 16));
     }
 }
 
@@ -143,8 +142,8 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor) {
         Status status =
             EncodeFrequency(image, base + kRxOffset, GridId::kDebug, n, 1, cells[1], lang, &rx);
         if (status.ok()) {
-            status = EncodeFrequency(image, base + kTxOffset, GridId::kDebug, n, 2, cells[2],
-                                     lang, &tx);
+            status =
+                EncodeFrequency(image, base + kTxOffset, GridId::kDebug, n, 2, cells[2], lang, &tx);
         }
         if (!status.ok()) {
             return status;

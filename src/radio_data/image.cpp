@@ -84,6 +84,8 @@ std::string Bin2Hex(std::string_view bits) {
     return hex;
 }
 
-bool IsUpperHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+bool IsUpperHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+}
 
 }  // namespace m742

@@ -67,6 +67,8 @@ constexpr SettingField kFields[] = {
 
 }  // namespace
 
-std::span<const SettingField> SettingFields() { return kFields; }
+std::span<const SettingField> SettingFields() {
+    return kFields;
+}
 
 }  // namespace m742

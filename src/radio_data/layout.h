@@ -18,16 +18,20 @@ inline constexpr int kPasswordAddress = 0x000;
 inline constexpr int kPasswordLength = 16;
 
 // 010h-10Fh: memory channel n (1-16) is a 16-byte record at 16*n.
-constexpr int MemoryChannelAddress(int n) { return 16 * n; }
+constexpr int MemoryChannelAddress(int n) {
+    return 16 * n;
+}
 // 110h-20Fh: debug channel n (1-16) is a 16-byte record at 256 + 16*n.
-constexpr int DebugChannelAddress(int n) { return 256 + 16 * n; }
+constexpr int DebugChannelAddress(int n) {
+    return 256 + 16 * n;
+}
 
 // Memory channel record.
-inline constexpr int kRxOffset = 0;          // FreqCode; FFFFFFFFh marks the channel empty
-inline constexpr int kTxOffset = 4;          // FreqCode; FFFFFFFFh no TX frequency
-inline constexpr int kDecodeToneOffset = 8;  // ToneCode, grid column 2
-inline constexpr int kEncodeToneOffset = 10; // ToneCode, grid column 4
-inline constexpr int kFlagsOffset = 12;      // bits 7-5 fill 111, then the fields below
+inline constexpr int kRxOffset = 0;           // FreqCode; FFFFFFFFh marks the channel empty
+inline constexpr int kTxOffset = 4;           // FreqCode; FFFFFFFFh no TX frequency
+inline constexpr int kDecodeToneOffset = 8;   // ToneCode, grid column 2
+inline constexpr int kEncodeToneOffset = 10;  // ToneCode, grid column 4
+inline constexpr int kFlagsOffset = 12;       // bits 7-5 fill 111, then the fields below
 // offsets 13-15: fill FFh
 
 // Debug channel record: RX FreqCode at 0, TX at 4, fill, then an in-use marker at 13-14:
@@ -51,7 +55,9 @@ inline constexpr std::array<FlagField, 4> kFlagFields{{
 constexpr std::uint8_t BusyLockBits(int position) {
     return position == 1 ? 0b01 : position == 2 ? 0b10 : 0b11;
 }
-constexpr int BusyLockPosition(std::uint8_t bits) { return bits == 3 ? 0 : bits; }
+constexpr int BusyLockPosition(std::uint8_t bits) {
+    return bits == 3 ? 0 : bits;
+}
 
 // 3B0h-3B7h: ANI code, one character code per byte, FFh where there is none.
 inline constexpr int kAniAddress = 0x3B0;
@@ -80,7 +86,7 @@ inline constexpr int kNoAddress = -1;
 struct SettingField {
     std::string_view name;  // the control or global that holds it
     Section section;
-    int address;            // kNoAddress: kept by the tool only
+    int address;  // kNoAddress: kept by the tool only
     int lowBit;
     int bitCount;
     ListId list;

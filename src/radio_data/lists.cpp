@@ -20,9 +20,9 @@ constexpr std::array<Bilingual, 4> kTailItems{{{"120度偏移", "120 Offset"},
                                                {"180度偏移", "180 Offset"},
                                                {"240度偏移", "240 Offset"},
                                                {"频率消尾音", "Frequency"}}};
-constexpr std::array<Bilingual, 3> kVoicePromptItems{{kOff, {"中文", "Chinese"}, {"英文", "English"}}};
-constexpr std::array<Bilingual, 3> kBusyLockItems{
-    {kOff, {"载波", "Carrier"}, {"亚音", "QT/DQT"}}};
+constexpr std::array<Bilingual, 3> kVoicePromptItems{
+    {kOff, {"中文", "Chinese"}, {"英文", "English"}}};
+constexpr std::array<Bilingual, 3> kBusyLockItems{{kOff, {"载波", "Carrier"}, {"亚音", "QT/DQT"}}};
 constexpr std::array<Bilingual, 2> kBandwidthItems{{{"宽", "Wide"}, {"窄", "Narrow"}}};
 constexpr std::array<Bilingual, 2> kAddScanItems{{{"否", "No"}, {"是", "Yes"}}};
 constexpr std::array<Bilingual, 2> kTxPowerItems{{{"低", "Low"}, {"高", "High"}}};
@@ -60,7 +60,9 @@ std::string ToneItem(int position, Lang lang) {
 
 }  // namespace
 
-std::string_view OffWord(Lang lang) { return kOff.in(lang); }
+std::string_view OffWord(Lang lang) {
+    return kOff.in(lang);
+}
 
 int ListSize(ListId list) {
     switch (list) {

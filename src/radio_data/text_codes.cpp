@@ -14,7 +14,7 @@ std::vector<std::uint32_t> CharacterCodes(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<std::uint8_t>(utf8[i]);
-        const std::size_t length = lead < 0x80            ? 1
+        const std::size_t length = lead < 0x80           ? 1
                                    : (lead >> 5) == 0x06 ? 2
                                    : (lead >> 4) == 0x0E ? 3
                                    : (lead >> 3) == 0x1E ? 4

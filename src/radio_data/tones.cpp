@@ -15,15 +15,15 @@ const std::array<std::string_view, kCtcssCount> kCtcssTones = {
 };
 
 const std::array<std::string_view, kDcsCount> kDcsCodes = {
-    "023", "025", "026", "031", "032", "036", "043", "047", "051", "053", "054", "065", "071",
-    "072", "073", "074", "114", "115", "116", "122", "125", "131", "132", "134", "143", "145",
-    "152", "155", "156", "162", "165", "172", "174", "205", "212", "223", "225", "226", "243",
-    "244", "245", "246", "251", "252", "255", "261", "263", "265", "266", "271", "274", "306",
-    "311", "315", "325", "331", "332", "343", "346", "351", "356", "364", "365", "371", "411",
-    "412", "413", "423", "431", "432", "445", "446", "452", "454", "455", "462", "464", "465",
-    "466", "503", "506", "516", "523", "526", "532", "546", "565", "606", "612", "624", "627",
-    "631", "632", "645", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743",
-    "754",
+    "023", "025", "026", "031", "032", "036", "043", "047", "051", "053", "054", "065",
+    "071", "072", "073", "074", "114", "115", "116", "122", "125", "131", "132", "134",
+    "143", "145", "152", "155", "156", "162", "165", "172", "174", "205", "212", "223",
+    "225", "226", "243", "244", "245", "246", "251", "252", "255", "261", "263", "265",
+    "266", "271", "274", "306", "311", "315", "325", "331", "332", "343", "346", "351",
+    "356", "364", "365", "371", "411", "412", "413", "423", "431", "432", "445", "446",
+    "452", "454", "455", "462", "464", "465", "466", "503", "506", "516", "523", "526",
+    "532", "546", "565", "606", "612", "624", "627", "631", "632", "645", "654", "662",
+    "664", "703", "712", "723", "731", "732", "734", "743", "754",
 };
 
 namespace {
@@ -41,7 +41,9 @@ bool AllOf(std::string_view text, bool (*pred)(char)) {
     return std::all_of(text.begin(), text.end(), pred);
 }
 
-bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Characters `first`..`last` (1-based, inclusive) of `text`, as far as it reaches.
 std::string_view Mid(std::string_view text, std::size_t first, std::size_t last) {
@@ -66,9 +68,9 @@ std::string FrequencyText(const RadioImage& image, int address) {
 }
 
 std::string FrequencyMessage(Lang lang) {
-    return std::string(Bilingual{"频率输入有误，请改正！",
-                                 "Frequency input is incorrect, please correct!"}
-                           .in(lang));
+    return std::string(
+        Bilingual{"频率输入有误，请改正！", "Frequency input is incorrect, please correct!"}.in(
+            lang));
 }
 
 Outcome<std::string> FreqToHex(std::string_view text, Lang lang) {
@@ -92,8 +94,8 @@ Outcome<std::string> FreqToHex(std::string_view text, Lang lang) {
         t.append(9 - t.size(), '0');
     }
     // d7d8 d5d6 d3d4 d1d2: characters 8-9, 6-7, 3 and 5, 1-2 of "d1d2d3.d4d5d6d7d8".
-    std::string digits = t.substr(7, 2) + t.substr(5, 2) + t.substr(2, 1) + t.substr(4, 1) +
-                         t.substr(0, 2);
+    std::string digits =
+        t.substr(7, 2) + t.substr(5, 2) + t.substr(2, 1) + t.substr(4, 1) + t.substr(0, 2);
     if (!AllOf(digits, IsUpperHexDigit)) {
         return refused;
     }

@@ -21,7 +21,8 @@ Bytes ReadAll(const std::filesystem::path& path) {
 
 void WriteAll(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 // Only the file itself is left in the folder: no temporary files behind.
@@ -42,7 +43,8 @@ TEST_F(DataFile, SavedFileIsHeaderThenImage) {
     ASSERT_TRUE(SaveDataFile(path, editor).ok());
     const Bytes bytes = ReadAll(path);
     ASSERT_EQ(bytes.size(), 1074u);
-    const Bytes header = {'Z', 'M', 'R', '4', '7', 'C', 0xFF, 0xFF, 0xFF, 0xFF, 'V', '0', '1', '0', '0'};
+    const Bytes header = {'Z',  'M',  'R', '4', '7', 'C', 0xFF, 0xFF,
+                          0xFF, 0xFF, 'V', '0', '1', '0', '0'};
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 15), header);
     EXPECT_EQ(Bytes(bytes.begin() + 15, bytes.begin() + 50), Bytes(35, 0xFF));
     EXPECT_EQ(bytes[50], '7');   // first password byte
@@ -71,7 +73,8 @@ TEST_F(DataFile, FailedSaveLeavesTheOldFile) {
     EXPECT_EQ(refused.code, ErrorCode::kFrequencyRefused);
     EXPECT_EQ(ReadAll(path), old);
 
-    const Status unwritable = SaveDataFile(folder / "no such folder" / "plan.DAT", StartupEditor(1));
+    const Status unwritable =
+        SaveDataFile(folder / "no such folder" / "plan.DAT", StartupEditor(1));
     EXPECT_EQ(unwritable.code, ErrorCode::kFileUnwritable);
     EXPECT_NE(unwritable.message.find("no such folder"), std::string::npos) << unwritable.message;
 
@@ -115,7 +118,7 @@ TEST_F(DataFile, OpenIgnoresTheHeaderAndAnyTail) {
     saved.mfgrid1[4][3] = "470.00000";
     Bytes content = DataFileBytes(EncodeImage(saved).value());
     std::fill(content.begin(), content.begin() + 50, 0x00);  // another header
-    content.resize(3000, 0x5A);                                // and a tail
+    content.resize(3000, 0x5A);                              // and a tail
     const auto path = folder / "odd.DAT";
     WriteAll(path, content);
     ASSERT_TRUE(OpenDataFile(path, editor).ok());

@@ -39,8 +39,8 @@ TEST(DecodeImage, AnErasedRadioGivesTheFallbacks) {
     EditorState editor = StartupEditor(kEnglish);
     // Something in every row first, to see the decoder blank it.
     for (int row = 1; row <= kChannelCount; ++row) {
-        editor.mfgrid1[row] = {std::to_string(row), "460.00000", "Off", "460.00000", "Off", "Carrier",
-                               "Wide", "Yes", "High"};
+        editor.mfgrid1[row] = {std::to_string(row), "460.00000", "Off", "460.00000", "Off",
+                               "Carrier",           "Wide",      "Yes", "High"};
         editor.CellListIndex[row] = {0, 0, 0, 0, 0, 1, 0, 1, 1};
     }
     editor.Text3 = "123";
@@ -62,11 +62,13 @@ TEST(DecodeImage, AnErasedRadioGivesTheFallbacks) {
         const char* name;
         int position;
     } expected[] = {
-        {"Combo9", 1},  {"Combo6", 1},   {"Combo12", 1},   {"Combo11", 3},  {"Combo4", 9},
-        {"Combo3", 6},  {"Combo7", 0},   {"Combo13", -1},  {"Combo2", 3},   {"Combo10", 1},
-        {"Combo14", 0}, {"SideKeyPf1Short", 3}, {"SideKeyPf1Long", 3}, {"SideKeyPf2Short", 3},
-        {"SideKeyPf2Long", 3}, {"DtmfFirstDelay", 0}, {"DtmfInterval", 255}, {"DtmfDelay", 255},
-        {"PowerLow", 255}, {"PowerHigh", 255},
+        {"Combo9", 1},         {"Combo6", 1},          {"Combo12", 1},
+        {"Combo11", 3},        {"Combo4", 9},          {"Combo3", 6},
+        {"Combo7", 0},         {"Combo13", -1},        {"Combo2", 3},
+        {"Combo10", 1},        {"Combo14", 0},         {"SideKeyPf1Short", 3},
+        {"SideKeyPf1Long", 3}, {"SideKeyPf2Short", 3}, {"SideKeyPf2Long", 3},
+        {"DtmfFirstDelay", 0}, {"DtmfInterval", 255},  {"DtmfDelay", 255},
+        {"PowerLow", 255},     {"PowerHigh", 255},
     };
     for (const auto& e : expected) {
         EXPECT_EQ(Setting(editor, e.name), e.position) << e.name;
@@ -89,15 +91,17 @@ TEST(DecodeImage, LeavesWhatTheImageDoesNotHold) {
 
 TEST(DecodeImage, ShowsAChannelInTheInterfaceLanguage) {
     // RX 460.125, no TX, both tones FFFFh, flags FBh: Off, Wide, Yes, High.
-    const RadioImage image =
-        WithBytes(16, {0x00, 0x25, 0x01, 0x46, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFB});
+    const RadioImage image = WithBytes(
+        16, {0x00, 0x25, 0x01, 0x46, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFB});
     const EditorState english = Decoded(image, kEnglish);
     using Row = std::array<std::string, kMemoryColumns>;
-    EXPECT_EQ(english.mfgrid1[1], (Row{"1", "460.12500", "Off", "", "", "Off", "Wide", "Yes", "High"}));
+    EXPECT_EQ(english.mfgrid1[1],
+              (Row{"1", "460.12500", "Off", "", "", "Off", "Wide", "Yes", "High"}));
     EXPECT_EQ(english.CellListIndex[1][5], 0);
     EXPECT_EQ(english.CellListIndex[1][7], 1);
     const EditorState chinese = Decoded(image, kChinese);
-    EXPECT_EQ(chinese.mfgrid1[1], (Row{"1", "460.12500", "关闭", "", "", "关闭", "宽", "是", "高"}));
+    EXPECT_EQ(chinese.mfgrid1[1],
+              (Row{"1", "460.12500", "关闭", "", "", "关闭", "宽", "是", "高"}));
 }
 
 TEST(DecodeImage, FlagsByteGivesEachListPosition) {
@@ -160,8 +164,8 @@ TEST(DecodeImage, VoicePromptKeepsItsPositionForOtherValues) {
 }
 
 TEST(DecodeImage, DialogControlsFollowTheirGlobals) {
-    const EditorState editor =
-        Decoded(WithBytes(0x3C5, {0x80, 0x52, 0xFF, 0xFF, 0x07, 0x10, 0x20}, WithBytes(0x3F8, {1, 2})));
+    const EditorState editor = Decoded(
+        WithBytes(0x3C5, {0x80, 0x52, 0xFF, 0xFF, 0x07, 0x10, 0x20}, WithBytes(0x3F8, {1, 2})));
     EXPECT_EQ(editor.globals.SideKeyPf1Short, 3);
     EXPECT_EQ(editor.globals.SideKeyPf1Long, 0);
     EXPECT_EQ(editor.Form5, (SideKeyDialog{3, 0, 5, 2}));
@@ -172,7 +176,8 @@ TEST(DecodeImage, DialogControlsFollowTheirGlobals) {
 
 TEST(DecodeImage, AniTakesEveryByteButFFh) {
     EXPECT_EQ(Decoded(WithBytes(0x3B0, {'1', '2', 'A', 'B', '*'})).Text3, "12AB*");
-    EXPECT_EQ(Decoded(WithBytes(0x3B0, {'1', 0xFF, '#', 0xFF, 0xFF, 0xFF, 0xFF, 'D'})).Text3, "1#D");
+    EXPECT_EQ(Decoded(WithBytes(0x3B0, {'1', 0xFF, '#', 0xFF, 0xFF, 0xFF, 0xFF, 'D'})).Text3,
+              "1#D");
     // A byte above 7Fh is the character with that code, kept as UTF-8 text.
     EXPECT_EQ(Decoded(WithBytes(0x3B0, {0xE9})).Text3, "\xC3\xA9");
 }

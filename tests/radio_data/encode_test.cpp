@@ -29,8 +29,8 @@ void PutChannel(EditorState& editor, int row, std::array<std::string, 4> cells,
     }
     for (int col = 5; col <= 8; ++col) {
         editor.CellListIndex[row][col] = positions[static_cast<std::size_t>(col - 5)];
-        editor.mfgrid1[row][col] =
-            ListItem(GridColumnList(col), positions[static_cast<std::size_t>(col - 5)], Lang::English);
+        editor.mfgrid1[row][col] = ListItem(
+            GridColumnList(col), positions[static_cast<std::size_t>(col - 5)], Lang::English);
     }
 }
 
@@ -52,8 +52,8 @@ TEST(EncodeImage, StartUpEditorGivesTheFactoryPlan) {
         EXPECT_EQ(Slice(image, DebugChannelAddress(n), 16), Bytes(16, 0xFF)) << "debug " << n;
     }
     EXPECT_EQ(Slice(image, 0x210, 0x3C0 - 0x210), Bytes(0x3C0 - 0x210, 0xFF));
-    EXPECT_EQ(Slice(image, 0x3C0, 12), (Bytes{0xA7, 0x05, 0xFF, 0x02, 0x00, 0x17, 0x42, 0x01, 0xF5,
-                                              0x00, 0x02, 0x02}));
+    EXPECT_EQ(Slice(image, 0x3C0, 12),
+              (Bytes{0xA7, 0x05, 0xFF, 0x02, 0x00, 0x17, 0x42, 0x01, 0xF5, 0x00, 0x02, 0x02}));
     EXPECT_EQ(Slice(image, 0x3CC, 0x3F0 - 0x3CC), Bytes(0x3F0 - 0x3CC, 0xFF));
     EXPECT_EQ(Slice(image, 0x3F0, 16), (Bytes{0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x5C,
                                               0xD0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
@@ -98,18 +98,32 @@ TEST(EncodeImage, SettingsBytes) {
     } cases[] = {
         {[](EditorState& e) { e.panel.Combo12 = 1; }, 0x3C0, 0xE7},
         {[](EditorState& e) { e.panel.Combo11 = 3; }, 0x3C0, 0xBF},
-        {[](EditorState& e) { e.panel.Combo9 = 0; e.panel.Combo6 = 0; }, 0x3C0, 0xA4},
+        {[](EditorState& e) {
+             e.panel.Combo9 = 0;
+             e.panel.Combo6 = 0;
+         },
+         0x3C0, 0xA4},
         {[](EditorState& e) { e.panel.Combo4 = -1; }, 0x3C1, 0xFF},
         {[](EditorState& e) { e.panel.Combo3 = 6; }, 0x3C3, 0x06},
         {[](EditorState& e) { e.panel.Combo7 = 15; }, 0x3C4, 0x0F},
-        {[](EditorState& e) { e.globals.SideKeyPf1Short = 3; e.globals.SideKeyPf1Long = 0; },
+        {[](EditorState& e) {
+             e.globals.SideKeyPf1Short = 3;
+             e.globals.SideKeyPf1Long = 0;
+         },
          0x3C5, 0x80},
-        {[](EditorState& e) { e.globals.SideKeyPf1Short = 3; e.globals.SideKeyPf1Long = 7; },
+        {[](EditorState& e) {
+             e.globals.SideKeyPf1Short = 3;
+             e.globals.SideKeyPf1Long = 7;
+         },
          0x3C5, 0x87},
         {[](EditorState& e) { e.globals.SideKeyPf2Long = 3; }, 0x3C6, 0x48},
         {[](EditorState& e) { e.panel.Combo13 = 8; }, 0x3C7, 0x09},
         {[](EditorState& e) { e.panel.Combo13 = -1; }, 0x3C7, 0x00},
-        {[](EditorState& e) { e.panel.Combo10 = 1; e.panel.Combo2 = 3; }, 0x3C8, 0xFF},
+        {[](EditorState& e) {
+             e.panel.Combo10 = 1;
+             e.panel.Combo2 = 3;
+         },
+         0x3C8, 0xFF},
         {[](EditorState& e) { e.panel.Combo2 = 0; }, 0x3C8, 0xF4},
         {[](EditorState& e) { e.globals.DtmfFirstDelay = 89; }, 0x3C9, 0x59},
         {[](EditorState& e) { e.globals.DtmfInterval = 255; }, 0x3CA, 0xFF},
@@ -137,7 +151,9 @@ TEST(EncodeImage, PasswordAndAniAreCharacterCodes) {
     } cases[] = {
         {"", "", Bytes(16, 0xFF), Bytes(8, 0xFF)},
         {"123", "12AB*", {0x31, 0x32, 0x33}, {0x31, 0x32, 0x41, 0x42, 0x2A}},
-        {"12.456", "0123456789", {0x31, 0x32, 0x2E, 0x34, 0x35, 0x36},
+        {"12.456",
+         "0123456789",
+         {0x31, 0x32, 0x2E, 0x34, 0x35, 0x36},
          {0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37}},
     };
     for (const auto& c : cases) {
@@ -178,13 +194,22 @@ TEST(EncodeImage, RefusesAtTheFirstBadCell) {
         ErrorCode code;
         const char* where;
     } cases[] = {
-        {[](EditorState& e) { e.mfgrid1[5][1] = "46.1"; e.mfgrid1[6][1] = "4x"; },
+        {[](EditorState& e) {
+             e.mfgrid1[5][1] = "46.1";
+             e.mfgrid1[6][1] = "4x";
+         },
          ErrorCode::kFrequencyRefused, "memory channel 5, RX Frequency: \"46.1\""},
-        {[](EditorState& e) { e.mfgrid1[2][1] = "460"; e.mfgrid1[2][3] = "46"; },
+        {[](EditorState& e) {
+             e.mfgrid1[2][1] = "460";
+             e.mfgrid1[2][3] = "46";
+         },
          ErrorCode::kFrequencyRefused, "memory channel 2, TX Frequency: \"46\""},
-        {[](EditorState& e) { e.mfgrid2[12][2] = "1000.00000"; },
-         ErrorCode::kFrequencyRefused, "debug channel 12, TX Frequency: \"1000.00000\""},
-        {[](EditorState& e) { e.mfgrid1[1][1] = "460"; e.mfgrid1[1][4] = "12"; },
+        {[](EditorState& e) { e.mfgrid2[12][2] = "1000.00000"; }, ErrorCode::kFrequencyRefused,
+         "debug channel 12, TX Frequency: \"1000.00000\""},
+        {[](EditorState& e) {
+             e.mfgrid1[1][1] = "460";
+             e.mfgrid1[1][4] = "12";
+         },
          ErrorCode::kToneRefused, "memory channel 1, QT/DQT Enc: \"12\""},
     };
     for (const auto& c : cases) {

@@ -9,8 +9,8 @@ TEST(TextHelpers, Hex2TakesTheLowByteInTwosComplement) {
     const struct {
         std::int16_t value;
         const char* digits;
-    } cases[] = {{0, "00"}, {5, "05"}, {171, "AB"}, {255, "FF"}, {300, "2C"}, {-1, "FF"},
-                 {-2, "FE"}, {0x7FFF, "FF"}, {-32768, "00"}};
+    } cases[] = {{0, "00"},  {5, "05"},  {171, "AB"},    {255, "FF"},   {300, "2C"},
+                 {-1, "FF"}, {-2, "FE"}, {0x7FFF, "FF"}, {-32768, "00"}};
     for (const auto& c : cases) {
         EXPECT_EQ(Hex2(c.value), c.digits) << c.value;
     }
@@ -31,8 +31,8 @@ TEST(TextHelpers, Bin2HexPadsOnTheLeftAndCountsOnlyOnes) {
     const struct {
         const char* bits;
         const char* hex;
-    } cases[] = {{"10", "2"},         {"11100011", "E3"}, {"", ""},
-                 {"1x1y", "A"},       {"100000000", "100"}, {"11111011", "FB"}};
+    } cases[] = {{"10", "2"},   {"11100011", "E3"},   {"", ""},
+                 {"1x1y", "A"}, {"100000000", "100"}, {"11111011", "FB"}};
     for (const auto& c : cases) {
         EXPECT_EQ(Bin2Hex(c.bits), c.hex) << c.bits;
     }

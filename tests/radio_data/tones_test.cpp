@@ -12,12 +12,19 @@ TEST(FreqToHex, GivesTheStorageOrderDigits) {
         const char* text;
         const char* digits;
     } cases[] = {
-        {"460.12500", "00250146"}, {"460.125", "00250146"},   {"460.1", "00000146"},
-        {"460.10000", "00000146"}, {"460", "00000046"},       {"400.00000", "00000040"},
-        {"479.99750", "50979947"}, {"460.123456", "45230146"}, {"", "FFFFFFFF"},
+        {"460.12500", "00250146"},
+        {"460.125", "00250146"},
+        {"460.1", "00000146"},
+        {"460.10000", "00000146"},
+        {"460", "00000046"},
+        {"400.00000", "00000040"},
+        {"479.99750", "50979947"},
+        {"460.123456", "45230146"},
+        {"", "FFFFFFFF"},
         {"   ", "FFFFFFFF"},
         // A damaged image can show hexadecimal digits; they go back as they came.
-        {"4A0.12500", "0025014A"}, {"FFF.FFFFE", "FEFFFFFF"},
+        {"4A0.12500", "0025014A"},
+        {"FFF.FFFFE", "FEFFFFFF"},
     };
     for (const auto& c : cases) {
         const auto result = FreqToHex(c.text, Lang::English);
@@ -57,9 +64,9 @@ TEST(ToneText, FollowsTheCodeForms) {
         bool frequency;
         const char* text;
     } cases[] = {
-        {0x85, 0x08, true, "88.5"},  {0x70, 0x06, true, "67.0"},  {0x00, 0x10, true, "100.0"},
-        {0x41, 0x25, true, "254.1"}, {0x99, 0x19, true, "199.9"}, {0x23, 0x80, true, "D023N"},
-        {0x54, 0xC7, true, "D754I"}, {0x12, 0xA3, true, ""},      {0xFF, 0xFF, true, "Off"},
+        {0x85, 0x08, true, "88.5"},  {0x70, 0x06, true, "67.0"},   {0x00, 0x10, true, "100.0"},
+        {0x41, 0x25, true, "254.1"}, {0x99, 0x19, true, "199.9"},  {0x23, 0x80, true, "D023N"},
+        {0x54, 0xC7, true, "D754I"}, {0x12, 0xA3, true, ""},       {0xFF, 0xFF, true, "Off"},
         {0xFF, 0xFF, false, ""},     {0x23, 0x80, false, "D023N"},
     };
     for (const auto& c : cases) {
@@ -74,9 +81,9 @@ TEST(ToneCodeOf, ReadsEveryFormAndRefusesTheRest) {
         const char* text;
         std::optional<std::uint16_t> code;
     } cases[] = {
-        {"88.5", 0x0885},  {"67.0", 0x0670},  {"254.1", 0x2541}, {"199.9", 0x1999},
-        {"123.0", 0x1230}, {"D023N", 0x8023}, {"D754I", 0xC754}, {"", 0xFFFF},
-        {"Off", 0xFFFF},   {"关闭", 0xFFFF},  {"DFFFN", 0x8FFF},  {"12", std::nullopt},
+        {"88.5", 0x0885},     {"67.0", 0x0670},        {"254.1", 0x2541},     {"199.9", 0x1999},
+        {"123.0", 0x1230},    {"D023N", 0x8023},       {"D754I", 0xC754},     {"", 0xFFFF},
+        {"Off", 0xFFFF},      {"关闭", 0xFFFF},        {"DFFFN", 0x8FFF},     {"12", std::nullopt},
         {"DN", std::nullopt}, {"D0X3N", std::nullopt}, {"off", std::nullopt},
     };
     for (const auto& c : cases) {

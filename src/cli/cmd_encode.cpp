@@ -1,0 +1,104 @@
+// m742-cli encode STATE.json OUT.dat: a data file from the JSON form that "dump --json" prints.
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <system_error>
+
+#include "channel_editing/channel_plan.h"
+#include "cli/commands.h"
+#include "cli/editor_json.h"
+#include "radio_data/data_file.h"
+
+namespace m742::cli {
+
+namespace {
+
+constexpr std::string_view kOperands[] = {"STATE.json", "OUT.dat"};
+constexpr std::string_view kStandardInput = "-";
+
+// Reads the whole of `path` ("-": standard input) into `text`; the reason on failure.
+std::optional<std::string> ReadWhole(const std::string& path, std::string& text) {
+    if (path == kStandardInput) {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+        return std::cin.bad() ? std::optional<std::string>("read error") : std::nullopt;
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return std::generic_category().message(EISDIR);
+    }
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return std::generic_category().message(errno);
+    }
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        text.append(buffer, got);
+    }
+    const int error = std::ferror(file) ? errno : 0;
+    std::fclose(file);
+    if (error != 0) {
+        return std::generic_category().message(error);
+    }
+    return std::nullopt;
+}
+
+// nlohmann's message without its "[json.exception.parse_error.101] " tag.
+std::string ParseProblem(const std::string& what) {
+    const std::size_t tag = what.find("] ");
+    return tag == std::string::npos ? what : what.substr(tag + 2);
+}
+
+int RunEncode(const Invocation& invocation) {
+    const std::string& statePath = invocation.operands[0];
+    const std::string stateName = statePath == kStandardInput ? "standard input" : statePath;
+
+    std::string text;
+    if (const auto reason = ReadWhole(statePath, text)) {
+        PrintError(stateName + ": cannot read: " + *reason);
+        return kFailed;
+    }
+    Json state;
+    try {
+        state = Json::parse(text);
+    } catch (const Json::parse_error& error) {
+        PrintError(stateName + ": not valid JSON: " + ParseProblem(error.what()));
+        return kFailed;
+    }
+
+    EditorState editor = StartupEditor(invocation.languageFlag());
+    if (const auto problem = ApplyStateJson(state, editor)) {
+        PrintError(stateName + ": " + problem->path + ": " + problem->problem);
+        return kFailed;
+    }
+    // The dialogs show the globals they were given, as after their OK buttons.
+    CreateDialogControls(editor);
+
+    // The encoder runs before anything is written: a refused cell leaves OUT.dat as it was.
+    const Status saved = SaveDataFile(invocation.operands[1], editor);
+    return saved.ok() ? kDone : ReportStatus(saved, invocation.lang);
+}
+
+}  // namespace
+
+const Command kEncodeCommand{
+    "encode",
+    "save the JSON form of a channel plan (as dump --json prints it) to a data file",
+    {},
+    kOperands,
+    "Starts from the channel plan the program starts with, takes over every key present in\n"
+    "STATE.json (the form dump --json prints; any key may be left out, and so may any setting\n"
+    "inside \"settings\" and \"globals\"), encodes it as the program's \"Save\" does and writes\n"
+    "OUT.dat. STATE.json \"-\" reads standard input.\n"
+    "\n"
+    "Unknown keys, wrong shapes and out-of-range positions are refused (exit status 2) with\n"
+    "the key that is wrong. A frequency or tone cell the radio cannot store is refused by the\n"
+    "encoder (exit status 1) with its message in the --lang language and the cell. OUT.dat\n"
+    "is created or replaced only when everything succeeds.\n",
+    RunEncode,
+};
+
+}  // namespace m742::cli

@@ -1,0 +1,70 @@
+// The commands of m742-cli. Each command lives in its own cmd_*.cpp and describes itself with
+// a Command: its name, options, file operands, help text and the function that runs it. Adding
+// a command means writing that file and listing it in kCommands (main.cpp).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "radio_data/status.h"
+
+namespace m742::cli {
+
+// The exit statuses of the tool.
+enum ExitStatus : int {
+    kDone = 0,
+    kRefused = 1,  // the encoder refused a cell, or the radio refused the password
+    kFailed = 2,   // anything else: files, JSON, usage
+    kCommunication = 3,  // the port could not be opened or the radio did not answer
+};
+
+// An option a command accepts. `valueName` is empty for a switch that takes no value.
+struct Option {
+    std::string_view name;  // "--json"
+    std::string_view valueName;
+    std::string_view help;
+};
+
+// Every command takes --lang: the language of texts in the output and of the core's messages.
+inline constexpr Option kLangOption{"--lang", "en|zh",
+                                    "language of the texts and messages: en (default) or zh"};
+
+// A parsed command line, handed to Command::run.
+struct Invocation {
+    Lang lang = Lang::English;
+    std::vector<std::string> operands;                        // exactly as many as the command has
+    std::map<std::string, std::string, std::less<>> options;  // given options, "" for a switch
+
+    bool has(std::string_view option) const { return options.contains(option); }
+    // The LanguageFlag of the program's editor for the chosen language.
+    std::int16_t languageFlag() const { return lang == Lang::English ? 1 : 0; }
+};
+
+struct Command {
+    std::string_view name;
+    std::string_view summary;                    // one line for "m742-cli --help"
+    std::span<const Option> options;             // besides --lang and --help
+    std::span<const std::string_view> operands;  // file operands, all required, in order
+    std::string_view description;                // the body of "m742-cli NAME --help"
+    int (*run)(const Invocation&);
+};
+
+extern const Command kNewCommand;
+extern const Command kDumpCommand;
+extern const Command kEncodeCommand;
+extern const Command kReadCommand;
+extern const Command kWriteCommand;
+
+// Writes one "m742-cli: ..." line on stderr.
+void PrintError(std::string_view message);
+
+// Reports a failed core operation on stderr and returns its exit status: kRefused for a cell
+// the encoder refused (the message and the cell it names), kFailed for everything else.
+int ReportStatus(const Status& status, Lang lang);
+
+}  // namespace m742::cli

@@ -1,0 +1,116 @@
+#include "cli/dump_text.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "cli/grid_headings.h"
+#include "cli/terminal_text.h"
+#include "radio_data/layout.h"
+#include "radio_data/lists.h"
+
+namespace m742::cli {
+
+namespace {
+
+using Row = std::vector<std::string>;
+using Table = std::vector<Row>;
+
+// The window's group captions: the grid tabs, the two frames of the settings panel and the
+// three dialogs (the DTMF and power dialogs are captioned alike in both languages).
+enum Group { kModel, kFunctions, kSideKeys, kDtmf, kPower, kGroupCount };
+constexpr std::array<Bilingual, kGroupCount> kGroupTitles{{
+    {"机型选择", "Model"},
+    {"功能设置", "Function Setting"},
+    {"键设定", "Keys Set"},
+    {"DTMF", "DTMF"},
+    {"Power", "Power"},
+}};
+constexpr Bilingual kMemoryTitle{"记忆信道", "Memory Channel"};
+constexpr Bilingual kDebugTitle{"调试信道", "Debug Channel"};
+constexpr std::string_view kAniCaption = "ANI";  // the same in both languages
+
+Group GroupOf(const SettingField& field) {
+    if (field.section == Section::kPanel) {
+        return field.list == ListId::kBand ? kModel : kFunctions;
+    }
+    switch (field.list) {
+        case ListId::kSideKey:
+            return kSideKeys;
+        case ListId::kDtmfFirstDelay:
+        case ListId::kDtmfTime:
+            return kDtmf;
+        default:
+            return kPower;
+    }
+}
+
+// A caption as a row label: the side-key captions end in a colon in the window.
+std::string Label(std::string_view caption) {
+    if (caption.ends_with(':')) {
+        caption.remove_suffix(1);
+    }
+    return std::string(caption);
+}
+
+// The table under its title; columns padded to their widest text, two blanks apart.
+std::string Render(std::string_view title, const Table& table) {
+    std::vector<int> widths;
+    for (const Row& row : table) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            widths[i] = std::max(widths[i], DisplayWidth(row[i]));
+        }
+    }
+    std::string text = std::string(title) + "\n";
+    for (const Row& row : table) {
+        std::string line = "  ";
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            line.append(static_cast<std::size_t>(widths[i] - DisplayWidth(row[i]) + 2), ' ');
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + "\n";
+    }
+    return text;
+}
+
+template <std::size_t Columns>
+Table GridTable(const std::array<std::array<std::string, Columns>, kChannelCount + 1>& grid,
+                const std::array<Bilingual, Columns>& headings, Lang lang) {
+    Table table;
+    Row heading;
+    for (const Bilingual& caption : headings) {
+        heading.emplace_back(caption.in(lang));
+    }
+    table.push_back(std::move(heading));
+    for (std::size_t row = 1; row <= kChannelCount; ++row) {
+        Row cells;
+        for (const std::string& cell : grid[row]) {
+            cells.push_back(Printable(cell));
+        }
+        table.push_back(std::move(cells));
+    }
+    return table;
+}
+
+}  // namespace
+
+std::string DumpText(const EditorState& editor, Lang lang) {
+    std::string text =
+        Render(kMemoryTitle.in(lang), GridTable(editor.mfgrid1, kMemoryHeadings, lang));
+    text += "\n" + Render(kDebugTitle.in(lang), GridTable(editor.mfgrid2, kDebugHeadings, lang));
+
+    std::array<Table, kGroupCount> groups;
+    for (const SettingField& field : SettingFields()) {
+        groups[GroupOf(field)].push_back({Label(field.caption.in(lang)),
+                                          ListItem(field.list, SettingValue(field, editor), lang)});
+    }
+    groups[kFunctions].push_back({std::string(kAniCaption), Printable(editor.Text3)});
+    for (int group = 0; group < kGroupCount; ++group) {
+        text += "\n" + Render(kGroupTitles[group].in(lang), groups[group]);
+    }
+    return text;
+}
+
+}  // namespace m742::cli

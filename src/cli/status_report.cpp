@@ -1,0 +1,29 @@
+// How the tool turns the core's statuses into stderr lines and exit statuses.
+#include <iostream>
+
+#include "cli/commands.h"
+
+namespace m742::cli {
+
+void PrintError(std::string_view message) {
+    std::cerr << "m742-cli: " << message << '\n';
+}
+
+int ReportStatus(const Status& status, Lang lang) {
+    const bool refused =
+        status.code == ErrorCode::kFrequencyRefused || status.code == ErrorCode::kToneRefused;
+    if (!refused) {
+        // File errors: the message already names the file.
+        PrintError(status.message);
+        return kFailed;
+    }
+    // The message alone does not say which of the 64 cells is wrong; `where` does.
+    std::string line = status.message;
+    if (!status.where.empty()) {
+        line += lang == Lang::English ? " (" + status.where + ")" : "（" + status.where + "）";
+    }
+    PrintError(line);
+    return kRefused;
+}
+
+}  // namespace m742::cli

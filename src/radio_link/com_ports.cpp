@@ -1,0 +1,80 @@
+#include "radio_link/com_ports.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace m742 {
+
+namespace {
+
+// Devices of one family ("ttyUSB") ordered by their number: ttyS2 before ttyS10.
+std::vector<std::string> Family(const std::string& prefix) {
+    std::vector<std::pair<long, std::string>> found;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev", ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) {
+            continue;
+        }
+        const std::string digits = name.substr(prefix.size());
+        if (!std::all_of(digits.begin(), digits.end(),
+                         [](unsigned char c) { return std::isdigit(c) != 0; })) {
+            continue;
+        }
+        found.emplace_back(std::stol(digits), entry.path().string());
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> devices;
+    for (auto& [number, path] : found) {
+        devices.push_back(std::move(path));
+    }
+    return devices;
+}
+
+}  // namespace
+
+std::vector<std::string> SerialDevices() {
+#ifdef _WIN32
+    return {};
+#else
+    std::vector<std::string> devices;
+    for (const char* prefix : {"ttyUSB", "ttyACM", "ttyS"}) {
+        const auto family = Family(prefix);
+        devices.insert(devices.end(), family.begin(), family.end());
+    }
+    return devices;
+#endif
+}
+
+std::string ComPortDevice(int number) {
+    if (number < 1 || number > kComPortCount) {
+        return {};
+    }
+    const std::string variable = "M742_COM" + std::to_string(number);
+    if (const char* mapped = std::getenv(variable.c_str()); mapped != nullptr && *mapped != '\0') {
+        return mapped;
+    }
+#ifdef _WIN32
+    return "COM" + std::to_string(number);
+#else
+    const auto devices = SerialDevices();
+    return static_cast<std::size_t>(number) <= devices.size()
+               ? devices[static_cast<std::size_t>(number - 1)]
+               : std::string();
+#endif
+}
+
+std::optional<int> ComPortNumber(std::string_view name) {
+    if (name.size() != 4 || std::toupper(static_cast<unsigned char>(name[0])) != 'C' ||
+        std::toupper(static_cast<unsigned char>(name[1])) != 'O' ||
+        std::toupper(static_cast<unsigned char>(name[2])) != 'M' || name[3] < '1' ||
+        name[3] > '0' + kComPortCount) {
+        return std::nullopt;
+    }
+    return name[3] - '0';
+}
+
+}  // namespace m742

@@ -1,0 +1,293 @@
+#include "radio_link/exchange.h"
+
+#include <utility>
+
+#include "radio_data/status.h"
+#include "radio_data/text_codes.h"
+
+namespace m742 {
+
+namespace {
+
+const std::vector<std::uint8_t> kHandshake = {0x02, 'P', 'R', 'O', 'G', 'R', 'C'};
+const std::vector<std::uint8_t> kIdentify = {'M', 0x02};
+constexpr std::uint8_t kReadRequest = 'R';
+constexpr std::uint8_t kBlock = 'W';
+constexpr std::uint8_t kBlockLength = 8;
+constexpr int kImageEnd = 0x400;
+
+std::string Hex(std::uint8_t byte) {
+    return Hex2(static_cast<std::int16_t>(byte));
+}
+
+int HexByte(std::string_view digits) {
+    return std::stoi(std::string(digits), nullptr, 16);
+}
+
+}  // namespace
+
+Exchange::Exchange(SerialControl& port, PortSelection& ports, ExchangeWindow& window)
+    : m_port(port), m_ports(ports), m_window(window) {}
+
+std::string Exchange::Text(std::string_view chinese, std::string_view english) const {
+    return std::string(Bilingual{chinese, english}.in(LanguageOf(m_window.LanguageFlag())));
+}
+
+void Exchange::mnureadFre_Click() {
+    Start('R');
+}
+
+void Exchange::mnuwriteFre_Click() {
+    Start('W');
+}
+
+void Exchange::Start(char mode) {
+    m_ports.OpenCom();
+    m_window.HideFrequencyEditor();
+    if (!m_port.PortOpen()) {
+        std::string message =
+            Text("通信端口未打开，请先选择菜单“通信端口”打开其串口！",
+                 "Communication port not open, please first selection menu 'Com Port' to open its "
+                 "serial ports!");
+        const std::string hint =
+            PermissionHint(m_port.LastOpenError(), m_port.DeviceName(), m_window.LanguageFlag());
+        if (!hint.empty()) {
+            message += "\n\n" + hint;
+        }
+        m_outcome = ExchangeOutcome::kPortNotOpen;
+        m_window.ShowMessage(message, 64, "");
+        m_window.ExchangeFinished(m_outcome);
+        return;
+    }
+    ++m_generation;
+    m_outcome = ExchangeOutcome::kNone;
+    m_window.SetCommandsEnabled(false);
+    RecvHex.clear();
+    Mode = mode;
+    ExchangeEnded = false;
+    Phase = 1;
+    RetryTicks = 0;
+    LingerTicks = 0;
+    Send(kHandshake);
+    if (ExchangeEnded) {
+        return;  // the port failed at once
+    }
+    m_window.SetStatusText(mode == 'R'
+                               ? Text("正在通信,请稍后……", "Communication...... ")
+                               : Text("正在通信,请稍后……", "Is communication, please later …… "));
+    m_window.SetTimerEnabled(ExchangeTimer::Timer2, true);
+    m_window.SetTimerEnabled(ExchangeTimer::Timer1, true);
+    m_window.SetTimerEnabled(ExchangeTimer::TimerSend, true);
+}
+
+void Exchange::Send(std::vector<std::uint8_t> frame) {
+    SendBuf = std::move(frame);
+    SendBuffer();
+}
+
+void Exchange::SendBuffer() {
+    RecvHex.clear();
+    WatchdogTicks = 0;
+    if (!m_port.Output(SendBuf) && !ExchangeEnded) {
+        // A transmission that cannot go out will never be answered: end now rather than
+        // wait for the watchdog.
+        CommunicationError();
+    }
+}
+
+void Exchange::MSComm1_OnComm(std::span<const std::uint8_t> bytes) {
+    for (std::uint8_t byte : bytes) {
+        RecvHex += Hex(byte);
+    }
+    if (ExchangeEnded) {
+        // A lone acknowledge, or anything else, after the end: nothing more to do. The port
+        // is closed at every ending, so nothing else should come.
+        return;
+    }
+    m_window.SetProgress(BlockAddr);
+    if (Phase == 1) {
+        OnHandshakePhase();
+    } else if (Mode == 'W') {
+        OnWriteTransfer();
+    } else {
+        OnReadTransfer();
+    }
+}
+
+void Exchange::OnHandshakePhase() {
+    if (RecvHex.find("16") != std::string::npos) {
+        RetryTicks = 50;
+        Send(kIdentify);
+        return;
+    }
+    if (RecvHex.size() != 16 || RecvHex.find("00FFFFFF00") == std::string::npos) {
+        return;  // more bytes may follow
+    }
+    if (Mode == 'W') {
+        const unsigned generation = m_generation;
+        WriteHex = m_window.EncodeImage();
+        if (generation != m_generation || ExchangeEnded) {
+            return;  // ended (or replaced) while the encoder's message was open
+        }
+        if (!ImageFromHex(WriteHex)) {
+            WriteHex.clear();
+            End(ExchangeOutcome::kEncodeRefused);
+            m_window.SetStatusVisible(false);
+            m_window.SetTimerEnabled(ExchangeTimer::Timer2, false);
+            m_window.SetCommandsEnabled(true);
+            return;
+        }
+    }
+    m_window.SetProgress(0);
+    m_window.SetProgressVisible(true);
+    Phase = 0;
+    BlockAddr = 0;
+    ReadHex.clear();
+    Send({kAcknowledge});
+}
+
+void Exchange::SetBlockAddrHex() {
+    BlockAddrHex = Hex(static_cast<std::uint8_t>(BlockAddr >> 8)) +
+                   Hex(static_cast<std::uint8_t>(BlockAddr & 0xFF));
+}
+
+void Exchange::OnWriteTransfer() {
+    if (RecvHex != "06") {
+        return;
+    }
+    // The write skips 210h-3AFh and 3D0h-3EFh, and the last 16 bytes (voice prompt language
+    // and power levels) unless the power parameters are unlocked.
+    if (BlockAddr == 0x210) {
+        BlockAddr = 0x3B0;
+    }
+    if (BlockAddr == 0x3D0) {
+        BlockAddr = 0x3F0;
+    }
+    if (m_window.PowerUnlock() == 0 && BlockAddr == 0x3F0) {
+        BlockAddr = kImageEnd;
+    }
+    if (BlockAddr >= kImageEnd) {
+        m_window.SetStatusText(Text("写频成功！", "Write frequency success!"));
+        m_window.SetProgressVisible(false);
+        End(ExchangeOutcome::kCompleted);
+        return;
+    }
+    SetBlockAddrHex();
+    std::vector<std::uint8_t> frame = {kBlock, static_cast<std::uint8_t>(BlockAddr >> 8),
+                                       static_cast<std::uint8_t>(BlockAddr & 0xFF), kBlockLength};
+    for (int i = 0; i < kBlockLength; ++i) {
+        const auto at = static_cast<std::size_t>(2 * BlockAddr + 2 * i);
+        frame.push_back(
+            static_cast<std::uint8_t>(HexByte(std::string_view(WriteHex).substr(at, 2))));
+    }
+    BlockAddr = static_cast<std::int16_t>(BlockAddr + kBlockLength);
+    Send(std::move(frame));
+}
+
+void Exchange::OnReadTransfer() {
+    if (RecvHex == "06") {
+        if (BlockAddr < kImageEnd) {
+            SetBlockAddrHex();
+            const std::vector<std::uint8_t> request = {
+                kReadRequest, static_cast<std::uint8_t>(BlockAddr >> 8),
+                static_cast<std::uint8_t>(BlockAddr & 0xFF), kBlockLength};
+            BlockAddr = static_cast<std::int16_t>(BlockAddr + kBlockLength);
+            Send(request);
+            return;
+        }
+        m_window.DecodeImage(ReadHex);
+        m_window.SetStatusText(Text("读频成功！", "Read frequency success!"));
+        m_window.ShowDebugChannel();
+        m_window.SetProgressVisible(false);
+        End(ExchangeOutcome::kCompleted);
+        return;
+    }
+    if (RecvHex.size() != 24 || RecvHex.compare(0, 2, "57") != 0 ||
+        RecvHex.compare(2, 4, BlockAddrHex) != 0) {
+        return;  // more bytes may follow
+    }
+    if (BlockAddrHex == "0000") {
+        // The radio keeps its password in the first six bytes, FFh where there is none.
+        std::string password;
+        for (std::size_t i = 0; i < 6; ++i) {
+            const auto code = static_cast<std::uint8_t>(HexByte(RecvHex.substr(8 + 2 * i, 2)));
+            if (code != 0xFF) {
+                password += CharacterOfCode(code);
+            }
+        }
+        if (password != m_window.PasswordText()) {
+            m_window.SetStatusText(Text("口令不对！", "The password is invalid!"));
+            m_window.SetProgressVisible(false);
+            End(ExchangeOutcome::kPasswordRefused);
+            return;
+        }
+    }
+    ReadHex += RecvHex.substr(8, 16);
+    Send({kAcknowledge});
+}
+
+void Exchange::End(ExchangeOutcome outcome) {
+    ExchangeEnded = true;
+    m_outcome = outcome;
+    m_window.SetTimerEnabled(ExchangeTimer::Timer1, false);
+    m_window.SetTimerEnabled(ExchangeTimer::TimerSend, false);
+    Send({kEndFrame});
+    m_port.SetPortOpen(false);
+    m_window.ExchangeFinished(outcome);
+}
+
+void Exchange::TimerSend_Timer() {
+    if (RetryTicks == 50) {
+        RetryTicks = 0;
+        m_window.SetTimerEnabled(ExchangeTimer::TimerSend, false);
+        return;
+    }
+    if (++RetryTicks == 10) {
+        RetryTicks = 0;
+        SendBuffer();  // the handshake once more, 2 s after the first
+        m_window.SetTimerEnabled(ExchangeTimer::TimerSend, false);
+    }
+}
+
+void Exchange::Timer1_Timer() {
+    if (++WatchdogTicks <= 10) {
+        return;
+    }
+    WatchdogTicks = 0;
+    CommunicationError();
+}
+
+void Exchange::CommunicationError() {
+    if (ExchangeEnded) {
+        return;
+    }
+    RecvHex.clear();
+    m_window.SetStatusVisible(false);
+    m_window.SetTimerEnabled(ExchangeTimer::Timer2, false);
+    m_window.SetProgressVisible(false);
+    End(ExchangeOutcome::kCommunicationError);
+    m_window.ShowMessage(Text("通信出错，请检查对讲机故障、连线及串口的选择！",
+                              "Communication error, please check the intercom fault, attachment "
+                              "and serial choice!"),
+                         16, "");
+    m_window.SetCommandsEnabled(true);
+}
+
+void Exchange::PortLost() {
+    CommunicationError();
+}
+
+void Exchange::Timer2_Timer() {
+    m_window.SetStatusVisible(!m_window.StatusVisible());
+    if (ExchangeEnded) {
+        ++LingerTicks;
+    }
+    if (LingerTicks > 10) {
+        LingerTicks = 0;
+        m_window.SetStatusVisible(false);
+        m_window.SetTimerEnabled(ExchangeTimer::Timer2, false);
+        m_window.SetCommandsEnabled(true);
+    }
+}
+
+}  // namespace m742

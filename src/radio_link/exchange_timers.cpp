@@ -1,0 +1,42 @@
+#include "radio_link/exchange_timers.h"
+
+namespace m742 {
+
+QtExchangeTimers::QtExchangeTimers(Exchange& exchange) {
+    m_timerSend.setInterval(kTimerSendInterval);
+    m_timer1.setInterval(kTimer1Interval);
+    m_timer2.setInterval(kTimer2Interval);
+    QObject::connect(&m_timerSend, &QTimer::timeout, [&exchange] { exchange.TimerSend_Timer(); });
+    QObject::connect(&m_timer1, &QTimer::timeout, [&exchange] { exchange.Timer1_Timer(); });
+    QObject::connect(&m_timer2, &QTimer::timeout, [&exchange] { exchange.Timer2_Timer(); });
+}
+
+QTimer& QtExchangeTimers::Timer(ExchangeTimer timer) {
+    switch (timer) {
+        case ExchangeTimer::TimerSend:
+            return m_timerSend;
+        case ExchangeTimer::Timer1:
+            return m_timer1;
+        default:
+            return m_timer2;
+    }
+}
+
+const QTimer& QtExchangeTimers::Timer(ExchangeTimer timer) const {
+    return const_cast<QtExchangeTimers*>(this)->Timer(timer);
+}
+
+void QtExchangeTimers::SetEnabled(ExchangeTimer timer, bool enabled) {
+    QTimer& t = Timer(timer);
+    if (enabled && !t.isActive()) {
+        t.start();
+    } else if (!enabled) {
+        t.stop();
+    }
+}
+
+bool QtExchangeTimers::Enabled(ExchangeTimer timer) const {
+    return Timer(timer).isActive();
+}
+
+}  // namespace m742

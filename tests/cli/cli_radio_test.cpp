@@ -1,0 +1,200 @@
+// m742-cli read and write against the simulated radio, over a pseudo-terminal.
+#include <cctype>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "cli_runner.h"
+#include "radio_data/data_file.h"
+#include "radio_sim/radio_sim.h"
+
+namespace m742::cli_test {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+RadioImage Pattern(int seed) {
+    RadioImage image{};
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 13 + static_cast<std::size_t>(seed));
+    }
+    for (std::size_t i = 0; i < 16; ++i) {
+        image[i] = 0xFF;  // no password
+    }
+    return image;
+}
+
+std::string FileOf(const RadioImage& image) {
+    const auto bytes = DataFileBytes(image);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+class CliRadio : public CliTest {
+protected:
+    // Starts the simulated radio; returns the device to point the tool at.
+    std::string StartRadio(sim::Options options) {
+        m_radio = std::make_unique<sim::RadioSim>(std::move(options));
+        std::string error;
+        const std::string device = m_radio->Start(&error);
+        EXPECT_FALSE(device.empty()) << error;
+        return device;
+    }
+    RadioImage FileImage(std::string_view name) const {
+        const auto image = ReadDataFile(Path(name), Lang::English);
+        EXPECT_TRUE(image.ok()) << image.status().message;
+        return image.ok() ? image.value() : RadioImage{};
+    }
+    void TearDown() override {
+        m_radio.reset();
+        CliTest::TearDown();
+    }
+
+    std::unique_ptr<sim::RadioSim> m_radio;
+};
+
+TEST_F(CliRadio, ReadBringsTheRadiosMemoryAndKeepsABackup) {
+    sim::Options options;
+    options.memory = Pattern(1);
+    options.password = "12.4";
+    options.pacing = false;
+    const std::string device = StartRadio(options);
+    const CliResult result =
+        Run({"read", "--port", device, "--password", "12.4", "--backup-dir", "backups", "out.dat"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("Read frequency success!"), std::string::npos) << result.out;
+    EXPECT_EQ(FileImage("out.dat"), m_radio->Memory());
+    EXPECT_EQ(Read("out.dat").size(), 1074u);
+    const auto backups = std::filesystem::directory_iterator(Path("backups"));
+    ASSERT_NE(backups, std::filesystem::directory_iterator());
+    EXPECT_EQ(ReadDataFile(backups->path(), Lang::English).value(), m_radio->Memory());
+    EXPECT_EQ(m_radio->EndFrames(), 1);
+}
+
+TEST_F(CliRadio, ReadInSplitRepliesAndThroughAComNumber) {
+    sim::Options options;
+    options.memory = Pattern(2);
+    options.pacing = false;
+    options.fault = *sim::ParseFault("split-bytes");
+    const std::string device = StartRadio(options);
+    ::setenv("M742_COM4", device.c_str(), 1);
+    const CliResult result = Run({"read", "--port", "COM4", "--no-backup", "out.dat"});
+    ::unsetenv("M742_COM4");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(FileImage("out.dat"), m_radio->Memory());
+}
+
+TEST_F(CliRadio, WrongPasswordIsRefusedAndSavesNothing) {
+    sim::Options options;
+    options.memory = Pattern(3);
+    options.password = "123";
+    options.pacing = false;
+    const std::string device = StartRadio(options);
+    for (const char* typed : {"", "1234", "12"}) {
+        const CliResult result =
+            Run({"read", "--port", device, "--password", typed, "--backup-dir", "b", "out.dat"});
+        EXPECT_EQ(result.status, 1) << typed;
+        EXPECT_NE(result.err.find("The password is invalid!"), std::string::npos) << result.err;
+        EXPECT_EQ(Listing(), std::vector<std::string>{}) << typed;
+    }
+}
+
+TEST_F(CliRadio, WriteSendsOnlyTheProgrammableRanges) {
+    for (bool unlocked : {false, true}) {
+        sim::Options options;
+        options.memory = Pattern(4);
+        options.pacing = false;
+        options.saveTo = Path("radio.dat");
+        const std::string device = StartRadio(options);
+        const RadioImage plan = Pattern(99);
+        Write("plan.dat", FileOf(plan));
+        std::vector<std::string> args = {"write", "--port", device, "plan.dat"};
+        if (unlocked) {
+            args.insert(args.begin() + 1, "--unlock-power");
+        }
+        const CliResult result = Run(args);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(result.out.find("Write frequency success!"), std::string::npos);
+        // The radio stores what it got once the end frame has come off the line.
+        for (int wait = 0; wait < 200 && m_radio->EndFrames() == 0; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        const RadioImage radio = m_radio->Memory();
+        for (int a = 0; a < 1024; ++a) {
+            const bool written = a < 0x210 || (a >= 0x3B0 && a < 0x3D0) || (unlocked && a >= 0x3F0);
+            ASSERT_EQ(radio[a], written ? plan[a] : options.memory[a])
+                << "address " << a << (unlocked ? " unlocked" : " locked");
+        }
+        // The simulator keeps what was written.
+        EXPECT_EQ(FileImage("radio.dat"), radio);
+        m_radio.reset();
+    }
+}
+
+// Every way a radio can fail ends with the communication error and exit status 3, in no
+// more time than the handshake repeat and the watchdog take, and leaves no file behind.
+struct FaultCase {
+    const char* fault;
+    const char* command;
+    double maxSeconds;
+};
+
+class CliRadioFault : public CliRadio, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(CliRadioFault, EndsWithTheCommunicationError) {
+    const FaultCase& c = GetParam();
+    Write("plan.dat", FileOf(Pattern(5)));
+    sim::Options options;
+    options.memory = Pattern(6);
+    options.pacing = false;
+    options.fault = *sim::ParseFault(c.fault);
+    const std::string device = StartRadio(options);
+    const auto start = Clock::now();
+    const CliResult result = std::string(c.command) == "read"
+                                 ? Run({"read", "--port", device, "--backup-dir", "b", "out.dat"})
+                                 : Run({"write", "--port", device, "plan.dat"});
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    EXPECT_EQ(result.status, 3) << result.err;
+    EXPECT_NE(result.err.find("Communication error, please check the intercom fault"),
+              std::string::npos)
+        << result.err;
+    EXPECT_LT(seconds, c.maxSeconds);
+    EXPECT_EQ(Listing(), std::vector<std::string>{"plan.dat"});
+}
+
+// The handshake is repeated after 2 s, and the watchdog fires 3.3 s after the last
+// transmission; a line that hangs up ends the exchange at once.
+INSTANTIATE_TEST_SUITE_P(Faults, CliRadioFault,
+                         ::testing::Values(FaultCase{"silent", "read", 6.5},
+                                           FaultCase{"no-handshake-reply", "read", 6.5},
+                                           FaultCase{"bad-identify", "write", 4.5},
+                                           FaultCase{"bad-ack@0x208", "write", 4.5},
+                                           FaultCase{"no-reply@0x100", "read", 4.5},
+                                           FaultCase{"garbage@0x3B0", "read", 4.5},
+                                           FaultCase{"hangup@0x100", "read", 1.5},
+                                           FaultCase{"hangup@0x10", "write", 1.5}),
+                         [](const ::testing::TestParamInfo<FaultCase>& info) {
+                             std::string name =
+                                 std::string(info.param.command) + "_" + info.param.fault;
+                             for (char& ch : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(ch))) {
+                                     ch = '_';
+                                 }
+                             }
+                             return name;
+                         });
+
+TEST_F(CliRadio, PortThatCannotBeOpened) {
+    for (const char* port : {"/dev/no-such-port", "COM8"}) {
+        ::setenv("M742_COM8", "/dev/no-such-port", 1);
+        const CliResult result = Run({"read", "--port", port, "out.dat"});
+        EXPECT_EQ(result.status, 3) << port;
+        EXPECT_NE(result.err.find("Communication port not open"), std::string::npos) << result.err;
+        ::unsetenv("M742_COM8");
+    }
+    const CliResult chinese = Run({"read", "--lang", "zh", "--port", "/dev/no-such-port", "o.dat"});
+    EXPECT_NE(chinese.err.find("通信端口未打开"), std::string::npos) << chinese.err;
+    EXPECT_EQ(Listing(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace m742::cli_test

@@ -1,0 +1,386 @@
+#include "radio_link/exchange.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "fake_link.h"
+
+namespace m742::testing {
+namespace {
+
+const Bytes kHandshake = {0x02, 'P', 'R', 'O', 'G', 'R', 'C'};
+const Bytes kIdentify = {'M', 0x02};
+const Bytes kIdentifyReply = {'M', '7', '4', 0x00, 0xFF, 0xFF, 0xFF, 0x00};
+const Bytes kEnd = {0x45};
+
+RadioImage PatternImage() {
+    RadioImage image{};
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 31 + 7);
+    }
+    for (std::size_t i = 0; i < 6; ++i) {
+        image[i] = 0xFF;  // no password
+    }
+    return image;
+}
+
+std::vector<int> BlockAddresses(const std::vector<Bytes>& sent, std::uint8_t kind) {
+    std::vector<int> addresses;
+    for (const Bytes& frame : sent) {
+        if (frame.size() >= 4 && frame[0] == kind) {
+            addresses.push_back(frame[1] << 8 | frame[2]);
+        }
+    }
+    return addresses;
+}
+
+std::vector<int> Range(int from, int to) {
+    std::vector<int> addresses;
+    for (int a = from; a <= to; a += 8) {
+        addresses.push_back(a);
+    }
+    return addresses;
+}
+
+TEST(Exchange, PortThatWillNotOpenStopsBeforeAnything) {
+    Link link;
+    link.port.canOpen = false;
+    link.exchange.mnureadFre_Click();
+    EXPECT_TRUE(link.port.sent.empty());
+    ASSERT_EQ(link.window.messages.size(), 1u);
+    EXPECT_EQ(link.window.messages[0].second, 64);
+    EXPECT_EQ(link.window.messages[0].first.rfind(
+                  "Communication port not open, please first selection menu 'Com Port' to open "
+                  "its serial ports!",
+                  0),
+              0u);
+    EXPECT_NE(link.window.messages[0].first.find("dialout"), std::string::npos);
+    EXPECT_TRUE(link.window.commandsEnabled);
+    EXPECT_EQ(link.window.frequencyEditorHidden, 1);
+    EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kPortNotOpen);
+}
+
+// A whole read, with the replies delivered whole, byte by byte and in odd pieces.
+class ReadInPieces : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(ReadInPieces, MovesTheWholeImage) {
+    Link link;
+    RadioImage radio = PatternImage();
+    link.exchange.mnureadFre_Click();
+    EXPECT_FALSE(link.window.commandsEnabled);
+    EXPECT_EQ(link.window.status, "Communication...... ");
+    EXPECT_TRUE(link.window.Timer(ExchangeTimer::Timer1));
+    EXPECT_TRUE(link.window.Timer(ExchangeTimer::Timer2));
+    EXPECT_TRUE(link.window.Timer(ExchangeTimer::TimerSend));
+    EXPECT_EQ(link.port.sent.front(), kHandshake);
+
+    link.Converse(radio, GetParam());
+
+    ASSERT_TRUE(link.exchange.ExchangeEnded);
+    EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCompleted);
+    EXPECT_EQ(BlockAddresses(link.port.sent, 'R'), Range(0, 0x3F8));
+    ASSERT_TRUE(link.window.decoded.has_value());
+    EXPECT_EQ(*link.window.decoded, ImageToHex(radio));
+    EXPECT_EQ(link.window.status, "Read frequency success!");
+    EXPECT_EQ(link.window.progress, 1024);
+    EXPECT_FALSE(link.window.progressVisible);
+    EXPECT_EQ(link.window.debugChannelShown, 1);
+    EXPECT_EQ(link.LastSent(), kEnd);
+    EXPECT_FALSE(link.port.open);
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer1));
+    EXPECT_TRUE(link.window.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Pieces, ReadInPieces, ::testing::Values(0u, 1u, 5u));
+
+TEST(Exchange, LingersElevenTicksBeforeTheCommandsReturn) {
+    Link link;
+    RadioImage radio = PatternImage();
+    link.exchange.mnureadFre_Click();
+    link.Converse(radio);
+    ASSERT_EQ(link.exchange.outcome(), ExchangeOutcome::kCompleted);
+    for (int tick = 1; tick <= 10; ++tick) {
+        link.exchange.Timer2_Timer();
+        EXPECT_FALSE(link.window.commandsEnabled) << tick;
+    }
+    link.exchange.Timer2_Timer();
+    EXPECT_TRUE(link.window.commandsEnabled);
+    EXPECT_FALSE(link.window.statusVisible);
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer2));
+}
+
+TEST(Exchange, PasswordMustMatchTheBox) {
+    const struct {
+        Bytes stored;  // the radio's first six bytes
+        const char* box;
+        bool accepted;
+    } cases[] = {
+        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "", true},
+        {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "1", false},
+        {{'1', '2', '3', 0xFF, 0xFF, 0xFF}, "123", true},
+        {{'1', '2', '3', 0xFF, 0xFF, 0xFF}, "1234", false},
+        {{'1', '2', '3', 0xFF, 0xFF, 0xFF}, "12", false},
+        {{0xFF, '1', 0xFF, '2', '3', 0xFF}, "123", true},
+        {{'1', '2', '.', '4', '5', '6'}, "12.456", true},
+    };
+    for (const auto& c : cases) {
+        Link link;
+        link.window.password = c.box;
+        RadioImage radio = PatternImage();
+        std::copy(c.stored.begin(), c.stored.end(), radio.begin());
+        link.exchange.mnureadFre_Click();
+        link.Converse(radio);
+        ASSERT_TRUE(link.exchange.ExchangeEnded) << c.box;
+        EXPECT_EQ(link.window.decoded.has_value(), c.accepted) << c.box;
+        EXPECT_EQ(link.window.status,
+                  c.accepted ? "Read frequency success!" : "The password is invalid!");
+        EXPECT_EQ(link.LastSent(), kEnd);
+        EXPECT_FALSE(link.port.open);
+        if (!c.accepted) {
+            EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kPasswordRefused);
+            EXPECT_EQ(BlockAddresses(link.port.sent, 'R'), Range(0, 0));
+        }
+    }
+}
+
+TEST(Exchange, WriteSendsTheLockedOrUnlockedRanges) {
+    for (int unlocked : {0, 1}) {
+        Link link;
+        link.window.powerUnlock = unlocked;
+        const RadioImage editor = PatternImage();
+        link.window.encode = [&] { return ImageToHex(editor); };
+        RadioImage radio = BlankImage();
+        link.exchange.mnuwriteFre_Click();
+        EXPECT_EQ(link.window.status, "Is communication, please later …… ");
+        link.Converse(radio);
+
+        ASSERT_EQ(link.exchange.outcome(), ExchangeOutcome::kCompleted) << unlocked;
+        std::vector<int> expected = Range(0, 0x208);
+        for (int a : Range(0x3B0, 0x3C8)) {
+            expected.push_back(a);
+        }
+        if (unlocked) {
+            expected.push_back(0x3F0);
+            expected.push_back(0x3F8);
+        }
+        EXPECT_EQ(BlockAddresses(link.port.sent, 'W'), expected);
+        for (int a = 0; a < 1024; ++a) {
+            const bool sent = std::find(expected.begin(), expected.end(), a & ~7) != expected.end();
+            EXPECT_EQ(radio[a], sent ? editor[a] : 0xFF) << a;
+        }
+        EXPECT_EQ(link.window.status, "Write frequency success!");
+        EXPECT_EQ(link.LastSent(), kEnd);
+        EXPECT_FALSE(link.port.open);
+    }
+}
+
+TEST(Exchange, WriteThatCannotBeEncodedSendsNoBlock) {
+    Link link;
+    link.window.encode = [] { return ImageHex(); };
+    RadioImage radio = BlankImage();
+    link.exchange.mnuwriteFre_Click();
+    link.Converse(radio);
+    EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kEncodeRefused);
+    EXPECT_TRUE(BlockAddresses(link.port.sent, 'W').empty());
+    EXPECT_EQ(link.LastSent(), kEnd);
+    EXPECT_FALSE(link.port.open);
+    EXPECT_TRUE(link.window.commandsEnabled);
+    EXPECT_FALSE(link.window.statusVisible);
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer2));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer1));
+}
+
+TEST(Exchange, WatchdogFiresAfterElevenQuietTicks) {
+    Link link;
+    link.exchange.mnureadFre_Click();
+    link.Feed({0x06, 0x16});  // a transmission (the identify request) resets the count
+    for (int tick = 1; tick <= 10; ++tick) {
+        link.exchange.Timer1_Timer();
+    }
+    EXPECT_FALSE(link.exchange.ExchangeEnded);
+    EXPECT_EQ(link.LastSent(), kIdentify);
+    link.exchange.Timer1_Timer();
+    EXPECT_TRUE(link.exchange.ExchangeEnded);
+    EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
+    EXPECT_EQ(link.LastSent(), kEnd);
+    EXPECT_FALSE(link.port.open);
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer1));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer2));
+    ASSERT_EQ(link.window.messages.size(), 1u);
+    EXPECT_EQ(link.window.messages[0],
+              std::make_pair(std::string("Communication error, please check the intercom fault, "
+                                         "attachment and serial choice!"),
+                             16));
+    EXPECT_TRUE(link.window.commandsEnabled);
+    // Once ended, nothing more: no second message.
+    link.exchange.Timer1_Timer();
+    EXPECT_EQ(link.window.messages.size(), 1u);
+}
+
+TEST(Exchange, HandshakeIsRepeatedOnceAfterTwoSeconds) {
+    Link link;
+    link.exchange.mnureadFre_Click();
+    for (int tick = 1; tick <= 9; ++tick) {
+        link.exchange.TimerSend_Timer();
+    }
+    EXPECT_EQ(link.port.sent.size(), 1u);
+    link.exchange.TimerSend_Timer();
+    EXPECT_EQ(link.port.sent, (std::vector<Bytes>{kHandshake, kHandshake}));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::TimerSend));
+
+    Link answered;
+    answered.exchange.mnureadFre_Click();
+    answered.Feed({0x06, 0x16});
+    answered.exchange.TimerSend_Timer();
+    EXPECT_FALSE(answered.window.Timer(ExchangeTimer::TimerSend));
+    EXPECT_EQ(answered.port.sent, (std::vector<Bytes>{kHandshake, kIdentify}));
+}
+
+TEST(Exchange, HandshakeReplyIsFoundInTheHexText) {
+    const struct {
+        Bytes reply;
+        bool identifySent;
+    } cases[] = {
+        {{0x16}, true},       {{0x06, 0x16, 0x33}, true},
+        {{0x01, 0x61}, true},  // "0161": the pair straddles two bytes
+        {{0x06}, false},      {{0x61, 0x01}, false},
+    };
+    for (const auto& c : cases) {
+        Link link;
+        link.exchange.mnureadFre_Click();
+        link.Feed(c.reply, 1);
+        EXPECT_EQ(link.LastSent() == kIdentify, c.identifySent) << int(c.reply[0]);
+    }
+}
+
+TEST(Exchange, IdentifyReplyIsCheckedForLengthAndMarker) {
+    const struct {
+        Bytes reply;
+        Bytes expectedLast;
+    } cases[] = {
+        {kIdentifyReply, {0x06}},
+        {{0x01, 0x02, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x03}, {0x06}},
+        {{'M', '7', '4', 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00}, kIdentify},  // 9 bytes
+        {{'M', '7', '4', 0x00, 0xFF, 0xFF, 0x00, 0x00}, kIdentify},        // no marker
+        // "16" in an identify reply is taken for the handshake reply once more.
+        {{0x16, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00}, kIdentify},
+    };
+    for (const auto& c : cases) {
+        Link link;
+        link.exchange.mnureadFre_Click();
+        link.Feed({0x06, 0x16});
+        const std::size_t before = link.port.sent.size();
+        link.Feed(c.reply, 3);
+        EXPECT_EQ(link.LastSent(), c.expectedLast);
+        if (c.expectedLast == kIdentify) {
+            EXPECT_EQ(link.exchange.Phase, 1);
+            EXPECT_EQ(link.port.sent.size(), before + (c.reply[0] == 0x16 ? 1 : 0));
+        } else {
+            EXPECT_EQ(link.exchange.Phase, 0);
+            EXPECT_EQ(link.window.progress, 0);
+            EXPECT_TRUE(link.window.progressVisible);
+        }
+    }
+}
+
+TEST(Exchange, WrongBlocksAndAcknowledgesAreIgnored) {
+    const Bytes wrongReplies[] = {
+        {'W', 0x00, 0x08, 8, 1, 2, 3, 4, 5, 6, 7, 8},  // another block's address
+        {'X', 0x00, 0x00, 8, 1, 2, 3, 4, 5, 6, 7, 8},  // not a block
+        {'W', 0x00, 0x00, 8, 1, 2, 3, 4, 5, 6, 7},     // short
+        {0x15},                                        // NAK
+        {0x06, 0x06},
+    };
+    for (const Bytes& reply : wrongReplies) {
+        Link link;
+        link.exchange.mnureadFre_Click();
+        link.Feed({0x06, 0x16});
+        link.Feed(kIdentifyReply);
+        link.Feed({0x06});  // the radio's acknowledge: the first request goes out
+        ASSERT_EQ(link.LastSent(), (Bytes{'R', 0x00, 0x00, 8}));
+        const std::size_t before = link.port.sent.size();
+        link.Feed(reply);
+        EXPECT_EQ(link.port.sent.size(), before);
+        for (int tick = 0; tick < 11; ++tick) {
+            link.exchange.Timer1_Timer();
+        }
+        EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
+        EXPECT_FALSE(link.window.decoded.has_value());
+    }
+}
+
+TEST(Exchange, LoneAcknowledgeAfterTheEndIsIgnored) {
+    Link link;
+    RadioImage radio = PatternImage();
+    link.exchange.mnureadFre_Click();
+    link.Converse(radio);
+    const std::size_t frames = link.port.sent.size();
+    link.Feed({0x06});
+    EXPECT_EQ(link.port.sent.size(), frames);
+}
+
+TEST(Exchange, FailedTransmissionEndsAtOnce) {
+    Link link;
+    link.exchange.mnureadFre_Click();
+    link.Feed({0x06, 0x16});
+    link.port.outputWorks = false;
+    link.Feed(kIdentifyReply);  // the acknowledge cannot go out
+    EXPECT_TRUE(link.exchange.ExchangeEnded);
+    EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
+    EXPECT_EQ(link.LastSent(), kEnd);  // attempted
+    EXPECT_FALSE(link.port.open);
+    EXPECT_EQ(link.window.messages.size(), 1u);
+    EXPECT_TRUE(link.window.commandsEnabled);
+}
+
+TEST(Exchange, LostDeviceEndsAtOnceAndOnlyOnce) {
+    Link link;
+    link.exchange.mnuwriteFre_Click();
+    link.exchange.PortLost();
+    link.exchange.PortLost();
+    EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
+    EXPECT_EQ(link.window.messages.size(), 1u);
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::TimerSend));
+    EXPECT_FALSE(link.port.open);
+
+    Link idle;
+    idle.exchange.PortLost();
+    EXPECT_TRUE(idle.window.messages.empty());
+}
+
+// The encoder's message keeps the event loop running; the watchdog may end the exchange
+// meanwhile, and a finished exchange must not go on.
+TEST(Exchange, WatchdogDuringTheEncoderMessageWins) {
+    Link link;
+    link.window.encode = [&link] {
+        for (int tick = 0; tick < 11; ++tick) {
+            link.exchange.Timer1_Timer();
+        }
+        return ImageToHex(PatternImage());
+    };
+    link.exchange.mnuwriteFre_Click();
+    link.Feed({0x06, 0x16});
+    link.Feed(kIdentifyReply);
+    EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
+    EXPECT_EQ(link.LastSent(), kEnd);
+    EXPECT_EQ(link.window.messages.size(), 1u);
+    EXPECT_TRUE(BlockAddresses(link.port.sent, 'W').empty());
+}
+
+TEST(Exchange, ChineseTexts) {
+    Link link;
+    link.window.languageFlag = 0;
+    link.window.password = "9";
+    RadioImage radio = PatternImage();
+    link.exchange.mnuwriteFre_Click();
+    EXPECT_EQ(link.window.status, "正在通信,请稍后……");
+    link.exchange.PortLost();
+    EXPECT_EQ(link.window.messages.back().first, "通信出错，请检查对讲机故障、连线及串口的选择！");
+    link.exchange.mnureadFre_Click();
+    link.Converse(radio);
+    EXPECT_EQ(link.window.status, "口令不对！");
+}
+
+}  // namespace
+}  // namespace m742::testing
