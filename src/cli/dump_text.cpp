@@ -99,7 +99,8 @@ Table GridTable(const std::array<std::array<std::string, Columns>, kChannelCount
 std::string DumpText(const EditorState& editor, Lang lang) {
     std::string text =
         Render(kMemoryTitle.in(lang), GridTable(editor.mfgrid1, kMemoryHeadings, lang));
-    text += "\n" + Render(kDebugTitle.in(lang), GridTable(editor.mfgrid2, kDebugHeadings, lang));
+    text += '\n';
+    text += Render(kDebugTitle.in(lang), GridTable(editor.mfgrid2, kDebugHeadings, lang));
 
     std::array<Table, kGroupCount> groups;
     for (const SettingField& field : SettingFields()) {
@@ -108,7 +109,8 @@ std::string DumpText(const EditorState& editor, Lang lang) {
     }
     groups[kFunctions].push_back({std::string(kAniCaption), Printable(editor.Text3)});
     for (int group = 0; group < kGroupCount; ++group) {
-        text += "\n" + Render(kGroupTitles[group].in(lang), groups[group]);
+        text += '\n';
+        text += Render(kGroupTitles[group].in(lang), groups[group]);
     }
     return text;
 }

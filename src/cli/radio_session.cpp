@@ -31,13 +31,16 @@ public:
     std::string PasswordText() const override { return m_request.password; }
     void HideFrequencyEditor() override {}
     void SetStatusText(std::string_view caption) override {
+        if (m_request.quiet) {
+            return;
+        }
         EndProgressLine();
         std::cout << caption << std::endl;
     }
     void SetStatusVisible(bool visible) override { m_statusVisible = visible; }
     bool StatusVisible() const override { return m_statusVisible; }
     void SetProgress(int value) override {
-        if (!m_progressVisible || value == m_progress) {
+        if (m_request.quiet || !m_progressVisible || value == m_progress) {
             return;
         }
         m_progress = value;

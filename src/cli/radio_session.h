@@ -18,6 +18,7 @@ struct SessionRequest {
     std::string password;                  // the password box, for a read
     int powerUnlock = 0;                   // 1: a write includes 3F0h-3FFh
     std::optional<RadioImage> writeImage;  // for a write
+    bool quiet = false;                    // no status texts or progress, messages only
 };
 
 struct SessionResult {

@@ -185,7 +185,14 @@ void Exchange::OnWriteTransfer() {
 }
 
 void Exchange::OnReadTransfer() {
+    // ReadHex holds every block up to the one last requested once it has arrived: then the
+    // radio's acknowledge is due, before that the block. A stray acknowledge while a block
+    // is due, or a block that comes twice, would shift the image; both are left unanswered.
+    const bool blockDue = ReadHex.size() + 16 == 2 * static_cast<std::size_t>(BlockAddr);
     if (RecvHex == "06") {
+        if (blockDue) {
+            return;
+        }
         if (BlockAddr < kImageEnd) {
             SetBlockAddrHex();
             const std::vector<std::uint8_t> request = {
@@ -202,7 +209,7 @@ void Exchange::OnReadTransfer() {
         End(ExchangeOutcome::kCompleted);
         return;
     }
-    if (RecvHex.size() != 24 || RecvHex.compare(0, 2, "57") != 0 ||
+    if (!blockDue || RecvHex.size() != 24 || RecvHex.compare(0, 2, "57") != 0 ||
         RecvHex.compare(2, 4, BlockAddrHex) != 0) {
         return;  // more bytes may follow
     }

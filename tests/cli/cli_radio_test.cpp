@@ -138,6 +138,10 @@ struct FaultCase {
     double maxSeconds;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << c.command << " with " << c.fault;
+}
+
 class CliRadioFault : public CliRadio, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(CliRadioFault, EndsWithTheCommunicationError) {

@@ -310,6 +310,30 @@ TEST(Exchange, WrongBlocksAndAcknowledgesAreIgnored) {
     }
 }
 
+// A stray acknowledge while a block is due, or a block that comes twice, would shift every
+// later byte of the image: neither is taken, and the watchdog ends the read.
+TEST(Exchange, StrayAcknowledgeOrRepeatedBlockCannotShiftTheImage) {
+    const Bytes block0 = {'W', 0x00, 0x00, 8, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    const std::vector<Bytes> strays[] = {
+        {{0x06}},          // instead of block 0
+        {block0, block0},  // block 0 again after the tool's acknowledge
+    };
+    for (const auto& replies : strays) {
+        Link link;
+        link.exchange.mnureadFre_Click();
+        link.Feed({0x06, 0x16});
+        link.Feed(kIdentifyReply);
+        link.Feed({0x06});
+        ASSERT_EQ(link.LastSent(), (Bytes{'R', 0x00, 0x00, 8}));
+        for (const Bytes& reply : replies) {
+            link.Feed(reply);
+        }
+        link.Feed({0x06});  // would ask for the next block
+        EXPECT_NE(link.LastSent(), (Bytes{'R', 0x00, 0x08, 8}));
+        EXPECT_LE(link.exchange.ReadHex.size(), 16u);
+    }
+}
+
 TEST(Exchange, LoneAcknowledgeAfterTheEndIsIgnored) {
     Link link;
     RadioImage radio = PatternImage();

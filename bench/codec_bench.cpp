@@ -1,0 +1,125 @@
+// How long the codec takes on a full channel plan: decoding an image into the editor (a read
+// from the radio or "Open"), encoding the editor (a write or "Save"), and a data-file save
+// followed by an open through the file system.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <system_error>
+
+#include "channel_editing/channel_plan.h"
+#include "radio_data/codec.h"
+#include "radio_data/data_file.h"
+#include "radio_data/lists.h"
+
+namespace {
+
+using namespace m742;
+
+std::string Frequency(int mhz, int tenHz) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%03d.%05d", mhz, tenHz);
+    return text;
+}
+
+// Every memory channel in use with a TX frequency, tones of each kind and varied flags; every
+// debug channel set; password, ANI code and all settings away from their defaults.
+EditorState FullPlan() {
+    EditorState editor = StartupEditor(1);
+    const Lang lang = LanguageOf(editor.LanguageFlag);
+    for (int n = 1; n <= kChannelCount; ++n) {
+        auto& cells = editor.mfgrid1[static_cast<std::size_t>(n)];
+        auto& positions = editor.CellListIndex[static_cast<std::size_t>(n)];
+        cells[1] = Frequency(400 + 4 * n, 1250 * n);
+        cells[3] = Frequency(479 - n, 625 * n);
+        cells[2] = ListItem(ListId::kTone, (n * 17) % ListSize(ListId::kTone), lang);
+        cells[4] = ListItem(ListId::kTone, (n * 53 + 7) % ListSize(ListId::kTone), lang);
+        for (int column = 5; column <= 8; ++column) {
+            const auto position =
+                static_cast<std::int16_t>((n + column) % ListSize(GridColumnList(column)));
+            positions[static_cast<std::size_t>(column)] = position;
+            cells[static_cast<std::size_t>(column)] =
+                ListItem(GridColumnList(column), position, lang);
+        }
+        auto& debug = editor.mfgrid2[static_cast<std::size_t>(n)];
+        debug[1] = Frequency(470 - n, 3125 * n);
+        debug[2] = Frequency(450 + n, 500 * n);
+    }
+    editor.Text2 = "123456";
+    editor.Text3 = "12AB*#D0";
+    editor.panel.Combo2 = 3;
+    editor.panel.Combo3 = 10;
+    editor.panel.Combo4 = 7;
+    editor.panel.Combo7 = 15;
+    editor.panel.Combo11 = 2;
+    editor.panel.Combo13 = 8;
+    editor.panel.Combo14 = 2;
+    editor.globals.SideKeyPf1Short = 3;
+    editor.globals.DtmfFirstDelay = 40;
+    editor.globals.DtmfInterval = 200;
+    editor.globals.PowerLow = 40;
+    editor.globals.PowerHigh = 240;
+    CreateDialogControls(editor);
+    return editor;
+}
+
+RadioImage FullImage() {
+    const auto image = EncodeImage(FullPlan());
+    if (!image.ok()) {
+        std::fprintf(stderr, "the benchmark plan does not encode: %s\n",
+                     image.status().message.c_str());
+        std::abort();
+    }
+    return image.value();
+}
+
+void BM_DecodeImage(benchmark::State& state) {
+    const RadioImage image = FullImage();
+    EditorState editor = StartupEditor(1);
+    for (auto _ : state) {
+        DecodeImage(image, editor);
+        benchmark::DoNotOptimize(editor);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DecodeImage);
+
+void BM_EncodeImage(benchmark::State& state) {
+    const EditorState editor = FullPlan();
+    for (auto _ : state) {
+        auto image = EncodeImage(editor);
+        benchmark::DoNotOptimize(image);
+    }
+}
+BENCHMARK(BM_EncodeImage);
+
+// "Save" then "Open" of the same plan, with the file system in between.
+void BM_DataFileSaveOpen(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    std::random_device random;
+    const fs::path folder = fs::temp_directory_path() / ("m742-bench-" + std::to_string(random()));
+    fs::create_directories(folder);
+    const fs::path file = folder / "plan.dat";
+    const EditorState saved = FullPlan();
+    EditorState opened = StartupEditor(1);
+    for (auto _ : state) {
+        const Status save = SaveDataFile(file, saved);
+        const Status open = OpenDataFile(file, opened);
+        if (!save.ok() || !open.ok()) {
+            state.SkipWithError((save.ok() ? open : save).message.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(opened);
+    }
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+}
+// The file is synced to disk before it replaces the old one, so wall time is what counts.
+BENCHMARK(BM_DataFileSaveOpen)->UseRealTime();
+
+}  // namespace
