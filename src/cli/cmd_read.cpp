@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::string_view kOperands[] = {"OUT.dat"};
 constexpr Option kOptions[] = {
-    {"--port", "PORT", "COM1..COM8 or a device path such as /dev/ttyUSB0 (required)"},
+    kPortOption,
     {"--password", "TEXT", "the radio's programming password (default: none)"},
     {"--backup-dir", "DIR", "where the backup copy goes (default: see below)"},
     {"--no-backup", "", "keep no backup copy"},
@@ -59,13 +59,13 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image) {
 }
 
 int RunRead(const Invocation& invocation) {
-    if (!invocation.has("--port")) {
-        PrintError("read: --port PORT is required (see m742-cli read --help)");
+    const auto port = PortOf(invocation, "read");
+    if (!port) {
         return kFailed;
     }
     SessionRequest request;
     request.mode = 'R';
-    request.port = invocation.options.at("--port");
+    request.port = *port;
     request.languageFlag = invocation.languageFlag();
     if (invocation.has("--password")) {
         request.password = invocation.options.at("--password");

@@ -9,13 +9,13 @@ namespace {
 
 constexpr std::string_view kOperands[] = {"IN.dat"};
 constexpr Option kOptions[] = {
-    {"--port", "PORT", "COM1..COM8 or a device path such as /dev/ttyUSB0 (required)"},
+    kPortOption,
     {"--unlock-power", "", "also write 3F0h-3FFh: voice prompts and the two power levels"},
 };
 
 int RunWrite(const Invocation& invocation) {
-    if (!invocation.has("--port")) {
-        PrintError("write: --port PORT is required (see m742-cli write --help)");
+    const auto port = PortOf(invocation, "write");
+    if (!port) {
         return kFailed;
     }
     const auto image = ReadDataFile(invocation.operands[0], invocation.lang);
@@ -25,7 +25,7 @@ int RunWrite(const Invocation& invocation) {
     }
     SessionRequest request;
     request.mode = 'W';
-    request.port = invocation.options.at("--port");
+    request.port = *port;
     request.languageFlag = invocation.languageFlag();
     request.powerUnlock = invocation.has("--unlock-power") ? 1 : 0;
     request.writeImage = image.value();

@@ -18,8 +18,8 @@ namespace m742::cli {
 // The exit statuses of the tool.
 enum ExitStatus : int {
     kDone = 0,
-    kRefused = 1,  // the encoder refused a cell, or the radio refused the password
-    kFailed = 2,   // anything else: files, JSON, usage
+    kRefused = 1,        // the encoder refused a cell, or the radio refused the password
+    kFailed = 2,         // anything else: files, JSON, usage
     kCommunication = 3,  // the port could not be opened or the radio did not answer
 };
 

@@ -104,6 +104,15 @@ private:
 
 }  // namespace
 
+std::optional<std::string> PortOf(const Invocation& invocation, std::string_view command) {
+    if (!invocation.has(kPortOption.name)) {
+        PrintError(std::string(command) + ": --port PORT is required (see m742-cli " +
+                   std::string(command) + " --help)");
+        return std::nullopt;
+    }
+    return invocation.options.at(std::string(kPortOption.name));
+}
+
 SessionResult RunSession(const SessionRequest& request) {
     static int argc = 1;
     static char name[] = "m742-cli";

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/commands.h"
 #include "radio_data/image.h"
 #include "radio_link/exchange.h"
 
@@ -25,6 +26,13 @@ struct SessionResult {
     ExchangeOutcome outcome = ExchangeOutcome::kNone;
     std::optional<RadioImage> image;  // what a completed read brought
 };
+
+// The option both radio commands need.
+inline constexpr Option kPortOption{"--port", "PORT",
+                                    "COM1..COM8 or a device path such as /dev/ttyUSB0 (required)"};
+
+// The port named on the command line; says so on stderr when there is none.
+std::optional<std::string> PortOf(const Invocation& invocation, std::string_view command);
 
 // Runs the exchange to its end: completion, refusal or the watchdog. Progress and status go
 // to the terminal, messages to stderr.
