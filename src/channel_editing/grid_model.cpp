@@ -1,0 +1,67 @@
+#include "channel_editing/grid_model.h"
+
+namespace m742 {
+
+GridModel::GridModel(Grid grid, const EditorState& editor, QObject* parent)
+    : QAbstractTableModel(parent), m_grid(grid), m_editor(editor) {
+    for (int column = 0; column < columnCount(); ++column) {
+        m_headings << QString();
+    }
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kChannelCount;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    if (parent.isValid()) {
+        return 0;
+    }
+    return m_grid == Grid::kMemory ? kMemoryColumns : kDebugColumns;
+}
+
+QString GridModel::cellText(int row, int column) const {
+    const auto r = static_cast<std::size_t>(row);
+    const auto c = static_cast<std::size_t>(column);
+    return QString::fromStdString(m_grid == Grid::kMemory ? m_editor.mfgrid1[r][c]
+                                                          : m_editor.mfgrid2[r][c]);
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return cellText(index.row() + 1, index.column());
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return int(Qt::AlignCenter);
+    }
+    return {};
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) {
+        return {};
+    }
+    if (role == Qt::DisplayRole) {
+        return m_headings.value(section);
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return int(Qt::AlignCenter);
+    }
+    return {};
+}
+
+void GridModel::SetHeading(int column, const QString& text) {
+    if (column >= 0 && column < m_headings.size()) {
+        m_headings[column] = text;
+        emit headerDataChanged(Qt::Horizontal, column, column);
+    }
+}
+
+void GridModel::Refresh() {
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+}  // namespace m742

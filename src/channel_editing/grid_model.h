@@ -1,0 +1,36 @@
+// The memory grid mfgrid1 and the debug grid mfgrid2 as views of the editor: the model reads
+// the editor's cell texts; row 0 of the original grids, the headings, is the header.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include "radio_data/editor_state.h"
+
+namespace m742 {
+
+class GridModel : public QAbstractTableModel {
+public:
+    enum class Grid { kMemory, kDebug };
+
+    GridModel(Grid grid, const EditorState& editor, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The text of cell (row, column) in the grid's own numbering: rows 1-16.
+    QString cellText(int row, int column) const;
+    void SetHeading(int column, const QString& text);
+    QString heading(int column) const { return m_headings.value(column); }
+    // The editor changed: every cell is drawn again.
+    void Refresh();
+
+private:
+    Grid m_grid;
+    const EditorState& m_editor;
+    QStringList m_headings;
+};
+
+}  // namespace m742

@@ -1,0 +1,28 @@
+#include "channel_editing/grid_text.h"
+
+#include "radio_data/lists.h"
+
+namespace m742 {
+
+void SetGrid1Text(EditorState& editor) {
+    const Lang lang = LanguageOf(editor.LanguageFlag);
+    for (int row = 1; row <= kChannelCount; ++row) {
+        if (!ChannelInUse(editor, row)) {
+            continue;
+        }
+        auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
+        for (std::size_t col : {2u, 4u}) {
+            if (cells[col] == OffWord(Lang::English) || cells[col] == OffWord(Lang::Chinese)) {
+                cells[col] = OffWord(lang);
+            }
+        }
+        for (int col = 5; col <= 8; ++col) {
+            cells[static_cast<std::size_t>(col)] = ListItem(
+                GridColumnList(col),
+                editor.CellListIndex[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)],
+                lang);
+        }
+    }
+}
+
+}  // namespace m742

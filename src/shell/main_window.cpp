@@ -1,0 +1,802 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "channel_editing/channel_plan.h"
+#include "channel_editing/grid_model.h"
+#include "channel_editing/grid_text.h"
+#include "radio_data/codec.h"
+#include "radio_data/data_file.h"
+#include "radio_data/layout.h"
+#include "radio_data/tones.h"
+#include "shell/language_tables.h"
+#include "shell/message_box.h"
+#include "shell/panel_rules.h"
+#include "shell/preferences.h"
+
+namespace m742 {
+
+namespace {
+
+constexpr const char* kAppTitle = "M-742";
+constexpr const char* kFileFilter = "M-742(*.DAT)";
+
+// Twips (1/1440 inch) to pixels at the usual 96 dots per inch.
+int Twips(int twips) {
+    return twips / 15;
+}
+
+// The toolbar's images: small drawings of our own.
+QIcon ToolbarIcon(const QString& key) {
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    if (key == "new") {
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({{5, 2}, {15, 2}, {20, 7}, {20, 22}, {5, 22}}));
+        p.drawLine(QPointF(15, 2), QPointF(15, 7));
+        p.drawLine(QPointF(15, 7), QPointF(20, 7));
+    } else if (key == "open") {
+        p.setBrush(QColor(240, 200, 90));
+        p.drawPolygon(QPolygonF({{2, 6}, {9, 6}, {11, 8}, {21, 8}, {21, 20}, {2, 20}}));
+    } else if (key == "save") {
+        p.setBrush(QColor(70, 110, 190));
+        p.drawRect(QRectF(3, 3, 18, 18));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(7, 3, 10, 7));
+        p.drawRect(QRectF(6, 14, 12, 7));
+    } else if (key == "read" || key == "write") {
+        // A hand-held radio with an arrow out of it (read) or into it (write).
+        p.setBrush(QColor(60, 60, 60));
+        p.drawRect(QRectF(3, 7, 9, 15));
+        p.drawLine(QPointF(5, 7), QPointF(5, 2));
+        p.setPen(QPen(key == "read" ? QColor(30, 140, 60) : QColor(200, 60, 40), 2.5));
+        const bool out = key == "read";
+        p.drawLine(QPointF(14, 14), QPointF(22, 14));
+        const double tip = out ? 22 : 14;
+        const double back = out ? 18 : 18;
+        p.drawLine(QPointF(tip, 14), QPointF(back, 10));
+        p.drawLine(QPointF(tip, 14), QPointF(back, 18));
+    } else {  // PowerLock: a padlock
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(7, 3, 10, 12), 0, 180 * 16);
+        p.setBrush(QColor(200, 160, 40));
+        p.drawRect(QRectF(5, 10, 14, 11));
+    }
+    return QIcon(pixmap);
+}
+
+std::filesystem::path DefaultPreferencesPath() {
+    const QString folder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(folder).isWritable()) {
+        return std::filesystem::path(folder.toStdString()) / "parameter";
+    }
+    // An installed program may not write its own folder: keep the preferences with the user.
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return std::filesystem::path(config.toStdString()) / "m742" / "parameter";
+}
+
+}  // namespace
+
+Form1::Form1(StartupOptions options)
+    : m_options(std::move(options)),
+      m_ports(m_port, [this](std::string_view text, int style, std::string_view title) {
+          return ShowMessage(text, style, title);
+      }) {
+    setObjectName("Form1");
+    m_preferences =
+        m_options.preferences.empty() ? DefaultPreferencesPath() : m_options.preferences;
+    m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
+    m_timers = std::make_unique<QtExchangeTimers>(*m_exchange);
+    m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
+        m_exchange->MSComm1_OnComm(bytes);
+    };
+    m_port.onLost = [this] { m_exchange->PortLost(); };
+
+    chooseFile = [this](bool save) {
+        return save ? QFileDialog::getSaveFileName(this, QString(), QString(), kFileFilter, nullptr,
+                                                   QFileDialog::DontConfirmOverwrite)
+                    : QFileDialog::getOpenFileName(this, QString(), QString(), kFileFilter, nullptr,
+                                                   QFileDialog::ReadOnly);
+    };
+
+    BuildMenus();
+    BuildToolbar();
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    auto* banner = new QLabel(kAppTitle, central);  // Picture2
+    banner->setObjectName("Picture2");
+    banner->setStyleSheet(
+        "font-size: 18pt; font-weight: bold; color: white; padding: 4px 10px;"
+        "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1f4f8f, stop:1 #7fa7d8);");
+    layout->addWidget(banner);
+    auto* panels = new QHBoxLayout;
+    panels->addWidget(BuildModelFrame());
+    panels->addWidget(BuildFunctionFrame(), 1);
+    layout->addLayout(panels);
+    layout->addWidget(BuildChannelArea(), 1);
+    layout->addWidget(BuildHiddenEditors());
+    auto* statusRow = new QHBoxLayout;
+    m_status = new QLabel(central);
+    m_status->setObjectName("Label20");
+    QSizePolicy keep = m_status->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_status->setSizePolicy(keep);
+    m_progress = new QProgressBar(central);
+    m_progress->setObjectName("ProgressBar1");
+    m_progress->setRange(0, 1024);
+    keep = m_progress->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_progress->setSizePolicy(keep);
+    m_progress->setVisible(false);
+    statusRow->addWidget(m_status, 1);
+    statusRow->addWidget(m_progress, 2);
+    layout->addLayout(statusRow);
+    setCentralWidget(central);
+
+    Form_Load();
+}
+
+Form1::~Form1() {
+    Form_Unload();
+}
+
+QString Form1::Text(const char* chinese, const char* english) const {
+    return QString::fromUtf8(LanguageOf(m_editor.LanguageFlag) == Lang::English ? english
+                                                                                : chinese);
+}
+
+void Form1::BuildMenus() {
+    auto menu = [this](QMenu* parent, const char* name) {
+        QMenu* m = parent != nullptr ? parent->addMenu(name) : menuBar()->addMenu(name);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(QString(name) + "_menu");
+        return m;
+    };
+    auto item = [this](QMenu* parent, const char* name, auto slot) {
+        QAction* a = parent->addAction(name);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QMenu* file = menu(nullptr, "mnuFile");
+    item(file, "mnuNew", [this] { mnuNew_Click(); });
+    item(file, "mnuOpen", [this] { mnuOpen_Click(); });
+    item(file, "mnuAssave", [this] { mnuAssave_Click(); });
+    item(file, "mnuprint", [] {});  // the printed report comes with printing
+    file->addSeparator()->setObjectName("mnuLine");
+    item(file, "mnuQuit", [this] { mnuQuit_Click(); });
+
+    QMenu* edit = menu(nullptr, "mnuEdit");
+    item(edit, "mnuSideFunction", [] {});  // the dialogs come with the dialogs
+    item(edit, "mnuDTMF", [] {})->setText("DTMF");
+    QAction* frequency = item(edit, "mnuFrequency", [] {});
+    frequency->setText(QString::fromUtf8("测试频率"));
+    frequency->setVisible(false);
+    frequency->setEnabled(false);
+    item(edit, "mnuDebug", [] {});
+
+    m_programming = menu(nullptr, "mnupro");
+    item(m_programming, "mnureadFre", [this] {
+        mnureadFre_Click();
+    })->setShortcut(QKeySequence("Ctrl+R"));
+    item(m_programming, "mnuwriteFre", [this] {
+        mnuwriteFre_Click();
+    })->setShortcut(QKeySequence("Ctrl+W"));
+
+    QMenu* set = menu(nullptr, "mnuset");
+    m_lock = item(set, "mnulock", [this] { mnulock_Click(); });
+    m_lock->setCheckable(true);
+    m_lock->setChecked(true);  // designed checked; the preferences decide at start-up
+
+    QMenu* com = menu(nullptr, "mnucom");
+    for (int n = 1; n <= 8; ++n) {
+        const QString name = QString("mnucom%1").arg(n);
+        QAction* a = com->addAction(QString("COM%1(&%1)").arg(n));
+        a->setObjectName(name);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, n] { mnucom_Click(n); });
+        m_comActions[n] = a;
+    }
+
+    QMenu* language = menu(nullptr, "mnuLanguage");
+    item(language, "mnuChinese", [this] { mnuChinese_Click(); });
+    item(language, "mnuEnglist", [this] { mnuEnglist_Click(); });
+
+    QMenu* help = menu(nullptr, "mnuhelp");
+    QAction* topics = item(help, "mnumainhelp", [this] { mnumainhelp_Click(); });
+    topics->setShortcut(QKeySequence(Qt::Key_F1));
+    topics->setVisible(false);
+    item(help, "mnuabout", [] {});
+
+    // The debug grid's context menu: never in the menu bar.
+    auto* channel = new QMenu(this);
+    channel->setObjectName("mnuchannel");
+    channel->addAction(QString())->setObjectName("mnudel_channel");
+}
+
+void Form1::BuildToolbar() {
+    m_toolbar = addToolBar("Toolbar1");
+    m_toolbar->setObjectName("Toolbar1");
+    m_toolbar->setMovable(false);
+    const char* keys[] = {"new", "open", "save", nullptr, "read", "write", "PowerLock"};
+    for (int index = 1; index <= 7; ++index) {
+        const char* key = keys[index - 1];
+        QAction* a = nullptr;
+        if (key == nullptr) {
+            a = m_toolbar->addSeparator();
+        } else {
+            a = m_toolbar->addAction(ToolbarIcon(key), QString());
+            a->setObjectName(QString("Toolbar1_") + key);
+            a->setData(QString(key));
+            connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+            m_toolbarButtons[key] = a;
+        }
+        m_toolbarByIndex[index] = a;
+    }
+    m_toolbarButtons["PowerLock"]->setVisible(false);
+}
+
+QWidget* Form1::BuildModelFrame() {
+    m_frame1 = new QGroupBox(this);
+    m_frame1->setObjectName("Frame1");
+    auto* grid = new QGridLayout(m_frame1);
+    auto* band = new QLabel(m_frame1);
+    band->setObjectName("Label3");
+    auto* bandList = new QComboBox(m_frame1);
+    bandList->setObjectName("Combo1");  // frequency band
+    bandList->addItem(QString());
+    connect(bandList, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_editor.panel.Combo1 = static_cast<std::int16_t>(index);
+        Combo1_Click();
+    });
+    auto* passwordLabel = new QLabel(m_frame1);
+    passwordLabel->setObjectName("Label5");
+    m_password = new QLineEdit(m_frame1);
+    m_password->setObjectName("Text2");
+    m_password->setMaxLength(kPasswordBoxLength);
+    // Typing, pasting and dropping all pass the same rule.
+    connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString kept = QString::fromStdString(FilterPassword(text.toStdString()));
+        if (kept != text) {
+            const int cursor = m_password->cursorPosition() - int(text.size() - kept.size());
+            m_password->setText(kept);
+            m_password->setCursorPosition(std::max(0, cursor));
+        }
+        m_editor.Text2 = kept.toStdString();
+    });
+    grid->addWidget(band, 0, 0);
+    grid->addWidget(bandList, 0, 1);
+    grid->addWidget(passwordLabel, 1, 0);
+    grid->addWidget(m_password, 1, 1);
+    return m_frame1;
+}
+
+QWidget* Form1::BuildFunctionFrame() {
+    m_frame2 = new QGroupBox(this);
+    m_frame2->setObjectName("Frame2");
+    auto* inner = new QWidget(m_frame2);  // Picture1
+    inner->setObjectName("Picture1");
+    auto* outer = new QVBoxLayout(m_frame2);
+    outer->addWidget(inner);
+    auto* grid = new QGridLayout(inner);
+    // Four rows of three settings, each label left of its list.
+    const struct {
+        const char* label;
+        const char* control;
+    } layout[4][3] = {
+        {{"Label6", "Combo2"}, {"Label8", "Combo4"}, {"Label10", "Combo6"}},
+        {{"Label7", "Combo3"}, {"Label9", "Combo9"}, {"Label11", "Combo7"}},
+        {{"Label15", "Combo12"}, {"Label4", "Combo10"}, {"Label1", "Combo11"}},
+        {{"Label25", "Combo13"}, {"Label13", "Combo14"}, {"Label12", "Text3"}},
+    };
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            auto* label = new QLabel(inner);
+            label->setObjectName(layout[row][col].label);
+            grid->addWidget(label, row, 2 * col);
+            const QString control = layout[row][col].control;
+            if (control == "Text3") {
+                m_ani = new QLineEdit(inner);
+                m_ani->setObjectName("Text3");
+                connect(m_ani, &QLineEdit::textEdited, this, [this](const QString& text) {
+                    const QString kept = QString::fromStdString(FilterAni(text.toStdString()));
+                    if (kept != text) {
+                        const int cursor = m_ani->cursorPosition() - int(text.size() - kept.size());
+                        m_ani->setText(kept);
+                        m_ani->setCursorPosition(std::max(0, cursor));
+                    }
+                    m_editor.Text3 = kept.toStdString();
+                });
+                grid->addWidget(m_ani, row, 2 * col + 1);
+                continue;
+            }
+            auto* list = new QComboBox(inner);
+            list->setObjectName(control);
+            for (const SettingField& field : SettingFields()) {
+                if (field.name != control.toStdString()) {
+                    continue;
+                }
+                for (int i = 0; i < ListSize(field.list); ++i) {
+                    list->addItem(QString());
+                }
+                connect(list, &QComboBox::currentIndexChanged, this, [this, &field](int index) {
+                    field.value(m_editor) = static_cast<std::int16_t>(index);
+                });
+            }
+            grid->addWidget(list, row, 2 * col + 1);
+        }
+    }
+    return m_frame2;
+}
+
+QWidget* Form1::BuildChannelArea() {
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_tabs = new QTabBar(area);
+    m_tabs->setObjectName("TabStrip1");
+    m_tabs->addTab(QString());
+    m_tabs->addTab(QString());
+    connect(m_tabs, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+    layout->addWidget(m_tabs);
+
+    auto makeGrid = [area](const char* name, GridModel* model) {
+        auto* view = new QTableView(area);
+        view->setObjectName(name);
+        view->setModel(model);
+        view->verticalHeader()->setVisible(false);
+        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        return view;
+    };
+    m_memoryModel = new GridModel(GridModel::Grid::kMemory, m_editor, this);
+    m_debugModel = new GridModel(GridModel::Grid::kDebug, m_editor, this);
+    m_memoryGrid = makeGrid("mfgrid1", m_memoryModel);
+    m_debugGrid = makeGrid("mfgrid2", m_debugModel);
+    auto* grids = new QHBoxLayout;
+    grids->addWidget(m_memoryGrid, 1);
+    grids->addWidget(m_debugGrid, 1);
+
+    // The debug channel panel beside the debug grid.
+    auto* panel = new QGridLayout;
+    auto label = [area](const char* name) {
+        auto* l = new QLabel(area);
+        l->setObjectName(name);
+        return l;
+    };
+    m_debugChannel = new QComboBox(area);
+    m_debugChannel->setObjectName("combochannel2");
+    for (int n = 1; n <= kChannelCount; ++n) {
+        m_debugChannel->addItem(QString::number(n));
+    }
+    connect(m_debugChannel, &QComboBox::currentIndexChanged, this, [this] { ShowDebugChannel(); });
+    m_debugRx = new QLineEdit(area);
+    m_debugRx->setObjectName("Txtrfre2");
+    m_debugTx = new QLineEdit(area);
+    m_debugTx->setObjectName("Txtsfre2");
+    m_debugOk = new QPushButton(area);
+    m_debugOk->setObjectName("Command1");
+    panel->addWidget(label("Label26"), 0, 0);
+    panel->addWidget(m_debugChannel, 0, 1);
+    panel->addWidget(label("Label24"), 1, 0);
+    panel->addWidget(m_debugRx, 1, 1);
+    panel->addWidget(label("Label22"), 2, 0);
+    panel->addWidget(m_debugTx, 2, 1);
+    panel->addWidget(m_debugOk, 3, 1);
+    panel->setRowStretch(4, 1);
+    grids->addLayout(panel);
+    layout->addLayout(grids, 1);
+    return area;
+}
+
+QWidget* Form1::BuildHiddenEditors() {
+    // The memory grid's in-place editors: the frequency box, the tone list and the four
+    // list columns' lists. They open over a cell when it is clicked.
+    auto* holder = new QWidget(this);
+    holder->setVisible(false);
+    m_frequencyEditor = new QLineEdit(holder);
+    m_frequencyEditor->setObjectName("Text1");
+    auto* tones = new QComboBox(holder);
+    tones->setObjectName("Combo8");
+    tones->setEditable(true);
+    for (int i = 0; i < ListSize(ListId::kTone); ++i) {
+        tones->addItem(QString::fromStdString(ListItem(ListId::kTone, i, Lang::English)));
+    }
+    for (int column = 5; column <= 8; ++column) {
+        auto* list = new QComboBox(holder);
+        list->setObjectName(QString("Combo5_%1").arg(column));
+        for (int i = 0; i < ListSize(GridColumnList(column)); ++i) {
+            list->addItem(QString());
+        }
+    }
+    return holder;
+}
+
+void Form1::Form_Load() {
+    // Priority channel list, CH-1 to CH-16.
+    auto* priority = findChild<QComboBox*>("Combo7");
+    for (int i = 0; i < priority->count(); ++i) {
+        priority->setItemText(i, QString("CH-%1").arg(i + 1));
+    }
+    // The dialog settings hold their defaults from the editor's construction.
+    m_editor = EditorState{};
+    CreateDialogControls(m_editor);
+    // The single band; selecting it sets the band limits.
+    m_editor.panel.Combo1 = 0;
+    findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
+    Combo1_Click();
+
+    const Preferences preferences = LoadPreferences(m_preferences);
+    if (preferences.lock == 1) {
+        m_lock->setChecked(true);
+        SetLocked(true);
+    } else if (preferences.lock == 0) {
+        m_lock->setChecked(false);
+    }
+    m_ports.SetPortNumber(preferences.portNumber);
+    m_editor.LanguageFlag = preferences.languageFlag;
+
+    ApplyLanguage();
+    m_ports.CheckComMenu(preferences.portNumber);
+    for (auto& [n, action] : m_comActions) {
+        action->setChecked(m_ports.Checked(n));
+    }
+    TabStrip1_Click();
+
+    const int memoryWidths[] = {900, 1480, 1200, 1480, 1200, 1180, 1100, 1100, 1000};
+    for (int column = 0; column < kMemoryColumns; ++column) {
+        m_memoryGrid->setColumnWidth(column, Twips(memoryWidths[column]));
+    }
+    m_debugGrid->setColumnWidth(1, Twips(1833));
+    m_debugGrid->setColumnWidth(2, Twips(1833));
+
+    ResetChannelPlan(m_editor);
+    m_debugChannel->setCurrentIndex(0);
+    RefreshViews();
+}
+
+void Form1::Form_Unload() {
+    if (m_unloaded) {
+        return;
+    }
+    m_unloaded = true;
+    m_port.SetPortOpen(false);
+    SavePreferences(m_preferences, m_lock->isChecked(),
+                    static_cast<std::uint8_t>(m_ports.PortNumber()), m_editor.LanguageFlag);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::mnuQuit_Click() {
+    close();
+}
+
+void Form1::SetLocked(bool locked) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_frame1, m_frame2, m_memoryGrid, m_debugGrid}) {
+        w->setEnabled(!locked);
+    }
+}
+
+void Form1::mnulock_Click() {
+    SetLocked(m_lock->isChecked());
+}
+
+void Form1::mnumainhelp_Click() {
+    const QString path = QCoreApplication::applicationDirPath() + "/" + kAppTitle + ".CHM";
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void Form1::ApplyLanguage() {
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts()}) {
+        for (const TextRow& row : *table) {
+            const QString text =
+                QString::fromUtf8(row.in(lang).data(), qsizetype(row.in(lang).size()));
+            const QString name = QString::fromStdString(row.control);
+            switch (row.property) {
+                case TextProperty::kWindowTitle:
+                    setWindowTitle(text);
+                    break;
+                case TextProperty::kCaption:
+                    if (auto* m = findChild<QMenu*>(name)) {
+                        m->setTitle(text);
+                    } else if (auto* a = findChild<QAction*>(name)) {
+                        a->setText(text);
+                    } else if (auto* g = findChild<QGroupBox*>(name)) {
+                        g->setTitle(text);
+                    } else if (auto* l = findChild<QLabel*>(name)) {
+                        l->setText(text);
+                    } else if (auto* b = findChild<QPushButton*>(name)) {
+                        b->setText(text);
+                    }
+                    break;
+                case TextProperty::kToolTip:
+                    if (QAction* a = m_toolbarByIndex[row.index]) {
+                        a->setToolTip(text);
+                    }
+                    break;
+                case TextProperty::kTab:
+                    m_tabs->setTabText(row.index - 1, text);
+                    break;
+                case TextProperty::kHeading:
+                    (name == "mfgrid1" ? m_memoryModel : m_debugModel)->SetHeading(row.index, text);
+                    break;
+                case TextProperty::kItem:
+                    if (auto* list = findChild<QComboBox*>(name)) {
+                        list->setItemText(row.index, text);
+                    }
+                    break;
+            }
+        }
+    }
+}
+
+void Form1::mnuChinese_Click() {
+    if (m_editor.LanguageFlag != 1) {
+        return;
+    }
+    m_editor.LanguageFlag = 0;
+    ApplyLanguage();
+    SetGrid1Text(m_editor);
+    RefreshViews();
+}
+
+void Form1::mnuEnglist_Click() {
+    if (m_editor.LanguageFlag != 0) {
+        return;
+    }
+    m_editor.LanguageFlag = 1;
+    ApplyLanguage();
+    SetGrid1Text(m_editor);
+    RefreshViews();
+}
+
+void Form1::Toolbar1_ButtonClick(const QString& key) {
+    if (key == "new") {
+        mnuNew_Click();
+    } else if (key == "open") {
+        mnuOpen_Click();
+    } else if (key == "save") {
+        mnuAssave_Click();
+    } else if (key == "write") {
+        mnuwriteFre_Click();
+    } else if (key == "read") {
+        mnureadFre_Click();
+    }
+    // "PowerLock" comes with the power parameters dialog; any other key does nothing.
+}
+
+void Form1::TabStrip1_Click() {
+    const bool memory = m_tabs->currentIndex() == 0;
+    m_memoryGrid->setVisible(memory);
+    m_debugGrid->setVisible(!memory);
+    m_debugOk->setVisible(!memory);
+}
+
+void Form1::Combo1_Click() {
+    m_bandLow = 400;
+    m_bandHigh = 480;
+    auto* band = findChild<QComboBox*>("Combo1");
+    if (band->currentIndex() != m_bandIndex) {
+        const int answer = ShowMessage(
+            Text("选用不同型号或不同频段将删除所有信道的数据，是否继续？",
+                 "Choose different frequencies will delete all the channel's data, do you wish "
+                 "to continue?")
+                .toStdString(),
+            36, "");
+        if (answer == 7) {
+            band->setCurrentIndex(m_bandIndex);
+            return;
+        }
+        if (answer == 6) {
+            ClearMemoryGrid(m_editor);
+            ClearDebugGrid(m_editor);
+            RefreshViews();
+        }
+    }
+    m_bandIndex = band->currentIndex();
+}
+
+void Form1::mnuNew_Click() {
+    const int answer = ShowMessage(
+        Text("所有信道的数据将被清除！", "All the channel's data will be cleared！").toStdString(),
+        305, Text("警告", "Warmming").toStdString());
+    if (answer == 2) {
+        return;
+    }
+    ClearMemoryGrid(m_editor);
+    ClearDebugGrid(m_editor);
+    ResetChannelPlan(m_editor);
+    m_debugChannel->setCurrentIndex(0);
+    RefreshViews();
+}
+
+void Form1::SetCaptionTo(const QString& file) {
+    setWindowTitle(QString(kAppTitle) + "-" + QFileInfo(file).absoluteFilePath());
+}
+
+void Form1::mnuOpen_Click() {
+    HideFrequencyEditor();
+    const QString file = chooseFile(false);
+    if (file.isEmpty()) {
+        return;
+    }
+    const Status opened = OpenDataFile(file.toStdString(), m_editor);
+    if (!opened.ok()) {
+        ShowMessage(opened.message, 16, "");
+        return;
+    }
+    SetCaptionTo(file);
+    RefreshViews();
+    m_debugChannel->setCurrentIndex(0);
+    ShowDebugChannel();
+}
+
+void Form1::mnuAssave_Click() {
+    for (;;) {
+        const QString file = chooseFile(true);
+        if (file.isEmpty()) {
+            return;
+        }
+        const auto image = m742::EncodeImage(m_editor);
+        if (!image.ok()) {
+            ShowMessage(image.status().message, 16, "");
+            return;
+        }
+        if (QFileInfo::exists(file)) {
+            const int answer = ShowMessage(
+                Text("该文件已存在，是否覆盖？", "This file already exists, whether to cover?")
+                    .toStdString(),
+                36, "");
+            if (answer == 7) {
+                continue;  // choose again
+            }
+        }
+        const Status saved =
+            WriteDataFile(file.toStdString(), image.value(), LanguageOf(m_editor.LanguageFlag));
+        if (!saved.ok()) {
+            ShowMessage(saved.message, 16, "");
+            return;
+        }
+        SetCaptionTo(file);
+        return;
+    }
+}
+
+void Form1::mnureadFre_Click() {
+    m_exchange->mnureadFre_Click();
+}
+
+void Form1::mnuwriteFre_Click() {
+    m_exchange->mnuwriteFre_Click();
+}
+
+void Form1::mnucom_Click(int number) {
+    m_ports.mnucom(number, m_editor.LanguageFlag);
+    for (auto& [n, action] : m_comActions) {
+        action->setChecked(m_ports.Checked(n));
+    }
+}
+
+void Form1::SyncPanelFromEditor() {
+    for (const SettingField& field : SettingFields()) {
+        if (field.section != Section::kPanel) {
+            continue;
+        }
+        if (auto* list = findChild<QComboBox*>(
+                QString::fromUtf8(field.name.data(), qsizetype(field.name.size())))) {
+            const QSignalBlocker quiet(list);
+            list->setCurrentIndex(SettingValue(field, m_editor));
+        }
+    }
+    const QSignalBlocker quietPassword(m_password);
+    m_password->setText(QString::fromStdString(m_editor.Text2));
+    const QSignalBlocker quietAni(m_ani);
+    m_ani->setText(QString::fromStdString(m_editor.Text3));
+}
+
+void Form1::RefreshViews() {
+    SyncPanelFromEditor();
+    m_memoryModel->Refresh();
+    m_debugModel->Refresh();
+    ShowDebugChannel();
+}
+
+// ExchangeWindow
+
+void Form1::HideFrequencyEditor() {
+    m_frequencyEditor->setVisible(false);
+}
+
+void Form1::SetStatusText(std::string_view caption) {
+    m_status->setText(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+}
+
+void Form1::SetStatusVisible(bool visible) {
+    m_status->setVisible(visible);
+}
+
+bool Form1::StatusVisible() const {
+    return m_status->isVisible();
+}
+
+void Form1::SetProgress(int value) {
+    m_progress->setValue(value);
+}
+
+void Form1::SetProgressVisible(bool visible) {
+    m_progress->setVisible(visible);
+}
+
+void Form1::SetCommandsEnabled(bool enabled) {
+    m_toolbar->setEnabled(enabled);
+    m_programming->setEnabled(enabled);
+    m_programming->menuAction()->setEnabled(enabled);
+    m_toolbarButtons["read"]->setEnabled(enabled);
+    m_toolbarButtons["write"]->setEnabled(enabled);
+    for (const char* name : {"mnureadFre", "mnuwriteFre"}) {
+        findChild<QAction*>(name)->setEnabled(enabled);
+    }
+}
+
+void Form1::SetTimerEnabled(ExchangeTimer timer, bool enabled) {
+    m_timers->SetEnabled(timer, enabled);
+}
+
+int Form1::ShowMessage(std::string_view text, int style, std::string_view title) {
+    return m742::ShowMessage(this, m_editor.LanguageFlag, text, style, title);
+}
+
+ImageHex Form1::EncodeImage() {
+    const auto image = m742::EncodeImage(m_editor);
+    if (!image.ok()) {
+        ShowMessage(image.status().message, 16, "");
+        return {};
+    }
+    return ImageToHex(image.value());
+}
+
+void Form1::DecodeImage(const ImageHex& image) {
+    m742::DecodeImage(std::string_view(image), m_editor);
+    RefreshViews();
+}
+
+void Form1::ShowDebugChannel() {
+    const int row = m_debugChannel->currentIndex() + 1;
+    m_debugGrid->selectRow(row - 1);
+    m_debugRx->setText(m_debugModel->cellText(row, 1));
+    m_debugTx->setText(m_debugModel->cellText(row, 2));
+}
+
+}  // namespace m742

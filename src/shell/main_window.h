@@ -1,0 +1,149 @@
+// The main window Form1: menus, toolbar, settings panel, the two channel grids, the status
+// line, and the commands behind them. The editor state it owns is the only copy of the
+// channel plan; every widget is a view of it.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "radio_data/editor_state.h"
+#include "radio_link/exchange.h"
+#include "radio_link/exchange_timers.h"
+#include "radio_link/port_selection.h"
+#include "radio_link/serial_port.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTabBar;
+class QTableView;
+class QToolBar;
+
+namespace m742 {
+
+class GridModel;
+
+struct StartupOptions {
+    // The preferences file. Empty: "parameter" in the program's folder, or in the user's
+    // configuration folder when the program's folder cannot be written.
+    std::filesystem::path preferences;
+};
+
+class Form1 : public QMainWindow, public ExchangeWindow {
+public:
+    explicit Form1(StartupOptions options = {});
+    ~Form1() override;
+
+    // The commands, as the menus and the toolbar run them.
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuAssave_Click();
+    void mnuQuit_Click();
+    void mnulock_Click();
+    void mnumainhelp_Click();
+    void mnuChinese_Click();
+    void mnuEnglist_Click();
+    void mnureadFre_Click();
+    void mnuwriteFre_Click();
+    void mnucom_Click(int number);
+    void Toolbar1_ButtonClick(const QString& key);
+    void TabStrip1_Click();
+    void Combo1_Click();
+
+    // Writes every caption, tooltip, heading and list text for LanguageFlag.
+    void ApplyLanguage();
+
+    // Chooses the file for "Open" (save false) and "Save" (save true); the empty text is
+    // Cancel. Tests put their own chooser here.
+    std::function<QString(bool save)> chooseFile;
+
+    const EditorState& editor() const { return m_editor; }
+    EditorState& editor() { return m_editor; }
+    // The editor changed behind the views' back: show it again.
+    void RefreshViews();
+    std::int16_t portNumber() const { return m_ports.PortNumber(); }
+    const std::filesystem::path& preferencesPath() const { return m_preferences; }
+    Exchange& exchange() { return *m_exchange; }
+
+    // ExchangeWindow
+    std::int16_t LanguageFlag() const override { return m_editor.LanguageFlag; }
+    int PowerUnlock() const override { return m_powerUnlock; }
+    std::string PasswordText() const override { return m_editor.Text2; }
+    void HideFrequencyEditor() override;
+    void SetStatusText(std::string_view caption) override;
+    void SetStatusVisible(bool visible) override;
+    bool StatusVisible() const override;
+    void SetProgress(int value) override;
+    void SetProgressVisible(bool visible) override;
+    void SetCommandsEnabled(bool enabled) override;
+    void SetTimerEnabled(ExchangeTimer timer, bool enabled) override;
+    int ShowMessage(std::string_view text, int style, std::string_view title) override;
+    ImageHex EncodeImage() override;
+    void DecodeImage(const ImageHex& image) override;
+    void ShowDebugChannel() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    QWidget* BuildModelFrame();
+    QWidget* BuildFunctionFrame();
+    QWidget* BuildChannelArea();
+    QWidget* BuildHiddenEditors();
+    void Form_Load();
+    void Form_Unload();
+    void SetLocked(bool locked);
+    void SyncPanelFromEditor();
+    void SetCaptionTo(const QString& file);
+    QString Text(const char* chinese, const char* english) const;
+
+    StartupOptions m_options;
+    std::filesystem::path m_preferences;
+    EditorState m_editor;
+    int m_powerUnlock = 0;
+    int m_bandIndex = 0;
+    int m_bandLow = 400;
+    int m_bandHigh = 480;
+    bool m_unloaded = false;
+
+    QtSerialControl m_port;
+    PortSelection m_ports;
+    std::unique_ptr<Exchange> m_exchange;
+    std::unique_ptr<QtExchangeTimers> m_timers;
+
+    std::map<QString, QAction*> m_toolbarButtons;  // by key
+    std::map<int, QAction*> m_toolbarByIndex;      // by button number 1-7
+    std::map<int, QAction*> m_comActions;          // mnucom1..mnucom8
+    QToolBar* m_toolbar = nullptr;
+    QMenu* m_programming = nullptr;  // mnupro
+    QAction* m_lock = nullptr;       // mnulock
+    QGroupBox* m_frame1 = nullptr;
+    QGroupBox* m_frame2 = nullptr;
+    QLineEdit* m_password = nullptr;  // Text2
+    QLineEdit* m_ani = nullptr;       // Text3
+    QTabBar* m_tabs = nullptr;
+    QTableView* m_memoryGrid = nullptr;
+    QTableView* m_debugGrid = nullptr;
+    GridModel* m_memoryModel = nullptr;
+    GridModel* m_debugModel = nullptr;
+    QComboBox* m_debugChannel = nullptr;     // combochannel2
+    QLineEdit* m_debugRx = nullptr;          // Txtrfre2
+    QLineEdit* m_debugTx = nullptr;          // Txtsfre2
+    QPushButton* m_debugOk = nullptr;        // Command1
+    QLineEdit* m_frequencyEditor = nullptr;  // Text1
+    QLabel* m_status = nullptr;              // Label20
+    QProgressBar* m_progress = nullptr;      // ProgressBar1
+};
+
+}  // namespace m742

@@ -1,0 +1,59 @@
+#include "shell/preferences.h"
+
+#include <fstream>
+
+#include "radio_data/atomic_file.h"
+
+namespace m742 {
+
+namespace {
+
+// The file's bytes; none when it is missing, unreadable or not a file.
+std::vector<std::uint8_t> ReadAll(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return {};
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::uint8_t> bytes;
+    char c = 0;
+    while (in.get(c)) {
+        bytes.push_back(static_cast<std::uint8_t>(c));
+    }
+    return bytes;
+}
+
+}  // namespace
+
+Preferences ParsePreferences(std::span<const std::uint8_t> bytes) {
+    auto at = [&bytes](std::size_t i) -> std::uint8_t { return i < bytes.size() ? bytes[i] : 0; };
+    return {at(0), at(1), at(2)};
+}
+
+std::vector<std::uint8_t> PreferenceBytes(std::span<const std::uint8_t> old, bool locked,
+                                          std::uint8_t portNumber, std::int16_t languageFlag) {
+    std::vector<std::uint8_t> bytes(old.begin(), old.end());
+    if (bytes.size() < 4) {
+        bytes.resize(4, 0);
+    }
+    const auto flag = static_cast<std::uint16_t>(languageFlag);
+    bytes[0] = locked ? 1 : 0;
+    bytes[1] = portNumber;
+    bytes[2] = static_cast<std::uint8_t>(flag & 0xFF);
+    bytes[3] = static_cast<std::uint8_t>(flag >> 8);
+    return bytes;
+}
+
+Preferences LoadPreferences(const std::filesystem::path& path) {
+    return ParsePreferences(ReadAll(path));
+}
+
+std::string SavePreferences(const std::filesystem::path& path, bool locked, std::uint8_t portNumber,
+                            std::int16_t languageFlag) {
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    return WriteFileAtomically(path,
+                               PreferenceBytes(ReadAll(path), locked, portNumber, languageFlag));
+}
+
+}  // namespace m742

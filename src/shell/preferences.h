@@ -1,0 +1,39 @@
+// The preferences file "parameter": editing lock, serial port and interface language.
+//
+//   byte 1  editing lock: 1 locked, 0 unlocked (another value changes nothing at start-up)
+//   byte 2  serial port number, 1-8 (0: none chosen yet)
+//   byte 3  LanguageFlag (read as one byte; written as 16 bits, little-endian, bytes 3 and 4)
+//
+// Bytes after the fourth are kept as they are.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace m742 {
+
+struct Preferences {
+    std::uint8_t lock = 0;
+    std::uint8_t portNumber = 0;
+    std::uint8_t languageFlag = 0;
+};
+
+// Missing bytes (a short or empty file) read as 0.
+Preferences ParsePreferences(std::span<const std::uint8_t> bytes);
+
+// The file's new content: the three values over the old content, whose tail stays.
+std::vector<std::uint8_t> PreferenceBytes(std::span<const std::uint8_t> old, bool locked,
+                                          std::uint8_t portNumber, std::int16_t languageFlag);
+
+// Reads the file; a missing or unreadable one gives all zeros.
+Preferences LoadPreferences(const std::filesystem::path& path);
+
+// Writes the file atomically. Returns the empty text, or why it could not be written.
+std::string SavePreferences(const std::filesystem::path& path, bool locked, std::uint8_t portNumber,
+                            std::int16_t languageFlag);
+
+}  // namespace m742

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "shell/panel_rules.h"
+#include "shell/preferences.h"
+#include "temp_folder.h"
+
+namespace m742 {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(Preferences, MissingBytesReadAsZero) {
+    const struct {
+        Bytes file;
+        Preferences read;
+    } cases[] = {
+        {{}, {0, 0, 0}},
+        {{1}, {1, 0, 0}},
+        {{1, 3}, {1, 3, 0}},
+        {{1, 3, 1}, {1, 3, 1}},
+        {{2, 9, 2, 0, 7, 7}, {2, 9, 2}},
+    };
+    for (const auto& c : cases) {
+        const Preferences p = ParsePreferences(c.file);
+        EXPECT_EQ(p.lock, c.read.lock);
+        EXPECT_EQ(p.portNumber, c.read.portNumber);
+        EXPECT_EQ(p.languageFlag, c.read.languageFlag);
+    }
+}
+
+TEST(Preferences, WrittenAsFourBytesKeepingAnyTail) {
+    EXPECT_EQ(PreferenceBytes({}, false, 1, 1), (Bytes{0, 1, 1, 0}));
+    EXPECT_EQ(PreferenceBytes({}, true, 3, 1), (Bytes{1, 3, 1, 0}));
+    EXPECT_EQ(PreferenceBytes(Bytes{2, 3}, true, 0, 0), (Bytes{1, 0, 0, 0}));
+    EXPECT_EQ(PreferenceBytes(Bytes{0, 0, 0, 0, 9, 8}, false, 8, 258), (Bytes{0, 8, 2, 1, 9, 8}));
+    EXPECT_EQ(PreferenceBytes({}, false, 0, -1), (Bytes{0, 0, 0xFF, 0xFF}));
+}
+
+TEST(Preferences, SaveAndLoadThroughTheFile) {
+    const testing::TempFolder folder;
+    const auto path = folder / "config" / "parameter";  // the folder is made as needed
+    EXPECT_EQ(LoadPreferences(path).portNumber, 0);
+    ASSERT_EQ(SavePreferences(path, true, 5, 1), "");
+    const Preferences p = LoadPreferences(path);
+    EXPECT_EQ(p.lock, 1);
+    EXPECT_EQ(p.portNumber, 5);
+    EXPECT_EQ(p.languageFlag, 1);
+    EXPECT_NE(SavePreferences(folder.path(), false, 1, 0), "");  // a folder is no file
+}
+
+TEST(PanelRules, PasswordKeepsDigitsAndPointsUpToSix) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"12.4", "12.4"}, {"1a2", "12"},   {"1234567", "123456"},
+        {"abc", ""},      {" 1 2 ", "12"}, {"..........", "......"},
+        {"１２", ""},  // full-width digits are not digits here
+    };
+    for (const auto& [typed, kept] : cases) {
+        EXPECT_EQ(FilterPassword(typed), kept) << typed;
+    }
+}
+
+TEST(PanelRules, AniKeepsDtmfCharactersInUpperCase) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"a1*#d", "A1*#D"},       {"Ee+ ", ""},       {"0123456789", "0123456789"},
+        {"ABCDabcd", "ABCDABCD"}, {"12AB*", "12AB*"}, {"x\t9", "9"},
+    };
+    for (const auto& [typed, kept] : cases) {
+        EXPECT_EQ(FilterAni(typed), kept) << typed;
+    }
+}
+
+}  // namespace
+}  // namespace m742

@@ -1,0 +1,74 @@
+// Draws the main window into PNG files for the user guide:
+//   m742-screenshots OUTPUT-FOLDER
+// writes main-window-zh.png and main-window-en.png, the window holding a small sample plan.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "radio_data/lists.h"
+#include "shell/main_window.h"
+#include "shell/preferences.h"
+
+namespace {
+
+void SamplePlan(m742::EditorState& editor) {
+    const m742::Lang lang = m742::LanguageOf(editor.LanguageFlag);
+    const struct {
+        const char* rx;
+        const char* decode;
+        const char* tx;
+        const char* encode;
+        std::array<std::int16_t, 4> positions;
+    } channels[] = {
+        {"460.12500", "88.5", "460.12500", "88.5", {0, 0, 1, 1}},
+        {"462.56250", "", "467.56250", "D023N", {2, 1, 1, 1}},
+        {"450.01250", "67.0", "450.01250", "67.0", {1, 0, 0, 0}},
+    };
+    int row = 1;
+    for (const auto& c : channels) {
+        auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
+        cells[1] = c.rx;
+        cells[2] = *c.decode != '\0' ? c.decode : std::string(m742::OffWord(lang));
+        cells[3] = c.tx;
+        cells[4] = c.encode;
+        for (int col = 5; col <= 8; ++col) {
+            const auto p = c.positions[static_cast<std::size_t>(col - 5)];
+            editor.CellListIndex[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = p;
+            cells[static_cast<std::size_t>(col)] =
+                m742::ListItem(m742::GridColumnList(col), p, lang);
+        }
+        ++row;
+    }
+    editor.Text3 = "12AB*";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: m742-screenshots OUTPUT-FOLDER\n");
+        return 2;
+    }
+    const QDir out(argv[1]);
+    QTemporaryDir temp;
+    for (const auto& [flag, name] : {std::pair{0, "zh"}, std::pair{1, "en"}}) {
+        const auto preferences = std::filesystem::path(temp.path().toStdString()) / name;
+        m742::SavePreferences(preferences, false, 1, static_cast<std::int16_t>(flag));
+        m742::Form1 window(m742::StartupOptions{preferences});
+        SamplePlan(window.editor());
+        window.RefreshViews();
+        window.resize(1180, 760);
+        window.show();
+        QApplication::processEvents();
+        const QString file = out.filePath(QString("main-window-%1.png").arg(name));
+        if (!window.grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+    return 0;
+}
