@@ -4,7 +4,6 @@
 #include <array>
 #include <vector>
 
-#include "cli/grid_headings.h"
 #include "cli/terminal_text.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"

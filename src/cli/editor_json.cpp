@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/grid_headings.h"
 #include "cli/terminal_text.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"

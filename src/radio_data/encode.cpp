@@ -2,6 +2,7 @@
 
 #include "radio_data/codec.h"
 #include "radio_data/layout.h"
+#include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "radio_data/tones.h"
 
@@ -15,16 +16,9 @@ enum class GridId { kMemory, kDebug };
 std::string CellName(GridId grid, int row, int column, std::string_view text, Lang lang) {
     static constexpr Bilingual kGrid[] = {{"记忆信道", "memory channel"},
                                           {"调试信道", "debug channel"}};
-    static constexpr Bilingual kMemoryColumn[] = {{"", ""},
-                                                  {"接收频率", "RX Frequency"},
-                                                  {"亚音频", "QT/DQT Dec"},
-                                                  {"发射频率", "TX Frequency"},
-                                                  {"亚音频", "QT/DQT Enc"}};
-    static constexpr Bilingual kDebugColumn[] = {
-        {"", ""}, {"接收频率", "RX Frequency"}, {"发射频率", "TX Frequency"}};
     const Bilingual column_name = grid == GridId::kMemory
-                                      ? kMemoryColumn[static_cast<std::size_t>(column)]
-                                      : kDebugColumn[static_cast<std::size_t>(column)];
+                                      ? kMemoryHeadings[static_cast<std::size_t>(column)]
+                                      : kDebugHeadings[static_cast<std::size_t>(column)];
     const std::string separator = lang == Lang::English ? ", " : "，";
     const std::string colon = lang == Lang::English ? ": \"" : "：“";
     const std::string close = lang == Lang::English ? "\"" : "”";

@@ -7,6 +7,24 @@
 
 namespace m742 {
 
+const std::array<Bilingual, kMemoryColumns> kMemoryHeadings{{
+    {"信道", "Channel"},
+    {"接收频率", "RX Frequency"},
+    {"亚音频", "QT/DQT Dec"},
+    {"发射频率", "TX Frequency"},
+    {"亚音频", "QT/DQT Enc"},
+    {"繁忙锁定", "Busy Lock"},
+    {"带宽", "Band"},
+    {"扫描添加", "Add Scan"},
+    {"发射功率", "TX-Power"},
+}};
+
+const std::array<Bilingual, kDebugColumns> kDebugHeadings{{
+    {"信道", "Channel"},
+    {"接收频率", "RX Frequency"},
+    {"发射频率", "TX Frequency"},
+}};
+
 namespace {
 
 constexpr Bilingual kOff{"关闭", "Off"};

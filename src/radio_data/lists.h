@@ -3,9 +3,11 @@
 // interface language while the positions stay.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
+#include "radio_data/editor_state.h"
 #include "radio_data/status.h"
 
 namespace m742 {
@@ -43,5 +45,10 @@ std::string_view OffWord(Lang lang);
 
 // The memory grid's list for columns 5 to 8.
 ListId GridColumnList(int column);
+
+// The column headings of the memory grid mfgrid1 and the debug grid mfgrid2. The two tone
+// columns carry the same Chinese heading.
+extern const std::array<Bilingual, kMemoryColumns> kMemoryHeadings;
+extern const std::array<Bilingual, kDebugColumns> kDebugHeadings;
 
 }  // namespace m742

@@ -73,24 +73,6 @@ constexpr std::array<Numbered, 2> kTabs{{
     {2, {"调试信道", "Debug Channel"}},
 }};
 
-constexpr std::array<Bilingual, 9> kMemoryHeadings{{
-    {"信道", "Channel"},
-    {"接收频率", "RX Frequency"},
-    {"亚音频", "QT/DQT Dec"},
-    {"发射频率", "TX Frequency"},
-    {"亚音频", "QT/DQT Enc"},
-    {"繁忙锁定", "Busy Lock"},
-    {"带宽", "Band"},
-    {"扫描添加", "Add Scan"},
-    {"发射功率", "TX-Power"},
-}};
-
-constexpr std::array<Bilingual, 3> kDebugHeadings{{
-    {"信道", "Channel"},
-    {"接收频率", "RX Frequency"},
-    {"发射频率", "TX Frequency"},
-}};
-
 // The settings panel's labels, the debug panel's labels and its OK button.
 constexpr std::array<Caption, 15> kLabelsAndButton{{
     {"Label1", {"尾音消除", "Tail Delect"}},
