@@ -56,6 +56,7 @@ struct Command {
 
 extern const Command kNewCommand;
 extern const Command kDumpCommand;
+extern const Command kReportCommand;
 extern const Command kEncodeCommand;
 extern const Command kReadCommand;
 extern const Command kWriteCommand;

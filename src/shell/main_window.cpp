@@ -210,7 +210,8 @@ void Form1::BuildMenus() {
     })->setShortcut(QKeySequence("Ctrl+W"));
 
     QMenu* set = menu(nullptr, "mnuset");
-    m_lock = item(set, "mnulock", [this] { mnulock_Click(); });
+    // A checkable item has inverted its own tick by the time it reports the click.
+    m_lock = item(set, "mnulock", [this] { SetLocked(m_lock->isChecked()); });
     m_lock->setCheckable(true);
     m_lock->setChecked(true);  // designed checked; the preferences decide at start-up
 
@@ -279,14 +280,18 @@ QWidget* Form1::BuildModelFrame() {
     passwordLabel->setObjectName("Label5");
     m_password = new QLineEdit(m_frame1);
     m_password->setObjectName("Text2");
-    m_password->setMaxLength(kPasswordBoxLength);
-    // Typing, pasting and dropping all pass the same rule.
+    // Typing, pasting and dropping all pass the same rule. The box has no maxLength of its
+    // own: it would cut a pasted "12ab34567" to "12ab34" before the rule drops the letters.
+    // What comes in ends at the cursor, so beyond six characters the newest are refused.
     connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const QString kept = QString::fromStdString(FilterPassword(text.toStdString()));
+        const int cursor = m_password->cursorPosition();
+        const std::string after = FilterPassword(text.mid(cursor).toStdString());
+        const std::string before = FilterPassword(text.left(cursor).toStdString())
+                                       .substr(0, std::size_t{kPasswordBoxLength} - after.size());
+        const QString kept = QString::fromStdString(before + after);
         if (kept != text) {
-            const int cursor = m_password->cursorPosition() - int(text.size() - kept.size());
             m_password->setText(kept);
-            m_password->setCursorPosition(std::max(0, cursor));
+            m_password->setCursorPosition(int(before.size()));
         }
         m_editor.Text2 = kept.toStdString();
     });
@@ -509,6 +514,7 @@ void Form1::SetLocked(bool locked) {
 }
 
 void Form1::mnulock_Click() {
+    m_lock->setChecked(!m_lock->isChecked());
     SetLocked(m_lock->isChecked());
 }
 

@@ -1,0 +1,72 @@
+#include "channel_editing/frequency_entry.h"
+
+#include <array>
+
+#include "channel_editing/snap.h"
+#include "radio_data/lists.h"
+
+namespace m742 {
+
+namespace {
+
+constexpr Bilingual kOutOfBand{"超出频段范围", "Beyond the frequency range"};
+
+constexpr int kRxColumn = 1;
+constexpr int kTxColumn = 3;
+
+// The list positions of a new channel in columns 5-8: busy lock Off, band Wide, add scan Yes,
+// power High.
+constexpr std::array<std::int16_t, 4> kNewChannelPositions{0, 0, 1, 1};
+
+void StartChannel(EditorState& editor, std::size_t row) {
+    const Lang lang = LanguageOf(editor.LanguageFlag);
+    auto& cells = editor.mfgrid1[row];
+    cells[kTxColumn] = cells[kRxColumn];
+    cells[2] = OffWord(lang);
+    cells[4] = OffWord(lang);
+    for (int col = 5; col <= 8; ++col) {
+        const std::int16_t position = kNewChannelPositions[static_cast<std::size_t>(col - 5)];
+        cells[static_cast<std::size_t>(col)] = ListItem(GridColumnList(col), position, lang);
+        editor.CellListIndex[row][static_cast<std::size_t>(col)] = position;
+    }
+}
+
+}  // namespace
+
+EntryMessage OutOfBandMessage(Lang lang) {
+    return {std::string(kOutOfBand.in(lang)), 0, ""};
+}
+
+FrequencyCommit CommitFrequency(EditorState& editor, int row, int column, std::string_view entered,
+                                BandLimits band) {
+    if (row < 1 || row > kChannelCount || (column != kRxColumn && column != kTxColumn)) {
+        return {};
+    }
+    if (entered.empty()) {
+        if (column != kRxColumn) {
+            return {};
+        }
+        ClearNO(editor, row);
+        return {FrequencyOutcome::kChannelDeleted, std::nullopt};
+    }
+    if (!IsNumberText(entered)) {
+        return {};
+    }
+    // The limits are whole MHz and no entry is negative, so comparing the whole part decides
+    // low <= value < high exactly.
+    const auto wholeMHz = ScaledValue(entered, 0, Rounding::kDown);
+    if (!wholeMHz || *wholeMHz < band.low || *wholeMHz >= band.high) {
+        return {FrequencyOutcome::kOutOfBand, OutOfBandMessage(LanguageOf(editor.LanguageFlag))};
+    }
+
+    const auto r = static_cast<std::size_t>(row);
+    auto& cells = editor.mfgrid1[r];
+    cells[static_cast<std::size_t>(column)] = StoredFrequencyText(entered).value_or("");
+    if (column == kRxColumn && cells[kTxColumn].empty()) {
+        StartChannel(editor, r);
+        return {FrequencyOutcome::kChannelStarted, std::nullopt};
+    }
+    return {FrequencyOutcome::kWritten, std::nullopt};
+}
+
+}  // namespace m742

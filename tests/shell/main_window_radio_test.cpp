@@ -1,0 +1,323 @@
+// The main window against the simulated radio on a pseudo-terminal: choosing the port, reading,
+// writing, the password check, a silent radio and a port that is not there. The sim answers at
+// once (no wire pacing), so only the window's own timers take time.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QtTest>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "channel_editing/channel_plan.h"
+#include "radio_data/codec.h"
+#include "radio_sim/radio_sim.h"
+#include "test_support.h"
+
+using namespace m742;
+using namespace m742::test;
+
+namespace {
+
+constexpr int kExchangeTimeoutMs = 10000;
+// The status blinks 11 ticks of 200 ms after the end before the commands come back.
+constexpr int kLingerTimeoutMs = 4000;
+
+const char* const kPortVariables[] = {"M742_COM1", "M742_COM5"};
+
+// A radio holding an image made from a plan with two channels and changed settings.
+RadioImage PlanImage() {
+    EditorState plan = StartupEditor(1);
+    SetMemoryChannel(plan, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
+    SetMemoryChannel(plan, 9, "445.00625", "Off", "445.00625", "Off", 0, 0, 0, 0);
+    plan.mfgrid2[10][1] = "470.00000";
+    plan.mfgrid2[10][2] = "470.50000";
+    plan.Text3 = "123";
+    plan.panel.Combo4 = 7;
+    plan.panel.Combo2 = 3;
+    const auto image = EncodeImage(plan);
+    if (!image.ok()) {
+        qFatal("the test plan does not encode: %s", image.status().message.c_str());
+    }
+    return image.value();
+}
+
+// The simulated radio on COM1.
+std::unique_ptr<sim::RadioSim> StartRadio(sim::Options options) {
+    options.pacing = false;
+    auto radio = std::make_unique<sim::RadioSim>(std::move(options));
+    std::string error;
+    const std::string device = radio->Start(&error);
+    if (device.empty()) {
+        qFatal("no pseudo-terminal: %s", error.c_str());
+    }
+    qputenv("M742_COM1", QByteArray::fromStdString(device));
+    return radio;
+}
+
+bool CommandsEnabled(Form1& form) {
+    return Child<QToolBar>(form, "Toolbar1").isEnabled() &&
+           Child<QMenu>(form, "mnupro").isEnabled() &&
+           Child<QAction>(form, "mnureadFre").isEnabled() &&
+           Child<QAction>(form, "Toolbar1_read").isEnabled() &&
+           Child<QAction>(form, "Toolbar1_write").isEnabled();
+}
+
+bool CommandsDisabled(Form1& form) {
+    return !Child<QToolBar>(form, "Toolbar1").isEnabled() &&
+           !Child<QMenu>(form, "mnupro").isEnabled() &&
+           !Child<QAction>(form, "mnureadFre").isEnabled() &&
+           !Child<QAction>(form, "mnuwriteFre").isEnabled();
+}
+
+QString StatusText(Form1& form) {
+    return Child<QLabel>(form, "Label20").text();
+}
+
+}  // namespace
+
+class RadioTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void choosingThePort();
+    void readFromRadio();
+    void readChecksPassword_data();
+    void readChecksPassword();
+    void silentRadio();
+    void writeToRadio();
+    void missingPort_data();
+    void missingPort();
+    void readAfterFailedChoiceUsesStoredPort();
+};
+
+void RadioTest::cleanup() {
+    for (const char* variable : kPortVariables) {
+        qunsetenv(variable);
+    }
+}
+
+void RadioTest::choosingThePort() {
+    const auto radio = StartRadio({});
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnucom_Click(1);
+    QVERIFY(harness.messages().all().isEmpty());
+    QCOMPARE(form.portNumber(), 1);
+    for (int n = 1; n <= 8; ++n) {
+        QCOMPARE(Child<QAction>(form, QString("mnucom%1").arg(n)).isChecked(), n == 1);
+    }
+    form.close();
+    QCOMPARE(harness.folder().read(), QByteArray("\x00\x01\x01\x00", 4));
+}
+
+void RadioTest::readFromRadio() {
+    const RadioImage image = PlanImage();
+    sim::Options options;
+    options.memory = image;
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnucom_Click(1);
+
+    form.mnureadFre_Click();
+    QCOMPARE(StatusText(form), QString("Communication...... "));
+    QVERIFY(CommandsDisabled(form));
+
+    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QVERIFY(harness.messages().all().isEmpty());
+    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QCOMPARE(StatusText(form), QString("Read frequency success!"));
+    const QProgressBar& progress = Child<QProgressBar>(form, "ProgressBar1");
+    QCOMPARE(progress.value(), 1024);
+    QVERIFY(progress.isHidden());
+
+    EditorState expected = StartupEditor(1);
+    DecodeImage(image, expected);
+    const QString difference = FirstDifference(expected, form.editor());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    const QAbstractItemModel* grid = Child<QTableView>(form, "mfgrid1").model();
+    QCOMPARE(grid->data(grid->index(0, 1)).toString(), QString("460.12500"));
+    QCOMPARE(grid->data(grid->index(8, 2)).toString(), QString("Off"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(CommandsEnabled(form), kLingerTimeoutMs);
+    QVERIFY(Child<QLabel>(form, "Label20").isHidden());
+    QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 1, kExchangeTimeoutMs);
+}
+
+void RadioTest::readChecksPassword_data() {
+    QTest::addColumn<QString>("radioPassword");  // null: the radio has none (FFh bytes)
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    const auto row = [](const char* tag, const char* radio, const char* typed, bool accepted) {
+        QTest::newRow(tag) << (radio != nullptr ? QString(radio) : QString()) << QString(typed)
+                           << accepted;
+    };
+    row("none, empty box", nullptr, "", true);
+    row("123, empty box", "123", "", false);
+    row("123, box 123", "123", "123", true);
+    row("123, box 1234", "123", "1234", false);
+    row("123, box 12", "123", "12", false);
+    row("none, box 12", nullptr, "12", false);
+    row("six characters", "12.456", "12.456", true);
+}
+
+void RadioTest::readChecksPassword() {
+    QFETCH(QString, radioPassword);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    sim::Options options;
+    options.memory = PlanImage();
+    if (!radioPassword.isNull()) {
+        options.password = radioPassword.toStdString();
+    }
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), typed);
+    form.mnucom_Click(1);
+    const EditorState before = form.editor();
+
+    form.mnureadFre_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QVERIFY(harness.messages().all().isEmpty());
+    QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
+    if (accepted) {
+        QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+        QCOMPARE(StatusText(form), QString("Read frequency success!"));
+        QCOMPARE(form.editor().mfgrid1[1][1], std::string("460.12500"));
+    } else {
+        QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kPasswordRefused);
+        QCOMPARE(StatusText(form), QString("The password is invalid!"));
+        const QString difference = FirstDifference(before, form.editor());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 1, kExchangeTimeoutMs);
+}
+
+void RadioTest::silentRadio() {
+    sim::Options options;
+    options.fault = *sim::ParseFault("silent");
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnucom_Click(1);
+    const EditorState before = form.editor();
+
+    form.mnureadFre_Click();
+    QVERIFY(CommandsDisabled(form));
+    // The handshake goes twice, 2 s apart; the watchdog fires 3.3 s after the second.
+    QTRY_VERIFY_WITH_TIMEOUT(!harness.messages().all().isEmpty(), kExchangeTimeoutMs);
+    QCOMPARE(harness.messages().all().size(), 1);
+    const RecordedMessage& message = harness.messages().all().front();
+    QCOMPARE(message.text, QString("Communication error, please check the intercom fault, "
+                                   "attachment and serial choice!"));
+    QCOMPARE(message.style, 16);
+    QCOMPARE(message.title, QString("M-742"));
+    QVERIFY(form.exchange().ExchangeEnded);
+    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCommunicationError);
+    QVERIFY(CommandsEnabled(form));
+    QVERIFY(Child<QLabel>(form, "Label20").isHidden());
+    const QString difference = FirstDifference(before, form.editor());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+
+    // One message for one exchange, however long the window goes on.
+    QTest::qWait(1000);
+    QCOMPARE(harness.messages().all().size(), 1);
+}
+
+void RadioTest::writeToRadio() {
+    const auto radio = StartRadio({});  // an erased radio: every byte FFh
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    SetMemoryChannel(form.editor(), 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
+    SetMemoryChannel(form.editor(), 16, "479.00000", "D754I", "479.00000", "254.1", 1, 0, 0, 1);
+    form.editor().panel.Combo14 = 2;  // lies in the last block, which a locked write skips
+    form.RefreshViews();
+    form.mnucom_Click(1);
+
+    form.mnuwriteFre_Click();
+    QCOMPARE(StatusText(form), QString("Is communication, please later …… "));
+    QVERIFY(CommandsDisabled(form));
+    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QVERIFY(harness.messages().all().isEmpty());
+    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QCOMPARE(StatusText(form), QString("Write frequency success!"));
+    QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
+    QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 1, kExchangeTimeoutMs);
+
+    const auto image = EncodeImage(form.editor());
+    QVERIFY(image.ok());
+    const RadioImage memory = radio->Memory();
+    for (int address = 0; address < static_cast<int>(kImageSize); ++address) {
+        const bool sent = address < 0x210 || (address >= 0x3B0 && address < 0x3D0);
+        const std::uint8_t expected = sent ? image.value()[address] : 0xFF;
+        QVERIFY2(memory[address] == expected,
+                 qPrintable(QString("address %1h holds %2h, expected %3h")
+                                .arg(address, 3, 16, QChar('0'))
+                                .arg(memory[address], 2, 16, QChar('0'))
+                                .arg(expected, 2, 16, QChar('0'))));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(CommandsEnabled(form), kLingerTimeoutMs);
+}
+
+void RadioTest::missingPort_data() {
+    QTest::addColumn<int>("storedPort");
+    QTest::addColumn<int>("tickAfter");  // 0: no tick anywhere
+    QTest::newRow("another port in use") << 1 << 0;
+    QTest::newRow("the ticked port went away") << 5 << 5;
+}
+
+void RadioTest::missingPort() {
+    QFETCH(int, storedPort);
+    QFETCH(int, tickAfter);
+    qputenv("M742_COM5", "/dev/no-such");
+    Harness harness(QByteArray("\x00", 1) + char(storedPort) + '\x01');
+    Form1& form = harness.form();
+
+    form.mnucom_Click(5);
+    QCOMPARE(harness.messages().all().size(), 1);
+    const RecordedMessage& message = harness.messages().all().front();
+    QCOMPARE(message.text, QString("Serial port 5 have been other programs use, please choose "
+                                   "other serial or turn off its program."));
+    QCOMPARE(message.style, 64);
+    QCOMPARE(message.title, QString("M-742"));
+    for (int n = 1; n <= 8; ++n) {
+        QCOMPARE(Child<QAction>(form, QString("mnucom%1").arg(n)).isChecked(), n == tickAfter);
+    }
+    QCOMPARE(form.portNumber(), storedPort);
+}
+
+void RadioTest::readAfterFailedChoiceUsesStoredPort() {
+    const auto radio = StartRadio({});
+    qputenv("M742_COM5", "/dev/no-such");
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnucom_Click(1);
+    form.mnucom_Click(5);
+    QCOMPARE(harness.messages().all().size(), 1);
+
+    form.mnureadFre_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QCOMPARE(harness.messages().all().size(), 1);
+}
+
+namespace m742::test {
+
+int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass) {
+    RadioTest test;
+    if (!onlyClass.isEmpty() && onlyClass != test.metaObject()->className()) {
+        return 0;
+    }
+    return QTest::qExec(&test, argc, argv);
+}
+
+}  // namespace m742::test
+
+#include "main_window_radio_test.moc"

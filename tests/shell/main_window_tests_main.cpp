@@ -1,0 +1,30 @@
+// Runs every test class of the main window in one offscreen application. A first argument
+// naming a class ("RadioTest") runs that class alone; the other arguments go to QtTest, so
+// "main_window_tests RadioTest silentRadio" runs one function.
+#include <QApplication>
+#include <QString>
+
+namespace m742::test {
+int RunMainWindowTests(int argc, char** argv, const QString& onlyClass);
+int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass);
+}  // namespace m742::test
+
+int main(int argc, char** argv) {
+    // Also when the binary is run by hand, outside the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QString onlyClass;
+    if (argc > 1 && QString(argv[1]).endsWith("Test")) {
+        onlyClass = argv[1];
+        argv[1] = argv[0];  // QtTest takes the first argument for the program's name
+        --argc;
+        ++argv;
+    }
+    int status = m742::test::RunMainWindowTests(argc, argv, onlyClass);
+    status |= m742::test::RunMainWindowRadioTests(argc, argv, onlyClass);
+    return status;
+}

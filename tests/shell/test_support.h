@@ -1,0 +1,120 @@
+// What the main window tests share: a fresh preferences folder per test, a scripted message
+// responder that records every message and answers from a queue, a scripted file chooser, and
+// the window built over them. Nothing here ever waits for a person.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "shell/main_window.h"
+#include "shell/message_box.h"
+
+namespace m742::test {
+
+// One message as the window asked for it.
+struct RecordedMessage {
+    QString text;
+    QString title;
+    int style = 0;
+    QStringList captions;
+};
+
+// While it lives, every message box is answered here: from the queue, else with the first
+// button. The previous responder comes back when it goes.
+class ScriptedMessages {
+public:
+    ScriptedMessages();
+    ~ScriptedMessages();
+    ScriptedMessages(const ScriptedMessages&) = delete;
+    ScriptedMessages& operator=(const ScriptedMessages&) = delete;
+
+    void Answer(int buttonId) { m_answers.push_back(buttonId); }
+    const QList<RecordedMessage>& all() const { return m_messages; }
+    QStringList texts() const;
+    void clear() { m_messages.clear(); }
+
+private:
+    QList<RecordedMessage> m_messages;
+    std::deque<int> m_answers;
+    MessageResponder m_previous;
+};
+
+// The file dialogs: records whether each call was for saving and answers from the queue,
+// else with the empty name (Cancel).
+struct ScriptedChooser {
+    QList<bool> calls;
+    std::deque<QString> answers;
+};
+
+// A folder of its own with the preferences file "parameter" in it.
+class PreferencesFolder {
+public:
+    // No file at all, or a file holding `content`.
+    explicit PreferencesFolder(std::optional<QByteArray> content = std::nullopt);
+
+    std::filesystem::path path() const;
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+    bool exists() const;
+    QByteArray read() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The main window over a fresh preferences folder, with scripted messages and file dialogs.
+class Harness {
+public:
+    explicit Harness(std::optional<QByteArray> preferences = std::nullopt);
+    ~Harness();
+    Harness(const Harness&) = delete;
+    Harness& operator=(const Harness&) = delete;
+
+    Form1& form() { return *m_form; }
+    ScriptedMessages& messages() { return m_messages; }
+    ScriptedChooser& chooser() { return *m_chooser; }
+    PreferencesFolder& folder() { return m_folder; }
+    // Ends the window as the program does when it is closed or quits.
+    void DestroyForm() { m_form.reset(); }
+
+private:
+    PreferencesFolder m_folder;
+    ScriptedMessages m_messages;
+    std::shared_ptr<ScriptedChooser> m_chooser;
+    std::unique_ptr<Form1> m_form;
+};
+
+// Preferences that start the window unlocked, with no port and in English.
+QByteArray EnglishPreferences();
+
+// The child of `root` with this objectName; a missing control is a broken window, so the
+// run stops with its name.
+template <typename T>
+T& Child(const QObject& root, const QString& name) {
+    T* child = root.findChild<T*>(name);
+    if (child == nullptr) {
+        qFatal("no control named %s", qPrintable(name));
+    }
+    return *child;
+}
+
+// The settings panel's list position that a list of the panel ("Combo2" ... "Combo14") edits.
+std::int16_t PanelPosition(const SettingsPanel& panel, const QString& list);
+
+// The first difference between two editors, in words; empty when they are the same.
+QString FirstDifference(const EditorState& expected, const EditorState& actual);
+
+// A memory channel as a person enters it: cells 1-8 and the list positions of columns 5-8,
+// the list cells texted in the editor's language.
+void SetMemoryChannel(EditorState& editor, int row, const char* rx, const char* decodeTone,
+                      const char* tx, const char* encodeTone, int busyLock, int bandwidth,
+                      int addScan, int txPower);
+
+}  // namespace m742::test
