@@ -753,8 +753,9 @@ void Form1::SetStatusVisible(bool visible) {
     m_status->setVisible(visible);
 }
 
+// The label's own flag: isVisible() would also be false while the window is hidden.
 bool Form1::StatusVisible() const {
-    return m_status->isVisible();
+    return !m_status->isHidden();
 }
 
 void Form1::SetProgress(int value) {
