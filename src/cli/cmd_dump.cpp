@@ -1,5 +1,4 @@
 // m742-cli dump FILE.dat: a data file as the program's editor shows it after "Open".
-#include <iostream>
 
 #include "channel_editing/channel_plan.h"
 #include "cli/commands.h"
@@ -23,17 +22,8 @@ int RunDump(const Invocation& invocation) {
     if (!opened.ok()) {
         return ReportStatus(opened, invocation.lang);
     }
-    if (invocation.has(kJsonOption.name)) {
-        std::cout << FormatJson(EditorToJson(editor));
-    } else {
-        std::cout << DumpText(editor, invocation.lang);
-    }
-    std::cout.flush();
-    if (!std::cout) {
-        PrintError("cannot write the output");
-        return kFailed;
-    }
-    return kDone;
+    return PrintOutput(invocation.has(kJsonOption.name) ? FormatJson(EditorToJson(editor))
+                                                        : DumpText(editor, invocation.lang));
 }
 
 }  // namespace

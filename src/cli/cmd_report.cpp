@@ -1,5 +1,4 @@
 // m742-cli report [--tab memory|debug] FILE.dat: the printed report of a data file as text.
-#include <iostream>
 
 #include "channel_editing/channel_plan.h"
 #include "cli/commands.h"
@@ -34,15 +33,11 @@ int RunReport(const Invocation& invocation) {
     if (!opened.ok()) {
         return ReportStatus(opened, invocation.lang);
     }
+    std::string text;
     for (const std::string& line : ComposeReport(editor, tab, invocation.lang)) {
-        std::cout << line << '\n';
+        text += line + '\n';
     }
-    std::cout.flush();
-    if (!std::cout) {
-        PrintError("cannot write the output");
-        return kFailed;
-    }
-    return kDone;
+    return PrintOutput(text);
 }
 
 }  // namespace

@@ -61,6 +61,9 @@ extern const Command kEncodeCommand;
 extern const Command kReadCommand;
 extern const Command kWriteCommand;
 
+// Writes `text` to stdout; kDone, or kFailed with a message when stdout cannot take it.
+int PrintOutput(std::string_view text);
+
 // Writes one "m742-cli: ..." line on stderr.
 void PrintError(std::string_view message);
 

@@ -5,6 +5,16 @@
 
 namespace m742::cli {
 
+int PrintOutput(std::string_view text) {
+    std::cout << text;
+    std::cout.flush();
+    if (!std::cout) {
+        PrintError("cannot write the output");
+        return kFailed;
+    }
+    return kDone;
+}
+
 void PrintError(std::string_view message) {
     std::cerr << "m742-cli: " << message << '\n';
 }
