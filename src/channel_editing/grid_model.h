@@ -23,7 +23,6 @@ public:
     // The text of cell (row, column) in the grid's own numbering: rows 1-16.
     QString cellText(int row, int column) const;
     void SetHeading(int column, const QString& text);
-    QString heading(int column) const { return m_headings.value(column); }
     // The editor changed: every cell is drawn again.
     void Refresh();
 

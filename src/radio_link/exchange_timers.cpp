@@ -22,10 +22,6 @@ QTimer& QtExchangeTimers::Timer(ExchangeTimer timer) {
     }
 }
 
-const QTimer& QtExchangeTimers::Timer(ExchangeTimer timer) const {
-    return const_cast<QtExchangeTimers*>(this)->Timer(timer);
-}
-
 void QtExchangeTimers::SetEnabled(ExchangeTimer timer, bool enabled) {
     QTimer& t = Timer(timer);
     if (enabled && !t.isActive()) {
@@ -33,10 +29,6 @@ void QtExchangeTimers::SetEnabled(ExchangeTimer timer, bool enabled) {
     } else if (!enabled) {
         t.stop();
     }
-}
-
-bool QtExchangeTimers::Enabled(ExchangeTimer timer) const {
-    return Timer(timer).isActive();
 }
 
 }  // namespace m742

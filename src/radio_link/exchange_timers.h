@@ -11,11 +11,9 @@ class QtExchangeTimers {
 public:
     explicit QtExchangeTimers(Exchange& exchange);
     void SetEnabled(ExchangeTimer timer, bool enabled);
-    bool Enabled(ExchangeTimer timer) const;
 
 private:
     QTimer& Timer(ExchangeTimer timer);
-    const QTimer& Timer(ExchangeTimer timer) const;
 
     QTimer m_timerSend;
     QTimer m_timer1;

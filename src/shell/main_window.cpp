@@ -104,13 +104,12 @@ std::filesystem::path DefaultPreferencesPath() {
 }  // namespace
 
 Form1::Form1(StartupOptions options)
-    : m_options(std::move(options)),
+    : m_preferences(options.preferences.empty() ? DefaultPreferencesPath()
+                                                : std::move(options.preferences)),
       m_ports(m_port, [this](std::string_view text, int style, std::string_view title) {
           return ShowMessage(text, style, title);
       }) {
     setObjectName("Form1");
-    m_preferences =
-        m_options.preferences.empty() ? DefaultPreferencesPath() : m_options.preferences;
     m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
     m_timers = std::make_unique<QtExchangeTimers>(*m_exchange);
     m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
@@ -611,8 +610,7 @@ void Form1::TabStrip1_Click() {
 }
 
 void Form1::Combo1_Click() {
-    m_bandLow = 400;
-    m_bandHigh = 480;
+    m_band = BandLimits{400, 480};
     auto* band = findChild<QComboBox*>("Combo1");
     if (band->currentIndex() != m_bandIndex) {
         const int answer = ShowMessage(

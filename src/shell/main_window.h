@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+#include "channel_editing/frequency_entry.h"
 #include "radio_data/editor_state.h"
 #include "radio_link/exchange.h"
 #include "radio_link/exchange_timers.h"
@@ -108,13 +109,11 @@ private:
     void SetCaptionTo(const QString& file);
     QString Text(const char* chinese, const char* english) const;
 
-    StartupOptions m_options;
     std::filesystem::path m_preferences;
     EditorState m_editor;
     int m_powerUnlock = 0;
     int m_bandIndex = 0;
-    int m_bandLow = 400;
-    int m_bandHigh = 480;
+    BandLimits m_band;  // BandLow, BandHigh: the band the frequency editors accept
     bool m_unloaded = false;
 
     QtSerialControl m_port;
