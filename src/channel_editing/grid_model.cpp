@@ -1,5 +1,8 @@
 #include "channel_editing/grid_model.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 namespace m742 {
 
 GridModel::GridModel(Grid grid, const EditorState& editor, QObject* parent)
@@ -37,7 +40,17 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) {
         return int(Qt::AlignCenter);
     }
+    if (role == Qt::BackgroundRole && index.column() == 0) {
+        return QGuiApplication::palette().button();
+    }
     return {};
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    return index.column() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -18,6 +18,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // The channel numbers in column 0 are fixed, like the headings: shown, never selected.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     // The text of cell (row, column) in the grid's own numbering: rows 1-16.

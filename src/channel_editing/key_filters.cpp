@@ -16,20 +16,6 @@ bool RoomForKey(int key, std::string_view text, std::size_t selectedLength) {
     return key == kBackspaceKey || text.size() < kFrequencyBoxLength || selectedLength > 0;
 }
 
-std::string KeepFrequencyCharacters(std::string_view text, bool onePoint) {
-    std::string kept;
-    for (char c : text) {
-        if (kept.size() == kFrequencyBoxLength) {
-            break;
-        }
-        const bool secondPoint = c == '.' && onePoint && kept.find('.') != std::string::npos;
-        if ((IsDigitKey(c) || c == '.') && !secondPoint) {
-            kept += c;
-        }
-    }
-    return kept;
-}
-
 }  // namespace
 
 bool Text1KeyPasses(int key, std::string_view text, std::size_t selectedLength) {
@@ -41,12 +27,24 @@ bool DebugFrequencyKeyPasses(int key, std::string_view text, std::size_t selecte
     return Text1KeyPasses(key, text, selectedLength) && !secondPoint;
 }
 
-std::string FilterText1(std::string_view text) {
-    return KeepFrequencyCharacters(text, false);
-}
-
-std::string FilterDebugFrequency(std::string_view text) {
-    return KeepFrequencyCharacters(text, true);
+std::string PastedFrequency(std::string_view rest, std::string_view inserted, bool debugBox) {
+    const std::size_t room =
+        rest.size() < kFrequencyBoxLength ? kFrequencyBoxLength - rest.size() : 0;
+    bool point = debugBox && rest.find('.') != std::string_view::npos;
+    std::string kept;
+    for (char c : inserted) {
+        if (kept.size() == room) {
+            break;
+        }
+        if (c == '.' && point) {
+            continue;
+        }
+        if (IsDigitKey(c) || c == '.') {
+            kept += c;
+            point = point || (debugBox && c == '.');
+        }
+    }
+    return kept;
 }
 
 std::optional<char> ToneKeyFilter::Key(int key) {

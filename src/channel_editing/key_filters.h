@@ -22,10 +22,11 @@ bool Text1KeyPasses(int key, std::string_view text, std::size_t selectedLength);
 // the box holds one, selected or not.
 bool DebugFrequencyKeyPasses(int key, std::string_view text, std::size_t selectedLength);
 
-// The whole text a box keeps after a paste or drop: the characters a key could bring in, in
-// their order, cut to nine; the debug boxes keep only the first point.
-std::string FilterText1(std::string_view text);
-std::string FilterDebugFrequency(std::string_view text);
+// What a frequency box keeps of text that arrives in one piece (pasted or dropped), `rest`
+// being the text around it: the characters a key could bring in, in their order, and no more
+// than leave the box at nine characters. A debug box (`debugBox`) also keeps a single point:
+// none of the inserted ones when the rest holds one.
+std::string PastedFrequency(std::string_view rest, std::string_view inserted, bool debugBox);
 
 // Combo8, the tone editor: digits, ".", Backspace and the letters D, I, N in either case, the
 // lower-case ones turned upper. Each letter passes at its first press after the editor lost

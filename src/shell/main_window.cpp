@@ -10,7 +10,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -20,14 +19,15 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTabBar>
-#include <QTableView>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "channel_editing/channel_plan.h"
+#include "channel_editing/debug_grid.h"
 #include "channel_editing/grid_model.h"
 #include "channel_editing/grid_text.h"
+#include "channel_editing/memory_grid.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
@@ -139,7 +139,6 @@ Form1::Form1(StartupOptions options)
     panels->addWidget(BuildFunctionFrame(), 1);
     layout->addLayout(panels);
     layout->addWidget(BuildChannelArea(), 1);
-    layout->addWidget(BuildHiddenEditors());
     auto* statusRow = new QHBoxLayout;
     m_status = new QLabel(central);
     m_status->setObjectName("Label20");
@@ -233,11 +232,6 @@ void Form1::BuildMenus() {
     topics->setShortcut(QKeySequence(Qt::Key_F1));
     topics->setVisible(false);
     item(help, "mnuabout", [] {});
-
-    // The debug grid's context menu: never in the menu bar.
-    auto* channel = new QMenu(this);
-    channel->setObjectName("mnuchannel");
-    channel->addAction(QString())->setObjectName("mnudel_channel");
 }
 
 void Form1::BuildToolbar() {
@@ -370,77 +364,20 @@ QWidget* Form1::BuildChannelArea() {
     connect(m_tabs, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
     layout->addWidget(m_tabs);
 
-    auto makeGrid = [area](const char* name, GridModel* model) {
-        auto* view = new QTableView(area);
-        view->setObjectName(name);
-        view->setModel(model);
-        view->verticalHeader()->setVisible(false);
-        view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
-        view->setSelectionMode(QAbstractItemView::SingleSelection);
-        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        return view;
-    };
-    m_memoryModel = new GridModel(GridModel::Grid::kMemory, m_editor, this);
-    m_debugModel = new GridModel(GridModel::Grid::kDebug, m_editor, this);
-    m_memoryGrid = makeGrid("mfgrid1", m_memoryModel);
-    m_debugGrid = makeGrid("mfgrid2", m_debugModel);
+    m_memoryGrid = new MemoryGridView(
+        m_editor, m_band,
+        [this](const EntryMessage& message) {
+            ShowMessage(message.text, message.style, message.title);
+        },
+        area);
+    m_debugGrid = new DebugGridView(m_editor, area);
+    // Both grids take the same place, one at a time; the debug panel stands beside them.
     auto* grids = new QHBoxLayout;
     grids->addWidget(m_memoryGrid, 1);
     grids->addWidget(m_debugGrid, 1);
-
-    // The debug channel panel beside the debug grid.
-    auto* panel = new QGridLayout;
-    auto label = [area](const char* name) {
-        auto* l = new QLabel(area);
-        l->setObjectName(name);
-        return l;
-    };
-    m_debugChannel = new QComboBox(area);
-    m_debugChannel->setObjectName("combochannel2");
-    for (int n = 1; n <= kChannelCount; ++n) {
-        m_debugChannel->addItem(QString::number(n));
-    }
-    connect(m_debugChannel, &QComboBox::currentIndexChanged, this, [this] { ShowDebugChannel(); });
-    m_debugRx = new QLineEdit(area);
-    m_debugRx->setObjectName("Txtrfre2");
-    m_debugTx = new QLineEdit(area);
-    m_debugTx->setObjectName("Txtsfre2");
-    m_debugOk = new QPushButton(area);
-    m_debugOk->setObjectName("Command1");
-    panel->addWidget(label("Label26"), 0, 0);
-    panel->addWidget(m_debugChannel, 0, 1);
-    panel->addWidget(label("Label24"), 1, 0);
-    panel->addWidget(m_debugRx, 1, 1);
-    panel->addWidget(label("Label22"), 2, 0);
-    panel->addWidget(m_debugTx, 2, 1);
-    panel->addWidget(m_debugOk, 3, 1);
-    panel->setRowStretch(4, 1);
-    grids->addLayout(panel);
+    grids->addWidget(m_debugGrid->panel());
     layout->addLayout(grids, 1);
     return area;
-}
-
-QWidget* Form1::BuildHiddenEditors() {
-    // The memory grid's in-place editors: the frequency box, the tone list and the four
-    // list columns' lists. They open over a cell when it is clicked.
-    auto* holder = new QWidget(this);
-    holder->setVisible(false);
-    m_frequencyEditor = new QLineEdit(holder);
-    m_frequencyEditor->setObjectName("Text1");
-    auto* tones = new QComboBox(holder);
-    tones->setObjectName("Combo8");
-    tones->setEditable(true);
-    for (int i = 0; i < ListSize(ListId::kTone); ++i) {
-        tones->addItem(QString::fromStdString(ListItem(ListId::kTone, i, Lang::English)));
-    }
-    for (int column = 5; column <= 8; ++column) {
-        auto* list = new QComboBox(holder);
-        list->setObjectName(QString("Combo5_%1").arg(column));
-        for (int i = 0; i < ListSize(GridColumnList(column)); ++i) {
-            list->addItem(QString());
-        }
-    }
-    return holder;
 }
 
 void Form1::Form_Load() {
@@ -482,8 +419,8 @@ void Form1::Form_Load() {
     m_debugGrid->setColumnWidth(2, Twips(1833));
 
     ResetChannelPlan(m_editor);
-    m_debugChannel->setCurrentIndex(0);
     RefreshViews();
+    m_debugGrid->SelectChannel(1);
 }
 
 void Form1::Form_Unload() {
@@ -555,7 +492,8 @@ void Form1::ApplyLanguage() {
                     m_tabs->setTabText(row.index - 1, text);
                     break;
                 case TextProperty::kHeading:
-                    (name == "mfgrid1" ? m_memoryModel : m_debugModel)->SetHeading(row.index, text);
+                    (name == "mfgrid1" ? m_memoryGrid->model() : m_debugGrid->model())
+                        .SetHeading(row.index, text);
                     break;
                 case TextProperty::kItem:
                     if (auto* list = findChild<QComboBox*>(name)) {
@@ -606,7 +544,7 @@ void Form1::TabStrip1_Click() {
     const bool memory = m_tabs->currentIndex() == 0;
     m_memoryGrid->setVisible(memory);
     m_debugGrid->setVisible(!memory);
-    m_debugOk->setVisible(!memory);
+    m_debugGrid->okButton()->setVisible(!memory);
 }
 
 void Form1::Combo1_Click() {
@@ -642,8 +580,8 @@ void Form1::mnuNew_Click() {
     ClearMemoryGrid(m_editor);
     ClearDebugGrid(m_editor);
     ResetChannelPlan(m_editor);
-    m_debugChannel->setCurrentIndex(0);
     RefreshViews();
+    m_debugGrid->SelectChannel(1);
 }
 
 void Form1::SetCaptionTo(const QString& file) {
@@ -663,8 +601,7 @@ void Form1::mnuOpen_Click() {
     }
     SetCaptionTo(file);
     RefreshViews();
-    m_debugChannel->setCurrentIndex(0);
-    ShowDebugChannel();
+    m_debugGrid->SelectChannel(1);
 }
 
 void Form1::mnuAssave_Click() {
@@ -732,15 +669,15 @@ void Form1::SyncPanelFromEditor() {
 
 void Form1::RefreshViews() {
     SyncPanelFromEditor();
-    m_memoryModel->Refresh();
-    m_debugModel->Refresh();
+    m_memoryGrid->model().Refresh();
+    m_debugGrid->model().Refresh();
     ShowDebugChannel();
 }
 
 // ExchangeWindow
 
 void Form1::HideFrequencyEditor() {
-    m_frequencyEditor->setVisible(false);
+    m_memoryGrid->HideFrequencyEditor();
 }
 
 void Form1::SetStatusText(std::string_view caption) {
@@ -798,10 +735,7 @@ void Form1::DecodeImage(const ImageHex& image) {
 }
 
 void Form1::ShowDebugChannel() {
-    const int row = m_debugChannel->currentIndex() + 1;
-    m_debugGrid->selectRow(row - 1);
-    m_debugRx->setText(m_debugModel->cellText(row, 1));
-    m_debugTx->setText(m_debugModel->cellText(row, 2));
+    m_debugGrid->ShowDebugChannel();
 }
 
 }  // namespace m742

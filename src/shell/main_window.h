@@ -18,20 +18,18 @@
 #include "radio_link/serial_port.h"
 
 class QAction;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
-class QPushButton;
 class QTabBar;
-class QTableView;
 class QToolBar;
 
 namespace m742 {
 
-class GridModel;
+class DebugGridView;
+class MemoryGridView;
 
 struct StartupOptions {
     // The preferences file. Empty: "parameter" in the program's folder, or in the user's
@@ -101,7 +99,6 @@ private:
     QWidget* BuildModelFrame();
     QWidget* BuildFunctionFrame();
     QWidget* BuildChannelArea();
-    QWidget* BuildHiddenEditors();
     void Form_Load();
     void Form_Unload();
     void SetLocked(bool locked);
@@ -132,15 +129,8 @@ private:
     QLineEdit* m_password = nullptr;  // Text2
     QLineEdit* m_ani = nullptr;       // Text3
     QTabBar* m_tabs = nullptr;
-    QTableView* m_memoryGrid = nullptr;
-    QTableView* m_debugGrid = nullptr;
-    GridModel* m_memoryModel = nullptr;
-    GridModel* m_debugModel = nullptr;
-    QComboBox* m_debugChannel = nullptr;     // combochannel2
-    QLineEdit* m_debugRx = nullptr;          // Txtrfre2
-    QLineEdit* m_debugTx = nullptr;          // Txtsfre2
-    QPushButton* m_debugOk = nullptr;        // Command1
-    QLineEdit* m_frequencyEditor = nullptr;  // Text1
+    MemoryGridView* m_memoryGrid = nullptr;  // mfgrid1
+    DebugGridView* m_debugGrid = nullptr;    // mfgrid2
     QLabel* m_status = nullptr;              // Label20
     QProgressBar* m_progress = nullptr;      // ProgressBar1
 };

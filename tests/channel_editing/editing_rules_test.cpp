@@ -222,17 +222,25 @@ TEST(FrequencyKeyFilters, TypedKeys) {
 
 TEST(FrequencyKeyFilters, PastedText) {
     const struct {
+        const char* rest;
         const char* pasted;
         const char* text1;
         const char* debug;
     } cases[] = {
-        {"460.125", "460.125", "460.125"},       {"4..5", "4..5", "4.5"},
-        {" 460,125 MHz", "460125", "460125"},    {"1234567890", "123456789", "123456789"},
-        {"4.6.0.1.2.5", "4.6.0.1.2", "4.60125"}, {"-4e2", "42", "42"},
+        {"", "460.125", "460.125", "460.125"},
+        {"", "4..5", "4..5", "4.5"},
+        {"", " 460,125 MHz", "460125", "460125"},
+        {"", "1234567890", "123456789", "123456789"},
+        {"", "4.6.0.1.2.5", "4.6.0.1.2", "4.60125"},
+        {"", "-4e2", "42", "42"},
+        {"460.", "125.5", "125.5", "1255"},  // the box already holds its point
+        {"460.1250", "12", "1", "1"},        // one place left
+        {"460.12500", "1", "", ""},          // full
+        {"", "\b\t\n", "", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FilterText1(c.pasted), c.text1) << c.pasted;
-        EXPECT_EQ(FilterDebugFrequency(c.pasted), c.debug) << c.pasted;
+        EXPECT_EQ(PastedFrequency(c.rest, c.pasted, false), c.text1) << c.rest << "|" << c.pasted;
+        EXPECT_EQ(PastedFrequency(c.rest, c.pasted, true), c.debug) << c.rest << "|" << c.pasted;
     }
 }
 

@@ -1,0 +1,152 @@
+#include "channel_editing/debug_grid.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "channel_editing/debug_panel.h"
+#include "channel_editing/entry_filter.h"
+#include "channel_editing/grid_model.h"
+
+namespace m742 {
+
+DebugGridView::DebugGridView(EditorState& editor, QWidget* parent)
+    : QTableView(parent),
+      m_editor(editor),
+      m_model(new GridModel(GridModel::Grid::kDebug, editor, this)) {
+    setObjectName("mfgrid2");
+    setModel(m_model);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    m_menu = new QMenu(this);
+    m_menu->setObjectName("mnuchannel");
+    m_delete = m_menu->addAction(QString());
+    m_delete->setObjectName("mnudel_channel");
+    connect(m_delete, &QAction::triggered, this, [this] { mnudel_channel_Click(); });
+
+    BuildPanel(parent);
+}
+
+void DebugGridView::BuildPanel(QWidget* parent) {
+    m_panel = new QWidget(parent);
+    auto* layout = new QGridLayout(m_panel);
+    auto label = [this](const char* name) {
+        auto* l = new QLabel(m_panel);
+        l->setObjectName(name);
+        return l;
+    };
+    m_channel = new QComboBox(m_panel);
+    m_channel->setObjectName("combochannel2");
+    for (int n = 1; n <= kChannelCount; ++n) {
+        m_channel->addItem(QString::number(n));
+    }
+    connect(m_channel, &QComboBox::activated, this, [this] { combochannel2_Click(); });
+    m_rx = new QLineEdit(m_panel);
+    m_rx->setObjectName("Txtrfre2");
+    m_tx = new QLineEdit(m_panel);
+    m_tx->setObjectName("Txtsfre2");
+    for (QLineEdit* box : {m_rx, m_tx}) {
+        // Enter is a key like any other the boxes refuse.
+        new EntryFilter(box, box, EntryFilter::FrequencyKeys(true),
+                        EntryFilter::FrequencyText(true), [] {});
+    }
+    m_ok = new QPushButton(m_panel);
+    m_ok->setObjectName("Command1");
+    connect(m_ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    layout->addWidget(label("Label26"), 0, 0);  // "Channel"
+    layout->addWidget(m_channel, 0, 1);
+    layout->addWidget(label("Label24"), 1, 0);  // "RX Frequency"
+    layout->addWidget(m_rx, 1, 1);
+    layout->addWidget(label("Label22"), 2, 0);  // "TX Frequency"
+    layout->addWidget(m_tx, 2, 1);
+    layout->addWidget(m_ok, 3, 1);
+    layout->setRowStretch(4, 1);
+}
+
+int DebugGridView::SelectedChannel() const {
+    return m_channel->currentIndex() + 1;
+}
+
+void DebugGridView::SelectChannel(int channel) {
+    {
+        const QSignalBlocker quiet(m_channel);
+        m_channel->setCurrentIndex(channel - 1);
+    }
+    combochannel2_Click();
+}
+
+void DebugGridView::combochannel2_Click() {
+    if (isVisible() && isEnabled() && m_panelReady) {
+        setFocus();
+    }
+    m_panelReady = true;
+    ShowDebugChannel();
+}
+
+void DebugGridView::ShowDebugChannel() {
+    const int channel = SelectedChannel();
+    if (channel < 1) {
+        return;
+    }
+    setCurrentIndex(m_model->index(channel - 1, 1));
+    selectRow(channel - 1);
+    m_rx->setText(m_model->cellText(channel, 1));
+    m_tx->setText(m_model->cellText(channel, 2));
+}
+
+void DebugGridView::Command1_Click() {
+    StoreDebugChannel(m_editor, SelectedChannel(), m_rx->text().toStdString(),
+                      m_tx->text().toStdString());
+    m_model->Refresh();
+}
+
+void DebugGridView::mnudel_channel_Click() {
+    if (!isVisible()) {
+        return;
+    }
+    DeleteDebugChannel(m_editor, m_menuRow);
+    m_model->Refresh();
+    ShowDebugChannel();
+}
+
+void DebugGridView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const int row = indexAt(at).isValid() ? indexAt(at).row() + 1 : 0;
+    if (event->button() == Qt::RightButton) {
+        // Only over a channel row: the heading and the space below the last row have no menu.
+        if (const auto caption = DeleteChannelCaption(m_editor.LanguageFlag, row)) {
+            m_menuRow = row;
+            m_delete->setText(QString::fromStdString(*caption));
+            m_menu->popup(event->globalPosition().toPoint());
+        }
+        return;
+    }
+    if (event->button() != Qt::LeftButton || row == 0) {
+        return;
+    }
+    // A click picks the row's channel in the list, which shows it in the panel.
+    setFocus();
+    setCurrentIndex(m_model->index(row - 1, 1));
+    SelectChannel(row);
+}
+
+void DebugGridView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();  // no selection is dragged out
+}
+
+void DebugGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+}  // namespace m742

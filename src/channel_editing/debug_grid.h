@@ -1,0 +1,68 @@
+// The debug grid mfgrid2 and its panel: the channel list combochannel2, the boxes Txtrfre2 (RX)
+// and Txtsfre2 (TX), the button Command1 that stores them, and the context menu mnuchannel
+// whose single item mnudel_channel empties a debug channel. The grid itself is never edited
+// in place.
+#pragma once
+
+#include <QTableView>
+
+#include "radio_data/editor_state.h"
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace m742 {
+
+class GridModel;
+
+class DebugGridView : public QTableView {
+public:
+    DebugGridView(EditorState& editor, QWidget* parent);
+
+    GridModel& model() const { return *m_model; }
+    // The panel beside the grid: the list, the two boxes, Command1 and their labels.
+    QWidget* panel() const { return m_panel; }
+    // Command1, shown only while the debug tab is selected.
+    QPushButton* okButton() const { return m_ok; }
+    QMenu* contextMenu() const { return m_menu; }
+
+    // Selects debug channel `channel` (1-16) in combochannel2 as setting its text does: the
+    // selection handling runs even when the channel was already selected.
+    void SelectChannel(int channel);
+    // Shows the channel selected in combochannel2: its row becomes the grid's current row and
+    // its two frequencies go into the boxes.
+    void ShowDebugChannel();
+    bool panelReady() const { return m_panelReady; }
+
+    void combochannel2_Click();
+    void Command1_Click();
+    void mnudel_channel_Click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void BuildPanel(QWidget* parent);
+    int SelectedChannel() const;
+
+    EditorState& m_editor;
+    GridModel* m_model;
+    QWidget* m_panel = nullptr;
+    QComboBox* m_channel = nullptr;  // combochannel2
+    QLineEdit* m_rx = nullptr;       // Txtrfre2
+    QLineEdit* m_tx = nullptr;       // Txtsfre2
+    QPushButton* m_ok = nullptr;     // Command1
+    QMenu* m_menu = nullptr;         // mnuchannel
+    QAction* m_delete = nullptr;     // mnudel_channel
+    // Set by the first selection in combochannel2; until then a selection leaves the focus
+    // alone, so loading the window does not move it.
+    bool m_panelReady = false;
+    int m_menuRow = 0;  // the row the context menu was opened over
+};
+
+}  // namespace m742

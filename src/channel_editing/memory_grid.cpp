@@ -1,0 +1,371 @@
+#include "channel_editing/memory_grid.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "channel_editing/entry_filter.h"
+#include "channel_editing/grid_model.h"
+#include "channel_editing/list_entry.h"
+#include "channel_editing/tone_entry.h"
+#include "radio_data/lists.h"
+
+namespace m742 {
+
+namespace {
+
+constexpr int kRxColumn = 1;
+constexpr int kTxColumn = 3;
+
+bool IsToneColumn(int column) {
+    return column == 2 || column == 4;
+}
+
+// Leaving the window, or a pop-up (a box's context menu, the editor's own list as it drops
+// down and takes the keyboard) holding the focus for a moment, is no end of an entry.
+bool EndsEntry(const QObject* editor, const QEvent* event) {
+    if (event->type() != QEvent::FocusOut) {
+        return false;
+    }
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) {
+        return false;
+    }
+    const QWidget* now = QApplication::focusWidget();
+    const auto* list = qobject_cast<const QComboBox*>(editor);
+    return list == nullptr || now == nullptr || now->window() != list->view()->window();
+}
+
+}  // namespace
+
+MemoryGridView::MemoryGridView(EditorState& editor, const BandLimits& band,
+                               std::function<void(const EntryMessage&)> message, QWidget* parent)
+    : QTableView(parent),
+      m_editor(editor),
+      m_band(band),
+      m_message(std::move(message)),
+      m_model(new GridModel(GridModel::Grid::kMemory, editor, this)) {
+    setObjectName("mfgrid1");
+    setModel(m_model);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setCurrentIndex(m_model->index(0, kRxColumn));
+    BuildEditors();
+    // An open editor follows its cell when the grid scrolls.
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (QWidget* open = OpenEditor()) {
+                PlaceOver(open, open == m_text1);
+            }
+        });
+    }
+}
+
+void MemoryGridView::BuildEditors() {
+    m_text1 = new QLineEdit(this);
+    m_text1->setObjectName("Text1");  // frequency editor of columns 1 and 3
+    m_text1->hide();
+    new EntryFilter(m_text1, m_text1, EntryFilter::FrequencyKeys(false),
+                    EntryFilter::FrequencyText(false), [this] { setFocus(); });
+    m_text1->installEventFilter(this);
+
+    m_combo8 = new QComboBox(this);
+    m_combo8->setObjectName("Combo8");  // tone editor of columns 2 and 4
+    m_combo8->setEditable(true);
+    m_combo8->setInsertPolicy(QComboBox::NoInsert);
+    m_combo8->setCompleter(nullptr);  // a typed "6" must stay "6", not become "67.0"
+    m_combo8->setMaxVisibleItems(20);
+    for (int i = 0; i < ListSize(ListId::kTone); ++i) {
+        m_combo8->addItem(QString::fromStdString(ListItem(ListId::kTone, i, Lang::English)));
+    }
+    m_combo8->hide();
+    new EntryFilter(
+        m_combo8, m_combo8->lineEdit(),
+        [this](int key, const QLineEdit&) { return m_toneKeys.Key(key); },
+        [this](const QString&, const QString& inserted) {
+            return QString::fromStdString(m_toneKeys.Text(inserted.toStdString()));
+        },
+        [this] { setFocus(); });
+    m_combo8->installEventFilter(this);
+    m_combo8->view()->installEventFilter(this);
+    connect(m_combo8, &QComboBox::activated, this, &MemoryGridView::Combo8_Click);
+
+    for (int column = 5; column <= 8; ++column) {
+        auto* list = new QComboBox(this);
+        // Combo5_5 busy lock, Combo5_6 band, Combo5_7 add scan, Combo5_8 TX power.
+        list->setObjectName(QString("Combo5_%1").arg(column));
+        for (int i = 0; i < ListSize(GridColumnList(column)); ++i) {
+            list->addItem(QString());  // texted by the language tables
+        }
+        list->hide();
+        list->installEventFilter(this);
+        list->view()->installEventFilter(this);
+        connect(list, &QComboBox::activated, this,
+                [this, column](int index) { Combo5_Click(column, index); });
+        m_combo5[static_cast<std::size_t>(column - 5)] = list;
+    }
+}
+
+QWidget* MemoryGridView::OpenEditor() const {
+    if (!m_text1->isHidden()) {
+        return m_text1;
+    }
+    if (!m_combo8->isHidden()) {
+        return m_combo8;
+    }
+    for (QComboBox* list : m_combo5) {
+        if (!list->isHidden()) {
+            return list;
+        }
+    }
+    return nullptr;
+}
+
+void MemoryGridView::PlaceOver(QWidget* editor, bool cellHeight) {
+    const QRect cell =
+        visualRect(m_model->index(m_row - 1, m_column)).translated(viewport()->pos());
+    editor->move(cell.topLeft());
+    editor->resize(cell.width(), cellHeight ? cell.height() : editor->sizeHint().height());
+}
+
+void MemoryGridView::mfgrid1_Click() {
+    if (!m_armed) {
+        return;
+    }
+    m_armed = false;
+    QModelIndex cell = currentIndex();
+    if (!cell.isValid() || cell.column() < kRxColumn) {
+        return;
+    }
+    const int row = cell.row() + 1;
+    // An empty channel is started by its RX frequency, whatever column was clicked.
+    if (m_editor.mfgrid1[static_cast<std::size_t>(row)][kRxColumn].empty()) {
+        cell = m_model->index(cell.row(), kRxColumn);
+        setCurrentIndex(cell);
+    }
+    // An editor still open (it kept the focus through a window switch) closes unchanged.
+    if (QWidget* open = OpenEditor()) {
+        m_discarding = true;
+        open->hide();
+        m_discarding = false;
+    }
+    m_row = row;
+    m_column = cell.column();
+    const QString text = m_model->cellText(m_row, m_column);
+
+    QWidget* editor = nullptr;
+    if (m_column == kRxColumn || m_column == kTxColumn) {
+        PlaceOver(m_text1, true);
+        m_text1->setText(text);
+        editor = m_text1;
+    } else if (IsToneColumn(m_column)) {
+        PlaceOver(m_combo8, false);
+        const QSignalBlocker quiet(m_combo8);
+        m_combo8->setCurrentIndex(m_combo8->findText(text));
+        m_combo8->setEditText(text);
+        editor = m_combo8;
+    } else {
+        QComboBox* list = m_combo5[static_cast<std::size_t>(m_column - 5)];
+        PlaceOver(list, false);
+        // Set while hidden: a pick only counts once the list is shown.
+        list->setCurrentIndex(m_editor.CellListIndex[static_cast<std::size_t>(m_row)]
+                                                    [static_cast<std::size_t>(m_column)]);
+        editor = list;
+    }
+    editor->show();
+    editor->raise();
+    editor->setFocus();
+    if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        list->showPopup();
+    }
+    if (editor == m_combo8) {
+        // As a combo box's edit field is when it takes the focus: what is typed replaces it.
+        m_combo8->lineEdit()->selectAll();
+    }
+}
+
+void MemoryGridView::HideFrequencyEditor() {
+    m_discarding = true;
+    if (m_text1->hasFocus()) {
+        setFocus();
+    }
+    m_text1->hide();
+    m_discarding = false;
+}
+
+void MemoryGridView::CellChanged() {
+    m_model->Refresh();
+}
+
+void MemoryGridView::Text1_LostFocus() {
+    if (m_discarding || m_text1->isHidden()) {
+        return;
+    }
+    const FrequencyCommit commit =
+        CommitFrequency(m_editor, m_row, m_column, m_text1->text().toStdString(), m_band);
+    CellChanged();
+    if (commit.message) {
+        m_message(*commit.message);
+        setFocus();
+    }
+    m_text1->hide();
+}
+
+void MemoryGridView::Combo8_Click(int index) {
+    if (m_combo8->isHidden() || index < 0 || !IsToneColumn(m_column)) {
+        return;
+    }
+    m_editor.mfgrid1[static_cast<std::size_t>(m_row)][static_cast<std::size_t>(m_column)] =
+        m_combo8->itemText(index).toStdString();
+    CellChanged();
+    setFocus();  // the commit that follows finds the picked text
+    m_combo8->hide();
+}
+
+void MemoryGridView::Combo8_LostFocus() {
+    m_toneKeys.FocusLost();
+    if (m_combo8->isHidden()) {
+        return;
+    }
+    CommitTone(m_editor, m_row, m_column, m_combo8->currentText().toStdString());
+    CellChanged();
+    m_combo8->hide();
+}
+
+void MemoryGridView::Combo5_Click(int column, int index) {
+    QComboBox* list = m_combo5[static_cast<std::size_t>(column - 5)];
+    if (list->isHidden() || column != m_column) {
+        return;
+    }
+    PickListItem(m_editor, m_row, column, index);
+    CellChanged();
+    setFocus();
+    list->hide();
+}
+
+// With a list dropped down, an arrow key picks the next item at once, as a click on it would;
+// the tone list's edit field still takes what is typed, and Enter ends the entry there.
+void MemoryGridView::ListArrowKey(QComboBox* list, int step) {
+    const int row = list->view()->currentIndex().row() + step;
+    if (row < 0 || row >= list->count()) {
+        return;
+    }
+    list->hidePopup();
+    list->setCurrentIndex(row);
+    if (list == m_combo8) {
+        Combo8_Click(row);
+        return;
+    }
+    for (int column = 5; column <= 8; ++column) {
+        if (list == m_combo5[static_cast<std::size_t>(column - 5)]) {
+            Combo5_Click(column, row);
+        }
+    }
+}
+
+bool MemoryGridView::eventFilter(QObject* watched, QEvent* event) {
+    if (EndsEntry(watched, event)) {
+        if (watched == m_text1) {
+            Text1_LostFocus();
+        } else if (watched == m_combo8) {
+            Combo8_LostFocus();
+        } else if (auto* list = qobject_cast<QComboBox*>(watched)) {
+            list->hide();  // a list editor left without a pick changes nothing
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) {
+        return QTableView::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    QComboBox* list = nullptr;
+    for (QComboBox* candidate : m_combo5) {
+        if (watched == candidate->view()) {
+            list = candidate;
+        }
+    }
+    if (watched == m_combo8->view()) {
+        list = m_combo8;
+    }
+    if (list == nullptr) {
+        return QTableView::eventFilter(watched, event);
+    }
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (event->type() == QEvent::ShortcutOverride) {
+        // The list would take Enter as a pick of its highlighted item before the key press
+        // arrives; in the tone list Enter ends the typed entry instead.
+        if (list == m_combo8 && enter) {
+            event->accept();
+            return true;
+        }
+        return QTableView::eventFilter(watched, event);
+    }
+    if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
+        ListArrowKey(list, key->key() == Qt::Key_Up ? -1 : 1);
+        return true;
+    }
+    if (list == m_combo8 && (enter || key->key() == Qt::Key_Backspace || !key->text().isEmpty())) {
+        if (enter) {
+            m_combo8->hidePopup();
+        }
+        QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
+        QCoreApplication::sendEvent(m_combo8, &copy);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void MemoryGridView::mousePressEvent(QMouseEvent* event) {
+    // The press is the whole click: the editor opens under the pointer and no range is ever
+    // dragged out. A right press only takes the focus; this grid has no menu.
+    setFocus();
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    if (!cell.isValid() || cell.column() < kRxColumn) {
+        return;
+    }
+    m_armed = true;
+    setCurrentIndex(cell);
+    mfgrid1_Click();
+}
+
+void MemoryGridView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void MemoryGridView::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void MemoryGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void MemoryGridView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_armed = true;
+        mfgrid1_Click();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QModelIndex MemoryGridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // The channel numbers are not cells to edit: the cursor stops at the RX column.
+    const QModelIndex next = QTableView::moveCursor(action, modifiers);
+    return next.isValid() && next.column() < kRxColumn ? next.siblingAtColumn(kRxColumn) : next;
+}
+
+}  // namespace m742

@@ -1,0 +1,74 @@
+// The memory grid mfgrid1 with its in-place editors: the frequency box Text1, the tone list
+// Combo8 and the list editors Combo5_5 to Combo5_8 of columns 5 to 8. A press on a cell opens
+// the cell's editor at once; the editor checks what is entered and writes it back to the cell
+// it was opened for when it loses the focus.
+#pragma once
+
+#include <QTableView>
+#include <array>
+#include <functional>
+
+#include "channel_editing/frequency_entry.h"
+#include "channel_editing/key_filters.h"
+#include "radio_data/editor_state.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace m742 {
+
+class GridModel;
+
+class MemoryGridView : public QTableView {
+public:
+    // `band` is read at every frequency commit; `message` shows the out-of-band message.
+    MemoryGridView(EditorState& editor, const BandLimits& band,
+                   std::function<void(const EntryMessage&)> message, QWidget* parent);
+
+    GridModel& model() const { return *m_model; }
+
+    // The click handling: opens the editor of the selected cell, but only while a left press
+    // or Enter has armed it.
+    void mfgrid1_Click();
+    // Hides Text1 without taking over its text (a read, a write or an opened file replaces it).
+    void HideFrequencyEditor();
+
+    // The cell the open (or last) editor writes to: row 1-16, column 1-8.
+    int editRow() const { return m_row; }
+    int editColumn() const { return m_column; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildEditors();
+    void PlaceOver(QWidget* editor, bool cellHeight);
+    QWidget* OpenEditor() const;
+    void Text1_LostFocus();
+    void Combo8_Click(int index);
+    void Combo8_LostFocus();
+    void Combo5_Click(int column, int index);
+    void ListArrowKey(QComboBox* list, int step);
+    void CellChanged();
+
+    EditorState& m_editor;
+    const BandLimits& m_band;
+    std::function<void(const EntryMessage&)> m_message;
+    GridModel* m_model;
+    bool m_armed = false;
+    bool m_discarding = false;  // Text1 is being hidden without a commit
+    int m_row = 1;
+    int m_column = 1;
+    ToneKeyFilter m_toneKeys;
+    QLineEdit* m_text1 = nullptr;
+    QComboBox* m_combo8 = nullptr;
+    std::array<QComboBox*, 4> m_combo5{};  // columns 5 to 8
+};
+
+}  // namespace m742
