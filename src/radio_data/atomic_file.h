@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -13,5 +14,14 @@ namespace m742 {
 // reason (the system's words); the target is then unchanged and no temporary file is left.
 std::string WriteFileAtomically(const std::filesystem::path& path,
                                 std::span<const std::uint8_t> bytes);
+
+// The same for content that another library writes to a file by name (a PDF from the
+// printer): `write` gets the name of a new, empty file beside `path`, fills it and returns the
+// empty text, or the reason it could not. The file then replaces `path`. Returns the empty
+// text on success, else the reason; the target is then unchanged and no temporary file is
+// left.
+std::string ReplaceFileAtomically(
+    const std::filesystem::path& path,
+    const std::function<std::string(const std::filesystem::path& temporary)>& write);
 
 }  // namespace m742

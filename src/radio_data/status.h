@@ -31,6 +31,8 @@ enum class ErrorCode {
     kFileUnreadable,
     kFileTooShort,
     kFileUnwritable,
+    kNoPrinter,    // printing was asked for and no printer is installed
+    kPrintFailed,  // the printer did not take the job
 };
 
 // The outcome of an operation: the code and, on failure, the message in the interface

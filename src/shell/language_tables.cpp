@@ -112,11 +112,55 @@ constexpr int kLastGridListColumn = 8;
 
 constexpr int kPortMenuCount = 8;
 
+// The DTMF timing dialog Form2: its caption reads "DTMF" in both languages.
+constexpr std::array<Caption, 5> kDtmfDialog{{
+    {"Label1", {"首位数码延迟时间", "first digital delay time"}},
+    {"Label2", {"数码间隔时间", "Digital interval time"}},
+    {"Label3", {"数码延迟时间", "Digital delay time"}},
+    {"Command1", {"确定", "OK"}},
+    {"Command2", {"取消", "Cancel"}},
+}};
+
+// The power parameters dialog Form3: caption "Power" in both languages.
+constexpr std::array<Caption, 7> kPowerDialog{{
+    {"Frame1", {"发射低功率", "TX-Low Power"}},
+    {"Frame2", {"发射高功率", "TX-Hight Power"}},
+    {"Label3", {"最小", "Low"}},
+    {"Label6", {"最小", "Low"}},
+    {"Label7", {"最大", "Hight"}},
+    {"Label8", {"最大", "Hight"}},
+    {"Command1", {"确定", "OK"}},
+}};
+
+// The side key dialog Form5; its four lists hold the eight side-key functions.
+constexpr Bilingual kSideKeyCaption{"键设定", "Keys Set"};
+constexpr std::array<Caption, 6> kSideKeyDialog{{
+    {"Command1", {"确定", "OK"}},
+    {"Command2", {"取消", "Cancel"}},
+    {"Label1", {"侧键1短按:", "PF1"}},
+    {"Label2", {"侧键1长按:", "PF1_1S:"}},
+    {"Label3", {"侧键2短按:", "PF2"}},
+    {"Label4", {"侧键2长按:", "PF2_1S:"}},
+}};
+
+// The About dialog frmAbout: caption "Help" in both languages. The colon after "发布" and
+// "Issue" is the full-width one.
+constexpr std::array<Caption, 4> kAboutDialog{{
+    {"lblVersion", {"简体中文版", "English"}},
+    {"lblTitle", {"M-742对讲机编程软件", "M-742 Radio Software"}},
+    {"Label2", {"发布：2012.4", "Issue：2012.4"}},
+    {"cmdOK", {"确定", "OK"}},
+}};
+
 class RowsBuilder {
 public:
+    explicit RowsBuilder(std::string_view window = kMainWindow) : m_window(window) {}
+
+    // Further rows belong to this window.
+    void window(std::string_view window) { m_window = window; }
     void add(std::string_view control, TextProperty property, int index, std::string zh,
              std::string en) {
-        m_rows.push_back(TextRow{std::string(kMainWindow), std::string(control), property, index,
+        m_rows.push_back(TextRow{std::string(m_window), std::string(control), property, index,
                                  std::move(zh), std::move(en)});
     }
     void add(std::string_view control, TextProperty property, int index, Bilingual text) {
@@ -152,6 +196,7 @@ public:
     std::vector<TextRow> take() { return std::move(m_rows); }
 
 private:
+    std::string_view m_window;
     std::vector<TextRow> m_rows;
 };
 
@@ -194,6 +239,25 @@ std::vector<TextRow> BuildMainWindowFixedTexts() {
     return rows.take();
 }
 
+std::vector<TextRow> BuildDialogTexts() {
+    RowsBuilder rows("Form2");
+    rows.addSame("Form2", TextProperty::kWindowTitle, -1, "DTMF");
+    rows.addCaptions(kDtmfDialog);
+    rows.window("Form3");
+    rows.addSame("Form3", TextProperty::kWindowTitle, -1, "Power");
+    rows.addCaptions(kPowerDialog);
+    rows.window("Form5");
+    rows.add("Form5", TextProperty::kWindowTitle, -1, kSideKeyCaption);
+    rows.addCaptions(kSideKeyDialog);
+    for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4"}) {
+        rows.addList(list, ListId::kSideKey);
+    }
+    rows.window("frmAbout");
+    rows.addSame("frmAbout", TextProperty::kWindowTitle, -1, "Help");
+    rows.addCaptions(kAboutDialog);
+    return rows.take();
+}
+
 // Columns: LanguageFlag 0, 1, 2; rows: button identifiers 1 to 7.
 constexpr std::array<std::array<std::string_view, 3>, 7> kMessageButtons{{
     {"确定", "OK", "確定"},
@@ -214,6 +278,11 @@ const std::vector<TextRow>& MainWindowTexts() {
 
 const std::vector<TextRow>& MainWindowFixedTexts() {
     static const std::vector<TextRow> rows = BuildMainWindowFixedTexts();
+    return rows;
+}
+
+const std::vector<TextRow>& DialogTexts() {
+    static const std::vector<TextRow> rows = BuildDialogTexts();
     return rows;
 }
 

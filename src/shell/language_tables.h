@@ -45,6 +45,11 @@ const std::vector<TextRow>& MainWindowTexts();
 // priority channel list. With MainWindowTexts() they give every text of the window.
 const std::vector<TextRow>& MainWindowFixedTexts();
 
+// The four dialogs' texts, window by window: the DTMF timing dialog Form2, the power
+// parameters dialog Form3, the side key dialog Form5 (with the items of its four lists) and the
+// About dialog frmAbout. The captions of Form2, Form3 and frmAbout read alike in both languages.
+const std::vector<TextRow>& DialogTexts();
+
 // The message box's button caption for a button identifier (1 OK, 2 Cancel, 3 Abort, 4 Retry,
 // 5 Ignore, 6 Yes, 7 No) and LanguageFlag 0 (Chinese), 1 (English) or 2 (traditional
 // characters). Nothing for any other flag or identifier: the platform's caption stays.

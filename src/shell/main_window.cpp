@@ -16,9 +16,11 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTime>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -32,6 +34,10 @@
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
+#include "printing/print_report.h"
+#include "printing/report.h"
+#include "shell/dialogs.h"
+#include "shell/help_file.h"
 #include "shell/language_tables.h"
 #include "shell/message_box.h"
 #include "shell/panel_rules.h"
@@ -106,6 +112,9 @@ std::filesystem::path DefaultPreferencesPath() {
 Form1::Form1(StartupOptions options)
     : m_preferences(options.preferences.empty() ? DefaultPreferencesPath()
                                                 : std::move(options.preferences)),
+      m_powerLock(options.clock
+                      ? std::move(options.clock)
+                      : [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }),
       m_ports(m_port, [this](std::string_view text, int style, std::string_view title) {
           return ShowMessage(text, style, title);
       }) {
@@ -186,18 +195,18 @@ void Form1::BuildMenus() {
     item(file, "mnuNew", [this] { mnuNew_Click(); });
     item(file, "mnuOpen", [this] { mnuOpen_Click(); });
     item(file, "mnuAssave", [this] { mnuAssave_Click(); });
-    item(file, "mnuprint", [] {});  // the printed report comes with printing
+    item(file, "mnuprint", [this] { mnuprint_Click(); });
     file->addSeparator()->setObjectName("mnuLine");
     item(file, "mnuQuit", [this] { mnuQuit_Click(); });
 
     QMenu* edit = menu(nullptr, "mnuEdit");
-    item(edit, "mnuSideFunction", [] {});  // the dialogs come with the dialogs
-    item(edit, "mnuDTMF", [] {})->setText("DTMF");
+    item(edit, "mnuSideFunction", [this] { mnuSideFunction_Click(); });
+    item(edit, "mnuDTMF", [this] { mnuDTMF_Click(); })->setText("DTMF");
     QAction* frequency = item(edit, "mnuFrequency", [] {});
     frequency->setText(QString::fromUtf8("测试频率"));
     frequency->setVisible(false);
     frequency->setEnabled(false);
-    item(edit, "mnuDebug", [] {});
+    item(edit, "mnuDebug", [this] { mnuDebug_Click(); });
 
     m_programming = menu(nullptr, "mnupro");
     item(m_programming, "mnureadFre", [this] {
@@ -231,7 +240,10 @@ void Form1::BuildMenus() {
     QAction* topics = item(help, "mnumainhelp", [this] { mnumainhelp_Click(); });
     topics->setShortcut(QKeySequence(Qt::Key_F1));
     topics->setVisible(false);
-    item(help, "mnuabout", [] {});
+    // A hidden item's shortcut is off, so the window itself takes F1 for the help.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { mnumainhelp_Click(); });
+    item(help, "mnuabout", [this] { mnuabout_Click(); });
 }
 
 void Form1::BuildToolbar() {
@@ -404,6 +416,7 @@ void Form1::Form_Load() {
     m_ports.SetPortNumber(preferences.portNumber);
     m_editor.LanguageFlag = preferences.languageFlag;
 
+    CreateDialogs();
     ApplyLanguage();
     m_ports.CheckComMenu(preferences.portNumber);
     for (auto& [n, action] : m_comActions) {
@@ -454,32 +467,115 @@ void Form1::mnulock_Click() {
     SetLocked(m_lock->isChecked());
 }
 
+void Form1::CreateDialogs() {
+    if (m_sideKeys) {
+        return;
+    }
+    m_sideKeys = std::make_unique<SideKeyWindow>(m_editor);
+    m_dtmf = std::make_unique<DtmfWindow>(m_editor);
+    m_power = std::make_unique<PowerWindow>(m_editor, [this](int label) { MaxLabel_Click(label); });
+    m_about = std::make_unique<AboutWindow>();
+    m_power->SetUnlocked(m_powerLock.PowerUnlock() == 1);
+}
+
+// Modal over the main window; the dialog hides itself when it is done.
+void Form1::ShowDialog(QDialog& dialog) {
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.adjustSize();
+    dialog.move(geometry().center() - dialog.rect().center());
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
+void Form1::mnuSideFunction_Click() {
+    ShowDialog(*m_sideKeys);
+}
+
+void Form1::mnuDTMF_Click() {
+    ShowDialog(*m_dtmf);
+}
+
+void Form1::mnuDebug_Click() {
+    ShowDialog(*m_power);
+}
+
+void Form1::mnuabout_Click() {
+    ShowDialog(*m_about);
+}
+
+void Form1::MaxLabel_Click(int label) {
+    const bool unlocked = label == 8 ? m_powerLock.Label8_Click() : m_powerLock.Label7_Click();
+    if (unlocked) {
+        m_power->SetUnlocked(true);
+        m_toolbarButtons["PowerLock"]->setVisible(true);
+    }
+}
+
+void Form1::PowerLock_Click() {
+    if (m_powerLock.PowerLockClick()) {
+        m_power->SetUnlocked(false);
+        m_toolbarButtons["PowerLock"]->setVisible(false);
+    }
+}
+
 void Form1::mnumainhelp_Click() {
-    const QString path = QCoreApplication::applicationDirPath() + "/" + kAppTitle + ".CHM";
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString folder = QCoreApplication::applicationDirPath();
+    const std::filesystem::path help = HelpFilePath(folder.toStdString());
+    const QString path = QString::fromStdString(help.string());
+    if (help.empty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        ShowMessage(Text("找不到帮助文件 %1，或没有程序能打开它。",
+                         "The help file %1 was not found, or no program could open it.")
+                        .arg(help.empty() ? folder + "/" + kHelpFileName : path)
+                        .toStdString(),
+                    48, "");
+    }
+}
+
+void Form1::mnuprint_Click() {
+    const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Status printed = PrintReport(ComposeReport(m_editor, tab, lang), lang);
+    if (!printed.ok()) {
+        ShowMessage(printed.message, 48, "");
+    }
+}
+
+QWidget* Form1::WindowNamed(const std::string& name) {
+    for (QWidget* window : std::initializer_list<QWidget*>{this, m_sideKeys.get(), m_dtmf.get(),
+                                                           m_power.get(), m_about.get()}) {
+        if (window != nullptr && window->objectName().toStdString() == name) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 void Form1::ApplyLanguage() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts()}) {
+    for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts()}) {
         for (const TextRow& row : *table) {
+            QWidget* window = WindowNamed(row.window);
+            if (window == nullptr) {
+                continue;
+            }
             const QString text =
                 QString::fromUtf8(row.in(lang).data(), qsizetype(row.in(lang).size()));
             const QString name = QString::fromStdString(row.control);
             switch (row.property) {
                 case TextProperty::kWindowTitle:
-                    setWindowTitle(text);
+                    window->setWindowTitle(text);
                     break;
                 case TextProperty::kCaption:
-                    if (auto* m = findChild<QMenu*>(name)) {
+                    if (auto* m = window->findChild<QMenu*>(name)) {
                         m->setTitle(text);
-                    } else if (auto* a = findChild<QAction*>(name)) {
+                    } else if (auto* a = window->findChild<QAction*>(name)) {
                         a->setText(text);
-                    } else if (auto* g = findChild<QGroupBox*>(name)) {
+                    } else if (auto* g = window->findChild<QGroupBox*>(name)) {
                         g->setTitle(text);
-                    } else if (auto* l = findChild<QLabel*>(name)) {
+                    } else if (auto* l = window->findChild<QLabel*>(name)) {
                         l->setText(text);
-                    } else if (auto* b = findChild<QPushButton*>(name)) {
+                    } else if (auto* b = window->findChild<QPushButton*>(name)) {
                         b->setText(text);
                     }
                     break;
@@ -496,7 +592,7 @@ void Form1::ApplyLanguage() {
                         .SetHeading(row.index, text);
                     break;
                 case TextProperty::kItem:
-                    if (auto* list = findChild<QComboBox*>(name)) {
+                    if (auto* list = window->findChild<QComboBox*>(name)) {
                         list->setItemText(row.index, text);
                     }
                     break;
@@ -536,8 +632,10 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
         mnuwriteFre_Click();
     } else if (key == "read") {
         mnureadFre_Click();
+    } else if (key == "PowerLock") {
+        PowerLock_Click();
     }
-    // "PowerLock" comes with the power parameters dialog; any other key does nothing.
+    // Any other key does nothing.
 }
 
 void Form1::TabStrip1_Click() {
@@ -669,6 +767,9 @@ void Form1::SyncPanelFromEditor() {
 
 void Form1::RefreshViews() {
     SyncPanelFromEditor();
+    m_sideKeys->Sync();
+    m_dtmf->Sync();
+    m_power->Sync();
     m_memoryGrid->model().Refresh();
     m_debugGrid->model().Refresh();
     ShowDebugChannel();

@@ -16,8 +16,10 @@
 #include "radio_link/exchange_timers.h"
 #include "radio_link/port_selection.h"
 #include "radio_link/serial_port.h"
+#include "shell/power_lock.h"
 
 class QAction;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -28,13 +30,19 @@ class QToolBar;
 
 namespace m742 {
 
+class AboutWindow;
 class DebugGridView;
+class DtmfWindow;
 class MemoryGridView;
+class PowerWindow;
+class SideKeyWindow;
 
 struct StartupOptions {
     // The preferences file. Empty: "parameter" in the program's folder, or in the user's
     // configuration folder when the program's folder cannot be written.
     std::filesystem::path preferences;
+    // The time of day the power lock's gestures are timed by. Empty: the system clock.
+    PowerLock::Clock clock;
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {
@@ -46,8 +54,17 @@ public:
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuAssave_Click();
+    // Prints the report of the selected tab in the interface language on the default
+    // printer; says so when there is no printer or the printing fails.
+    void mnuprint_Click();
     void mnuQuit_Click();
     void mnulock_Click();
+    void mnuSideFunction_Click();
+    void mnuDTMF_Click();
+    void mnuDebug_Click();
+    void mnuabout_Click();
+    // The toolbar's "PowerLock" button: two clicks within a second lock the power levels.
+    void PowerLock_Click();
     void mnumainhelp_Click();
     void mnuChinese_Click();
     void mnuEnglist_Click();
@@ -72,10 +89,14 @@ public:
     std::int16_t portNumber() const { return m_ports.PortNumber(); }
     const std::filesystem::path& preferencesPath() const { return m_preferences; }
     Exchange& exchange() { return *m_exchange; }
+    SideKeyWindow& sideKeyDialog() const { return *m_sideKeys; }
+    DtmfWindow& dtmfDialog() const { return *m_dtmf; }
+    PowerWindow& powerDialog() const { return *m_power; }
+    AboutWindow& aboutDialog() const { return *m_about; }
 
     // ExchangeWindow
     std::int16_t LanguageFlag() const override { return m_editor.LanguageFlag; }
-    int PowerUnlock() const override { return m_powerUnlock; }
+    int PowerUnlock() const override { return m_powerLock.PowerUnlock(); }
     std::string PasswordText() const override { return m_editor.Text2; }
     void HideFrequencyEditor() override;
     void SetStatusText(std::string_view caption) override;
@@ -102,13 +123,22 @@ private:
     void Form_Load();
     void Form_Unload();
     void SetLocked(bool locked);
+    void CreateDialogs();
+    // The main window or the dialog with this objectName.
+    QWidget* WindowNamed(const std::string& name);
+    void ShowDialog(QDialog& dialog);
+    void MaxLabel_Click(int label);
     void SyncPanelFromEditor();
     void SetCaptionTo(const QString& file);
     QString Text(const char* chinese, const char* english) const;
 
     std::filesystem::path m_preferences;
     EditorState m_editor;
-    int m_powerUnlock = 0;
+    PowerLock m_powerLock;
+    std::unique_ptr<SideKeyWindow> m_sideKeys;  // Form5
+    std::unique_ptr<DtmfWindow> m_dtmf;         // Form2
+    std::unique_ptr<PowerWindow> m_power;       // Form3
+    std::unique_ptr<AboutWindow> m_about;       // frmAbout
     int m_bandIndex = 0;
     BandLimits m_band;  // BandLow, BandHigh: the band the frequency editors accept
     bool m_unloaded = false;

@@ -16,6 +16,7 @@
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_sim/radio_sim.h"
+#include "shell/dialogs.h"
 #include "test_support.h"
 
 using namespace m742;
@@ -90,6 +91,7 @@ private slots:
     void readChecksPassword_data();
     void readChecksPassword();
     void silentRadio();
+    void writeToRadio_data();
     void writeToRadio();
     void missingPort_data();
     void missingPort();
@@ -231,14 +233,28 @@ void RadioTest::silentRadio() {
     QCOMPARE(harness.messages().all().size(), 1);
 }
 
+void RadioTest::writeToRadio_data() {
+    QTest::addColumn<bool>("unlocked");
+    QTest::newRow("power locked: the last block stays") << false;
+    QTest::newRow("power unlocked: every block") << true;
+}
+
 void RadioTest::writeToRadio() {
+    QFETCH(bool, unlocked);
     const auto radio = StartRadio({});  // an erased radio: every byte FFh
-    Harness harness(EnglishPreferences());
+    double now = 43200;
+    Harness harness(EnglishPreferences(), [&now] { return now; });
     Form1& form = harness.form();
     SetMemoryChannel(form.editor(), 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
     SetMemoryChannel(form.editor(), 16, "479.00000", "D754I", "479.00000", "254.1", 1, 0, 0, 1);
     form.editor().panel.Combo14 = 2;  // lies in the last block, which a locked write skips
     form.RefreshViews();
+    if (unlocked) {
+        QTest::mouseClick(&Child<QLabel>(form.powerDialog(), "Label7"), Qt::LeftButton);
+        now += 3;
+        QTest::mouseClick(&Child<QLabel>(form.powerDialog(), "Label8"), Qt::LeftButton);
+        QCOMPARE(form.PowerUnlock(), 1);
+    }
     form.mnucom_Click(1);
 
     form.mnuwriteFre_Click();
@@ -255,7 +271,8 @@ void RadioTest::writeToRadio() {
     QVERIFY(image.ok());
     const RadioImage memory = radio->Memory();
     for (int address = 0; address < static_cast<int>(kImageSize); ++address) {
-        const bool sent = address < 0x210 || (address >= 0x3B0 && address < 0x3D0);
+        const bool sent = address < 0x210 || (address >= 0x3B0 && address < 0x3D0) ||
+                          (unlocked && address >= 0x3F0);
         const std::uint8_t expected = sent ? image.value()[address] : 0xFF;
         QVERIFY2(memory[address] == expected,
                  qPrintable(QString("address %1h holds %2h, expected %3h")

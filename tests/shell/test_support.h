@@ -72,7 +72,9 @@ private:
 // The main window over a fresh preferences folder, with scripted messages and file dialogs.
 class Harness {
 public:
-    explicit Harness(std::optional<QByteArray> preferences = std::nullopt);
+    // `clock` times the power lock's gestures (seconds since midnight); empty: the real clock.
+    explicit Harness(std::optional<QByteArray> preferences = std::nullopt,
+                     PowerLock::Clock clock = {});
     ~Harness();
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;

@@ -1,0 +1,160 @@
+#include "printing/print_report.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QByteArray>
+#include <QFile>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QString>
+#include <QTextDocument>
+
+#include "radio_data/atomic_file.h"
+
+namespace m742 {
+
+namespace {
+
+// The job's name in the printer queue and the PDF's title.
+constexpr char kDocumentName[] = "M-742";
+
+QString FromPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
+}
+
+std::string Quoted(const std::string& name, Lang lang) {
+    return lang == Lang::English ? "\"" + name + "\"" : "“" + name + "”";
+}
+
+// Lays the document out on the printer's pages and paints them in one job. False when the
+// printer would not start the job, or reports an error at its end.
+bool PrintDocument(QTextDocument& document, QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    // Fonts are measured at the printer's resolution, and one page of the document fills the
+    // printable area of one sheet; QTextDocument keeps a line whole on one page.
+    document.documentLayout()->setPaintDevice(&printer);
+    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+    document.setPageSize(page);
+    const int pages = document.pageCount();
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0 && !printer.newPage()) {
+            painter.end();
+            return false;
+        }
+        const QRectF area(QPointF(0, index * page.height()), page);
+        painter.save();
+        painter.translate(0, -area.top());
+        document.drawContents(&painter, area);
+        painter.restore();
+    }
+    return painter.end() && printer.printerState() != QPrinter::Error;
+}
+
+Status NoPrinter(Lang lang) {
+    return {ErrorCode::kNoPrinter,
+            lang == Lang::English
+                ? "No printer is installed. Install a printer, make it the default printer and "
+                  "print again; or save the channel plan and make a PDF of the report with "
+                  "\"m742-cli report --pdf REPORT.pdf FILE.dat\"."
+                : "没有安装打印机。请安装打印机并设为默认打印机，然后重新打印；或者保存信道数据，"
+                  "用“m742-cli report --pdf REPORT.pdf FILE.dat”生成报表的 PDF 文件。",
+            {}};
+}
+
+Status PrintFailed(const std::string& printer, Lang lang) {
+    return {ErrorCode::kPrintFailed,
+            lang == Lang::English ? "The report could not be printed on " + Quoted(printer, lang) +
+                                        ": the printer did not take the job. Check that the "
+                                        "printer is ready and print again."
+                                  : "无法在" + Quoted(printer, lang) +
+                                        "上打印报表：打印机没有接受打印任务。请检查打印机是否"
+                                        "就绪，然后重新打印。",
+            printer};
+}
+
+Status PdfUnwritable(const std::filesystem::path& out, const std::string& reason, Lang lang) {
+    // The rename is the last step, so a failure never touched the file; say which case it is.
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(out, ec);
+    const std::string file = Quoted(out.string(), lang);
+    std::string message;
+    if (lang == Lang::English) {
+        message = "Cannot save the report as " + file + ": " + reason + "." +
+                  (existed ? " The file was not changed." : " No file was written.");
+    } else {
+        message = "无法将报表保存为" + file + "：" + reason + "。" +
+                  (existed ? "文件未被改动。" : "没有写入任何文件。");
+    }
+    return {ErrorCode::kFileUnwritable, message, out.string()};
+}
+
+}  // namespace
+
+QFont ReportFont() {
+    QFont font(QString::fromLatin1(kReportFontFamily), kReportPointSize);
+    if (!QFontDatabase::hasFamily(font.family())) {
+        // Qt would quietly take any font for the missing family; a monospace one at least
+        // keeps the English columns.
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(kReportPointSize);
+        font.setStyleHint(QFont::Monospace);
+    }
+    // Every character keeps its full cell; kerning would pull pairs together.
+    font.setKerning(false);
+    return font;
+}
+
+std::unique_ptr<QTextDocument> ReportDocument(const std::vector<std::string>& lines) {
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(ReportFont());
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        text.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    }
+    document->setPlainText(text.join(QChar(u'\n')));
+    return document;
+}
+
+Status PrintReport(const std::vector<std::string>& lines, Lang lang) {
+    // Without a printer Qt would print nowhere and report nothing.
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        return NoPrinter(lang);
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QString::fromLatin1(kDocumentName));
+    const auto document = ReportDocument(lines);
+    if (!PrintDocument(*document, printer)) {
+        return PrintFailed(info.printerName().toStdString(), lang);
+    }
+    return Status::Ok();
+}
+
+Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesystem::path& out,
+                       Lang lang) {
+    const auto document = ReportDocument(lines);
+    const std::string reason =
+        ReplaceFileAtomically(out, [&](const std::filesystem::path& temporary) -> std::string {
+            QPrinter printer(QPrinter::HighResolution);
+            // The format first: a file name without ".pdf" would not choose it.
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(FromPath(temporary));
+            printer.setDocName(QString::fromLatin1(kDocumentName));
+            if (!PrintDocument(*document, printer)) {
+                return lang == Lang::English ? "the PDF could not be written" : "无法生成 PDF";
+            }
+            return {};
+        });
+    return reason.empty() ? Status::Ok() : PdfUnwritable(out, reason, lang);
+}
+
+}  // namespace m742

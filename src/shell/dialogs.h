@@ -1,0 +1,101 @@
+// The main window's four dialogs: side keys (Form5), DTMF times (Form2), power levels (Form3)
+// and About (frmAbout). Each is made once when the program starts and afterwards only shown
+// and hidden, so it keeps its controls' states between showings. The settings dialogs are
+// views of the editor: their controls' positions live in the editor beside the settings, and
+// only OK turns them into settings.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "radio_data/editor_state.h"
+#include "shell/dialog_settings.h"
+
+class QComboBox;
+class QLabel;
+class QSlider;
+
+namespace m742 {
+
+// A settings dialog of drop-down lists with OK and Cancel: Form5 and Form2. The lists are
+// Combo1, Combo2, ... beside the labels Label1, Label2, ..., one per setting of the dialog.
+class ListSettingsWindow : public QDialog {
+public:
+    // Shows the editor's list positions.
+    void Sync();
+    void Command1_Click();  // OK
+    void Command2_Click();  // Cancel
+
+protected:
+    // `listsPerFrame`: the lists stand in frames Frame1, Frame2, ... of this many each; 0 for
+    // no frames.
+    ListSettingsWindow(EditorState& editor, SettingsDialog dialog, const char* name,
+                       int listsPerFrame, QWidget* parent);
+
+private:
+    EditorState& m_editor;
+    SettingsDialog m_dialog;
+    std::vector<std::pair<const SettingField*, QComboBox*>> m_lists;
+};
+
+// Form5, "键设定" / "Keys Set": the PF1 and PF2 short and long press functions.
+class SideKeyWindow : public ListSettingsWindow {
+public:
+    explicit SideKeyWindow(EditorState& editor, QWidget* parent = nullptr)
+        : ListSettingsWindow(editor, SettingsDialog::kSideKeys, "Form5", 2, parent) {}
+    // The close box (and Escape): hidden as it is; a changed list keeps showing the change,
+    // which reaches nothing until OK.
+    void reject() override { hide(); }
+};
+
+// Form2, "DTMF": the first digit delay, the digit interval and the digit delay.
+class DtmfWindow : public ListSettingsWindow {
+public:
+    explicit DtmfWindow(EditorState& editor, QWidget* parent = nullptr)
+        : ListSettingsWindow(editor, SettingsDialog::kDtmf, "Form2", 0, parent) {}
+    // The close box (and Escape): as Cancel.
+    void reject() override { Command2_Click(); }
+};
+
+// Form3, "Power": two sliders 0-255 behind the power lock.
+class PowerWindow : public QDialog {
+public:
+    // `maxLabelClicked` hears a click on the "最大" label of the low power frame (8, Label8)
+    // or of the high power frame (7, Label7): the halves of the unlock gesture.
+    PowerWindow(EditorState& editor, std::function<void(int label)> maxLabelClicked,
+                QWidget* parent = nullptr);
+    void Sync();
+    // The sliders can be moved only while the power levels are unlocked.
+    void SetUnlocked(bool unlocked);
+    void Command1_Click();  // OK
+    // The close box (and Escape): hidden as it is, nothing stored.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    EditorState& m_editor;
+    std::function<void(int)> m_maxLabelClicked;
+    QSlider* m_low = nullptr;       // Slider1
+    QSlider* m_high = nullptr;      // Slider3
+    QLabel* m_lowValue = nullptr;   // Lblpower1
+    QLabel* m_highValue = nullptr;  // Lblpower3
+    QLabel* m_lowMax = nullptr;     // Label8
+    QLabel* m_highMax = nullptr;    // Label7
+};
+
+// frmAbout, "Help": the program's title, edition, maker and issue date.
+class AboutWindow : public QDialog {
+public:
+    // The maker's web address, opened by a click on the maker's line.
+    static const char* const kMakerAddress;
+
+    explicit AboutWindow(QWidget* parent = nullptr);
+    void cmdOK_Click();
+    void lblDescription_Click();
+};
+
+}  // namespace m742

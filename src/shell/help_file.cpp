@@ -1,0 +1,23 @@
+#include "shell/help_file.h"
+
+#include <system_error>
+
+namespace m742 {
+
+std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder) {
+    const std::filesystem::path candidates[] = {
+        programFolder / kHelpFileName,
+        programFolder / ".." / "share" / "doc" / "m742" / kHelpFileName,
+    };
+    for (const std::filesystem::path& candidate : candidates) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(candidate, error)) {
+            // Without the "..": a browser shows the address.
+            const std::filesystem::path resolved = std::filesystem::canonical(candidate, error);
+            return error ? candidate : resolved;
+        }
+    }
+    return {};
+}
+
+}  // namespace m742

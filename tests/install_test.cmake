@@ -1,0 +1,116 @@
+cmake_minimum_required(VERSION 3.25)
+# Installs the build into a fresh prefix and checks what lands there:
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -P install_test.cmake
+# Exactly the three programs, the desktop entry, the icon and the help file; the entry's keys;
+# the help page as the user guide; and the installed m742-cli runs.
+
+foreach(var BUILD_DIR PREFIX BINDIR DATADIR)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "${var} not given")
+  endif()
+endforeach()
+
+set(failures "")
+macro(fail text)
+  list(APPEND failures "${text}")
+endmacro()
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(
+  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed (${status}):\n${output}")
+endif()
+
+# Exactly these files: no test, benchmark, fuzz, screenshot or build-tool program.
+set(programs m742 m742-cli m742-radio-sim)
+set(desktop_entry "${DATADIR}/applications/m742.desktop")
+set(icon "${DATADIR}/icons/hicolor/scalable/apps/m742.svg")
+set(help_file "${DATADIR}/doc/m742/M-742.html")
+set(expected "${desktop_entry}" "${icon}" "${help_file}")
+foreach(program IN LISTS programs)
+  list(APPEND expected "${BINDIR}/${program}")
+  execute_process(COMMAND test -x "${PREFIX}/${BINDIR}/${program}" RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    fail("${BINDIR}/${program} is not an executable")
+  endif()
+endforeach()
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${PREFIX}" "${PREFIX}/*")
+list(SORT installed)
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  string(REPLACE ";" "\n  " installed_text "${installed}")
+  string(REPLACE ";" "\n  " expected_text "${expected}")
+  fail("installed:\n  ${installed_text}\nexpected:\n  ${expected_text}")
+endif()
+
+# The desktop entry: its group first, then the keys the menus need, each on a line of its own.
+if(EXISTS "${PREFIX}/${desktop_entry}")
+  file(READ "${PREFIX}/${desktop_entry}" entry)
+  if(NOT entry MATCHES "^\\[Desktop Entry\\]\n")
+    fail("the desktop entry does not start with its group [Desktop Entry]")
+  endif()
+  set(entry "\n${entry}\n")
+  foreach(line IN ITEMS "Type=Application" "Name=M-742 Radio Software"
+                        "Name[zh_CN]=M-742对讲机编程软件" "Exec=m742" "Icon=m742"
+                        "Terminal=false")
+    string(FIND "${entry}" "\n${line}\n" at)
+    if(at LESS 0)
+      fail("the desktop entry lacks \"${line}\"")
+    endif()
+  endforeach()
+  foreach(category Utility HamRadio)
+    if(NOT entry MATCHES "\nCategories=([^\n]*;)?${category};")
+      fail("the desktop entry's categories lack ${category}")
+    endif()
+  endforeach()
+endif()
+
+if(EXISTS "${PREFIX}/${icon}")
+  file(READ "${PREFIX}/${icon}" svg)
+  if(NOT svg MATCHES "<svg[^>]*xmlns=\"http://www.w3.org/2000/svg\"")
+    fail("the icon is no SVG picture")
+  endif()
+endif()
+
+# The help page: UTF-8 HTML holding the user's sections of the guide with its pictures inside,
+# and none of the developers' sections.
+if(EXISTS "${PREFIX}/${help_file}")
+  file(READ "${PREFIX}/${help_file}" page)
+  set(heading "<h[1-3][^>]*>(<[^>]*>)*")
+  foreach(pattern IN ITEMS "^<!DOCTYPE HTML" "<meta charset=\"utf-8\"" "<title>M-742</title>"
+                           "${heading}M-742<" "${heading}The program<" "${heading}Data files<"
+                           "<img src=\"data:image/png;base64,[A-Za-z0-9+/]+=*\"" "口令")
+    if(NOT page MATCHES "${pattern}")
+      fail("the help file lacks ${pattern}")
+    endif()
+  endforeach()
+  foreach(pattern IN ITEMS "${heading}Building and testing" "${heading}Source layout"
+                           "src=\"docs/")
+    if(page MATCHES "${pattern}")
+      fail("the help file holds ${pattern}")
+    endif()
+  endforeach()
+endif()
+
+# The installed programs run from their new place.
+foreach(program m742-cli m742-radio-sim)
+  execute_process(COMMAND "${PREFIX}/${BINDIR}/${program}" --help
+                  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0 OR output STREQUAL "")
+    fail("installed ${program} --help gave ${status}: ${output}${errors}")
+  endif()
+endforeach()
+execute_process(COMMAND "${PREFIX}/${BINDIR}/m742-cli" RESULT_VARIABLE status
+                OUTPUT_QUIET ERROR_VARIABLE errors)
+if(NOT status EQUAL 2 OR NOT errors MATCHES "m742-cli --help")
+  fail("installed m742-cli without a command gave ${status}: ${errors}")
+endif()
+
+if(failures)
+  string(REPLACE ";" "\n" text "${failures}")
+  message(FATAL_ERROR "${text}")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")
+message(STATUS "installed and checked: ${installed}")

@@ -1,0 +1,108 @@
+// Replacing a file through a writer that works by file name (the printer's PDF): the target
+// changes only when the writer succeeded, and no temporary file outlives the call.
+#include "radio_data/atomic_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <stdexcept>
+
+#include "temp_folder.h"
+
+namespace m742 {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<std::string> Content(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::set<std::string> Listing(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(AtomicFileTest, ReplacingByNameChangesTheTargetOnlyWhenTheWriterSucceeds) {
+    struct Case {
+        const char* name;
+        std::function<std::string(const fs::path&)> write;
+        bool replaced;
+        std::string reason;  // "" for an exception
+    };
+    const Case cases[] = {
+        {"writes",
+         [](const fs::path& file) {
+             std::ofstream(file) << "new content";
+             return std::string();
+         },
+         true, ""},
+        {"fails half-way",
+         [](const fs::path& file) {
+             std::ofstream(file) << "new";
+             return std::string("disk full");
+         },
+         false, "disk full"},
+        {"throws",
+         [](const fs::path& file) -> std::string {
+             std::ofstream(file) << "new content";
+             throw std::runtime_error("painter crashed");
+         },
+         false, ""},
+        {"loses its file",
+         [](const fs::path& file) {
+             fs::remove(file);
+             return std::string();
+         },
+         false, "No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        for (const bool existed : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (existed ? ", over a file" : ", new file"));
+            testing::TempFolder folder;
+            const fs::path target = folder / "report.pdf";
+            if (existed) {
+                std::ofstream(target) << "old content, longer than the new one";
+            }
+            fs::path given;
+            std::string reason = "(threw)";
+            const auto write = [&](const fs::path& temporary) {
+                given = temporary;
+                EXPECT_EQ(Content(temporary), "") << "the writer gets a new, empty file";
+                return c.write(temporary);
+            };
+            try {
+                reason = ReplaceFileAtomically(target, write);
+            } catch (const std::runtime_error&) {
+            }
+            EXPECT_EQ(given.parent_path(), folder.path()) << "the rename must stay in the folder";
+            if (c.replaced) {
+                EXPECT_EQ(reason, "");
+                EXPECT_EQ(Content(target), "new content");
+            } else {
+                EXPECT_EQ(reason, c.reason.empty() ? "(threw)" : c.reason);
+                EXPECT_EQ(Content(target), existed ? std::optional<std::string>(
+                                                         "old content, longer than the new one")
+                                                   : std::nullopt);
+            }
+            const std::set<std::string> left = c.replaced || existed
+                                                   ? std::set<std::string>{"report.pdf"}
+                                                   : std::set<std::string>{};
+            EXPECT_EQ(Listing(folder.path()), left);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace m742

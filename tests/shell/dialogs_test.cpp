@@ -1,0 +1,437 @@
+// The four dialogs of the main window: what they show at start-up and after a switch of
+// language, OK, Cancel and the close box of each, their effect on the encoded image, the power
+// lock's gestures against a clock the test sets, and the About box.
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolBar>
+#include <QtTest>
+
+#include "radio_data/codec.h"
+#include "radio_data/data_file.h"
+#include "shell/dialogs.h"
+#include "shell/language_tables.h"
+#include "test_support.h"
+
+using namespace m742;
+using namespace m742::test;
+
+namespace {
+
+// A clock the test moves by hand: seconds since midnight.
+struct FakeClock {
+    double now = 36000;
+};
+
+QStringList ListTexts(QDialog& dialog, std::initializer_list<const char*> lists) {
+    QStringList texts;
+    for (const char* name : lists) {
+        texts << Child<QComboBox>(dialog, name).currentText();
+    }
+    return texts;
+}
+
+void Click(QDialog& dialog, const char* button) {
+    QTest::mouseClick(&Child<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+void ClickLabel(QDialog& dialog, const char* label) {
+    QTest::mouseClick(&Child<QLabel>(dialog, label), Qt::LeftButton);
+}
+
+// The image byte a setting lands in, as a write would send it.
+std::uint8_t ImageByte(const EditorState& editor, int address) {
+    const auto image = EncodeImage(editor);
+    if (!image.ok()) {
+        qFatal("the editor does not encode: %s", image.status().message.c_str());
+    }
+    return image.value()[static_cast<std::size_t>(address)];
+}
+
+// Receives the addresses the About box asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+}  // namespace
+
+class DialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTextRow_data();
+    void everyTextRow();
+    void startup_data();
+    void startup();
+    void sideKeys_data();
+    void sideKeys();
+    void dtmf_data();
+    void dtmf();
+    void powerLevels_data();
+    void powerLevels();
+    void unlockGesture_data();
+    void unlockGesture();
+    void powerLockButton_data();
+    void powerLockButton();
+    void decodedImageReachesDialogs();
+    void languageSwitch();
+    void about();
+    void printWithoutPrinter();
+    void helpOpensTheGuide();
+};
+
+void DialogTest::everyTextRow_data() {
+    QTest::addColumn<int>("flag");
+    QTest::newRow("Chinese") << 0;
+    QTest::newRow("English") << 1;
+}
+
+// Every row of the dialogs' tables reaches a control of its window.
+void DialogTest::everyTextRow() {
+    QFETCH(int, flag);
+    Harness harness(QByteArray("\x00\x00", 2) + char(flag));
+    Form1& form = harness.form();
+    const Lang lang = LanguageOf(std::int16_t(flag));
+    for (const TextRow& row : DialogTexts()) {
+        QDialog* window = nullptr;
+        for (QDialog* dialog :
+             std::initializer_list<QDialog*>{&form.sideKeyDialog(), &form.dtmfDialog(),
+                                             &form.powerDialog(), &form.aboutDialog()}) {
+            if (dialog->objectName().toStdString() == row.window) {
+                window = dialog;
+            }
+        }
+        QVERIFY2(window != nullptr, row.window.c_str());
+        const QString expected = QString::fromStdString(std::string(row.in(lang)));
+        const QString name = QString::fromStdString(row.control);
+        QString shown;
+        if (row.property == TextProperty::kWindowTitle) {
+            shown = window->windowTitle();
+        } else if (row.property == TextProperty::kItem) {
+            shown = Child<QComboBox>(*window, name).itemText(row.index);
+        } else if (auto* group = window->findChild<QGroupBox*>(name)) {
+            shown = group->title();
+        } else if (auto* label = window->findChild<QLabel*>(name)) {
+            shown = label->text();
+        } else {
+            shown = Child<QPushButton>(*window, name).text();
+        }
+        QVERIFY2(shown == expected,
+                 qPrintable(QString("%1.%2 shows \"%3\", expected \"%4\"")
+                                .arg(window->objectName(), name, shown, expected)));
+    }
+}
+
+void DialogTest::startup_data() {
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<QStringList>("sideKeys");
+    QTest::addColumn<QStringList>("captions");  // Form5, Form2, Form3, frmAbout
+    QTest::newRow("English") << 1
+                             << QStringList{"Surveillance", "Voice operated switch",
+                                            "hight/Low Power", "Scan Switch"}
+                             << QStringList{"Keys Set", "DTMF", "Power", "Help"};
+    QTest::newRow("Chinese") << 0 << QStringList{"监听", "声控 开/关", "高/低 功率", "扫描 开/关"}
+                             << QStringList{"键设定", "DTMF", "Power", "Help"};
+}
+
+void DialogTest::startup() {
+    QFETCH(int, flag);
+    QFETCH(QStringList, sideKeys);
+    QFETCH(QStringList, captions);
+    Harness harness(QByteArray("\x00\x00", 2) + char(flag));
+    Form1& form = harness.form();
+    QDialog* dialogs[] = {&form.sideKeyDialog(), &form.dtmfDialog(), &form.powerDialog(),
+                          &form.aboutDialog()};
+    QStringList shown;
+    for (QDialog* dialog : dialogs) {
+        QVERIFY(dialog->isHidden());
+        shown << dialog->windowTitle();
+    }
+    QCOMPARE(shown, captions);
+    QCOMPARE(ListTexts(form.sideKeyDialog(), {"Combo1", "Combo2", "Combo3", "Combo4"}), sideKeys);
+    QCOMPARE(ListTexts(form.dtmfDialog(), {"Combo1", "Combo2", "Combo3"}),
+             (QStringList{"50ms", "75ms", "75ms"}));
+    QCOMPARE(Child<QComboBox>(form.dtmfDialog(), "Combo1").count(), 90);
+    QCOMPARE(Child<QComboBox>(form.dtmfDialog(), "Combo3").count(), 256);
+    QDialog& power = form.powerDialog();
+    QCOMPARE(Child<QSlider>(power, "Slider1").value(), 92);
+    QCOMPARE(Child<QSlider>(power, "Slider3").value(), 208);
+    QCOMPARE(Child<QLabel>(power, "Lblpower1").text(), QString("92"));
+    QCOMPARE(Child<QLabel>(power, "Lblpower3").text(), QString("208"));
+    QVERIFY(!Child<QSlider>(power, "Slider1").isEnabled());
+    QVERIFY(!Child<QSlider>(power, "Slider3").isEnabled());
+    QVERIFY(Child<QAction>(form, "Toolbar1_PowerLock").isVisible() == false);
+    QCOMPARE(form.PowerUnlock(), 0);
+
+    // The menu items show them.
+    for (const char* item : {"mnuSideFunction", "mnuDTMF", "mnuDebug", "mnuabout"}) {
+        Child<QAction>(form, item).trigger();
+    }
+    for (QDialog* dialog : dialogs) {
+        QVERIFY2(dialog->isVisible(), qPrintable(dialog->objectName()));
+        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+        dialog->hide();
+    }
+}
+
+void DialogTest::sideKeys_data() {
+    QTest::addColumn<QString>("button");  // "" for the close box
+    QTest::addColumn<int>("setting");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("OK") << "Command1" << 5 << 5;
+    QTest::newRow("Cancel") << "Command2" << 1 << 1;
+    QTest::newRow("close box") << "" << 1 << 5;  // the change stays in view, not in the radio
+}
+
+void DialogTest::sideKeys() {
+    QFETCH(QString, button);
+    QFETCH(int, setting);
+    QFETCH(int, shown);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnuSideFunction_Click();
+    QDialog& dialog = form.sideKeyDialog();
+    Child<QComboBox>(dialog, "Combo1").setCurrentIndex(5);  // "Off Net"
+    QCOMPARE(form.editor().globals.SideKeyPf1Short, std::int16_t(1));
+    if (button.isEmpty()) {
+        dialog.close();
+    } else {
+        Click(dialog, qPrintable(button));
+    }
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(int(form.editor().globals.SideKeyPf1Short), setting);
+    QCOMPARE(Child<QComboBox>(dialog, "Combo1").currentIndex(), shown);
+    QCOMPARE(ImageByte(form.editor(), 0x3C5) >> 4, setting);  // PF1 short press, high nibble
+    QCOMPARE(ImageByte(form.editor(), 0x3C5) & 0x0F, 7);      // PF1 long press stays
+}
+
+void DialogTest::dtmf_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("setting");
+    QTest::newRow("OK") << "Command1" << 255;
+    QTest::newRow("Cancel") << "Command2" << 2;
+    QTest::newRow("close box, as Cancel") << "" << 2;
+}
+
+void DialogTest::dtmf() {
+    QFETCH(QString, button);
+    QFETCH(int, setting);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnuDTMF_Click();
+    QDialog& dialog = form.dtmfDialog();
+    auto& interval = Child<QComboBox>(dialog, "Combo2");
+    interval.setCurrentIndex(interval.count() - 1);
+    QCOMPARE(interval.currentText(), QString("6400ms"));
+    if (button.isEmpty()) {
+        dialog.close();
+    } else {
+        Click(dialog, qPrintable(button));
+    }
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(int(form.editor().globals.DtmfInterval), setting);
+    QCOMPARE(interval.currentIndex(), setting);
+    QCOMPARE(int(ImageByte(form.editor(), 0x3CA)), setting);
+}
+
+void DialogTest::powerLevels_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("OK stores") << true;
+    QTest::newRow("close box stores nothing") << false;
+}
+
+void DialogTest::powerLevels() {
+    QFETCH(bool, ok);
+    FakeClock clock;
+    Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
+    Form1& form = harness.form();
+    form.mnuDebug_Click();
+    QDialog& dialog = form.powerDialog();
+    ClickLabel(dialog, "Label8");
+    clock.now += 2;
+    ClickLabel(dialog, "Label7");
+    auto& low = Child<QSlider>(dialog, "Slider1");
+    QVERIFY(low.isEnabled());
+    low.setFocus();
+    QTest::keyClick(&low, Qt::Key_PageUp);  // a large step: 5
+    QCOMPARE(low.value(), 97);
+    QCOMPARE(Child<QLabel>(dialog, "Lblpower1").text(), QString("97"));
+    if (ok) {
+        Click(dialog, "Command1");
+    } else {
+        dialog.close();
+    }
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(int(form.editor().globals.PowerLow), ok ? 97 : 92);
+    QCOMPARE(int(ImageByte(form.editor(), 0x3F8)), ok ? 97 : 92);
+    // The next opening shows the slider where it was left.
+    form.mnuDebug_Click();
+    QCOMPARE(low.value(), 97);
+}
+
+void DialogTest::unlockGesture_data() {
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QList<double>>("delays");  // seconds before each click
+    QTest::addColumn<bool>("unlocked");
+    QTest::newRow("low then high")
+        << QStringList{"Label8", "Label7"} << QList<double>{0, 4.5} << true;
+    QTest::newRow("high then low")
+        << QStringList{"Label7", "Label8"} << QList<double>{0, 5} << true;
+    QTest::newRow("six seconds apart")
+        << QStringList{"Label8", "Label7"} << QList<double>{0, 6} << false;
+    QTest::newRow("the same label twice")
+        << QStringList{"Label8", "Label8"} << QList<double>{0, 1} << false;
+    QTest::newRow("the low label is not part of it")
+        << QStringList{"Label3", "Label6"} << QList<double>{0, 1} << false;
+}
+
+void DialogTest::unlockGesture() {
+    QFETCH(QStringList, labels);
+    QFETCH(QList<double>, delays);
+    QFETCH(bool, unlocked);
+    FakeClock clock;
+    Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
+    Form1& form = harness.form();
+    form.mnuDebug_Click();
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        clock.now += delays[i];
+        ClickLabel(form.powerDialog(), qPrintable(labels[i]));
+    }
+    QCOMPARE(form.PowerUnlock(), unlocked ? 1 : 0);
+    QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider1").isEnabled(), unlocked);
+    QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider3").isEnabled(), unlocked);
+    QCOMPARE(!Child<QAction>(form, "Toolbar1_PowerLock").isVisible(), !unlocked);
+}
+
+void DialogTest::powerLockButton_data() {
+    QTest::addColumn<double>("apart");
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("within a second") << 0.6 << true;
+    QTest::newRow("two seconds apart") << 2.0 << false;
+}
+
+void DialogTest::powerLockButton() {
+    QFETCH(double, apart);
+    QFETCH(bool, locked);
+    FakeClock clock;
+    Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
+    Form1& form = harness.form();
+    ClickLabel(form.powerDialog(), "Label8");
+    ClickLabel(form.powerDialog(), "Label7");
+    QAction& button = Child<QAction>(form, "Toolbar1_PowerLock");
+    QVERIFY(button.isVisible());
+
+    clock.now += 60;
+    button.trigger();
+    clock.now += apart;
+    button.trigger();
+    QCOMPARE(form.PowerUnlock(), locked ? 0 : 1);
+    QCOMPARE(button.isVisible(), !locked);
+    QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider1").isEnabled(), !locked);
+}
+
+void DialogTest::decodedImageReachesDialogs() {
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    EditorState plan = form.editor();
+    plan.globals = {5, 6, 0, 3, 89, 100, 255, 1, 250};
+    const auto image = EncodeImage(plan);
+    QVERIFY(image.ok());
+    form.DecodeImage(ImageToHex(image.value()));
+    QCOMPARE(ListTexts(form.sideKeyDialog(), {"Combo1", "Combo2", "Combo3", "Combo4"}),
+             (QStringList{"Off Net", "Inverted Frequency", "OFF", "Priority Scan"}));
+    QCOMPARE(ListTexts(form.dtmfDialog(), {"Combo1", "Combo2", "Combo3"}),
+             (QStringList{"4500ms", "2525ms", "6400ms"}));
+    // The levels move even while the sliders are locked.
+    QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider1").value(), 1);
+    QCOMPARE(Child<QLabel>(form.powerDialog(), "Lblpower3").text(), QString("250"));
+    QVERIFY(!Child<QSlider>(form.powerDialog(), "Slider1").isEnabled());
+}
+
+void DialogTest::languageSwitch() {
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    Child<QComboBox>(form.sideKeyDialog(), "Combo2").setCurrentIndex(6);
+    form.mnuChinese_Click();
+    QDialog& keys = form.sideKeyDialog();
+    QCOMPARE(keys.windowTitle(), QString("键设定"));
+    QCOMPARE(Child<QLabel>(keys, "Label2").text(), QString("侧键1长按:"));
+    QCOMPARE(Child<QComboBox>(keys, "Combo2").currentText(), QString("倒频"));  // still picked
+    QCOMPARE(Child<QPushButton>(form.dtmfDialog(), "Command2").text(), QString("取消"));
+    QCOMPARE(Child<QGroupBox>(form.powerDialog(), "Frame2").title(), QString("发射高功率"));
+    QCOMPARE(Child<QLabel>(form.aboutDialog(), "Label2").text(), QString("发布：2012.4"));
+    form.mnuEnglist_Click();
+    QCOMPARE(Child<QGroupBox>(form.powerDialog(), "Frame2").title(), QString("TX-Hight Power"));
+    QCOMPARE(Child<QLabel>(form.powerDialog(), "Label7").text(), QString("Hight"));
+    QCOMPARE(Child<QLabel>(form.dtmfDialog(), "Label1").text(),
+             QString("first digital delay time"));
+    QCOMPARE(Child<QLabel>(form.aboutDialog(), "Label2").text(), QString("Issue：2012.4"));
+}
+
+void DialogTest::about() {
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    QDialog& about = form.aboutDialog();
+    QCOMPARE(Child<QLabel>(about, "lblTitle").text(), QString("M-742 Radio Software"));
+    QCOMPARE(Child<QLabel>(about, "lblVersion").text(), QString("English"));
+    QCOMPARE(Child<QPushButton>(about, "cmdOK").text(), QString("OK"));
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    static_cast<AboutWindow&>(about).lblDescription_Click();
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(AboutWindow::kMakerAddress)});
+
+    form.mnuabout_Click();
+    Click(about, "cmdOK");
+    QVERIFY(about.isHidden());
+}
+
+void DialogTest::printWithoutPrinter() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        QSKIP("this machine has a printer; the report would really be printed");
+    }
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    Child<QAction>(form, "mnuprint").trigger();
+    QCOMPARE(harness.messages().all().size(), 1);
+    QVERIFY2(harness.messages().texts().front().contains("printer"),
+             qPrintable(harness.messages().texts().front()));
+}
+
+void DialogTest::helpOpensTheGuide() {
+    Harness harness(EnglishPreferences());
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    harness.form().mnumainhelp_Click();
+    QDesktopServices::unsetUrlHandler("file");
+    // The build puts the guide beside the program.
+    QVERIFY2(harness.messages().all().isEmpty(), qPrintable(harness.messages().texts().join("")));
+    QCOMPARE(catcher.opened.size(), 1);
+    QCOMPARE(QFileInfo(catcher.opened.front().toLocalFile()).fileName(), QString("M-742.html"));
+    QVERIFY(QFileInfo::exists(catcher.opened.front().toLocalFile()));
+}
+
+namespace m742::test {
+
+int RunDialogTests(int argc, char** argv, const QString& onlyClass) {
+    DialogTest dialogs;
+    if (!onlyClass.isEmpty() && onlyClass != dialogs.metaObject()->className()) {
+        return 0;
+    }
+    return QTest::qExec(&dialogs, argc, argv);
+}
+
+}  // namespace m742::test
+
+#include "dialogs_test.moc"
