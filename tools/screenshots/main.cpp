@@ -1,12 +1,17 @@
 // Draws the main window into PNG files for the user guide:
 //   m742-screenshots OUTPUT-FOLDER
-// writes main-window-zh.png and main-window-en.png, the window holding a small sample plan.
+// writes main-window-zh.png and main-window-en.png, the window holding a small sample plan,
+// and in English the debug tab (debug-channels-en.png), the side key dialog (side-keys-en.png)
+// and the power dialog (power-en.png).
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "radio_data/lists.h"
+#include "shell/dialogs.h"
 #include "shell/main_window.h"
 #include "shell/preferences.h"
 
@@ -43,6 +48,15 @@ void SamplePlan(m742::EditorState& editor) {
     editor.Text3 = "12AB*";
 }
 
+bool Save(QWidget& widget, const QString& file) {
+    if (!widget.grab().save(file)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,12 +77,27 @@ int main(int argc, char** argv) {
         window.resize(1180, 760);
         window.show();
         QApplication::processEvents();
-        const QString file = out.filePath(QString("main-window-%1.png").arg(name));
-        if (!window.grab().save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        if (!Save(window, out.filePath(QString("main-window-%1.png").arg(name)))) {
             return 1;
         }
-        std::printf("%s\n", qPrintable(file));
+        if (flag == 0) {
+            continue;
+        }
+        // The English guide also shows the debug tab and two dialogs.
+        window.findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
+        window.findChild<QComboBox*>("combochannel2")->setCurrentIndex(2);
+        window.ShowDebugChannel();
+        window.mnuSideFunction_Click();
+        QApplication::processEvents();
+        const bool saved = Save(window, out.filePath("debug-channels-en.png")) &&
+                           Save(window.sideKeyDialog(), out.filePath("side-keys-en.png"));
+        window.sideKeyDialog().hide();
+        window.mnuDebug_Click();
+        QApplication::processEvents();
+        if (!saved || !Save(window.powerDialog(), out.filePath("power-en.png"))) {
+            return 1;
+        }
+        window.powerDialog().hide();
     }
     return 0;
 }
