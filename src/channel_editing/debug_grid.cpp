@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,12 +21,8 @@ DebugGridView::DebugGridView(EditorState& editor, QWidget* parent)
       m_editor(editor),
       m_model(new GridModel(GridModel::Grid::kDebug, editor, this)) {
     setObjectName("mfgrid2");
-    setModel(m_model);
-    verticalHeader()->setVisible(false);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    m_model->ShowIn(*this);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     m_menu = new QMenu(this);
     m_menu->setObjectName("mnuchannel");

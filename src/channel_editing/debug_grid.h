@@ -27,7 +27,6 @@ public:
     QWidget* panel() const { return m_panel; }
     // Command1, shown only while the debug tab is selected.
     QPushButton* okButton() const { return m_ok; }
-    QMenu* contextMenu() const { return m_menu; }
 
     // Selects debug channel `channel` (1-16) in combochannel2 as setting its text does: the
     // selection handling runs even when the channel was already selected.

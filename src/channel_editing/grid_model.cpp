@@ -1,7 +1,9 @@
 #include "channel_editing/grid_model.h"
 
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QPalette>
+#include <QTableView>
 
 namespace m742 {
 
@@ -71,6 +73,14 @@ void GridModel::SetHeading(int column, const QString& text) {
         m_headings[column] = text;
         emit headerDataChanged(Qt::Horizontal, column, column);
     }
+}
+
+void GridModel::ShowIn(QTableView& view) {
+    view.setModel(this);
+    view.verticalHeader()->setVisible(false);
+    view.verticalHeader()->setDefaultSectionSize(view.fontMetrics().height() + 8);
+    view.setSelectionMode(QAbstractItemView::SingleSelection);
+    view.setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
 void GridModel::Refresh() {

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
+class QTableView;
+
 #include "radio_data/editor_state.h"
 
 namespace m742 {
@@ -25,6 +27,9 @@ public:
     // The text of cell (row, column) in the grid's own numbering: rows 1-16.
     QString cellText(int row, int column) const;
     void SetHeading(int column, const QString& text);
+    // Shows this grid in `view`: the headings above, no row numbers beside, one cell selected at
+    // a time and nothing edited in the view itself.
+    void ShowIn(QTableView& view);
     // The editor changed: every cell is drawn again.
     void Refresh();
 

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -54,11 +53,7 @@ MemoryGridView::MemoryGridView(EditorState& editor, const BandLimits& band,
       m_message(std::move(message)),
       m_model(new GridModel(GridModel::Grid::kMemory, editor, this)) {
     setObjectName("mfgrid1");
-    setModel(m_model);
-    verticalHeader()->setVisible(false);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_model->ShowIn(*this);
     setCurrentIndex(m_model->index(0, kRxColumn));
     BuildEditors();
     // An open editor follows its cell when the grid scrolls.

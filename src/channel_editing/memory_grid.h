@@ -33,10 +33,6 @@ public:
     // Hides Text1 without taking over its text (a read, a write or an opened file replaces it).
     void HideFrequencyEditor();
 
-    // The cell the open (or last) editor writes to: row 1-16, column 1-8.
-    int editRow() const { return m_row; }
-    int editColumn() const { return m_column; }
-
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -63,6 +59,7 @@ private:
     GridModel* m_model;
     bool m_armed = false;
     bool m_discarding = false;  // Text1 is being hidden without a commit
+    // The current cell: the one the open (or last) editor writes to, row 1-16, column 1-8.
     int m_row = 1;
     int m_column = 1;
     ToneKeyFilter m_toneKeys;
