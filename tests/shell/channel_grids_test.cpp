@@ -750,9 +750,7 @@ int RunChannelGridTests(int argc, char** argv, const QString& onlyClass) {
     DebugGridTest debug;
     int status = 0;
     for (QObject* test : std::initializer_list<QObject*>{&memory, &debug}) {
-        if (onlyClass.isEmpty() || onlyClass == test->metaObject()->className()) {
-            status |= QTest::qExec(test, argc, argv);
-        }
+        status |= RunTestClass(*test, argc, argv, onlyClass);
     }
     return status;
 }

@@ -426,10 +426,7 @@ namespace m742::test {
 
 int RunDialogTests(int argc, char** argv, const QString& onlyClass) {
     DialogTest dialogs;
-    if (!onlyClass.isEmpty() && onlyClass != dialogs.metaObject()->className()) {
-        return 0;
-    }
-    return QTest::qExec(&dialogs, argc, argv);
+    return RunTestClass(dialogs, argc, argv, onlyClass);
 }
 
 }  // namespace m742::test

@@ -329,10 +329,7 @@ namespace m742::test {
 
 int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass) {
     RadioTest test;
-    if (!onlyClass.isEmpty() && onlyClass != test.metaObject()->className()) {
-        return 0;
-    }
-    return QTest::qExec(&test, argc, argv);
+    return RunTestClass(test, argc, argv, onlyClass);
 }
 
 }  // namespace m742::test

@@ -1089,9 +1089,7 @@ int RunMainWindowTests(int argc, char** argv, const QString& onlyClass) {
     int status = 0;
     for (QObject* test :
          std::initializer_list<QObject*>{&startup, &language, &commands, &panel, &files}) {
-        if (onlyClass.isEmpty() || onlyClass == test->metaObject()->className()) {
-            status |= QTest::qExec(test, argc, argv);
-        }
+        status |= RunTestClass(*test, argc, argv, onlyClass);
     }
     return status;
 }

@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include <QFile>
+#include <QTest>
 #include <map>
 
 #include "radio_data/lists.h"
@@ -183,5 +184,19 @@ void SetMemoryChannel(EditorState& editor, int row, const char* rx, const char* 
         cells[static_cast<std::size_t>(column)] = ListItem(GridColumnList(column), position, lang);
     }
 }
+
+namespace {
+int classesRun = 0;
+}
+
+int RunTestClass(QObject& test, int argc, char** argv, const QString& onlyClass) {
+    if (!onlyClass.isEmpty() && onlyClass != test.metaObject()->className()) {
+        return 0;
+    }
+    ++classesRun;
+    return QTest::qExec(&test, argc, argv);
+}
+
+int TestClassesRun() { return classesRun; }
 
 }  // namespace m742::test

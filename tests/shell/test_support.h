@@ -119,4 +119,9 @@ void SetMemoryChannel(EditorState& editor, int row, const char* rx, const char* 
                       const char* tx, const char* encodeTone, int busyLock, int bandwidth,
                       int addScan, int txPower);
 
+// Runs a QtTest class unless another one was asked for (`onlyClass` not empty), and counts it in
+// TestClassesRun(), so that a name that matches no class fails instead of passing empty.
+int RunTestClass(QObject& test, int argc, char** argv, const QString& onlyClass);
+int TestClassesRun();
+
 }  // namespace m742::test
