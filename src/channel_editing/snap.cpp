@@ -1,9 +1,6 @@
 #include "channel_editing/snap.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
 
 namespace m742 {
 
@@ -13,7 +10,6 @@ constexpr std::size_t kMaxWholeDigits = 13;  // 10^13 MHz in steps still fits 64
 constexpr std::int64_t kBlockSteps = 10000;  // 100 kHz: the part of a frequency the raster moves
 constexpr std::int64_t kRaster5 = 500;       // 5 kHz
 constexpr std::int64_t kRaster6 = 625;       // 6.25 kHz
-constexpr int kFormatDigits = 15;            // significant digits a classic Format reads
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -93,49 +89,6 @@ std::string FormatSteps(std::int64_t steps) {
     std::string decimals = std::to_string(magnitude % kStepsPerMHz);
     decimals.insert(0, static_cast<std::size_t>(kFrequencyDecimals) - decimals.size(), '0');
     return (negative ? "-" : "") + std::to_string(magnitude / kStepsPerMHz) + "." + decimals;
-}
-
-double SnapFrequency(std::string_view fiveDecimals) {
-    const auto steps = FrequencySteps(fiveDecimals);
-    if (!steps) {
-        return 0.0;
-    }
-    // A correctly rounded division gives the same double as reading the snapped text.
-    return static_cast<double>(SnapSteps(*steps)) / static_cast<double>(kStepsPerMHz);
-}
-
-std::string FormatFrequency(double mhz) {
-    if (!std::isfinite(mhz)) {
-        return {};
-    }
-    // "d.dddddddddddddde±x": the 15 significant digits and the power of ten of the first.
-    std::array<char, 32> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(mhz),
-                                       std::chars_format::scientific, kFormatDigits - 1);
-    const std::string_view scientific(buffer.data(),
-                                      static_cast<std::size_t>(written.ptr - buffer.data()));
-    const std::size_t e = scientific.find('e');
-    std::string digits =
-        std::string(scientific.substr(0, 1)) + std::string(scientific.substr(2, e - 2));
-    std::string_view exponentText = scientific.substr(e + 1);
-    if (exponentText.front() == '+') {
-        exponentText.remove_prefix(1);
-    }
-    int exponent = 0;
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-    if (exponent >= static_cast<int>(kMaxWholeDigits)) {
-        return {};
-    }
-
-    std::string plain;
-    if (exponent < 0) {
-        plain = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    } else {
-        const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-        plain = digits.substr(0, wholeDigits) + "." + digits.substr(wholeDigits);
-    }
-    const std::int64_t steps = FrequencySteps(plain).value_or(0);
-    return (mhz < 0 && steps != 0 ? "-" : "") + FormatSteps(steps);
 }
 
 std::optional<std::string> StoredFrequencyText(std::string_view entered) {

@@ -50,16 +50,6 @@ std::int64_t SnapSteps(std::int64_t steps);
 // The frequency text of a number of steps: whole MHz, a point and five decimals ("0.00000").
 std::string FormatSteps(std::int64_t steps);
 
-// SnapFrequency: the snapped frequency in MHz of a text with exactly five decimals. A number
-// text in another form is rounded to five decimals first; a text that is no number gives 0.
-double SnapFrequency(std::string_view fiveDecimals);
-
-// A frequency in MHz formatted with "0.00000". The double is first read to 15 significant
-// digits, as a classic Format does, and that decimal is rounded half away from zero, so that
-// 460.00625 (stored in binary a hair below) still gives "460.00625". The empty text for a value
-// that is not finite or has more than 13 digits before the point.
-std::string FormatFrequency(double mhz);
-
 // An entered frequency as a grid stores it: formatted with "0.00000", snapped, formatted again
 // ("460.007" -> "460.00625", "460" -> "460.00000"). Nothing when the entry is no number.
 std::optional<std::string> StoredFrequencyText(std::string_view entered);

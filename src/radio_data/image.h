@@ -34,14 +34,6 @@ std::optional<RadioImage> ImageFromHex(std::string_view hex);
 // 5 -> "05", 171 -> "AB", 300 -> "2C", -1 -> "FF".
 std::string Hex2(std::int16_t value);
 
-// Four binary digits per hexadecimal digit, most significant first. Lower-case letters count
-// as upper-case; any other character counts as 0. "A5" -> "10100101".
-std::string Hex2Bin(std::string_view hex);
-
-// Binary digits to upper-case hexadecimal: padded on the left with "0" to a multiple of four,
-// each group becoming one digit; only "1" counts as a set bit. "10" -> "2", "" -> "".
-std::string Bin2Hex(std::string_view bits);
-
 // True for "0"-"9" and "A"-"F" (upper case only, as in an ImageHex).
 bool IsUpperHexDigit(char c);
 

@@ -7,7 +7,7 @@ namespace m742 {
 std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder) {
     const std::filesystem::path candidates[] = {
         programFolder / kHelpFileName,
-        programFolder / ".." / "share" / "doc" / "m742" / kHelpFileName,
+        programFolder / M742_HELP_FROM_BINDIR / kHelpFileName,
     };
     for (const std::filesystem::path& candidate : candidates) {
         std::error_code error;

@@ -16,28 +16,6 @@ TEST(TextHelpers, Hex2TakesTheLowByteInTwosComplement) {
     }
 }
 
-TEST(TextHelpers, Hex2BinSplitsEachDigitIntoFourBits) {
-    const struct {
-        const char* hex;
-        const char* bits;
-    } cases[] = {{"A5", "10100101"}, {"3", "0011"},      {"", ""},
-                 {"f", "1111"},      {"G-", "00000000"}, {"0F", "00001111"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(Hex2Bin(c.hex), c.bits) << c.hex;
-    }
-}
-
-TEST(TextHelpers, Bin2HexPadsOnTheLeftAndCountsOnlyOnes) {
-    const struct {
-        const char* bits;
-        const char* hex;
-    } cases[] = {{"10", "2"},   {"11100011", "E3"},   {"", ""},
-                 {"1x1y", "A"}, {"100000000", "100"}, {"11111011", "FB"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(Bin2Hex(c.bits), c.hex) << c.bits;
-    }
-}
-
 TEST(ImageHexForm, RoundTripsEveryByteValueInUpperCase) {
     RadioImage image{};
     for (std::size_t i = 0; i < image.size(); ++i) {
