@@ -2,10 +2,10 @@
 
 namespace m742 {
 
-QtExchangeTimers::QtExchangeTimers(Exchange& exchange) {
-    m_timerSend.setInterval(kTimerSendInterval);
-    m_timer1.setInterval(kTimer1Interval);
-    m_timer2.setInterval(kTimer2Interval);
+QtExchangeTimers::QtExchangeTimers(Exchange& exchange, ExchangeIntervals intervals) {
+    m_timerSend.setInterval(intervals.timerSend);
+    m_timer1.setInterval(intervals.timer1);
+    m_timer2.setInterval(intervals.timer2);
     QObject::connect(&m_timerSend, &QTimer::timeout, [&exchange] { exchange.TimerSend_Timer(); });
     QObject::connect(&m_timer1, &QTimer::timeout, [&exchange] { exchange.Timer1_Timer(); });
     QObject::connect(&m_timer2, &QTimer::timeout, [&exchange] { exchange.Timer2_Timer(); });

@@ -120,7 +120,7 @@ Form1::Form1(StartupOptions options)
       }) {
     setObjectName("Form1");
     m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
-    m_timers = std::make_unique<QtExchangeTimers>(*m_exchange);
+    m_timers = std::make_unique<QtExchangeTimers>(*m_exchange, options.exchangeIntervals);
     m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
         m_exchange->MSComm1_OnComm(bytes);
     };

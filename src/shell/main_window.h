@@ -43,6 +43,8 @@ struct StartupOptions {
     std::filesystem::path preferences;
     // The time of day the power lock's gestures are timed by. Empty: the system clock.
     PowerLock::Clock clock;
+    // The exchange's timer intervals: the radio's own unless a test shortens them.
+    ExchangeIntervals exchangeIntervals;
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {

@@ -25,7 +25,7 @@ using namespace m742::test;
 namespace {
 
 constexpr int kExchangeTimeoutMs = 10000;
-// The status blinks 11 ticks of 200 ms after the end before the commands come back.
+// The status blinks 11 ticks of Timer2 after the end before the commands come back.
 constexpr int kLingerTimeoutMs = 4000;
 
 const char* const kPortVariables[] = {"M742_COM1", "M742_COM5"};
@@ -213,7 +213,8 @@ void RadioTest::silentRadio() {
 
     form.mnureadFre_Click();
     QVERIFY(CommandsDisabled(form));
-    // The handshake goes twice, 2 s apart; the watchdog fires 3.3 s after the second.
+    // The handshake goes twice, 10 TimerSend ticks apart; the watchdog fires 11 Timer1 ticks
+    // after the second.
     QTRY_VERIFY_WITH_TIMEOUT(!harness.messages().all().isEmpty(), kExchangeTimeoutMs);
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& message = harness.messages().all().front();

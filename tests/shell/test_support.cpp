@@ -59,7 +59,10 @@ QByteArray PreferencesFolder::read() const {
 
 Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock)
     : m_folder(std::move(preferences)), m_chooser(std::make_shared<ScriptedChooser>()) {
-    m_form = std::make_unique<Form1>(StartupOptions{m_folder.path(), std::move(clock)});
+    // The simulated radio answers at once: a tenth of the radio's intervals is still ample.
+    constexpr ExchangeIntervals kQuickExchange{20, 60, 20};
+    m_form =
+        std::make_unique<Form1>(StartupOptions{m_folder.path(), std::move(clock), kQuickExchange});
     m_form->chooseFile = [chooser = m_chooser](bool save) {
         chooser->calls.append(save);
         if (chooser->answers.empty()) {
@@ -197,6 +200,8 @@ int RunTestClass(QObject& test, int argc, char** argv, const QString& onlyClass)
     return QTest::qExec(&test, argc, argv);
 }
 
-int TestClassesRun() { return classesRun; }
+int TestClassesRun() {
+    return classesRun;
+}
 
 }  // namespace m742::test
