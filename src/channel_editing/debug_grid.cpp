@@ -17,11 +17,12 @@
 namespace m742 {
 
 DebugGridView::DebugGridView(EditorState& editor, QWidget* parent)
-    : QTableView(parent),
+    : ChannelGridView(parent),
       m_editor(editor),
       m_model(new GridModel(GridModel::Grid::kDebug, editor, this)) {
     setObjectName("mfgrid2");
     m_model->ShowIn(*this);
+    FreezeChannelColumn();
     setSelectionBehavior(QAbstractItemView::SelectRows);
 
     m_menu = new QMenu(this);

@@ -4,7 +4,7 @@
 // in place.
 #pragma once
 
-#include <QTableView>
+#include "channel_editing/channel_grid_view.h"
 
 #include "radio_data/editor_state.h"
 
@@ -18,7 +18,7 @@ namespace m742 {
 
 class GridModel;
 
-class DebugGridView : public QTableView {
+class DebugGridView : public ChannelGridView {
 public:
     DebugGridView(EditorState& editor, QWidget* parent);
 

@@ -17,9 +17,11 @@ EntryFilter::EntryFilter(QWidget* keys, QLineEdit* box, KeyRule keyRule, TextRul
       m_shown(box->text()) {
     keys->installEventFilter(this);
     // A line edit reports textEdited before textChanged, so m_shown still holds the text the
-    // edit started from when TextEdited looks at it.
+    // edit started from when TextEdited looks at it. The box is read rather than the signal's
+    // text: after TextEdited has cut an edit down, the line edit still reports the uncut text,
+    // and the next paste must be measured against what the box really holds.
     connect(box, &QLineEdit::textEdited, this, &EntryFilter::TextEdited);
-    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_shown = text; });
+    connect(box, &QLineEdit::textChanged, this, [this] { m_shown = m_box->text(); });
 }
 
 bool EntryFilter::eventFilter(QObject* watched, QEvent* event) {

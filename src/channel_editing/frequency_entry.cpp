@@ -55,13 +55,18 @@ FrequencyCommit CommitFrequency(EditorState& editor, int row, int column, std::s
     // The limits are whole MHz and no entry is negative, so comparing the whole part decides
     // low <= value < high exactly.
     const auto wholeMHz = ScaledValue(entered, 0, Rounding::kDown);
-    if (!wholeMHz || *wholeMHz < band.low || *wholeMHz >= band.high) {
+    // What the cell would hold is checked too: rounding to five decimals can carry an entry
+    // just below the top (479.999999) up to 480.00000, which the radio does not take.
+    const auto steps = FrequencySteps(entered);
+    const std::int64_t stored = steps ? SnapSteps(*steps) : -1;
+    if (!wholeMHz || *wholeMHz < band.low || *wholeMHz >= band.high ||
+        stored < band.low * kStepsPerMHz || stored >= band.high * kStepsPerMHz) {
         return {FrequencyOutcome::kOutOfBand, OutOfBandMessage(LanguageOf(editor.LanguageFlag))};
     }
 
     const auto r = static_cast<std::size_t>(row);
     auto& cells = editor.mfgrid1[r];
-    cells[static_cast<std::size_t>(column)] = StoredFrequencyText(entered).value_or("");
+    cells[static_cast<std::size_t>(column)] = FormatSteps(stored);
     if (column == kRxColumn && cells[kTxColumn].empty()) {
         StartChannel(editor, r);
         return {FrequencyOutcome::kChannelStarted, std::nullopt};

@@ -45,8 +45,8 @@ EntryMessage OutOfBandMessage(Lang lang);
 // Commits `entered` to memory cell (row 1-16, column 1 RX or 3 TX):
 // - empty: RX deletes the channel (ClearNO), TX keeps its text;
 // - no number (see IsNumberText): kept, silently;
-// - a value outside the band, tested as typed before any rounding: kept, with the message in
-//   the editor's language;
+// - a value outside the band, tested as typed and again as it would be stored (rounded to five
+//   decimals and snapped): kept, with the message in the editor's language;
 // - otherwise the cell gets the entry formatted, snapped and formatted again, and an RX entry
 //   in a row without a TX frequency starts the channel: TX the same text, both tones the Off
 //   word, busy lock Off, band Wide, add scan Yes, power High (positions 0, 0, 1, 1).

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -43,17 +44,50 @@ bool EndsEntry(const QObject* editor, const QEvent* event) {
     return list == nullptr || now == nullptr || now->window() != list->view()->window();
 }
 
+// A list dropped down by a press on the grid would take the release of that press as a click
+// outside it (or on its current item) and close at once; the list a combo box drops down from
+// its own press waits for the next click. This swallows the one release, then goes.
+class ReleaseGuard : public QObject {
+public:
+    explicit ReleaseGuard(QComboBox* list) : QObject(qApp), m_popup(list->view()->parentWidget()) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            Done();  // a new press: the release to come is its own
+        } else if (event->type() == QEvent::MouseButtonRelease && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (m_popup != nullptr && (widget == m_popup || m_popup->isAncestorOf(widget))) {
+                Done();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Done() {
+        qApp->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QPointer<QWidget> m_popup;
+};
+
 }  // namespace
 
 MemoryGridView::MemoryGridView(EditorState& editor, const BandLimits& band,
                                std::function<void(const EntryMessage&)> message, QWidget* parent)
-    : QTableView(parent),
+    : ChannelGridView(parent),
       m_editor(editor),
       m_band(band),
       m_message(std::move(message)),
       m_model(new GridModel(GridModel::Grid::kMemory, editor, this)) {
     setObjectName("mfgrid1");
     m_model->ShowIn(*this);
+    FreezeChannelColumn();
     setCurrentIndex(m_model->index(0, kRxColumn));
     BuildEditors();
     // An open editor follows its cell when the grid scrolls.
@@ -182,6 +216,9 @@ void MemoryGridView::mfgrid1_Click() {
     editor->setFocus();
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
         list->showPopup();
+        if (m_pressing) {
+            new ReleaseGuard(list);
+        }
     }
     if (editor == m_combo8) {
         // As a combo box's edit field is when it takes the focus: what is typed replaces it.
@@ -198,6 +235,56 @@ void MemoryGridView::HideFrequencyEditor() {
     m_discarding = false;
 }
 
+bool MemoryGridView::EndEntry() {
+    QWidget* open = OpenEditor();
+    if (open == nullptr) {
+        return true;
+    }
+    m_refused = false;
+    if (auto* list = qobject_cast<QComboBox*>(open)) {
+        list->hidePopup();  // the list hands the keyboard back to its box
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == open || open->isAncestorOf(focus)) {
+        setFocus();  // the editor loses the focus, which commits the entry
+    }
+    if (OpenEditor() == open) {
+        EntryLostFocus(open);  // the window was not active: the editor never had the keyboard
+    }
+    return !m_refused;
+}
+
+void MemoryGridView::DiscardEntry() {
+    QWidget* open = OpenEditor();
+    if (open == nullptr) {
+        return;
+    }
+    m_discarding = true;
+    if (auto* list = qobject_cast<QComboBox*>(open)) {
+        list->hidePopup();
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == open || open->isAncestorOf(focus)) {
+        setFocus();
+    }
+    open->hide();
+    m_discarding = false;
+    if (open == m_combo8) {
+        m_toneKeys.FocusLost();
+    }
+}
+
+void MemoryGridView::TabOut(bool forward) {
+    if (!EndEntry()) {
+        return;  // a refused entry stays on its cell, to be pressed again
+    }
+    setFocus();
+    const QModelIndex next = moveCursor(forward ? MoveNext : MovePrevious, Qt::NoModifier);
+    if (next.isValid()) {
+        setCurrentIndex(next);
+    }
+}
+
 void MemoryGridView::CellChanged() {
     m_model->Refresh();
 }
@@ -209,6 +296,7 @@ void MemoryGridView::Text1_LostFocus() {
     const FrequencyCommit commit =
         CommitFrequency(m_editor, m_row, m_column, m_text1->text().toStdString(), m_band);
     CellChanged();
+    m_refused = commit.message.has_value();
     if (commit.message) {
         m_message(*commit.message);
         setFocus();
@@ -229,7 +317,7 @@ void MemoryGridView::Combo8_Click(int index) {
 
 void MemoryGridView::Combo8_LostFocus() {
     m_toneKeys.FocusLost();
-    if (m_combo8->isHidden()) {
+    if (m_discarding || m_combo8->isHidden()) {
         return;
     }
     CommitTone(m_editor, m_row, m_column, m_combo8->currentText().toStdString());
@@ -268,14 +356,32 @@ void MemoryGridView::ListArrowKey(QComboBox* list, int step) {
     }
 }
 
+void MemoryGridView::EntryLostFocus(QObject* editor) {
+    if (editor == m_text1) {
+        Text1_LostFocus();
+    } else if (editor == m_combo8) {
+        Combo8_LostFocus();
+    } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        list->hide();  // a list editor left without a pick changes nothing
+    }
+}
+
+QWidget* MemoryGridView::EditorOf(const QObject* watched) const {
+    if (watched == m_text1 || watched == m_combo8 || watched == m_combo8->view()) {
+        return watched == m_text1 ? static_cast<QWidget*>(m_text1) : m_combo8;
+    }
+    for (QComboBox* list : m_combo5) {
+        if (watched == list || watched == list->view()) {
+            return list;
+        }
+    }
+    return nullptr;
+}
+
 bool MemoryGridView::eventFilter(QObject* watched, QEvent* event) {
     if (EndsEntry(watched, event)) {
-        if (watched == m_text1) {
-            Text1_LostFocus();
-        } else if (watched == m_combo8) {
-            Combo8_LostFocus();
-        } else if (auto* list = qobject_cast<QComboBox*>(watched)) {
-            list->hide();  // a list editor left without a pick changes nothing
+        if (!m_discarding) {
+            EntryLostFocus(watched);
         }
         return false;
     }
@@ -283,6 +389,22 @@ bool MemoryGridView::eventFilter(QObject* watched, QEvent* event) {
         return QTableView::eventFilter(watched, event);
     }
     auto* key = static_cast<QKeyEvent*>(event);
+    // Tab leaves the editor as Enter does and goes on to the next cell (Shift+Tab: the one
+    // before); Escape closes the editor and leaves the cell alone. Neither reaches a list, which
+    // would take them for its own.
+    const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if ((tab || key->key() == Qt::Key_Escape) && EditorOf(watched) != nullptr) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        if (tab) {
+            TabOut(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+        } else {
+            DiscardEntry();
+        }
+        return true;
+    }
     QComboBox* list = nullptr;
     for (QComboBox* candidate : m_combo5) {
         if (watched == candidate->view()) {
@@ -333,7 +455,9 @@ void MemoryGridView::mousePressEvent(QMouseEvent* event) {
     }
     m_armed = true;
     setCurrentIndex(cell);
+    m_pressing = true;
     mfgrid1_Click();
+    m_pressing = false;
 }
 
 void MemoryGridView::mouseMoveEvent(QMouseEvent* event) {

@@ -1,13 +1,14 @@
 // The memory grid mfgrid1 with its in-place editors: the frequency box Text1, the tone list
 // Combo8 and the list editors Combo5_5 to Combo5_8 of columns 5 to 8. A press on a cell opens
 // the cell's editor at once; the editor checks what is entered and writes it back to the cell
-// it was opened for when it loses the focus.
+// it was opened for when it loses the focus. Tab ends the entry as Enter does and moves on to
+// the next cell; Escape closes the editor and leaves the cell as it was.
 #pragma once
 
-#include <QTableView>
 #include <array>
 #include <functional>
 
+#include "channel_editing/channel_grid_view.h"
 #include "channel_editing/frequency_entry.h"
 #include "channel_editing/key_filters.h"
 #include "radio_data/editor_state.h"
@@ -19,7 +20,7 @@ namespace m742 {
 
 class GridModel;
 
-class MemoryGridView : public QTableView {
+class MemoryGridView : public ChannelGridView {
 public:
     // `band` is read at every frequency commit; `message` shows the out-of-band message.
     MemoryGridView(EditorState& editor, const BandLimits& band,
@@ -32,6 +33,10 @@ public:
     void mfgrid1_Click();
     // Hides Text1 without taking over its text (a read, a write or an opened file replaces it).
     void HideFrequencyEditor();
+    // Ends an open entry as losing the focus does. False when the entry was refused: its
+    // message has been shown and the cell kept its text, so a command waiting on the entry
+    // (a save, a write, a print) should not run.
+    bool EndEntry();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -46,6 +51,11 @@ private:
     void BuildEditors();
     void PlaceOver(QWidget* editor, bool cellHeight);
     QWidget* OpenEditor() const;
+    void EntryLostFocus(QObject* editor);
+    // The editor `watched` belongs to (an editor, or the list of a combo editor), or nothing.
+    QWidget* EditorOf(const QObject* watched) const;
+    void TabOut(bool forward);
+    void DiscardEntry();
     void Text1_LostFocus();
     void Combo8_Click(int index);
     void Combo8_LostFocus();
@@ -58,7 +68,9 @@ private:
     std::function<void(const EntryMessage&)> m_message;
     GridModel* m_model;
     bool m_armed = false;
-    bool m_discarding = false;  // Text1 is being hidden without a commit
+    bool m_discarding = false;  // an editor is being hidden without a commit
+    bool m_refused = false;     // the last frequency commit was refused with a message
+    bool m_pressing = false;    // a left press is opening the editor
     // The current cell: the one the open (or last) editor writes to, row 1-16, column 1-8.
     int m_row = 1;
     int m_column = 1;

@@ -30,12 +30,12 @@
 #include "channel_editing/grid_model.h"
 #include "channel_editing/grid_text.h"
 #include "channel_editing/memory_grid.h"
+#include "printing/print_report.h"
+#include "printing/report.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
-#include "printing/print_report.h"
-#include "printing/report.h"
 #include "shell/dialogs.h"
 #include "shell/help_file.h"
 #include "shell/language_tables.h"
@@ -533,6 +533,9 @@ void Form1::mnumainhelp_Click() {
 }
 
 void Form1::mnuprint_Click() {
+    if (!m_memoryGrid->EndEntry()) {
+        return;
+    }
     const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const Status printed = PrintReport(ComposeReport(m_editor, tab, lang), lang);
@@ -640,9 +643,20 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
 
 void Form1::TabStrip1_Click() {
     const bool memory = m_tabs->currentIndex() == 0;
-    m_memoryGrid->setVisible(memory);
-    m_debugGrid->setVisible(!memory);
+    // Leaving the memory tab ends an open entry as leaving the editor does; a refused one has
+    // shown its message by now and its cell is unchanged.
+    m_memoryGrid->EndEntry();
+    QWidget* shown = memory ? static_cast<QWidget*>(m_memoryGrid) : m_debugGrid;
+    QWidget* hidden = memory ? static_cast<QWidget*>(m_debugGrid) : m_memoryGrid;
+    const QWidget* focus = QApplication::focusWidget();
+    const bool hadFocus = focus != nullptr && (focus == hidden || hidden->isAncestorOf(focus));
+    // One grid at a time: the other goes before this one comes.
+    hidden->hide();
+    shown->show();
     m_debugGrid->okButton()->setVisible(!memory);
+    if (hadFocus && shown->isEnabled()) {
+        shown->setFocus();  // the keyboard does not stay with a grid nobody sees
+    }
 }
 
 void Form1::Combo1_Click() {
@@ -703,6 +717,11 @@ void Form1::mnuOpen_Click() {
 }
 
 void Form1::mnuAssave_Click() {
+    // Save, Write and Print take an open entry first, as leaving it would; a refused entry
+    // stops them.
+    if (!m_memoryGrid->EndEntry()) {
+        return;
+    }
     for (;;) {
         const QString file = chooseFile(true);
         if (file.isEmpty()) {
@@ -738,6 +757,9 @@ void Form1::mnureadFre_Click() {
 }
 
 void Form1::mnuwriteFre_Click() {
+    if (!m_memoryGrid->EndEntry()) {
+        return;
+    }
     m_exchange->mnuwriteFre_Click();
 }
 

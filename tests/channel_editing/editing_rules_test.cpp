@@ -70,7 +70,9 @@ TEST_F(FrequencyEntry, CommitsChangeOnlyTheCellOrRefuseQuietly) {
         {2, 1, ".", FrequencyOutcome::kKept, "460.00000"},
         {2, 1, "480", FrequencyOutcome::kOutOfBand, "460.00000"},
         {2, 3, "399.99999", FrequencyOutcome::kOutOfBand, "461.00000"},
-        {2, 1, "479.999999", FrequencyOutcome::kWritten, "480.00000"},  // tested before rounding
+        // Also tested as it would be stored: rounding must not carry an entry out of the band.
+        {2, 1, "479.999999", FrequencyOutcome::kOutOfBand, "460.00000"},
+        {2, 1, "479.999949", FrequencyOutcome::kWritten, "479.99500"},
         {2, 1, "99999999999999", FrequencyOutcome::kOutOfBand, "460.00000"},
         {2, 2, "460", FrequencyOutcome::kKept, "88.5"},  // a tone column is no frequency cell
     };

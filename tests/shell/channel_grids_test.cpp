@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableView>
 #include <QtTest>
@@ -36,6 +37,7 @@ public:
     }
     Form1& form() { return m_harness.form(); }
     ScriptedMessages& messages() { return m_harness.messages(); }
+    ScriptedChooser& chooser() { return m_harness.chooser(); }
     QTableView& grid(const char* name) { return Child<QTableView>(form(), name); }
 
     QPoint CellCentre(const char* name, int row, int column) {
@@ -135,6 +137,14 @@ private slots:
     void listEditor();
     void pastePassesTheKeyRules_data();
     void pastePassesTheKeyRules();
+    void entryEndedByCommand_data();
+    void entryEndedByCommand();
+    void tabAndEscapeInEditor_data();
+    void tabAndEscapeInEditor();
+    void listStaysDownAfterPress_data();
+    void listStaysDownAfterPress();
+    void channelNumbersStayInView_data();
+    void channelNumbersStayInView();
     void startedChannelFollowsLanguage();
     void hiddenForReadWithoutCommit();
     void lockDisablesBothGrids();
@@ -451,29 +461,31 @@ void MemoryGridTest::listEditor() {
 
 void MemoryGridTest::pastePassesTheKeyRules_data() {
     QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QStringList>("pasted");  // one paste after another, at the cursor
     QTest::addColumn<QString>("kept");
-    QTest::newRow("frequency") << "Text1"
-                               << " 46x0.0125 MHz"
-                               << "460.0125";
-    QTest::newRow("frequency, nine at most") << "Text1"
-                                             << "1234567890"
-                                             << "123456789";
-    QTest::newRow("tone") << "Combo8"
-                          << "d23n d"
-                          << "D23N";
-    QTest::newRow("debug RX, one point") << "Txtrfre2"
-                                         << "4.6.0.1"
-                                         << "4.601";
-    QTest::newRow("debug TX") << "Txtsfre2"
-                              << "-470,5"
-                              << "4705";
+    QTest::addColumn<QString>("rx");  // Text1: the RX cell after Enter
+    const auto paste = [](const char* tag, const char* box, const QStringList& pasted,
+                          const char* kept, const char* rx = "") {
+        QTest::newRow(tag) << box << pasted << kept << rx;
+    };
+    paste("frequency", "Text1", {" 46x0.0125 MHz"}, "460.0125", "460.01250");
+    paste("frequency, nine at most", "Text1", {"1234567890"}, "123456789");
+    paste("frequency twice", "Text1", {"460.1234567", "460.1234567"}, "460.12345", "460.12000");
+    paste("letters after a cut paste", "Text1", {"46x", "471x"}, "46471");
+    paste("rounding up out of the band", "Text1", {"479.999999", "9"}, "479.99999", "479.99500");
+    paste("tone", "Combo8", {"d23n d"}, "D23N");
+    paste("tone, second D in a second paste", "Combo8", {"d2", "d3n"}, "D23N");
+    paste("debug RX, one point", "Txtrfre2", {"4.6.0.1"}, "4.601");
+    paste("debug RX twice", "Txtrfre2", {"460.1234567", "460.1234567"}, "460.12345");
+    paste("debug TX", "Txtsfre2", {"-470,5"}, "4705");
+    paste("debug TX, second point later", "Txtsfre2", {"4a7", "0.5.x"}, "470.5");
 }
 
 void MemoryGridTest::pastePassesTheKeyRules() {
     QFETCH(QString, box);
-    QFETCH(QString, pasted);
+    QFETCH(QStringList, pasted);
     QFETCH(QString, kept);
+    QFETCH(QString, rx);
     ShownWindow window;
     FillRowTwo(window.form());
     QLineEdit* edit = nullptr;
@@ -494,9 +506,172 @@ void MemoryGridTest::pastePassesTheKeyRules() {
         keys = edit;
         edit->setFocus();
     }
-    QApplication::clipboard()->setText(pasted);
-    Type(*keys, "^A^V");
+    Type(*keys, "^A");
+    for (const QString& text : pasted) {
+        QApplication::clipboard()->setText(text);
+        Type(*keys, "^V");
+    }
     QCOMPARE(edit->text(), kept);
+    if (!rx.isEmpty()) {
+        Type(*keys, "\n");
+        QCOMPARE(QString::fromStdString(window.Cell(3, 1)), rx);
+        QVERIFY(window.messages().all().isEmpty());
+    }
+}
+
+void MemoryGridTest::entryEndedByCommand_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("entry");  // typed into the RX box of empty channel 1
+    QTest::addColumn<bool>("ran");       // the command went on after the entry
+    for (const char* command : {"debug tab", "save", "write", "print"}) {
+        if (QString(command) != "print") {  // a print that runs would reach a real printer
+            QTest::addRow("%s, in band", command) << command << "470" << true;
+        }
+        QTest::addRow("%s, refused", command)
+            << command << "480" << (QString(command) == "debug tab");
+    }
+}
+
+// Switching to the debug tab, Save, Write and Print end an open entry as leaving it does.
+void MemoryGridTest::entryEndedByCommand() {
+    QFETCH(QString, command);
+    QFETCH(QString, entry);
+    QFETCH(bool, ran);
+    ShownWindow window;
+    Form1& form = window.form();
+    window.Press("mfgrid1", 1, 1);
+    Type(Child<QLineEdit>(form, "Text1"), entry);
+    if (command == "debug tab") {
+        Child<QTabBar>(form, "TabStrip1").setCurrentIndex(1);
+    } else if (command == "save") {
+        form.mnuAssave_Click();
+    } else if (command == "write") {
+        form.mnuwriteFre_Click();
+    } else {
+        form.mnuprint_Click();
+    }
+    QCOMPARE(window.OpenEditors(), QStringList());
+    QCOMPARE(QString::fromStdString(window.Cell(1, 1)), entry == "470" ? "470.00000" : "");
+    const QStringList messages = window.messages().texts();
+    QCOMPARE(messages.contains("Beyond the frequency range"), entry == "480");
+    if (command == "debug tab") {
+        // One grid at a time, and the keyboard is not left in the hidden editor.
+        QVERIFY(!window.grid("mfgrid1").isVisible());
+        QVERIFY(window.grid("mfgrid2").isVisible());
+        QVERIFY(!window.grid("mfgrid1").isAncestorOf(QApplication::focusWidget()));
+        Child<QTabBar>(form, "TabStrip1").setCurrentIndex(0);
+        QVERIFY(window.grid("mfgrid1").isVisible());
+        QVERIFY(!window.grid("mfgrid2").isVisible());
+    } else {
+        // Save asks for a file; Write and Print, with no port and no printer, say so.
+        const qsizetype after = messages.size() - (entry == "480" ? 1 : 0);
+        QCOMPARE(after + window.chooser().calls.size() > 0, ran);
+    }
+}
+
+void MemoryGridTest::tabAndEscapeInEditor_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("cell");   // the edited cell afterwards
+    QTest::addColumn<int>("nowColumn");  // the grid's current column afterwards
+    const auto row = [](const char* tag, int column, const char* keys, Qt::Key key,
+                        const char* cell, int nowColumn) {
+        QTest::newRow(tag) << column << QString(keys) << int(key) << QString(cell) << nowColumn;
+    };
+    row("RX, Tab", 1, "^A470", Qt::Key_Tab, "470.00000", 2);
+    row("TX, Shift+Tab", 3, "^A470", Qt::Key_Backtab, "470.00000", 2);
+    row("RX refused, Tab stays", 1, "^A480", Qt::Key_Tab, "460.12500", 1);
+    row("RX, Escape", 1, "^A470", Qt::Key_Escape, "460.12500", 1);
+    row("tone, Tab", 2, "88", Qt::Key_Tab, "88.0", 3);
+    row("tone, Escape", 2, "88", Qt::Key_Escape, "67.0", 2);
+    row("list, Tab", 6, "", Qt::Key_Tab, "Narrow", 7);
+}
+
+void MemoryGridTest::tabAndEscapeInEditor() {
+    QFETCH(int, column);
+    QFETCH(QString, keys);
+    QFETCH(int, key);
+    QFETCH(QString, cell);
+    QFETCH(int, nowColumn);
+    ShownWindow window;
+    FillRowTwo(window.form());
+    window.Press("mfgrid1", 2, column);
+    QWidget* target = QApplication::focusWidget();
+    Type(*target, keys);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                    key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(window.OpenEditors(), QStringList());
+    QTableView& grid = window.grid("mfgrid1");
+    QVERIFY(grid.hasFocus());
+    QCOMPARE(grid.currentIndex(), grid.model()->index(1, nowColumn));
+    QCOMPARE(QString::fromStdString(window.Cell(2, column)), cell);
+    // The entry is over: another key opens nothing and changes nothing.
+    QTest::keyClick(&grid, Qt::Key_5);
+    QCOMPARE(QString::fromStdString(window.Cell(2, column)), cell);
+}
+
+void MemoryGridTest::listStaysDownAfterPress_data() {
+    QTest::addColumn<int>("column");
+    QTest::newRow("tone") << 2;
+    QTest::newRow("busy lock") << 5;
+}
+
+// The press and its release as the window system delivers them: while a list is down it
+// receives the release itself, wherever the pointer is.
+void MemoryGridTest::listStaysDownAfterPress() {
+    QFETCH(int, column);
+    ShownWindow window;
+    FillRowTwo(window.form());
+    QTableView& grid = window.grid("mfgrid1");
+    QWindow* screen = window.form().windowHandle();
+    const QPoint at =
+        grid.viewport()->mapTo(&window.form(), window.CellCentre("mfgrid1", 2, column));
+    QTest::mousePress(screen, Qt::LeftButton, {}, at);
+    auto& combo = Child<QComboBox>(window.form(), column == 2 ? "Combo8" : "Combo5_5");
+    QVERIFY(combo.view()->isVisible());
+    QTest::mouseRelease(screen, Qt::LeftButton, {}, at);
+    QVERIFY2(combo.view()->isVisible(), "the release leaves the list down");
+    QCOMPARE(window.Row(2), kUsedRow);
+}
+
+void MemoryGridTest::channelNumbersStayInView_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::newRow("memory") << "mfgrid1";
+    QTest::newRow("debug") << "mfgrid2";
+}
+
+// Scrolled sideways, a grid still shows its channel numbers at its left edge.
+void MemoryGridTest::channelNumbersStayInView() {
+    QFETCH(QString, grid);
+    const QByteArray name = grid.toLatin1();
+    ShownWindow window;
+    const bool debug = grid == "mfgrid2";
+    Child<QTabBar>(window.form(), "TabStrip1").setCurrentIndex(debug ? 1 : 0);
+    QTableView& view = window.grid(name);
+    const int last = view.model()->columnCount() - 1;
+    view.setColumnWidth(last, 3 * view.viewport()->width());
+    QCoreApplication::processEvents();  // the scroll bar learns the new width
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum());
+    QVERIFY(view.columnViewportPosition(0) < 0);  // column 0 itself has scrolled away
+
+    auto* numbers = view.findChild<QTableView*>("channelNumbers");
+    QVERIFY2(numbers != nullptr && numbers->isVisible(), "the channel numbers are shown");
+    QCOMPARE(numbers->geometry().topLeft(), QPoint(view.frameWidth(), view.frameWidth()));
+    QCOMPARE(numbers->width(), view.columnWidth(0));
+    // A press on a number is one on the channel number, as before the scrolling.
+    window.Press(name, 3, 0);
+    QCOMPARE(window.OpenEditors(), QStringList());
+    QCOMPARE(view.currentIndex().row(), debug ? 2 : 0);
+    if (debug) {
+        QCOMPARE(Child<QComboBox>(window.form(), "combochannel2").currentText(), QString("3"));
+    }
+    // A cell brought into view lies beside the numbers, not under them.
+    view.setCurrentIndex(view.model()->index(1, 1));
+    QCOMPARE(view.columnViewportPosition(1), view.columnWidth(0));
+    // The numbers follow the rows up and down.
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    QCOMPARE(numbers->rowViewportPosition(15), view.rowViewportPosition(15));
 }
 
 void MemoryGridTest::startedChannelFollowsLanguage() {
