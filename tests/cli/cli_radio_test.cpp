@@ -167,37 +167,61 @@ TEST_P(CliRadioFault, EndsWithTheCommunicationError) {
 
 // The handshake is repeated after 2 s, and the watchdog fires 3.3 s after the last
 // transmission; a line that hangs up ends the exchange at once.
-INSTANTIATE_TEST_SUITE_P(Faults, CliRadioFault,
-                         ::testing::Values(FaultCase{"silent", "read", 6.5},
-                                           FaultCase{"no-handshake-reply", "read", 6.5},
-                                           FaultCase{"bad-identify", "write", 4.5},
-                                           FaultCase{"bad-ack@0x208", "write", 4.5},
-                                           FaultCase{"no-reply@0x100", "read", 4.5},
-                                           FaultCase{"garbage@0x3B0", "read", 4.5},
-                                           FaultCase{"hangup@0x100", "read", 1.5},
-                                           FaultCase{"hangup@0x10", "write", 1.5}),
-                         [](const ::testing::TestParamInfo<FaultCase>& info) {
-                             std::string name =
-                                 std::string(info.param.command) + "_" + info.param.fault;
-                             for (char& ch : name) {
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) {
-                                     ch = '_';
-                                 }
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CliRadioFault,
+    ::testing::Values(
+        FaultCase{"silent", "read", 6.5}, FaultCase{"no-handshake-reply", "read", 6.5},
+        FaultCase{"bad-identify", "write", 4.5}, FaultCase{"bad-ack@0x208", "write", 4.5},
+        FaultCase{"no-reply@0x100", "read", 4.5}, FaultCase{"garbage@0x3B0", "read", 4.5},
+        FaultCase{"hangup@0x100", "read", 1.5}, FaultCase{"hangup@0x10", "write", 1.5},
+        // A line that never stops sending.
+        FaultCase{"flood-16", "read", 4.5}, FaultCase{"flood-16", "write", 4.5},
+        FaultCase{"flood-noise", "read", 4.5}, FaultCase{"flood-noise", "write", 4.5}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) {
+        std::string name = std::string(info.param.command) + "_" + info.param.fault;
+        for (char& ch : name) {
+            if (!std::isalnum(static_cast<unsigned char>(ch))) {
+                ch = '_';
+            }
+        }
+        return name;
+    });
 
+// A port that will not open says why; a COM number the tool does not have is a usage error.
 TEST_F(CliRadio, PortThatCannotBeOpened) {
-    for (const char* port : {"/dev/no-such-port", "COM8"}) {
-        ::setenv("M742_COM8", "/dev/no-such-port", 1);
-        const CliResult result = Run({"read", "--port", port, "out.dat"});
-        EXPECT_EQ(result.status, 3) << port;
-        EXPECT_NE(result.err.find("Communication port not open"), std::string::npos) << result.err;
-        ::unsetenv("M742_COM8");
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::vector<std::string> wanted;  // parts of stderr
+    } cases[] = {
+        {{"read", "--port", "/dev/no-such-port", "out.dat"},
+         3,
+         {"Communication port not open", "There is no serial device /dev/no-such-port."}},
+        {{"read", "--port", "COM8", "out.dat"},
+         3,
+         {"No serial device is connected as COM8 (/dev/no-such-port).", "COM7 = /dev/null"}},
+        {{"write", "--lang", "zh", "--port", "com8", "plan.dat"},
+         3,
+         {"通信端口未打开", "没有串口设备连接为 COM8（/dev/no-such-port）。"}},
+        {{"read", "--port", "COM9", "out.dat"},
+         2,
+         {"read: --port takes COM1 to COM8 or a device path such as /dev/ttyUSB0, not \"COM9\""}},
+        {{"write", "--port", "com0", "plan.dat"}, 2, {"write: --port takes COM1 to COM8"}},
+    };
+    Write("plan.dat", FileOf(Pattern(7)));
+    ::setenv("M742_COM7", "/dev/null", 1);
+    ::setenv("M742_COM8", "/dev/no-such-port", 1);
+    for (const auto& c : cases) {
+        const CliResult result = Run(c.args);
+        EXPECT_EQ(result.status, c.status) << c.args[2] << result.err;
+        for (const std::string& part : c.wanted) {
+            EXPECT_NE(result.err.find(part), std::string::npos) << result.err;
+        }
+        EXPECT_EQ(result.err.find("other programs"), std::string::npos) << result.err;
     }
-    const CliResult chinese = Run({"read", "--lang", "zh", "--port", "/dev/no-such-port", "o.dat"});
-    EXPECT_NE(chinese.err.find("通信端口未打开"), std::string::npos) << chinese.err;
-    EXPECT_EQ(Listing(), std::vector<std::string>{});
+    ::unsetenv("M742_COM7");
+    ::unsetenv("M742_COM8");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"plan.dat"});
 }
 
 }  // namespace
