@@ -67,7 +67,12 @@ public:
     }
     int ShowMessage(std::string_view text, int, std::string_view) override {
         EndProgressLine();
-        PrintError(text);
+        // A message box's paragraphs, on one line as every failure of the tool.
+        std::string line(text);
+        for (std::size_t at; (at = line.find("\n\n")) != std::string::npos;) {
+            line.replace(at, 2, " ");
+        }
+        PrintError(line);
         return 1;
     }
     ImageHex EncodeImage() override {

@@ -100,8 +100,10 @@ std::string OpenFailureCause(OpenError error, int number, std::string_view devic
             return IsComNumber(number) || !name.empty() ? NotFound(number, name, present, english)
                                                         : std::string();
         case OpenError::kPermissionDenied: {
-            const std::string port =
-                IsComNumber(number) ? "COM" + std::to_string(number) + " (" + name + ")" : name;
+            const std::string com = "COM" + std::to_string(number);
+            const std::string port = !IsComNumber(number) ? name
+                                     : english            ? com + " (" + name + ")"
+                                                          : com + "（" + name + "）";
             return english ? "You may not open " + port +
                                  ". Add your user to the \"dialout\" group (sudo usermod -aG "
                                  "dialout $USER), then log out and in again."

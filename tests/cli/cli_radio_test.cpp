@@ -1,4 +1,5 @@
 // m742-cli read and write against the simulated radio, over a pseudo-terminal.
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <fstream>
@@ -218,6 +219,7 @@ TEST_F(CliRadio, PortThatCannotBeOpened) {
             EXPECT_NE(result.err.find(part), std::string::npos) << result.err;
         }
         EXPECT_EQ(result.err.find("other programs"), std::string::npos) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
     ::unsetenv("M742_COM7");
     ::unsetenv("M742_COM8");
