@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <cctype>
 #include <cstdio>
 #include <iostream>
 
@@ -66,7 +67,12 @@ public:
     }
     int ShowMessage(std::string_view text, int, std::string_view) override {
         EndProgressLine();
-        PrintError(text);
+        // A message box's paragraphs, on one line as every failure of the tool.
+        std::string line(text);
+        for (std::size_t at; (at = line.find("\n\n")) != std::string::npos;) {
+            line.replace(at, 2, " ");
+        }
+        PrintError(line);
         return 1;
     }
     ImageHex EncodeImage() override {
@@ -110,7 +116,21 @@ std::optional<std::string> PortOf(const Invocation& invocation, std::string_view
                    std::string(command) + " --help)");
         return std::nullopt;
     }
-    return invocation.options.at(std::string(kPortOption.name));
+    const std::string& port = invocation.options.at(std::string(kPortOption.name));
+    // "COM" and digits is meant as a port number, never as a file name.
+    std::string prefix = port.substr(0, 3);
+    for (char& c : prefix) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    const bool comName = port.size() > 3 && prefix == "COM" &&
+                         port.find_first_not_of("0123456789", 3) == std::string::npos;
+    if (comName && !ComPortNumber(port)) {
+        PrintError(std::string(command) +
+                   ": --port takes COM1 to COM8 or a device path such as /dev/ttyUSB0, not \"" +
+                   port + "\" (see m742-cli " + std::string(command) + " --help)");
+        return std::nullopt;
+    }
+    return port;
 }
 
 SessionResult RunSession(const SessionRequest& request) {
@@ -129,7 +149,7 @@ SessionResult RunSession(const SessionRequest& request) {
         ports.SetPortNumber(static_cast<std::int16_t>(*number));
     } else {
         port.SetFixedDevice(request.port);
-        ports.SetPortNumber(1);
+        ports.SetPortNumber(0);  // a device, not a number: messages name the device
     }
     Exchange exchange(port, ports, window);
     QtExchangeTimers timers(exchange);

@@ -67,6 +67,18 @@ std::string ComPortDevice(int number) {
 #endif
 }
 
+std::vector<ComPort> PresentComPorts() {
+    std::vector<ComPort> present;
+    for (int number = 1; number <= kComPortCount; ++number) {
+        std::string device = ComPortDevice(number);
+        std::error_code ec;
+        if (!device.empty() && std::filesystem::exists(device, ec)) {
+            present.push_back({number, std::move(device)});
+        }
+    }
+    return present;
+}
+
 std::optional<int> ComPortNumber(std::string_view name) {
     if (name.size() != 4 || std::toupper(static_cast<unsigned char>(name[0])) != 'C' ||
         std::toupper(static_cast<unsigned char>(name[1])) != 'O' ||

@@ -21,6 +21,15 @@ std::vector<std::string> SerialDevices();
 // The device of COMn (1-8), or the empty text when there is none.
 std::string ComPortDevice(int number);
 
+// A port number that has a device behind it, and the device.
+struct ComPort {
+    int number = 0;
+    std::string device;
+};
+
+// Those of COM1 to COM8 whose device is there, in order.
+std::vector<ComPort> PresentComPorts();
+
 // 3 for "COM3" or "com3" (1-8); nothing for any other text.
 std::optional<int> ComPortNumber(std::string_view name);
 

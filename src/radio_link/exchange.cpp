@@ -15,6 +15,8 @@ constexpr std::uint8_t kReadRequest = 'R';
 constexpr std::uint8_t kBlock = 'W';
 constexpr std::uint8_t kBlockLength = 8;
 constexpr int kImageEnd = 0x400;
+// No reply is longer than a block: 12 bytes, 24 hex digits.
+constexpr std::size_t kLongestReply = 24;
 
 std::string Hex(std::uint8_t byte) {
     return Hex2(static_cast<std::int16_t>(byte));
@@ -49,10 +51,11 @@ void Exchange::Start(char mode) {
             Text("通信端口未打开，请先选择菜单“通信端口”打开其串口！",
                  "Communication port not open, please first selection menu 'Com Port' to open its "
                  "serial ports!");
-        const std::string hint =
-            PermissionHint(m_port.LastOpenError(), m_port.DeviceName(), m_window.LanguageFlag());
-        if (!hint.empty()) {
-            message += "\n\n" + hint;
+        const std::string cause =
+            OpenFailureCause(m_port.LastOpenError(), m_ports.PortNumber(), m_port.DeviceName(),
+                             PresentComPorts(), m_window.LanguageFlag());
+        if (!cause.empty()) {
+            message += "\n\n" + cause;
         }
         m_outcome = ExchangeOutcome::kPortNotOpen;
         m_window.ShowMessage(message, 64, "");
@@ -68,6 +71,7 @@ void Exchange::Start(char mode) {
     Phase = 1;
     RetryTicks = 0;
     LingerTicks = 0;
+    IdentifyCount = 0;
     Send(kHandshake);
     if (ExchangeEnded) {
         return;  // the port failed at once
@@ -96,6 +100,12 @@ void Exchange::SendBuffer() {
 }
 
 void Exchange::MSComm1_OnComm(std::span<const std::uint8_t> bytes) {
+    // A text longer than any reply never matches one again, so a flood of bytes need not
+    // grow it without end: its tail is kept, still too long to match and holding no 16h that
+    // was not there.
+    if (RecvHex.size() > 4 * kLongestReply) {
+        RecvHex.erase(0, RecvHex.size() - 2 * kLongestReply);
+    }
     for (std::uint8_t byte : bytes) {
         RecvHex += Hex(byte);
     }
@@ -115,8 +125,9 @@ void Exchange::MSComm1_OnComm(std::span<const std::uint8_t> bytes) {
 }
 
 void Exchange::OnHandshakePhase() {
-    if (RecvHex.find("16") != std::string::npos) {
+    if (IdentifyCount <= kIdentifyRepeats && RecvHex.find("16") != std::string::npos) {
         RetryTicks = 50;
+        ++IdentifyCount;
         Send(kIdentify);
         return;
     }

@@ -98,6 +98,8 @@ public:
     std::int16_t WatchdogTicks = 0;
     std::int16_t RetryTicks = 0;
     std::int16_t LingerTicks = 0;
+    // Identify requests sent in this exchange.
+    std::int16_t IdentifyCount = 0;
 
     ExchangeOutcome outcome() const { return m_outcome; }
 
@@ -122,6 +124,11 @@ private:
     // for may have ended, and another begun, before it returns.
     unsigned m_generation = 0;
 };
+
+// A reply holding 16h asks for the identify request again (the radio may answer the repeated
+// handshake too, or put 16h in its identify reply), but only this often: a line that keeps
+// sending 16h must not keep the exchange alive past the watchdog.
+inline constexpr int kIdentifyRepeats = 2;
 
 // The end frame is the only thing sent once an exchange has ended.
 inline constexpr std::uint8_t kEndFrame = 0x45;

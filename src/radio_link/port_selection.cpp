@@ -20,9 +20,9 @@ void PortSelection::mnucom(int number, std::int16_t languageFlag) {
     m_port.SetPortNumber(number);
     m_port.SetPortOpen(true);
     if (!m_port.PortOpen()) {
-        m_showMessage(
-            PortInUseMessage(number, m_port.LastOpenError(), m_port.DeviceName(), languageFlag), 64,
-            "");
+        m_showMessage(ComPortMessage(number, m_port.LastOpenError(), m_port.DeviceName(),
+                                     PresentComPorts(), languageFlag),
+                      64, "");
         return;
     }
     m_checked[static_cast<std::size_t>(number)] = true;
@@ -45,34 +45,89 @@ bool PortSelection::Checked(int number) const {
     return number >= 1 && number <= 8 && m_checked[static_cast<std::size_t>(number)];
 }
 
-std::string PermissionHint(OpenError error, std::string_view device, std::int16_t languageFlag) {
-    if (error != OpenError::kPermissionDenied) {
-        return {};
-    }
-    const std::string name(device);
-    return LanguageOf(languageFlag) == Lang::English
-               ? "You may not open " + name +
-                     ". Add your user to the \"dialout\" group (sudo usermod -aG dialout "
-                     "$USER), then log out and in again."
-               : "没有打开 " + name +
-                     " 的权限。请把当前用户加入 dialout 组（sudo usermod -aG dialout "
-                     "$USER），然后重新登录。";
+namespace {
+
+bool IsComNumber(int number) {
+    return number >= 1 && number <= kComPortCount;
 }
 
-std::string PortInUseMessage(int number, OpenError error, std::string_view device,
-                             std::int16_t languageFlag) {
-    const std::string n = std::to_string(number);
-    std::string message =
-        LanguageOf(languageFlag) == Lang::English
-            ? "Serial port " + n +
-                  " have been other programs use, please choose other serial or turn off its "
-                  "program."
-            : "串行端口" + n + "已被其它程序使用，请选择其它串口或关掉其程序.";
-    const std::string hint = PermissionHint(error, device, languageFlag);
-    if (!hint.empty()) {
-        message += "\n\n" + hint;
+// "COM1 = /dev/ttyUSB0, COM2 = /dev/ttyS0", leaving out `except`.
+std::string Mapping(const std::vector<ComPort>& present, int except, std::string_view separator) {
+    std::string text;
+    for (const ComPort& port : present) {
+        if (port.number != except) {
+            text += (text.empty() ? "" : std::string(separator)) + "COM" +
+                    std::to_string(port.number) + " = " + port.device;
+        }
     }
-    return message;
+    return text;
+}
+
+std::string NotFound(int number, std::string_view device, const std::vector<ComPort>& present,
+                     bool english) {
+    const std::string name(device);
+    const std::string com = "COM" + std::to_string(number);
+    std::string text;
+    if (!IsComNumber(number)) {
+        text = english ? "There is no serial device " + name + "." : "没有串口设备 " + name + "。";
+    } else if (name.empty()) {
+        text = english ? "No serial device is connected as " + com + "."
+                       : "没有串口设备连接为 " + com + "。";
+    } else {
+        text = english ? "No serial device is connected as " + com + " (" + name + ")."
+                       : "没有串口设备连接为 " + com + "（" + name + "）。";
+    }
+    const std::string others = Mapping(present, number, english ? ", " : "，");
+    if (others.empty()) {
+        text += english ? "\n\nNo other serial device was found (COM1 to COM8)."
+                        : "\n\n也没有找到其它串口设备（COM1 至 COM8）。";
+    } else {
+        text += english ? "\n\nSerial devices: " + others + "."
+                        : "\n\n已有的串口设备：" + others + "。";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string OpenFailureCause(OpenError error, int number, std::string_view device,
+                             const std::vector<ComPort>& present, std::int16_t languageFlag) {
+    const bool english = LanguageOf(languageFlag) == Lang::English;
+    const std::string name(device);
+    switch (error) {
+        case OpenError::kNotFound:
+            // No number chosen yet: the message to choose one says it all.
+            return IsComNumber(number) || !name.empty() ? NotFound(number, name, present, english)
+                                                        : std::string();
+        case OpenError::kPermissionDenied: {
+            const std::string com = "COM" + std::to_string(number);
+            const std::string port = !IsComNumber(number) ? name
+                                     : english            ? com + " (" + name + ")"
+                                                          : com + "（" + name + "）";
+            return english ? "You may not open " + port +
+                                 ". Add your user to the \"dialout\" group (sudo usermod -aG "
+                                 "dialout $USER), then log out and in again."
+                           : "没有打开 " + port +
+                                 " 的权限。请把当前用户加入 dialout 组（sudo usermod -aG dialout "
+                                 "$USER），然后重新登录。";
+        }
+        default:
+            return {};
+    }
+}
+
+std::string ComPortMessage(int number, OpenError error, std::string_view device,
+                           const std::vector<ComPort>& present, std::int16_t languageFlag) {
+    if (std::string cause = OpenFailureCause(error, number, device, present, languageFlag);
+        !cause.empty()) {
+        return cause;
+    }
+    const std::string n = std::to_string(number);
+    return LanguageOf(languageFlag) == Lang::English
+               ? "Serial port " + n +
+                     " have been other programs use, please choose other serial or turn off its "
+                     "program."
+               : "串行端口" + n + "已被其它程序使用，请选择其它串口或关掉其程序.";
 }
 
 }  // namespace m742

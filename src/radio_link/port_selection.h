@@ -6,7 +6,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "radio_link/com_ports.h"
 #include "radio_link/port.h"
 
 namespace m742 {
@@ -41,12 +43,15 @@ private:
     std::array<bool, 9> m_checked{};  // the ticks of mnucom1..mnucom8 at 1..8
 };
 
-// The message for a port that would not open: the one for a port held by another program,
-// followed, when the system refused permission, by what to do about it.
-std::string PortInUseMessage(int number, OpenError error, std::string_view device,
-                             std::int16_t languageFlag);
+// Why the port of `number` (COM1-COM8; 0 for a device named directly) would not open, when the
+// system told more than that it is busy: no device behind the number (with the numbers that
+// have one), no such device, or a device the user may not open. Empty otherwise.
+std::string OpenFailureCause(OpenError error, int number, std::string_view device,
+                             const std::vector<ComPort>& present, std::int16_t languageFlag);
 
-// What to do when the system refused permission to open `device`; empty for other errors.
-std::string PermissionHint(OpenError error, std::string_view device, std::int16_t languageFlag);
+// The message of menu entry `number` when its port would not open: the cause when one is known,
+// else the text for a port held by another program.
+std::string ComPortMessage(int number, OpenError error, std::string_view device,
+                           const std::vector<ComPort>& present, std::int16_t languageFlag);
 
 }  // namespace m742

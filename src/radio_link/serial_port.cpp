@@ -56,6 +56,9 @@ void QtSerialControl::SetPortOpen(bool open) {
     if (!opened) {
         switch (m_port.error()) {
             case QSerialPort::DeviceNotFoundError:
+            // An input/output error on opening: the device file is there but nothing answers
+            // behind it (a serial port the computer does not have).
+            case QSerialPort::ResourceError:
                 m_lastError = OpenError::kNotFound;
                 break;
             case QSerialPort::PermissionError: {

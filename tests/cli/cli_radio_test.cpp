@@ -1,4 +1,5 @@
 // m742-cli read and write against the simulated radio, over a pseudo-terminal.
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <fstream>
@@ -167,36 +168,53 @@ TEST_P(CliRadioFault, EndsWithTheCommunicationError) {
 
 // The handshake is repeated after 2 s, and the watchdog fires 3.3 s after the last
 // transmission; a line that hangs up ends the exchange at once.
-INSTANTIATE_TEST_SUITE_P(Faults, CliRadioFault,
-                         ::testing::Values(FaultCase{"silent", "read", 6.5},
-                                           FaultCase{"no-handshake-reply", "read", 6.5},
-                                           FaultCase{"bad-identify", "write", 4.5},
-                                           FaultCase{"bad-ack@0x208", "write", 4.5},
-                                           FaultCase{"no-reply@0x100", "read", 4.5},
-                                           FaultCase{"garbage@0x3B0", "read", 4.5},
-                                           FaultCase{"hangup@0x100", "read", 1.5},
-                                           FaultCase{"hangup@0x10", "write", 1.5}),
-                         [](const ::testing::TestParamInfo<FaultCase>& info) {
-                             std::string name =
-                                 std::string(info.param.command) + "_" + info.param.fault;
-                             for (char& ch : name) {
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) {
-                                     ch = '_';
-                                 }
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CliRadioFault,
+    ::testing::Values(
+        FaultCase{"silent", "read", 6.5}, FaultCase{"no-handshake-reply", "read", 6.5},
+        FaultCase{"bad-identify", "write", 4.5}, FaultCase{"bad-ack@0x208", "write", 4.5},
+        FaultCase{"no-reply@0x100", "read", 4.5}, FaultCase{"garbage@0x3B0", "read", 4.5},
+        FaultCase{"hangup@0x100", "read", 1.5}, FaultCase{"hangup@0x10", "write", 1.5},
+        // A line that never stops sending.
+        FaultCase{"flood-16", "read", 4.5}, FaultCase{"flood-16", "write", 4.5},
+        FaultCase{"flood-noise", "read", 4.5}, FaultCase{"flood-noise", "write", 4.5}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) {
+        std::string name = std::string(info.param.command) + "_" + info.param.fault;
+        for (char& ch : name) {
+            if (!std::isalnum(static_cast<unsigned char>(ch))) {
+                ch = '_';
+            }
+        }
+        return name;
+    });
 
+// A port that will not open says why, on one line; COM outside 1-8 is a usage error.
 TEST_F(CliRadio, PortThatCannotBeOpened) {
-    for (const char* port : {"/dev/no-such-port", "COM8"}) {
-        ::setenv("M742_COM8", "/dev/no-such-port", 1);
-        const CliResult result = Run({"read", "--port", port, "out.dat"});
-        EXPECT_EQ(result.status, 3) << port;
-        EXPECT_NE(result.err.find("Communication port not open"), std::string::npos) << result.err;
-        ::unsetenv("M742_COM8");
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        std::string message;  // part of stderr
+    } cases[] = {
+        {{"read", "--port", "/dev/no-such-port"},
+         3,
+         "There is no serial device /dev/no-such-port."},
+        {{"read", "--port", "COM8"}, 3, "COM8 (/dev/no-such-port). Serial devices: "},
+        {{"read", "--lang", "zh", "--port", "com8"},
+         3,
+         "没有串口设备连接为 COM8（/dev/no-such-port）"},
+        {{"read", "--port", "COM9"}, 2, "read: --port takes COM1 to COM8 or a device path"},
+        {{"write", "--port", "com0"}, 2, "write: --port takes COM1 to COM8 or a device path"},
+    };
+    ::setenv("M742_COM8", "/dev/no-such-port", 1);
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.push_back("out.dat");
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.status, c.status) << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
-    const CliResult chinese = Run({"read", "--lang", "zh", "--port", "/dev/no-such-port", "o.dat"});
-    EXPECT_NE(chinese.err.find("通信端口未打开"), std::string::npos) << chinese.err;
+    ::unsetenv("M742_COM8");
     EXPECT_EQ(Listing(), std::vector<std::string>{});
 }
 

@@ -49,6 +49,7 @@ CliResult CliTest::Run(const std::vector<std::string>& args, const std::string& 
             ::dup2(fdIn, 0) < 0 || ::dup2(fdOut, 1) < 0 || ::dup2(fdErr, 2) < 0) {
             ::_exit(127);
         }
+        ::alarm(60);  // a tool that hangs is killed: the test fails instead of hanging
         ::execv(pointers[0], pointers.data());
         ::_exit(127);
     }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <tuple>
 
 #include "fake_link.h"
 
@@ -46,6 +48,7 @@ std::vector<int> Range(int from, int to) {
 TEST(Exchange, PortThatWillNotOpenStopsBeforeAnything) {
     Link link;
     link.port.canOpen = false;
+    link.port.openError = OpenError::kPermissionDenied;
     link.exchange.mnureadFre_Click();
     EXPECT_TRUE(link.port.sent.empty());
     ASSERT_EQ(link.window.messages.size(), 1u);
@@ -216,6 +219,35 @@ TEST(Exchange, WatchdogFiresAfterElevenQuietTicks) {
     // Once ended, nothing more: no second message.
     link.exchange.Timer1_Timer();
     EXPECT_EQ(link.window.messages.size(), 1u);
+}
+
+// A line that keeps sending 16h or noise cannot hold an exchange open: the identify request
+// goes at most three times, within the first ticks, and the watchdog fires 11 ticks later.
+TEST(Exchange, EndlessBytesCannotKeepTheExchangeAlive) {
+    // Mode, noise instead of 16h, bytes a receive event (288 bytes between ticks: 9600 baud).
+    const std::tuple<char, bool, std::size_t> cases[] = {
+        {'R', false, 1}, {'W', false, 32}, {'R', true, 1}, {'W', true, 16}};
+    for (const auto& [mode, noise, piece] : cases) {
+        Link link;
+        link.window.encode = [] { return ImageToHex(PatternImage()); };
+        mode == 'R' ? link.exchange.mnureadFre_Click() : link.exchange.mnuwriteFre_Click();
+        std::mt19937 random(42);
+        int ticks = 0;
+        for (; ticks < 60 && !link.exchange.ExchangeEnded; ++ticks) {
+            Bytes bytes(288, 0x16);
+            if (noise) {
+                std::generate(bytes.begin(), bytes.end(), [&] { return random() & 0xFF; });
+            }
+            link.Feed(bytes, piece);
+            if (link.window.Timer(ExchangeTimer::TimerSend)) {
+                link.exchange.TimerSend_Timer();
+            }
+            link.exchange.Timer1_Timer();
+        }
+        EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError) << mode << noise;
+        EXPECT_LE(ticks, 12) << mode << noise;
+        EXPECT_EQ(std::count(link.port.sent.begin(), link.port.sent.end(), kIdentify), 3);
+    }
 }
 
 TEST(Exchange, HandshakeIsRepeatedOnceAfterTwoSeconds) {

@@ -24,9 +24,8 @@ struct FakePort : SerialControl {
     void SetPortNumber(int n) override { number = n; }
     void SetPortOpen(bool o) override { open = o && canOpen; }
     bool PortOpen() const override { return open; }
-    OpenError LastOpenError() const override {
-        return canOpen ? OpenError::kNone : OpenError::kPermissionDenied;
-    }
+    OpenError openError = OpenError::kBusy;  // why it will not open when !canOpen
+    OpenError LastOpenError() const override { return canOpen ? OpenError::kNone : openError; }
     std::string DeviceName() const override { return "/dev/ttyUSB0"; }
     bool Output(std::span<const std::uint8_t> bytes) override {
         sent.emplace_back(bytes.begin(), bytes.end());

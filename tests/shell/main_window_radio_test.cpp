@@ -2,6 +2,7 @@
 // writing, the password check, a silent radio and a port that is not there. The sim answers at
 // once (no wire pacing), so only the window's own timers take time.
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,7 +29,7 @@ constexpr int kExchangeTimeoutMs = 10000;
 // The status blinks 11 ticks of Timer2 after the end before the commands come back.
 constexpr int kLingerTimeoutMs = 4000;
 
-const char* const kPortVariables[] = {"M742_COM1", "M742_COM5"};
+const char* const kPortVariables[] = {"M742_COM1", "M742_COM2", "M742_COM5"};
 
 // A radio holding an image made from a plan with two channels and changed settings.
 RadioImage PlanImage() {
@@ -90,6 +91,7 @@ private slots:
     void readFromRadio();
     void readChecksPassword_data();
     void readChecksPassword();
+    void silentRadio_data();
     void silentRadio();
     void writeToRadio_data();
     void writeToRadio();
@@ -202,20 +204,36 @@ void RadioTest::readChecksPassword() {
     QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 1, kExchangeTimeoutMs);
 }
 
+void RadioTest::silentRadio_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("maxMs");
+    // The handshake goes twice, 10 TimerSend ticks apart; the watchdog fires 11 Timer1 ticks
+    // after the second (with the tests' quick timers, under a second in all).
+    QTest::newRow("silent, read") << "silent" << false << 3000;
+    // A line that never stops sending: 11 Timer1 ticks after the last identify request.
+    QTest::newRow("sending 16h, read") << "flood-16" << false << 3000;
+    QTest::newRow("sending noise, write") << "flood-noise" << true << 3000;
+}
+
 void RadioTest::silentRadio() {
+    QFETCH(QString, fault);
+    QFETCH(bool, write);
+    QFETCH(int, maxMs);
     sim::Options options;
-    options.fault = *sim::ParseFault("silent");
+    options.fault = *sim::ParseFault(fault.toStdString());
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
     Form1& form = harness.form();
     form.mnucom_Click(1);
     const EditorState before = form.editor();
 
-    form.mnureadFre_Click();
+    QElapsedTimer clock;
+    clock.start();
+    write ? form.mnuwriteFre_Click() : form.mnureadFre_Click();
     QVERIFY(CommandsDisabled(form));
-    // The handshake goes twice, 10 TimerSend ticks apart; the watchdog fires 11 Timer1 ticks
-    // after the second.
     QTRY_VERIFY_WITH_TIMEOUT(!harness.messages().all().isEmpty(), kExchangeTimeoutMs);
+    QVERIFY(clock.elapsed() < maxMs);
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& message = harness.messages().all().front();
     QCOMPARE(message.text, QString("Communication error, please check the intercom fault, "
@@ -230,7 +248,7 @@ void RadioTest::silentRadio() {
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 
     // One message for one exchange, however long the window goes on.
-    QTest::qWait(1000);
+    QTest::qWait(500);
     QCOMPARE(harness.messages().all().size(), 1);
 }
 
@@ -287,24 +305,34 @@ void RadioTest::writeToRadio() {
 void RadioTest::missingPort_data() {
     QTest::addColumn<int>("storedPort");
     QTest::addColumn<int>("tickAfter");  // 0: no tick anywhere
-    QTest::newRow("another port in use") << 1 << 0;
-    QTest::newRow("the ticked port went away") << 5 << 5;
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("message");  // its start; the list of devices follows
+    QTest::newRow("another port in use")
+        << 1 << 0 << 1
+        << "No serial device is connected as COM5 (/dev/no-such).\n\nSerial devices: ";
+    QTest::newRow("the ticked port went away, in Chinese")
+        << 5 << 5 << 0 << "没有串口设备连接为 COM5（/dev/no-such）。\n\n已有的串口设备：";
 }
 
+// A COM number with no device says so, and names the numbers that have one (COM2 here, and
+// whatever serial ports this computer has).
 void RadioTest::missingPort() {
     QFETCH(int, storedPort);
     QFETCH(int, tickAfter);
+    QFETCH(int, language);
+    QFETCH(QString, message);
+    qputenv("M742_COM2", "/dev/null");
     qputenv("M742_COM5", "/dev/no-such");
-    Harness harness(QByteArray("\x00", 1) + char(storedPort) + '\x01');
+    Harness harness(QByteArray("\x00", 1) + char(storedPort) + char(language));
     Form1& form = harness.form();
 
     form.mnucom_Click(5);
     QCOMPARE(harness.messages().all().size(), 1);
-    const RecordedMessage& message = harness.messages().all().front();
-    QCOMPARE(message.text, QString("Serial port 5 have been other programs use, please choose "
-                                   "other serial or turn off its program."));
-    QCOMPARE(message.style, 64);
-    QCOMPARE(message.title, QString("M-742"));
+    const RecordedMessage& shown = harness.messages().all().front();
+    QVERIFY2(shown.text.startsWith(message) && shown.text.contains("COM2 = /dev/null"),
+             qPrintable(shown.text));
+    QCOMPARE(shown.style, 64);
+    QCOMPARE(shown.title, QString("M-742"));
     for (int n = 1; n <= 8; ++n) {
         QCOMPARE(Child<QAction>(form, QString("mnucom%1").arg(n)).isChecked(), n == tickAfter);
     }

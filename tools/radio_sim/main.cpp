@@ -25,8 +25,11 @@ Options:
   --no-pacing          answer at once instead of at 9600 baud (about 1.04 ms a byte)
   --latency-ms N       wait N ms before each reply (default 0)
   --fault FAULT        misbehave: silent | no-handshake-reply | bad-identify | split-bytes |
-                       bad-ack@BLOCK | no-reply@BLOCK | hangup@BLOCK | garbage@BLOCK
-                       (BLOCK is a block address: 0x3B0, 3B0h or 944)
+                       bad-ack@BLOCK | no-reply@BLOCK | hangup@BLOCK | garbage@BLOCK |
+                       flood-16 | flood-noise
+                       (BLOCK is a block address: 0x3B0, 3B0h or 944; a flood sends 16h
+                       or random bytes at the line speed from the handshake to the end
+                       frame, and answers nothing)
   --help               show this text
 )";
 

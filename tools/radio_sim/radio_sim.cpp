@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <random>
@@ -71,6 +72,8 @@ std::optional<Fault> ParseFault(std::string_view text) {
         {"no-reply", FaultKind::kNoReply, true},
         {"hangup", FaultKind::kHangup, true},
         {"garbage", FaultKind::kGarbage, true},
+        {"flood-16", FaultKind::kFlood16, false},
+        {"flood-noise", FaultKind::kFloodNoise, false},
     };
     const auto at = text.find('@');
     const std::string_view name = text.substr(0, at);
@@ -129,6 +132,10 @@ std::string RadioSim::Start(std::string* error) {
     for (int fd : {m_master, m_slave, m_wake[0], m_wake[1]}) {
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
+    if (Floods()) {
+        // A flood nobody reads must not block the simulator: what does not fit is dropped.
+        ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    }
     // Raw bytes both ways. The simulator keeps the slave side open itself, so the line stays
     // up between the tool's openings.
     termios mode{};
@@ -162,7 +169,8 @@ void RadioSim::Run() {
     std::vector<std::uint8_t> pending;
     for (;;) {
         pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
-        if (::poll(fds, m_master >= 0 ? 2 : 1, -1) < 0) {
+        const int timeoutMs = m_floodStart ? 5 : -1;
+        if (::poll(fds, m_master >= 0 ? 2 : 1, timeoutMs) < 0) {
             if (errno == EINTR) {
                 continue;
             }
@@ -170,6 +178,10 @@ void RadioSim::Run() {
         }
         if ((fds[1].revents & POLLIN) != 0 || m_master < 0) {
             return;
+        }
+        Flood();
+        if (fds[0].revents == 0) {
+            continue;
         }
         std::uint8_t buffer[512];
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
@@ -189,6 +201,28 @@ void RadioSim::Run() {
             return;  // hung up
         }
     }
+}
+
+bool RadioSim::Floods() const {
+    return m_options.fault.kind == FaultKind::kFlood16 ||
+           m_options.fault.kind == FaultKind::kFloodNoise;
+}
+
+void RadioSim::Flood() {
+    if (!m_floodStart) {
+        return;
+    }
+    const auto due = static_cast<std::size_t>((Clock::now() - *m_floodStart) / kByteTime);
+    std::vector<std::uint8_t> bytes(std::min<std::size_t>(due - m_floodSent, 512), 0x16);
+    if (m_options.fault.kind == FaultKind::kFloodNoise) {
+        for (auto& byte : bytes) {
+            m_noise = m_noise * 1103515245u + 12345u;
+            byte = static_cast<std::uint8_t>(m_noise >> 16);
+        }
+    }
+    WriteAll(m_master, bytes.data(), bytes.size());
+    m_floodSent += bytes.size();
+    m_bytesOut += bytes.size();
 }
 
 void RadioSim::Handle(std::vector<std::uint8_t>& pending, Clock::time_point arrived) {
@@ -222,6 +256,16 @@ bool RadioSim::Answer(const std::vector<std::uint8_t>& frame, Clock::time_point 
         m_lineFree = frameEnd;
     }
     if (m_options.fault.kind == FaultKind::kSilent) {
+        return true;
+    }
+    if (Floods()) {
+        if (frame.front() == 0x02 && !m_floodStart) {
+            m_floodStart = Clock::now();
+            m_floodSent = 0;
+        } else if (frame.front() == 'E') {
+            m_floodStart.reset();
+            ++m_endFrames;
+        }
         return true;
     }
     const int address = frame.size() >= 3 ? frame[1] << 8 | frame[2] : -1;

@@ -27,6 +27,10 @@ enum class FaultKind {
     kSplitBytes,        // every reply byte on its own, 2 ms apart
     kHangup,            // the line goes away at a block
     kGarbage,           // noise instead of the answer at a block
+    // From the handshake to the end frame, a stream at the line speed and no answer: like a
+    // radio stuck sending its handshake reply, or another device on the line.
+    kFlood16,     // 16h bytes
+    kFloodNoise,  // random bytes
 };
 
 struct Fault {
@@ -74,6 +78,9 @@ private:
     bool Answer(const std::vector<std::uint8_t>& frame, Clock::time_point arrived);
     void Reply(const std::vector<std::uint8_t>& bytes, Clock::time_point frameEnd);
     bool FaultAt(FaultKind kind, int address) const;
+    bool Floods() const;
+    // Sends the flood bytes that are due by now.
+    void Flood();
     void SaveMemory();
 
     Options m_options;
@@ -85,6 +92,9 @@ private:
     RadioImage m_memory;
     bool m_wroteBlocks = false;
     Clock::time_point m_lineFree{};
+    std::optional<Clock::time_point> m_floodStart;  // while flooding
+    std::size_t m_floodSent = 0;
+    std::uint32_t m_noise = 1;
     std::atomic<int> m_endFrames{0};
     std::atomic<std::size_t> m_bytesIn{0};
     std::atomic<std::size_t> m_bytesOut{0};
