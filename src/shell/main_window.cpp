@@ -84,8 +84,8 @@ QIcon ToolbarIcon(const QString& key) {
         p.setPen(QPen(key == "read" ? QColor(30, 140, 60) : QColor(200, 60, 40), 2.5));
         const bool out = key == "read";
         p.drawLine(QPointF(14, 14), QPointF(22, 14));
-        const double tip = out ? 22 : 14;
-        const double back = out ? 18 : 18;
+        const double tip = out ? 22 : 14;  // the head sits at whichever end the arrow points to
+        const double back = 18;
         p.drawLine(QPointF(tip, 14), QPointF(back, 10));
         p.drawLine(QPointF(tip, 14), QPointF(back, 18));
     } else {  // PowerLock: a padlock
