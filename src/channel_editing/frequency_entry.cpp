@@ -11,9 +11,6 @@ namespace {
 
 constexpr Bilingual kOutOfBand{"超出频段范围", "Beyond the frequency range"};
 
-constexpr int kRxColumn = 1;
-constexpr int kTxColumn = 3;
-
 // The list positions of a new channel in columns 5-8: busy lock Off, band Wide, add scan Yes,
 // power High.
 constexpr std::array<std::int16_t, 4> kNewChannelPositions{0, 0, 1, 1};
@@ -21,11 +18,12 @@ constexpr std::array<std::int16_t, 4> kNewChannelPositions{0, 0, 1, 1};
 void StartChannel(EditorState& editor, std::size_t row) {
     const Lang lang = LanguageOf(editor.LanguageFlag);
     auto& cells = editor.mfgrid1[row];
-    cells[kTxColumn] = cells[kRxColumn];
+    cells[kColumnTx] = cells[kColumnRx];
     cells[2] = OffWord(lang);
     cells[4] = OffWord(lang);
-    for (int col = 5; col <= 8; ++col) {
-        const std::int16_t position = kNewChannelPositions[static_cast<std::size_t>(col - 5)];
+    for (int col = kFirstListColumn; col <= kLastListColumn; ++col) {
+        const std::int16_t position =
+            kNewChannelPositions[static_cast<std::size_t>(col - kFirstListColumn)];
         cells[static_cast<std::size_t>(col)] = ListItem(GridColumnList(col), position, lang);
         editor.CellListIndex[row][static_cast<std::size_t>(col)] = position;
     }
@@ -39,11 +37,11 @@ EntryMessage OutOfBandMessage(Lang lang) {
 
 FrequencyCommit CommitFrequency(EditorState& editor, int row, int column, std::string_view entered,
                                 BandLimits band) {
-    if (row < 1 || row > kChannelCount || (column != kRxColumn && column != kTxColumn)) {
+    if (row < 1 || row > kChannelCount || (column != kColumnRx && column != kColumnTx)) {
         return {};
     }
     if (entered.empty()) {
-        if (column != kRxColumn) {
+        if (column != kColumnRx) {
             return {};
         }
         ClearNO(editor, row);
@@ -67,7 +65,7 @@ FrequencyCommit CommitFrequency(EditorState& editor, int row, int column, std::s
     const auto r = static_cast<std::size_t>(row);
     auto& cells = editor.mfgrid1[r];
     cells[static_cast<std::size_t>(column)] = FormatSteps(stored);
-    if (column == kRxColumn && cells[kTxColumn].empty()) {
+    if (column == kColumnRx && cells[kColumnTx].empty()) {
         StartChannel(editor, r);
         return {FrequencyOutcome::kChannelStarted, std::nullopt};
     }

@@ -11,12 +11,12 @@ void SetGrid1Text(EditorState& editor) {
             continue;
         }
         auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
-        for (std::size_t col : {2u, 4u}) {
+        for (std::size_t col : {kColumnDecodeTone, kColumnEncodeTone}) {
             if (cells[col] == OffWord(Lang::English) || cells[col] == OffWord(Lang::Chinese)) {
                 cells[col] = OffWord(lang);
             }
         }
-        for (int col = 5; col <= 8; ++col) {
+        for (int col = kFirstListColumn; col <= kLastListColumn; ++col) {
             cells[static_cast<std::size_t>(col)] = ListItem(
                 GridColumnList(col),
                 editor.CellListIndex[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)],

@@ -5,7 +5,7 @@
 namespace m742 {
 
 bool PickListItem(EditorState& editor, int row, int column, int position) {
-    if (row < 1 || row > kChannelCount || column < 5 || column > 8) {
+    if (row < 1 || row > kChannelCount || !IsListColumn(column)) {
         return false;
     }
     const ListId list = GridColumnList(column);

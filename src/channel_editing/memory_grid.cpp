@@ -22,13 +22,6 @@ namespace m742 {
 
 namespace {
 
-constexpr int kRxColumn = 1;
-constexpr int kTxColumn = 3;
-
-bool IsToneColumn(int column) {
-    return column == 2 || column == 4;
-}
-
 // Leaving the window, or a pop-up (a box's context menu, the editor's own list as it drops
 // down and takes the keyboard) holding the focus for a moment, is no end of an entry.
 bool EndsEntry(const QObject* editor, const QEvent* event) {
@@ -88,7 +81,7 @@ MemoryGridView::MemoryGridView(EditorState& editor, const BandLimits& band,
     setObjectName("mfgrid1");
     m_model->ShowIn(*this);
     FreezeChannelColumn();
-    setCurrentIndex(m_model->index(0, kRxColumn));
+    setCurrentIndex(m_model->index(0, kColumnRx));
     BuildEditors();
     // An open editor follows its cell when the grid scrolls.
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
@@ -129,7 +122,7 @@ void MemoryGridView::BuildEditors() {
     m_combo8->view()->installEventFilter(this);
     connect(m_combo8, &QComboBox::activated, this, &MemoryGridView::Combo8_Click);
 
-    for (int column = 5; column <= 8; ++column) {
+    for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
         auto* list = new QComboBox(this);
         // Combo5_5 busy lock, Combo5_6 band, Combo5_7 add scan, Combo5_8 TX power.
         list->setObjectName(QString("Combo5_%1").arg(column));
@@ -141,7 +134,7 @@ void MemoryGridView::BuildEditors() {
         list->view()->installEventFilter(this);
         connect(list, &QComboBox::activated, this,
                 [this, column](int index) { Combo5_Click(column, index); });
-        m_combo5[static_cast<std::size_t>(column - 5)] = list;
+        m_combo5[static_cast<std::size_t>(column - kFirstListColumn)] = list;
     }
 }
 
@@ -173,13 +166,13 @@ void MemoryGridView::mfgrid1_Click() {
     }
     m_armed = false;
     QModelIndex cell = currentIndex();
-    if (!cell.isValid() || cell.column() < kRxColumn) {
+    if (!cell.isValid() || cell.column() < kColumnRx) {
         return;
     }
     const int row = cell.row() + 1;
     // An empty channel is started by its RX frequency, whatever column was clicked.
-    if (m_editor.mfgrid1[static_cast<std::size_t>(row)][kRxColumn].empty()) {
-        cell = m_model->index(cell.row(), kRxColumn);
+    if (m_editor.mfgrid1[static_cast<std::size_t>(row)][kColumnRx].empty()) {
+        cell = m_model->index(cell.row(), kColumnRx);
         setCurrentIndex(cell);
     }
     // An editor still open (it kept the focus through a window switch) closes unchanged.
@@ -193,7 +186,7 @@ void MemoryGridView::mfgrid1_Click() {
     const QString text = m_model->cellText(m_row, m_column);
 
     QWidget* editor = nullptr;
-    if (m_column == kRxColumn || m_column == kTxColumn) {
+    if (m_column == kColumnRx || m_column == kColumnTx) {
         PlaceOver(m_text1, true);
         m_text1->setText(text);
         editor = m_text1;
@@ -204,7 +197,7 @@ void MemoryGridView::mfgrid1_Click() {
         m_combo8->setEditText(text);
         editor = m_combo8;
     } else {
-        QComboBox* list = m_combo5[static_cast<std::size_t>(m_column - 5)];
+        QComboBox* list = m_combo5[static_cast<std::size_t>(m_column - kFirstListColumn)];
         PlaceOver(list, false);
         // Set while hidden: a pick only counts once the list is shown.
         list->setCurrentIndex(m_editor.CellListIndex[static_cast<std::size_t>(m_row)]
@@ -326,7 +319,7 @@ void MemoryGridView::Combo8_LostFocus() {
 }
 
 void MemoryGridView::Combo5_Click(int column, int index) {
-    QComboBox* list = m_combo5[static_cast<std::size_t>(column - 5)];
+    QComboBox* list = m_combo5[static_cast<std::size_t>(column - kFirstListColumn)];
     if (list->isHidden() || column != m_column) {
         return;
     }
@@ -349,8 +342,8 @@ void MemoryGridView::ListArrowKey(QComboBox* list, int step) {
         Combo8_Click(row);
         return;
     }
-    for (int column = 5; column <= 8; ++column) {
-        if (list == m_combo5[static_cast<std::size_t>(column - 5)]) {
+    for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
+        if (list == m_combo5[static_cast<std::size_t>(column - kFirstListColumn)]) {
             Combo5_Click(column, row);
         }
     }
@@ -450,7 +443,7 @@ void MemoryGridView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QModelIndex cell = indexAt(event->position().toPoint());
-    if (!cell.isValid() || cell.column() < kRxColumn) {
+    if (!cell.isValid() || cell.column() < kColumnRx) {
         return;
     }
     m_armed = true;
@@ -484,7 +477,7 @@ void MemoryGridView::keyPressEvent(QKeyEvent* event) {
 QModelIndex MemoryGridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     // The channel numbers are not cells to edit: the cursor stops at the RX column.
     const QModelIndex next = QTableView::moveCursor(action, modifiers);
-    return next.isValid() && next.column() < kRxColumn ? next.siblingAtColumn(kRxColumn) : next;
+    return next.isValid() && next.column() < kColumnRx ? next.siblingAtColumn(kColumnRx) : next;
 }
 
 }  // namespace m742

@@ -77,7 +77,7 @@ private:
     ToneKeyFilter m_toneKeys;
     QLineEdit* m_text1 = nullptr;
     QComboBox* m_combo8 = nullptr;
-    std::array<QComboBox*, 4> m_combo5{};  // columns 5 to 8
+    std::array<QComboBox*, kListColumnCount> m_combo5{};  // the list columns, busy lock first
 };
 
 }  // namespace m742

@@ -40,7 +40,7 @@ void DecodeMemoryChannel(const RadioImage& image, int n, EditorState& editor) {
     const std::uint8_t flags = image[static_cast<std::size_t>(base + kFlagsOffset)];
     for (const FlagField& field : kFlagFields) {
         int position = FieldBits(flags, field.lowBit, field.bitCount);
-        if (field.column == 5) {
+        if (field.column == kColumnBusyLock) {
             position = BusyLockPosition(static_cast<std::uint8_t>(position));
         }
         cells[static_cast<std::size_t>(field.column)] =

@@ -25,7 +25,7 @@ void ClearNO(EditorState& editor, int row) {
     for (int col = 1; col < kMemoryColumns; ++col) {
         cells[static_cast<std::size_t>(col)].clear();
     }
-    for (int col = 5; col <= 8; ++col) {
+    for (int col = kFirstListColumn; col <= kLastListColumn; ++col) {
         positions[static_cast<std::size_t>(col)] = 0;
     }
 }

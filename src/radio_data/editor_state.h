@@ -15,6 +15,27 @@ inline constexpr int kChannelCount = 16;  // memory channels and debug channels 
 // 7 add scan, 8 TX power. Row 0 is the heading row, drawn by the view in the interface
 // language, and holds no text here.
 inline constexpr int kMemoryColumns = 9;
+inline constexpr int kColumnChannel = 0;
+inline constexpr int kColumnRx = 1;
+inline constexpr int kColumnDecodeTone = 2;
+inline constexpr int kColumnTx = 3;
+inline constexpr int kColumnEncodeTone = 4;
+inline constexpr int kColumnBusyLock = 5;  // the first of the four list columns
+inline constexpr int kColumnBandwidth = 6;
+inline constexpr int kColumnAddScan = 7;
+inline constexpr int kColumnTxPower = 8;  // the last list column
+inline constexpr int kFirstListColumn = kColumnBusyLock;
+inline constexpr int kLastListColumn = kColumnTxPower;
+inline constexpr int kListColumnCount = kLastListColumn - kFirstListColumn + 1;
+constexpr bool IsToneColumn(int column) {
+    return column == kColumnDecodeTone || column == kColumnEncodeTone;
+}
+constexpr bool IsFrequencyColumn(int column) {
+    return column == kColumnRx || column == kColumnTx;
+}
+constexpr bool IsListColumn(int column) {
+    return column >= kFirstListColumn && column <= kLastListColumn;
+}
 using MemoryGrid = std::array<std::array<std::string, kMemoryColumns>, kChannelCount + 1>;
 
 // Per memory row, the list positions shown in columns 5-8 (the other columns are unused).

@@ -103,15 +103,16 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor) {
     for (int n = 1; n <= kChannelCount; ++n) {
         const int base = MemoryChannelAddress(n);
         const auto& cells = editor.mfgrid1[static_cast<std::size_t>(n)];
-        for (const auto& [column, offset] : {std::pair{1, kRxOffset}, std::pair{3, kTxOffset}}) {
+        for (const auto& [column, offset] :
+             {std::pair{kColumnRx, kRxOffset}, std::pair{kColumnTx, kTxOffset}}) {
             Status status = EncodeFrequency(image, base + offset, GridId::kMemory, n, column,
                                             cells[static_cast<std::size_t>(column)], lang, nullptr);
             if (!status.ok()) {
                 return status;
             }
         }
-        for (const auto& [column, offset] :
-             {std::pair{2, kDecodeToneOffset}, std::pair{4, kEncodeToneOffset}}) {
+        for (const auto& [column, offset] : {std::pair{kColumnDecodeTone, kDecodeToneOffset},
+                                             std::pair{kColumnEncodeTone, kEncodeToneOffset}}) {
             Status status = EncodeTone(image, base + offset, n, column,
                                        cells[static_cast<std::size_t>(column)], lang);
             if (!status.ok()) {
@@ -122,7 +123,8 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor) {
         int flags = 0xE0;
         for (const FlagField& field : kFlagFields) {
             const int position = positions[static_cast<std::size_t>(field.column)];
-            const int bits = field.column == 5 ? BusyLockBits(position) : (position & 1);
+            const int bits =
+                field.column == kColumnBusyLock ? BusyLockBits(position) : (position & 1);
             flags |= bits << field.lowBit;
         }
         image[static_cast<std::size_t>(base + kFlagsOffset)] = static_cast<std::uint8_t>(flags);

@@ -42,7 +42,7 @@ void PortSelection::CheckComMenu(int number) {
 }
 
 bool PortSelection::Checked(int number) const {
-    return number >= 1 && number <= 8 && m_checked[static_cast<std::size_t>(number)];
+    return number >= 1 && number <= kComPortCount && m_checked[static_cast<std::size_t>(number)];
 }
 
 namespace {

@@ -37,7 +37,7 @@ void SamplePlan(m742::EditorState& editor) {
         cells[2] = *c.decode != '\0' ? c.decode : std::string(m742::OffWord(lang));
         cells[3] = c.tx;
         cells[4] = c.encode;
-        for (int col = 5; col <= 8; ++col) {
+        for (int col = m742::kFirstListColumn; col <= m742::kLastListColumn; ++col) {
             const auto p = c.positions[static_cast<std::size_t>(col - 5)];
             editor.CellListIndex[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = p;
             cells[static_cast<std::size_t>(col)] =
