@@ -4,6 +4,7 @@
 
 #include "radio_data/status.h"
 #include "radio_data/text_codes.h"
+#include "texts/message_style.h"
 
 namespace m742 {
 
@@ -58,7 +59,7 @@ void Exchange::Start(char mode) {
             message += "\n\n" + cause;
         }
         m_outcome = ExchangeOutcome::kPortNotOpen;
-        m_window.ShowMessage(message, 64, "");
+        m_window.ShowMessage(message, kStyleNotice, "");
         m_window.ExchangeFinished(m_outcome);
         return;
     }
@@ -287,7 +288,7 @@ void Exchange::CommunicationError() {
     m_window.ShowMessage(Text("通信出错，请检查对讲机故障、连线及串口的选择！",
                               "Communication error, please check the intercom fault, attachment "
                               "and serial choice!"),
-                         16, "");
+                         kStyleError, "");
     m_window.SetCommandsEnabled(true);
 }
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "radio_data/status.h"
+#include "texts/message_style.h"
 
 namespace m742 {
 
@@ -22,7 +23,7 @@ void PortSelection::mnucom(int number, std::int16_t languageFlag) {
     if (!m_port.PortOpen()) {
         m_showMessage(ComPortMessage(number, m_port.LastOpenError(), m_port.DeviceName(),
                                      PresentComPorts(), languageFlag),
-                      64, "");
+                      kStyleNotice, "");
         return;
     }
     m_checked[static_cast<std::size_t>(number)] = true;

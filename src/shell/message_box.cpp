@@ -28,15 +28,15 @@ MessageResponder& Responder() {
 // OK alone, so that every box can be answered.
 std::vector<int> ButtonSet(int style) {
     switch (style & kButtonSetMask) {
-        case 1:
+        case kButtonsOkCancel:
             return {kMessageOk, kMessageCancel};
-        case 2:
+        case kButtonsAbortRetryIgnore:
             return {kMessageAbort, kMessageRetry, kMessageIgnore};
-        case 3:
+        case kButtonsYesNoCancel:
             return {kMessageYes, kMessageNo, kMessageCancel};
-        case 4:
+        case kButtonsYesNo:
             return {kMessageYes, kMessageNo};
-        case 5:
+        case kButtonsRetryCancel:
             return {kMessageRetry, kMessageCancel};
         default:
             return {kMessageOk};
@@ -45,13 +45,13 @@ std::vector<int> ButtonSet(int style) {
 
 QMessageBox::Icon IconOf(int style) {
     switch (style & kIconMask) {
-        case 16:
+        case kIconStop:
             return QMessageBox::Critical;
-        case 32:
+        case kIconQuestion:
             return QMessageBox::Question;
-        case 48:
+        case kIconExclamation:
             return QMessageBox::Warning;
-        case 64:
+        case kIconInformation:
             return QMessageBox::Information;
         default:
             return QMessageBox::NoIcon;

@@ -12,18 +12,11 @@
 #include <string_view>
 #include <vector>
 
+#include "texts/message_style.h"
+
 class QWidget;
 
 namespace m742 {
-
-// Button identifiers, as a classic message box answers.
-inline constexpr int kMessageOk = 1;
-inline constexpr int kMessageCancel = 2;
-inline constexpr int kMessageAbort = 3;
-inline constexpr int kMessageRetry = 4;
-inline constexpr int kMessageIgnore = 5;
-inline constexpr int kMessageYes = 6;
-inline constexpr int kMessageNo = 7;
 
 // What a message box is asked to show, after the style has been decoded.
 struct MessageRequest {
