@@ -13,7 +13,7 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "channel_editing/debug_grid.h"
+#include "channel_editing/qt/debug_grid.h"
 #include "radio_data/lists.h"
 #include "test_support.h"
 

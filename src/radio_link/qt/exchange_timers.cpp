@@ -1,4 +1,4 @@
-#include "radio_link/exchange_timers.h"
+#include "radio_link/qt/exchange_timers.h"
 
 namespace m742 {
 

@@ -1,4 +1,4 @@
-#include "channel_editing/grid_model.h"
+#include "channel_editing/qt/grid_model.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "radio_link/serial_port.h"
+#include "radio_link/qt/serial_port.h"
 
 #include <QFileInfo>
 

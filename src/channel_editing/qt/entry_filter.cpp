@@ -1,4 +1,4 @@
-#include "channel_editing/entry_filter.h"
+#include "channel_editing/qt/entry_filter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "channel_editing/channel_grid_view.h"
+#include "channel_editing/qt/channel_grid_view.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -4,7 +4,7 @@
 // in place.
 #pragma once
 
-#include "channel_editing/channel_grid_view.h"
+#include "channel_editing/qt/channel_grid_view.h"
 
 #include "radio_data/editor_state.h"
 

@@ -1,4 +1,4 @@
-#include "channel_editing/memory_grid.h"
+#include "channel_editing/qt/memory_grid.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -12,8 +12,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "channel_editing/entry_filter.h"
-#include "channel_editing/grid_model.h"
+#include "channel_editing/qt/entry_filter.h"
+#include "channel_editing/qt/grid_model.h"
 #include "channel_editing/list_entry.h"
 #include "channel_editing/tone_entry.h"
 #include "radio_data/lists.h"

@@ -1,4 +1,4 @@
-#include "channel_editing/debug_grid.h"
+#include "channel_editing/qt/debug_grid.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -11,8 +11,8 @@
 #include <QSignalBlocker>
 
 #include "channel_editing/debug_panel.h"
-#include "channel_editing/entry_filter.h"
-#include "channel_editing/grid_model.h"
+#include "channel_editing/qt/entry_filter.h"
+#include "channel_editing/qt/grid_model.h"
 
 namespace m742 {
 
