@@ -30,12 +30,12 @@
 #include "channel_editing/grid_model.h"
 #include "channel_editing/grid_text.h"
 #include "channel_editing/memory_grid.h"
+#include "printing/print_report.h"
+#include "printing/report.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
-#include "printing/print_report.h"
-#include "printing/report.h"
 #include "shell/dialogs.h"
 #include "shell/help_file.h"
 #include "shell/language_tables.h"
@@ -714,6 +714,13 @@ void Form1::mnuAssave_Click() {
             return;
         }
         if (QFileInfo::exists(file)) {
+            // A file that cannot be replaced (read-only, a pipe, a device) is refused at once.
+            if (const Status ready =
+                    CheckDataFileSavable(file.toStdString(), LanguageOf(m_editor.LanguageFlag));
+                !ready.ok()) {
+                ShowMessage(ready.message, 16, "");
+                return;
+            }
             const int answer = ShowMessage(
                 Text("该文件已存在，是否覆盖？", "This file already exists, whether to cover?")
                     .toStdString(),

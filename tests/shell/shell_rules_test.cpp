@@ -5,6 +5,7 @@
 
 #include "shell/panel_rules.h"
 #include "shell/preferences.h"
+#include "special_files.h"
 #include "temp_folder.h"
 
 namespace m742 {
@@ -49,6 +50,28 @@ TEST(Preferences, SaveAndLoadThroughTheFile) {
     EXPECT_EQ(p.portNumber, 5);
     EXPECT_EQ(p.languageFlag, 1);
     EXPECT_NE(SavePreferences(folder.path(), false, 1, 0), "");  // a folder is no file
+}
+
+TEST(Preferences, SavedAsADataFileIs) {
+    const std::string old(4, '\0');
+    for (const auto& kind : testing::kFileKinds) {
+        SCOPED_TRACE(kind.name);
+        const testing::TempFolder folder;
+        const auto path = folder / "parameter";
+        if (!testing::MakeFileKind(kind.kind, path, old)) {
+            continue;  // a device node needs root
+        }
+        const std::string before = testing::Describe(path);
+        const std::string reason = SavePreferences(path, true, 2, 1);
+        if (kind.replaced) {
+            EXPECT_EQ(reason, "");
+            EXPECT_EQ(testing::Describe(path),
+                      testing::DescribeReplaced(kind.kind, std::string("\1\2\1\0", 4)));
+        } else {
+            EXPECT_NE(reason, "");
+            EXPECT_EQ(testing::Describe(path), before);
+        }
+    }
 }
 
 TEST(PanelRules, PasswordKeepsDigitsAndPointsUpToSix) {
