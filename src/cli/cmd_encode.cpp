@@ -149,9 +149,10 @@ const Command kEncodeCommand{
     "OUT.dat. STATE.json \"-\" reads standard input.\n"
     "\n"
     "Unknown keys, wrong shapes and out-of-range positions are refused (exit status 2) with\n"
-    "the key that is wrong. A frequency or tone cell the radio cannot store is refused by the\n"
-    "encoder (exit status 1) with its message in the --lang language and the cell. OUT.dat\n"
-    "is created or replaced only when everything succeeds.\n",
+    "the key that is wrong, and so is JSON whose arrays and objects nest more than 16 deep. A\n"
+    "frequency or tone cell the radio cannot store is refused by the encoder (exit status 1)\n"
+    "with its message in the --lang language and the cell. OUT.dat is created or replaced\n"
+    "only when everything succeeds.\n",
     RunEncode,
 };
 
