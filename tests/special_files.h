@@ -1,6 +1,4 @@
-// What a user may name where the program writes or reads a file: a read-only file, a link, a
-// pipe, a device node, a folder. Each kind is made in a test folder; Describe tells what is
-// at a path, so that a test can compare it before and after.
+// Kinds of file a user may name for the program to write or read, made in a test folder.
 #pragma once
 
 #include <sys/stat.h>
@@ -20,34 +18,32 @@ enum class FileKind { kWritable, kReadOnly, kLink, kPipe, kDevice, kFolder };
 struct FileKindCase {
     const char* name;
     FileKind kind;
-    bool replaced;  // whether a save replaces it (else it must be refused and left alone)
+    const char* replaced;  // how Describe starts after a save; null: refused, left alone
 };
 
 inline constexpr FileKindCase kFileKinds[] = {
-    {"a file of mode 0640", FileKind::kWritable, true},
-    {"a read-only file", FileKind::kReadOnly, false},
-    {"a link to a file of mode 0600", FileKind::kLink, true},
-    {"a pipe", FileKind::kPipe, false},
-    {"a device node", FileKind::kDevice, false},
-    {"a folder", FileKind::kFolder, false},
+    {"file 0640", FileKind::kWritable, "file 0640 "},
+    {"read-only file", FileKind::kReadOnly, nullptr},
+    {"link", FileKind::kLink, "link to target: file 0600 "},
+    {"pipe", FileKind::kPipe, nullptr},
+    {"device node", FileKind::kDevice, nullptr},
+    {"folder", FileKind::kFolder, nullptr},
 };
 
-// Makes a file of `kind` at `path` (a link points at "target" beside it, holding `content`).
-// False when it cannot be made here: a device node needs root. The node made is a copy of
-// /dev/null, so a faulty save replaces the copy, never the real one.
+// False when the kind cannot be made here: a device node (a copy of /dev/null) needs root.
 inline bool MakeFileKind(FileKind kind, const std::filesystem::path& path,
                          const std::string& content) {
-    const auto plain = [&content](const std::filesystem::path& file, mode_t mode) {
-        std::ofstream(file, std::ios::binary) << content;
-        return ::chmod(file.c_str(), mode) == 0;
+    const auto file = [&content](const std::filesystem::path& name, mode_t mode) {
+        std::ofstream(name, std::ios::binary) << content;
+        return ::chmod(name.c_str(), mode) == 0;
     };
     switch (kind) {
         case FileKind::kWritable:
-            return plain(path, 0640);
+            return file(path, 0640);
         case FileKind::kReadOnly:
-            return plain(path, 0444);
+            return file(path, 0444);
         case FileKind::kLink:
-            return plain(path.parent_path() / "target", 0600) &&
+            return file(path.parent_path() / "target", 0600) &&
                    ::symlink("target", path.c_str()) == 0;
         case FileKind::kPipe:
             return ::mkfifo(path.c_str(), 0644) == 0;
@@ -59,40 +55,21 @@ inline bool MakeFileKind(FileKind kind, const std::filesystem::path& path,
     return false;
 }
 
-// What is at `path`: its kind, permission bits and, for a regular file, its content; a link
-// is named with its target and described by what it points at.
+// What is at `path` ("link to target: file 0600 old"), to compare before and after.
 inline std::string Describe(const std::filesystem::path& path) {
-    struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0) {
-        return "nothing";
+    namespace fs = std::filesystem;
+    const auto link = fs::symlink_status(path);
+    const auto status = fs::status(path);
+    std::string text =
+        fs::is_symlink(link) ? "link to " + fs::read_symlink(path).string() + ": " : "";
+    text += fs::is_regular_file(status) ? "file" : fs::is_fifo(status) ? "pipe" : "other";
+    char mode[16];
+    std::snprintf(mode, sizeof mode, " %04o ", static_cast<unsigned>(status.permissions()));
+    if (!fs::is_regular_file(status)) {
+        return text + mode;  // never opened: a pipe would wait for a writer
     }
-    std::string text;
-    if (S_ISLNK(status.st_mode)) {
-        text = "link to " + std::filesystem::read_symlink(path).string() + ": ";
-        if (::stat(path.c_str(), &status) != 0) {
-            return text + "nothing";
-        }
-    }
-    char mode[8];
-    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(status.st_mode & 07777));
-    if (S_ISREG(status.st_mode)) {
-        std::ifstream in(path, std::ios::binary);
-        return text + "file " + mode + " \"" + std::string(std::istreambuf_iterator<char>(in), {}) +
-               "\"";
-    }
-    return text +
-           (S_ISFIFO(status.st_mode)  ? "pipe "
-            : S_ISCHR(status.st_mode) ? "device "
-            : S_ISDIR(status.st_mode) ? "folder "
-                                      : "other ") +
-           mode;
-}
-
-// What a replacing save leaves at `path` of `kind`: the same kind, mode and link, with
-// `content`.
-inline std::string DescribeReplaced(FileKind kind, const std::string& content) {
-    return std::string(kind == FileKind::kLink ? "link to target: file 0600" : "file 0640") +
-           " \"" + content + "\"";
+    std::ifstream in(path, std::ios::binary);
+    return text + mode + std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace m742::testing
