@@ -1,10 +1,12 @@
 // m742-cli encode STATE.json OUT.dat: a data file from the JSON form that "dump --json" prints.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "channel_editing/channel_plan.h"
@@ -46,10 +48,54 @@ std::optional<std::string> ReadWhole(const std::string& path, std::string& text)
     return std::nullopt;
 }
 
-// nlohmann's message without its "[json.exception.parse_error.101] " tag.
+// No channel plan nests deeper than an array of rows in an object; this leaves room to spare.
+constexpr int kDeepestNesting = 16;
+
+// How deep the arrays and objects of a JSON text nest, counted over the bytes without
+// building anything, up to one level past `limit`. The parser, the checks and the freeing of a
+// document may all recurse once per level; a document that nests deeper is refused first.
+int NestingDepth(std::string_view text, int limit) {
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+            if (deepest > limit) {
+                break;
+            }
+        } else if (c == ']' || c == '}') {
+            --depth;  // unbalanced text is the parser's to report
+        }
+    }
+    return deepest;
+}
+
+// nlohmann's message without its "[json.exception.parse_error.101] " tag, and short: it
+// quotes the text it stopped at, which may be a whole line of the file.
 std::string ParseProblem(const std::string& what) {
+    constexpr std::size_t kLongest = 160;
     const std::size_t tag = what.find("] ");
-    return tag == std::string::npos ? what : what.substr(tag + 2);
+    const std::string problem = tag == std::string::npos ? what : what.substr(tag + 2);
+    if (problem.size() <= kLongest) {
+        return problem;
+    }
+    std::size_t cut = kLongest - 3;
+    while (cut > 0 && (static_cast<unsigned char>(problem[cut]) & 0xC0) == 0x80) {
+        --cut;  // not inside a UTF-8 character
+    }
+    return problem.substr(0, cut) + "...";
 }
 
 int RunEncode(const Invocation& invocation) {
@@ -61,10 +107,18 @@ int RunEncode(const Invocation& invocation) {
         PrintError(stateName + ": cannot read: " + *reason);
         return kFailed;
     }
+    if (NestingDepth(text, kDeepestNesting) > kDeepestNesting) {
+        const std::string limit = std::to_string(kDeepestNesting);
+        PrintError(stateName + (invocation.lang == Lang::English
+                                    ? ": arrays and objects nest more than " + limit +
+                                          " levels deep; a channel plan needs 3"
+                                    : "：数组和对象嵌套超过 " + limit + " 层；信道计划只需 3 层"));
+        return kFailed;
+    }
     Json state;
     try {
         state = Json::parse(text);
-    } catch (const Json::parse_error& error) {
+    } catch (const Json::exception& error) {  // a syntax error or a number out of range
         PrintError(stateName + ": not valid JSON: " + ParseProblem(error.what()));
         return kFailed;
     }
@@ -95,9 +149,10 @@ const Command kEncodeCommand{
     "OUT.dat. STATE.json \"-\" reads standard input.\n"
     "\n"
     "Unknown keys, wrong shapes and out-of-range positions are refused (exit status 2) with\n"
-    "the key that is wrong. A frequency or tone cell the radio cannot store is refused by the\n"
-    "encoder (exit status 1) with its message in the --lang language and the cell. OUT.dat\n"
-    "is created or replaced only when everything succeeds.\n",
+    "the key that is wrong, and so is JSON whose arrays and objects nest more than 16 deep. A\n"
+    "frequency or tone cell the radio cannot store is refused by the encoder (exit status 1)\n"
+    "with its message in the --lang language and the cell. OUT.dat is created or replaced\n"
+    "only when everything succeeds.\n",
     RunEncode,
 };
 

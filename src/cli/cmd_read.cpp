@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/radio_session.h"
+#include "radio_data/atomic_file.h"
 #include "radio_data/data_file.h"
 
 namespace m742::cli {
@@ -31,8 +32,9 @@ std::filesystem::path DefaultBackupFolder() {
            "backups";
 }
 
-// Keeps a dated copy of every image read, so that no radio's programming is ever lost.
-void KeepBackup(const Invocation& invocation, const RadioImage& image) {
+// Keeps a dated copy of every image read, so that no radio's programming is ever lost. A copy
+// that cannot be kept is only a warning: the read itself went to OUT.dat.
+void KeepBackup(const Invocation& invocation, const RadioImage& image, bool saved) {
     if (invocation.has("--no-backup")) {
         return;
     }
@@ -40,28 +42,45 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image) {
         invocation.has("--backup-dir")
             ? std::filesystem::path(invocation.options.at("--backup-dir"))
             : DefaultBackupFolder();
+    const bool english = invocation.lang == Lang::English;
     const std::time_t now = std::time(nullptr);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
+    std::string reason = ec ? ec.message() : std::string();
     std::filesystem::path path = folder / ("M-742-" + std::string(stamp) + ".DAT");
     for (int n = 2; std::filesystem::exists(path, ec); ++n) {
         path = folder / ("M-742-" + std::string(stamp) + "-" + std::to_string(n) + ".DAT");
     }
-    const Status saved = WriteDataFile(path, image, invocation.lang);
-    if (saved.ok()) {
-        std::cout << (invocation.lang == Lang::English ? "Backup copy: " : "备份：")
-                  << path.string() << std::endl;
-    } else {
-        PrintError(saved.message);  // the read itself succeeded
+    if (reason.empty()) {
+        reason = WriteFileAtomically(path, DataFileBytes(image), invocation.lang);
     }
+    if (reason.empty()) {
+        std::cout << (english ? "Backup copy: " : "备份：") << path.string() << std::endl;
+        return;
+    }
+    const std::string out = invocation.operands[0];
+    std::string warning = english
+                              ? "warning: the backup copy could not be kept in \"" +
+                                    folder.string() + "\": " + reason + "."
+                              : "警告：无法在“" + folder.string() + "”中保留备份：" + reason + "。";
+    if (saved) {
+        warning += english ? " The image read was saved to \"" + out + "\"."
+                           : "读到的数据已保存到“" + out + "”。";
+    }
+    PrintError(warning);
 }
 
 int RunRead(const Invocation& invocation) {
     const auto port = PortOf(invocation, "read");
     if (!port) {
         return kFailed;
+    }
+    // A radio is read only when its memory can be kept: the output is checked first.
+    const std::string& out = invocation.operands[0];
+    if (const Status ready = CheckDataFileSavable(out, invocation.lang); !ready.ok()) {
+        return ReportStatus(ready, invocation.lang);
     }
     SessionRequest request;
     request.mode = 'R';
@@ -81,14 +100,18 @@ int RunRead(const Invocation& invocation) {
         default:
             return kCommunication;
     }
-    // Only a whole image that passed the password check gets here.
-    const Status saved = WriteDataFile(invocation.operands[0], *result.image, invocation.lang);
+    // Only a whole image that passed the password check gets here. Success is told once it
+    // is saved; should the save fail after all, the backup copy still keeps what was read.
+    const Status saved = WriteDataFile(out, *result.image, invocation.lang);
     if (!saved.ok()) {
         PrintError(saved.message);
-        KeepBackup(invocation, *result.image);
+        KeepBackup(invocation, *result.image, false);
         return kFailed;
     }
-    KeepBackup(invocation, *result.image);
+    if (!result.successText.empty()) {
+        std::cout << result.successText << std::endl;
+    }
+    KeepBackup(invocation, *result.image, true);
     return kDone;
 }
 
@@ -103,8 +126,12 @@ const Command kReadCommand{
     "for byte as the radio holds it. OUT.dat is written only after all 128 blocks arrived\n"
     "and the password matched, and then atomically.\n"
     "\n"
+    "OUT.dat is checked before the radio is read: when it cannot be written (a read-only\n"
+    "file, a missing folder, not a regular file) the command fails at once.\n"
+    "\n"
     "Every successful read also keeps a dated copy (M-742-YYYYMMDD-HHMMSS.DAT) in the backup\n"
-    "folder: $XDG_DATA_HOME/m742/backups, or ~/.local/share/m742/backups.\n"
+    "folder: $XDG_DATA_HOME/m742/backups, or ~/.local/share/m742/backups. A copy that cannot\n"
+    "be kept is a warning on stderr; the read still succeeded.\n"
     "\n"
     "PORT is COM1..COM8 or a device path. On Linux COMn is the n-th serial device of\n"
     "/dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* (in this order, by number); the environment\n"

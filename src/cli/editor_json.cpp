@@ -31,10 +31,45 @@ struct Refusal {
     throw Refusal{{std::move(path), std::move(problem)}};
 }
 
+constexpr std::size_t kShownLength = 40;
+
+// Appends `value` as it reads in the JSON text until `out` is longer than `limit`: a long or
+// deep value is never written out whole, and each level of nesting costs one character.
+void AppendShown(const Json& value, std::string& out, std::size_t limit) {
+    const auto quoted = [limit](const std::string& text) {
+        return Json(text.substr(0, limit)).dump(-1, ' ', false, Json::error_handler_t::replace);
+    };
+    if (value.is_structured()) {
+        out += value.is_array() ? '[' : '{';
+        for (auto item = value.begin(); item != value.end() && out.size() <= limit; ++item) {
+            if (item != value.begin()) {
+                out += ',';
+            }
+            if (value.is_object()) {
+                out += quoted(item.key()) + ':';
+            }
+            AppendShown(*item, out, limit);
+        }
+        out += value.is_array() ? ']' : '}';
+    } else if (value.is_string()) {
+        out += quoted(value.get_ref<const std::string&>());
+    } else {
+        out += value.dump();
+    }
+}
+
 // A value as it reads in the JSON text, shortened for a message.
 std::string Shown(const Json& value) {
-    std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
-    return text.size() <= 40 ? text : text.substr(0, 37) + "...";
+    std::string text;
+    AppendShown(value, text, kShownLength);
+    if (text.size() <= kShownLength) {
+        return text;
+    }
+    std::size_t cut = kShownLength - 3;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;  // not inside a UTF-8 character
+    }
+    return text.substr(0, cut) + "...";
 }
 
 std::string Index(std::string path, std::size_t i) {

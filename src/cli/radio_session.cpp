@@ -35,6 +35,10 @@ public:
         if (m_request.quiet) {
             return;
         }
+        if (m_result.image) {
+            m_result.successText = caption;  // not yet: the image is still to be saved
+            return;
+        }
         EndProgressLine();
         std::cout << caption << std::endl;
     }

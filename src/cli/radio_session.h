@@ -25,6 +25,8 @@ struct SessionRequest {
 struct SessionResult {
     ExchangeOutcome outcome = ExchangeOutcome::kNone;
     std::optional<RadioImage> image;  // what a completed read brought
+    std::string successText;          // a completed read's status text, held back for the
+                                      // caller to print once the image is saved
 };
 
 // The option both radio commands need.

@@ -142,8 +142,9 @@ Status PrintReport(const std::vector<std::string>& lines, Lang lang) {
 Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesystem::path& out,
                        Lang lang) {
     const auto document = ReportDocument(lines);
-    const std::string reason =
-        ReplaceFileAtomically(out, [&](const std::filesystem::path& temporary) -> std::string {
+    const std::string reason = ReplaceFileAtomically(
+        out,
+        [&](const std::filesystem::path& temporary) -> std::string {
             QPrinter printer(QPrinter::HighResolution);
             // The format first: a file name without ".pdf" would not choose it.
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -153,7 +154,8 @@ Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesys
                 return lang == Lang::English ? "the PDF could not be written" : "无法生成 PDF";
             }
             return {};
-        });
+        },
+        lang);
     return reason.empty() ? Status::Ok() : PdfUnwritable(out, reason, lang);
 }
 

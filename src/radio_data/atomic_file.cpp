@@ -1,34 +1,79 @@
 #include "radio_data/atomic_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <optional>
 #include <random>
 #include <system_error>
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define M742_HAVE_FSYNC 1
-#endif
 
 namespace m742 {
 
 namespace {
 
+namespace fs = std::filesystem;
+
+constexpr Bilingual kNotRegular{"不是普通文件", "not a regular file"};
+constexpr Bilingual kReadOnly{"文件是只读的", "the file is read-only"};
+constexpr int kMaxLinks = 40;  // as many as the system follows in one path
+
 std::string SystemReason(int error) {
     return std::generic_category().message(error);
 }
 
-// Opens a new temporary file beside `path`; never takes over an existing file.
-std::FILE* CreateTemporary(const std::filesystem::path& path, std::filesystem::path& temporary,
-                           int& error) {
+// The file that replacing `path` replaces.
+struct Target {
+    fs::path file;               // the path with its symbolic links followed
+    std::optional<mode_t> mode;  // the permission bits of the file there; none for a new file
+};
+
+// Follows the symbolic links of `path` to the file to replace and checks that it may be
+// replaced: the empty text, or the reason it may not. A missing file may be created.
+std::string FindTarget(const fs::path& path, Target& target, Lang lang) {
+    target.file = path;
+    for (int links = 0;; ++links) {
+        struct stat status {};
+        if (::lstat(target.file.c_str(), &status) != 0) {
+            return errno == ENOENT ? std::string() : SystemReason(errno);
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            if (!S_ISREG(status.st_mode)) {
+                return NotARegularFile(lang);
+            }
+            if (::faccessat(AT_FDCWD, target.file.c_str(), W_OK, AT_EACCESS) != 0) {
+                return SystemReason(errno);
+            }
+            // The system lets root write any file; one without a write bit is still kept.
+            if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+                return std::string(kReadOnly.in(lang));
+            }
+            target.mode = status.st_mode & 07777;
+            return {};
+        }
+        if (links == kMaxLinks) {
+            return SystemReason(ELOOP);
+        }
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(target.file, ec);
+        if (ec) {
+            return SystemReason(ec.value());
+        }
+        target.file = link.is_absolute() ? link : target.file.parent_path() / link;
+    }
+}
+
+// Opens a new temporary file beside `target`; never takes over an existing file.
+std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary, int& error) {
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 16; ++attempt) {
-        temporary = path;
+        temporary = target;
         temporary += ".tmp-" + std::to_string(random() % 1000000000u);
         // "x": fail rather than open a file that already exists.
-        if (std::FILE* file = std::fopen(temporary.string().c_str(), "wbx")) {
+        if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) {
             return file;
         }
         error = errno;
@@ -40,106 +85,120 @@ std::FILE* CreateTemporary(const std::filesystem::path& path, std::filesystem::p
 }
 
 // Makes sure what another writer put in `file` is on disk; the empty text or the reason.
-std::string SyncToDisk([[maybe_unused]] const std::filesystem::path& file) {
-#ifdef M742_HAVE_FSYNC
-    std::FILE* stream = std::fopen(file.string().c_str(), "rb");
-    if (stream == nullptr) {
+std::string SyncToDisk(const fs::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         return SystemReason(errno);
     }
-    const int error = ::fsync(::fileno(stream)) == 0 ? 0 : errno;
-    std::fclose(stream);
-    if (error != 0) {
-        return SystemReason(error);
-    }
-#endif
-    return {};
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error != 0 ? SystemReason(error) : std::string();
 }
 
-// The temporary file that is to replace `path`, open for writing; null, with the reason in
-// `error`, when there is none (a folder is never replaced).
-std::FILE* StartReplacing(const std::filesystem::path& path, std::filesystem::path& temporary,
-                          int& error) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = EISDIR;
-        return nullptr;
+// Gives the finished temporary file the old file's permission bits and renames it over the
+// old file: the empty text, or the reason.
+std::string Finish(const fs::path& temporary, const Target& target) {
+    if (target.mode && ::chmod(temporary.c_str(), *target.mode) != 0) {
+        return SystemReason(errno);
     }
-    return CreateTemporary(path, temporary, error);
+    std::error_code ec;
+    fs::rename(temporary, target.file, ec);
+    return ec ? SystemReason(ec.value()) : std::string();
 }
+
+// Removes the temporary file on every way out but the rename, an exception included.
+struct Cleanup {
+    const fs::path& file;
+    bool keep = false;
+    ~Cleanup() {
+        if (!keep) {
+            std::error_code ignored;
+            fs::remove(file, ignored);
+        }
+    }
+};
 
 }  // namespace
 
-std::string WriteFileAtomically(const std::filesystem::path& path,
-                                std::span<const std::uint8_t> bytes) {
-    std::error_code ec;
-    std::filesystem::path temporary;
+std::string NotARegularFile(Lang lang) {
+    return std::string(kNotRegular.in(lang));
+}
+
+std::string WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes,
+                                Lang lang) {
+    Target target;
+    if (std::string reason = FindTarget(path, target, lang); !reason.empty()) {
+        return reason;
+    }
+    fs::path temporary;
     int error = 0;
-    std::FILE* file = StartReplacing(path, temporary, error);
+    std::FILE* file = CreateTemporary(target.file, temporary, error);
     if (file == nullptr) {
         return SystemReason(error);
     }
+    Cleanup cleanup{temporary};
     bool written =
         std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
     error = written ? 0 : errno;
-#ifdef M742_HAVE_FSYNC
     // The content must be on disk before the rename makes it the file.
     if (written && ::fsync(::fileno(file)) != 0) {
         written = false;
         error = errno;
     }
-#endif
     if (std::fclose(file) != 0 && written) {
         written = false;
         error = errno;
     }
-    if (written) {
-        std::filesystem::rename(temporary, path, ec);
-        if (!ec) {
-            return {};
-        }
-        error = ec.value();
+    if (!written) {
+        return SystemReason(error != 0 ? error : EIO);
     }
-    std::filesystem::remove(temporary, ec);
-    return SystemReason(error != 0 ? error : EIO);
+    std::string reason = Finish(temporary, target);
+    cleanup.keep = reason.empty();
+    return reason;
 }
 
 std::string ReplaceFileAtomically(
-    const std::filesystem::path& path,
-    const std::function<std::string(const std::filesystem::path& temporary)>& write) {
-    std::error_code ec;
-    std::filesystem::path temporary;
+    const fs::path& path, const std::function<std::string(const fs::path& temporary)>& write,
+    Lang lang) {
+    Target target;
+    if (std::string reason = FindTarget(path, target, lang); !reason.empty()) {
+        return reason;
+    }
+    fs::path temporary;
     int error = 0;
-    std::FILE* file = StartReplacing(path, temporary, error);
+    std::FILE* file = CreateTemporary(target.file, temporary, error);
     if (file == nullptr) {
         return SystemReason(error);
     }
     std::fclose(file);
-    // The temporary file goes on every way out but the rename, an exception from `write`
-    // included.
-    struct Cleanup {
-        const std::filesystem::path& file;
-        bool keep = false;
-        ~Cleanup() {
-            if (!keep) {
-                std::error_code ignored;
-                std::filesystem::remove(file, ignored);
-            }
-        }
-    } cleanup{temporary};
-
+    Cleanup cleanup{temporary};
     std::string reason = write(temporary);
     if (reason.empty()) {
         reason = SyncToDisk(temporary);
     }
     if (reason.empty()) {
-        std::filesystem::rename(temporary, path, ec);
-        if (!ec) {
-            cleanup.keep = true;
-            return {};
-        }
-        reason = SystemReason(ec.value());
+        reason = Finish(temporary, target);
     }
+    cleanup.keep = reason.empty();
     return reason;
+}
+
+std::string CheckReplaceable(const fs::path& path, Lang lang) {
+    Target target;
+    if (std::string reason = FindTarget(path, target, lang); !reason.empty()) {
+        return reason;
+    }
+    // Only a file actually created shows that the folder takes one.
+    fs::path temporary;
+    int error = 0;
+    std::FILE* file = CreateTemporary(target.file, temporary, error);
+    if (file == nullptr) {
+        return SystemReason(error);
+    }
+    std::fclose(file);
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return {};
 }
 
 }  // namespace m742

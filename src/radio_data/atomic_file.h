@@ -1,5 +1,11 @@
 // Replacing a file whole: the new content goes to a temporary file in the same folder, which
 // is then renamed over the target, so a failure leaves the old file as it was.
+//
+// The replacing behaves as a careful editor's save does: a symbolic link is followed and its
+// target replaced (the link stays); a file the user may not write is refused, and so is one
+// without a write permission bit even where the system would let its owner (root) write it;
+// a replaced file keeps its permission bits; and anything that is not a regular file (a
+// folder, a pipe, a device) is refused before it is opened, so nothing blocks or is lost.
 #pragma once
 
 #include <cstdint>
@@ -8,12 +14,15 @@
 #include <span>
 #include <string>
 
+#include "radio_data/status.h"
+
 namespace m742 {
 
 // Writes `bytes` as the whole content of `path`. Returns the empty text on success, else the
-// reason (the system's words); the target is then unchanged and no temporary file is left.
+// reason (the system's words, or the program's own in `lang`); the target is then unchanged
+// and no temporary file is left.
 std::string WriteFileAtomically(const std::filesystem::path& path,
-                                std::span<const std::uint8_t> bytes);
+                                std::span<const std::uint8_t> bytes, Lang lang);
 
 // The same for content that another library writes to a file by name (a PDF from the
 // printer): `write` gets the name of a new, empty file beside `path`, fills it and returns the
@@ -22,6 +31,13 @@ std::string WriteFileAtomically(const std::filesystem::path& path,
 // left.
 std::string ReplaceFileAtomically(
     const std::filesystem::path& path,
-    const std::function<std::string(const std::filesystem::path& temporary)>& write);
+    const std::function<std::string(const std::filesystem::path& temporary)>& write, Lang lang);
+
+// Whether `path` could be replaced now, without replacing it: the empty text, else the reason
+// the replacing would give. Lets a command refuse before it starts work that would be lost.
+std::string CheckReplaceable(const std::filesystem::path& path, Lang lang);
+
+// The reason given for an existing file that is not a regular file.
+std::string NotARegularFile(Lang lang);
 
 }  // namespace m742

@@ -1,8 +1,11 @@
 #include "radio_data/data_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <string>
 #include <system_error>
 
@@ -69,21 +72,43 @@ Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
 }
 
 Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        return FileError(ec ? ErrorCode::kFileUnreadable : ErrorCode::kFileMissing, path,
-                         ec.message(), lang);
+    // Anything but a regular file is refused before it is opened: opening a pipe would wait
+    // for a writer, opening a device may act on it. The descriptor is checked once more, as
+    // the name may have changed in between, and opened without waiting.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        const int error = errno;
+        return FileError(error == ENOENT ? ErrorCode::kFileMissing : ErrorCode::kFileUnreadable,
+                         path, std::generic_category().message(error), lang);
     }
-    std::FILE* file = std::fopen(path.string().c_str(), "rb");
-    if (file == nullptr) {
+    if (!S_ISREG(status.st_mode)) {
+        return FileError(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang);
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         return FileError(ErrorCode::kFileUnreadable, path, std::generic_category().message(errno),
                          lang);
     }
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return FileError(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang);
+    }
     // Only the first 1074 bytes matter; one more tells nothing, so read exactly those.
     std::vector<std::uint8_t> content(kDataFileSize);
-    const std::size_t got = std::fread(content.data(), 1, content.size(), file);
-    const int error = std::ferror(file) ? errno : 0;
-    std::fclose(file);
+    std::size_t got = 0;
+    int error = 0;
+    while (got < content.size()) {
+        const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
+        if (n > 0) {
+            got += static_cast<std::size_t>(n);
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            error = errno;
+            break;
+        }
+    }
+    ::close(fd);
     if (error != 0) {
         return FileError(ErrorCode::kFileUnreadable, path, std::generic_category().message(error),
                          lang);
@@ -93,7 +118,15 @@ Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
 }
 
 Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang) {
-    const std::string reason = WriteFileAtomically(path, DataFileBytes(image));
+    const std::string reason = WriteFileAtomically(path, DataFileBytes(image), lang);
+    if (!reason.empty()) {
+        return FileError(ErrorCode::kFileUnwritable, path, reason, lang);
+    }
+    return Status::Ok();
+}
+
+Status CheckDataFileSavable(const std::filesystem::path& path, Lang lang) {
+    const std::string reason = CheckReplaceable(path, lang);
     if (!reason.empty()) {
         return FileError(ErrorCode::kFileUnwritable, path, reason, lang);
     }

@@ -33,11 +33,16 @@ std::vector<std::uint8_t> DataFileBytes(const RadioImage& image);
 Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
                                     const std::filesystem::path& name, Lang lang);
 
-// Reads the image of a data file; never creates the file.
+// Reads the image of a data file; never creates the file, and refuses at once what is not a
+// regular file (a pipe, a device, a folder).
 Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang);
 
-// Writes a data file whole and atomically: a failure leaves an existing file unchanged.
+// Writes a data file whole and atomically: a failure leaves an existing file unchanged. A
+// symbolic link is followed; see atomic_file.h for the files that are refused.
 Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang);
+
+// Whether `path` could be saved now, without saving: the message WriteDataFile would give.
+Status CheckDataFileSavable(const std::filesystem::path& path, Lang lang);
 
 // "Open": reads the file and decodes it into the editor. On failure the editor is untouched.
 Status OpenDataFile(const std::filesystem::path& path, EditorState& editor);

@@ -733,6 +733,13 @@ void Form1::mnuAssave_Click() {
             return;
         }
         if (QFileInfo::exists(file)) {
+            // A file that cannot be replaced (read-only, a pipe, a device) is refused at once.
+            if (const Status ready =
+                    CheckDataFileSavable(file.toStdString(), LanguageOf(m_editor.LanguageFlag));
+                !ready.ok()) {
+                ShowMessage(ready.message, 16, "");
+                return;
+            }
             const int answer = ShowMessage(
                 Text("该文件已存在，是否覆盖？", "This file already exists, whether to cover?")
                     .toStdString(),

@@ -53,7 +53,8 @@ std::string SavePreferences(const std::filesystem::path& path, bool locked, std:
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
     return WriteFileAtomically(path,
-                               PreferenceBytes(ReadAll(path), locked, portNumber, languageFlag));
+                               PreferenceBytes(ReadAll(path), locked, portNumber, languageFlag),
+                               LanguageOf(languageFlag));
 }
 
 }  // namespace m742

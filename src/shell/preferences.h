@@ -32,7 +32,8 @@ std::vector<std::uint8_t> PreferenceBytes(std::span<const std::uint8_t> old, boo
 // Reads the file; a missing or unreadable one gives all zeros.
 Preferences LoadPreferences(const std::filesystem::path& path);
 
-// Writes the file atomically. Returns the empty text, or why it could not be written.
+// Writes the file atomically, as a data file is saved (a link is followed, a read-only file
+// is kept). Returns the empty text, or why it could not be written.
 std::string SavePreferences(const std::filesystem::path& path, bool locked, std::uint8_t portNumber,
                             std::int16_t languageFlag);
 

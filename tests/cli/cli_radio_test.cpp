@@ -99,6 +99,31 @@ TEST_F(CliRadio, WrongPasswordIsRefusedAndSavesNothing) {
     }
 }
 
+TEST_F(CliRadio, ReadChecksItsOutputFirstAndOnlyWarnsOfALostBackup) {
+    sim::Options options;
+    options.memory = Pattern(7);
+    options.pacing = false;
+    const std::string device = StartRadio(options);
+    // An output that cannot be written stops the command before the radio is read.
+    Write("out.dat", "old");
+    std::filesystem::permissions(Path("out.dat"), std::filesystem::perms::others_read);
+    CliResult result = Run({"read", "--port", device, "--no-backup", "out.dat"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_TRUE(result.out.empty() && result.err.find("\"out.dat\": ") != std::string::npos);
+    EXPECT_EQ(m_radio->EndFrames(), 0);
+    EXPECT_EQ(Read("out.dat"), "old");
+    // A backup that cannot be kept is a warning: the read succeeded and says so.
+    Write("b", "a file where the backup folder should be");
+    result = Run({"read", "--port", device, "--backup-dir", "b", "new.dat"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("Read frequency success!"), std::string::npos) << result.out;
+    EXPECT_EQ(FileImage("new.dat"), m_radio->Memory());
+    EXPECT_NE(result.err.find("warning: the backup copy could not be kept in \"b\": Not a "
+                              "directory. The image read was saved to \"new.dat\"."),
+              std::string::npos)
+        << result.err;
+}
+
 TEST_F(CliRadio, WriteSendsOnlyTheProgrammableRanges) {
     for (bool unlocked : {false, true}) {
         sim::Options options;

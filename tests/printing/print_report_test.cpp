@@ -171,7 +171,7 @@ TEST(PrintReportTest, PdfThatCannotBeWrittenLeavesTheFolderAsItWas) {
     std::vector<Case> cases = {
         {"missing/report.pdf", "No such file or directory", false},
         {"plain.txt/report.pdf", "Not a directory", false},
-        {"folder", "Is a directory", true},
+        {"folder", "not a regular file", true},
     };
     if (::geteuid() != 0) {  // the superuser writes into any folder
         cases.push_back({"locked/report.pdf", "Permission denied", false});

@@ -1,5 +1,6 @@
 // Replacing a file through a writer that works by file name (the printer's PDF): the target
-// changes only when the writer succeeded, and no temporary file outlives the call.
+// changes only when the writer succeeded, and no temporary file outlives the call. Every
+// writer follows links, keeps permission bits and refuses what it may not replace.
 #include "radio_data/atomic_file.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,10 @@
 #include <optional>
 #include <set>
 #include <stdexcept>
+#include <tuple>
 
+#include "radio_data/data_file.h"
+#include "special_files.h"
 #include "temp_folder.h"
 
 namespace m742 {
@@ -83,7 +87,7 @@ TEST(AtomicFileTest, ReplacingByNameChangesTheTargetOnlyWhenTheWriterSucceeds) {
                 return c.write(temporary);
             };
             try {
-                reason = ReplaceFileAtomically(target, write);
+                reason = ReplaceFileAtomically(target, write, Lang::English);
             } catch (const std::runtime_error&) {
             }
             EXPECT_EQ(given.parent_path(), folder.path()) << "the rename must stay in the folder";
@@ -100,6 +104,56 @@ TEST(AtomicFileTest, ReplacingByNameChangesTheTargetOnlyWhenTheWriterSucceeds) {
                                                    ? std::set<std::string>{"report.pdf"}
                                                    : std::set<std::string>{};
             EXPECT_EQ(Listing(folder.path()), left);
+        }
+    }
+}
+
+TEST(AtomicFileTest, SavesFollowLinksKeepModesAndRefuseWhatTheyMayNotReplace) {
+    const RadioImage image{};
+    using Save = std::function<std::string(const fs::path&, Lang)>;
+    const Save byName = [](const fs::path& file, Lang lang) {
+        return ReplaceFileAtomically(
+            file, [](const fs::path& temporary) { return std::ofstream(temporary) ? "" : "?"; },
+            lang);
+    };
+    const std::tuple<const char*, Lang, Save> writers[] = {
+        {"data file", Lang::English,
+         [&](const fs::path& f, Lang l) { return WriteDataFile(f, image, l).message; }},
+        {"data file", Lang::Chinese,
+         [&](const fs::path& f, Lang l) { return WriteDataFile(f, image, l).message; }},
+        {"by name", Lang::English, byName},
+        {"check", Lang::Chinese,
+         [](const fs::path& f, Lang l) { return CheckDataFileSavable(f, l).message; }},
+    };
+    for (const auto& kind : testing::kFileKinds) {
+        for (const auto& [name, lang, save] : writers) {
+            SCOPED_TRACE(std::string(name) + " over " + kind.name);
+            testing::TempFolder folder;
+            const fs::path file = folder / "x.DAT";
+            if (!testing::MakeFileKind(kind.kind, file, "old")) {
+                continue;
+            }
+            const std::string before = testing::Describe(file);
+            const std::set<std::string> names = Listing(folder.path());
+            const std::string reason = save(file, lang);
+            EXPECT_EQ(Listing(folder.path()), names);
+            const std::string after = testing::Describe(file);
+            if (kind.replaced != nullptr) {
+                EXPECT_EQ(reason, "");
+                EXPECT_TRUE(after.starts_with(kind.replaced)) << after;
+                EXPECT_EQ(after == before, std::string(name) == "check") << after;
+                continue;
+            }
+            EXPECT_EQ(after, before);
+            EXPECT_FALSE(reason.empty());
+            if (kind.kind != testing::FileKind::kReadOnly) {
+                EXPECT_NE(
+                    reason.find(lang == Lang::English ? "not a regular file" : "不是普通文件"),
+                    std::string::npos)
+                    << reason;
+            }
+            EXPECT_NE(reason.find(std::string(name) == "by name" ? "" : file.string()),
+                      std::string::npos);
         }
     }
 }

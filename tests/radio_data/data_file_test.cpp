@@ -7,6 +7,7 @@
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
+#include "special_files.h"
 #include "temp_folder.h"
 
 namespace m742 {
@@ -86,16 +87,25 @@ TEST_F(DataFile, FailedSaveLeavesTheOldFile) {
 TEST_F(DataFile, OpenRefusesWithoutTouchingTheEditor) {
     const auto shortFile = folder / "short.DAT";
     WriteAll(shortFile, Bytes(1073, 0x00));
-    const struct {
+    struct Case {
         std::filesystem::path path;
         ErrorCode code;
         const char* english;
         const char* chinese;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {folder / "missing.DAT", ErrorCode::kFileMissing, "the file does not exist", "文件不存在"},
         {shortFile, ErrorCode::kFileTooShort, "it holds 1073 bytes", "1073 个字节"},
         {folder.path(), ErrorCode::kFileUnreadable, "Cannot read", "无法读取"},
     };
+    // Refused at once: a pipe must not wait for a writer, a device is not read.
+    for (const auto kind : {testing::FileKind::kPipe, testing::FileKind::kDevice}) {
+        const auto path = folder / (kind == testing::FileKind::kPipe ? "pipe.DAT" : "null.DAT");
+        if (testing::MakeFileKind(kind, path, "")) {
+            cases.push_back(
+                {path, ErrorCode::kFileUnreadable, ": not a regular file.", "：不是普通文件。"});
+        }
+    }
     for (const auto& c : cases) {
         for (std::int16_t flag : {1, 0}) {
             EditorState target = StartupEditor(flag);

@@ -5,6 +5,7 @@
 
 #include "shell/panel_rules.h"
 #include "shell/preferences.h"
+#include "special_files.h"
 #include "temp_folder.h"
 
 namespace m742 {
@@ -49,6 +50,21 @@ TEST(Preferences, SaveAndLoadThroughTheFile) {
     EXPECT_EQ(p.portNumber, 5);
     EXPECT_EQ(p.languageFlag, 1);
     EXPECT_NE(SavePreferences(folder.path(), false, 1, 0), "");  // a folder is no file
+}
+
+TEST(Preferences, SavedAsADataFileIs) {
+    for (const auto& kind : testing::kFileKinds) {
+        const testing::TempFolder folder;
+        const auto path = folder / "parameter";
+        if (testing::MakeFileKind(kind.kind, path, "old")) {
+            const std::string before = testing::Describe(path);
+            EXPECT_EQ(SavePreferences(path, true, 2, 1).empty(), kind.replaced != nullptr);
+            EXPECT_EQ(testing::Describe(path), kind.replaced != nullptr
+                                                   ? kind.replaced + std::string("\1\2\1\0", 4)
+                                                   : before)
+                << kind.name;
+        }
+    }
 }
 
 TEST(PanelRules, PasswordKeepsDigitsAndPointsUpToSix) {

@@ -1,0 +1,72 @@
+// Output files: links followed, permission bits kept, and a read-only file, a pipe, a device
+// or a folder refused at once and left alone. Deep JSON is refused, not a crash.
+#include "cli_runner.h"
+#include "special_files.h"
+
+namespace m742::cli_test {
+namespace {
+
+namespace fs = std::filesystem;
+using m742::testing::Describe;
+
+TEST_F(CliTest, WritersRefuseWhatTheyMayNotReplace) {
+    ASSERT_EQ(Run({"new", "plan.dat"}).status, 0);
+    Write("state.json", StartupJson().dump());
+    const std::vector<std::string> writers[] = {
+        {"new", "x.dat"},
+        {"encode", "state.json", "x.dat"},
+        {"report", "--pdf", "x.dat", "plan.dat"},
+        // Checked before the port, which then fails (status 3) and writes nothing.
+        {"read", "--port", "/nonexistent/tty", "--no-backup", "x.dat"},
+    };
+    for (const auto& kind : m742::testing::kFileKinds) {
+        for (const auto& args : writers) {
+            SCOPED_TRACE(args[0] + " over " + kind.name);
+            fs::remove_all(Path("x.dat"));
+            fs::remove(Path("target"));
+            if (!m742::testing::MakeFileKind(kind.kind, Path("x.dat"), "old")) {
+                continue;
+            }
+            const std::string before = Describe(Path("x.dat"));
+            const auto names = Listing();
+            const CliResult result = Run(args);
+            EXPECT_EQ(Listing(), names);
+            const std::string after = Describe(Path("x.dat"));
+            const bool writes = kind.replaced != nullptr && args[0] != "read";
+            EXPECT_EQ(result.status, !kind.replaced ? 2 : writes ? 0 : 3) << result.err;
+            EXPECT_EQ(after == before, !writes) << after;
+            if (writes) {
+                EXPECT_TRUE(after.starts_with(kind.replaced)) << after;
+            }
+        }
+    }
+}
+
+TEST_F(CliTest, EncodeRefusesDeepNestingAndQuotesLongValuesShort) {
+    std::string longArray = "0";
+    for (int i = 0; i < 50000; ++i) {
+        longArray += ",0";
+    }
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string(50000, '[') + std::string(50000, ']'), "nest more than 16 levels deep"},
+        {std::string(2000000, '{'), "nest more than 16 levels deep"},  // never parsed
+        {R"({"settings": )" + std::string(16, '[') + std::string(16, ']') + "}",
+         "nest more than 16 levels deep"},
+        {R"({"Text2": "[[[[[["})", "Text2: the password holds only digits and \".\", not \"[\""},
+        {R"({"Text2": [[[[[[")" + std::string(100000, 'x') + "\"]]]]]]}",
+         "Text2: must be a string, not [[[[[[\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\n"},
+        {R"({"memory": [)" + longArray + "]}", "memory: must hold 16 rows, not 50001\n"},
+        {R"({"memory": )" + std::string(100000, '1') + "}", "not valid JSON: number overflow"},
+    };
+    for (const auto& [state, message] : cases) {
+        Write("state.json", state);
+        const CliResult result = Run({"encode", "state.json", "out.dat"});
+        EXPECT_EQ(result.status, 2);
+        EXPECT_NE(result.err.find(message), std::string::npos) << result.err.substr(0, 200);
+        EXPECT_LT(result.err.size(), 200u);
+        EXPECT_EQ(Listing(), std::vector<std::string>{"state.json"});
+    }
+}
+
+}  // namespace
+}  // namespace m742::cli_test
