@@ -87,7 +87,7 @@ int NestingDepth(std::string_view text, int limit) {
 std::string ParseProblem(const std::string& what) {
     constexpr std::size_t kLongest = 160;
     const std::size_t tag = what.find("] ");
-    const std::string problem = tag == std::string::npos ? what : what.substr(tag + 2);
+    std::string problem = tag == std::string::npos ? what : what.substr(tag + 2);
     if (problem.size() <= kLongest) {
         return problem;
     }

@@ -72,7 +72,7 @@ std::string Shown(const Json& value) {
     return text.substr(0, cut) + "...";
 }
 
-std::string Index(std::string path, std::size_t i) {
+std::string Index(const std::string& path, std::size_t i) {
     return path + "[" + std::to_string(i) + "]";
 }
 

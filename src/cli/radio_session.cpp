@@ -10,8 +10,8 @@
 
 #include "cli/commands.h"
 #include "radio_link/com_ports.h"
-#include "radio_link/qt/exchange_timers.h"
 #include "radio_link/port_selection.h"
+#include "radio_link/qt/exchange_timers.h"
 #include "radio_link/qt/serial_port.h"
 
 namespace m742::cli {

@@ -26,9 +26,9 @@
 #include <QVBoxLayout>
 
 #include "channel_editing/channel_plan.h"
+#include "channel_editing/grid_text.h"
 #include "channel_editing/qt/debug_grid.h"
 #include "channel_editing/qt/grid_model.h"
-#include "channel_editing/grid_text.h"
 #include "channel_editing/qt/memory_grid.h"
 #include "printing/print_report.h"
 #include "printing/report.h"

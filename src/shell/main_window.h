@@ -13,8 +13,8 @@
 #include "channel_editing/frequency_entry.h"
 #include "radio_data/editor_state.h"
 #include "radio_link/exchange.h"
-#include "radio_link/qt/exchange_timers.h"
 #include "radio_link/port_selection.h"
+#include "radio_link/qt/exchange_timers.h"
 #include "radio_link/qt/serial_port.h"
 #include "shell/power_lock.h"
 

@@ -12,9 +12,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "channel_editing/list_entry.h"
 #include "channel_editing/qt/entry_filter.h"
 #include "channel_editing/qt/grid_model.h"
-#include "channel_editing/list_entry.h"
 #include "channel_editing/tone_entry.h"
 #include "radio_data/lists.h"
 

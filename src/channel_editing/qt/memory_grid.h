@@ -8,9 +8,9 @@
 #include <array>
 #include <functional>
 
-#include "channel_editing/qt/channel_grid_view.h"
 #include "channel_editing/frequency_entry.h"
 #include "channel_editing/key_filters.h"
+#include "channel_editing/qt/channel_grid_view.h"
 #include "radio_data/editor_state.h"
 
 class QComboBox;
