@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/editor_json.h"
 #include "radio_data/data_file.h"
+#include "radio_data/unique_file.h"
 
 namespace m742::cli {
 
@@ -31,17 +32,16 @@ std::optional<std::string> ReadWhole(const std::string& path, std::string& text)
     if (std::filesystem::is_directory(path, ec)) {
         return std::generic_category().message(EISDIR);
     }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
+    const UniqueFile file{std::fopen(path.c_str(), "rb")};
+    if (!file) {
         return std::generic_category().message(errno);
     }
     char buffer[4096];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
         text.append(buffer, got);
     }
-    const int error = std::ferror(file) ? errno : 0;
-    std::fclose(file);
+    const int error = std::ferror(file.get()) ? errno : 0;
     if (error != 0) {
         return std::generic_category().message(error);
     }

@@ -44,8 +44,11 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, bool save
             : DefaultBackupFolder();
     const bool english = invocation.lang == Lang::English;
     const std::time_t now = std::time(nullptr);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
+    char stamp[32] = "00000000-000000";  // a clock the library cannot read still names a copy
+    std::tm local{};
+    if (localtime_r(&now, &local) != nullptr) {
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    }
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     std::string reason = ec ? ec.message() : std::string();

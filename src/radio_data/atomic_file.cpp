@@ -10,6 +10,8 @@
 #include <random>
 #include <system_error>
 
+#include "radio_data/unique_file.h"
+
 namespace m742 {
 
 namespace {
@@ -66,14 +68,14 @@ std::string FindTarget(const fs::path& path, Target& target, Lang lang) {
 }
 
 // Opens a new temporary file beside `target`; never takes over an existing file.
-std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary, int& error) {
+UniqueFile CreateTemporary(const fs::path& target, fs::path& temporary, int& error) {
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 16; ++attempt) {
         temporary = target;
         temporary += ".tmp-" + std::to_string(random() % 1000000000u);
         // "x": fail rather than open a file that already exists.
-        if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) {
+        if (UniqueFile file{std::fopen(temporary.c_str(), "wbx")}) {
             return file;
         }
         error = errno;
@@ -86,12 +88,11 @@ std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary, int& err
 
 // Makes sure what another writer put in `file` is on disk; the empty text or the reason.
 std::string SyncToDisk(const fs::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const UniqueDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!fd) {
         return SystemReason(errno);
     }
-    const int error = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
+    const int error = ::fsync(fd.get()) == 0 ? 0 : errno;
     return error != 0 ? SystemReason(error) : std::string();
 }
 
@@ -132,20 +133,20 @@ std::string WriteFileAtomically(const fs::path& path, std::span<const std::uint8
     }
     fs::path temporary;
     int error = 0;
-    std::FILE* file = CreateTemporary(target.file, temporary, error);
-    if (file == nullptr) {
+    UniqueFile file = CreateTemporary(target.file, temporary, error);
+    if (!file) {
         return SystemReason(error);
     }
     Cleanup cleanup{temporary};
-    bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() &&
+                   std::fflush(file.get()) == 0;
     error = written ? 0 : errno;
     // The content must be on disk before the rename makes it the file.
-    if (written && ::fsync(::fileno(file)) != 0) {
+    if (written && ::fsync(::fileno(file.get())) != 0) {
         written = false;
         error = errno;
     }
-    if (std::fclose(file) != 0 && written) {
+    if (CloseNow(file) != 0 && written) {
         written = false;
         error = errno;
     }
@@ -166,11 +167,9 @@ std::string ReplaceFileAtomically(
     }
     fs::path temporary;
     int error = 0;
-    std::FILE* file = CreateTemporary(target.file, temporary, error);
-    if (file == nullptr) {
+    if (!CreateTemporary(target.file, temporary, error)) {
         return SystemReason(error);
     }
-    std::fclose(file);
     Cleanup cleanup{temporary};
     std::string reason = write(temporary);
     if (reason.empty()) {
@@ -191,11 +190,9 @@ std::string CheckReplaceable(const fs::path& path, Lang lang) {
     // Only a file actually created shows that the folder takes one.
     fs::path temporary;
     int error = 0;
-    std::FILE* file = CreateTemporary(target.file, temporary, error);
-    if (file == nullptr) {
+    if (!CreateTemporary(target.file, temporary, error)) {
         return SystemReason(error);
     }
-    std::fclose(file);
     std::error_code ignored;
     fs::remove(temporary, ignored);
     return {};

@@ -11,6 +11,7 @@
 
 #include "radio_data/atomic_file.h"
 #include "radio_data/codec.h"
+#include "radio_data/unique_file.h"
 
 namespace m742 {
 
@@ -64,7 +65,8 @@ std::vector<std::uint8_t> DataFileBytes(const RadioImage& image) {
 Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
                                     const std::filesystem::path& name, Lang lang) {
     if (content.size() < kDataFileSize) {
-        return FileError(ErrorCode::kFileTooShort, name, std::to_string(content.size()), lang);
+        return Failed(
+            FileError(ErrorCode::kFileTooShort, name, std::to_string(content.size()), lang));
     }
     RadioImage image{};
     std::copy_n(content.begin() + kDataFileHeaderSize, kImageSize, image.begin());
@@ -78,27 +80,27 @@ Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         const int error = errno;
-        return FileError(error == ENOENT ? ErrorCode::kFileMissing : ErrorCode::kFileUnreadable,
-                         path, std::generic_category().message(error), lang);
+        return Failed(
+            FileError(error == ENOENT ? ErrorCode::kFileMissing : ErrorCode::kFileUnreadable, path,
+                      std::generic_category().message(error), lang));
     }
     if (!S_ISREG(status.st_mode)) {
-        return FileError(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang);
+        return Failed(FileError(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang));
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return FileError(ErrorCode::kFileUnreadable, path, std::generic_category().message(errno),
-                         lang);
+    const UniqueDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd) {
+        return Failed(FileError(ErrorCode::kFileUnreadable, path,
+                                std::generic_category().message(errno), lang));
     }
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return FileError(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang);
+    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return Failed(FileError(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang));
     }
     // Only the first 1074 bytes matter; one more tells nothing, so read exactly those.
     std::vector<std::uint8_t> content(kDataFileSize);
     std::size_t got = 0;
     int error = 0;
     while (got < content.size()) {
-        const ssize_t n = ::read(fd, content.data() + got, content.size() - got);
+        const ssize_t n = ::read(fd.get(), content.data() + got, content.size() - got);
         if (n > 0) {
             got += static_cast<std::size_t>(n);
         } else if (n == 0) {
@@ -108,10 +110,9 @@ Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
             break;
         }
     }
-    ::close(fd);
     if (error != 0) {
-        return FileError(ErrorCode::kFileUnreadable, path, std::generic_category().message(error),
-                         lang);
+        return Failed(FileError(ErrorCode::kFileUnreadable, path,
+                                std::generic_category().message(error), lang));
     }
     content.resize(got);
     return ImageOfDataFile(content, path, lang);

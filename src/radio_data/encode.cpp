@@ -108,7 +108,7 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor) {
             Status status = EncodeFrequency(image, base + offset, GridId::kMemory, n, column,
                                             cells[static_cast<std::size_t>(column)], lang, nullptr);
             if (!status.ok()) {
-                return status;
+                return Failed(std::move(status));
             }
         }
         for (const auto& [column, offset] : {std::pair{kColumnDecodeTone, kDecodeToneOffset},
@@ -116,7 +116,7 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor) {
             Status status = EncodeTone(image, base + offset, n, column,
                                        cells[static_cast<std::size_t>(column)], lang);
             if (!status.ok()) {
-                return status;
+                return Failed(std::move(status));
             }
         }
         const auto& positions = editor.CellListIndex[static_cast<std::size_t>(n)];
@@ -142,7 +142,7 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor) {
                 EncodeFrequency(image, base + kTxOffset, GridId::kDebug, n, 2, cells[2], lang, &tx);
         }
         if (!status.ok()) {
-            return status;
+            return Failed(std::move(status));
         }
         if (rx && tx) {
             PutWord(image, base + kDebugMarkerOffset, 0x0101);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,7 +39,7 @@ enum class ErrorCode {
 // The outcome of an operation: the code and, on failure, the message in the interface
 // language. `where` names the offending cell or file for front ends that can show more than
 // the message itself (the command-line tool does; the window shows the message alone).
-struct Status {
+struct [[nodiscard]] Status {
     ErrorCode code = ErrorCode::kNone;
     std::string message;
     std::string where;
@@ -47,21 +48,40 @@ struct Status {
     static Status Ok() { return {}; }
 };
 
-// A value or the status that explains why there is none.
+// A value or the status that explains why there is none. A failure is made explicitly, and
+// only from a failed Status: Status::Ok() never becomes an Outcome without a value. Asking a
+// failure for its value throws std::bad_optional_access.
 template <typename T>
-class Outcome {
+class [[nodiscard]] Outcome {
 public:
     Outcome(T value) : m_value(std::move(value)) {}  // NOLINT: implicit on purpose
-    Outcome(Status status) : m_status(std::move(status)) {}
+    explicit Outcome(Status failure) : m_status(std::move(failure)) {
+        if (m_status.ok()) {
+            throw std::logic_error("an Outcome without a value needs a failed Status");
+        }
+    }
 
     bool ok() const { return m_value.has_value(); }
-    const T& value() const { return *m_value; }
-    T& value() { return *m_value; }
+    const T& value() const { return m_value.value(); }
+    T& value() { return m_value.value(); }
     const Status& status() const { return m_status; }
 
 private:
     std::optional<T> m_value;
     Status m_status;
 };
+
+// A failed Status on its way into an Outcome of whatever type the function returns:
+// `return Failed(status);`.
+struct [[nodiscard]] Failure {
+    Status status;
+    template <typename T>
+    operator Outcome<T>() && {  // NOLINT: implicit on purpose
+        return Outcome<T>(std::move(status));
+    }
+};
+inline Failure Failed(Status status) {
+    return {std::move(status)};
+}
 
 }  // namespace m742

@@ -81,14 +81,14 @@ Outcome<std::string> FreqToHex(std::string_view text, Lang lang) {
     std::string t(text);
     if (t.find('.') == std::string::npos) {
         if (t.size() <= 2) {
-            return refused;
+            return Failed(refused);
         }
         t += '.';
     }
     // Exactly three characters before the point: 100 MHz, 10 MHz and 1 MHz. A fourth would
     // not fit a FreqCode.
     if (t.find('.') != 3) {
-        return refused;
+        return Failed(refused);
     }
     if (t.size() < 9) {
         t.append(9 - t.size(), '0');
@@ -97,7 +97,7 @@ Outcome<std::string> FreqToHex(std::string_view text, Lang lang) {
     std::string digits =
         t.substr(7, 2) + t.substr(5, 2) + t.substr(2, 1) + t.substr(4, 1) + t.substr(0, 2);
     if (!AllOf(digits, IsUpperHexDigit)) {
-        return refused;
+        return Failed(refused);
     }
     return digits;
 }

@@ -442,8 +442,15 @@ void Form1::Form_Unload() {
     }
     m_unloaded = true;
     m_port.SetPortOpen(false);
-    SavePreferences(m_preferences, m_lock->isChecked(),
-                    static_cast<std::uint8_t>(m_ports.PortNumber()), m_editor.LanguageFlag);
+    // The window is going: a box now would hold up every way of quitting, so a preferences
+    // file that cannot be written is only logged; the next start falls back to the defaults.
+    const std::string reason =
+        SavePreferences(m_preferences, m_lock->isChecked(),
+                        static_cast<std::uint8_t>(m_ports.PortNumber()), m_editor.LanguageFlag);
+    if (!reason.empty()) {
+        qWarning("m742: the preferences were not saved to %s: %s", m_preferences.c_str(),
+                 reason.c_str());
+    }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

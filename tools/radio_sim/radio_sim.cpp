@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 #include <random>
 
 #include "radio_data/data_file.h"
@@ -359,7 +360,11 @@ void RadioSim::SaveMemory() {
     if (m_options.saveTo.empty()) {
         return;
     }
-    WriteDataFile(m_options.saveTo, Memory(), Lang::English);
+    // Runs on the radio's own thread after a write: nobody to hand the failure to but the log.
+    const Status saved = WriteDataFile(m_options.saveTo, Memory(), Lang::English);
+    if (!saved.ok()) {
+        std::cerr << "m742-radio-sim: the memory was not saved: " << saved.message << '\n';
+    }
 }
 
 }  // namespace m742::sim

@@ -70,7 +70,11 @@ int main(int argc, char** argv) {
     QTemporaryDir temp;
     for (const auto& [flag, name] : {std::pair{0, "zh"}, std::pair{1, "en"}}) {
         const auto preferences = std::filesystem::path(temp.path().toStdString()) / name;
-        m742::SavePreferences(preferences, false, 1, static_cast<std::int16_t>(flag));
+        if (const std::string reason =
+                m742::SavePreferences(preferences, false, 1, static_cast<std::int16_t>(flag));
+            !reason.empty()) {
+            qFatal("m742-screenshots: no preferences file: %s", reason.c_str());
+        }
         m742::StartupOptions options;
         options.preferences = preferences;
         m742::Form1 window(std::move(options));
