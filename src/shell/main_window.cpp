@@ -30,12 +30,12 @@
 #include "channel_editing/grid_model.h"
 #include "channel_editing/grid_text.h"
 #include "channel_editing/memory_grid.h"
+#include "printing/print_report.h"
+#include "printing/report.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
-#include "printing/print_report.h"
-#include "printing/report.h"
 #include "shell/dialogs.h"
 #include "shell/help_file.h"
 #include "shell/language_tables.h"
@@ -112,6 +112,7 @@ std::filesystem::path DefaultPreferencesPath() {
 Form1::Form1(StartupOptions options)
     : m_preferences(options.preferences.empty() ? DefaultPreferencesPath()
                                                 : std::move(options.preferences)),
+      m_helpFolder(std::move(options.helpFolder)),
       m_powerLock(options.clock
                       ? std::move(options.clock)
                       : [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }),
@@ -119,6 +120,8 @@ Form1::Form1(StartupOptions options)
           return ShowMessage(text, style, title);
       }) {
     setObjectName("Form1");
+    // No menu of its own: Qt's would offer to hide the toolbar, and with it the "PowerLock" button.
+    setContextMenuPolicy(Qt::NoContextMenu);
     m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
     m_timers = std::make_unique<QtExchangeTimers>(*m_exchange);
     m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
@@ -250,6 +253,8 @@ void Form1::BuildToolbar() {
     m_toolbar = addToolBar("Toolbar1");
     m_toolbar->setObjectName("Toolbar1");
     m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->toggleViewAction()->setEnabled(false);  // nothing may hide it
     const char* keys[] = {"new", "open", "save", nullptr, "read", "write", "PowerLock"};
     for (int index = 1; index <= 7; ++index) {
         const char* key = keys[index - 1];
@@ -520,15 +525,25 @@ void Form1::PowerLock_Click() {
 }
 
 void Form1::mnumainhelp_Click() {
-    const QString folder = QCoreApplication::applicationDirPath();
-    const std::filesystem::path help = HelpFilePath(folder.toStdString());
-    const QString path = QString::fromStdString(help.string());
-    if (help.empty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        ShowMessage(Text("找不到帮助文件 %1，或没有程序能打开它。",
-                         "The help file %1 was not found, or no program could open it.")
-                        .arg(help.empty() ? folder + "/" + kHelpFileName : path)
+    const std::filesystem::path folder =
+        m_helpFolder.empty()
+            ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
+            : m_helpFolder;
+    const std::filesystem::path help = HelpFilePath(folder);
+    if (help.empty()) {
+        ShowMessage(Text("找不到帮助文件 %1。", "The help file %1 was not found.")
+                        .arg(QString::fromStdString((folder / kHelpFileName).string()))
                         .toStdString(),
                     48, "");
+        return;
+    }
+    const QString path = QString::fromStdString(help.string());
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        ShowMessage(
+            Text("没有能打开帮助文件 %1 的程序。", "No program could open the help file %1.")
+                .arg(path)
+                .toStdString(),
+            48, "");
     }
 }
 
@@ -808,8 +823,14 @@ void Form1::SetCommandsEnabled(bool enabled) {
     m_programming->menuAction()->setEnabled(enabled);
     m_toolbarButtons["read"]->setEnabled(enabled);
     m_toolbarButtons["write"]->setEnabled(enabled);
-    for (const char* name : {"mnureadFre", "mnuwriteFre"}) {
+    for (const char* name : {"mnureadFre", "mnuwriteFre", "mnuNew", "mnuOpen", "mnuAssave"}) {
         findChild<QAction*>(name)->setEnabled(enabled);
+    }
+    // A new port, plan or language in the middle would cut the radio off without its end frame.
+    for (const char* name : {"mnucom", "mnuLanguage"}) {
+        auto* menu = findChild<QMenu*>(name);
+        menu->setEnabled(enabled);
+        menu->menuAction()->setEnabled(enabled);
     }
 }
 

@@ -43,6 +43,8 @@ struct StartupOptions {
     std::filesystem::path preferences;
     // The time of day the power lock's gestures are timed by. Empty: the system clock.
     PowerLock::Clock clock;
+    // Where F1 looks for the help file. Empty: the program's folder.
+    std::filesystem::path helpFolder;
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {
@@ -133,6 +135,7 @@ private:
     QString Text(const char* chinese, const char* english) const;
 
     std::filesystem::path m_preferences;
+    std::filesystem::path m_helpFolder;
     EditorState m_editor;
     PowerLock m_powerLock;
     std::unique_ptr<SideKeyWindow> m_sideKeys;  // Form5

@@ -3,11 +3,14 @@
 // lock's gestures against a clock the test sets, and the About box.
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
@@ -88,6 +91,8 @@ private slots:
     void about();
     void printWithoutPrinter();
     void helpOpensTheGuide();
+    void helpMessages_data();
+    void helpMessages();
 };
 
 void DialogTest::everyTextRow_data() {
@@ -420,6 +425,41 @@ void DialogTest::helpOpensTheGuide() {
     QCOMPARE(catcher.opened.size(), 1);
     QCOMPARE(QFileInfo(catcher.opened.front().toLocalFile()).fileName(), QString("M-742.html"));
     QVERIFY(QFileInfo::exists(catcher.opened.front().toLocalFile()));
+}
+
+void DialogTest::helpMessages_data() {
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<QString>("message");  // %1: the help file
+    QTest::newRow("missing, English") << 1 << false << "The help file %1 was not found.";
+    QTest::newRow("missing, Chinese") << 0 << false << "找不到帮助文件 %1。";
+    QTest::newRow("nothing opens it, English")
+        << 1 << true << "No program could open the help file %1.";
+    QTest::newRow("nothing opens it, Chinese") << 0 << true << "没有能打开帮助文件 %1 的程序。";
+}
+
+void DialogTest::helpMessages() {
+    QFETCH(int, flag);
+    QFETCH(bool, fileThere);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString help = folder.filePath("M-742.html");
+    if (fileThere) {
+        QFile file(help);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Harness harness(QByteArray("\x00\x00", 2) + char(flag), {}, folder.path().toStdString());
+    // A handler that cannot take the address: a desktop where nothing opens the file.
+    UrlCatcher nothing;
+    QDesktopServices::setUrlHandler("file", &nothing, "noSuchSlot");
+    if (fileThere) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No such method"));
+    }
+    harness.form().mnumainhelp_Click();
+    QDesktopServices::unsetUrlHandler("file");
+    const QString path = fileThere ? QFileInfo(help).canonicalFilePath() : help;
+    QCOMPARE(harness.messages().texts(), QStringList{message.arg(path)});
+    QCOMPARE(harness.messages().all().front().style, 48);
 }
 
 namespace m742::test {

@@ -96,6 +96,8 @@ private slots:
     void missingPort_data();
     void missingPort();
     void readAfterFailedChoiceUsesStoredPort();
+    void exchangeHoldsOtherCommands_data();
+    void exchangeHoldsOtherCommands();
 };
 
 void RadioTest::cleanup() {
@@ -323,6 +325,41 @@ void RadioTest::readAfterFailedChoiceUsesStoredPort() {
     QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
+}
+
+void RadioTest::exchangeHoldsOtherCommands_data() {
+    QTest::addColumn<bool>("write");
+    QTest::newRow("read") << false;
+    QTest::newRow("write") << true;
+}
+
+// A new plan, port or language in the middle would cut the radio off: they wait for the end.
+void RadioTest::exchangeHoldsOtherCommands() {
+    QFETCH(bool, write);
+    sim::Options options;
+    options.memory = PlanImage();
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnucom_Click(1);
+    const char* const held[] = {"mnuNew", "mnuOpen", "mnuAssave", "mnucom_menu",
+                                "mnuLanguage_menu"};
+
+    write ? form.mnuwriteFre_Click() : form.mnureadFre_Click();
+    for (const char* name : held) {
+        QAction& action = Child<QAction>(form, name);
+        QVERIFY2(!action.isEnabled(), name);
+        action.trigger();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QVERIFY(harness.messages().all().isEmpty());
+    QVERIFY(harness.chooser().calls.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 1, kExchangeTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(CommandsEnabled(form), kLingerTimeoutMs);
+    for (const char* name : held) {
+        QVERIFY2(Child<QAction>(form, name).isEnabled(), name);
+    }
 }
 
 namespace m742::test {

@@ -56,9 +56,11 @@ QByteArray PreferencesFolder::read() const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock)
+Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
+                 std::filesystem::path helpFolder)
     : m_folder(std::move(preferences)), m_chooser(std::make_shared<ScriptedChooser>()) {
-    m_form = std::make_unique<Form1>(StartupOptions{m_folder.path(), std::move(clock)});
+    m_form = std::make_unique<Form1>(
+        StartupOptions{m_folder.path(), std::move(clock), std::move(helpFolder)});
     m_form->chooseFile = [chooser = m_chooser](bool save) {
         chooser->calls.append(save);
         if (chooser->answers.empty()) {

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     for (const auto& [flag, name] : {std::pair{0, "zh"}, std::pair{1, "en"}}) {
         const auto preferences = std::filesystem::path(temp.path().toStdString()) / name;
         m742::SavePreferences(preferences, false, 1, static_cast<std::int16_t>(flag));
-        m742::Form1 window(m742::StartupOptions{preferences, {}});
+        m742::Form1 window(m742::StartupOptions{preferences, {}, {}});
         SamplePlan(window.editor());
         window.RefreshViews();
         window.resize(1180, 760);
