@@ -3,7 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 # the Qt adapters of their subsystem; those files are named in `adapters`.
 set(core_dirs radio_data radio_link channel_editing printing shell)
 set(adapters serial_port exchange_timers grid_model memory_grid debug_grid entry_filter main_window
-    dialogs message_box main print_report)
+    dialogs message_box main print_report program_icon)
 set(checked 0)
 set(bad "")
 foreach(dir IN LISTS core_dirs)

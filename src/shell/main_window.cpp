@@ -42,6 +42,7 @@
 #include "shell/message_box.h"
 #include "shell/panel_rules.h"
 #include "shell/preferences.h"
+#include "shell/program_icon.h"
 
 namespace m742 {
 
@@ -120,6 +121,7 @@ Form1::Form1(StartupOptions options)
           return ShowMessage(text, style, title);
       }) {
     setObjectName("Form1");
+    setWindowIcon(ProgramIcon());
     // No menu of its own: Qt's would offer to hide the toolbar, and with it the "PowerLock" button.
     setContextMenuPolicy(Qt::NoContextMenu);
     m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
@@ -476,10 +478,12 @@ void Form1::CreateDialogs() {
     if (m_sideKeys) {
         return;
     }
-    m_sideKeys = std::make_unique<SideKeyWindow>(m_editor);
-    m_dtmf = std::make_unique<DtmfWindow>(m_editor);
-    m_power = std::make_unique<PowerWindow>(m_editor, [this](int label) { MaxLabel_Click(label); });
-    m_about = std::make_unique<AboutWindow>();
+    // Owned by the main window: above it, centred on it, without a taskbar entry of their own.
+    m_sideKeys = std::make_unique<SideKeyWindow>(m_editor, this);
+    m_dtmf = std::make_unique<DtmfWindow>(m_editor, this);
+    m_power = std::make_unique<PowerWindow>(
+        m_editor, [this](int label) { MaxLabel_Click(label); }, this);
+    m_about = std::make_unique<AboutWindow>(this);
     m_power->SetUnlocked(m_powerLock.PowerUnlock() == 1);
 }
 
@@ -613,6 +617,10 @@ void Form1::ApplyLanguage() {
                     break;
             }
         }
+    }
+    for (QWidget* area : std::initializer_list<QWidget*>{m_frame1, m_frame2, m_sideKeys.get(),
+                                                         m_dtmf.get(), m_power.get()}) {
+        FitListsToTexts(*area);
     }
 }
 

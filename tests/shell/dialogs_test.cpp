@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QWindow>
 #include <QtTest>
 
 #include "radio_data/codec.h"
@@ -40,6 +41,47 @@ QStringList ListTexts(QDialog& dialog, std::initializer_list<const char*> lists)
 
 void Click(QDialog& dialog, const char* button) {
     QTest::mouseClick(&Child<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+// Ends the dialog by a button, by Escape ("Escape") or by its close box ("").
+void Dismiss(QDialog& dialog, const QString& how) {
+    if (how.isEmpty()) {
+        dialog.close();
+    } else if (how == "Escape") {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    } else {
+        Click(dialog, qPrintable(how));
+    }
+}
+
+// The controls of `area` too narrow for their texts: a list narrower than a fresh list with the
+// same items, as the program has when it starts in that language; a label or frame narrower
+// than its text.
+QStringList CutTexts(const QWidget& area) {
+    QStringList cut;
+    const auto check = [&cut](const QWidget* control, int needed) {
+        if (control->isVisible() && control->width() < needed) {
+            cut << QString("%1 %2 < %3")
+                       .arg(control->objectName())
+                       .arg(control->width())
+                       .arg(needed);
+        }
+    };
+    for (const QComboBox* list : area.findChildren<QComboBox*>()) {
+        QComboBox fresh;
+        fresh.setFont(list->font());
+        for (int i = 0; i < list->count(); ++i) {
+            fresh.addItem(list->itemText(i));
+        }
+        check(list, fresh.sizeHint().width());
+    }
+    for (const QLabel* label : area.findChildren<QLabel*>()) {
+        check(label, label->sizeHint().width());
+    }
+    for (const QGroupBox* frame : area.findChildren<QGroupBox*>()) {
+        check(frame, frame->minimumSizeHint().width());
+    }
+    return cut;
 }
 
 void ClickLabel(QDialog& dialog, const char* label) {
@@ -89,6 +131,12 @@ private slots:
     void decodedImageReachesDialogs();
     void languageSwitch();
     void about();
+    void makerLine_data();
+    void makerLine();
+    void ownedByMainWindow_data();
+    void ownedByMainWindow();
+    void languageSwitchFitsTexts_data();
+    void languageSwitchFitsTexts();
     void printWithoutPrinter();
     void helpOpensTheGuide();
     void helpMessages_data();
@@ -196,6 +244,7 @@ void DialogTest::sideKeys_data() {
     QTest::newRow("OK") << "Command1" << 5 << 5;
     QTest::newRow("Cancel") << "Command2" << 1 << 1;
     QTest::newRow("close box") << "" << 1 << 5;  // the change stays in view, not in the radio
+    QTest::newRow("Escape, as Cancel") << "Escape" << 1 << 1;
 }
 
 void DialogTest::sideKeys() {
@@ -208,11 +257,7 @@ void DialogTest::sideKeys() {
     QDialog& dialog = form.sideKeyDialog();
     Child<QComboBox>(dialog, "Combo1").setCurrentIndex(5);  // "Off Net"
     QCOMPARE(form.editor().globals.SideKeyPf1Short, std::int16_t(1));
-    if (button.isEmpty()) {
-        dialog.close();
-    } else {
-        Click(dialog, qPrintable(button));
-    }
+    Dismiss(dialog, button);
     QVERIFY(dialog.isHidden());
     QCOMPARE(int(form.editor().globals.SideKeyPf1Short), setting);
     QCOMPARE(Child<QComboBox>(dialog, "Combo1").currentIndex(), shown);
@@ -226,6 +271,7 @@ void DialogTest::dtmf_data() {
     QTest::newRow("OK") << "Command1" << 255;
     QTest::newRow("Cancel") << "Command2" << 2;
     QTest::newRow("close box, as Cancel") << "" << 2;
+    QTest::newRow("Escape, as Cancel") << "Escape" << 2;
 }
 
 void DialogTest::dtmf() {
@@ -238,11 +284,7 @@ void DialogTest::dtmf() {
     auto& interval = Child<QComboBox>(dialog, "Combo2");
     interval.setCurrentIndex(interval.count() - 1);
     QCOMPARE(interval.currentText(), QString("6400ms"));
-    if (button.isEmpty()) {
-        dialog.close();
-    } else {
-        Click(dialog, qPrintable(button));
-    }
+    Dismiss(dialog, button);
     QVERIFY(dialog.isHidden());
     QCOMPARE(int(form.editor().globals.DtmfInterval), setting);
     QCOMPARE(interval.currentIndex(), setting);
@@ -250,13 +292,15 @@ void DialogTest::dtmf() {
 }
 
 void DialogTest::powerLevels_data() {
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("OK stores") << true;
-    QTest::newRow("close box stores nothing") << false;
+    QTest::addColumn<QString>("button");
+    QTest::newRow("OK stores") << "Command1";
+    QTest::newRow("close box stores nothing") << "";
+    QTest::newRow("Escape, as the close box") << "Escape";
 }
 
 void DialogTest::powerLevels() {
-    QFETCH(bool, ok);
+    QFETCH(QString, button);
+    const bool ok = button == "Command1";
     FakeClock clock;
     Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
     Form1& form = harness.form();
@@ -271,11 +315,7 @@ void DialogTest::powerLevels() {
     QTest::keyClick(&low, Qt::Key_PageUp);  // a large step: 5
     QCOMPARE(low.value(), 97);
     QCOMPARE(Child<QLabel>(dialog, "Lblpower1").text(), QString("97"));
-    if (ok) {
-        Click(dialog, "Command1");
-    } else {
-        dialog.close();
-    }
+    Dismiss(dialog, button);
     QVERIFY(dialog.isHidden());
     QCOMPARE(int(form.editor().globals.PowerLow), ok ? 97 : 92);
     QCOMPARE(int(ImageByte(form.editor(), 0x3F8)), ok ? 97 : 92);
@@ -400,6 +440,89 @@ void DialogTest::about() {
     form.mnuabout_Click();
     Click(about, "cmdOK");
     QVERIFY(about.isHidden());
+}
+
+void DialogTest::makerLine_data() {
+    QTest::addColumn<double>("across");  // where the click lands, as a share of the line's width
+    QTest::newRow("the maker's name") << 0.02;
+    QTest::newRow("the middle") << 0.5;
+    QTest::newRow("the far end") << 0.98;
+}
+
+void DialogTest::makerLine() {
+    QFETCH(double, across);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnuabout_Click();
+    QLabel& line = Child<QLabel>(form.aboutDialog(), "lblDescription");
+    QCOMPARE(line.cursor().shape(), Qt::PointingHandCursor);
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    QTest::mouseClick(&line, Qt::LeftButton, {},
+                      QPoint(int(line.width() * across), line.height() / 2));
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(AboutWindow::kMakerAddress)});
+}
+
+void DialogTest::ownedByMainWindow_data() {
+    QTest::addColumn<QString>("item");
+    QTest::newRow("Form5") << "mnuSideFunction";
+    QTest::newRow("Form2") << "mnuDTMF";
+    QTest::newRow("Form3") << "mnuDebug";
+    QTest::newRow("frmAbout") << "mnuabout";
+}
+
+void DialogTest::ownedByMainWindow() {
+    QFETCH(QString, item);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.show();
+    Child<QAction>(form, item).trigger();
+    QDialog* shown = QApplication::activeModalWidget() != nullptr
+                         ? qobject_cast<QDialog*>(QApplication::activeModalWidget())
+                         : nullptr;
+    QVERIFY(shown != nullptr);
+    QDialog& dialog = *shown;
+    QCOMPARE(dialog.objectName(), QString(QTest::currentDataTag()));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.parentWidget(), &form);
+    QCOMPARE(dialog.windowType(), Qt::Dialog);
+    QCOMPARE(dialog.windowHandle()->transientParent(), form.windowHandle());
+    QVERIFY(!form.windowIcon().isNull());
+    QCOMPARE(dialog.windowIcon().cacheKey(), form.windowIcon().cacheKey());
+}
+
+void DialogTest::languageSwitchFitsTexts_data() {
+    QTest::addColumn<int>("flag");  // the language at start-up
+    QTest::newRow("Chinese to English") << 0;
+    QTest::newRow("English to Chinese") << 1;
+}
+
+void DialogTest::languageSwitchFitsTexts() {
+    QFETCH(int, flag);
+    Harness harness(QByteArray("\x00\x00", 2) + char(flag));
+    Form1& form = harness.form();
+    form.show();
+    const char* const items[] = {"mnuSideFunction", "mnuDTMF", "mnuDebug", "mnuabout"};
+    QDialog* dialogs[] = {&form.sideKeyDialog(), &form.dtmfDialog(), &form.powerDialog(),
+                          &form.aboutDialog()};
+    // Every box has been shown, and so measured, in the first language.
+    for (std::size_t i = 0; i < std::size(items); ++i) {
+        Child<QAction>(form, items[i]).trigger();
+        QTest::qWait(50);  // the layouts settle
+        dialogs[i]->hide();
+    }
+    flag == 0 ? form.mnuEnglist_Click() : form.mnuChinese_Click();
+    QTest::qWait(50);  // the layouts settle
+    QStringList cut =
+        CutTexts(Child<QGroupBox>(form, "Frame1")) + CutTexts(Child<QGroupBox>(form, "Frame2"));
+    for (std::size_t i = 0; i < std::size(items); ++i) {
+        Child<QAction>(form, items[i]).trigger();
+        QTest::qWait(50);  // the layouts settle
+        cut += CutTexts(*dialogs[i]);
+        dialogs[i]->hide();
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
 }
 
 void DialogTest::printWithoutPrinter() {
