@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QGridLayout>
@@ -180,9 +181,16 @@ void SideKeyWindow::closeEvent(QCloseEvent* event) {
 
 void FitListsToTexts(QWidget& area) {
     for (QComboBox* list : area.findChildren<QComboBox*>()) {
-        // Measured anew whenever an item's text changes.
-        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        list->setMinimumWidth(list->sizeHint().width());
+        // A list keeps the sizes it measured first; a change of style makes it measure again.
+        QEvent restyled(QEvent::StyleChange);
+        QCoreApplication::sendEvent(list, &restyled);
+        // Up to the window: a hidden window's frames would not pass the news on themselves.
+        for (QWidget* widget = list; widget != nullptr; widget = widget->parentWidget()) {
+            widget->updateGeometry();
+            if (widget == &area) {
+                break;
+            }
+        }
     }
 }
 

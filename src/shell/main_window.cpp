@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
@@ -490,6 +491,8 @@ void Form1::CreateDialogs() {
 // Modal over the main window; the dialog hides itself when it is done.
 void Form1::ShowDialog(QDialog& dialog) {
     dialog.setWindowModality(Qt::ApplicationModal);
+    // Its size for the texts it has now: the layout first drops the minimum of earlier texts.
+    dialog.layout()->activate();
     dialog.adjustSize();
     dialog.move(geometry().center() - dialog.rect().center());
     dialog.show();

@@ -516,11 +516,19 @@ void DialogTest::languageSwitchFitsTexts() {
     QTest::qWait(50);  // the layouts settle
     QStringList cut =
         CutTexts(Child<QGroupBox>(form, "Frame1")) + CutTexts(Child<QGroupBox>(form, "Frame2"));
+    // Each dialog opens as it does when the program starts in the new language.
+    Harness fresh(QByteArray("\x00\x00", 2) + char(1 - flag));
+    QDialog* freshDialogs[] = {&fresh.form().sideKeyDialog(), &fresh.form().dtmfDialog(),
+                               &fresh.form().powerDialog(), &fresh.form().aboutDialog()};
     for (std::size_t i = 0; i < std::size(items); ++i) {
         Child<QAction>(form, items[i]).trigger();
         QTest::qWait(50);  // the layouts settle
         cut += CutTexts(*dialogs[i]);
         dialogs[i]->hide();
+        Child<QAction>(fresh.form(), items[i]).trigger();
+        QTest::qWait(50);  // the layouts settle
+        QCOMPARE(dialogs[i]->size(), freshDialogs[i]->size());
+        freshDialogs[i]->hide();
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join("; ")));
 }
