@@ -1,6 +1,8 @@
 #include "shell/dialogs.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QGridLayout>
@@ -41,6 +43,27 @@ QHBoxLayout* Buttons(std::initializer_list<QPushButton*> buttons) {
     }
     return row;
 }
+
+// A label that runs `clicked` on a left click anywhere on it, with the pointing hand over it.
+class ClickableLabel : public QLabel {
+public:
+    ClickableLabel(const char* name, std::function<void()> clicked, QWidget* parent)
+        : QLabel(parent), m_clicked(std::move(clicked)) {
+        setObjectName(name);
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+            m_clicked();
+        }
+        QLabel::mouseReleaseEvent(event);
+    }
+
+private:
+    std::function<void()> m_clicked;
+};
 
 // A transparent picture of the given size, drawn by `draw` with smooth edges.
 QPixmap Drawn(int width, int height, const std::function<void(QPainter&)>& draw) {
@@ -149,6 +172,26 @@ void ListSettingsWindow::Command2_Click() {
     RevertDialog(m_editor, m_dialog);
     Sync();
     hide();
+}
+
+void SideKeyWindow::closeEvent(QCloseEvent* event) {
+    hide();
+    event->accept();
+}
+
+void FitListsToTexts(QWidget& area) {
+    for (QComboBox* list : area.findChildren<QComboBox*>()) {
+        // A list keeps the sizes it measured first; a change of style makes it measure again.
+        QEvent restyled(QEvent::StyleChange);
+        QCoreApplication::sendEvent(list, &restyled);
+        // Up to the window: a hidden window's frames would not pass the news on themselves.
+        for (QWidget* widget = list; widget != nullptr; widget = widget->parentWidget()) {
+            widget->updateGeometry();
+            if (widget == &area) {
+                break;
+            }
+        }
+    }
 }
 
 // Power levels --------------------------------------------------------------------------------
@@ -263,12 +306,13 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
         frame->setFrameShadow(QFrame::Sunken);
         return frame;
     };
-    // The maker's line: the name and the address, drawn as a link; a click opens it.
-    QLabel* maker = NamedLabel("lblDescription", this);
-    maker->setText(QString("Orvenna  <a href=\"%1\">%1</a>").arg(kMakerAddress));
-    maker->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    maker->setCursor(Qt::PointingHandCursor);
-    connect(maker, &QLabel::linkActivated, this, [this] { lblDescription_Click(); });
+    // The maker's line: the name and the address, drawn as a link; a click anywhere on it
+    // opens the address.
+    auto* maker = new ClickableLabel(
+        "lblDescription", [this] { lblDescription_Click(); }, this);
+    maker->setText(
+        QString("Orvenna  <span style=\"color: %1; text-decoration: underline\">%2</span>")
+            .arg(palette().color(QPalette::Link).name(), kMakerAddress));
     QPushButton* ok = NamedButton("cmdOK", this);
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 

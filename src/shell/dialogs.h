@@ -13,6 +13,7 @@
 #include "radio_data/editor_state.h"
 #include "shell/dialog_settings.h"
 
+class QCloseEvent;
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -45,9 +46,13 @@ class SideKeyWindow : public ListSettingsWindow {
 public:
     explicit SideKeyWindow(EditorState& editor, QWidget* parent = nullptr)
         : ListSettingsWindow(editor, SettingsDialog::kSideKeys, "Form5", 2, parent) {}
-    // The close box (and Escape): hidden as it is; a changed list keeps showing the change,
-    // which reaches nothing until OK.
-    void reject() override { hide(); }
+    // Escape: as Cancel.
+    void reject() override { Command2_Click(); }
+
+protected:
+    // The close box: hidden as it is; a changed list keeps showing the change, which reaches
+    // nothing until OK.
+    void closeEvent(QCloseEvent* event) override;
 };
 
 // Form2, "DTMF": the first digit delay, the digit interval and the digit delay.
@@ -97,5 +102,9 @@ public:
     void cmdOK_Click();
     void lblDescription_Click();
 };
+
+// Makes every list in `area` wide enough for its longest item again. A list measures its items
+// only when it is first shown, so after a change of language its new texts would be cut.
+void FitListsToTexts(QWidget& area);
 
 }  // namespace m742

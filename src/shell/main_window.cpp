@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
@@ -42,6 +43,7 @@
 #include "shell/message_box.h"
 #include "shell/panel_rules.h"
 #include "shell/preferences.h"
+#include "shell/program_icon.h"
 
 namespace m742 {
 
@@ -112,6 +114,7 @@ std::filesystem::path DefaultPreferencesPath() {
 Form1::Form1(StartupOptions options)
     : m_preferences(options.preferences.empty() ? DefaultPreferencesPath()
                                                 : std::move(options.preferences)),
+      m_helpFolder(std::move(options.helpFolder)),
       m_powerLock(options.clock
                       ? std::move(options.clock)
                       : [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }),
@@ -119,6 +122,9 @@ Form1::Form1(StartupOptions options)
           return ShowMessage(text, style, title);
       }) {
     setObjectName("Form1");
+    setWindowIcon(ProgramIcon());
+    // No menu of its own: Qt's would offer to hide the toolbar, and with it the "PowerLock" button.
+    setContextMenuPolicy(Qt::NoContextMenu);
     m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
     m_timers = std::make_unique<QtExchangeTimers>(*m_exchange, options.exchangeIntervals);
     m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
@@ -250,6 +256,8 @@ void Form1::BuildToolbar() {
     m_toolbar = addToolBar("Toolbar1");
     m_toolbar->setObjectName("Toolbar1");
     m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->toggleViewAction()->setEnabled(false);  // nothing may hide it
     const char* keys[] = {"new", "open", "save", nullptr, "read", "write", "PowerLock"};
     for (int index = 1; index <= 7; ++index) {
         const char* key = keys[index - 1];
@@ -478,16 +486,20 @@ void Form1::CreateDialogs() {
     if (m_sideKeys) {
         return;
     }
-    m_sideKeys = std::make_unique<SideKeyWindow>(m_editor);
-    m_dtmf = std::make_unique<DtmfWindow>(m_editor);
-    m_power = std::make_unique<PowerWindow>(m_editor, [this](int label) { MaxLabel_Click(label); });
-    m_about = std::make_unique<AboutWindow>();
+    // Owned by the main window: above it, centred on it, without a taskbar entry of their own.
+    m_sideKeys = std::make_unique<SideKeyWindow>(m_editor, this);
+    m_dtmf = std::make_unique<DtmfWindow>(m_editor, this);
+    m_power = std::make_unique<PowerWindow>(
+        m_editor, [this](int label) { MaxLabel_Click(label); }, this);
+    m_about = std::make_unique<AboutWindow>(this);
     m_power->SetUnlocked(m_powerLock.PowerUnlock() == 1);
 }
 
 // Modal over the main window; the dialog hides itself when it is done.
 void Form1::ShowDialog(QDialog& dialog) {
     dialog.setWindowModality(Qt::ApplicationModal);
+    // Its size for the texts it has now: the layout first drops the minimum of earlier texts.
+    dialog.layout()->activate();
     dialog.adjustSize();
     dialog.move(geometry().center() - dialog.rect().center());
     dialog.show();
@@ -527,15 +539,25 @@ void Form1::PowerLock_Click() {
 }
 
 void Form1::mnumainhelp_Click() {
-    const QString folder = QCoreApplication::applicationDirPath();
-    const std::filesystem::path help = HelpFilePath(folder.toStdString());
-    const QString path = QString::fromStdString(help.string());
-    if (help.empty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        ShowMessage(Text("找不到帮助文件 %1，或没有程序能打开它。",
-                         "The help file %1 was not found, or no program could open it.")
-                        .arg(help.empty() ? folder + "/" + kHelpFileName : path)
+    const std::filesystem::path folder =
+        m_helpFolder.empty()
+            ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
+            : m_helpFolder;
+    const std::filesystem::path help = HelpFilePath(folder);
+    if (help.empty()) {
+        ShowMessage(Text("找不到帮助文件 %1。", "The help file %1 was not found.")
+                        .arg(QString::fromStdString((folder / kHelpFileName).string()))
                         .toStdString(),
                     48, "");
+        return;
+    }
+    const QString path = QString::fromStdString(help.string());
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        ShowMessage(
+            Text("没有能打开帮助文件 %1 的程序。", "No program could open the help file %1.")
+                .arg(path)
+                .toStdString(),
+            48, "");
     }
 }
 
@@ -608,6 +630,10 @@ void Form1::ApplyLanguage() {
                     break;
             }
         }
+    }
+    for (QWidget* area : std::initializer_list<QWidget*>{m_frame1, m_frame2, m_sideKeys.get(),
+                                                         m_dtmf.get(), m_power.get()}) {
+        FitListsToTexts(*area);
     }
 }
 
@@ -844,8 +870,14 @@ void Form1::SetCommandsEnabled(bool enabled) {
     m_programming->menuAction()->setEnabled(enabled);
     m_toolbarButtons["read"]->setEnabled(enabled);
     m_toolbarButtons["write"]->setEnabled(enabled);
-    for (const char* name : {"mnureadFre", "mnuwriteFre"}) {
+    for (const char* name : {"mnureadFre", "mnuwriteFre", "mnuNew", "mnuOpen", "mnuAssave"}) {
         findChild<QAction*>(name)->setEnabled(enabled);
+    }
+    // A new port, plan or language in the middle would cut the radio off without its end frame.
+    for (const char* name : {"mnucom", "mnuLanguage"}) {
+        auto* menu = findChild<QMenu*>(name);
+        menu->setEnabled(enabled);
+        menu->menuAction()->setEnabled(enabled);
     }
 }
 

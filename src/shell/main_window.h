@@ -45,6 +45,8 @@ struct StartupOptions {
     PowerLock::Clock clock;
     // The exchange's timer intervals: the radio's own unless a test shortens them.
     ExchangeIntervals exchangeIntervals;
+    // Where F1 looks for the help file. Empty: the program's folder.
+    std::filesystem::path helpFolder;
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {
@@ -135,6 +137,7 @@ private:
     QString Text(const char* chinese, const char* english) const;
 
     std::filesystem::path m_preferences;
+    std::filesystem::path m_helpFolder;
     EditorState m_editor;
     PowerLock m_powerLock;
     std::unique_ptr<SideKeyWindow> m_sideKeys;  // Form5

@@ -3,12 +3,16 @@
 // lock's gestures against a clock the test sets, and the About box.
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QToolBar>
+#include <QWindow>
 #include <QtTest>
 
 #include "radio_data/codec.h"
@@ -37,6 +41,52 @@ QStringList ListTexts(QDialog& dialog, std::initializer_list<const char*> lists)
 
 void Click(QDialog& dialog, const char* button) {
     QTest::mouseClick(&Child<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+// Ends the dialog by a button, by Escape ("Escape") or by its close box ("").
+void Dismiss(QDialog& dialog, const QString& how) {
+    if (how.isEmpty()) {
+        dialog.close();
+    } else if (how == "Escape") {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    } else {
+        Click(dialog, qPrintable(how));
+    }
+}
+
+// The lists and labels of `area` narrower than their texts: a list is measured as a fresh one
+// with the same items, as at start-up.
+QStringList CutTexts(const QWidget& area) {
+    QStringList cut;
+    for (const QWidget* control : area.findChildren<QWidget*>()) {
+        int needed = 0;
+        if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+            QComboBox fresh;
+            for (int i = 0; i < list->count(); ++i) {
+                fresh.addItem(list->itemText(i));
+            }
+            needed = fresh.sizeHint().width();
+        } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            needed = label->sizeHint().width();
+        }
+        if (control->isVisible() && control->width() < needed) {
+            cut << control->objectName();
+        }
+    }
+    return cut;
+}
+
+// Opens each dialog from its menu item and closes it again: the sizes they opened at.
+QList<QSize> OpenEachDialog(Form1& form) {
+    QList<QSize> sizes;
+    for (const char* item : {"mnuSideFunction", "mnuDTMF", "mnuDebug", "mnuabout"}) {
+        Child<QAction>(form, item).trigger();
+        QTest::qWait(50);  // the layouts settle
+        QWidget* dialog = QApplication::activeModalWidget();
+        sizes << dialog->size();
+        dialog->hide();
+    }
+    return sizes;
 }
 
 void ClickLabel(QDialog& dialog, const char* label) {
@@ -86,8 +136,16 @@ private slots:
     void decodedImageReachesDialogs();
     void languageSwitch();
     void about();
+    void makerLine_data();
+    void makerLine();
+    void ownedByMainWindow_data();
+    void ownedByMainWindow();
+    void languageSwitchFitsTexts_data();
+    void languageSwitchFitsTexts();
     void printWithoutPrinter();
     void helpOpensTheGuide();
+    void helpMessages_data();
+    void helpMessages();
 };
 
 void DialogTest::everyTextRow_data() {
@@ -191,6 +249,7 @@ void DialogTest::sideKeys_data() {
     QTest::newRow("OK") << "Command1" << 5 << 5;
     QTest::newRow("Cancel") << "Command2" << 1 << 1;
     QTest::newRow("close box") << "" << 1 << 5;  // the change stays in view, not in the radio
+    QTest::newRow("Escape, as Cancel") << "Escape" << 1 << 1;
 }
 
 void DialogTest::sideKeys() {
@@ -203,11 +262,7 @@ void DialogTest::sideKeys() {
     QDialog& dialog = form.sideKeyDialog();
     Child<QComboBox>(dialog, "Combo1").setCurrentIndex(5);  // "Off Net"
     QCOMPARE(form.editor().globals.SideKeyPf1Short, std::int16_t(1));
-    if (button.isEmpty()) {
-        dialog.close();
-    } else {
-        Click(dialog, qPrintable(button));
-    }
+    Dismiss(dialog, button);
     QVERIFY(dialog.isHidden());
     QCOMPARE(int(form.editor().globals.SideKeyPf1Short), setting);
     QCOMPARE(Child<QComboBox>(dialog, "Combo1").currentIndex(), shown);
@@ -221,6 +276,7 @@ void DialogTest::dtmf_data() {
     QTest::newRow("OK") << "Command1" << 255;
     QTest::newRow("Cancel") << "Command2" << 2;
     QTest::newRow("close box, as Cancel") << "" << 2;
+    QTest::newRow("Escape, as Cancel") << "Escape" << 2;
 }
 
 void DialogTest::dtmf() {
@@ -233,11 +289,7 @@ void DialogTest::dtmf() {
     auto& interval = Child<QComboBox>(dialog, "Combo2");
     interval.setCurrentIndex(interval.count() - 1);
     QCOMPARE(interval.currentText(), QString("6400ms"));
-    if (button.isEmpty()) {
-        dialog.close();
-    } else {
-        Click(dialog, qPrintable(button));
-    }
+    Dismiss(dialog, button);
     QVERIFY(dialog.isHidden());
     QCOMPARE(int(form.editor().globals.DtmfInterval), setting);
     QCOMPARE(interval.currentIndex(), setting);
@@ -245,13 +297,15 @@ void DialogTest::dtmf() {
 }
 
 void DialogTest::powerLevels_data() {
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("OK stores") << true;
-    QTest::newRow("close box stores nothing") << false;
+    QTest::addColumn<QString>("button");
+    QTest::newRow("OK stores") << "Command1";
+    QTest::newRow("close box stores nothing") << "";
+    QTest::newRow("Escape, as the close box") << "Escape";
 }
 
 void DialogTest::powerLevels() {
-    QFETCH(bool, ok);
+    QFETCH(QString, button);
+    const bool ok = button == "Command1";
     FakeClock clock;
     Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
     Form1& form = harness.form();
@@ -266,11 +320,7 @@ void DialogTest::powerLevels() {
     QTest::keyClick(&low, Qt::Key_PageUp);  // a large step: 5
     QCOMPARE(low.value(), 97);
     QCOMPARE(Child<QLabel>(dialog, "Lblpower1").text(), QString("97"));
-    if (ok) {
-        Click(dialog, "Command1");
-    } else {
-        dialog.close();
-    }
+    Dismiss(dialog, button);
     QVERIFY(dialog.isHidden());
     QCOMPARE(int(form.editor().globals.PowerLow), ok ? 97 : 92);
     QCOMPARE(int(ImageByte(form.editor(), 0x3F8)), ok ? 97 : 92);
@@ -397,6 +447,71 @@ void DialogTest::about() {
     QVERIFY(about.isHidden());
 }
 
+void DialogTest::makerLine_data() {
+    QTest::addColumn<double>("across");  // where the click lands, as a share of the line's width
+    QTest::newRow("the maker's name") << 0.02;
+    QTest::newRow("the far end") << 0.98;
+}
+
+void DialogTest::makerLine() {
+    QFETCH(double, across);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnuabout_Click();
+    QLabel& line = Child<QLabel>(form.aboutDialog(), "lblDescription");
+    QCOMPARE(line.cursor().shape(), Qt::PointingHandCursor);
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    QTest::mouseClick(&line, Qt::LeftButton, {},
+                      QPoint(int(line.width() * across), line.height() / 2));
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(AboutWindow::kMakerAddress)});
+}
+
+void DialogTest::ownedByMainWindow_data() {
+    QTest::addColumn<QString>("item");
+    QTest::newRow("Form5") << "mnuSideFunction";
+    QTest::newRow("Form2") << "mnuDTMF";
+    QTest::newRow("Form3") << "mnuDebug";
+    QTest::newRow("frmAbout") << "mnuabout";
+}
+
+void DialogTest::ownedByMainWindow() {
+    QFETCH(QString, item);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.show();
+    Child<QAction>(form, item).trigger();
+    QWidget* dialog = QApplication::activeModalWidget();
+    QVERIFY(dialog != nullptr && dialog->objectName() == QTest::currentDataTag());
+    QCOMPARE(dialog->parentWidget(), &form);
+    QCOMPARE(dialog->windowHandle()->transientParent(), form.windowHandle());
+    QVERIFY(!form.windowIcon().isNull());
+    QCOMPARE(dialog->windowIcon().cacheKey(), form.windowIcon().cacheKey());
+}
+
+void DialogTest::languageSwitchFitsTexts_data() {
+    QTest::addColumn<int>("flag");  // the language at start-up
+    QTest::newRow("Chinese to English") << 0;
+    QTest::newRow("English to Chinese") << 1;
+}
+
+void DialogTest::languageSwitchFitsTexts() {
+    QFETCH(int, flag);
+    Harness harness(QByteArray("\x00\x00", 2) + char(flag));
+    Form1& form = harness.form();
+    form.show();
+    OpenEachDialog(form);  // every box is measured in the first language
+    flag == 0 ? form.mnuEnglist_Click() : form.mnuChinese_Click();
+    QTest::qWait(50);  // the layouts settle
+    const QStringList cut =
+        CutTexts(Child<QGroupBox>(form, "Frame1")) + CutTexts(Child<QGroupBox>(form, "Frame2"));
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+    // The dialogs open as they do when the program starts in the new language.
+    Harness fresh(QByteArray("\x00\x00", 2) + char(1 - flag));
+    QCOMPARE(OpenEachDialog(form), OpenEachDialog(fresh.form()));
+}
+
 void DialogTest::printWithoutPrinter() {
     if (!QPrinterInfo::defaultPrinter().isNull()) {
         QSKIP("this machine has a printer; the report would really be printed");
@@ -420,6 +535,38 @@ void DialogTest::helpOpensTheGuide() {
     QCOMPARE(catcher.opened.size(), 1);
     QCOMPARE(QFileInfo(catcher.opened.front().toLocalFile()).fileName(), QString("M-742.html"));
     QVERIFY(QFileInfo::exists(catcher.opened.front().toLocalFile()));
+}
+
+void DialogTest::helpMessages_data() {
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<QString>("message");  // %1: the help file
+    QTest::newRow("missing") << 1 << false << "The help file %1 was not found.";
+    QTest::newRow("nothing opens it") << 0 << true << "没有能打开帮助文件 %1 的程序。";
+}
+
+void DialogTest::helpMessages() {
+    QFETCH(int, flag);
+    QFETCH(bool, fileThere);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString help = folder.filePath("M-742.html");
+    if (fileThere) {
+        QFile file(help);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Harness harness(QByteArray("\x00\x00", 2) + char(flag), {}, folder.path().toStdString());
+    // A handler that cannot take the address: a desktop where nothing opens the file.
+    UrlCatcher nothing;
+    QDesktopServices::setUrlHandler("file", &nothing, "noSuchSlot");
+    if (fileThere) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No such method"));
+    }
+    harness.form().mnumainhelp_Click();
+    QDesktopServices::unsetUrlHandler("file");
+    const QString path = fileThere ? QFileInfo(help).canonicalFilePath() : help;
+    QCOMPARE(harness.messages().texts(), QStringList{message.arg(path)});
+    QCOMPARE(harness.messages().all().front().style, 48);
 }
 
 namespace m742::test {

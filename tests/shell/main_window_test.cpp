@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
@@ -302,7 +304,16 @@ void LanguageTest::everyTextRow() {
             shown = form.windowTitle();
             break;
         case TextProperty::kCaption: {
-            const QList<QObject*> named = form.findChildren<QObject*>(name);
+            QList<QObject*> named = form.findChildren<QObject*>(name);
+            // The dialogs belong to the window too, and name their own controls alike.
+            named.removeIf([](const QObject* control) {
+                for (; control != nullptr; control = control->parent()) {
+                    if (qobject_cast<const QDialog*>(control) != nullptr) {
+                        return true;
+                    }
+                }
+                return false;
+            });
             QVERIFY2(named.size() == 1,
                      qPrintable(QString("%1 controls named %2").arg(named.size()).arg(name)));
             QObject* control = named.front();
@@ -494,6 +505,8 @@ private slots:
     void questionFollowsLanguage();
     void tabSwitching_data();
     void tabSwitching();
+    void toolbarStaysPut_data();
+    void toolbarStaysPut();
 };
 
 namespace {
@@ -641,6 +654,34 @@ void CommandTest::tabSwitching() {
     QCOMPARE(Child<QTableView>(form, "mfgrid1").isVisible(), memoryShown);
     QCOMPARE(Child<QTableView>(form, "mfgrid2").isVisible(), debugShown);
     QCOMPARE(Child<QPushButton>(form, "Command1").isVisible(), debugShown);
+}
+
+void CommandTest::toolbarStaysPut_data() {
+    QTest::addColumn<bool>("onMenuBar");  // where the right click lands
+    QTest::newRow("toolbar") << false;
+    QTest::newRow("menu bar") << true;
+}
+
+// Nothing offers to hide or move the toolbar, which carries the "PowerLock" button.
+void CommandTest::toolbarStaysPut() {
+    QFETCH(bool, onMenuBar);
+    Harness harness;
+    Form1& form = harness.form();
+    form.show();
+    QToolBar& toolbar = Child<QToolBar>(form, "Toolbar1");
+    QWidget* area = onMenuBar ? static_cast<QWidget*>(form.menuBar()) : &toolbar;
+    const QPoint at(area->width() - 4, area->height() / 2);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, area->mapToGlobal(at));
+    QApplication::sendEvent(area, &rightClick);
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup != nullptr) {
+        popup->close();
+    }
+    QCOMPARE(popup, nullptr);
+    toolbar.toggleViewAction()->trigger();
+    QVERIFY(toolbar.isVisible());
+    QVERIFY(!toolbar.isMovable());
+    QVERIFY(!toolbar.isFloatable());
 }
 
 // ---------------------------------------------------------------------------------------------

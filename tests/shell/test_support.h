@@ -73,8 +73,9 @@ private:
 class Harness {
 public:
     // `clock` times the power lock's gestures (seconds since midnight); empty: the real clock.
+    // `helpFolder` is where F1 looks for the help file; empty: beside the program.
     explicit Harness(std::optional<QByteArray> preferences = std::nullopt,
-                     PowerLock::Clock clock = {});
+                     PowerLock::Clock clock = {}, std::filesystem::path helpFolder = {});
     ~Harness();
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;
