@@ -34,7 +34,7 @@ Preferences LoadPreferences(const std::filesystem::path& path);
 
 // Writes the file atomically, as a data file is saved (a link is followed, a read-only file
 // is kept). Returns the empty text, or why it could not be written.
-[[nodiscard]] std::string SavePreferences(const std::filesystem::path& path, bool locked, std::uint8_t portNumber,
-                            std::int16_t languageFlag);
+[[nodiscard]] std::string SavePreferences(const std::filesystem::path& path, bool locked,
+                                          std::uint8_t portNumber, std::int16_t languageFlag);
 
 }  // namespace m742
