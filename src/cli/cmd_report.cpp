@@ -12,7 +12,7 @@
 
 #include "channel_editing/channel_plan.h"
 #include "cli/commands.h"
-#include "printing/print_report.h"
+#include "printing/qt/print_report.h"
 #include "printing/report.h"
 #include "radio_data/data_file.h"
 

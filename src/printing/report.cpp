@@ -7,14 +7,13 @@
 
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
-#include "shell/language_tables.h"
+#include "texts/language_tables.h"
 
 namespace m742 {
 
 namespace {
 
 constexpr std::string_view kMaker = "Orvenna";
-constexpr std::string_view kApplicationTitle = "M-742";
 
 // Labels, table titles and channel rows start after this margin.
 const std::string kMargin(10, ' ');

@@ -20,7 +20,7 @@
 
 #include "channel_editing/channel_plan.h"
 #include "pdf_text.h"
-#include "printing/print_report.h"
+#include "printing/qt/print_report.h"
 #include "printing/report.h"
 #include "radio_data/lists.h"
 #include "temp_folder.h"

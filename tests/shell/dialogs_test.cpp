@@ -17,9 +17,9 @@
 
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
-#include "shell/dialogs.h"
-#include "shell/language_tables.h"
+#include "shell/qt/dialogs.h"
 #include "test_support.h"
+#include "texts/language_tables.h"
 
 using namespace m742;
 using namespace m742::test;

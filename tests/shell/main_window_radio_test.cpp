@@ -18,7 +18,7 @@
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_sim/radio_sim.h"
-#include "shell/dialogs.h"
+#include "shell/qt/dialogs.h"
 #include "test_support.h"
 
 using namespace m742;

@@ -25,8 +25,8 @@
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
-#include "shell/language_tables.h"
 #include "test_support.h"
+#include "texts/language_tables.h"
 
 using namespace m742;
 using namespace m742::test;

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/message_box.h"
+#include "shell/qt/message_box.h"
 
 using m742::MessageRequest;
 

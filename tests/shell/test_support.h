@@ -14,8 +14,8 @@
 #include <memory>
 #include <optional>
 
-#include "shell/main_window.h"
-#include "shell/message_box.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/message_box.h"
 
 namespace m742::test {
 

@@ -11,9 +11,9 @@
 #include <cstdio>
 
 #include "radio_data/lists.h"
-#include "shell/dialogs.h"
-#include "shell/main_window.h"
 #include "shell/preferences.h"
+#include "shell/qt/dialogs.h"
+#include "shell/qt/main_window.h"
 
 namespace {
 

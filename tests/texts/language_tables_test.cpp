@@ -1,4 +1,4 @@
-#include "shell/language_tables.h"
+#include "texts/language_tables.h"
 
 #include <gtest/gtest.h>
 

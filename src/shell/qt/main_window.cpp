@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "shell/qt/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,25 +31,24 @@
 #include "channel_editing/qt/debug_grid.h"
 #include "channel_editing/qt/grid_model.h"
 #include "channel_editing/qt/memory_grid.h"
-#include "printing/print_report.h"
+#include "printing/qt/print_report.h"
 #include "printing/report.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
-#include "shell/dialogs.h"
 #include "shell/help_file.h"
-#include "shell/language_tables.h"
-#include "shell/message_box.h"
 #include "shell/panel_rules.h"
 #include "shell/preferences.h"
-#include "shell/program_icon.h"
+#include "shell/qt/dialogs.h"
+#include "shell/qt/message_box.h"
+#include "shell/qt/program_icon.h"
+#include "texts/language_tables.h"
 
 namespace m742 {
 
 namespace {
 
-constexpr const char* kAppTitle = "M-742";
 constexpr const char* kFileFilter = "M-742(*.DAT)";
 
 // Twips (1/1440 inch) to pixels at the usual 96 dots per inch.
@@ -143,7 +142,7 @@ Form1::Form1(StartupOptions options)
     BuildToolbar();
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    auto* banner = new QLabel(kAppTitle, central);  // Picture2
+    auto* banner = new QLabel(kApplicationTitle, central);  // Picture2
     banner->setObjectName("Picture2");
     banner->setStyleSheet(
         "font-size: 18pt; font-weight: bold; color: white; padding: 4px 10px;"
@@ -730,7 +729,7 @@ void Form1::mnuNew_Click() {
 }
 
 void Form1::SetCaptionTo(const QString& file) {
-    setWindowTitle(QString(kAppTitle) + "-" + QFileInfo(file).absoluteFilePath());
+    setWindowTitle(QString(kApplicationTitle) + "-" + QFileInfo(file).absoluteFilePath());
 }
 
 void Form1::mnuOpen_Click() {

@@ -1,4 +1,4 @@
-#include "printing/print_report.h"
+#include "printing/qt/print_report.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QByteArray>
@@ -11,13 +11,13 @@
 #include <QTextDocument>
 
 #include "radio_data/atomic_file.h"
+#include "texts/language_tables.h"
 
 namespace m742 {
 
 namespace {
 
 // The job's name in the printer queue and the PDF's title.
-constexpr char kDocumentName[] = "M-742";
 
 QString FromPath(const std::filesystem::path& path) {
 #ifdef _WIN32
@@ -131,7 +131,7 @@ Status PrintReport(const std::vector<std::string>& lines, Lang lang) {
         return NoPrinter(lang);
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    printer.setDocName(QString::fromLatin1(kDocumentName));
+    printer.setDocName(QString::fromLatin1(kApplicationTitle));
     const auto document = ReportDocument(lines);
     if (!PrintDocument(*document, printer)) {
         return PrintFailed(info.printerName().toStdString(), lang);
@@ -149,7 +149,7 @@ Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesys
             // The format first: a file name without ".pdf" would not choose it.
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(FromPath(temporary));
-            printer.setDocName(QString::fromLatin1(kDocumentName));
+            printer.setDocName(QString::fromLatin1(kApplicationTitle));
             if (!PrintDocument(*document, printer)) {
                 return lang == Lang::English ? "the PDF could not be written" : "无法生成 PDF";
             }

@@ -1,4 +1,4 @@
-#include "shell/program_icon.h"
+#include "shell/qt/program_icon.h"
 
 #include <QLinearGradient>
 #include <QPainter>

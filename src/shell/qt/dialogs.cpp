@@ -1,4 +1,4 @@
-#include "shell/dialogs.h"
+#include "shell/qt/dialogs.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -13,6 +13,10 @@
 
 namespace m742 {
 
+// The application title: the window's banner, the message boxes' caption, the report's heading,
+// the printed document's name.
+inline constexpr const char* kApplicationTitle = "M-742";
+
 enum class TextProperty {
     kWindowTitle,  // a window's caption
     kCaption,      // a menu item's, frame's, label's, button's caption

@@ -1,4 +1,4 @@
-#include "shell/message_box.h"
+#include "shell/qt/message_box.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "shell/language_tables.h"
+#include "texts/language_tables.h"
 
 namespace m742 {
 namespace {
@@ -16,8 +16,6 @@ constexpr int kButtonSetMask = 0x00F;
 constexpr int kIconMask = 0x0F0;
 constexpr int kDefaultButtonMask = 0xF00;
 constexpr int kDefaultButtonShift = 8;
-
-const char* const kApplicationTitle = "M-742";
 
 MessageResponder& Responder() {
     static MessageResponder responder;
