@@ -547,7 +547,7 @@ void Form1::mnumainhelp_Click() {
         ShowMessage(Text("找不到帮助文件 %1。", "The help file %1 was not found.")
                         .arg(QString::fromStdString((folder / kHelpFileName).string()))
                         .toStdString(),
-                    48, "");
+                    kStyleWarning, "");
         return;
     }
     const QString path = QString::fromStdString(help.string());
@@ -556,7 +556,7 @@ void Form1::mnumainhelp_Click() {
             Text("没有能打开帮助文件 %1 的程序。", "No program could open the help file %1.")
                 .arg(path)
                 .toStdString(),
-            48, "");
+            kStyleWarning, "");
     }
 }
 
@@ -568,7 +568,7 @@ void Form1::mnuprint_Click() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const Status printed = PrintReport(ComposeReport(m_editor, tab, lang), lang);
     if (!printed.ok()) {
-        ShowMessage(printed.message, 48, "");
+        ShowMessage(printed.message, kStyleWarning, "");
     }
 }
 
@@ -700,12 +700,12 @@ void Form1::Combo1_Click() {
                  "Choose different frequencies will delete all the channel's data, do you wish "
                  "to continue?")
                 .toStdString(),
-            36, "");
-        if (answer == 7) {
+            kStyleQuestion, "");
+        if (answer == kMessageNo) {
             band->setCurrentIndex(m_bandIndex);
             return;
         }
-        if (answer == 6) {
+        if (answer == kMessageYes) {
             ClearMemoryGrid(m_editor);
             ClearDebugGrid(m_editor);
             RefreshViews();
@@ -717,8 +717,8 @@ void Form1::Combo1_Click() {
 void Form1::mnuNew_Click() {
     const int answer = ShowMessage(
         Text("所有信道的数据将被清除！", "All the channel's data will be cleared！").toStdString(),
-        305, Text("警告", "Warmming").toStdString());
-    if (answer == 2) {
+        kStyleConfirm, Text("警告", "Warmming").toStdString());
+    if (answer == kMessageCancel) {
         return;
     }
     ClearMemoryGrid(m_editor);
@@ -740,7 +740,7 @@ void Form1::mnuOpen_Click() {
     }
     const Status opened = OpenDataFile(file.toStdString(), m_editor);
     if (!opened.ok()) {
-        ShowMessage(opened.message, 16, "");
+        ShowMessage(opened.message, kStyleError, "");
         return;
     }
     SetCaptionTo(file);
@@ -761,7 +761,7 @@ void Form1::mnuAssave_Click() {
         }
         const auto image = m742::EncodeImage(m_editor);
         if (!image.ok()) {
-            ShowMessage(image.status().message, 16, "");
+            ShowMessage(image.status().message, kStyleError, "");
             return;
         }
         if (QFileInfo::exists(file)) {
@@ -769,21 +769,21 @@ void Form1::mnuAssave_Click() {
             if (const Status ready =
                     CheckDataFileSavable(file.toStdString(), LanguageOf(m_editor.LanguageFlag));
                 !ready.ok()) {
-                ShowMessage(ready.message, 16, "");
+                ShowMessage(ready.message, kStyleError, "");
                 return;
             }
             const int answer = ShowMessage(
                 Text("该文件已存在，是否覆盖？", "This file already exists, whether to cover?")
                     .toStdString(),
-                36, "");
-            if (answer == 7) {
+                kStyleQuestion, "");
+            if (answer == kMessageNo) {
                 continue;  // choose again
             }
         }
         const Status saved =
             WriteDataFile(file.toStdString(), image.value(), LanguageOf(m_editor.LanguageFlag));
         if (!saved.ok()) {
-            ShowMessage(saved.message, 16, "");
+            ShowMessage(saved.message, kStyleError, "");
             return;
         }
         SetCaptionTo(file);
@@ -891,7 +891,7 @@ int Form1::ShowMessage(std::string_view text, int style, std::string_view title)
 ImageHex Form1::EncodeImage() {
     const auto image = m742::EncodeImage(m_editor);
     if (!image.ok()) {
-        ShowMessage(image.status().message, 16, "");
+        ShowMessage(image.status().message, kStyleError, "");
         return {};
     }
     return ImageToHex(image.value());
