@@ -127,7 +127,7 @@ void Exchange::MSComm1_OnComm(std::span<const std::uint8_t> bytes) {
 
 void Exchange::OnHandshakePhase() {
     if (IdentifyCount <= kIdentifyRepeats && RecvHex.find("16") != std::string::npos) {
-        RetryTicks = 50;
+        RetryTicks = kRetryStopped;
         ++IdentifyCount;
         Send(kIdentify);
         return;
@@ -169,13 +169,13 @@ void Exchange::OnWriteTransfer() {
     }
     // The write skips 210h-3AFh and 3D0h-3EFh, and the last 16 bytes (voice prompt language
     // and power levels) unless the power parameters are unlocked.
-    if (BlockAddr == 0x210) {
-        BlockAddr = 0x3B0;
+    if (BlockAddr == kChannelBlocksEnd) {
+        BlockAddr = kSettingsBlocksStart;
     }
-    if (BlockAddr == 0x3D0) {
-        BlockAddr = 0x3F0;
+    if (BlockAddr == kSettingsBlocksEnd) {
+        BlockAddr = kPowerBlocksStart;
     }
-    if (m_window.PowerUnlock() == 0 && BlockAddr == 0x3F0) {
+    if (m_window.PowerUnlock() == 0 && BlockAddr == kPowerBlocksStart) {
         BlockAddr = kImageEnd;
     }
     if (BlockAddr >= kImageEnd) {
@@ -256,12 +256,12 @@ void Exchange::End(ExchangeOutcome outcome) {
 }
 
 void Exchange::TimerSend_Timer() {
-    if (RetryTicks == 50) {
+    if (RetryTicks == kRetryStopped) {
         RetryTicks = 0;
         m_window.SetTimerEnabled(ExchangeTimer::TimerSend, false);
         return;
     }
-    if (++RetryTicks == 10) {
+    if (++RetryTicks == kHandshakeRepeatTicks) {
         RetryTicks = 0;
         SendBuffer();  // the handshake once more, 2 s after the first
         m_window.SetTimerEnabled(ExchangeTimer::TimerSend, false);
@@ -269,7 +269,7 @@ void Exchange::TimerSend_Timer() {
 }
 
 void Exchange::Timer1_Timer() {
-    if (++WatchdogTicks <= 10) {
+    if (++WatchdogTicks <= kWatchdogTicks) {
         return;
     }
     WatchdogTicks = 0;
@@ -301,7 +301,7 @@ void Exchange::Timer2_Timer() {
     if (ExchangeEnded) {
         ++LingerTicks;
     }
-    if (LingerTicks > 10) {
+    if (LingerTicks > kLingerTicks) {
         LingerTicks = 0;
         m_window.SetStatusVisible(false);
         m_window.SetTimerEnabled(ExchangeTimer::Timer2, false);

@@ -130,6 +130,24 @@ private:
 // sending 16h must not keep the exchange alive past the watchdog.
 inline constexpr int kIdentifyRepeats = 2;
 
+// What a write sends: the blocks from 000h up to kChannelBlocksEnd (channels, debug channels),
+// from kSettingsBlocksStart up to kSettingsBlocksEnd (the settings), and from kPowerBlocksStart
+// to the end of the image (voice prompt language, power levels) only while the power parameters
+// are unlocked. A read brings the whole image.
+inline constexpr int kChannelBlocksEnd = 0x210;
+inline constexpr int kSettingsBlocksStart = 0x3B0;
+inline constexpr int kSettingsBlocksEnd = 0x3D0;
+inline constexpr int kPowerBlocksStart = 0x3F0;
+
+// Tick counts. TimerSend repeats the handshake once, kHandshakeRepeatTicks ticks after the
+// first; RetryTicks set to kRetryStopped means the identify request has gone and the repeat is
+// off. Timer1 ends the exchange after kWatchdogTicks ticks without a transmission; Timer2 keeps
+// blinking for kLingerTicks ticks after the end before the commands come back.
+inline constexpr int kHandshakeRepeatTicks = 10;
+inline constexpr int kRetryStopped = 50;
+inline constexpr int kWatchdogTicks = 10;
+inline constexpr int kLingerTicks = 10;
+
 // The end frame is the only thing sent once an exchange has ended.
 inline constexpr std::uint8_t kEndFrame = 0x45;
 inline constexpr std::uint8_t kAcknowledge = 0x06;
