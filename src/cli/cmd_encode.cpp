@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/editor_json.h"
 #include "radio_data/data_file.h"
+#include "radio_data/text_codes.h"
 #include "radio_data/unique_file.h"
 
 namespace m742::cli {
@@ -87,15 +88,7 @@ int NestingDepth(std::string_view text, int limit) {
 std::string ParseProblem(const std::string& what) {
     constexpr std::size_t kLongest = 160;
     const std::size_t tag = what.find("] ");
-    std::string problem = tag == std::string::npos ? what : what.substr(tag + 2);
-    if (problem.size() <= kLongest) {
-        return problem;
-    }
-    std::size_t cut = kLongest - 3;
-    while (cut > 0 && (static_cast<unsigned char>(problem[cut]) & 0xC0) == 0x80) {
-        --cut;  // not inside a UTF-8 character
-    }
-    return problem.substr(0, cut) + "...";
+    return Shortened(tag == std::string::npos ? what : what.substr(tag + 2), kLongest);
 }
 
 int RunEncode(const Invocation& invocation) {

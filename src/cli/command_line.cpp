@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "radio_data/text_codes.h"
+
 namespace m742::cli {
 
 namespace {
@@ -14,10 +16,6 @@ std::vector<Option> OptionsOf(const Command& command) {
     std::vector<Option> options{kLangOption};
     options.insert(options.end(), command.options.begin(), command.options.end());
     return options;
-}
-
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
 }
 
 std::string OptionUsage(const Option& option) {
@@ -65,7 +63,7 @@ ParsedArguments ParseArguments(const Command& command, std::span<const std::stri
         const auto option = std::find_if(options.begin(), options.end(),
                                          [&](const Option& o) { return o.name == name; });
         if (option == options.end()) {
-            return UsageError{"unknown option " + Quoted(name)};
+            return UsageError{"unknown option " + Quoted(name, Lang::English)};
         }
         std::string value;
         if (option->valueName.empty()) {
@@ -90,7 +88,7 @@ ParsedArguments ParseArguments(const Command& command, std::span<const std::stri
         } else if (lang->second == "zh") {
             invocation.lang = Lang::Chinese;
         } else {
-            return UsageError{"--lang takes en or zh, not " + Quoted(lang->second)};
+            return UsageError{"--lang takes en or zh, not " + Quoted(lang->second, Lang::English)};
         }
     }
 
@@ -99,7 +97,8 @@ ParsedArguments ParseArguments(const Command& command, std::span<const std::stri
         return UsageError{"missing " + std::string(command.operands[invocation.operands.size()])};
     }
     if (invocation.operands.size() > wanted) {
-        return UsageError{"unexpected argument " + Quoted(invocation.operands[wanted])};
+        return UsageError{"unexpected argument " +
+                          Quoted(invocation.operands[wanted], Lang::English)};
     }
     return invocation;
 }

@@ -7,6 +7,7 @@
 #include "cli/terminal_text.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "radio_data/text_codes.h"
 
 namespace m742::cli {
 

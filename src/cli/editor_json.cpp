@@ -62,14 +62,7 @@ void AppendShown(const Json& value, std::string& out, std::size_t limit) {
 std::string Shown(const Json& value) {
     std::string text;
     AppendShown(value, text, kShownLength);
-    if (text.size() <= kShownLength) {
-        return text;
-    }
-    std::size_t cut = kShownLength - 3;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;  // not inside a UTF-8 character
-    }
-    return text.substr(0, cut) + "...";
+    return Shortened(text, kShownLength);
 }
 
 std::string Index(const std::string& path, std::size_t i) {

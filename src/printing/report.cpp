@@ -7,6 +7,7 @@
 
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "radio_data/text_codes.h"
 #include "texts/language_tables.h"
 
 namespace m742 {
@@ -76,17 +77,6 @@ int CharacterCount(std::string_view text) {
                                           [](char byte) { return !IsContinuationByte(byte); }));
 }
 
-// Cells on paper: one for an ASCII character, two for any other (the Chinese ones).
-int CellCount(std::string_view text) {
-    int cells = 0;
-    for (const char byte : text) {
-        if (!IsContinuationByte(byte)) {
-            cells += static_cast<unsigned char>(byte) < 0x80 ? 1 : 2;
-        }
-    }
-    return cells;
-}
-
 // `text` preceded by as many blanks as `width` exceeds its length in characters (not bytes);
 // a text of `width` characters or more comes back whole, pushing the rest of its line right.
 std::string AlignRight(std::string_view text, int width) {
@@ -125,8 +115,8 @@ std::string SettingLabel(const SettingLine& line, Lang lang) {
         return AlignRight(std::string(caption) + ": ", kEnglishLabelWidth);
     }
     std::string label = kMargin + std::string(caption) + ":";
-    label.append(static_cast<std::size_t>(std::max(0, kChineseLabelCells - CellCount(caption) - 1)),
-                 ' ');
+    label.append(
+        static_cast<std::size_t>(std::max(0, kChineseLabelCells - DisplayWidth(caption) - 1)), ' ');
     return label;
 }
 

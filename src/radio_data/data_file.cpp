@@ -11,6 +11,7 @@
 
 #include "radio_data/atomic_file.h"
 #include "radio_data/codec.h"
+#include "radio_data/text_codes.h"
 #include "radio_data/unique_file.h"
 
 namespace m742 {
@@ -20,13 +21,9 @@ namespace {
 constexpr std::string_view kModel = "ZMR47C";
 constexpr std::string_view kVersion = "V0100";
 
-std::string Quoted(const std::filesystem::path& name, Lang lang) {
-    return lang == Lang::English ? "\"" + name.string() + "\"" : "“" + name.string() + "”";
-}
-
 Status FileError(ErrorCode code, const std::filesystem::path& name, const std::string& reason,
                  Lang lang) {
-    const std::string file = Quoted(name, lang);
+    const std::string file = Quoted(name.string(), lang);
     std::string message;
     switch (code) {
         case ErrorCode::kFileMissing:

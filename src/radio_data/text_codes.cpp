@@ -2,11 +2,21 @@
 
 namespace m742 {
 
+namespace {
+
+// The East Asian wide and full-width ranges that occur in practice.
+bool IsWide(std::uint32_t code) {
+    return (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0x303E) ||
+           (code >= 0x3041 && code <= 0xA4CF) || (code >= 0xAC00 && code <= 0xD7A3) ||
+           (code >= 0xF900 && code <= 0xFAFF) || (code >= 0xFE30 && code <= 0xFE4F) ||
+           (code >= 0xFF00 && code <= 0xFF60) || (code >= 0xFFE0 && code <= 0xFFE6) ||
+           (code >= 0x20000 && code <= 0x3FFFD);
+}
+
+}  // namespace
+
 std::string CharacterOfCode(std::uint8_t code) {
-    if (code < 0x80) {
-        return std::string(1, static_cast<char>(code));
-    }
-    return {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
+    return Utf8Of(code);
 }
 
 std::vector<std::uint32_t> CharacterCodes(std::string_view utf8) {
@@ -35,6 +45,50 @@ std::vector<std::uint32_t> CharacterCodes(std::string_view utf8) {
         i += length;
     }
     return codes;
+}
+
+std::string Utf8Of(std::uint32_t code) {
+    std::string text;
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (code >> 18));
+        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return text;
+}
+
+int DisplayWidth(std::string_view utf8) {
+    int width = 0;
+    for (const std::uint32_t code : CharacterCodes(utf8)) {
+        width += IsWide(code) ? 2 : 1;
+    }
+    return width;
+}
+
+std::string Shortened(std::string_view text, std::size_t longest) {
+    constexpr std::string_view kEllipsis = "...";
+    if (text.size() <= longest) {
+        return std::string(text);
+    }
+    std::size_t cut = longest > kEllipsis.size() ? longest - kEllipsis.size() : 0;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;  // not inside a UTF-8 character
+    }
+    return std::string(text.substr(0, cut)) + std::string(kEllipsis);
+}
+
+std::string Quoted(std::string_view text, Lang lang) {
+    return lang == Lang::English ? "\"" + std::string(text) + "\"" : "“" + std::string(text) + "”";
 }
 
 }  // namespace m742

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "radio_data/status.h"
+
 namespace m742 {
 
 // The UTF-8 text of the character with code `code`.
@@ -16,5 +18,19 @@ std::string CharacterOfCode(std::uint8_t code);
 // The character codes of a UTF-8 text; a byte that does not start a valid UTF-8 sequence
 // counts as the character with that byte's code.
 std::vector<std::uint32_t> CharacterCodes(std::string_view utf8);
+
+// The UTF-8 form of one character code.
+std::string Utf8Of(std::uint32_t code);
+
+// The columns a terminal, or the report's monospaced font, needs for the text: two for a wide
+// (CJK, full-width) character, one for any other.
+int DisplayWidth(std::string_view utf8);
+
+// The text whole when it has at most `longest` bytes; else cut, never inside a character, so
+// that with "..." added it has at most `longest` bytes.
+std::string Shortened(std::string_view text, std::size_t longest);
+
+// A name or value in the quotation marks of the language: "name" or “name”.
+std::string Quoted(std::string_view text, Lang lang);
 
 }  // namespace m742

@@ -1,4 +1,5 @@
 #include "radio_data/image.h"
+#include "radio_data/text_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,37 @@ TEST(ImageHexForm, RefusesAnythingButTheFullUpperCaseForm) {
     for (const std::string& bad : {good.substr(1), good + "F", lower, foreign, std::string()}) {
         EXPECT_FALSE(ImageFromHex(bad).has_value());
     }
+}
+
+}  // namespace
+}  // namespace m742
+
+namespace m742 {
+namespace {
+
+// One home for text measures: terminal columns, cutting without splitting a character, and the
+// quotation marks of each language.
+TEST(TextCodes, WidthShorteningAndQuotes) {
+    const struct {
+        const char* text;
+        int width;
+        std::size_t longest;
+        const char* shortened;
+    } cases[] = {
+        {"460.12500", 9, 9, "460.12500"},
+        {"静噪等级", 8, 8, "静..."},
+        {"Off", 3, 2, "..."},
+        {"ab静", 4, 5, "ab静"},
+        {"abcdef", 6, 5, "ab..."},
+        {"\xC3\xA9t\xC3\xA9!", 4, 5, "\xC3\xA9..."},
+        {"Ｘ", 2, 3, "Ｘ"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DisplayWidth(c.text), c.width) << c.text;
+        EXPECT_EQ(Shortened(c.text, c.longest), c.shortened) << c.text;
+    }
+    EXPECT_EQ(Quoted("a.DAT", Lang::English), "\"a.DAT\"");
+    EXPECT_EQ(Quoted("a.DAT", Lang::Chinese), "“a.DAT”");
 }
 
 }  // namespace

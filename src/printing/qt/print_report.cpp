@@ -11,6 +11,7 @@
 #include <QTextDocument>
 
 #include "radio_data/atomic_file.h"
+#include "radio_data/text_codes.h"
 #include "texts/language_tables.h"
 
 namespace m742 {
@@ -25,10 +26,6 @@ QString FromPath(const std::filesystem::path& path) {
 #else
     return QFile::decodeName(QByteArray::fromStdString(path.native()));
 #endif
-}
-
-std::string Quoted(const std::string& name, Lang lang) {
-    return lang == Lang::English ? "\"" + name + "\"" : "“" + name + "”";
 }
 
 // Lays the document out on the printer's pages and paints them in one job. False when the
