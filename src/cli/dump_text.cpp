@@ -8,6 +8,7 @@
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
+#include "texts/language_tables.h"
 
 namespace m742::cli {
 
@@ -20,14 +21,19 @@ using Table = std::vector<Row>;
 // three dialogs (the DTMF and power dialogs are captioned alike in both languages).
 enum Group { kModel, kFunctions, kSideKeys, kDtmf, kPower, kGroupCount };
 constexpr std::array<Bilingual, kGroupCount> kGroupTitles{{
-    {"机型选择", "Model"},
-    {"功能设置", "Function Setting"},
-    {"键设定", "Keys Set"},
+    kModelCaption,
+    kFunctionsCaption,
+    kSideKeyCaption,
     {"DTMF", "DTMF"},
     {"Power", "Power"},
 }};
-constexpr Bilingual kMemoryTitle{"记忆信道", "Memory Channel"};
-constexpr Bilingual kDebugTitle{"调试信道", "Debug Channel"};
+
+// A tab's caption as a section title: without the blank the memory tab's caption ends in.
+std::string_view TabTitle(const Bilingual& caption, Lang lang) {
+    std::string_view title = caption.in(lang);
+    title.remove_suffix(title.size() - std::min(title.size(), title.find_last_not_of(' ') + 1));
+    return title;
+}
 constexpr std::string_view kAniCaption = "ANI";  // the same in both languages
 
 Group GroupOf(const SettingField& field) {
@@ -98,9 +104,10 @@ Table GridTable(const std::array<std::array<std::string, Columns>, kChannelCount
 
 std::string DumpText(const EditorState& editor, Lang lang) {
     std::string text =
-        Render(kMemoryTitle.in(lang), GridTable(editor.mfgrid1, kMemoryHeadings, lang));
+        Render(TabTitle(kMemoryTabCaption, lang), GridTable(editor.mfgrid1, kMemoryHeadings, lang));
     text += '\n';
-    text += Render(kDebugTitle.in(lang), GridTable(editor.mfgrid2, kDebugHeadings, lang));
+    text +=
+        Render(TabTitle(kDebugTabCaption, lang), GridTable(editor.mfgrid2, kDebugHeadings, lang));
 
     std::array<Table, kGroupCount> groups;
     for (const SettingField& field : SettingFields()) {

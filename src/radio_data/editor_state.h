@@ -44,6 +44,8 @@ using CellListTable = std::array<std::array<std::int16_t, kMemoryColumns>, kChan
 
 // Debug grid mfgrid2: rows 1-16; column 0 the channel number, 1 RX and 2 TX frequency.
 inline constexpr int kDebugColumns = 3;
+inline constexpr int kDebugColumnRx = 1;
+inline constexpr int kDebugColumnTx = 2;
 using DebugGrid = std::array<std::array<std::string, kDebugColumns>, kChannelCount + 1>;
 
 // List positions of the settings panel; -1 means no selection.

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
+#include "radio_data/layout.h"
 #include "radio_data/lists.h"
 
 namespace m742 {
@@ -21,6 +23,13 @@ struct Caption {
 struct Numbered {
     int index;
     Bilingual text;
+};
+
+// A label captioned like the setting it stands beside: the caption comes from the layout table,
+// the one home of every setting's name.
+struct FieldLabel {
+    std::string_view control;
+    std::string_view field;
 };
 
 struct ListControl {
@@ -55,8 +64,8 @@ constexpr std::array<Caption, 21> kMenus{{
 }};
 
 constexpr std::array<Caption, 2> kFrames{{
-    {"Frame1", {"机型选择", "Model"}},
-    {"Frame2", {"功能设置", "Function Setting"}},
+    {"Frame1", kModelCaption},
+    {"Frame2", kFunctionsCaption},
 }};
 
 // Button 4 is a separator and button 7 (the power lock) has no tooltip.
@@ -69,28 +78,32 @@ constexpr std::array<Numbered, 5> kToolTips{{
 }};
 
 constexpr std::array<Numbered, 2> kTabs{{
-    {1, {"记忆信道", "Memory Channel "}},
-    {2, {"调试信道", "Debug Channel"}},
+    {1, kMemoryTabCaption},
+    {2, kDebugTabCaption},
 }};
 
-// The settings panel's labels, the debug panel's labels and its OK button.
-constexpr std::array<Caption, 15> kLabelsAndButton{{
-    {"Label1", {"尾音消除", "Tail Delect"}},
-    {"Label3", {"频段", "Frequency"}},
-    {"Label4", {"结束提示音", "End Beep"}},
-    {"Label13", {"语音通知", "Language"}},
-    {"Label15", {"声控开关", "V_C Switch"}},
-    {"Label25", {"声控电平", "V_C Level"}},
-    {"Label8", {"静噪等级", "Squelch Grade"}},
-    {"Label7", {"发射超时", "Lauch Time"}},
-    {"Label9", {"省电", "Battery Save"}},
-    {"Label10", {"提示音", "Beep"}},
-    {"Label11", {"优先信道", "Priority CH"}},
-    {"Label22", {"发射频率", "TX Frequency"}},
-    {"Label24", {"接收频率", "RX Frequency"}},
-    {"Label26", {"信道", "Channel"}},
-    {"Command1", {"确定", "OK"}},
+// The settings panel's labels.
+constexpr std::array<FieldLabel, 11> kPanelLabels{{
+    {"Label1", "Combo11"},
+    {"Label3", "Combo1"},
+    {"Label4", "Combo10"},
+    {"Label13", "Combo14"},
+    {"Label15", "Combo12"},
+    {"Label25", "Combo13"},
+    {"Label8", "Combo4"},
+    {"Label7", "Combo3"},
+    {"Label9", "Combo9"},
+    {"Label10", "Combo6"},
+    {"Label11", "Combo7"},
 }};
+
+// The debug panel's labels read like the debug grid's headings; then its OK button.
+constexpr std::array<std::pair<std::string_view, int>, 3> kDebugPanelLabels{{
+    {"Label26", kColumnChannel},
+    {"Label24", kDebugColumnRx},
+    {"Label22", kDebugColumnTx},
+}};
+constexpr Caption kDebugPanelOk{"Command1", {"确定", "OK"}};
 
 // The settings panel's lists whose every item follows the language.
 constexpr std::array<ListControl, 10> kLists{{
@@ -113,18 +126,22 @@ constexpr int kLastGridListColumn = 8;
 constexpr int kPortMenuCount = 8;
 
 // The DTMF timing dialog Form2: its caption reads "DTMF" in both languages.
-constexpr std::array<Caption, 5> kDtmfDialog{{
-    {"Label1", {"首位数码延迟时间", "first digital delay time"}},
-    {"Label2", {"数码间隔时间", "Digital interval time"}},
-    {"Label3", {"数码延迟时间", "Digital delay time"}},
+constexpr std::array<FieldLabel, 3> kDtmfLabels{{
+    {"Label1", "DtmfFirstDelay"},
+    {"Label2", "DtmfInterval"},
+    {"Label3", "DtmfDelay"},
+}};
+constexpr std::array<Caption, 2> kDtmfDialog{{
     {"Command1", {"确定", "OK"}},
     {"Command2", {"取消", "Cancel"}},
 }};
 
 // The power parameters dialog Form3: caption "Power" in both languages.
-constexpr std::array<Caption, 7> kPowerDialog{{
-    {"Frame1", {"发射低功率", "TX-Low Power"}},
-    {"Frame2", {"发射高功率", "TX-Hight Power"}},
+constexpr std::array<FieldLabel, 2> kPowerFrames{{
+    {"Frame1", "PowerLow"},
+    {"Frame2", "PowerHigh"},
+}};
+constexpr std::array<Caption, 5> kPowerDialog{{
     {"Label3", {"最小", "Low"}},
     {"Label6", {"最小", "Low"}},
     {"Label7", {"最大", "Hight"}},
@@ -133,14 +150,15 @@ constexpr std::array<Caption, 7> kPowerDialog{{
 }};
 
 // The side key dialog Form5; its four lists hold the eight side-key functions.
-constexpr Bilingual kSideKeyCaption{"键设定", "Keys Set"};
-constexpr std::array<Caption, 6> kSideKeyDialog{{
+constexpr std::array<Caption, 2> kSideKeyDialog{{
     {"Command1", {"确定", "OK"}},
     {"Command2", {"取消", "Cancel"}},
-    {"Label1", {"侧键1短按:", "PF1"}},
-    {"Label2", {"侧键1长按:", "PF1_1S:"}},
-    {"Label3", {"侧键2短按:", "PF2"}},
-    {"Label4", {"侧键2长按:", "PF2_1S:"}},
+}};
+constexpr std::array<FieldLabel, 4> kSideKeyLabels{{
+    {"Label1", "SideKeyPf1Short"},
+    {"Label2", "SideKeyPf1Long"},
+    {"Label3", "SideKeyPf2Short"},
+    {"Label4", "SideKeyPf2Long"},
 }};
 
 // The About dialog frmAbout: caption "Help" in both languages. The colon after "发布" and
@@ -151,6 +169,15 @@ constexpr std::array<Caption, 4> kAboutDialog{{
     {"Label2", {"发布：2012.4", "Issue：2012.4"}},
     {"cmdOK", {"确定", "OK"}},
 }};
+
+Bilingual FieldCaption(std::string_view name) {
+    for (const SettingField& field : SettingFields()) {
+        if (field.name == name) {
+            return field.caption;
+        }
+    }
+    throw std::logic_error("no setting named " + std::string(name));
+}
 
 class RowsBuilder {
 public:
@@ -173,6 +200,11 @@ public:
     void addCaptions(std::span<const Caption> captions) {
         for (const Caption& caption : captions) {
             add(caption.control, TextProperty::kCaption, -1, caption.text);
+        }
+    }
+    void addFieldLabels(std::span<const FieldLabel> labels) {
+        for (const FieldLabel& label : labels) {
+            add(label.control, TextProperty::kCaption, -1, FieldCaption(label.field));
         }
     }
     void addNumbered(std::string_view control, TextProperty property,
@@ -209,7 +241,12 @@ std::vector<TextRow> BuildMainWindowTexts() {
     rows.addNumbered("TabStrip1", TextProperty::kTab, kTabs);
     rows.addHeadings("mfgrid1", kMemoryHeadings);
     rows.addHeadings("mfgrid2", kDebugHeadings);
-    rows.addCaptions(kLabelsAndButton);
+    rows.addFieldLabels(kPanelLabels);
+    for (const auto& [label, column] : kDebugPanelLabels) {
+        rows.add(label, TextProperty::kCaption, -1,
+                 kDebugHeadings[static_cast<std::size_t>(column)]);
+    }
+    rows.addCaptions(std::span(&kDebugPanelOk, 1));
     for (const ListControl& list : kLists) {
         rows.addList(list.control, list.list);
     }
@@ -242,13 +279,16 @@ std::vector<TextRow> BuildMainWindowFixedTexts() {
 std::vector<TextRow> BuildDialogTexts() {
     RowsBuilder rows("Form2");
     rows.addSame("Form2", TextProperty::kWindowTitle, -1, "DTMF");
+    rows.addFieldLabels(kDtmfLabels);
     rows.addCaptions(kDtmfDialog);
     rows.window("Form3");
     rows.addSame("Form3", TextProperty::kWindowTitle, -1, "Power");
+    rows.addFieldLabels(kPowerFrames);
     rows.addCaptions(kPowerDialog);
     rows.window("Form5");
     rows.add("Form5", TextProperty::kWindowTitle, -1, kSideKeyCaption);
     rows.addCaptions(kSideKeyDialog);
+    rows.addFieldLabels(kSideKeyLabels);
     for (const char* list : {"Combo1", "Combo2", "Combo3", "Combo4"}) {
         rows.addList(list, ListId::kSideKey);
     }

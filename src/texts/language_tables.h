@@ -26,6 +26,14 @@ enum class TextProperty {
     kItem,         // a list item; `index` is its position
 };
 
+// Captions the window shows and other front ends name their parts by: the settings panel's two
+// frames, the grid tabs (the memory tab's caption ends in a blank) and the side key dialog.
+inline constexpr Bilingual kModelCaption{"机型选择", "Model"};
+inline constexpr Bilingual kFunctionsCaption{"功能设置", "Function Setting"};
+inline constexpr Bilingual kMemoryTabCaption{"记忆信道", "Memory Channel "};
+inline constexpr Bilingual kDebugTabCaption{"调试信道", "Debug Channel"};
+inline constexpr Bilingual kSideKeyCaption{"键设定", "Keys Set"};
+
 // One text of one control in both interface languages.
 struct TextRow {
     std::string window;   // the window's objectName: "Form1"
