@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 #include "cli/commands.h"
@@ -137,6 +138,33 @@ std::optional<std::string> PortOf(const Invocation& invocation, std::string_view
     return port;
 }
 
+namespace {
+
+// Tests against the simulated radio, which answers at once, may shorten the exchange's timers
+// with M742_EXCHANGE_MS="send,watchdog,blink" (three intervals in milliseconds, each 1 to 10000).
+// Anything else leaves the radio's own intervals.
+ExchangeIntervals IntervalsFromEnvironment() {
+    const char* value = std::getenv("M742_EXCHANGE_MS");
+    if (value == nullptr) {
+        return {};
+    }
+    int send = 0;
+    int watchdog = 0;
+    int blink = 0;
+    char rest = 0;
+    if (std::sscanf(value, "%d,%d,%d%c", &send, &watchdog, &blink, &rest) != 3) {
+        return {};
+    }
+    for (const int ms : {send, watchdog, blink}) {
+        if (ms < 1 || ms > 10000) {
+            return {};
+        }
+    }
+    return {send, watchdog, blink};
+}
+
+}  // namespace
+
 SessionResult RunSession(const SessionRequest& request) {
     static int argc = 1;
     static char name[] = "m742-cli";
@@ -156,7 +184,7 @@ SessionResult RunSession(const SessionRequest& request) {
         ports.SetPortNumber(0);  // a device, not a number: messages name the device
     }
     Exchange exchange(port, ports, window);
-    QtExchangeTimers timers(exchange);
+    QtExchangeTimers timers(exchange, IntervalsFromEnvironment());
     window.SetTimers(&timers);
     port.onReceived = [&exchange](std::span<const std::uint8_t> bytes) {
         exchange.MSComm1_OnComm(bytes);
