@@ -37,7 +37,7 @@ void PortSelection::OpenCom() {
 }
 
 void PortSelection::CheckComMenu(int number) {
-    if (number >= 1 && number <= 8) {
+    if (number >= 1 && number <= kComPortCount) {
         m_checked[static_cast<std::size_t>(number)] = true;
     }
 }

@@ -8,6 +8,7 @@
 
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "radio_link/com_ports.h"
 
 namespace m742 {
 
@@ -122,8 +123,6 @@ constexpr std::array<ListControl, 10> kLists{{
 // Members 5 to 8 of the Combo5 array are the in-place editors of memory grid columns 5 to 8.
 constexpr int kFirstGridListColumn = 5;
 constexpr int kLastGridListColumn = 8;
-
-constexpr int kPortMenuCount = 8;
 
 // The DTMF timing dialog Form2: its caption reads "DTMF" in both languages.
 constexpr std::array<FieldLabel, 3> kDtmfLabels{{
@@ -263,7 +262,7 @@ std::vector<TextRow> BuildMainWindowFixedTexts() {
     RowsBuilder rows;
     rows.addSame("mnuDTMF", TextProperty::kCaption, -1, "DTMF");
     rows.addSame("mnuFrequency", TextProperty::kCaption, -1, "测试频率");
-    for (int port = 1; port <= kPortMenuCount; ++port) {
+    for (int port = 1; port <= kComPortCount; ++port) {
         const std::string number = std::to_string(port);
         rows.addSame("mnucom" + number, TextProperty::kCaption, -1,
                      "COM" + number + "(&" + number + ")");

@@ -228,7 +228,7 @@ void Form1::BuildMenus() {
     m_lock->setChecked(true);  // designed checked; the preferences decide at start-up
 
     QMenu* com = menu(nullptr, "mnucom");
-    for (int n = 1; n <= 8; ++n) {
+    for (int n = 1; n <= kComPortCount; ++n) {
         const QString name = QString("mnucom%1").arg(n);
         QAction* a = com->addAction(QString("COM%1(&%1)").arg(n));
         a->setObjectName(name);
