@@ -158,17 +158,31 @@ std::string WriteFileAtomically(const fs::path& path, std::span<const std::uint8
     return reason;
 }
 
+namespace {
+
+// Finds the file that `path` stands for and creates an empty temporary file beside it: the
+// empty text, or the reason neither can be done.
+std::string PrepareReplacement(const fs::path& path, Lang lang, Target& target,
+                               fs::path& temporary) {
+    if (std::string reason = FindTarget(path, target, lang); !reason.empty()) {
+        return reason;
+    }
+    int error = 0;
+    if (!CreateTemporary(target.file, temporary, error)) {
+        return SystemReason(error);
+    }
+    return {};
+}
+
+}  // namespace
+
 std::string ReplaceFileAtomically(
     const fs::path& path, const std::function<std::string(const fs::path& temporary)>& write,
     Lang lang) {
     Target target;
-    if (std::string reason = FindTarget(path, target, lang); !reason.empty()) {
-        return reason;
-    }
     fs::path temporary;
-    int error = 0;
-    if (!CreateTemporary(target.file, temporary, error)) {
-        return SystemReason(error);
+    if (std::string reason = PrepareReplacement(path, lang, target, temporary); !reason.empty()) {
+        return reason;
     }
     Cleanup cleanup{temporary};
     std::string reason = write(temporary);
@@ -183,19 +197,15 @@ std::string ReplaceFileAtomically(
 }
 
 std::string CheckReplaceable(const fs::path& path, Lang lang) {
-    Target target;
-    if (std::string reason = FindTarget(path, target, lang); !reason.empty()) {
-        return reason;
-    }
     // Only a file actually created shows that the folder takes one.
+    Target target;
     fs::path temporary;
-    int error = 0;
-    if (!CreateTemporary(target.file, temporary, error)) {
-        return SystemReason(error);
+    std::string reason = PrepareReplacement(path, lang, target, temporary);
+    if (reason.empty()) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
     }
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return {};
+    return reason;
 }
 
 }  // namespace m742
