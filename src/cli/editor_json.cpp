@@ -17,8 +17,9 @@ namespace m742::cli {
 namespace {
 
 constexpr std::size_t kRows = kChannelCount;
-constexpr std::size_t kFirstListColumn = 5;  // memory grid columns 5-8 have list positions
-constexpr std::size_t kListColumns = 4;
+// The memory grid's list columns, as indices: they have list positions.
+constexpr auto kFirstListIndex = static_cast<std::size_t>(kFirstListColumn);
+constexpr auto kListColumns = static_cast<std::size_t>(kListColumnCount);
 constexpr std::size_t kPasswordCharacters = 6;     // what the password box holds
 constexpr std::uint32_t kLastStorableCode = 0xFE;  // FFh marks "no character" in the image
 
@@ -161,9 +162,9 @@ void ApplyMemory(const Json& value, const std::string& path, EditorState& editor
 void ApplyCellListIndex(const Json& value, const std::string& path, EditorState& editor) {
     ForEachEntry(
         value, path, "list positions",
-        std::span(kMemoryHeadings).subspan(kFirstListColumn, kListColumns),
+        std::span(kMemoryHeadings).subspan(kFirstListIndex, kListColumns),
         [&](std::size_t row, std::size_t col, const Json& position, const std::string& at) {
-            const std::size_t column = kFirstListColumn + col;
+            const std::size_t column = kFirstListIndex + col;
             const int last = ListSize(GridColumnList(static_cast<int>(column))) - 1;
             editor.CellListIndex[row + 1][column] =
                 Number(position, at, -1, last, "a position of its list");
@@ -295,7 +296,7 @@ Json EditorToJson(const EditorState& editor) {
         memory.push_back(Json(std::vector<std::string>(cells.begin() + 1, cells.end())));
         const auto& listed = editor.CellListIndex[row];
         positions.push_back(Json(std::vector<std::int16_t>(
-            listed.begin() + kFirstListColumn, listed.begin() + kFirstListColumn + kListColumns)));
+            listed.begin() + kFirstListIndex, listed.begin() + kFirstListIndex + kListColumns)));
         debug.push_back(Json::array({editor.mfgrid2[row][1], editor.mfgrid2[row][2]}));
     }
     Json json = Json::object();

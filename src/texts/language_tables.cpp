@@ -120,10 +120,6 @@ constexpr std::array<ListControl, 10> kLists{{
     {"Combo14", ListId::kVoicePrompt},
 }};
 
-// Members 5 to 8 of the Combo5 array are the in-place editors of memory grid columns 5 to 8.
-constexpr int kFirstGridListColumn = 5;
-constexpr int kLastGridListColumn = 8;
-
 // The DTMF timing dialog Form2: its caption reads "DTMF" in both languages.
 constexpr std::array<FieldLabel, 3> kDtmfLabels{{
     {"Label1", "DtmfFirstDelay"},
@@ -252,7 +248,8 @@ std::vector<TextRow> BuildMainWindowTexts() {
     // The tone editor: only the Off word is translated, the tone values read alike.
     rows.add("Combo8", TextProperty::kItem, 0, std::string(OffWord(Lang::Chinese)),
              std::string(OffWord(Lang::English)));
-    for (int column = kFirstGridListColumn; column <= kLastGridListColumn; ++column) {
+    // Members 5 to 8 of the Combo5 array are the in-place editors of the list columns 5 to 8.
+    for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
         rows.addList("Combo5_" + std::to_string(column), GridColumnList(column));
     }
     return rows.take();
