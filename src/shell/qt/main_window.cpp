@@ -119,11 +119,12 @@ Form1::Form1(StartupOptions options)
       m_powerLock(options.clock
                       ? std::move(options.clock)
                       : [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }),
-      m_ports(m_port, [this](std::string_view text, int style,
-                             std::string_view title) { return ShowMessage(text, style, title); }),
-      m_backupFolder(options.backupFolder.empty() ? DefaultBackupFolder()
-                                                  : std::move(options.backupFolder)),
-      m_settings(OpenUserSettings(options.settingsFile)) {
+      m_ports(m_port, [this](std::string_view text, int style, std::string_view title) {
+          return ShowMessage(text, style, title);
+      }) {
+    m_backupFolder =
+        options.backupFolder.empty() ? DefaultBackupFolder() : std::move(options.backupFolder);
+    m_settings = OpenUserSettings(options.settingsFile);
     setObjectName("Form1");
     setWindowIcon(ProgramIcon());
     // No menu of its own: Qt's would offer to hide the toolbar, and with it the "PowerLock" button.
