@@ -1,13 +1,12 @@
 // m742-cli read --port PORT [--password TEXT] OUT.dat: the radio's memory into a data file.
 #include <chrono>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "cli/radio_session.h"
-#include "radio_data/atomic_file.h"
+#include "radio_data/backups.h"
 #include "radio_data/data_file.h"
 
 namespace m742::cli {
@@ -22,16 +21,6 @@ constexpr Option kOptions[] = {
     {"--no-backup", "", "keep no backup copy"},
 };
 
-// $XDG_DATA_HOME/m742/backups, or ~/.local/share/m742/backups.
-std::filesystem::path DefaultBackupFolder() {
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data == '/') {
-        return std::filesystem::path(data) / "m742" / "backups";
-    }
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home != nullptr ? home : ".") / ".local" / "share" / "m742" /
-           "backups";
-}
-
 // Keeps a dated copy of every image read, so that no radio's programming is ever lost. A copy
 // that cannot be kept is only a warning: the read itself went to OUT.dat.
 void KeepBackup(const Invocation& invocation, const RadioImage& image, bool saved) {
@@ -44,21 +33,13 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, bool save
             : DefaultBackupFolder();
     const bool english = invocation.lang == Lang::English;
     const std::time_t now = std::time(nullptr);
-    char stamp[32] = "00000000-000000";  // a clock the library cannot read still names a copy
     std::tm local{};
-    if (localtime_r(&now, &local) != nullptr) {
-        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    }
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    std::string reason = ec ? ec.message() : std::string();
-    std::filesystem::path path = folder / ("M-742-" + std::string(stamp) + ".DAT");
-    for (int n = 2; std::filesystem::exists(path, ec); ++n) {
-        path = folder / ("M-742-" + std::string(stamp) + "-" + std::to_string(n) + ".DAT");
-    }
-    if (reason.empty()) {
-        reason = WriteFileAtomically(path, DataFileBytes(image), invocation.lang);
-    }
+    const std::string stamp =
+        localtime_r(&now, &local) != nullptr ? BackupStamp(local) : "00000000-000000";
+    const KeptBackup kept =
+        m742::KeepBackup(folder, image, BackupKind::kRead, stamp, invocation.lang);
+    const std::filesystem::path& path = kept.path;
+    const std::string& reason = kept.reason;
     if (reason.empty()) {
         std::cout << (english ? "Backup copy: " : "备份：") << path.string() << std::endl;
         return;

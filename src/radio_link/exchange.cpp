@@ -4,6 +4,7 @@
 
 #include "radio_data/status.h"
 #include "radio_data/text_codes.h"
+#include "texts/backup_texts.h"
 #include "texts/message_style.h"
 
 namespace m742 {
@@ -284,11 +285,16 @@ void Exchange::CommunicationError() {
     m_window.SetStatusVisible(false);
     m_window.SetTimerEnabled(ExchangeTimer::Timer2, false);
     m_window.SetProgressVisible(false);
+    // Blocks already sent may be stored: the radio no longer holds its old plan for sure.
+    const bool partlyWritten = Mode == 'W' && Phase == 0 && BlockAddr > 0;
     End(ExchangeOutcome::kCommunicationError);
-    m_window.ShowMessage(Text("通信出错，请检查对讲机故障、连线及串口的选择！",
-                              "Communication error, please check the intercom fault, attachment "
-                              "and serial choice!"),
-                         kStyleError, "");
+    std::string message = Text("通信出错，请检查对讲机故障、连线及串口的选择！",
+                               "Communication error, please check the intercom fault, attachment "
+                               "and serial choice!");
+    if (partlyWritten) {
+        message += "\n\n" + Text(kPartlyWrittenNote.zh, kPartlyWrittenNote.en);
+    }
+    m_window.ShowMessage(message, kStyleError, "");
     m_window.SetCommandsEnabled(true);
 }
 

@@ -424,6 +424,48 @@ TEST(Exchange, WatchdogDuringTheEncoderMessageWins) {
     EXPECT_TRUE(BlockAddresses(link.port.sent, 'W').empty());
 }
 
+// Once a block has gone out the radio may hold part of the new plan: the communication error
+// of a write says so after its own text; before that, and for a read, the text stays alone.
+TEST(Exchange, WriteThatStopsAfterBlocksSaysThePlanIsPartlyWritten) {
+    const std::string english =
+        "Communication error, please check the intercom fault, attachment and serial choice!";
+    const std::string chinese = "通信出错，请检查对讲机故障、连线及串口的选择！";
+    const std::string englishNote =
+        "\n\nThe write did not finish: the radio may now hold a partly written plan. Please "
+        "write it again.";
+    const std::string chineseNote = "\n\n写频没有完成：对讲机中可能是部分写入的数据，请重新写频。";
+    const struct {
+        char mode;
+        int radioAcknowledges;  // -1: the identification never came
+        std::int16_t languageFlag;
+        std::string expected;
+    } cases[] = {
+        {'W', -1, 1, english},
+        {'W', 0, 1, english},  // identified, the first block not sent yet
+        {'W', 1, 1, english + englishNote},
+        {'W', 40, 1, english + englishNote},
+        {'W', 40, 0, chinese + chineseNote},
+        {'R', 40, 1, english},
+    };
+    for (const auto& c : cases) {
+        Link link;
+        link.window.languageFlag = c.languageFlag;
+        link.window.encode = [] { return ImageToHex(PatternImage()); };
+        c.mode == 'W' ? link.exchange.mnuwriteFre_Click() : link.exchange.mnureadFre_Click();
+        if (c.radioAcknowledges >= 0) {
+            link.Feed({0x06, 0x16});
+            link.Feed(kIdentifyReply);
+            for (int i = 0; i < c.radioAcknowledges; ++i) {
+                link.Feed({0x06});
+            }
+        }
+        link.exchange.PortLost();
+        ASSERT_EQ(link.window.messages.size(), 1u) << c.radioAcknowledges;
+        EXPECT_EQ(link.window.messages[0].first, c.expected)
+            << c.mode << " " << c.radioAcknowledges;
+    }
+}
+
 TEST(Exchange, ChineseTexts) {
     Link link;
     link.window.languageFlag = 0;

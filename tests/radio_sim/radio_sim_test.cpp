@@ -20,6 +20,7 @@ TEST(ParseFault, AcceptsEveryFaultAndBlockNotation) {
         {"hangup@944", FaultKind::kHangup, 944},
         {"garbage@0", FaultKind::kGarbage, 0},
         {"garbage@0x3f8", FaultKind::kGarbage, 0x3F8},
+        {"corrupt-write@0x10", FaultKind::kCorruptWrite, 0x10},
         {"flood-16", FaultKind::kFlood16, 0},
         {"flood-noise", FaultKind::kFloodNoise, 0},
     };
@@ -31,7 +32,7 @@ TEST(ParseFault, AcceptsEveryFaultAndBlockNotation) {
     }
     for (const char* bad :
          {"", "loud", "bad-ack", "silent@8", "bad-ack@", "bad-ack@0x3B1", "bad-ack@0x400",
-          "bad-ack@-8", "hangup@12x", "garbage@0x", "flood-16@8", "flood"}) {
+          "bad-ack@-8", "hangup@12x", "garbage@0x", "corrupt-write", "flood-16@8", "flood"}) {
         EXPECT_FALSE(ParseFault(bad).has_value()) << bad;
     }
 }

@@ -7,6 +7,7 @@
 namespace m742::test {
 int RunMainWindowTests(int argc, char** argv, const QString& onlyClass);
 int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass);
+int RunMainWindowBackupTests(int argc, char** argv, const QString& onlyClass);
 int RunChannelGridTests(int argc, char** argv, const QString& onlyClass);
 int RunDialogTests(int argc, char** argv, const QString& onlyClass);
 int TestClassesRun();
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     }
     int status = m742::test::RunMainWindowTests(argc, argv, onlyClass);
     status |= m742::test::RunMainWindowRadioTests(argc, argv, onlyClass);
+    status |= m742::test::RunMainWindowBackupTests(argc, argv, onlyClass);
     status |= m742::test::RunChannelGridTests(argc, argv, onlyClass);
     status |= m742::test::RunDialogTests(argc, argv, onlyClass);
     if (m742::test::TestClassesRun() == 0) {

@@ -26,10 +26,11 @@ Options:
   --latency-ms N       wait N ms before each reply (default 0)
   --fault FAULT        misbehave: silent | no-handshake-reply | bad-identify | split-bytes |
                        bad-ack@BLOCK | no-reply@BLOCK | hangup@BLOCK | garbage@BLOCK |
-                       flood-16 | flood-noise
+                       corrupt-write@BLOCK | flood-16 | flood-noise
                        (BLOCK is a block address: 0x3B0, 3B0h or 944; a flood sends 16h
                        or random bytes at the line speed from the handshake to the end
-                       frame, and answers nothing)
+                       frame, and answers nothing; corrupt-write acknowledges the block
+                       but keeps its first byte with the lowest bit flipped)
   --help               show this text
 )";
 

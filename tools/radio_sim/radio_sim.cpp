@@ -73,6 +73,7 @@ std::optional<Fault> ParseFault(std::string_view text) {
         {"no-reply", FaultKind::kNoReply, true},
         {"hangup", FaultKind::kHangup, true},
         {"garbage", FaultKind::kGarbage, true},
+        {"corrupt-write", FaultKind::kCorruptWrite, true},
         {"flood-16", FaultKind::kFlood16, false},
         {"flood-noise", FaultKind::kFloodNoise, false},
     };
@@ -330,6 +331,9 @@ bool RadioSim::Answer(const std::vector<std::uint8_t>& frame, Clock::time_point 
     {
         std::lock_guard lock(m_mutex);
         std::copy(frame.begin() + 4, frame.end(), m_memory.begin() + address);
+        if (FaultAt(FaultKind::kCorruptWrite, address)) {
+            m_memory[static_cast<std::size_t>(address)] ^= 0x01;
+        }
     }
     m_wroteBlocks = true;
     Reply({static_cast<std::uint8_t>(FaultAt(FaultKind::kBadAck, address) ? 0x15 : 0x06)},

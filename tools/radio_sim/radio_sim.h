@@ -27,6 +27,9 @@ enum class FaultKind {
     kSplitBytes,        // every reply byte on its own, 2 ms apart
     kHangup,            // the line goes away at a block
     kGarbage,           // noise instead of the answer at a block
+    // Acknowledges a written block but stores its first byte with the lowest bit flipped, as
+    // a radio whose memory does not keep what it was sent.
+    kCorruptWrite,
     // From the handshake to the end frame, a stream at the line speed and no answer: like a
     // radio stuck sending its handshake reply, or another device on the line.
     kFlood16,     // 16h bytes

@@ -43,6 +43,8 @@
 #include "shell/qt/dialogs.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/program_icon.h"
+#include "shell/qt/user_settings.h"
+#include "texts/backup_texts.h"
 #include "texts/language_tables.h"
 
 namespace m742 {
@@ -120,6 +122,9 @@ Form1::Form1(StartupOptions options)
       m_ports(m_port, [this](std::string_view text, int style, std::string_view title) {
           return ShowMessage(text, style, title);
       }) {
+    m_backupFolder =
+        options.backupFolder.empty() ? DefaultBackupFolder() : std::move(options.backupFolder);
+    m_settings = OpenUserSettings(options.settingsFile);
     setObjectName("Form1");
     setWindowIcon(ProgramIcon());
     // No menu of its own: Qt's would offer to hide the toolbar, and with it the "PowerLock" button.
@@ -249,6 +254,7 @@ void Form1::BuildMenus() {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { mnumainhelp_Click(); });
     item(help, "mnuabout", [this] { mnuabout_Click(); });
+    BuildBackupMenus(file, m_programming);
 }
 
 void Form1::BuildToolbar() {
@@ -584,7 +590,8 @@ QWidget* Form1::WindowNamed(const std::string& name) {
 
 void Form1::ApplyLanguage() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts()}) {
+    for (const auto* table :
+         {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(), &BackupMenuTexts()}) {
         for (const TextRow& row : *table) {
             QWidget* window = WindowNamed(row.window);
             if (window == nullptr) {
@@ -738,6 +745,10 @@ void Form1::mnuOpen_Click() {
     if (file.isEmpty()) {
         return;
     }
+    OpenFile(file);
+}
+
+void Form1::OpenFile(const QString& file) {
     const Status opened = OpenDataFile(file.toStdString(), m_editor);
     if (!opened.ok()) {
         ShowMessage(opened.message, kStyleError, "");
@@ -869,7 +880,8 @@ void Form1::SetCommandsEnabled(bool enabled) {
     m_programming->menuAction()->setEnabled(enabled);
     m_toolbarButtons["read"]->setEnabled(enabled);
     m_toolbarButtons["write"]->setEnabled(enabled);
-    for (const char* name : {"mnureadFre", "mnuwriteFre", "mnuNew", "mnuOpen", "mnuAssave"}) {
+    for (const char* name :
+         {"mnureadFre", "mnuwriteFre", "mnuNew", "mnuOpen", "mnuOpenBackup", "mnuAssave"}) {
         findChild<QAction*>(name)->setEnabled(enabled);
     }
     // A new port, plan or language in the middle would cut the radio off without its end frame.
@@ -894,12 +906,19 @@ ImageHex Form1::EncodeImage() {
         ShowMessage(image.status().message, kStyleError, "");
         return {};
     }
+    KeepBackupOf(image.value(), BackupKind::kBeforeWrite);
     return ImageToHex(image.value());
 }
 
 void Form1::DecodeImage(const ImageHex& image) {
+    if (TakeReadBack(image)) {
+        return;  // a verify's read-back leaves the editor alone
+    }
     m742::DecodeImage(std::string_view(image), m_editor);
     RefreshViews();
+    if (const auto read = ImageFromHex(image)) {
+        KeepBackupOf(*read, BackupKind::kRead);
+    }
 }
 
 void Form1::ShowDebugChannel() {

@@ -9,8 +9,10 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "channel_editing/frequency_entry.h"
+#include "radio_data/backups.h"
 #include "radio_data/editor_state.h"
 #include "radio_link/exchange.h"
 #include "radio_link/port_selection.h"
@@ -25,12 +27,14 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
+class QSettings;
 class QTabBar;
 class QToolBar;
 
 namespace m742 {
 
 class AboutWindow;
+class BackupDialog;
 class DebugGridView;
 class DtmfWindow;
 class MemoryGridView;
@@ -47,6 +51,11 @@ struct StartupOptions {
     ExchangeIntervals exchangeIntervals;
     // Where F1 looks for the help file. Empty: the program's folder.
     std::filesystem::path helpFolder;
+    // Where backups are kept. Empty: the user's data folder, where the command-line tool
+    // keeps them too.
+    std::filesystem::path backupFolder;
+    // The user's settings file (the verify after a write). Empty: the platform's settings.
+    std::filesystem::path settingsFile;
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {
@@ -98,6 +107,14 @@ public:
     PowerWindow& powerDialog() const { return *m_power; }
     AboutWindow& aboutDialog() const { return *m_about; }
 
+    // Backups and the verify after a write (main_window_backups.cpp).
+    void mnuOpenBackup_Click();
+    bool VerifyAfterWrite() const;
+    void SetVerifyAfterWrite(bool verify);
+    const std::filesystem::path& backupFolder() const { return m_backupFolder; }
+    // Shows the "Open backup" dialog; true when a backup was chosen. Tests put their own here.
+    std::function<bool(BackupDialog&)> showBackupDialog;
+
     // ExchangeWindow
     std::int16_t LanguageFlag() const override { return m_editor.LanguageFlag; }
     int PowerUnlock() const override { return m_powerLock.PowerUnlock(); }
@@ -114,6 +131,7 @@ public:
     ImageHex EncodeImage() override;
     void DecodeImage(const ImageHex& image) override;
     void ShowDebugChannel() override;
+    void ExchangeFinished(ExchangeOutcome outcome) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,6 +153,14 @@ private:
     void SyncPanelFromEditor();
     void SetCaptionTo(const QString& file);
     QString Text(const char* chinese, const char* english) const;
+    void OpenFile(const QString& file);
+    // Backups and the verify after a write (main_window_backups.cpp).
+    void BuildBackupMenus(QMenu* file, QMenu* programming);
+    void KeepBackupOf(const RadioImage& image, BackupKind kind);
+    bool TakeReadBack(const ImageHex& image);
+    void StartVerify();
+    void FinishVerify(ExchangeOutcome outcome);
+    void ShowLater(const QString& text);
 
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
@@ -168,6 +194,15 @@ private:
     DebugGridView* m_debugGrid = nullptr;    // mfgrid2
     QLabel* m_status = nullptr;              // Label20
     QProgressBar* m_progress = nullptr;      // ProgressBar1
+
+    std::filesystem::path m_backupFolder;
+    std::unique_ptr<QSettings> m_settings;
+    QAction* m_verify = nullptr;       // mnuVerify
+    QString m_backupWarning;           // shown once the exchange has ended
+    std::optional<RadioImage> m_sent;  // what a write sent, kept for its verify
+    bool m_sentUnlocked = false;       // whether that write included the power parameters
+    bool m_verifying = false;          // the read running is a verify's read-back
+    std::optional<RadioImage> m_readBack;
 };
 
 }  // namespace m742

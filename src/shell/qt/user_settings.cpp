@@ -1,0 +1,13 @@
+#include "shell/qt/user_settings.h"
+
+namespace m742 {
+
+std::unique_ptr<QSettings> OpenUserSettings(const std::filesystem::path& file) {
+    if (file.empty()) {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "m742",
+                                           "m742");
+    }
+    return std::make_unique<QSettings>(QString::fromStdString(file.string()), QSettings::IniFormat);
+}
+
+}  // namespace m742

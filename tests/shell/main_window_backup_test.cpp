@@ -1,0 +1,369 @@
+// Backups and the verify after a write, in the window against the simulated radio: a read
+// keeps a copy, a write keeps what it sends, "Open backup" opens one, and the verify reads the
+// radio back without touching the editor.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+#include "channel_editing/channel_plan.h"
+#include "radio_data/backups.h"
+#include "radio_data/codec.h"
+#include "radio_data/data_file.h"
+#include "radio_sim/radio_sim.h"
+#include "shell/qt/backup_dialog.h"
+#include "test_support.h"
+
+using namespace m742;
+using namespace m742::test;
+
+namespace {
+
+constexpr int kExchangeTimeoutMs = 10000;
+
+const char* const kCommunicationError =
+    "Communication error, please check the intercom fault, attachment and serial choice!";
+
+// Two channels; `rx` is the first one's RX frequency.
+EditorState Plan(const char* rx = "460.12500") {
+    EditorState plan = StartupEditor(1);
+    SetMemoryChannel(plan, 1, rx, "67.0", "461.12500", "D023N", 2, 1, 1, 1);
+    SetMemoryChannel(plan, 9, "445.00625", "Off", "445.00625", "Off", 0, 0, 0, 0);
+    plan.Text3 = "123";
+    return plan;
+}
+
+RadioImage ImageOf(const EditorState& plan) {
+    const auto image = EncodeImage(plan);
+    if (!image.ok()) {
+        qFatal("the test plan does not encode: %s", image.status().message.c_str());
+    }
+    return image.value();
+}
+
+std::unique_ptr<sim::RadioSim> StartRadio(sim::Options options) {
+    options.pacing = false;
+    auto radio = std::make_unique<sim::RadioSim>(std::move(options));
+    std::string error;
+    const std::string device = radio->Start(&error);
+    if (device.empty()) {
+        qFatal("no pseudo-terminal: %s", error.c_str());
+    }
+    qputenv("M742_COM1", QByteArray::fromStdString(device));
+    return radio;
+}
+
+// The names of the backups kept, oldest first.
+QStringList BackupNames(const Form1& form) {
+    return QDir(QString::fromStdString(form.backupFolder().string()))
+        .entryList({"M-742-*"}, QDir::Files, QDir::Name);
+}
+
+RadioImage ImageIn(const Form1& form, const QString& name) {
+    return ReadDataFile(form.backupFolder() / name.toStdString(), Lang::English).value();
+}
+
+QString StatusText(Form1& form) {
+    return Child<QLabel>(form, "Label20").text();
+}
+
+void PutPlanInEditor(Form1& form, const EditorState& plan) {
+    form.editor().mfgrid1 = plan.mfgrid1;
+    form.editor().CellListIndex = plan.CellListIndex;
+    form.editor().Text3 = plan.Text3;
+    form.RefreshViews();
+}
+
+}  // namespace
+
+class BackupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void readKeepsACopy();
+    void writeKeepsWhatItSends();
+    void copyThatCannotBeKept_data();
+    void copyThatCannotBeKept();
+    void openBackup_data();
+    void openBackup();
+    void openBackupWithNone();
+    void verifyAfterWrite_data();
+    void verifyAfterWrite();
+    void verifyIsRememberedPerUser();
+    void menuItemsFollowTheLanguage();
+    void writeStoppedPartWay();
+};
+
+void BackupTest::cleanup() {
+    qunsetenv("M742_COM1");
+}
+
+void BackupTest::readKeepsACopy() {
+    sim::Options options;
+    options.memory = ImageOf(Plan());
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.mnucom_Click(1);
+    form.mnureadFre_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    const QStringList names = BackupNames(form);
+    QCOMPARE(names.size(), 1);
+    const auto parsed = ParseBackupName(names[0].toStdString());
+    QVERIFY(parsed && parsed->kind == BackupKind::kRead);
+    QVERIFY(ImageIn(form, names[0]) == radio->Memory());
+    QTest::qWait(50);
+    QVERIFY(harness.messages().all().isEmpty());
+}
+
+void BackupTest::writeKeepsWhatItSends() {
+    const auto radio = StartRadio({});
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    PutPlanInEditor(form, Plan());
+    form.mnucom_Click(1);
+    form.mnuwriteFre_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    const QStringList names = BackupNames(form);
+    QCOMPARE(names.size(), 1);
+    QVERIFY2(names[0].endsWith("-write.DAT"), qPrintable(names[0]));
+    QVERIFY(ImageIn(form, names[0]) == ImageOf(form.editor()));
+    QTest::qWait(50);
+    QVERIFY(harness.messages().all().isEmpty());
+}
+
+void BackupTest::copyThatCannotBeKept_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("read") << false
+                          << "The radio was read, but the backup copy could not be kept in";
+    QTest::newRow("write") << true
+                           << "The copy of the plan about to be written could not be kept in";
+}
+
+// The exchange goes on without its copy and says so afterwards, with the folder and the reason.
+void BackupTest::copyThatCannotBeKept() {
+    QFETCH(bool, write);
+    QFETCH(QString, warning);
+    sim::Options options;
+    options.memory = ImageOf(Plan("470.00000"));
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    QFile blocker(QString::fromStdString(form.backupFolder().string()));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    PutPlanInEditor(form, Plan());
+    form.mnucom_Click(1);
+    write ? form.mnuwriteFre_Click() : form.mnureadFre_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!harness.messages().all().isEmpty(), kExchangeTimeoutMs);
+    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QCOMPARE(harness.messages().all().size(), 1);
+    const RecordedMessage& shown = harness.messages().all().front();
+    const QString folder = QString::fromStdString(form.backupFolder().string());
+    QVERIFY2(shown.text.startsWith(warning + " \"" + folder + "\": "), qPrintable(shown.text));
+    QCOMPARE(shown.style, 48);
+    if (write) {
+        QVERIFY(radio->Memory()[0x10] == ImageOf(Plan())[0x10]);
+    } else {
+        QCOMPARE(form.editor().mfgrid1[1][1], std::string("470.00000"));
+    }
+}
+
+void BackupTest::openBackup_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("kinds");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English") << 1 << QStringList{"before write", "read"} << "Open backup";
+    QTest::newRow("Chinese") << 0 << QStringList{"写频前", "读频"} << "打开备份";
+}
+
+void BackupTest::openBackup() {
+    QFETCH(int, language);
+    QFETCH(QStringList, kinds);
+    QFETCH(QString, title);
+    Harness harness(QByteArray("\x00\x00", 2) + char(language));
+    Form1& form = harness.form();
+    const EditorState older = Plan();
+    const EditorState newer = Plan("470.00000");
+    QVERIFY(KeepBackup(form.backupFolder(), ImageOf(older), BackupKind::kRead, "20261201-101010",
+                       Lang::English)
+                .ok());
+    QVERIFY(KeepBackup(form.backupFolder(), ImageOf(newer), BackupKind::kBeforeWrite,
+                       "20261202-111111", Lang::English)
+                .ok());
+
+    QStringList shownKinds;
+    form.showBackupDialog = [&](BackupDialog& dialog) {
+        const QTreeWidget& list = dialog.list();
+        [&] {
+            QCOMPARE(dialog.windowTitle(), title);
+            QCOMPARE(list.topLevelItemCount(), 2);
+            QCOMPARE(list.topLevelItem(0)->text(0), QString("2026-12-02"));
+            QCOMPARE(list.topLevelItem(0)->text(1), QString("11:11:11"));
+            QCOMPARE(list.topLevelItem(0)->text(3), QString("470.00000, 445.00625"));
+            QCOMPARE(list.topLevelItem(1)->text(0), QString("2026-12-01"));
+            QVERIFY(list.topLevelItem(0)->isSelected());  // the newest, ready for OK
+        }();
+        shownKinds = {list.topLevelItem(0)->text(2), list.topLevelItem(1)->text(2)};
+        dialog.list().setCurrentItem(list.topLevelItem(1));
+        return true;
+    };
+    form.mnuOpenBackup_Click();
+    QCOMPARE(shownKinds, kinds);
+    EditorState expected = form.editor();
+    DecodeImage(ImageOf(older), expected);
+    const QString difference = FirstDifference(expected, form.editor());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QVERIFY(form.windowTitle().endsWith("M-742-20261201-101010.DAT"));
+    QVERIFY(harness.messages().all().isEmpty());
+
+    // Cancel opens nothing.
+    const EditorState before = form.editor();
+    form.showBackupDialog = [](BackupDialog&) { return false; };
+    form.mnuOpenBackup_Click();
+    QVERIFY(FirstDifference(before, form.editor()).isEmpty());
+}
+
+void BackupTest::openBackupWithNone() {
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    bool shown = false;
+    form.showBackupDialog = [&](BackupDialog& dialog) {
+        shown = true;
+        [&] {
+            QVERIFY(dialog.list().isHidden());
+            QVERIFY(!Child<QLabel>(dialog, "lblNoBackups").isHidden());
+            QCOMPARE(Child<QLabel>(dialog, "lblNoBackups").text(),
+                     QString("There are no backups yet. Every read and every write keeps one."));
+            QCOMPARE(
+                Child<QLabel>(dialog, "lblBackupFolder").text(),
+                "Backups are kept in: " + QString::fromStdString(form.backupFolder().string()));
+            QVERIFY(!Child<QPushButton>(dialog, "cmdOK").isEnabled());
+            QCOMPARE(Child<QPushButton>(dialog, "cmdCancel").text(), QString("Cancel"));
+        }();
+        return true;  // even an accepted dialog without a choice opens nothing
+    };
+    const EditorState before = form.editor();
+    form.mnuOpenBackup_Click();
+    QVERIFY(shown);
+    QVERIFY(FirstDifference(before, form.editor()).isEmpty());
+    QVERIFY(harness.messages().all().isEmpty());
+}
+
+void BackupTest::verifyAfterWrite_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("report");  // empty: no message
+    QTest::newRow("a radio that keeps what it is sent") << ""
+                                                        << "Write frequency success, verified!"
+                                                        << "";
+    QTest::newRow("a radio that changes a byte")
+        << "corrupt-write@0x10"
+        << "Verify found differences!"
+        << "The radio read back differs from the plan written (1):\n\n"
+           "Channel 1: RX Frequency 460.12500 in the plan, 460.12501 in the radio";
+}
+
+void BackupTest::verifyAfterWrite() {
+    QFETCH(QString, fault);
+    QFETCH(QString, status);
+    QFETCH(QString, report);
+    sim::Options options;
+    options.password = "12";  // the read-back passes the password check as any read does
+    if (!fault.isEmpty()) {
+        options.fault = *sim::ParseFault(fault.toStdString());
+    }
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    PutPlanInEditor(form, Plan());
+    QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), "12");
+    Child<QAction>(form, "mnuVerify").trigger();
+    QVERIFY(form.VerifyAfterWrite());
+    form.mnucom_Click(1);
+    const EditorState before = form.editor();
+
+    form.mnuwriteFre_Click();
+    QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 2, kExchangeTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(StatusText(form), status, kExchangeTimeoutMs);
+    QTest::qWait(50);
+    QCOMPARE(harness.messages().texts(), report.isEmpty() ? QStringList() : QStringList{report});
+    const QString difference = FirstDifference(before, form.editor());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    // What was sent and what came back.
+    const QStringList names = BackupNames(form);
+    QCOMPARE(names.size(), 2);
+    QVERIFY(names[0].endsWith("-write.DAT") != names[1].endsWith("-write.DAT"));
+}
+
+void BackupTest::verifyIsRememberedPerUser() {
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    QVERIFY(!form.VerifyAfterWrite());
+    QAction& verify = Child<QAction>(form, "mnuVerify");
+    QVERIFY(verify.isCheckable());
+    verify.trigger();
+    const QString settings = harness.folder().filePath("settings.ini");
+    QCOMPARE(QSettings(settings, QSettings::IniFormat).value("radio/verifyAfterWrite").toBool(),
+             true);
+    Form1 again(StartupOptions{harness.folder().filePath("other").toStdString(),
+                               {},
+                               {},
+                               {},
+                               harness.folder().filePath("backups").toStdString(),
+                               settings.toStdString()});
+    QVERIFY(again.VerifyAfterWrite());
+    verify.trigger();
+    QCOMPARE(QSettings(settings, QSettings::IniFormat).value("radio/verifyAfterWrite").toBool(),
+             false);
+    // The preferences file keeps its four bytes.
+    harness.DestroyForm();
+    QCOMPARE(harness.folder().read().size(), 4);
+}
+
+void BackupTest::menuItemsFollowTheLanguage() {
+    Harness harness(QByteArray("\x00\x00\x00", 3));
+    Form1& form = harness.form();
+    QCOMPARE(Child<QAction>(form, "mnuOpenBackup").text(), QString("打开备份(&B)…"));
+    QCOMPARE(Child<QAction>(form, "mnuVerify").text(), QString("写后校验(&V)"));
+    form.mnuEnglist_Click();
+    QCOMPARE(Child<QAction>(form, "mnuOpenBackup").text(), QString("Open backup(&B)…"));
+    QCOMPARE(Child<QAction>(form, "mnuVerify").text(), QString("Verify after write(&V)"));
+}
+
+void BackupTest::writeStoppedPartWay() {
+    sim::Options options;
+    options.fault = *sim::ParseFault("bad-ack@0x100");
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    PutPlanInEditor(form, Plan());
+    form.mnucom_Click(1);
+    form.mnuwriteFre_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!harness.messages().all().isEmpty(), kExchangeTimeoutMs);
+    QCOMPARE(harness.messages().texts(),
+             QStringList{QString(kCommunicationError) +
+                         "\n\nThe write did not finish: the radio may now hold a partly written "
+                         "plan. Please write it again."});
+}
+
+namespace m742::test {
+
+int RunMainWindowBackupTests(int argc, char** argv, const QString& onlyClass) {
+    BackupTest test;
+    return RunTestClass(test, argc, argv, onlyClass);
+}
+
+}  // namespace m742::test
+
+#include "main_window_backup_test.moc"
