@@ -276,10 +276,12 @@ void RadioTest::writeToRadio() {
     double now = 43200;
     Harness harness(EnglishPreferences(), [&now] { return now; });
     Form1& form = harness.form();
-    SetMemoryChannel(form.editor(), 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
-    SetMemoryChannel(form.editor(), 16, "479.00000", "D754I", "479.00000", "254.1", 1, 0, 0, 1);
-    form.editor().panel.Combo14 = 2;  // lies in the last block, which a locked write skips
-    form.RefreshViews();
+    form.document().ApplyUnrecorded([](EditorState& editor) {
+        SetMemoryChannel(editor, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
+        SetMemoryChannel(editor, 16, "479.00000", "D754I", "479.00000", "254.1", 1, 0, 0, 1);
+        editor.panel.Combo14 = 2;  // lies in the last block, which a locked write skips
+    });
+    form.document().MarkSaved();  // as if opened
     if (unlocked) {
         QTest::mouseClick(&Child<QLabel>(form.powerDialog(), "Label7"), Qt::LeftButton);
         now += 3;

@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 
 #include "channel_editing/list_entry.h"
+#include "channel_editing/qt/editor_document.h"
 #include "channel_editing/qt/entry_filter.h"
 #include "channel_editing/qt/grid_model.h"
 #include "channel_editing/tone_entry.h"
@@ -71,13 +72,13 @@ private:
 
 }  // namespace
 
-MemoryGridView::MemoryGridView(EditorState& editor, const BandLimits& band,
+MemoryGridView::MemoryGridView(EditorDocument& document, const BandLimits& band,
                                std::function<void(const EntryMessage&)> message, QWidget* parent)
     : ChannelGridView(parent),
-      m_editor(editor),
+      m_document(document),
       m_band(band),
       m_message(std::move(message)),
-      m_model(new GridModel(GridModel::Grid::kMemory, editor, this)) {
+      m_model(new GridModel(GridModel::Grid::kMemory, document, this)) {
     setObjectName("mfgrid1");
     m_model->ShowIn(*this);
     FreezeChannelColumn();
@@ -171,7 +172,7 @@ void MemoryGridView::mfgrid1_Click() {
     }
     const int row = cell.row() + 1;
     // An empty channel is started by its RX frequency, whatever column was clicked.
-    if (m_editor.mfgrid1[static_cast<std::size_t>(row)][kColumnRx].empty()) {
+    if (m_document.editor().mfgrid1[static_cast<std::size_t>(row)][kColumnRx].empty()) {
         cell = m_model->index(cell.row(), kColumnRx);
         setCurrentIndex(cell);
     }
@@ -200,8 +201,8 @@ void MemoryGridView::mfgrid1_Click() {
         QComboBox* list = m_combo5[static_cast<std::size_t>(m_column - kFirstListColumn)];
         PlaceOver(list, false);
         // Set while hidden: a pick only counts once the list is shown.
-        list->setCurrentIndex(m_editor.CellListIndex[static_cast<std::size_t>(m_row)]
-                                                    [static_cast<std::size_t>(m_column)]);
+        list->setCurrentIndex(m_document.editor().CellListIndex[static_cast<std::size_t>(
+            m_row)][static_cast<std::size_t>(m_column)]);
         editor = list;
     }
     editor->show();
@@ -278,17 +279,20 @@ void MemoryGridView::TabOut(bool forward) {
     }
 }
 
-void MemoryGridView::CellChanged() {
-    m_model->Refresh();
+void MemoryGridView::CommitCell(const EditorState& after, bool deleted) {
+    const EditName name{
+        deleted ? EditKind::kDeleteChannel : EditKind::kCell, m_row, deleted ? 0 : m_column, {}};
+    m_document.Commit(name, after);
 }
 
 void MemoryGridView::Text1_LostFocus() {
     if (m_discarding || m_text1->isHidden()) {
         return;
     }
+    EditorState after = m_document.editor();
     const FrequencyCommit commit =
-        CommitFrequency(m_editor, m_row, m_column, m_text1->text().toStdString(), m_band);
-    CellChanged();
+        CommitFrequency(after, m_row, m_column, m_text1->text().toStdString(), m_band);
+    CommitCell(after, commit.outcome == FrequencyOutcome::kChannelDeleted);
     m_refused = commit.message.has_value();
     if (commit.message) {
         m_message(*commit.message);
@@ -301,9 +305,10 @@ void MemoryGridView::Combo8_Click(int index) {
     if (m_combo8->isHidden() || index < 0 || !IsToneColumn(m_column)) {
         return;
     }
-    m_editor.mfgrid1[static_cast<std::size_t>(m_row)][static_cast<std::size_t>(m_column)] =
+    EditorState after = m_document.editor();
+    after.mfgrid1[static_cast<std::size_t>(m_row)][static_cast<std::size_t>(m_column)] =
         m_combo8->itemText(index).toStdString();
-    CellChanged();
+    CommitCell(after);
     setFocus();  // the commit that follows finds the picked text
     m_combo8->hide();
 }
@@ -313,8 +318,9 @@ void MemoryGridView::Combo8_LostFocus() {
     if (m_discarding || m_combo8->isHidden()) {
         return;
     }
-    CommitTone(m_editor, m_row, m_column, m_combo8->currentText().toStdString());
-    CellChanged();
+    EditorState after = m_document.editor();
+    CommitTone(after, m_row, m_column, m_combo8->currentText().toStdString());
+    CommitCell(after);
     m_combo8->hide();
 }
 
@@ -323,8 +329,9 @@ void MemoryGridView::Combo5_Click(int column, int index) {
     if (list->isHidden() || column != m_column) {
         return;
     }
-    PickListItem(m_editor, m_row, column, index);
-    CellChanged();
+    EditorState after = m_document.editor();
+    PickListItem(after, m_row, column, index);
+    CommitCell(after);
     setFocus();
     list->hide();
 }

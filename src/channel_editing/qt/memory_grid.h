@@ -18,15 +18,19 @@ class QLineEdit;
 
 namespace m742 {
 
+class EditorDocument;
 class GridModel;
 
 class MemoryGridView : public ChannelGridView {
+    Q_OBJECT
+
 public:
-    // `band` is read at every frequency commit; `message` shows the out-of-band message.
-    MemoryGridView(EditorState& editor, const BandLimits& band,
+    // Every entry is committed to `document` as a step of its own. `band` is read at every
+    // frequency commit; `message` shows the out-of-band message.
+    MemoryGridView(EditorDocument& document, const BandLimits& band,
                    std::function<void(const EntryMessage&)> message, QWidget* parent);
 
-    GridModel& model() const { return *m_model; }
+    GridModel& gridModel() const { return *m_model; }
 
     // The click handling: opens the editor of the selected cell, but only while a left press
     // or Enter has armed it.
@@ -61,9 +65,10 @@ private:
     void Combo8_LostFocus();
     void Combo5_Click(int column, int index);
     void ListArrowKey(QComboBox* list, int step);
-    void CellChanged();
+    // Commits `after` as the edit of the current cell (or the deletion of its channel).
+    void CommitCell(const EditorState& after, bool deleted = false);
 
-    EditorState& m_editor;
+    EditorDocument& m_document;
     const BandLimits& m_band;
     std::function<void(const EntryMessage&)> m_message;
     GridModel* m_model;

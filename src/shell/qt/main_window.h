@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "channel_editing/frequency_entry.h"
+#include "channel_editing/qt/editor_document.h"
 #include "radio_data/editor_state.h"
 #include "radio_link/exchange.h"
 #include "radio_link/port_selection.h"
@@ -50,6 +51,8 @@ struct StartupOptions {
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {
+    Q_OBJECT
+
 public:
     explicit Form1(StartupOptions options = {});
     ~Form1() override;
@@ -87,9 +90,8 @@ public:
     std::function<QString(bool save)> chooseFile;
 
     const EditorState& editor() const { return m_editor; }
-    EditorState& editor() { return m_editor; }
-    // The editor changed behind the views' back: show it again.
-    void RefreshViews();
+    // The editor's owner: every change goes through it, and the views follow its announcements.
+    EditorDocument& document() { return *m_document; }
     std::int16_t portNumber() const { return m_ports.PortNumber(); }
     const std::filesystem::path& preferencesPath() const { return m_preferences; }
     Exchange& exchange() { return *m_exchange; }
@@ -114,6 +116,7 @@ public:
     ImageHex EncodeImage() override;
     void DecodeImage(const ImageHex& image) override;
     void ShowDebugChannel() override;
+    void ExchangeFinished(ExchangeOutcome outcome) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,10 +138,18 @@ private:
     void SyncPanelFromEditor();
     void SetCaptionTo(const QString& file);
     QString Text(const char* chinese, const char* english) const;
+    // Asks whether to save unsaved changes before a command would lose them: true when the
+    // command may go on (saved, nothing to lose, or not to be saved), false when it stops.
+    // `kept` copies into an editor the parts the command leaves alone; changes there are safe.
+    bool MaySaveChanges(const std::function<void(EditorState&, const EditorState&)>& kept = {});
+    // Save with the file dialog; true when the plan was saved.
+    bool Save();
 
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
-    EditorState m_editor;
+    EditorDocument* m_document;   // owns the editor and its undo steps
+    const EditorState& m_editor;  // what the document holds, for reading
+    int m_writeStep = -1;         // the undo step whose plan a running write sends
     PowerLock m_powerLock;
     std::unique_ptr<SideKeyWindow> m_sideKeys;  // Form5
     std::unique_ptr<DtmfWindow> m_dtmf;         // Form2
