@@ -96,6 +96,27 @@ std::string RedoCaption(const EditName* step, Lang lang) {
     return step != nullptr ? caption + " " + EditText(*step, lang) : caption;
 }
 
+std::string ChannelCommandText(ChannelCommand command, Lang lang) {
+    const bool en = lang == Lang::English;
+    switch (command) {
+        case ChannelCommand::kCopy:
+            return en ? "Copy" : "复制";
+        case ChannelCommand::kCut:
+            return en ? "Cut" : "剪切";
+        case ChannelCommand::kPaste:
+            return en ? "Paste" : "粘贴";
+        case ChannelCommand::kClear:
+            return en ? "Clear" : "清除";
+        case ChannelCommand::kMoveUp:
+            return en ? "Move up" : "上移";
+        case ChannelCommand::kMoveDown:
+            return en ? "Move down" : "下移";
+        case ChannelCommand::kFillDown:
+            return en ? "Fill down" : "向下填充";
+    }
+    return {};
+}
+
 std::string SaveChangesQuestion(Lang lang) {
     return lang == Lang::English ? "Save the changes to the channel plan?"
                                  : "是否保存对信道资料的修改？";

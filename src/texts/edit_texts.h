@@ -46,6 +46,10 @@ std::string EditText(const EditName& name, Lang lang);
 std::string UndoCaption(const EditName* step, Lang lang);
 std::string RedoCaption(const EditName* step, Lang lang);
 
+// The items of the memory grid's channel menu.
+enum class ChannelCommand { kCopy, kCut, kPaste, kClear, kMoveUp, kMoveDown, kFillDown };
+std::string ChannelCommandText(ChannelCommand command, Lang lang);
+
 // "Save the changes to the channel plan?" / "是否保存对信道资料的修改？".
 std::string SaveChangesQuestion(Lang lang);
 

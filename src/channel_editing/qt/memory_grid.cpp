@@ -7,12 +7,15 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "channel_editing/list_entry.h"
+#include "channel_editing/qt/channel_actions.h"
 #include "channel_editing/qt/editor_document.h"
 #include "channel_editing/qt/entry_filter.h"
 #include "channel_editing/qt/grid_model.h"
@@ -84,6 +87,7 @@ MemoryGridView::MemoryGridView(EditorDocument& document, const BandLimits& band,
     FreezeChannelColumn();
     setCurrentIndex(m_model->index(0, kColumnRx));
     BuildEditors();
+    m_channelActions = new ChannelActions(*this, m_document, m_band, m_message);
     // An open editor follows its cell when the grid scrolls.
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, [this] {
@@ -442,14 +446,84 @@ bool MemoryGridView::eventFilter(QObject* watched, QEvent* event) {
     return QTableView::eventFilter(watched, event);
 }
 
+std::vector<int> MemoryGridView::selectedChannels() const {
+    std::vector<int> rows;
+    for (int row = 0; row < kChannelCount; ++row) {
+        bool whole = true;
+        for (int column = kColumnRx; column <= kLastListColumn && whole; ++column) {
+            whole = selectionModel()->isSelected(m_model->index(row, column));
+        }
+        if (whole) {
+            rows.push_back(row + 1);
+        }
+    }
+    return rows;
+}
+
+void MemoryGridView::SelectChannels(const std::vector<int>& rows) {
+    QItemSelection selection;
+    for (int row : rows) {
+        selection.select(m_model->index(row - 1, kColumnRx),
+                         m_model->index(row - 1, kLastListColumn));
+    }
+    // The current cell stays where it is: a number is no cell to edit.
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+int MemoryGridView::pasteChannel() const {
+    const std::vector<int> rows = selectedChannels();
+    if (!rows.empty()) {
+        return rows.front();
+    }
+    return currentIndex().isValid() ? currentIndex().row() + 1 : 1;
+}
+
+void MemoryGridView::ChannelNumberPressed(int row, const QMouseEvent& event) {
+    std::vector<int> rows = selectedChannels();
+    const bool selected = std::find(rows.begin(), rows.end(), row) != rows.end();
+    if (event.button() == Qt::RightButton) {
+        if (!selected) {
+            m_anchor = row;
+            SelectChannels({row});
+        }
+        m_channelActions->menu()->popup(event.globalPosition().toPoint());
+        return;
+    }
+    if (event.button() != Qt::LeftButton) {
+        return;
+    }
+    if (event.modifiers() & Qt::ShiftModifier) {
+        rows.clear();
+        for (int r = std::min(m_anchor, row); r <= std::max(m_anchor, row); ++r) {
+            rows.push_back(r);
+        }
+    } else if (event.modifiers() & Qt::ControlModifier) {
+        if (selected) {
+            std::erase(rows, row);
+        } else {
+            rows.push_back(row);
+        }
+        m_anchor = row;
+    } else {
+        rows = {row};
+        m_anchor = row;
+    }
+    SelectChannels(rows);
+}
+
 void MemoryGridView::mousePressEvent(QMouseEvent* event) {
     // The press is the whole click: the editor opens under the pointer and no range is ever
-    // dragged out. A right press only takes the focus; this grid has no menu.
+    // dragged out. On a cell a right press only takes the focus; the channel numbers select
+    // channels and have the channel menu.
     setFocus();
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    if (cell.isValid() && cell.column() == kColumnChannel) {
+        ChannelNumberPressed(cell.row() + 1, *event);
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    const QModelIndex cell = indexAt(event->position().toPoint());
     if (!cell.isValid() || cell.column() < kColumnRx) {
         return;
     }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "channel_editing/frequency_entry.h"
 #include "channel_editing/key_filters.h"
@@ -18,6 +19,7 @@ class QLineEdit;
 
 namespace m742 {
 
+class ChannelActions;
 class EditorDocument;
 class GridModel;
 
@@ -41,6 +43,14 @@ public:
     // message has been shown and the cell kept its text, so a command waiting on the entry
     // (a save, a write, a print) should not run.
     bool EndEntry();
+
+    // The channels selected by their numbers (a click, Shift and Ctrl extending it), ascending.
+    std::vector<int> selectedChannels() const;
+    // Selects these channels as a click on their numbers would.
+    void SelectChannels(const std::vector<int>& rows);
+    // The channel a paste starts at: the first selected one, else the current cell's.
+    int pasteChannel() const;
+    ChannelActions& channelActions() const { return *m_channelActions; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -67,6 +77,9 @@ private:
     void ListArrowKey(QComboBox* list, int step);
     // Commits `after` as the edit of the current cell (or the deletion of its channel).
     void CommitCell(const EditorState& after, bool deleted = false);
+    // A press on the number of channel `row`: selects it, extends the selection, or opens the
+    // channel menu.
+    void ChannelNumberPressed(int row, const QMouseEvent& event);
 
     EditorDocument& m_document;
     const BandLimits& m_band;
@@ -83,6 +96,8 @@ private:
     QLineEdit* m_text1 = nullptr;
     QComboBox* m_combo8 = nullptr;
     std::array<QComboBox*, kListColumnCount> m_combo5{};  // the list columns, busy lock first
+    ChannelActions* m_channelActions = nullptr;
+    int m_anchor = 1;  // where a Shift+click selection starts
 };
 
 }  // namespace m742
