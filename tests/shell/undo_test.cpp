@@ -146,6 +146,8 @@ void UndoTest::everyChangeIsOneStep_data() {
     QTest::newRow("debug OK") << Action([](EditingWindow& w) {
         Child<QLineEdit>(w.form(), "Txtrfre2").setText("455");
         Child<QPushButton>(w.form(), "Command1").click();
+        // The box keeps what was typed until another channel is chosen.
+        QCOMPARE(Child<QLineEdit>(w.form(), "Txtrfre2").text(), QString("455"));
     }) << "edit debug channel 1";
     QTest::newRow("panel list") << Action([](EditingWindow& w) {
         Child<QComboBox>(w.form(), "Combo4").setCurrentIndex(2);

@@ -37,6 +37,12 @@ DebugGridView::DebugGridView(EditorDocument& document, QWidget* parent)
     // typed into them survives a change elsewhere (a setting, another channel).
     connect(&document, &EditorDocument::changed, this, [this] {
         const int channel = SelectedChannel();
+        if (m_storing) {
+            // The boxes keep what was typed into them until the next selection.
+            m_shownRx = m_model->cellText(channel, 1);
+            m_shownTx = m_model->cellText(channel, 2);
+            return;
+        }
         if (channel >= 1 && (m_model->cellText(channel, 1) != m_shownRx ||
                              m_model->cellText(channel, 2) != m_shownTx)) {
             ShowDebugChannel();
@@ -117,8 +123,10 @@ void DebugGridView::Command1_Click() {
     const int channel = SelectedChannel();
     const std::string rx = m_rx->text().toStdString();
     const std::string tx = m_tx->text().toStdString();
+    m_storing = true;
     m_document.Apply({EditKind::kDebugChannel, channel, 0, {}},
                      [&](EditorState& editor) { StoreDebugChannel(editor, channel, rx, tx); });
+    m_storing = false;
 }
 
 void DebugGridView::mnudel_channel_Click() {

@@ -71,6 +71,7 @@ private:
     // The frequencies the boxes were last given.
     QString m_shownRx;
     QString m_shownTx;
+    bool m_storing = false;  // Command1 is storing the boxes
 };
 
 }  // namespace m742
