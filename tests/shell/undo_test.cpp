@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTableView>
 #include <QtTest>
 #include <functional>
@@ -149,6 +151,15 @@ void UndoTest::everyChangeIsOneStep_data() {
         // The box keeps what was typed until another channel is chosen.
         QCOMPARE(Child<QLineEdit>(w.form(), "Txtrfre2").text(), QString("455"));
     }) << "edit debug channel 1";
+    QTest::newRow("debug deleted") << Action([](EditingWindow& w) {
+        Child<QTabBar>(w.form(), "TabStrip1").setCurrentIndex(1);
+        auto& grid = Child<QTableView>(w.form(), "mfgrid2");
+        const QPoint at = grid.visualRect(grid.model()->index(2, 1)).center();
+        QTest::mousePress(grid.viewport(), Qt::RightButton, {}, at);
+        auto& menu = Child<QMenu>(w.form(), "mnuchannel");
+        menu.actions().front()->trigger();
+        menu.hide();
+    }) << "delete debug channel 3";
     QTest::newRow("panel list") << Action([](EditingWindow& w) {
         Child<QComboBox>(w.form(), "Combo4").setCurrentIndex(2);
     }) << "change Squelch Grade";
