@@ -10,4 +10,7 @@ namespace m742 {
 // (columns 5-8) the text of its list position. Frequencies and other tones stay.
 void SetGrid1Text(EditorState& editor);
 
+// The same for memory row `row` (1-16) alone.
+void SetGrid1RowText(EditorState& editor, int row);
+
 }  // namespace m742

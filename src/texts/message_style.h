@@ -24,11 +24,12 @@ inline constexpr int kDefaultSecond = 256;
 inline constexpr int kDefaultThird = 512;
 
 // The styles the program asks for.
-inline constexpr int kStylePlain = kButtonsOk;                        // 0
-inline constexpr int kStyleError = kButtonsOk + kIconStop;            // 16
-inline constexpr int kStyleQuestion = kButtonsYesNo + kIconQuestion;  // 36
-inline constexpr int kStyleWarning = kButtonsOk + kIconExclamation;   // 48
-inline constexpr int kStyleNotice = kButtonsOk + kIconInformation;    // 64
+inline constexpr int kStylePlain = kButtonsOk;                                 // 0
+inline constexpr int kStyleError = kButtonsOk + kIconStop;                     // 16
+inline constexpr int kStyleQuestion = kButtonsYesNo + kIconQuestion;           // 36
+inline constexpr int kStyleWarning = kButtonsOk + kIconExclamation;            // 48
+inline constexpr int kStyleNotice = kButtonsOk + kIconInformation;             // 64
+inline constexpr int kStyleYesNoCancel = kButtonsYesNoCancel + kIconQuestion;  // 35
 inline constexpr int kStyleConfirm =  // 305: OK/Cancel with Cancel preselected
     kButtonsOkCancel + kIconExclamation + kDefaultSecond;
 

@@ -1,6 +1,8 @@
 // The two channel grids as a person uses them: presses and keys on the memory grid and its
 // in-place editors, the debug grid with its panel and context menu, and the editing lock.
+#include <QAbstractItemModelTester>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -111,8 +113,10 @@ const QStringList kUsedRow =
     Cells({"460.12500", "67.0", "461.12500", "D023N", "Carrier", "Narrow", "No", "Low"});
 
 void FillRowTwo(Form1& form) {
-    SetMemoryChannel(form.editor(), 2, "460.12500", "67.0", "461.12500", "D023N", 1, 1, 0, 0);
-    form.RefreshViews();
+    form.document().ApplyUnrecorded([](EditorState& editor) {
+        SetMemoryChannel(editor, 2, "460.12500", "67.0", "461.12500", "D023N", 1, 1, 0, 0);
+    });
+    form.document().MarkSaved();  // as if opened
 }
 
 }  // namespace
@@ -148,6 +152,7 @@ private slots:
     void startedChannelFollowsLanguage();
     void hiddenForReadWithoutCommit();
     void lockDisablesBothGrids();
+    void modelsPassTheModelTester();
 };
 
 void MemoryGridTest::pressOpensEditor_data() {
@@ -443,9 +448,10 @@ void MemoryGridTest::listEditor() {
     QFETCH(QString, cell);
     QFETCH(int, position);
     ShownWindow window(flag);
-    SetMemoryChannel(window.form().editor(), 2, "460.12500", "67.0", "461.12500", "D023N", 1, 1, 0,
-                     0);
-    window.form().RefreshViews();
+    window.form().document().ApplyUnrecorded([](EditorState& editor) {
+        SetMemoryChannel(editor, 2, "460.12500", "67.0", "461.12500", "D023N", 1, 1, 0, 0);
+    });
+    window.form().document().MarkSaved();  // as if opened
     window.Press("mfgrid1", 2, column);
     auto& list = Child<QComboBox>(window.form(), QString("Combo5_%1").arg(column));
     if (key != 0) {
@@ -718,6 +724,25 @@ void MemoryGridTest::lockDisablesBothGrids() {
     window.form().mnulock_Click();
     window.Press("mfgrid1", 1, 1);
     QCOMPARE(window.OpenEditors(), QStringList{"Text1"});
+}
+
+// Both grid models stay consistent through edits, undo, a new plan and a language switch; the
+// tester fails the run at the first broken promise.
+void MemoryGridTest::modelsPassTheModelTester() {
+    ShownWindow window;
+    QAbstractItemModelTester memory(window.grid("mfgrid1").model(),
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester debug(window.grid("mfgrid2").model(),
+                                   QAbstractItemModelTester::FailureReportingMode::QtTest);
+    window.Press("mfgrid1", 4, 1);
+    Type(Child<QLineEdit>(window.form(), "Text1"), "450\n");
+    QCOMPARE(window.Cell(4, 1), std::string("450.00000"));
+    window.form().mnuChinese_Click();
+    Child<QAction>(window.form(), "mnuUndo").trigger();
+    QCOMPARE(window.Cell(4, 1), std::string());
+    window.form().mnuNew_Click();
+    QCOMPARE(window.grid("mfgrid1").model()->headerData(1, Qt::Horizontal).toString(),
+             QString::fromUtf8("接收频率"));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -74,10 +74,12 @@ QString StatusText(Form1& form) {
 }
 
 void PutPlanInEditor(Form1& form, const EditorState& plan) {
-    form.editor().mfgrid1 = plan.mfgrid1;
-    form.editor().CellListIndex = plan.CellListIndex;
-    form.editor().Text3 = plan.Text3;
-    form.RefreshViews();
+    form.document().ApplyUnrecorded([&plan](EditorState& editor) {
+        editor.mfgrid1 = plan.mfgrid1;
+        editor.CellListIndex = plan.CellListIndex;
+        editor.Text3 = plan.Text3;
+    });
+    form.document().MarkSaved();  // as if opened
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // writing, the password check, a silent radio and a port that is not there. The sim answers at
 // once (no wire pacing), so only the window's own timers take time.
 #include <QAction>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -149,6 +150,8 @@ void RadioTest::readFromRadio() {
     QVERIFY(harness.messages().all().isEmpty());
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(StatusText(form), QString("Read frequency success!"));
+    QVERIFY(!form.windowTitle().endsWith('*'));
+    QCOMPARE(Child<QAction>(form, "mnuUndo").text(), QString("Undo read frequency"));
     const QProgressBar& progress = Child<QProgressBar>(form, "ProgressBar1");
     QCOMPARE(progress.value(), 1024);
     QVERIFY(progress.isHidden());
@@ -276,10 +279,14 @@ void RadioTest::writeToRadio() {
     double now = 43200;
     Harness harness(EnglishPreferences(), [&now] { return now; });
     Form1& form = harness.form();
-    SetMemoryChannel(form.editor(), 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
-    SetMemoryChannel(form.editor(), 16, "479.00000", "D754I", "479.00000", "254.1", 1, 0, 0, 1);
-    form.editor().panel.Combo14 = 2;  // lies in the last block, which a locked write skips
-    form.RefreshViews();
+    form.document().ApplyUnrecorded([](EditorState& editor) {
+        SetMemoryChannel(editor, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
+        SetMemoryChannel(editor, 16, "479.00000", "D754I", "479.00000", "254.1", 1, 0, 0, 1);
+    });
+    form.document().MarkSaved();  // as if opened
+    // Lies in the last block, which a locked write skips; a change to save until it is written.
+    Child<QComboBox>(form, "Combo14").setCurrentIndex(2);
+    QVERIFY(form.windowTitle().endsWith('*'));
     if (unlocked) {
         QTest::mouseClick(&Child<QLabel>(form.powerDialog(), "Label7"), Qt::LeftButton);
         now += 3;
@@ -295,6 +302,7 @@ void RadioTest::writeToRadio() {
     QVERIFY(harness.messages().all().isEmpty());
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(StatusText(form), QString("Write frequency success!"));
+    QVERIFY2(!form.windowTitle().endsWith('*'), "the radio holds the plan: nothing to save");
     QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
     QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 1, kExchangeTimeoutMs);
 

@@ -75,8 +75,7 @@ void WriteFile(const QString& path, const QByteArray& content) {
 }
 
 // An editor with something in every part a data file carries, as the window's views show it.
-void FillEditor(Form1& form) {
-    EditorState& editor = form.editor();
+void FillEditor(EditorState& editor) {
     SetMemoryChannel(editor, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
     SetMemoryChannel(editor, 16, "479.99375", "D754I", "400.00000", "254.1", 1, 0, 0, 0);
     editor.mfgrid2[1][1] = "461.00000";
@@ -88,7 +87,11 @@ void FillEditor(Form1& form) {
     editor.globals.PowerLow = 100;
     editor.globals.SideKeyPf2Long = 6;
     CreateDialogControls(editor);  // the dialogs show what they set
-    form.RefreshViews();
+}
+
+void FillEditor(Form1& form) {
+    form.document().ApplyUnrecorded([](EditorState& editor) { FillEditor(editor); });
+    form.document().MarkSaved();  // as if opened
 }
 
 }  // namespace
@@ -451,9 +454,11 @@ void LanguageTest::switchRetextsMemoryGrid() {
     QFETCH(QString, english);
     Harness harness;
     Form1& form = harness.form();
-    SetMemoryChannel(form.editor(), 1, "460.12500", "关闭", "460.12500", "67.0", 1, 1, 1, 1);
-    SetMemoryChannel(form.editor(), 2, "450.00000", "D023N", "450.00000", "关闭", 2, 0, 0, 0);
-    form.RefreshViews();
+    form.document().ApplyUnrecorded([](EditorState& editor) {
+        SetMemoryChannel(editor, 1, "460.12500", "关闭", "460.12500", "67.0", 1, 1, 1, 1);
+        SetMemoryChannel(editor, 2, "450.00000", "D023N", "450.00000", "关闭", 2, 0, 0, 0);
+    });
+    form.document().MarkSaved();  // as if opened
 
     form.mnuEnglist_Click();
     QCOMPARE(CellShown(form, "mfgrid1", row, column), english);
@@ -1006,8 +1011,8 @@ void FileCommandTest::saveRefusedFrequency() {
     Harness harness(EnglishPreferences());
     Form1& form = harness.form();
     FillEditor(form);
-    form.editor().mfgrid1[1][1] = "46.1";
-    form.RefreshViews();
+    form.document().ApplyUnrecorded([](EditorState& editor) { editor.mfgrid1[1][1] = "46.1"; });
+    form.document().MarkSaved();  // as if opened
     const QString title = form.windowTitle();
     const QString path = harness.folder().filePath("plan.DAT");
     if (fileExists) {

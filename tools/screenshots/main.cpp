@@ -78,8 +78,8 @@ int main(int argc, char** argv) {
         m742::StartupOptions options;
         options.preferences = preferences;
         m742::Form1 window(std::move(options));
-        SamplePlan(window.editor());
-        window.RefreshViews();
+        window.document().ApplyUnrecorded(SamplePlan);
+        window.document().MarkSaved();  // shown as an opened plan, without the "*" of a change
         window.resize(1180, 760);
         window.show();
         QApplication::processEvents();

@@ -9,6 +9,8 @@
 namespace m742 {
 
 class ChannelGridView : public QTableView {
+    Q_OBJECT
+
 public:
     explicit ChannelGridView(QWidget* parent);
 

@@ -11,15 +11,16 @@
 #include <QSignalBlocker>
 
 #include "channel_editing/debug_panel.h"
+#include "channel_editing/qt/editor_document.h"
 #include "channel_editing/qt/entry_filter.h"
 #include "channel_editing/qt/grid_model.h"
 
 namespace m742 {
 
-DebugGridView::DebugGridView(EditorState& editor, QWidget* parent)
+DebugGridView::DebugGridView(EditorDocument& document, QWidget* parent)
     : ChannelGridView(parent),
-      m_editor(editor),
-      m_model(new GridModel(GridModel::Grid::kDebug, editor, this)) {
+      m_document(document),
+      m_model(new GridModel(GridModel::Grid::kDebug, document, this)) {
     setObjectName("mfgrid2");
     m_model->ShowIn(*this);
     FreezeChannelColumn();
@@ -32,6 +33,21 @@ DebugGridView::DebugGridView(EditorState& editor, QWidget* parent)
     connect(m_delete, &QAction::triggered, this, [this] { mnudel_channel_Click(); });
 
     BuildPanel(parent);
+    // The boxes show the selected channel again only when its frequencies changed, so an entry
+    // typed into them survives a change elsewhere (a setting, another channel).
+    connect(&document, &EditorDocument::changed, this, [this] {
+        const int channel = SelectedChannel();
+        if (m_storing) {
+            // The boxes keep what was typed into them until the next selection.
+            m_shownRx = m_model->cellText(channel, 1);
+            m_shownTx = m_model->cellText(channel, 2);
+            return;
+        }
+        if (channel >= 1 && (m_model->cellText(channel, 1) != m_shownRx ||
+                             m_model->cellText(channel, 2) != m_shownTx)) {
+            ShowDebugChannel();
+        }
+    });
 }
 
 void DebugGridView::BuildPanel(QWidget* parent) {
@@ -97,23 +113,29 @@ void DebugGridView::ShowDebugChannel() {
     }
     setCurrentIndex(m_model->index(channel - 1, 1));
     selectRow(channel - 1);
-    m_rx->setText(m_model->cellText(channel, 1));
-    m_tx->setText(m_model->cellText(channel, 2));
+    m_shownRx = m_model->cellText(channel, 1);
+    m_shownTx = m_model->cellText(channel, 2);
+    m_rx->setText(m_shownRx);
+    m_tx->setText(m_shownTx);
 }
 
 void DebugGridView::Command1_Click() {
-    StoreDebugChannel(m_editor, SelectedChannel(), m_rx->text().toStdString(),
-                      m_tx->text().toStdString());
-    m_model->Refresh();
+    const int channel = SelectedChannel();
+    const std::string rx = m_rx->text().toStdString();
+    const std::string tx = m_tx->text().toStdString();
+    m_storing = true;
+    m_document.Apply({EditKind::kDebugChannel, channel, 0, {}},
+                     [&](EditorState& editor) { StoreDebugChannel(editor, channel, rx, tx); });
+    m_storing = false;
 }
 
 void DebugGridView::mnudel_channel_Click() {
     if (!isVisible()) {
         return;
     }
-    DeleteDebugChannel(m_editor, m_menuRow);
-    m_model->Refresh();
-    ShowDebugChannel();
+    const int row = m_menuRow;
+    m_document.Apply({EditKind::kDeleteDebugChannel, row, 0, {}},
+                     [row](EditorState& editor) { DeleteDebugChannel(editor, row); });
 }
 
 void DebugGridView::mousePressEvent(QMouseEvent* event) {
@@ -121,7 +143,7 @@ void DebugGridView::mousePressEvent(QMouseEvent* event) {
     const int row = indexAt(at).isValid() ? indexAt(at).row() + 1 : 0;
     if (event->button() == Qt::RightButton) {
         // Only over a channel row: the heading and the space below the last row have no menu.
-        if (const auto caption = DeleteChannelCaption(m_editor.LanguageFlag, row)) {
+        if (const auto caption = DeleteChannelCaption(m_document.editor().LanguageFlag, row)) {
             m_menuRow = row;
             m_delete->setText(QString::fromStdString(*caption));
             m_menu->popup(event->globalPosition().toPoint());

@@ -4,6 +4,8 @@
 // in place.
 #pragma once
 
+#include <QString>
+
 #include "channel_editing/qt/channel_grid_view.h"
 
 #include "radio_data/editor_state.h"
@@ -16,13 +18,17 @@ class QPushButton;
 
 namespace m742 {
 
+class EditorDocument;
 class GridModel;
 
 class DebugGridView : public ChannelGridView {
-public:
-    DebugGridView(EditorState& editor, QWidget* parent);
+    Q_OBJECT
 
-    GridModel& model() const { return *m_model; }
+public:
+    // OK and the deletion are committed to `document`; the grid and the panel show each change.
+    DebugGridView(EditorDocument& document, QWidget* parent);
+
+    GridModel& gridModel() const { return *m_model; }
     // The panel beside the grid: the list, the two boxes, Command1 and their labels.
     QWidget* panel() const { return m_panel; }
     // Command1, shown only while the debug tab is selected.
@@ -49,7 +55,7 @@ private:
     void BuildPanel(QWidget* parent);
     int SelectedChannel() const;
 
-    EditorState& m_editor;
+    EditorDocument& m_document;
     GridModel* m_model;
     QWidget* m_panel = nullptr;
     QComboBox* m_channel = nullptr;  // combochannel2
@@ -62,6 +68,10 @@ private:
     // alone, so loading the window does not move it.
     bool m_panelReady = false;
     int m_menuRow = 0;  // the row the context menu was opened over
+    // The frequencies the boxes were last given.
+    QString m_shownRx;
+    QString m_shownTx;
+    bool m_storing = false;  // Command1 is storing the boxes
 };
 
 }  // namespace m742

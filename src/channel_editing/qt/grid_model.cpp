@@ -5,10 +5,13 @@
 #include <QPalette>
 #include <QTableView>
 
+#include "channel_editing/qt/editor_document.h"
+
 namespace m742 {
 
-GridModel::GridModel(Grid grid, const EditorState& editor, QObject* parent)
-    : QAbstractTableModel(parent), m_grid(grid), m_editor(editor) {
+GridModel::GridModel(Grid grid, const EditorDocument& document, QObject* parent)
+    : QAbstractTableModel(parent), m_grid(grid), m_editor(document.editor()) {
+    connect(&document, &EditorDocument::changed, this, &GridModel::Refresh);
     for (int column = 0; column < columnCount(); ++column) {
         m_headings << QString();
     }

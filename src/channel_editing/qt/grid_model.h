@@ -10,12 +10,19 @@ class QTableView;
 #include "radio_data/editor_state.h"
 
 namespace m742 {
+class EditorDocument;
+}
+
+namespace m742 {
 
 class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+
 public:
     enum class Grid { kMemory, kDebug };
 
-    GridModel(Grid grid, const EditorState& editor, QObject* parent = nullptr);
+    // Repaints whenever the document announces a change.
+    GridModel(Grid grid, const EditorDocument& document, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -7,12 +7,16 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "channel_editing/list_entry.h"
+#include "channel_editing/qt/channel_actions.h"
+#include "channel_editing/qt/editor_document.h"
 #include "channel_editing/qt/entry_filter.h"
 #include "channel_editing/qt/grid_model.h"
 #include "channel_editing/tone_entry.h"
@@ -71,18 +75,19 @@ private:
 
 }  // namespace
 
-MemoryGridView::MemoryGridView(EditorState& editor, const BandLimits& band,
+MemoryGridView::MemoryGridView(EditorDocument& document, const BandLimits& band,
                                std::function<void(const EntryMessage&)> message, QWidget* parent)
     : ChannelGridView(parent),
-      m_editor(editor),
+      m_document(document),
       m_band(band),
       m_message(std::move(message)),
-      m_model(new GridModel(GridModel::Grid::kMemory, editor, this)) {
+      m_model(new GridModel(GridModel::Grid::kMemory, document, this)) {
     setObjectName("mfgrid1");
     m_model->ShowIn(*this);
     FreezeChannelColumn();
     setCurrentIndex(m_model->index(0, kColumnRx));
     BuildEditors();
+    m_channelActions = new ChannelActions(*this, m_document, m_band, m_message);
     // An open editor follows its cell when the grid scrolls.
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, [this] {
@@ -171,7 +176,7 @@ void MemoryGridView::mfgrid1_Click() {
     }
     const int row = cell.row() + 1;
     // An empty channel is started by its RX frequency, whatever column was clicked.
-    if (m_editor.mfgrid1[static_cast<std::size_t>(row)][kColumnRx].empty()) {
+    if (m_document.editor().mfgrid1[static_cast<std::size_t>(row)][kColumnRx].empty()) {
         cell = m_model->index(cell.row(), kColumnRx);
         setCurrentIndex(cell);
     }
@@ -200,8 +205,8 @@ void MemoryGridView::mfgrid1_Click() {
         QComboBox* list = m_combo5[static_cast<std::size_t>(m_column - kFirstListColumn)];
         PlaceOver(list, false);
         // Set while hidden: a pick only counts once the list is shown.
-        list->setCurrentIndex(m_editor.CellListIndex[static_cast<std::size_t>(m_row)]
-                                                    [static_cast<std::size_t>(m_column)]);
+        list->setCurrentIndex(m_document.editor().CellListIndex[static_cast<std::size_t>(
+            m_row)][static_cast<std::size_t>(m_column)]);
         editor = list;
     }
     editor->show();
@@ -278,17 +283,20 @@ void MemoryGridView::TabOut(bool forward) {
     }
 }
 
-void MemoryGridView::CellChanged() {
-    m_model->Refresh();
+void MemoryGridView::CommitCell(const EditorState& after, bool deleted) {
+    const EditName name{
+        deleted ? EditKind::kDeleteChannel : EditKind::kCell, m_row, deleted ? 0 : m_column, {}};
+    m_document.Commit(name, after);
 }
 
 void MemoryGridView::Text1_LostFocus() {
     if (m_discarding || m_text1->isHidden()) {
         return;
     }
+    EditorState after = m_document.editor();
     const FrequencyCommit commit =
-        CommitFrequency(m_editor, m_row, m_column, m_text1->text().toStdString(), m_band);
-    CellChanged();
+        CommitFrequency(after, m_row, m_column, m_text1->text().toStdString(), m_band);
+    CommitCell(after, commit.outcome == FrequencyOutcome::kChannelDeleted);
     m_refused = commit.message.has_value();
     if (commit.message) {
         m_message(*commit.message);
@@ -301,9 +309,10 @@ void MemoryGridView::Combo8_Click(int index) {
     if (m_combo8->isHidden() || index < 0 || !IsToneColumn(m_column)) {
         return;
     }
-    m_editor.mfgrid1[static_cast<std::size_t>(m_row)][static_cast<std::size_t>(m_column)] =
+    EditorState after = m_document.editor();
+    after.mfgrid1[static_cast<std::size_t>(m_row)][static_cast<std::size_t>(m_column)] =
         m_combo8->itemText(index).toStdString();
-    CellChanged();
+    CommitCell(after);
     setFocus();  // the commit that follows finds the picked text
     m_combo8->hide();
 }
@@ -313,8 +322,9 @@ void MemoryGridView::Combo8_LostFocus() {
     if (m_discarding || m_combo8->isHidden()) {
         return;
     }
-    CommitTone(m_editor, m_row, m_column, m_combo8->currentText().toStdString());
-    CellChanged();
+    EditorState after = m_document.editor();
+    CommitTone(after, m_row, m_column, m_combo8->currentText().toStdString());
+    CommitCell(after);
     m_combo8->hide();
 }
 
@@ -323,8 +333,9 @@ void MemoryGridView::Combo5_Click(int column, int index) {
     if (list->isHidden() || column != m_column) {
         return;
     }
-    PickListItem(m_editor, m_row, column, index);
-    CellChanged();
+    EditorState after = m_document.editor();
+    PickListItem(after, m_row, column, index);
+    CommitCell(after);
     setFocus();
     list->hide();
 }
@@ -435,14 +446,84 @@ bool MemoryGridView::eventFilter(QObject* watched, QEvent* event) {
     return QTableView::eventFilter(watched, event);
 }
 
+std::vector<int> MemoryGridView::selectedChannels() const {
+    std::vector<int> rows;
+    for (int row = 0; row < kChannelCount; ++row) {
+        bool whole = true;
+        for (int column = kColumnRx; column <= kLastListColumn && whole; ++column) {
+            whole = selectionModel()->isSelected(m_model->index(row, column));
+        }
+        if (whole) {
+            rows.push_back(row + 1);
+        }
+    }
+    return rows;
+}
+
+void MemoryGridView::SelectChannels(const std::vector<int>& rows) {
+    QItemSelection selection;
+    for (int row : rows) {
+        selection.select(m_model->index(row - 1, kColumnRx),
+                         m_model->index(row - 1, kLastListColumn));
+    }
+    // The current cell stays where it is: a number is no cell to edit.
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+int MemoryGridView::pasteChannel() const {
+    const std::vector<int> rows = selectedChannels();
+    if (!rows.empty()) {
+        return rows.front();
+    }
+    return currentIndex().isValid() ? currentIndex().row() + 1 : 1;
+}
+
+void MemoryGridView::ChannelNumberPressed(int row, const QMouseEvent& event) {
+    std::vector<int> rows = selectedChannels();
+    const bool selected = std::find(rows.begin(), rows.end(), row) != rows.end();
+    if (event.button() == Qt::RightButton) {
+        if (!selected) {
+            m_anchor = row;
+            SelectChannels({row});
+        }
+        m_channelActions->menu()->popup(event.globalPosition().toPoint());
+        return;
+    }
+    if (event.button() != Qt::LeftButton) {
+        return;
+    }
+    if (event.modifiers() & Qt::ShiftModifier) {
+        rows.clear();
+        for (int r = std::min(m_anchor, row); r <= std::max(m_anchor, row); ++r) {
+            rows.push_back(r);
+        }
+    } else if (event.modifiers() & Qt::ControlModifier) {
+        if (selected) {
+            std::erase(rows, row);
+        } else {
+            rows.push_back(row);
+        }
+        m_anchor = row;
+    } else {
+        rows = {row};
+        m_anchor = row;
+    }
+    SelectChannels(rows);
+}
+
 void MemoryGridView::mousePressEvent(QMouseEvent* event) {
     // The press is the whole click: the editor opens under the pointer and no range is ever
-    // dragged out. A right press only takes the focus; this grid has no menu.
+    // dragged out. On a cell a right press only takes the focus; the channel numbers select
+    // channels and have the channel menu.
     setFocus();
+    const QModelIndex cell = indexAt(event->position().toPoint());
+    if (cell.isValid() && cell.column() == kColumnChannel) {
+        ChannelNumberPressed(cell.row() + 1, *event);
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    const QModelIndex cell = indexAt(event->position().toPoint());
     if (!cell.isValid() || cell.column() < kColumnRx) {
         return;
     }

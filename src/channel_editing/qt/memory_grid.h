@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "channel_editing/frequency_entry.h"
 #include "channel_editing/key_filters.h"
@@ -18,15 +19,20 @@ class QLineEdit;
 
 namespace m742 {
 
+class ChannelActions;
+class EditorDocument;
 class GridModel;
 
 class MemoryGridView : public ChannelGridView {
+    Q_OBJECT
+
 public:
-    // `band` is read at every frequency commit; `message` shows the out-of-band message.
-    MemoryGridView(EditorState& editor, const BandLimits& band,
+    // Every entry is committed to `document` as a step of its own. `band` is read at every
+    // frequency commit; `message` shows the out-of-band message.
+    MemoryGridView(EditorDocument& document, const BandLimits& band,
                    std::function<void(const EntryMessage&)> message, QWidget* parent);
 
-    GridModel& model() const { return *m_model; }
+    GridModel& gridModel() const { return *m_model; }
 
     // The click handling: opens the editor of the selected cell, but only while a left press
     // or Enter has armed it.
@@ -37,6 +43,14 @@ public:
     // message has been shown and the cell kept its text, so a command waiting on the entry
     // (a save, a write, a print) should not run.
     bool EndEntry();
+
+    // The channels selected by their numbers (a click, Shift and Ctrl extending it), ascending.
+    std::vector<int> selectedChannels() const;
+    // Selects these channels as a click on their numbers would.
+    void SelectChannels(const std::vector<int>& rows);
+    // The channel a paste starts at: the first selected one, else the current cell's.
+    int pasteChannel() const;
+    ChannelActions& channelActions() const { return *m_channelActions; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -61,9 +75,13 @@ private:
     void Combo8_LostFocus();
     void Combo5_Click(int column, int index);
     void ListArrowKey(QComboBox* list, int step);
-    void CellChanged();
+    // Commits `after` as the edit of the current cell (or the deletion of its channel).
+    void CommitCell(const EditorState& after, bool deleted = false);
+    // A press on the number of channel `row`: selects it, extends the selection, or opens the
+    // channel menu.
+    void ChannelNumberPressed(int row, const QMouseEvent& event);
 
-    EditorState& m_editor;
+    EditorDocument& m_document;
     const BandLimits& m_band;
     std::function<void(const EntryMessage&)> m_message;
     GridModel* m_model;
@@ -78,6 +96,8 @@ private:
     QLineEdit* m_text1 = nullptr;
     QComboBox* m_combo8 = nullptr;
     std::array<QComboBox*, kListColumnCount> m_combo5{};  // the list columns, busy lock first
+    ChannelActions* m_channelActions = nullptr;
+    int m_anchor = 1;  // where a Shift+click selection starts
 };
 
 }  // namespace m742

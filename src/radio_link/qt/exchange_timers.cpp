@@ -6,9 +6,12 @@ QtExchangeTimers::QtExchangeTimers(Exchange& exchange, ExchangeIntervals interva
     m_timerSend.setInterval(intervals.timerSend);
     m_timer1.setInterval(intervals.timer1);
     m_timer2.setInterval(intervals.timer2);
-    QObject::connect(&m_timerSend, &QTimer::timeout, [&exchange] { exchange.TimerSend_Timer(); });
-    QObject::connect(&m_timer1, &QTimer::timeout, [&exchange] { exchange.Timer1_Timer(); });
-    QObject::connect(&m_timer2, &QTimer::timeout, [&exchange] { exchange.Timer2_Timer(); });
+    QObject::connect(&m_timerSend, &QTimer::timeout, &m_timerSend,
+                     [&exchange] { exchange.TimerSend_Timer(); });
+    QObject::connect(&m_timer1, &QTimer::timeout, &m_timer1,
+                     [&exchange] { exchange.Timer1_Timer(); });
+    QObject::connect(&m_timer2, &QTimer::timeout, &m_timer2,
+                     [&exchange] { exchange.Timer2_Timer(); });
 }
 
 QTimer& QtExchangeTimers::Timer(ExchangeTimer timer) {

@@ -110,9 +110,23 @@ QPixmap WavesPicture() {
 
 // Lists with OK and Cancel -------------------------------------------------------------------
 
-ListSettingsWindow::ListSettingsWindow(EditorState& editor, SettingsDialog dialog, const char* name,
-                                       int listsPerFrame, QWidget* parent)
-    : QDialog(parent), m_editor(editor), m_dialog(dialog) {
+namespace {
+
+// A dialog's OK as one step: it undoes to the settings, and the dialog's controls, as they were
+// before the controls were moved.
+void CommitDialog(EditorDocument& document, SettingsDialog dialog, EditKind kind) {
+    EditorState before = document.editor();
+    RevertDialog(before, dialog);
+    EditorState after = document.editor();
+    AcceptDialog(after, dialog);
+    document.Commit({kind, 0, 0, {}}, before, after);
+}
+
+}  // namespace
+
+ListSettingsWindow::ListSettingsWindow(EditorDocument& document, SettingsDialog dialog,
+                                       const char* name, int listsPerFrame, QWidget* parent)
+    : QDialog(parent), m_document(document), m_dialog(dialog) {
     setObjectName(name);
     auto* layout = new QVBoxLayout(this);
     QGridLayout* grid = nullptr;
@@ -141,7 +155,9 @@ ListSettingsWindow::ListSettingsWindow(EditorState& editor, SettingsDialog dialo
             list->addItem(QString::fromStdString(ListItem(field->list, i, Lang::English)));
         }
         connect(list, &QComboBox::currentIndexChanged, this, [this, field](int position) {
-            *field->dialogControl(m_editor) = static_cast<std::int16_t>(position);
+            m_document.ApplyUnrecorded([field, position](EditorState& editor) {
+                *field->dialogControl(editor) = static_cast<std::int16_t>(position);
+            });
         });
         grid->addWidget(label, row, 0);
         grid->addWidget(list, row, 1);
@@ -153,24 +169,27 @@ ListSettingsWindow::ListSettingsWindow(EditorState& editor, SettingsDialog dialo
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { Command2_Click(); });
     layout->addLayout(Buttons({ok, cancel}));
+    connect(&m_document, &EditorDocument::changed, this, &ListSettingsWindow::Sync);
     Sync();
 }
 
 void ListSettingsWindow::Sync() {
+    // The layout table's accessor serves writers too; here it is only read.
+    auto& editor = const_cast<EditorState&>(m_document.editor());
     for (const auto& [field, list] : m_lists) {
         const QSignalBlocker quiet(list);
-        list->setCurrentIndex(*field->dialogControl(m_editor));
+        list->setCurrentIndex(*field->dialogControl(editor));
     }
 }
 
 void ListSettingsWindow::Command1_Click() {
-    AcceptDialog(m_editor, m_dialog);
+    CommitDialog(m_document, m_dialog,
+                 m_dialog == SettingsDialog::kSideKeys ? EditKind::kSideKeys : EditKind::kDtmf);
     hide();
 }
 
 void ListSettingsWindow::Command2_Click() {
-    RevertDialog(m_editor, m_dialog);
-    Sync();
+    m_document.ApplyUnrecorded([this](EditorState& editor) { RevertDialog(editor, m_dialog); });
     hide();
 }
 
@@ -196,9 +215,9 @@ void FitListsToTexts(QWidget& area) {
 
 // Power levels --------------------------------------------------------------------------------
 
-PowerWindow::PowerWindow(EditorState& editor, std::function<void(int)> maxLabelClicked,
+PowerWindow::PowerWindow(EditorDocument& document, std::function<void(int)> maxLabelClicked,
                          QWidget* parent)
-    : QDialog(parent), m_editor(editor), m_maxLabelClicked(std::move(maxLabelClicked)) {
+    : QDialog(parent), m_document(document), m_maxLabelClicked(std::move(maxLabelClicked)) {
     setObjectName("Form3");
     auto* layout = new QVBoxLayout(this);
     struct Frame {
@@ -234,21 +253,25 @@ PowerWindow::PowerWindow(EditorState& editor, std::function<void(int)> maxLabelC
         (low ? m_lowValue : m_highValue) = value;
         (low ? m_lowMax : m_highMax) = maxLabel;
         connect(slider, &QSlider::valueChanged, this, [this, low, value](int level) {
-            (low ? m_editor.Form3.Slider1 : m_editor.Form3.Slider3) =
-                static_cast<std::int16_t>(level);
             value->setText(QString::number(level));
+            m_document.ApplyUnrecorded([low, level](EditorState& editor) {
+                (low ? editor.Form3.Slider1 : editor.Form3.Slider3) =
+                    static_cast<std::int16_t>(level);
+            });
         });
     }
     QPushButton* ok = NamedButton("Command1", this);
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
     layout->addLayout(Buttons({ok}));
     SetUnlocked(false);
+    connect(&m_document, &EditorDocument::changed, this, &PowerWindow::Sync);
     Sync();
 }
 
 void PowerWindow::Sync() {
-    for (auto [slider, label, level] : {std::tuple{m_low, m_lowValue, m_editor.Form3.Slider1},
-                                        std::tuple{m_high, m_highValue, m_editor.Form3.Slider3}}) {
+    const PowerDialog& levels = m_document.editor().Form3;
+    for (auto [slider, label, level] : {std::tuple{m_low, m_lowValue, levels.Slider1},
+                                        std::tuple{m_high, m_highValue, levels.Slider3}}) {
         const QSignalBlocker quiet(slider);
         slider->setValue(level);
         label->setText(QString::number(level));
@@ -261,7 +284,7 @@ void PowerWindow::SetUnlocked(bool unlocked) {
 }
 
 void PowerWindow::Command1_Click() {
-    AcceptDialog(m_editor, SettingsDialog::kPower);
+    CommitDialog(m_document, SettingsDialog::kPower, EditKind::kPower);
     hide();
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "channel_editing/qt/editor_document.h"
 #include "radio_data/editor_state.h"
 #include "shell/dialog_settings.h"
 
@@ -23,6 +24,8 @@ namespace m742 {
 // A settings dialog of drop-down lists with OK and Cancel: Form5 and Form2. The lists are
 // Combo1, Combo2, ... beside the labels Label1, Label2, ..., one per setting of the dialog.
 class ListSettingsWindow : public QDialog {
+    Q_OBJECT
+
 public:
     // Shows the editor's list positions.
     void Sync();
@@ -32,20 +35,22 @@ public:
 protected:
     // `listsPerFrame`: the lists stand in frames Frame1, Frame2, ... of this many each; 0 for
     // no frames.
-    ListSettingsWindow(EditorState& editor, SettingsDialog dialog, const char* name,
+    ListSettingsWindow(EditorDocument& document, SettingsDialog dialog, const char* name,
                        int listsPerFrame, QWidget* parent);
 
 private:
-    EditorState& m_editor;
+    EditorDocument& m_document;
     SettingsDialog m_dialog;
     std::vector<std::pair<const SettingField*, QComboBox*>> m_lists;
 };
 
 // Form5, "键设定" / "Keys Set": the PF1 and PF2 short and long press functions.
 class SideKeyWindow : public ListSettingsWindow {
+    Q_OBJECT
+
 public:
-    explicit SideKeyWindow(EditorState& editor, QWidget* parent = nullptr)
-        : ListSettingsWindow(editor, SettingsDialog::kSideKeys, "Form5", 2, parent) {}
+    explicit SideKeyWindow(EditorDocument& document, QWidget* parent = nullptr)
+        : ListSettingsWindow(document, SettingsDialog::kSideKeys, "Form5", 2, parent) {}
     // Escape: as Cancel.
     void reject() override { Command2_Click(); }
 
@@ -57,19 +62,23 @@ protected:
 
 // Form2, "DTMF": the first digit delay, the digit interval and the digit delay.
 class DtmfWindow : public ListSettingsWindow {
+    Q_OBJECT
+
 public:
-    explicit DtmfWindow(EditorState& editor, QWidget* parent = nullptr)
-        : ListSettingsWindow(editor, SettingsDialog::kDtmf, "Form2", 0, parent) {}
+    explicit DtmfWindow(EditorDocument& document, QWidget* parent = nullptr)
+        : ListSettingsWindow(document, SettingsDialog::kDtmf, "Form2", 0, parent) {}
     // The close box (and Escape): as Cancel.
     void reject() override { Command2_Click(); }
 };
 
 // Form3, "Power": two sliders 0-255 behind the power lock.
 class PowerWindow : public QDialog {
+    Q_OBJECT
+
 public:
     // `maxLabelClicked` hears a click on the "最大" label of the low power frame (8, Label8)
     // or of the high power frame (7, Label7): the halves of the unlock gesture.
-    PowerWindow(EditorState& editor, std::function<void(int label)> maxLabelClicked,
+    PowerWindow(EditorDocument& document, std::function<void(int label)> maxLabelClicked,
                 QWidget* parent = nullptr);
     void Sync();
     // The sliders can be moved only while the power levels are unlocked.
@@ -82,7 +91,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    EditorState& m_editor;
+    EditorDocument& m_document;
     std::function<void(int)> m_maxLabelClicked;
     QSlider* m_low = nullptr;       // Slider1
     QSlider* m_high = nullptr;      // Slider3
@@ -94,6 +103,8 @@ private:
 
 // frmAbout, "Help": the program's title, edition, maker and issue date.
 class AboutWindow : public QDialog {
+    Q_OBJECT
+
 public:
     // The maker's web address, opened by a click on the maker's line.
     static const char* const kMakerAddress;

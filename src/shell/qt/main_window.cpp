@@ -43,8 +43,10 @@
 #include "shell/qt/dialogs.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/program_icon.h"
+#include "shell/qt/undo_menu.h"
 #include "shell/qt/user_settings.h"
 #include "texts/backup_texts.h"
+#include "texts/edit_texts.h"
 #include "texts/language_tables.h"
 
 namespace m742 {
@@ -116,6 +118,8 @@ Form1::Form1(StartupOptions options)
     : m_preferences(options.preferences.empty() ? DefaultPreferencesPath()
                                                 : std::move(options.preferences)),
       m_helpFolder(std::move(options.helpFolder)),
+      m_document(new EditorDocument(this)),
+      m_editor(m_document->editor()),
       m_powerLock(options.clock
                       ? std::move(options.clock)
                       : [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }),
@@ -175,6 +179,8 @@ Form1::Form1(StartupOptions options)
     statusRow->addWidget(m_progress, 2);
     layout->addLayout(statusRow);
     setCentralWidget(central);
+    connect(m_document, &EditorDocument::changed, this, [this] { SyncPanelFromEditor(); });
+    new ModifiedMark(*m_document, *this);
 
     Form_Load();
 }
@@ -217,6 +223,8 @@ void Form1::BuildMenus() {
     frequency->setVisible(false);
     frequency->setEnabled(false);
     item(edit, "mnuDebug", [this] { mnuDebug_Click(); });
+    // Undo and Redo head the menu; an open cell entry ends before either runs.
+    new UndoMenuItems(*m_document, *edit, [this] { return m_memoryGrid->EndEntry(); });
 
     m_programming = menu(nullptr, "mnupro");
     item(m_programming, "mnureadFre", [this] {
@@ -291,7 +299,9 @@ QWidget* Form1::BuildModelFrame() {
     bandList->setObjectName("Combo1");  // frequency band
     bandList->addItem(QString());
     connect(bandList, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_editor.panel.Combo1 = static_cast<std::int16_t>(index);
+        m_document->Apply({EditKind::kBand, 0, 0, {}}, [index](EditorState& editor) {
+            editor.panel.Combo1 = static_cast<std::int16_t>(index);
+        });
         Combo1_Click();
     });
     auto* passwordLabel = new QLabel(m_frame1);
@@ -311,7 +321,8 @@ QWidget* Form1::BuildModelFrame() {
             m_password->setText(kept);
             m_password->setCursorPosition(int(before.size()));
         }
-        m_editor.Text2 = kept.toStdString();
+        m_document->Apply({EditKind::kSetting, 0, 0, "Label5"},
+                          [&kept](EditorState& editor) { editor.Text2 = kept.toStdString(); });
     });
     grid->addWidget(band, 0, 0);
     grid->addWidget(bandList, 0, 1);
@@ -354,7 +365,9 @@ QWidget* Form1::BuildFunctionFrame() {
                         m_ani->setText(kept);
                         m_ani->setCursorPosition(std::max(0, cursor));
                     }
-                    m_editor.Text3 = kept.toStdString();
+                    m_document->Apply(
+                        {EditKind::kSetting, 0, 0, "Label12"},
+                        [&kept](EditorState& editor) { editor.Text3 = kept.toStdString(); });
                 });
                 grid->addWidget(m_ani, row, 2 * col + 1);
                 continue;
@@ -368,9 +381,15 @@ QWidget* Form1::BuildFunctionFrame() {
                 for (int i = 0; i < ListSize(field.list); ++i) {
                     list->addItem(QString());
                 }
-                connect(list, &QComboBox::currentIndexChanged, this, [this, &field](int index) {
-                    field.value(m_editor) = static_cast<std::int16_t>(index);
-                });
+                const std::string label = layout[row][col].label;
+                connect(list, &QComboBox::currentIndexChanged, this,
+                        [this, &field, label](int index) {
+                            m_document->Apply({EditKind::kSetting, 0, 0, label},
+                                              [&field, index](EditorState& editor) {
+                                                  field.value(editor) =
+                                                      static_cast<std::int16_t>(index);
+                                              });
+                        });
             }
             grid->addWidget(list, row, 2 * col + 1);
         }
@@ -390,12 +409,12 @@ QWidget* Form1::BuildChannelArea() {
     layout->addWidget(m_tabs);
 
     m_memoryGrid = new MemoryGridView(
-        m_editor, m_band,
+        *m_document, m_band,
         [this](const EntryMessage& message) {
             ShowMessage(message.text, message.style, message.title);
         },
         area);
-    m_debugGrid = new DebugGridView(m_editor, area);
+    m_debugGrid = new DebugGridView(*m_document, area);
     // Both grids take the same place, one at a time; the debug panel stands beside them.
     auto* grids = new QHBoxLayout;
     grids->addWidget(m_memoryGrid, 1);
@@ -412,10 +431,12 @@ void Form1::Form_Load() {
         priority->setItemText(i, QString("CH-%1").arg(i + 1));
     }
     // The dialog settings hold their defaults from the editor's construction.
-    m_editor = EditorState{};
-    CreateDialogControls(m_editor);
+    m_document->ApplyUnrecorded([](EditorState& editor) {
+        editor = EditorState{};
+        CreateDialogControls(editor);
+        editor.panel.Combo1 = 0;
+    });
     // The single band; selecting it sets the band limits.
-    m_editor.panel.Combo1 = 0;
     findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
     Combo1_Click();
 
@@ -427,7 +448,8 @@ void Form1::Form_Load() {
         m_lock->setChecked(false);
     }
     m_ports.SetPortNumber(preferences.portNumber);
-    m_editor.LanguageFlag = preferences.languageFlag;
+    m_document->ApplyUnrecorded(
+        [&preferences](EditorState& editor) { editor.LanguageFlag = preferences.languageFlag; });
 
     CreateDialogs();
     ApplyLanguage();
@@ -444,9 +466,10 @@ void Form1::Form_Load() {
     m_debugGrid->setColumnWidth(1, Twips(1833));
     m_debugGrid->setColumnWidth(2, Twips(1833));
 
-    ResetChannelPlan(m_editor);
-    RefreshViews();
+    m_document->ApplyUnrecorded([](EditorState& editor) { ResetChannelPlan(editor); });
     m_debugGrid->SelectChannel(1);
+    // The plan the program starts with is where undoing ends, and counts as saved.
+    m_document->ForgetSteps();
 }
 
 void Form1::Form_Unload() {
@@ -467,6 +490,13 @@ void Form1::Form_Unload() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (!m_unloaded) {
+        m_memoryGrid->EndEntry();  // a typed entry is a change like any other
+        if (!MaySaveChanges()) {
+            event->ignore();
+            return;
+        }
+    }
     Form_Unload();
     event->accept();
 }
@@ -492,10 +522,10 @@ void Form1::CreateDialogs() {
         return;
     }
     // Owned by the main window: above it, centred on it, without a taskbar entry of their own.
-    m_sideKeys = std::make_unique<SideKeyWindow>(m_editor, this);
-    m_dtmf = std::make_unique<DtmfWindow>(m_editor, this);
+    m_sideKeys = std::make_unique<SideKeyWindow>(*m_document, this);
+    m_dtmf = std::make_unique<DtmfWindow>(*m_document, this);
     m_power = std::make_unique<PowerWindow>(
-        m_editor, [this](int label) { MaxLabel_Click(label); }, this);
+        *m_document, [this](int label) { MaxLabel_Click(label); }, this);
     m_about = std::make_unique<AboutWindow>(this);
     m_power->SetUnlocked(m_powerLock.PowerUnlock() == 1);
 }
@@ -626,7 +656,7 @@ void Form1::ApplyLanguage() {
                     m_tabs->setTabText(row.index - 1, text);
                     break;
                 case TextProperty::kHeading:
-                    (name == "mfgrid1" ? m_memoryGrid->model() : m_debugGrid->model())
+                    (name == "mfgrid1" ? m_memoryGrid->gridModel() : m_debugGrid->gridModel())
                         .SetHeading(row.index, text);
                     break;
                 case TextProperty::kItem:
@@ -647,20 +677,22 @@ void Form1::mnuChinese_Click() {
     if (m_editor.LanguageFlag != 1) {
         return;
     }
-    m_editor.LanguageFlag = 0;
+    m_document->ApplyUnrecorded([](EditorState& editor) {
+        editor.LanguageFlag = 0;
+        SetGrid1Text(editor);
+    });
     ApplyLanguage();
-    SetGrid1Text(m_editor);
-    RefreshViews();
 }
 
 void Form1::mnuEnglist_Click() {
     if (m_editor.LanguageFlag != 0) {
         return;
     }
-    m_editor.LanguageFlag = 1;
+    m_document->ApplyUnrecorded([](EditorState& editor) {
+        editor.LanguageFlag = 1;
+        SetGrid1Text(editor);
+    });
     ApplyLanguage();
-    SetGrid1Text(m_editor);
-    RefreshViews();
 }
 
 void Form1::Toolbar1_ButtonClick(const QString& key) {
@@ -713,25 +745,59 @@ void Form1::Combo1_Click() {
             return;
         }
         if (answer == kMessageYes) {
-            ClearMemoryGrid(m_editor);
-            ClearDebugGrid(m_editor);
-            RefreshViews();
+            m_document->Apply({EditKind::kBand, 0, 0, {}}, [](EditorState& editor) {
+                ClearMemoryGrid(editor);
+                ClearDebugGrid(editor);
+            });
         }
     }
     m_bandIndex = band->currentIndex();
 }
 
+bool Form1::MaySaveChanges(const std::function<void(EditorState&, const EditorState&)>& kept) {
+    if (!m_document->isModified()) {
+        return true;
+    }
+    if (kept) {
+        // Compared as the radio would get them: a language switch re-words cells but changes
+        // nothing stored.
+        const EditorState& saved = m_document->savedEditor();
+        EditorState lost = m_editor;
+        kept(lost, saved);
+        const auto now = m742::EncodeImage(lost);
+        const auto before = m742::EncodeImage(saved);
+        if (now.ok() && before.ok() ? now.value() == before.value() : lost == saved) {
+            return true;
+        }
+    }
+    const int answer =
+        ShowMessage(SaveChangesQuestion(LanguageOf(m_editor.LanguageFlag)), kStyleYesNoCancel, "");
+    if (answer == kMessageYes) {
+        return Save();
+    }
+    return answer == kMessageNo;
+}
+
 void Form1::mnuNew_Click() {
+    // A new plan keeps the password, the ANI code and the dialogs' settings.
+    if (!MaySaveChanges([](EditorState& editor, const EditorState& saved) {
+            editor.Text2 = saved.Text2;
+            editor.Text3 = saved.Text3;
+            editor.globals = saved.globals;
+        })) {
+        return;
+    }
     const int answer = ShowMessage(
         Text("所有信道的数据将被清除！", "All the channel's data will be cleared！").toStdString(),
         kStyleConfirm, Text("警告", "Warmming").toStdString());
     if (answer == kMessageCancel) {
         return;
     }
-    ClearMemoryGrid(m_editor);
-    ClearDebugGrid(m_editor);
-    ResetChannelPlan(m_editor);
-    RefreshViews();
+    m_document->Apply({EditKind::kNew, 0, 0, {}}, [](EditorState& editor) {
+        ClearMemoryGrid(editor);
+        ClearDebugGrid(editor);
+        ResetChannelPlan(editor);
+    });
     m_debugGrid->SelectChannel(1);
 }
 
@@ -741,6 +807,9 @@ void Form1::SetCaptionTo(const QString& file) {
 
 void Form1::mnuOpen_Click() {
     HideFrequencyEditor();
+    if (!MaySaveChanges()) {
+        return;
+    }
     const QString file = chooseFile(false);
     if (file.isEmpty()) {
         return;
@@ -749,31 +818,40 @@ void Form1::mnuOpen_Click() {
 }
 
 void Form1::OpenFile(const QString& file) {
-    const Status opened = OpenDataFile(file.toStdString(), m_editor);
-    if (!opened.ok()) {
-        ShowMessage(opened.message, kStyleError, "");
+    EditorState opened = m_editor;
+    if (const Status status = OpenDataFile(file.toStdString(), opened); !status.ok()) {
+        ShowMessage(status.message, kStyleError, "");
         return;
     }
+    m_document->Commit({EditKind::kOpen, 0, 0, {}}, opened);
+    m_document->MarkSaved();
     SetCaptionTo(file);
-    RefreshViews();
     m_debugGrid->SelectChannel(1);
 }
 
 void Form1::mnuAssave_Click() {
+    Save();
+}
+
+bool Form1::Save() {
     // Save, Write and Print take an open entry first, as leaving it would; a refused entry
     // stops them.
     if (!m_memoryGrid->EndEntry()) {
-        return;
+        return false;
     }
     for (;;) {
-        const QString file = chooseFile(true);
+        QString file = chooseFile(true);
         if (file.isEmpty()) {
-            return;
+            return false;
+        }
+        // A name typed without an extension is a data file all the same.
+        if (QFileInfo(file).suffix().isEmpty()) {
+            file += ".DAT";
         }
         const auto image = m742::EncodeImage(m_editor);
         if (!image.ok()) {
             ShowMessage(image.status().message, kStyleError, "");
-            return;
+            return false;
         }
         if (QFileInfo::exists(file)) {
             // A file that cannot be replaced (read-only, a pipe, a device) is refused at once.
@@ -781,7 +859,7 @@ void Form1::mnuAssave_Click() {
                     CheckDataFileSavable(file.toStdString(), LanguageOf(m_editor.LanguageFlag));
                 !ready.ok()) {
                 ShowMessage(ready.message, kStyleError, "");
-                return;
+                return false;
             }
             const int answer = ShowMessage(
                 Text("该文件已存在，是否覆盖？", "This file already exists, whether to cover?")
@@ -795,14 +873,20 @@ void Form1::mnuAssave_Click() {
             WriteDataFile(file.toStdString(), image.value(), LanguageOf(m_editor.LanguageFlag));
         if (!saved.ok()) {
             ShowMessage(saved.message, kStyleError, "");
-            return;
+            return false;
         }
+        m_document->MarkSaved();
         SetCaptionTo(file);
-        return;
+        return true;
     }
 }
 
 void Form1::mnureadFre_Click() {
+    // A read keeps the password it is checked against.
+    if (!MaySaveChanges(
+            [](EditorState& editor, const EditorState& saved) { editor.Text2 = saved.Text2; })) {
+        return;
+    }
     m_exchange->mnureadFre_Click();
 }
 
@@ -831,20 +915,15 @@ void Form1::SyncPanelFromEditor() {
             list->setCurrentIndex(SettingValue(field, m_editor));
         }
     }
-    const QSignalBlocker quietPassword(m_password);
-    m_password->setText(QString::fromStdString(m_editor.Text2));
-    const QSignalBlocker quietAni(m_ani);
-    m_ani->setText(QString::fromStdString(m_editor.Text3));
-}
-
-void Form1::RefreshViews() {
-    SyncPanelFromEditor();
-    m_sideKeys->Sync();
-    m_dtmf->Sync();
-    m_power->Sync();
-    m_memoryGrid->model().Refresh();
-    m_debugGrid->model().Refresh();
-    ShowDebugChannel();
+    // A box being typed into keeps its cursor: only a text from elsewhere is put in.
+    for (auto [box, text] :
+         {std::pair{m_password, &m_editor.Text2}, std::pair{m_ani, &m_editor.Text3}}) {
+        const QString shown = QString::fromStdString(*text);
+        if (box->text() != shown) {
+            const QSignalBlocker quiet(box);
+            box->setText(shown);
+        }
+    }
 }
 
 // ExchangeWindow
@@ -907,6 +986,7 @@ ImageHex Form1::EncodeImage() {
         return {};
     }
     KeepBackupOf(image.value(), BackupKind::kBeforeWrite);
+    m_writeStep = m_document->undoStack().index();
     return ImageToHex(image.value());
 }
 
@@ -914,10 +994,12 @@ void Form1::DecodeImage(const ImageHex& image) {
     if (TakeReadBack(image)) {
         return;  // a verify's read-back leaves the editor alone
     }
-    m742::DecodeImage(std::string_view(image), m_editor);
-    RefreshViews();
-    if (const auto read = ImageFromHex(image)) {
-        KeepBackupOf(*read, BackupKind::kRead);
+    EditorState read = m_editor;
+    m742::DecodeImage(std::string_view(image), read);
+    m_document->Commit({EditKind::kRead, 0, 0, {}}, read);
+    m_document->MarkSaved();
+    if (const auto bytes = ImageFromHex(image)) {
+        KeepBackupOf(*bytes, BackupKind::kRead);
     }
 }
 

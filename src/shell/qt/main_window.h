@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "channel_editing/frequency_entry.h"
+#include "channel_editing/qt/editor_document.h"
 #include "radio_data/backups.h"
 #include "radio_data/editor_state.h"
 #include "radio_link/exchange.h"
@@ -59,6 +60,8 @@ struct StartupOptions {
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {
+    Q_OBJECT
+
 public:
     explicit Form1(StartupOptions options = {});
     ~Form1() override;
@@ -96,9 +99,8 @@ public:
     std::function<QString(bool save)> chooseFile;
 
     const EditorState& editor() const { return m_editor; }
-    EditorState& editor() { return m_editor; }
-    // The editor changed behind the views' back: show it again.
-    void RefreshViews();
+    // The editor's owner: every change goes through it, and the views follow its announcements.
+    EditorDocument& document() { return *m_document; }
     std::int16_t portNumber() const { return m_ports.PortNumber(); }
     const std::filesystem::path& preferencesPath() const { return m_preferences; }
     Exchange& exchange() { return *m_exchange; }
@@ -161,10 +163,18 @@ private:
     void StartVerify();
     void FinishVerify(ExchangeOutcome outcome);
     void ShowLater(const QString& text);
+    // Asks whether to save unsaved changes before a command would lose them: true when the
+    // command may go on (saved, nothing to lose, or not to be saved), false when it stops.
+    // `kept` copies into an editor the parts the command leaves alone; changes there are safe.
+    bool MaySaveChanges(const std::function<void(EditorState&, const EditorState&)>& kept = {});
+    // Save with the file dialog; true when the plan was saved.
+    bool Save();
 
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
-    EditorState m_editor;
+    EditorDocument* m_document;   // owns the editor and its undo steps
+    const EditorState& m_editor;  // what the document holds, for reading
+    int m_writeStep = -1;         // the undo step whose plan a running write sends
     PowerLock m_powerLock;
     std::unique_ptr<SideKeyWindow> m_sideKeys;  // Form5
     std::unique_ptr<DtmfWindow> m_dtmf;         // Form2

@@ -73,6 +73,9 @@ void Form1::SetVerifyAfterWrite(bool verify) {
 
 void Form1::mnuOpenBackup_Click() {
     HideFrequencyEditor();
+    if (!MaySaveChanges()) {
+        return;
+    }
     BackupDialog dialog(m_backupFolder, m_editor.LanguageFlag, this);
     const bool chosen =
         showBackupDialog ? showBackupDialog(dialog) : dialog.exec() == QDialog::Accepted;
@@ -104,6 +107,13 @@ bool Form1::TakeReadBack(const ImageHex& image) {
 }
 
 void Form1::ExchangeFinished(ExchangeOutcome outcome) {
+    // A completed write leaves the radio holding the plan it sent: unless the plan has changed
+    // since, there is nothing left to save.
+    if (outcome == ExchangeOutcome::kCompleted && m_exchange->Mode == 'W' &&
+        m_writeStep == m_document->undoStack().index()) {
+        m_document->MarkSaved();
+    }
+    m_writeStep = -1;
     if (m_verifying) {
         m_verifying = false;
         FinishVerify(outcome);

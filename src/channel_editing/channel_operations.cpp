@@ -1,0 +1,187 @@
+#include "channel_editing/channel_operations.h"
+
+#include <algorithm>
+
+#include "channel_editing/grid_text.h"
+#include "channel_editing/key_filters.h"
+#include "channel_editing/list_entry.h"
+#include "channel_editing/tone_entry.h"
+#include "radio_data/lists.h"
+
+namespace m742 {
+
+namespace {
+
+std::size_t At(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+std::vector<int> Sorted(std::vector<int> rows) {
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::erase_if(rows, [](int row) { return row < 1 || row > kChannelCount; });
+    return rows;
+}
+
+std::vector<std::string> Split(std::string_view line, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find(separator, start);
+        parts.emplace_back(line.substr(start, end - start));
+        if (end == std::string_view::npos) {
+            return parts;
+        }
+        start = end + 1;
+    }
+}
+
+// The list position whose item reads `text` in either language, or -1.
+int ListPosition(int column, const std::string& text) {
+    const ListId list = GridColumnList(column);
+    for (int position = 0; position < ListSize(list); ++position) {
+        if (ListItem(list, position, Lang::English) == text ||
+            ListItem(list, position, Lang::Chinese) == text) {
+            return position;
+        }
+    }
+    return -1;
+}
+
+// Pastes one line into `row`; the first refused cell, if any.
+std::optional<PasteRefusal> PasteLine(EditorState& editor, int row, std::string_view line,
+                                      BandLimits band) {
+    std::vector<std::string> cells = Split(line, '\t');
+    cells.resize(At(kLastListColumn));  // missing cells are empty, extra ones are dropped
+    auto cell = [&cells](int column) -> const std::string& { return cells[At(column - 1)]; };
+    auto refused = [&](int column) { return PasteRefusal{row, column, cell(column)}; };
+    if (cell(kColumnRx).empty()) {
+        ClearNO(editor, row);
+        return std::nullopt;
+    }
+    for (int column : {kColumnRx, kColumnTx}) {
+        if (cell(column).empty()) {
+            continue;
+        }
+        // What the frequency box would have kept of the text, pasted into it.
+        const std::string typed = PastedFrequency("", cell(column), false);
+        const FrequencyCommit commit = CommitFrequency(editor, row, column, typed, band);
+        if (commit.outcome != FrequencyOutcome::kWritten &&
+            commit.outcome != FrequencyOutcome::kChannelStarted) {
+            return refused(column);
+        }
+    }
+    for (int column : {kColumnDecodeTone, kColumnEncodeTone}) {
+        const std::string& tone = cell(column);
+        if (tone == OffWord(Lang::English) || tone == OffWord(Lang::Chinese)) {
+            editor.mfgrid1[At(row)][At(column)] = OffWord(LanguageOf(editor.LanguageFlag));
+        } else if (!tone.empty() && !CommitTone(editor, row, column, ToneKeyFilter().Text(tone))) {
+            return refused(column);
+        }
+    }
+    for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
+        if (cell(column).empty()) {
+            continue;
+        }
+        if (!PickListItem(editor, row, column, ListPosition(column, cell(column)))) {
+            return refused(column);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string CopyChannels(const EditorState& editor, std::vector<int> rows) {
+    std::string text;
+    for (int row : Sorted(std::move(rows))) {
+        for (int column = kColumnRx; column <= kLastListColumn; ++column) {
+            text += editor.mfgrid1[At(row)][At(column)];
+            text += column == kLastListColumn ? '\n' : '\t';
+        }
+    }
+    return text;
+}
+
+std::optional<PasteRefusal> PasteChannels(EditorState& editor, int firstRow, std::string_view text,
+                                          BandLimits band) {
+    std::vector<std::string> lines = Split(text, '\n');
+    if (!lines.empty() && lines.back().empty()) {
+        lines.pop_back();  // the line end of the last line
+    }
+    EditorState pasted = editor;
+    int row = firstRow;
+    for (std::string& line : lines) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (row > kChannelCount) {
+            return PasteRefusal{row, kColumnRx, line};
+        }
+        if (auto refusal = PasteLine(pasted, row, line, band)) {
+            return refusal;
+        }
+        ++row;
+    }
+    editor = std::move(pasted);
+    return std::nullopt;
+}
+
+std::string PasteRefusalText(const PasteRefusal& refusal, Lang lang) {
+    const std::string column(
+        kMemoryHeadings[At(std::clamp(refusal.column, 0, kMemoryColumns - 1))].in(lang));
+    if (lang == Lang::English) {
+        return "Channel " + std::to_string(refusal.channel) + ", " + column + ": \"" +
+               refusal.text + "\" cannot be pasted.";
+    }
+    return "信道 " + std::to_string(refusal.channel) + " " + column + "：无法粘贴“" + refusal.text +
+           "”。";
+}
+
+void ClearChannels(EditorState& editor, const std::vector<int>& rows) {
+    for (int row : Sorted(rows)) {
+        ClearNO(editor, row);
+    }
+}
+
+bool MoveChannels(EditorState& editor, std::vector<int> rows, bool up) {
+    rows = Sorted(std::move(rows));
+    if (rows.empty() || (up ? rows.front() == 1 : rows.back() == kChannelCount)) {
+        return false;
+    }
+    if (!up) {
+        std::reverse(rows.begin(), rows.end());
+    }
+    for (int row : rows) {
+        const int other = up ? row - 1 : row + 1;
+        for (int column = kColumnRx; column < kMemoryColumns; ++column) {
+            std::swap(editor.mfgrid1[At(row)][At(column)], editor.mfgrid1[At(other)][At(column)]);
+            std::swap(editor.CellListIndex[At(row)][At(column)],
+                      editor.CellListIndex[At(other)][At(column)]);
+        }
+    }
+    return true;
+}
+
+bool IsFillColumn(int column) {
+    return IsToneColumn(column) || column == kColumnBandwidth || column == kColumnAddScan ||
+           column == kColumnTxPower;
+}
+
+void FillDown(EditorState& editor, std::vector<int> rows, int column) {
+    rows = Sorted(std::move(rows));
+    if (rows.empty() || !IsFillColumn(column) || !ChannelInUse(editor, rows.front())) {
+        return;
+    }
+    const auto c = At(column);
+    const std::string text = editor.mfgrid1[At(rows.front())][c];
+    const std::int16_t position = editor.CellListIndex[At(rows.front())][c];
+    for (int row : rows) {
+        if (ChannelInUse(editor, row)) {
+            editor.mfgrid1[At(row)][c] = text;
+            editor.CellListIndex[At(row)][c] = position;
+        }
+    }
+}
+
+}  // namespace m742

@@ -1,0 +1,52 @@
+// Operations on whole memory channels, as the memory grid's channel numbers offer them: copy
+// and paste as text, clear, move up and down, and fill a column down. Each works on the rows
+// it is given (1-16, in any order) and leaves the channel numbers in column 0 where they are.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "channel_editing/frequency_entry.h"
+#include "radio_data/editor_state.h"
+
+namespace m742 {
+
+// Columns 1-8 of each row as shown, tab-separated, one line per row in ascending order, each
+// line ending in "\n".
+std::string CopyChannels(const EditorState& editor, std::vector<int> rows);
+
+// A pasted cell the rules refused: its channel and column, and the text.
+struct PasteRefusal {
+    int channel = 0;
+    int column = 0;
+    std::string text;
+    bool operator==(const PasteRefusal&) const = default;
+};
+
+// Pastes the lines of `text` into the channels from `firstRow` on, each cell through the rules
+// of typing it: a frequency must lie in the band and is snapped, a tone is normalised, a list
+// cell must name an item of its list (in either language). An empty RX cell empties the
+// channel; other empty cells keep what the channel has. Nothing is stored when a cell is
+// refused, or a line would go past channel 16; the first refusal comes back.
+std::optional<PasteRefusal> PasteChannels(EditorState& editor, int firstRow, std::string_view text,
+                                          BandLimits band = {});
+
+// "Channel 3, RX Frequency: "4x" cannot be pasted." / "信道 3 接收频率：无法粘贴"4x"。"; a line
+// past channel 16 is reported as channel 17.
+std::string PasteRefusalText(const PasteRefusal& refusal, Lang lang);
+
+// Empties each row as deleting its RX frequency does.
+void ClearChannels(EditorState& editor, const std::vector<int>& rows);
+
+// Moves the rows one channel up (or down), each swapping with its neighbour. False, changing
+// nothing, when a row would leave channels 1-16.
+bool MoveChannels(EditorState& editor, std::vector<int> rows, bool up);
+
+// The column that Fill down may fill: a tone, the band, add scan or TX power.
+bool IsFillColumn(int column);
+// Sets `column` of every row in use to the first row's (the lowest) cell and list position.
+void FillDown(EditorState& editor, std::vector<int> rows, int column);
+
+}  // namespace m742

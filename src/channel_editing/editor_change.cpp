@@ -1,0 +1,116 @@
+#include "channel_editing/editor_change.h"
+
+#include "channel_editing/grid_text.h"
+
+namespace m742 {
+
+namespace {
+
+std::size_t At(int row) {
+    return static_cast<std::size_t>(row);
+}
+
+bool SamePanel(const EditorState& a, const EditorState& b) {
+    return a.panel == b.panel && a.Text2 == b.Text2 && a.Text3 == b.Text3;
+}
+
+bool SameDialogs(const EditorState& a, const EditorState& b) {
+    return a.globals == b.globals && a.Form5 == b.Form5 && a.Form2 == b.Form2 && a.Form3 == b.Form3;
+}
+
+}  // namespace
+
+EditorChange::EditorChange(EditName name, const EditorState& before, const EditorState& after)
+    : m_name(std::move(name)) {
+    std::vector<int> memoryRows;
+    std::vector<int> debugRows;
+    // Row 0 is the heading row; it holds no text, but a step keeps it like any other row.
+    for (int row = 0; row <= kChannelCount; ++row) {
+        if (before.mfgrid1[At(row)] != after.mfgrid1[At(row)] ||
+            before.CellListIndex[At(row)] != after.CellListIndex[At(row)]) {
+            memoryRows.push_back(row);
+        }
+        if (before.mfgrid2[At(row)] != after.mfgrid2[At(row)]) {
+            debugRows.push_back(row);
+        }
+    }
+    const bool panel = !SamePanel(before, after);
+    const bool dialogs = !SameDialogs(before, after);
+    m_before = Take(before, memoryRows, debugRows, panel, dialogs);
+    m_after = Take(after, memoryRows, debugRows, panel, dialogs);
+}
+
+bool EditorChange::empty() const {
+    return m_before.memory.empty() && m_before.debug.empty() && !m_before.panel &&
+           !m_before.dialogs;
+}
+
+EditorChange::Side EditorChange::Take(const EditorState& editor, const std::vector<int>& memoryRows,
+                                      const std::vector<int>& debugRows, bool panel, bool dialogs) {
+    Side side;
+    for (int row : memoryRows) {
+        side.memory.push_back({row, editor.mfgrid1[At(row)], editor.CellListIndex[At(row)]});
+    }
+    for (int row : debugRows) {
+        side.debug.push_back({row, editor.mfgrid2[At(row)]});
+    }
+    if (panel) {
+        side.panel = Panel{editor.panel, editor.Text2, editor.Text3};
+    }
+    if (dialogs) {
+        side.dialogs = Dialogs{editor.globals, editor.Form5, editor.Form2, editor.Form3};
+    }
+    return side;
+}
+
+void EditorChange::Put(const Side& side, EditorState& editor) {
+    for (const MemoryRow& row : side.memory) {
+        editor.mfgrid1[At(row.row)] = row.cells;
+        editor.CellListIndex[At(row.row)] = row.lists;
+        // The step may have been recorded in the other language.
+        SetGrid1RowText(editor, row.row);
+    }
+    for (const DebugRow& row : side.debug) {
+        editor.mfgrid2[At(row.row)] = row.cells;
+    }
+    if (side.panel) {
+        editor.panel = side.panel->panel;
+        editor.Text2 = side.panel->Text2;
+        editor.Text3 = side.panel->Text3;
+    }
+    if (side.dialogs) {
+        editor.globals = side.dialogs->globals;
+        editor.Form5 = side.dialogs->Form5;
+        editor.Form2 = side.dialogs->Form2;
+        editor.Form3 = side.dialogs->Form3;
+    }
+}
+
+void EditorChange::Redo(EditorState& editor) const {
+    Put(m_after, editor);
+}
+
+void EditorChange::Undo(EditorState& editor) const {
+    Put(m_before, editor);
+}
+
+bool EditorChange::MergeWith(const EditorChange& next) {
+    const bool panelOnly = m_before.memory.empty() && m_before.debug.empty() && !m_before.dialogs &&
+                           m_before.panel.has_value();
+    const bool nextPanelOnly = next.m_before.memory.empty() && next.m_before.debug.empty() &&
+                               !next.m_before.dialogs && next.m_before.panel.has_value();
+    if (m_name.kind != EditKind::kSetting || !(m_name == next.m_name) || !panelOnly ||
+        !nextPanelOnly) {
+        return false;
+    }
+    m_after.panel = next.m_after.panel;
+    if (m_after.panel->panel == m_before.panel->panel &&
+        m_after.panel->Text2 == m_before.panel->Text2 &&
+        m_after.panel->Text3 == m_before.panel->Text3) {
+        m_before.panel.reset();
+        m_after.panel.reset();
+    }
+    return true;
+}
+
+}  // namespace m742

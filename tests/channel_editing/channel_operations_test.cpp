@@ -1,0 +1,134 @@
+#include "channel_editing/channel_operations.h"
+
+#include <gtest/gtest.h>
+
+#include "channel_editing/channel_plan.h"
+#include "channel_editing/frequency_entry.h"
+#include "channel_editing/list_entry.h"
+#include "channel_editing/tone_entry.h"
+
+namespace m742 {
+namespace {
+
+using Row = std::array<std::string, kMemoryColumns>;
+
+// An editor in `flag`'s language with channels 1-3 entered as a person would.
+EditorState ThreeChannels(std::int16_t flag) {
+    EditorState editor = StartupEditor(flag);
+    const char* rx[] = {"460.0125", "450", "470.5"};
+    for (int row = 1; row <= 3; ++row) {
+        CommitFrequency(editor, row, kColumnRx, rx[row - 1]);
+    }
+    CommitTone(editor, 1, kColumnDecodeTone, "88.5");
+    CommitTone(editor, 2, kColumnEncodeTone, "D23N");
+    PickListItem(editor, 2, kColumnTxPower, 0);
+    PickListItem(editor, 3, kColumnBandwidth, 0);
+    return editor;
+}
+
+TEST(ChannelOperations, CopiedChannelsPasteBackAsTheyWere) {
+    for (std::int16_t from : {0, 1}) {
+        for (std::int16_t to : {0, 1}) {
+            const EditorState source = ThreeChannels(from);
+            const std::string text = CopyChannels(source, {3, 1, 2});
+            EditorState target = StartupEditor(to);
+            ASSERT_EQ(PasteChannels(target, 10, text), std::nullopt);
+            EditorState expected = ThreeChannels(to);
+            for (int row = 1; row <= 3; ++row) {
+                for (int column = 1; column < kMemoryColumns; ++column) {
+                    EXPECT_EQ(target.mfgrid1[std::size_t(row + 9)][std::size_t(column)],
+                              expected.mfgrid1[std::size_t(row)][std::size_t(column)])
+                        << "from " << from << " to " << to << " row " << row << " col " << column;
+                    EXPECT_EQ(target.CellListIndex[std::size_t(row + 9)][std::size_t(column)],
+                              expected.CellListIndex[std::size_t(row)][std::size_t(column)]);
+                }
+                EXPECT_EQ(target.mfgrid1[std::size_t(row + 9)][0], std::to_string(row + 9));
+            }
+        }
+    }
+}
+
+TEST(ChannelOperations, CopyIsTabSeparatedLinesInTheShownLanguage) {
+    EXPECT_EQ(CopyChannels(ThreeChannels(1), {2}),
+              "450.00000\tOff\t450.00000\tD023N\tOff\tWide\tYes\tLow\n");
+    EXPECT_EQ(CopyChannels(ThreeChannels(0), {2}),
+              "450.00000\t关闭\t450.00000\tD023N\t关闭\t宽\t是\t低\n");
+}
+
+TEST(ChannelOperations, PasteTakesTheRulesOfTyping) {
+    EditorState editor = StartupEditor(1);
+    ASSERT_EQ(PasteChannels(editor, 5, "462.563\t88\t460.007\td23n\tCarrier\tNarrow\t否\tLow\n"),
+              std::nullopt);
+    EXPECT_EQ(editor.mfgrid1[5], (Row{"5", "462.56250", "88.0", "460.00625", "D023N", "Carrier",
+                                      "Narrow", "No", "Low"}));
+    // An empty RX empties the channel; only an RX starts one with its defaults.
+    ASSERT_EQ(PasteChannels(editor, 5, "\n460\n"), std::nullopt);
+    EXPECT_EQ(editor.mfgrid1[5][kColumnRx], "");
+    EXPECT_EQ(editor.mfgrid1[6],
+              (Row{"6", "460.00000", "Off", "460.00000", "Off", "Off", "Wide", "Yes", "High"}));
+}
+
+TEST(ChannelOperations, ARefusedCellStoresNothingOfThePaste) {
+    struct Case {
+        int firstRow;
+        const char* text;
+        PasteRefusal refusal;
+    };
+    const Case cases[] = {
+        {1, "460\n500\n", {2, kColumnRx, "500"}},
+        {1, "460\t\t4..5\n", {1, kColumnTx, "4..5"}},
+        {3, "460\t254.2\n", {3, kColumnDecodeTone, "254.2"}},
+        {3, "460\tOff\t460\tD1234N\n", {3, kColumnEncodeTone, "D1234N"}},
+        {4, "460\t\t\t\tMaybe\n", {4, kColumnBusyLock, "Maybe"}},
+        {15, "460\n461\n462\n", {17, kColumnRx, "462"}},
+    };
+    for (const Case& c : cases) {
+        EditorState editor = ThreeChannels(1);
+        const EditorState before = editor;
+        EXPECT_EQ(PasteChannels(editor, c.firstRow, c.text), c.refusal) << c.text;
+        EXPECT_EQ(editor, before) << c.text;
+    }
+    EXPECT_EQ(PasteRefusalText({3, kColumnDecodeTone, "254.2"}, Lang::English),
+              "Channel 3, QT/DQT Dec: \"254.2\" cannot be pasted.");
+    EXPECT_EQ(PasteRefusalText({3, kColumnRx, "x"}, Lang::Chinese),
+              "信道 3 接收频率：无法粘贴“x”。");
+}
+
+TEST(ChannelOperations, MoveSwapsWithTheNeighbourAndStopsAtTheEnds) {
+    const EditorState start = ThreeChannels(1);
+    EditorState editor = start;
+    ASSERT_TRUE(MoveChannels(editor, {2, 3}, true));
+    EXPECT_EQ(editor.mfgrid1[1][kColumnRx], "450.00000");
+    EXPECT_EQ(editor.mfgrid1[2][kColumnRx], "470.50000");
+    EXPECT_EQ(editor.mfgrid1[3][kColumnRx], "460.01250");
+    EXPECT_EQ(editor.mfgrid1[3][kColumnDecodeTone], "88.5");
+    EXPECT_EQ(editor.CellListIndex[1][kColumnTxPower], 0);  // list positions move along
+    EXPECT_EQ(editor.mfgrid1[1][0], "1");                   // the numbers stay
+    EXPECT_FALSE(MoveChannels(editor, {1, 2}, true));
+    ASSERT_TRUE(MoveChannels(editor, {1, 2}, false));
+    EXPECT_EQ(editor, start);
+    EXPECT_FALSE(MoveChannels(editor, {16}, false));
+}
+
+TEST(ChannelOperations, FillDownAndClear) {
+    EditorState editor = ThreeChannels(1);
+    FillDown(editor, {3, 1, 2, 7}, kColumnDecodeTone);
+    for (int row : {1, 2, 3}) {
+        EXPECT_EQ(editor.mfgrid1[std::size_t(row)][kColumnDecodeTone], "88.5");
+    }
+    EXPECT_EQ(editor.mfgrid1[7][kColumnDecodeTone], "");  // an empty channel stays empty
+    FillDown(editor, {2, 3}, kColumnTxPower);
+    EXPECT_EQ(editor.mfgrid1[3][kColumnTxPower], "Low");
+    EXPECT_EQ(editor.CellListIndex[3][kColumnTxPower], 0);
+    const EditorState before = editor;
+    FillDown(editor, {1, 2}, kColumnRx);  // not a column to fill
+    EXPECT_EQ(editor, before);
+
+    ClearChannels(editor, {1, 3});
+    EXPECT_EQ(editor.mfgrid1[1], (Row{"1", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(editor.mfgrid1[2][kColumnRx], "450.00000");
+    EXPECT_EQ(editor.mfgrid1[3][kColumnRx], "");
+}
+
+}  // namespace
+}  // namespace m742
