@@ -430,17 +430,16 @@ void Form1::Form_Load() {
     for (int i = 0; i < priority->count(); ++i) {
         priority->setItemText(i, QString("CH-%1").arg(i + 1));
     }
-    // The dialog settings hold their defaults from the editor's construction.
-    m_document->ApplyUnrecorded([](EditorState& editor) {
-        editor = EditorState{};
-        CreateDialogControls(editor);
-        editor.panel.Combo1 = 0;
+    const Preferences preferences = LoadPreferences(m_preferences);
+    // The editor the program starts with, as the command-line tool's: the dialogs' defaults, the
+    // single band, the channel plan reset, in the preferred language.
+    m_document->ApplyUnrecorded([&preferences](EditorState& editor) {
+        editor = StartupEditor(preferences.languageFlag);
     });
     // The single band; selecting it sets the band limits.
     findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
     Combo1_Click();
 
-    const Preferences preferences = LoadPreferences(m_preferences);
     if (preferences.lock == 1) {
         m_lock->setChecked(true);
         SetLocked(true);
@@ -448,8 +447,6 @@ void Form1::Form_Load() {
         m_lock->setChecked(false);
     }
     m_ports.SetPortNumber(preferences.portNumber);
-    m_document->ApplyUnrecorded(
-        [&preferences](EditorState& editor) { editor.LanguageFlag = preferences.languageFlag; });
 
     CreateDialogs();
     ApplyLanguage();
@@ -466,7 +463,6 @@ void Form1::Form_Load() {
     m_debugGrid->setColumnWidth(1, Twips(1833));
     m_debugGrid->setColumnWidth(2, Twips(1833));
 
-    m_document->ApplyUnrecorded([](EditorState& editor) { ResetChannelPlan(editor); });
     m_debugGrid->SelectChannel(1);
     // The plan the program starts with is where undoing ends, and counts as saved.
     m_document->ForgetSteps();
