@@ -1,4 +1,5 @@
 #include "radio_data/image.h"
+#include "radio_data/status.h"
 #include "radio_data/text_codes.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,24 @@ TEST(TextCodes, WidthShorteningAndQuotes) {
     }
     EXPECT_EQ(Quoted("a.DAT", Lang::English), "\"a.DAT\"");
     EXPECT_EQ(Quoted("a.DAT", Lang::Chinese), "“a.DAT”");
+}
+
+}  // namespace
+}  // namespace m742
+
+namespace m742 {
+namespace {
+
+// A failure carries its status and no value; a success can never pass for a failure.
+TEST(Outcome, FailuresAreMadeOnlyFromFailedStatusesAndHoldNoValue) {
+    const Outcome<int> failed = Failed(Status{ErrorCode::kFileMissing, "gone", "a.DAT"});
+    EXPECT_FALSE(failed.ok());
+    EXPECT_EQ(failed.status().message, "gone");
+    EXPECT_THROW(static_cast<void>(failed.value()), std::bad_optional_access);
+    EXPECT_THROW(Outcome<int>{Status::Ok()}, std::logic_error);
+    const Outcome<int> value = 7;
+    EXPECT_TRUE(value.ok());
+    EXPECT_EQ(value.value(), 7);
 }
 
 }  // namespace
