@@ -433,9 +433,8 @@ void Form1::Form_Load() {
     const Preferences preferences = LoadPreferences(m_preferences);
     // The editor the program starts with, as the command-line tool's: the dialogs' defaults, the
     // single band, the channel plan reset, in the preferred language.
-    m_document->ApplyUnrecorded([&preferences](EditorState& editor) {
-        editor = StartupEditor(preferences.languageFlag);
-    });
+    m_document->ApplyUnrecorded(
+        [&preferences](EditorState& editor) { editor = StartupEditor(preferences.languageFlag); });
     // The single band; selecting it sets the band limits.
     findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
     Combo1_Click();
