@@ -1,10 +1,11 @@
 cmake_minimum_required(VERSION 3.25)
 # Installs the build into a fresh prefix and checks what lands there:
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -P install_test.cmake
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DVERSION=x.y.z \
+#         -P install_test.cmake
 # Exactly the three programs, the desktop entry, the icon and the help file; the entry's keys;
 # the help page as the user guide; and the installed m742-cli runs.
 
-foreach(var BUILD_DIR PREFIX BINDIR DATADIR)
+foreach(var BUILD_DIR PREFIX BINDIR DATADIR VERSION)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} not given")
   endif()
@@ -53,7 +54,7 @@ if(EXISTS "${PREFIX}/${desktop_entry}")
   endif()
   set(entry "\n${entry}\n")
   foreach(line IN ITEMS "Type=Application" "Name=M-742 Radio Software"
-                        "Name[zh_CN]=M-742对讲机编程软件" "Exec=m742" "Icon=m742"
+                        "Name[zh_CN]=M-742对讲机编程软件" "Exec=m742 %f" "Icon=m742"
                         "Terminal=false")
     string(FIND "${entry}" "\n${line}\n" at)
     if(at LESS 0)
@@ -102,6 +103,21 @@ foreach(program m742-cli m742-radio-sim)
     fail("installed ${program} --help gave ${status}: ${output}${errors}")
   endif()
 endforeach()
+# Both programs name the project's version, and the window's answers need no display.
+foreach(program m742 m742-cli)
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                          "${PREFIX}/${BINDIR}/${program}" --version
+                  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0 OR NOT output STREQUAL "${program} ${VERSION}\n")
+    fail("installed ${program} --version gave ${status}: ${output}${errors}")
+  endif()
+endforeach()
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                        LANG=C "${PREFIX}/${BINDIR}/m742" --help
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT status EQUAL 0 OR NOT output MATCHES "^m742 ${VERSION} .*usage: m742 \\[FILE.DAT\\]")
+  fail("installed m742 --help gave ${status}: ${output}${errors}")
+endif()
 execute_process(COMMAND "${PREFIX}/${BINDIR}/m742-cli" RESULT_VARIABLE status
                 OUTPUT_QUIET ERROR_VARIABLE errors)
 if(NOT status EQUAL 2 OR NOT errors MATCHES "m742-cli --help")

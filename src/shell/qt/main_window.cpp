@@ -738,6 +738,10 @@ void Form1::mnuOpen_Click() {
     if (file.isEmpty()) {
         return;
     }
+    OpenFile(file);
+}
+
+void Form1::OpenFile(const QString& file) {
     const Status opened = OpenDataFile(file.toStdString(), m_editor);
     if (!opened.ok()) {
         ShowMessage(opened.message, kStyleError, "");

@@ -57,6 +57,8 @@ public:
     // The commands, as the menus and the toolbar run them.
     void mnuNew_Click();
     void mnuOpen_Click();
+    // Open's work once the file is chosen: also the program's FILE.DAT argument.
+    void OpenFile(const QString& file);
     void mnuAssave_Click();
     // Prints the report of the selected tab in the interface language on the default
     // printer; says so when there is no printer or the printing fails.
