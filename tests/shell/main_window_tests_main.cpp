@@ -9,6 +9,7 @@ int RunMainWindowTests(int argc, char** argv, const QString& onlyClass);
 int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass);
 int RunChannelGridTests(int argc, char** argv, const QString& onlyClass);
 int RunDialogTests(int argc, char** argv, const QString& onlyClass);
+int RunWindowViewTests(int argc, char** argv, const QString& onlyClass);
 int TestClassesRun();
 }  // namespace m742::test
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     status |= m742::test::RunMainWindowRadioTests(argc, argv, onlyClass);
     status |= m742::test::RunChannelGridTests(argc, argv, onlyClass);
     status |= m742::test::RunDialogTests(argc, argv, onlyClass);
+    status |= m742::test::RunWindowViewTests(argc, argv, onlyClass);
     if (m742::test::TestClassesRun() == 0) {
         qCritical("main_window_tests: no test class named %s", qPrintable(onlyClass));
         return 1;

@@ -62,8 +62,9 @@ Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
     : m_folder(std::move(preferences)), m_chooser(std::make_shared<ScriptedChooser>()) {
     // The simulated radio answers at once: a tenth of the radio's intervals is still ample.
     constexpr ExchangeIntervals kQuickExchange{20, 60, 20};
-    m_form = std::make_unique<Form1>(
-        StartupOptions{m_folder.path(), std::move(clock), kQuickExchange, std::move(helpFolder)});
+    m_form = std::make_unique<Form1>(StartupOptions{m_folder.path(), std::move(clock),
+                                                    kQuickExchange, std::move(helpFolder),
+                                                    m_folder.filePath("window.ini").toStdString()});
     m_form->chooseFile = [chooser = m_chooser](bool save) {
         chooser->calls.append(save);
         if (chooser->answers.empty()) {

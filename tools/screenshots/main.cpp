@@ -77,6 +77,8 @@ int main(int argc, char** argv) {
         }
         m742::StartupOptions options;
         options.preferences = preferences;
+        // The user's own window place stays out of the pictures.
+        options.windowPlacement = std::filesystem::path(temp.path().toStdString()) / "window.ini";
         m742::Form1 window(std::move(options));
         SamplePlan(window.editor());
         window.RefreshViews();

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -43,6 +44,7 @@
 #include "shell/qt/dialogs.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/program_icon.h"
+#include "shell/qt/window_placement.h"
 #include "texts/language_tables.h"
 
 namespace m742 {
@@ -172,6 +174,9 @@ Form1::Form1(StartupOptions options)
     setCentralWidget(central);
 
     Form_Load();
+    FitGridsToWindow(*this);
+    m_placement = WindowSettings(QString::fromStdString(options.windowPlacement.string()));
+    RestorePlacement(*this, *m_placement);
 }
 
 Form1::~Form1() {
@@ -369,6 +374,10 @@ QWidget* Form1::BuildFunctionFrame() {
             grid->addWidget(list, row, 2 * col + 1);
         }
     }
+    // A wider panel widens the three columns of lists alike.
+    for (int col = 0; col < 3; ++col) {
+        grid->setColumnStretch(2 * col + 1, 1);
+    }
     return m_frame2;
 }
 
@@ -449,6 +458,7 @@ void Form1::Form_Unload() {
     }
     m_unloaded = true;
     m_port.SetPortOpen(false);
+    SavePlacement(*this, *m_placement);
     // The window is going: a box now would hold up every way of quitting, so a preferences
     // file that cannot be written is only logged; the next start falls back to the defaults.
     const std::string reason =

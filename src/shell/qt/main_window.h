@@ -25,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
+class QSettings;
 class QTabBar;
 class QToolBar;
 
@@ -47,6 +48,9 @@ struct StartupOptions {
     ExchangeIntervals exchangeIntervals;
     // Where F1 looks for the help file. Empty: the program's folder.
     std::filesystem::path helpFolder;
+    // The settings file that keeps the window's size and place. Empty: the user's own, in the
+    // configuration folder.
+    std::filesystem::path windowPlacement;
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {
@@ -140,6 +144,7 @@ private:
 
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
+    std::unique_ptr<QSettings> m_placement;  // the window's size and place
     EditorState m_editor;
     PowerLock m_powerLock;
     std::unique_ptr<SideKeyWindow> m_sideKeys;  // Form5
