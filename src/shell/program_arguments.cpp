@@ -22,7 +22,7 @@ ProgramArguments ParseProgramArguments(std::span<const std::string_view> args, L
         } else if (!parsed.file.empty()) {
             if (parsed.action != ProgramArguments::Action::kUsageError) {
                 parsed.action = ProgramArguments::Action::kUsageError;
-                parsed.error = std::string(TooManyFilesText().in(lang));
+                parsed.error = std::string(kTooManyFilesText.in(lang));
             }
         } else {
             parsed.file = std::string(arg);

@@ -33,38 +33,4 @@ std::string UnknownOptionText(std::string_view option, Lang lang) {
     return lang == Lang::English ? "unknown option \"" + o + "\"" : "未知选项“" + o + "”";
 }
 
-Bilingual TooManyFilesText() {
-    return {"只能打开一个数据文件", "only one data file can be opened"};
-}
-
-Bilingual SeeHelpText() {
-    return {"（见 m742 --help）", " (see m742 --help)"};
-}
-
-Bilingual NoPrinterChoiceText() {
-    return {"没有安装打印机。可以在打印预览中查看报表，或将报表导出为 PDF 文件。",
-            "No printer is installed. You can look at the report in the print preview, or "
-            "export it as a PDF file."};
-}
-
-Bilingual PrintPreviewButtonText() {
-    return {"打印预览…", "Print Preview…"};
-}
-
-Bilingual ExportPdfButtonText() {
-    return {"导出PDF…", "Export PDF…"};
-}
-
-Bilingual CancelButtonText() {
-    return {"取消", "Cancel"};
-}
-
-Bilingual ExportPdfTitleText() {
-    return {"导出PDF", "Export PDF"};
-}
-
-Bilingual PdfFilterText() {
-    return {"PDF 文件 (*.pdf)", "PDF files (*.pdf)"};
-}
-
 }  // namespace m742

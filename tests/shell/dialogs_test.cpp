@@ -518,6 +518,7 @@ void DialogTest::printWithoutPrinter() {
     }
     Harness harness(EnglishPreferences());
     Form1& form = harness.form();
+    harness.messages().Answer(3);  // neither the preview nor a PDF file
     Child<QAction>(form, "mnuprint").trigger();
     QCOMPARE(harness.messages().all().size(), 1);
     QVERIFY2(harness.messages().texts().front().contains("printer"),

@@ -65,6 +65,15 @@ Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
     m_form = std::make_unique<Form1>(StartupOptions{m_folder.path(), std::move(clock),
                                                     kQuickExchange, std::move(helpFolder),
                                                     m_folder.filePath("window.ini").toStdString()});
+    m_form->choosePdf = [chooser = m_chooser] {
+        ++chooser->pdfCalls;
+        if (chooser->answers.empty()) {
+            return QString();
+        }
+        QString name = chooser->answers.front();
+        chooser->answers.pop_front();
+        return name;
+    };
     m_form->chooseFile = [chooser = m_chooser](bool save) {
         chooser->calls.append(save);
         if (chooser->answers.empty()) {

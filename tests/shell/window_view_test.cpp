@@ -1,12 +1,20 @@
 // What the window shows of the plan: its size at start and when it grows or shrinks, the place
 // it is given back at the next start, and the data file named on the command line.
+#include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTabBar>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 #include "channel_editing/qt/grid_fit.h"
@@ -50,6 +58,45 @@ QList<int> ColumnWidths(const QTableView& grid) {
     return widths;
 }
 
+// The text of a PDF as pdftotext lays it out (package poppler-utils).
+QString PdfText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
+        return "pdftotext failed: " + QString::fromUtf8(pdftotext.readAllStandardError());
+    }
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// What a print preview showed: its caption and its number of pages. The preview is closed as
+// soon as it has laid the pages out.
+struct PreviewSeen {
+    int shown = 0;
+    QString title;
+    int pages = 0;
+};
+
+std::shared_ptr<PreviewSeen> WatchForPreview() {
+    auto seen = std::make_shared<PreviewSeen>();
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [seen, timer] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr) {
+            return;
+        }
+        auto* widget = preview->findChild<QPrintPreviewWidget*>();
+        ++seen->shown;
+        seen->title = preview->windowTitle();
+        seen->pages = widget != nullptr ? widget->pageCount() : -1;
+        preview->reject();
+        timer->deleteLater();
+    });
+    timer->start();
+    QTimer::singleShot(10000, timer, &QObject::deleteLater);
+    return seen;
+}
+
 void ShowAt(Form1& form, QSize size) {
     form.resize(size);
     form.show();
@@ -72,6 +119,7 @@ private slots:
     void growingSpreadsOverFrequencyAndToneColumns_data();
     void growingSpreadsOverFrequencyAndToneColumns();
     void shrinkingScrolls();
+    void columnWidenedByHandKept();
     void settingsPanelGrowsEvenly();
     void placementRemembered_data();
     void placementRemembered();
@@ -214,6 +262,23 @@ void WindowPlacementTest::shrinkingScrolls() {
     QVERIFY(grid.viewport()->rect().contains(last));
 }
 
+// A column given a width of its own keeps it; the growing still goes to the frequencies and
+// tones.
+void WindowPlacementTest::columnWidenedByHandKept() {
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    QTableView& grid = Grid(form, "mfgrid1");
+    const QSize full = FullPlanSize(form);
+    ShowAt(form, full);
+    const int rx = grid.columnWidth(1);
+    grid.horizontalHeader()->resizeSection(6, 140);
+    ShowAt(form, full + QSize(260, 0));
+    QCOMPARE(grid.columnWidth(6), 140);
+    QVERIFY(grid.columnWidth(1) > rx);
+    ShowAt(form, full);
+    QCOMPARE(grid.columnWidth(6), 140);
+}
+
 // A wider window widens the lists of all three columns of the settings panel, not the last.
 void WindowPlacementTest::settingsPanelGrowsEvenly() {
     Harness harness(EnglishPreferences());
@@ -306,11 +371,156 @@ void WindowPlacementTest::fileAtStartAsOpen() {
     QVERIFY(atStart.chooser().calls.isEmpty());
 }
 
+class ReportOutputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exportPdf_data();
+    void exportPdf();
+    void exportPdfCancelledOrRefused_data();
+    void exportPdfCancelledOrRefused();
+    void printPreview_data();
+    void printPreview();
+    void printWithoutPrinterOffersBoth_data();
+    void printWithoutPrinterOffersBoth();
+};
+
+void ReportOutputTest::exportPdf_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English memory") << EnglishPreferences() << 0 << "report.pdf"
+                                    << "report.pdf"
+                                    << "Memory Channel Data:";
+    QTest::newRow("English debug") << EnglishPreferences() << 1 << "report.pdf"
+                                   << "report.pdf"
+                                   << "Debug Channel Data:";
+    QTest::newRow("Chinese memory") << QByteArray(3, '\0') << 0 << "报表.pdf"
+                                    << "报表.pdf"
+                                    << "记忆信道数据:";
+    QTest::newRow("Chinese debug") << QByteArray(3, '\0') << 1 << "report.pdf"
+                                   << "report.pdf"
+                                   << "调试信道数据:";
+    QTest::newRow("no suffix gets .pdf") << EnglishPreferences() << 0 << "report"
+                                         << "report.pdf"
+                                         << "Memory Channel Data:";
+}
+
+// Export PDF writes the report of the selected tab in the interface language.
+void ReportOutputTest::exportPdf() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(int, tab);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QFETCH(QString, title);
+    Harness harness(preferences);
+    Form1& form = harness.form();
+    Child<QTabBar>(form, "TabStrip1").setCurrentIndex(tab);
+    harness.chooser().answers = {harness.folder().filePath(name)};
+    Child<QAction>(form, "mnuExportPdf").trigger();
+    QCOMPARE(harness.chooser().pdfCalls, 1);
+    QCOMPARE(harness.messages().texts(), QStringList());
+    const QString pdf = harness.folder().filePath(expected);
+    QVERIFY2(QFile::exists(pdf), qPrintable(pdf));
+    const QString text = PdfText(pdf);
+    QVERIFY2(text.contains("M-742-"), qPrintable(text));
+    QVERIFY2(text.contains(title), qPrintable(text));
+    // Nothing else is left beside it: the PDF was written whole, then renamed.
+    QCOMPARE(QDir(harness.folder().filePath(".")).entryList({"*.pdf*"}, QDir::Files).size(), 1);
+}
+
+void ReportOutputTest::exportPdfCancelledOrRefused_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("cancelled") << QString() << 0;
+    QTest::newRow("folder missing") << "missing/report.pdf" << 1;
+}
+
+void ReportOutputTest::exportPdfCancelledOrRefused() {
+    QFETCH(QString, answer);
+    QFETCH(int, messages);
+    Harness harness(EnglishPreferences());
+    const QString path = answer.isEmpty() ? QString() : harness.folder().filePath(answer);
+    harness.chooser().answers = {path};
+    harness.form().mnuExportPdf_Click();
+    QCOMPARE(harness.messages().all().size(), messages);
+    if (messages > 0) {
+        const RecordedMessage& message = harness.messages().all().front();
+        QCOMPARE(message.style, int(kStyleError));
+        QVERIFY2(message.text.contains(path), qPrintable(message.text));
+    }
+    QVERIFY(!QFile::exists(harness.folder().filePath("missing")));
+}
+
+void ReportOutputTest::printPreview_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English") << EnglishPreferences() << "Print Preview";
+    QTest::newRow("Chinese") << QByteArray(3, '\0') << "打印预览";
+}
+
+// The preview shows the report's page under a caption in the interface language.
+void ReportOutputTest::printPreview() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(QString, title);
+    Harness harness(preferences);
+    const auto seen = WatchForPreview();
+    Child<QAction>(harness.form(), "mnuPrintPreview").trigger();
+    QCOMPARE(seen->shown, 1);
+    QCOMPARE(seen->title, title);
+    QVERIFY(seen->pages >= 1);
+    QVERIFY(harness.messages().all().isEmpty());
+}
+
+void ReportOutputTest::printWithoutPrinterOffersBoth_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("previews");
+    QTest::addColumn<int>("pdfs");
+    const QStringList english{"Print Preview…", "Export PDF…", "Cancel"};
+    const QStringList chinese{"打印预览…", "导出PDF…", "取消"};
+    QTest::newRow("preview") << EnglishPreferences() << 1 << english << 1 << 0;
+    QTest::newRow("PDF") << EnglishPreferences() << 2 << english << 0 << 1;
+    QTest::newRow("cancel") << EnglishPreferences() << 3 << english << 0 << 0;
+    QTest::newRow("Chinese PDF") << QByteArray(3, '\0') << 2 << chinese << 0 << 1;
+}
+
+// With no printer, Print says so and offers the preview and the PDF file instead.
+void ReportOutputTest::printWithoutPrinterOffersBoth() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(int, answer);
+    QFETCH(QStringList, captions);
+    QFETCH(int, previews);
+    QFETCH(int, pdfs);
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        QSKIP("a printer is installed here");
+    }
+    Harness harness(preferences);
+    harness.messages().Answer(answer);
+    harness.chooser().answers = {harness.folder().filePath("report.pdf")};
+    const auto seen = WatchForPreview();
+    Child<QAction>(harness.form(), "mnuprint").trigger();
+    QCOMPARE(harness.messages().all().size(), 1);
+    const RecordedMessage& message = harness.messages().all().front();
+    QCOMPARE(message.captions, captions);
+    QVERIFY2(message.text.contains(preferences == EnglishPreferences() ? "No printer"
+                                                                       : "没有安装打印机"),
+             qPrintable(message.text));
+    QCOMPARE(seen->shown, previews);
+    QCOMPARE(harness.chooser().pdfCalls, pdfs);
+    QCOMPARE(QFile::exists(harness.folder().filePath("report.pdf")), pdfs == 1);
+}
+
 namespace m742::test {
 
 int RunWindowViewTests(int argc, char** argv, const QString& onlyClass) {
     WindowPlacementTest placement;
-    return RunTestClass(placement, argc, argv, onlyClass);
+    ReportOutputTest report;
+    return RunTestClass(placement, argc, argv, onlyClass) |
+           RunTestClass(report, argc, argv, onlyClass);
 }
 
 }  // namespace m742::test

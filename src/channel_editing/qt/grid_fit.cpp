@@ -22,6 +22,14 @@ GridFit::GridFit(QTableView& view, std::vector<int> stretchColumns)
         m_widths.push_back(view.columnWidth(column));
     }
     m_rowHeight = view.verticalHeader()->defaultSectionSize();
+    // A column widened or narrowed by hand (or by the program) keeps that width as its own
+    // from then on; only the share of the extra room changes with the grid's size.
+    connect(view.horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) {
+                if (!m_fitting && column >= 0 && column < int(m_widths.size())) {
+                    m_widths[std::size_t(column)] = width - m_shares[std::size_t(column)];
+                }
+            });
     view.viewport()->installEventFilter(this);
     Fit();
 }
@@ -64,6 +72,11 @@ void GridFit::Fit() {
     for (QTableView* over : m_view.findChildren<QTableView*>(Qt::FindDirectChildrenOnly)) {
         views.push_back(over);
     }
+    m_fitting = true;
+    m_shares.assign(m_widths.size(), 0);
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        m_shares[column] = widths[column] - m_widths[column];
+    }
     for (QTableView* view : views) {
         for (std::size_t column = 0; column < widths.size(); ++column) {
             if (view->columnWidth(int(column)) != widths[column] &&
@@ -78,6 +91,7 @@ void GridFit::Fit() {
             }
         }
     }
+    m_fitting = false;
 }
 
 bool GridFit::eventFilter(QObject* watched, QEvent* event) {

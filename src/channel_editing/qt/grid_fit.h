@@ -31,6 +31,8 @@ private:
     QTableView& m_view;
     std::vector<int> m_stretch;
     std::vector<int> m_widths;  // the smallest width of every column
+    std::vector<int> m_shares;  // what each column has of the extra room now
+    bool m_fitting = false;     // the widths changing now are the fit's own
     int m_rowHeight = 0;        // the smallest row height
 };
 

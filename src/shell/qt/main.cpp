@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     }
     const m742::ProgramArguments parsed = Parse(rest, lang);
     if (parsed.action == Action::kUsageError) {
-        std::cerr << "m742: " << parsed.error << m742::SeeHelpText().in(lang) << "\n";
+        std::cerr << "m742: " << parsed.error << m742::kSeeHelpText.in(lang) << "\n";
         return 2;
     }
     m742::Form1 window;

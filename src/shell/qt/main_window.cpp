@@ -139,6 +139,7 @@ Form1::Form1(StartupOptions options)
                     : QFileDialog::getOpenFileName(this, QString(), QString(), kFileFilter, nullptr,
                                                    QFileDialog::ReadOnly);
     };
+    choosePdf = [this] { return ChoosePdfFile(); };
 
     BuildMenus();
     BuildToolbar();
@@ -206,6 +207,8 @@ void Form1::BuildMenus() {
     item(file, "mnuOpen", [this] { mnuOpen_Click(); });
     item(file, "mnuAssave", [this] { mnuAssave_Click(); });
     item(file, "mnuprint", [this] { mnuprint_Click(); });
+    item(file, "mnuPrintPreview", [this] { mnuPrintPreview_Click(); });
+    item(file, "mnuExportPdf", [this] { mnuExportPdf_Click(); });
     file->addSeparator()->setObjectName("mnuLine");
     item(file, "mnuQuit", [this] { mnuQuit_Click(); });
 
@@ -577,6 +580,10 @@ void Form1::mnuprint_Click() {
     const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const Status printed = PrintReport(ComposeReport(m_editor, tab, lang), lang);
+    if (printed.code == ErrorCode::kNoPrinter) {
+        OfferPreviewOrPdf();
+        return;
+    }
     if (!printed.ok()) {
         ShowMessage(printed.message, kStyleWarning, "");
     }

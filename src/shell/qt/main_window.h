@@ -9,6 +9,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "channel_editing/frequency_entry.h"
 #include "radio_data/editor_state.h"
@@ -67,6 +70,10 @@ public:
     // Prints the report of the selected tab in the interface language on the default
     // printer; says so when there is no printer or the printing fails.
     void mnuprint_Click();
+    // The report of the selected tab in a print preview, from which it can be printed.
+    void mnuPrintPreview_Click();
+    // The report of the selected tab into a PDF file chosen by choosePdf.
+    void mnuExportPdf_Click();
     void mnuQuit_Click();
     void mnulock_Click();
     void mnuSideFunction_Click();
@@ -91,6 +98,8 @@ public:
     // Chooses the file for "Open" (save false) and "Save" (save true); the empty text is
     // Cancel. Tests put their own chooser here.
     std::function<QString(bool save)> chooseFile;
+    // Chooses the PDF file for "Export PDF"; the empty text is Cancel. Tests put their own here.
+    std::function<QString()> choosePdf;
 
     const EditorState& editor() const { return m_editor; }
     EditorState& editor() { return m_editor; }
@@ -141,6 +150,10 @@ private:
     void SyncPanelFromEditor();
     void SetCaptionTo(const QString& file);
     QString Text(const char* chinese, const char* english) const;
+    // The report commands (main_window_report.cpp).
+    QString ChoosePdfFile();
+    std::optional<std::vector<std::string>> ReportLines();
+    void OfferPreviewOrPdf();
 
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
