@@ -551,7 +551,7 @@ void DialogTest::helpMessages() {
     QFETCH(bool, fileThere);
     QFETCH(QString, message);
     QTemporaryDir folder;
-    const QString help = folder.filePath("M-742.html");
+    const QString help = folder.filePath(flag == 0 ? "M-742.zh.html" : "M-742.html");
     if (fileThere) {
         QFile file(help);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -2,6 +2,7 @@
 // it is given back at the next start, and the data file named on the command line.
 #include <QAction>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTimer>
+#include <QUrl>
 #include <QtTest>
 
 #include "channel_editing/qt/grid_fit.h"
@@ -514,13 +516,138 @@ void ReportOutputTest::printWithoutPrinterOffersBoth() {
     QCOMPARE(QFile::exists(harness.folder().filePath("report.pdf")), pdfs == 1);
 }
 
+class InterfaceLanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void qtTextsFollowLanguage_data();
+    void qtTextsFollowLanguage();
+    void helpOfTheLanguage_data();
+    void helpOfTheLanguage();
+};
+
+namespace {
+
+// Some of Qt's own texts, as the file dialogs and the button boxes show them.
+QStringList QtTexts() {
+    return {QCoreApplication::translate("QFileDialog", "Look in:"),
+            QCoreApplication::translate("QFileDialog", "File &name:"),
+            QCoreApplication::translate("QPlatformTheme", "Cancel"),
+            QCoreApplication::translate("QPrintPreviewDialog", "Print Preview")};
+}
+
+const QStringList kQtEnglish{"Look in:", "File &name:", "Cancel", "Print Preview"};
+
+}  // namespace
+
+void InterfaceLanguageTest::qtTextsFollowLanguage_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<bool>("switchLanguage");
+    QTest::addColumn<bool>("chinese");
+    QTest::newRow("starts Chinese") << QByteArray(3, '\0') << false << true;
+    QTest::newRow("starts English") << EnglishPreferences() << false << false;
+    QTest::newRow("Chinese to English") << QByteArray(3, '\0') << true << false;
+    QTest::newRow("English to Chinese") << EnglishPreferences() << true << true;
+    // Flag 2 reads English, and the language menu leaves it so.
+    QTest::newRow("flag 2") << QByteArray("\x00\x00\x02", 3) << true << false;
+}
+
+// Qt's texts are Chinese exactly while the interface is, and English again once the window has
+// gone.
+void InterfaceLanguageTest::qtTextsFollowLanguage() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(bool, switchLanguage);
+    QFETCH(bool, chinese);
+    QCOMPARE(QtTexts(), kQtEnglish);
+    {
+        Harness harness(preferences);
+        if (switchLanguage) {
+            harness.form().mnuChinese_Click();
+            harness.form().mnuEnglist_Click();
+            if (preferences == EnglishPreferences()) {
+                harness.form().mnuChinese_Click();
+            }
+        }
+        const QStringList texts = QtTexts();
+        if (chinese) {
+            for (qsizetype i = 0; i < texts.size(); ++i) {
+                QVERIFY2(texts[i] != kQtEnglish[i], qPrintable(texts[i]));
+            }
+            QCOMPARE(texts[2], QString("取消"));
+        } else {
+            QCOMPARE(texts, kQtEnglish);
+        }
+    }
+    QCOMPARE(QtTexts(), kQtEnglish);
+}
+
+void InterfaceLanguageTest::helpOfTheLanguage_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<bool>("switchLanguage");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("English") << EnglishPreferences() << false << "M-742.html"
+                             << "The program";
+    QTest::newRow("Chinese") << QByteArray(3, '\0') << false << "M-742.zh.html"
+                             << "编辑信道";
+    QTest::newRow("switched to Chinese") << EnglishPreferences() << true << "M-742.zh.html"
+                                         << "编辑信道";
+    QTest::newRow("switched to English") << QByteArray(3, '\0') << true << "M-742.html"
+                                         << "Editing channels";
+}
+
+namespace {
+
+class UrlTaker : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+}  // namespace
+
+// F1 opens the guide the build wrote for the interface language.
+void InterfaceLanguageTest::helpOfTheLanguage() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(bool, switchLanguage);
+    QFETCH(QString, file);
+    QFETCH(QString, heading);
+    Harness harness(preferences);
+    if (switchLanguage) {
+        harness.form().mnuChinese_Click();
+        harness.form().mnuEnglist_Click();
+        harness.form().mnuChinese_Click();
+        if (file == "M-742.html") {
+            harness.form().mnuEnglist_Click();
+        }
+    }
+    UrlTaker taker;
+    QDesktopServices::setUrlHandler("file", &taker, "open");
+    QTest::keyClick(&harness.form(), Qt::Key_F1);
+    harness.form().mnumainhelp_Click();
+    QDesktopServices::unsetUrlHandler("file");
+    QVERIFY2(harness.messages().all().isEmpty(), qPrintable(harness.messages().texts().join("")));
+    QVERIFY(!taker.opened.isEmpty());
+    const QString path = taker.opened.back().toLocalFile();
+    QCOMPARE(QFileInfo(path).fileName(), file);
+    QFile page(path);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(page.readAll()).contains(heading));
+}
+
 namespace m742::test {
 
 int RunWindowViewTests(int argc, char** argv, const QString& onlyClass) {
     WindowPlacementTest placement;
     ReportOutputTest report;
+    InterfaceLanguageTest language;
     return RunTestClass(placement, argc, argv, onlyClass) |
-           RunTestClass(report, argc, argv, onlyClass);
+           RunTestClass(report, argc, argv, onlyClass) |
+           RunTestClass(language, argc, argv, onlyClass);
 }
 
 }  // namespace m742::test

@@ -555,10 +555,11 @@ void Form1::mnumainhelp_Click() {
         m_helpFolder.empty()
             ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
             : m_helpFolder;
-    const std::filesystem::path help = HelpFilePath(folder);
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const std::filesystem::path help = HelpFilePath(folder, lang);
     if (help.empty()) {
         ShowMessage(Text("找不到帮助文件 %1。", "The help file %1 was not found.")
-                        .arg(QString::fromStdString((folder / kHelpFileName).string()))
+                        .arg(QString::fromStdString((folder / HelpFileName(lang)).string()))
                         .toStdString(),
                     kStyleWarning, "");
         return;
@@ -601,6 +602,7 @@ QWidget* Form1::WindowNamed(const std::string& name) {
 
 void Form1::ApplyLanguage() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    m_qtTexts.Apply(lang);
     for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts()}) {
         for (const TextRow& row : *table) {
             QWidget* window = WindowNamed(row.window);

@@ -20,6 +20,7 @@
 #include "radio_link/qt/exchange_timers.h"
 #include "radio_link/qt/serial_port.h"
 #include "shell/power_lock.h"
+#include "shell/qt/qt_translations.h"
 
 class QAction;
 class QDialog;
@@ -158,6 +159,7 @@ private:
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
     std::unique_ptr<QSettings> m_placement;  // the window's size and place
+    QtTranslations m_qtTexts;                // Qt's own texts in the interface language
     EditorState m_editor;
     PowerLock m_powerLock;
     std::unique_ptr<SideKeyWindow> m_sideKeys;  // Form5
