@@ -1,10 +1,12 @@
 cmake_minimum_required(VERSION 3.25)
 # Installs the build into a fresh prefix and checks what lands there:
-#   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -P install_test.cmake
-# Exactly the three programs, the desktop entry, the icon and the help file; the entry's keys;
-# the help page as the user guide; and the installed m742-cli runs.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DVERSION=x.y.z \
+#         -P install_test.cmake
+# Exactly the three programs, the desktop entry, the icon and the two help files; the entry's
+# keys; the help pages as the user's guide in English and in Chinese; and the installed programs
+# run.
 
-foreach(var BUILD_DIR PREFIX BINDIR DATADIR)
+foreach(var BUILD_DIR PREFIX BINDIR DATADIR VERSION)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} not given")
   endif()
@@ -28,7 +30,8 @@ set(programs m742 m742-cli m742-radio-sim)
 set(desktop_entry "${DATADIR}/applications/m742.desktop")
 set(icon "${DATADIR}/icons/hicolor/scalable/apps/m742.svg")
 set(help_file "${DATADIR}/doc/m742/M-742.html")
-set(expected "${desktop_entry}" "${icon}" "${help_file}")
+set(chinese_help_file "${DATADIR}/doc/m742/M-742.zh.html")
+set(expected "${desktop_entry}" "${icon}" "${help_file}" "${chinese_help_file}")
 foreach(program IN LISTS programs)
   list(APPEND expected "${BINDIR}/${program}")
   execute_process(COMMAND test -x "${PREFIX}/${BINDIR}/${program}" RESULT_VARIABLE status)
@@ -53,7 +56,7 @@ if(EXISTS "${PREFIX}/${desktop_entry}")
   endif()
   set(entry "\n${entry}\n")
   foreach(line IN ITEMS "Type=Application" "Name=M-742 Radio Software"
-                        "Name[zh_CN]=M-742对讲机编程软件" "Exec=m742" "Icon=m742"
+                        "Name[zh_CN]=M-742对讲机编程软件" "Exec=m742 %f" "Icon=m742"
                         "Terminal=false")
     string(FIND "${entry}" "\n${line}\n" at)
     if(at LESS 0)
@@ -74,24 +77,42 @@ if(EXISTS "${PREFIX}/${icon}")
   endif()
 endif()
 
-# The help page: UTF-8 HTML holding the user's sections of the guide with its pictures inside,
-# and none of the developers' sections.
-if(EXISTS "${PREFIX}/${help_file}")
-  file(READ "${PREFIX}/${help_file}" page)
-  set(heading "<h[1-3][^>]*>(<[^>]*>)*")
+# The help pages: UTF-8 HTML holding the user's guide with its pictures inside, in its language,
+# and nothing for the developers (building, the sources' folders).
+set(heading "<h[1-3][^>]*>(<[^>]*>)*")
+foreach(language en zh)
+  if(language STREQUAL "en")
+    set(file "${help_file}")
+    set(wanted "${heading}M-742<" "${heading}The program<" "${heading}Editing channels<"
+               "${heading}Data files<" "Print Preview" "m742 --version")
+  else()
+    set(file "${chinese_help_file}")
+    set(wanted "${heading}M-742<" "${heading}程序<" "${heading}编辑信道<" "${heading}数据文件<"
+               "打印预览" "m742 --version")
+  endif()
+  if(NOT EXISTS "${PREFIX}/${file}")
+    continue()
+  endif()
+  file(READ "${PREFIX}/${file}" page)
   foreach(pattern IN ITEMS "^<!DOCTYPE HTML" "<meta charset=\"utf-8\"" "<title>M-742</title>"
-                           "${heading}M-742<" "${heading}The program<" "${heading}Data files<"
-                           "<img src=\"data:image/png;base64,[A-Za-z0-9+/]+=*\"" "口令")
+                           "<img src=\"data:image/png;base64,[A-Za-z0-9+/]+=*\"" "口令" ${wanted})
     if(NOT page MATCHES "${pattern}")
-      fail("the help file lacks ${pattern}")
+      fail("the help file ${file} lacks ${pattern}")
     endif()
   endforeach()
-  foreach(pattern IN ITEMS "${heading}Building and testing" "${heading}Source layout"
-                           "src=\"docs/")
+  foreach(pattern IN ITEMS "${heading}Building" "${heading}Source layout" "${heading}Installing"
+                           "cmake --" "scripts/" "build/bin" "src=\"docs/" "src=\"images/")
     if(page MATCHES "${pattern}")
-      fail("the help file holds ${pattern}")
+      fail("the help file ${file} holds ${pattern}")
     endif()
   endforeach()
+endforeach()
+# Each page in its own language: the Chinese one is not the English one.
+if(EXISTS "${PREFIX}/${chinese_help_file}")
+  file(READ "${PREFIX}/${chinese_help_file}" page)
+  if(page MATCHES "${heading}The program<")
+    fail("the Chinese help file holds the English guide")
+  endif()
 endif()
 
 # The installed programs run from their new place.
@@ -102,6 +123,21 @@ foreach(program m742-cli m742-radio-sim)
     fail("installed ${program} --help gave ${status}: ${output}${errors}")
   endif()
 endforeach()
+# Both programs name the project's version, and the window's answers need no display.
+foreach(program m742 m742-cli)
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                          "${PREFIX}/${BINDIR}/${program}" --version
+                  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0 OR NOT output STREQUAL "${program} ${VERSION}\n")
+    fail("installed ${program} --version gave ${status}: ${output}${errors}")
+  endif()
+endforeach()
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                        LANG=C "${PREFIX}/${BINDIR}/m742" --help
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT status EQUAL 0 OR NOT output MATCHES "^m742 ${VERSION} .*usage: m742 \\[FILE.DAT\\]")
+  fail("installed m742 --help gave ${status}: ${output}${errors}")
+endif()
 execute_process(COMMAND "${PREFIX}/${BINDIR}/m742-cli" RESULT_VARIABLE status
                 OUTPUT_QUIET ERROR_VARIABLE errors)
 if(NOT status EQUAL 2 OR NOT errors MATCHES "m742-cli --help")

@@ -7,6 +7,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "version.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ int Run(std::span<const std::string_view> args) {
         return kDone;
     }
     if (name == "--version") {
-        std::cout << "m742-cli " M742_VERSION "\n";
+        std::cout << "m742-cli " << m742::kProgramVersion << "\n";
         return kDone;
     }
     const Command* command = nullptr;

@@ -4,10 +4,11 @@
 
 namespace m742 {
 
-std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder) {
+std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder, Lang lang) {
+    const char* name = HelpFileName(lang);
     const std::filesystem::path candidates[] = {
-        programFolder / kHelpFileName,
-        programFolder / M742_HELP_FROM_BINDIR / kHelpFileName,
+        programFolder / name,
+        programFolder / M742_HELP_FROM_BINDIR / name,
     };
     for (const std::filesystem::path& candidate : candidates) {
         std::error_code error;

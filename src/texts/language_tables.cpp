@@ -9,6 +9,7 @@
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_link/com_ports.h"
+#include "texts/command_texts.h"
 
 namespace m742 {
 
@@ -62,6 +63,12 @@ constexpr std::array<Caption, 21> kMenus{{
     {"mnuhelp", {"帮助(&H)", "Help(&H)"}},
     {"mnumainhelp", {"帮助主题 F1", "Topic of help F1"}},
     {"mnuabout", {"关于", "About"}},
+}};
+
+// The File menu's report commands beside Print.
+constexpr std::array<Caption, 2> kReportMenus{{
+    {"mnuPrintPreview", kPrintPreviewText},
+    {"mnuExportPdf", kExportPdfText},
 }};
 
 constexpr std::array<Caption, 2> kFrames{{
@@ -231,6 +238,7 @@ std::vector<TextRow> BuildMainWindowTexts() {
     RowsBuilder rows;
     rows.add(kMainWindow, TextProperty::kWindowTitle, -1, kWindowCaption);
     rows.addCaptions(kMenus);
+    rows.addCaptions(kReportMenus);
     rows.addCaptions(kFrames);
     rows.addNumbered("Toolbar1", TextProperty::kToolTip, kToolTips);
     rows.addNumbered("TabStrip1", TextProperty::kTab, kTabs);

@@ -82,6 +82,42 @@ TEST(HelpFile, FirstExistingFileBesideTheProgramThenInTheInstalledLayout) {
     }
 }
 
+// Each interface language has its own guide, and never falls back on the other language's.
+TEST(HelpFile, GuideOfTheInterfaceLanguage) {
+    const struct {
+        const char* name;
+        bool english;
+        bool chinese;
+        Lang lang;
+        const char* found;  // nullptr: nothing
+    } cases[] = {
+        {"English of both", true, true, Lang::English, "M-742.html"},
+        {"Chinese of both", true, true, Lang::Chinese, "M-742.zh.html"},
+        {"Chinese, only English there", true, false, Lang::Chinese, nullptr},
+        {"English, only Chinese there", false, true, Lang::English, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const testing::TempFolder temp;
+        const fs::path program = temp / "bin";
+        fs::create_directories(program);
+        if (c.english) {
+            Make(Entry::kFile, program / "M-742.html", {});
+        }
+        if (c.chinese) {
+            Make(Entry::kFile, temp / "share" / "doc" / "m742" / "M-742.zh.html", {});
+        }
+        const fs::path found = HelpFilePath(program, c.lang);
+        if (c.found == nullptr) {
+            EXPECT_TRUE(found.empty()) << found;
+        } else {
+            EXPECT_EQ(found.filename(), c.found);
+        }
+    }
+    EXPECT_STREQ(HelpFileName(Lang::English), "M-742.html");
+    EXPECT_STREQ(HelpFileName(Lang::Chinese), "M-742.zh.html");
+}
+
 // The installed candidate goes through the program folder: "missing/.." is no path to share/.
 TEST(HelpFile, MissingProgramFolderGivesNothing) {
     const testing::TempFolder temp;

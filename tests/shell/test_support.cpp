@@ -67,6 +67,15 @@ Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
         StartupOptions{m_folder.path(), std::move(clock), kQuickExchange, std::move(helpFolder),
                        m_folder.filePath("backups").toStdString(),
                        m_folder.filePath("settings.ini").toStdString()});
+    m_form->choosePdf = [chooser = m_chooser] {
+        ++chooser->pdfCalls;
+        if (chooser->answers.empty()) {
+            return QString();
+        }
+        QString name = chooser->answers.front();
+        chooser->answers.pop_front();
+        return name;
+    };
     m_form->chooseFile = [chooser = m_chooser](bool save) {
         chooser->calls.append(save);
         if (chooser->answers.empty()) {

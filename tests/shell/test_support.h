@@ -51,6 +51,7 @@ private:
 // else with the empty name (Cancel).
 struct ScriptedChooser {
     QList<bool> calls;
+    int pdfCalls = 0;  // the PDF file dialogs, which take their answers from the same queue
     std::deque<QString> answers;
 };
 

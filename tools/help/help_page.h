@@ -1,4 +1,4 @@
-// The help file: the user guide of README.md as one self-contained HTML page.
+// The help file: a user's guide in Markdown as one self-contained HTML page.
 #pragma once
 
 #include <QDir>

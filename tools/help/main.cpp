@@ -1,6 +1,7 @@
-// Writes the help file: the user guide of README.md as one self-contained HTML page.
-//   m742-helpgen --title TITLE [--omit HEADING]... [--depfile FILE] README.md OUTPUT.html
-// The depfile names README.md and every image taken into the page, for the build to know when
+// Writes a help file: a user's guide in Markdown (docs/guide-en.md, docs/guide-zh.md) as one
+// self-contained HTML page.
+//   m742-helpgen --title TITLE [--omit HEADING]... [--depfile FILE] GUIDE.md OUTPUT.html
+// The depfile names the guide and every image taken into the page, for the build to know when
 // the page is out of date.
 #include <QCommandLineParser>
 #include <QDir>
@@ -70,14 +71,14 @@ int main(int argc, char** argv) {
                                   "HEADING");
     const QCommandLineOption depfile("depfile", "Also write the page's dependencies.", "FILE");
     parser.addOptions({title, omit, depfile});
-    parser.addPositionalArgument("guide", "The guide in Markdown (README.md).");
+    parser.addPositionalArgument("guide", "The guide in Markdown (docs/guide-en.md).");
     parser.addPositionalArgument("output", "The HTML page to write.");
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2 || !parser.isSet(title)) {
         std::fputs(
             "usage: m742-helpgen --title TITLE [--omit HEADING]... [--depfile FILE] "
-            "README.md OUTPUT.html\n",
+            "GUIDE.md OUTPUT.html\n",
             stderr);
         return 2;
     }

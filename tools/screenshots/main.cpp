@@ -77,6 +77,8 @@ int main(int argc, char** argv) {
         }
         m742::StartupOptions options;
         options.preferences = preferences;
+        // The user's own window place stays out of the pictures.
+        options.settingsFile = std::filesystem::path(temp.path().toStdString()) / "settings.ini";
         m742::Form1 window(std::move(options));
         window.document().ApplyUnrecorded(SamplePlan);
         window.document().MarkSaved();  // shown as an opened plan, without the "*" of a change

@@ -121,6 +121,11 @@ std::unique_ptr<QTextDocument> ReportDocument(const std::vector<std::string>& li
     return document;
 }
 
+bool PaintReport(const std::vector<std::string>& lines, QPrinter& printer) {
+    const auto document = ReportDocument(lines);
+    return PrintDocument(*document, printer);
+}
+
 Status PrintReport(const std::vector<std::string>& lines, Lang lang) {
     // Without a printer Qt would print nowhere and report nothing.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();

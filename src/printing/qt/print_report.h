@@ -21,6 +21,7 @@
 
 #include "radio_data/status.h"
 
+class QPrinter;
 class QTextDocument;
 
 namespace m742 {
@@ -36,6 +37,11 @@ QFont ReportFont();
 // The report as a plain-text document: one paragraph per line, every line in ReportFont().
 // `lines` are UTF-8 without line ends, as ComposeReport returns them.
 std::unique_ptr<QTextDocument> ReportDocument(const std::vector<std::string>& lines);
+
+// Paints the report onto `printer`, page by page, in one job: what Print, the print preview and
+// the PDF writer all put on paper. False when the printer would not start the job or reports
+// an error at its end.
+bool PaintReport(const std::vector<std::string>& lines, QPrinter& printer);
 
 // Prints the report on the default printer in one job; the document is broken into pages
 // there. Fails with kNoPrinter, and a message saying what to do, when no printer is

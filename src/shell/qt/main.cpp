@@ -1,13 +1,71 @@
 // m742: the M-742 programming tool's window.
+//   m742 [FILE.DAT] | m742 --version | m742 --help
 #include <QApplication>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "shell/program_arguments.h"
 #include "shell/qt/main_window.h"
+#include "texts/command_texts.h"
 #include "texts/language_tables.h"
+#include "version.h"
+
+namespace {
+
+m742::Lang TerminalLanguage() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return m742::LanguageOfLocale(value);
+        }
+    }
+    return m742::Lang::English;
+}
+
+m742::ProgramArguments Parse(const std::vector<std::string>& args, m742::Lang lang) {
+    const std::vector<std::string_view> views(args.begin(), args.end());
+    return m742::ParseProgramArguments(views, lang);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    using Action = m742::ProgramArguments::Action;
+    const m742::Lang lang = TerminalLanguage();
+    // --version and --help are answered before Qt looks for a display.
+    const m742::ProgramArguments early =
+        Parse(std::vector<std::string>(argv + 1, argv + argc), lang);
+    if (early.action == Action::kVersion) {
+        std::cout << "m742 " << m742::kProgramVersion << "\n";
+        return 0;
+    }
+    if (early.action == Action::kHelp) {
+        std::cout << m742::ProgramHelpText(m742::kProgramVersion, lang);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(m742::kApplicationTitle);
+    QApplication::setApplicationVersion(m742::kProgramVersion);
+    // What is left once Qt has taken its own options (-platform, -style...).
+    std::vector<std::string> rest;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        rest.push_back(arguments[i].toStdString());
+    }
+    const m742::ProgramArguments parsed = Parse(rest, lang);
+    if (parsed.action == Action::kUsageError) {
+        std::cerr << "m742: " << parsed.error << m742::kSeeHelpText.in(lang) << "\n";
+        return 2;
+    }
     m742::Form1 window;
     window.show();
+    if (!parsed.file.empty()) {
+        window.OpenFile(QString::fromStdString(parsed.file));
+    }
     return QApplication::exec();
 }

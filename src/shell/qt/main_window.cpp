@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -45,6 +46,7 @@
 #include "shell/qt/program_icon.h"
 #include "shell/qt/undo_menu.h"
 #include "shell/qt/user_settings.h"
+#include "shell/qt/window_placement.h"
 #include "texts/backup_texts.h"
 #include "texts/edit_texts.h"
 #include "texts/language_tables.h"
@@ -146,6 +148,7 @@ Form1::Form1(StartupOptions options)
                     : QFileDialog::getOpenFileName(this, QString(), QString(), kFileFilter, nullptr,
                                                    QFileDialog::ReadOnly);
     };
+    choosePdf = [this] { return ChoosePdfFile(); };
 
     BuildMenus();
     BuildToolbar();
@@ -183,6 +186,8 @@ Form1::Form1(StartupOptions options)
     new ModifiedMark(*m_document, *this);
 
     Form_Load();
+    FitGridsToWindow(*this);
+    RestorePlacement(*this, *m_settings);
 }
 
 Form1::~Form1() {
@@ -212,6 +217,8 @@ void Form1::BuildMenus() {
     item(file, "mnuOpen", [this] { mnuOpen_Click(); });
     item(file, "mnuAssave", [this] { mnuAssave_Click(); });
     item(file, "mnuprint", [this] { mnuprint_Click(); });
+    item(file, "mnuPrintPreview", [this] { mnuPrintPreview_Click(); });
+    item(file, "mnuExportPdf", [this] { mnuExportPdf_Click(); });
     file->addSeparator()->setObjectName("mnuLine");
     item(file, "mnuQuit", [this] { mnuQuit_Click(); });
 
@@ -394,6 +401,10 @@ QWidget* Form1::BuildFunctionFrame() {
             grid->addWidget(list, row, 2 * col + 1);
         }
     }
+    // A wider panel widens the three columns of lists alike.
+    for (int col = 0; col < 3; ++col) {
+        grid->setColumnStretch(2 * col + 1, 1);
+    }
     return m_frame2;
 }
 
@@ -473,6 +484,7 @@ void Form1::Form_Unload() {
     }
     m_unloaded = true;
     m_port.SetPortOpen(false);
+    SavePlacement(*this, *m_settings);
     // The window is going: a box now would hold up every way of quitting, so a preferences
     // file that cannot be written is only logged; the next start falls back to the defaults.
     const std::string reason =
@@ -573,10 +585,11 @@ void Form1::mnumainhelp_Click() {
         m_helpFolder.empty()
             ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
             : m_helpFolder;
-    const std::filesystem::path help = HelpFilePath(folder);
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const std::filesystem::path help = HelpFilePath(folder, lang);
     if (help.empty()) {
         ShowMessage(Text("找不到帮助文件 %1。", "The help file %1 was not found.")
-                        .arg(QString::fromStdString((folder / kHelpFileName).string()))
+                        .arg(QString::fromStdString((folder / HelpFileName(lang)).string()))
                         .toStdString(),
                     kStyleWarning, "");
         return;
@@ -598,6 +611,10 @@ void Form1::mnuprint_Click() {
     const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const Status printed = PrintReport(ComposeReport(m_editor, tab, lang), lang);
+    if (printed.code == ErrorCode::kNoPrinter) {
+        OfferPreviewOrPdf();
+        return;
+    }
     if (!printed.ok()) {
         ShowMessage(printed.message, kStyleWarning, "");
     }
@@ -615,6 +632,7 @@ QWidget* Form1::WindowNamed(const std::string& name) {
 
 void Form1::ApplyLanguage() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    m_qtTexts.Apply(lang);
     for (const auto* table :
          {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(), &BackupMenuTexts()}) {
         for (const TextRow& row : *table) {

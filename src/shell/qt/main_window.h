@@ -10,6 +10,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "channel_editing/frequency_entry.h"
 #include "channel_editing/qt/editor_document.h"
@@ -20,6 +22,7 @@
 #include "radio_link/qt/exchange_timers.h"
 #include "radio_link/qt/serial_port.h"
 #include "shell/power_lock.h"
+#include "shell/qt/qt_translations.h"
 
 class QAction;
 class QDialog;
@@ -55,7 +58,8 @@ struct StartupOptions {
     // Where backups are kept. Empty: the user's data folder, where the command-line tool
     // keeps them too.
     std::filesystem::path backupFolder;
-    // The user's settings file (the verify after a write). Empty: the platform's settings.
+    // The user's settings file: the verify after a write, the window's size and place. Empty:
+    // the user's own, in the configuration folder.
     std::filesystem::path settingsFile;
 };
 
@@ -69,10 +73,16 @@ public:
     // The commands, as the menus and the toolbar run them.
     void mnuNew_Click();
     void mnuOpen_Click();
+    // Open's work once the file is chosen: also the program's FILE.DAT argument.
+    void OpenFile(const QString& file);
     void mnuAssave_Click();
     // Prints the report of the selected tab in the interface language on the default
     // printer; says so when there is no printer or the printing fails.
     void mnuprint_Click();
+    // The report of the selected tab in a print preview, from which it can be printed.
+    void mnuPrintPreview_Click();
+    // The report of the selected tab into a PDF file chosen by choosePdf.
+    void mnuExportPdf_Click();
     void mnuQuit_Click();
     void mnulock_Click();
     void mnuSideFunction_Click();
@@ -97,6 +107,8 @@ public:
     // Chooses the file for "Open" (save false) and "Save" (save true); the empty text is
     // Cancel. Tests put their own chooser here.
     std::function<QString(bool save)> chooseFile;
+    // Chooses the PDF file for "Export PDF"; the empty text is Cancel. Tests put their own here.
+    std::function<QString()> choosePdf;
 
     const EditorState& editor() const { return m_editor; }
     // The editor's owner: every change goes through it, and the views follow its announcements.
@@ -155,7 +167,6 @@ private:
     void SyncPanelFromEditor();
     void SetCaptionTo(const QString& file);
     QString Text(const char* chinese, const char* english) const;
-    void OpenFile(const QString& file);
     // Backups and the verify after a write (main_window_backups.cpp).
     void BuildBackupMenus(QMenu* file, QMenu* programming);
     void KeepBackupOf(const RadioImage& image, BackupKind kind);
@@ -170,8 +181,14 @@ private:
     // Save with the file dialog; true when the plan was saved.
     bool Save();
 
+    // The report commands (main_window_report.cpp).
+    QString ChoosePdfFile();
+    std::optional<std::vector<std::string>> ReportLines();
+    void OfferPreviewOrPdf();
+
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
+    QtTranslations m_qtTexts;     // Qt's own texts in the interface language
     EditorDocument* m_document;   // owns the editor and its undo steps
     const EditorState& m_editor;  // what the document holds, for reading
     int m_writeStep = -1;         // the undo step whose plan a running write sends

@@ -149,7 +149,28 @@ MessageResponder SetMessageResponder(MessageResponder responder) {
 
 int ShowMessage(QWidget* owner, std::int16_t languageFlag, std::string_view text, int style,
                 std::string_view title) {
-    const MessageRequest request = DescribeMessage(languageFlag, text, style, title);
+    return Present(owner, DescribeMessage(languageFlag, text, style, title));
+}
+
+int ShowChoice(QWidget* owner, std::string_view text, std::string_view title,
+               QMessageBox::Icon icon, const QStringList& choices) {
+    MessageRequest request;
+    request.text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    request.title = title.empty()
+                        ? QString::fromLatin1(kApplicationTitle)
+                        : QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+    request.style = kStyleChoice;
+    request.icon = icon;
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        request.buttons.push_back(static_cast<int>(i) + 1);
+    }
+    request.captions = choices;
+    request.defaultButton = 1;
+    request.escapeButton = static_cast<int>(choices.size());
+    return Present(owner, request);
+}
+
+int Present(QWidget* owner, const MessageRequest& request) {
     // A copy: a responder that replaces itself must not be destroyed while it runs.
     if (const MessageResponder responder = Responder()) {
         return responder(request);

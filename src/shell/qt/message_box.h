@@ -41,6 +41,17 @@ using MessageResponder = std::function<int(const MessageRequest&)>;
 int ShowMessage(QWidget* owner, std::int16_t languageFlag, std::string_view text, int style,
                 std::string_view title);
 
+// A box whose buttons are the `choices` (captions already in the interface language), the last
+// one answering Escape and the close box: returns the number of the choice, 1 for the first.
+// Goes to the responder like every other box, with the style kStyleChoice.
+inline constexpr int kStyleChoice = -1;
+int ShowChoice(QWidget* owner, std::string_view text, std::string_view title,
+               QMessageBox::Icon icon, const QStringList& choices);
+
+// Shows the box `request` describes (or hands it to the responder) and returns the identifier
+// of the pressed button.
+int Present(QWidget* owner, const MessageRequest& request);
+
 // Decodes a style into the box ShowMessage shows.
 MessageRequest DescribeMessage(std::int16_t languageFlag, std::string_view text, int style,
                                std::string_view title);

@@ -8,11 +8,12 @@
 
 namespace m742 {
 
-// The settings in `file` (INI format), or the platform's settings for the user ("m742") when
-// `file` is empty.
+// The settings in `file`, or the user's own (~/.config/m742/m742.ini) when `file` is empty; INI
+// format either way.
 std::unique_ptr<QSettings> OpenUserSettings(const std::filesystem::path& file);
 
 // The keys.
 inline constexpr const char* kVerifyAfterWriteKey = "radio/verifyAfterWrite";
+// The window's size, place and maximised state are kept under "window/" (window_placement).
 
 }  // namespace m742

@@ -1,0 +1,83 @@
+// The main window's report commands beside Print: the print preview and the PDF file, and what
+// Print offers when there is no printer to print on.
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "channel_editing/qt/memory_grid.h"
+#include "printing/qt/print_report.h"
+#include "printing/qt/report_preview.h"
+#include "printing/report.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/message_box.h"
+#include "texts/command_texts.h"
+
+#include <QTabBar>
+
+namespace m742 {
+
+namespace {
+
+QString Translated(Bilingual text, Lang lang) {
+    const std::string_view chosen = text.in(lang);
+    return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
+}
+
+}  // namespace
+
+QString Form1::ChoosePdfFile() {
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    return QFileDialog::getSaveFileName(this, Translated(kExportPdfTitleText, lang), QString(),
+                                        Translated(kPdfFilterText, lang));
+}
+
+std::optional<std::vector<std::string>> Form1::ReportLines() {
+    // An open entry is taken first, as Print takes it; a refused one stops the command.
+    if (!m_memoryGrid->EndEntry()) {
+        return std::nullopt;
+    }
+    const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
+    return ComposeReport(m_editor, tab, LanguageOf(m_editor.LanguageFlag));
+}
+
+void Form1::mnuPrintPreview_Click() {
+    const auto lines = ReportLines();
+    if (!lines) {
+        return;
+    }
+    ShowReportPreview(this, *lines,
+                      Translated(kPrintPreviewTitleText, LanguageOf(m_editor.LanguageFlag)));
+}
+
+void Form1::mnuExportPdf_Click() {
+    const auto lines = ReportLines();
+    if (!lines) {
+        return;
+    }
+    QString file = choosePdf();
+    if (file.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(file).suffix().isEmpty()) {
+        file += ".pdf";
+    }
+    const Status written = RenderReportPdf(*lines, std::filesystem::path(file.toStdString()),
+                                           LanguageOf(m_editor.LanguageFlag));
+    if (!written.ok()) {
+        ShowMessage(written.message, kStyleError, "");
+    }
+}
+
+void Form1::OfferPreviewOrPdf() {
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const int choice =
+        ShowChoice(this, kNoPrinterChoiceText.in(lang), "", QMessageBox::Information,
+                   {Translated(kPrintPreviewText, lang), Translated(kExportPdfText, lang),
+                    Translated(kCancelText, lang)});
+    if (choice == 1) {
+        mnuPrintPreview_Click();
+    } else if (choice == 2) {
+        mnuExportPdf_Click();
+    }
+}
+
+}  // namespace m742

@@ -1,0 +1,662 @@
+// What the window shows of the plan: its size at start and when it grows or shrinks, the place
+// it is given back at the next start, and the data file named on the command line.
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTabBar>
+#include <QTableView>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+
+#include "channel_editing/qt/grid_fit.h"
+#include "shell/qt/window_placement.h"
+#include "test_support.h"
+
+using namespace m742;
+using namespace m742::test;
+
+namespace {
+
+QTableView& Grid(Form1& form, const char* name) {
+    return Child<QTableView>(form, name);
+}
+
+// The grid shows every row and column whole, without a scroll bar.
+QString WholePlanShown(QTableView& grid) {
+    const int rows = grid.model()->rowCount();
+    const int columns = grid.model()->columnCount();
+    if (grid.horizontalScrollBar()->isVisible() || grid.verticalScrollBar()->isVisible()) {
+        return grid.objectName() + " has a scroll bar";
+    }
+    const int bottom = grid.rowViewportPosition(rows - 1) + grid.rowHeight(rows - 1);
+    const int right = grid.columnViewportPosition(columns - 1) + grid.columnWidth(columns - 1);
+    if (bottom > grid.viewport()->height() || right > grid.viewport()->width()) {
+        return QString("%1: the cells end at %2x%3 in a viewport of %4x%5")
+            .arg(grid.objectName())
+            .arg(right)
+            .arg(bottom)
+            .arg(grid.viewport()->width())
+            .arg(grid.viewport()->height());
+    }
+    return {};
+}
+
+QList<int> ColumnWidths(const QTableView& grid) {
+    QList<int> widths;
+    for (int column = 0; column < grid.model()->columnCount(); ++column) {
+        widths << grid.columnWidth(column);
+    }
+    return widths;
+}
+
+// The text of a PDF as pdftotext lays it out (package poppler-utils).
+QString PdfText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
+        return "pdftotext failed: " + QString::fromUtf8(pdftotext.readAllStandardError());
+    }
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// What a print preview showed: its caption and its number of pages. The preview is closed as
+// soon as it has laid the pages out.
+struct PreviewSeen {
+    int shown = 0;
+    QString title;
+    int pages = 0;
+};
+
+std::shared_ptr<PreviewSeen> WatchForPreview() {
+    auto seen = std::make_shared<PreviewSeen>();
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, timer, [seen, timer] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (preview == nullptr) {
+            return;
+        }
+        auto* widget = preview->findChild<QPrintPreviewWidget*>();
+        ++seen->shown;
+        seen->title = preview->windowTitle();
+        seen->pages = widget != nullptr ? widget->pageCount() : -1;
+        preview->reject();
+        timer->deleteLater();
+    });
+    timer->start();
+    QTimer::singleShot(10000, timer, &QObject::deleteLater);
+    return seen;
+}
+
+void ShowAt(Form1& form, QSize size) {
+    form.resize(size);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+}
+
+}  // namespace
+
+class WindowPlacementTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void shareOf_data();
+    void shareOf();
+    void fitToScreen_data();
+    void fitToScreen();
+    void fullPlanShownWhole_data();
+    void fullPlanShownWhole();
+    void growingSpreadsOverFrequencyAndToneColumns_data();
+    void growingSpreadsOverFrequencyAndToneColumns();
+    void shrinkingScrolls();
+    void columnWidenedByHandKept();
+    void settingsPanelGrowsEvenly();
+    void placementRemembered_data();
+    void placementRemembered();
+    void fileAtStartAsOpen_data();
+    void fileAtStartAsOpen();
+};
+
+void WindowPlacementTest::shareOf_data() {
+    QTest::addColumn<int>("extra");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<int>>("shares");
+    QTest::newRow("even") << 8 << 4 << QList<int>{2, 2, 2, 2};
+    QTest::newRow("remainder to the first") << 10 << 4 << QList<int>{3, 3, 2, 2};
+    QTest::newRow("less than one each") << 3 << 4 << QList<int>{1, 1, 1, 0};
+    QTest::newRow("nothing to share") << 0 << 4 << QList<int>{0, 0, 0, 0};
+    QTest::newRow("too small: nobody shrinks") << -5 << 2 << QList<int>{0, 0};
+    QTest::newRow("sixteen rows") << 37 << 16
+                                  << QList<int>{3, 3, 3, 3, 3, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+}
+
+void WindowPlacementTest::shareOf() {
+    QFETCH(int, extra);
+    QFETCH(int, count);
+    QFETCH(QList<int>, shares);
+    QList<int> actual;
+    for (int i = 0; i < count; ++i) {
+        actual << ShareOf(extra, count, i);
+    }
+    QCOMPARE(actual, shares);
+}
+
+void WindowPlacementTest::fitToScreen_data() {
+    QTest::addColumn<QSize>("wanted");
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<QSize>("fitted");
+    QTest::newRow("room enough") << QSize(930, 700) << QSize(1366, 768) << QSize(930, 700);
+    QTest::newRow("too tall") << QSize(930, 760) << QSize(1366, 768) << QSize(930, 732);
+    QTest::newRow("small screen") << QSize(930, 700) << QSize(1024, 600) << QSize(930, 564);
+    QTest::newRow("narrow screen") << QSize(930, 700) << QSize(800, 600) << QSize(792, 564);
+}
+
+void WindowPlacementTest::fitToScreen() {
+    QFETCH(QSize, wanted);
+    QFETCH(QSize, available);
+    QFETCH(QSize, fitted);
+    QCOMPARE(FitToScreen(wanted, available, QSize(8, 36)), fitted);
+}
+
+void WindowPlacementTest::fullPlanShownWhole_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::newRow("Chinese") << QByteArray("\x00\x00\x00", 3);
+    QTest::newRow("English") << EnglishPreferences();
+}
+
+// At the size it asks for, the window shows both grids whole and the debug panel beside them.
+void WindowPlacementTest::fullPlanShownWhole() {
+    QFETCH(QByteArray, preferences);
+    Harness harness(preferences);
+    Form1& form = harness.form();
+    const QSize full = FullPlanSize(form);
+    ShowAt(form, full);
+    QCOMPARE(form.size(), full);
+    QString problem = WholePlanShown(Grid(form, "mfgrid1"));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    auto& tabs = Child<QTabBar>(form, "TabStrip1");
+    tabs.setCurrentIndex(1);
+    QApplication::processEvents();
+    problem = WholePlanShown(Grid(form, "mfgrid2"));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY(Child<QComboBox>(form, "combochannel2").isVisible());
+    // And it fits a 1366x768 screen with its frame.
+    QVERIFY2(full.width() <= 1366 - 8 && full.height() <= 768 - 36,
+             qPrintable(QString("%1x%2").arg(full.width()).arg(full.height())));
+}
+
+void WindowPlacementTest::growingSpreadsOverFrequencyAndToneColumns_data() {
+    QTest::addColumn<int>("wider");
+    QTest::addColumn<int>("taller");
+    QTest::newRow("wider") << 200 << 0;
+    QTest::newRow("taller") << 0 << 150;
+    QTest::newRow("both, odd amounts") << 123 << 77;
+}
+
+void WindowPlacementTest::growingSpreadsOverFrequencyAndToneColumns() {
+    QFETCH(int, wider);
+    QFETCH(int, taller);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    QTableView& grid = Grid(form, "mfgrid1");
+    const QSize full = FullPlanSize(form);
+    ShowAt(form, full);
+    const QList<int> before = ColumnWidths(grid);
+    const int rowHeight = grid.rowHeight(0);
+
+    ShowAt(form, full + QSize(wider, taller));
+    const QList<int> after = ColumnWidths(grid);
+    QString problem = WholePlanShown(grid);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    // Channel number and the four lists keep their widths; the frequencies and tones share.
+    for (const int column : {0, 5, 6, 7, 8}) {
+        QCOMPARE(after[column], before[column]);
+    }
+    int grown = 0;
+    for (const int column : {1, 2, 3, 4}) {
+        QVERIFY(after[column] >= before[column]);
+        grown += after[column] - before[column];
+        QVERIFY(std::abs((after[column] - before[column]) - (after[1] - before[1])) <= 1);
+    }
+    // The cells reach the right edge and the bottom: no empty band.
+    const int right = grid.columnViewportPosition(8) + grid.columnWidth(8);
+    QCOMPARE(right, grid.viewport()->width());
+    const int bottom = grid.rowViewportPosition(15) + grid.rowHeight(15);
+    QCOMPARE(bottom, grid.viewport()->height());
+    QVERIFY(wider == 0 || grown > 0);
+    QVERIFY(taller == 0 || grid.rowHeight(15) > rowHeight);
+    // The fixed channel numbers stand in the same rows as the cells beside them.
+    auto& numbers = Child<QTableView>(grid, "channelNumbers");
+    for (const int row : {0, 7, 15}) {
+        QCOMPARE(numbers.rowViewportPosition(row), grid.rowViewportPosition(row));
+        QCOMPARE(numbers.rowHeight(row), grid.rowHeight(row));
+    }
+}
+
+// Smaller than the plan, the columns and rows keep their sizes and the grid scrolls to them.
+void WindowPlacementTest::shrinkingScrolls() {
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    QTableView& grid = Grid(form, "mfgrid1");
+    const QSize full = FullPlanSize(form);
+    ShowAt(form, full);
+    const QList<int> before = ColumnWidths(grid);
+    const int rowHeight = grid.rowHeight(0);
+    ShowAt(form, full - QSize(150, 120));
+    QCOMPARE(ColumnWidths(grid), before);
+    QCOMPARE(grid.rowHeight(15), rowHeight);
+    QVERIFY(grid.horizontalScrollBar()->isVisible());
+    QVERIFY(grid.verticalScrollBar()->isVisible());
+    grid.scrollTo(grid.model()->index(15, 8));
+    const QRect last = grid.visualRect(grid.model()->index(15, 8));
+    QVERIFY(grid.viewport()->rect().contains(last));
+}
+
+// A column given a width of its own keeps it; the growing still goes to the frequencies and
+// tones.
+void WindowPlacementTest::columnWidenedByHandKept() {
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    QTableView& grid = Grid(form, "mfgrid1");
+    const QSize full = FullPlanSize(form);
+    ShowAt(form, full);
+    const int rx = grid.columnWidth(1);
+    grid.horizontalHeader()->resizeSection(6, 140);
+    ShowAt(form, full + QSize(260, 0));
+    QCOMPARE(grid.columnWidth(6), 140);
+    QVERIFY(grid.columnWidth(1) > rx);
+    ShowAt(form, full);
+    QCOMPARE(grid.columnWidth(6), 140);
+}
+
+// A wider window widens the lists of all three columns of the settings panel, not the last.
+void WindowPlacementTest::settingsPanelGrowsEvenly() {
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    const QSize full = FullPlanSize(form);
+    ShowAt(form, full);
+    const int lists[] = {Child<QComboBox>(form, "Combo2").width(),
+                         Child<QComboBox>(form, "Combo4").width(),
+                         Child<QComboBox>(form, "Combo6").width()};
+    ShowAt(form, full + QSize(300, 0));
+    const int grown[] = {Child<QComboBox>(form, "Combo2").width() - lists[0],
+                         Child<QComboBox>(form, "Combo4").width() - lists[1],
+                         Child<QComboBox>(form, "Combo6").width() - lists[2]};
+    for (const int g : grown) {
+        QVERIFY2(
+            g >= 50,
+            qPrintable(QString("grew by %1, %2, %3").arg(grown[0]).arg(grown[1]).arg(grown[2])));
+    }
+}
+
+void WindowPlacementTest::placementRemembered_data() {
+    QTest::addColumn<bool>("maximised");
+    QTest::newRow("normal") << false;
+    QTest::newRow("maximised") << true;
+}
+
+// The size, place and maximised state come back at the next start from the settings file the
+// window was given, and "parameter" stays its 4 bytes.
+void WindowPlacementTest::placementRemembered() {
+    QFETCH(bool, maximised);
+    PreferencesFolder folder(EnglishPreferences());
+    const QString placement = folder.filePath("window.ini");
+    const auto options = [&folder, &placement] {
+        StartupOptions options;
+        options.preferences = folder.path();
+        options.backupFolder = folder.filePath("backups").toStdString();
+        options.settingsFile = placement.toStdString();
+        return options;
+    };
+    QRect normal;
+    {
+        Form1 form(options());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.setGeometry(QRect(40, 30, 700, 500));
+        QApplication::processEvents();
+        normal = form.geometry();
+        if (maximised) {
+            form.showMaximized();
+            QApplication::processEvents();
+        }
+    }
+    QVERIFY(QFile::exists(placement));
+    QCOMPARE(folder.read().size(), 4);
+    Form1 again(options());
+    QCOMPARE(again.isMaximized() || (again.windowState() & Qt::WindowMaximized) != 0, maximised);
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    if (!maximised) {
+        QCOMPARE(again.geometry(), normal);
+    } else {
+        QCOMPARE(again.normalGeometry().size(), normal.size());
+    }
+}
+
+void WindowPlacementTest::fileAtStartAsOpen_data() {
+    QTest::addColumn<int>("size");
+    QTest::newRow("a data file") << 1074;
+    QTest::newRow("too short") << 100;
+    QTest::newRow("missing") << -1;
+}
+
+// The file named on the command line opens as Open opens it, with the same messages.
+void WindowPlacementTest::fileAtStartAsOpen() {
+    QFETCH(int, size);
+    // One after the other: each harness answers the messages while it is the newest.
+    Harness viaOpen(EnglishPreferences());
+    const QString path = viaOpen.folder().filePath("plan.DAT");
+    if (size >= 0) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(size, '\xff'));
+    }
+    viaOpen.chooser().answers = {path};
+    viaOpen.form().mnuOpen_Click();
+    const QStringList messages = viaOpen.messages().texts();
+    QCOMPARE(messages.size(), size == 1074 ? 0 : 1);
+
+    Harness atStart(EnglishPreferences());
+    atStart.form().OpenFile(path);
+    QCOMPARE(atStart.messages().texts(), messages);
+    QCOMPARE(atStart.form().windowTitle(), viaOpen.form().windowTitle());
+    QCOMPARE(atStart.form().windowTitle().contains(QFileInfo(path).absoluteFilePath()),
+             size == 1074);
+    const QString difference = FirstDifference(viaOpen.form().editor(), atStart.form().editor());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    QVERIFY(atStart.chooser().calls.isEmpty());
+}
+
+class ReportOutputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exportPdf_data();
+    void exportPdf();
+    void exportPdfCancelledOrRefused_data();
+    void exportPdfCancelledOrRefused();
+    void printPreview_data();
+    void printPreview();
+    void printWithoutPrinterOffersBoth_data();
+    void printWithoutPrinterOffersBoth();
+};
+
+void ReportOutputTest::exportPdf_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English memory") << EnglishPreferences() << 0 << "report.pdf"
+                                    << "report.pdf"
+                                    << "Memory Channel Data:";
+    QTest::newRow("English debug") << EnglishPreferences() << 1 << "report.pdf"
+                                   << "report.pdf"
+                                   << "Debug Channel Data:";
+    QTest::newRow("Chinese memory") << QByteArray(3, '\0') << 0 << "报表.pdf"
+                                    << "报表.pdf"
+                                    << "记忆信道数据:";
+    QTest::newRow("Chinese debug") << QByteArray(3, '\0') << 1 << "report.pdf"
+                                   << "report.pdf"
+                                   << "调试信道数据:";
+    QTest::newRow("no suffix gets .pdf") << EnglishPreferences() << 0 << "report"
+                                         << "report.pdf"
+                                         << "Memory Channel Data:";
+}
+
+// Export PDF writes the report of the selected tab in the interface language.
+void ReportOutputTest::exportPdf() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(int, tab);
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QFETCH(QString, title);
+    Harness harness(preferences);
+    Form1& form = harness.form();
+    Child<QTabBar>(form, "TabStrip1").setCurrentIndex(tab);
+    harness.chooser().answers = {harness.folder().filePath(name)};
+    Child<QAction>(form, "mnuExportPdf").trigger();
+    QCOMPARE(harness.chooser().pdfCalls, 1);
+    QCOMPARE(harness.messages().texts(), QStringList());
+    const QString pdf = harness.folder().filePath(expected);
+    QVERIFY2(QFile::exists(pdf), qPrintable(pdf));
+    const QString text = PdfText(pdf);
+    QVERIFY2(text.contains("M-742-"), qPrintable(text));
+    QVERIFY2(text.contains(title), qPrintable(text));
+    // Nothing else is left beside it: the PDF was written whole, then renamed.
+    QCOMPARE(QDir(harness.folder().filePath(".")).entryList({"*.pdf*"}, QDir::Files).size(), 1);
+}
+
+void ReportOutputTest::exportPdfCancelledOrRefused_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("cancelled") << QString() << 0;
+    QTest::newRow("folder missing") << "missing/report.pdf" << 1;
+}
+
+void ReportOutputTest::exportPdfCancelledOrRefused() {
+    QFETCH(QString, answer);
+    QFETCH(int, messages);
+    Harness harness(EnglishPreferences());
+    const QString path = answer.isEmpty() ? QString() : harness.folder().filePath(answer);
+    harness.chooser().answers = {path};
+    harness.form().mnuExportPdf_Click();
+    QCOMPARE(harness.messages().all().size(), messages);
+    if (messages > 0) {
+        const RecordedMessage& message = harness.messages().all().front();
+        QCOMPARE(message.style, int(kStyleError));
+        QVERIFY2(message.text.contains(path), qPrintable(message.text));
+    }
+    QVERIFY(!QFile::exists(harness.folder().filePath("missing")));
+}
+
+void ReportOutputTest::printPreview_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("English") << EnglishPreferences() << "Print Preview";
+    QTest::newRow("Chinese") << QByteArray(3, '\0') << "打印预览";
+}
+
+// The preview shows the report's page under a caption in the interface language.
+void ReportOutputTest::printPreview() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(QString, title);
+    Harness harness(preferences);
+    const auto seen = WatchForPreview();
+    Child<QAction>(harness.form(), "mnuPrintPreview").trigger();
+    QCOMPARE(seen->shown, 1);
+    QCOMPARE(seen->title, title);
+    QVERIFY(seen->pages >= 1);
+    QVERIFY(harness.messages().all().isEmpty());
+}
+
+void ReportOutputTest::printWithoutPrinterOffersBoth_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("previews");
+    QTest::addColumn<int>("pdfs");
+    const QStringList english{"Print Preview…", "Export PDF…", "Cancel"};
+    const QStringList chinese{"打印预览…", "导出PDF…", "取消"};
+    QTest::newRow("preview") << EnglishPreferences() << 1 << english << 1 << 0;
+    QTest::newRow("PDF") << EnglishPreferences() << 2 << english << 0 << 1;
+    QTest::newRow("cancel") << EnglishPreferences() << 3 << english << 0 << 0;
+    QTest::newRow("Chinese PDF") << QByteArray(3, '\0') << 2 << chinese << 0 << 1;
+}
+
+// With no printer, Print says so and offers the preview and the PDF file instead.
+void ReportOutputTest::printWithoutPrinterOffersBoth() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(int, answer);
+    QFETCH(QStringList, captions);
+    QFETCH(int, previews);
+    QFETCH(int, pdfs);
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+        QSKIP("a printer is installed here");
+    }
+    Harness harness(preferences);
+    harness.messages().Answer(answer);
+    harness.chooser().answers = {harness.folder().filePath("report.pdf")};
+    const auto seen = WatchForPreview();
+    Child<QAction>(harness.form(), "mnuprint").trigger();
+    QCOMPARE(harness.messages().all().size(), 1);
+    const RecordedMessage& message = harness.messages().all().front();
+    QCOMPARE(message.captions, captions);
+    QVERIFY2(message.text.contains(preferences == EnglishPreferences() ? "No printer"
+                                                                       : "没有安装打印机"),
+             qPrintable(message.text));
+    QCOMPARE(seen->shown, previews);
+    QCOMPARE(harness.chooser().pdfCalls, pdfs);
+    QCOMPARE(QFile::exists(harness.folder().filePath("report.pdf")), pdfs == 1);
+}
+
+class InterfaceLanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void qtTextsFollowLanguage_data();
+    void qtTextsFollowLanguage();
+    void helpOfTheLanguage_data();
+    void helpOfTheLanguage();
+};
+
+namespace {
+
+// Some of Qt's own texts, as the file dialogs and the button boxes show them.
+QStringList QtTexts() {
+    return {QCoreApplication::translate("QFileDialog", "Look in:"),
+            QCoreApplication::translate("QFileDialog", "File &name:"),
+            QCoreApplication::translate("QPlatformTheme", "Cancel"),
+            QCoreApplication::translate("QPrintPreviewDialog", "Print Preview")};
+}
+
+const QStringList kQtEnglish{"Look in:", "File &name:", "Cancel", "Print Preview"};
+
+}  // namespace
+
+void InterfaceLanguageTest::qtTextsFollowLanguage_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<bool>("switchLanguage");
+    QTest::addColumn<bool>("chinese");
+    QTest::newRow("starts Chinese") << QByteArray(3, '\0') << false << true;
+    QTest::newRow("starts English") << EnglishPreferences() << false << false;
+    QTest::newRow("Chinese to English") << QByteArray(3, '\0') << true << false;
+    QTest::newRow("English to Chinese") << EnglishPreferences() << true << true;
+    // Flag 2 reads English, and the language menu leaves it so.
+    QTest::newRow("flag 2") << QByteArray("\x00\x00\x02", 3) << true << false;
+}
+
+// Qt's texts are Chinese exactly while the interface is, and English again once the window has
+// gone.
+void InterfaceLanguageTest::qtTextsFollowLanguage() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(bool, switchLanguage);
+    QFETCH(bool, chinese);
+    QCOMPARE(QtTexts(), kQtEnglish);
+    {
+        Harness harness(preferences);
+        if (switchLanguage) {
+            harness.form().mnuChinese_Click();
+            harness.form().mnuEnglist_Click();
+            if (preferences == EnglishPreferences()) {
+                harness.form().mnuChinese_Click();
+            }
+        }
+        const QStringList texts = QtTexts();
+        if (chinese) {
+            for (qsizetype i = 0; i < texts.size(); ++i) {
+                QVERIFY2(texts[i] != kQtEnglish[i], qPrintable(texts[i]));
+            }
+            QCOMPARE(texts[2], QString("取消"));
+        } else {
+            QCOMPARE(texts, kQtEnglish);
+        }
+    }
+    QCOMPARE(QtTexts(), kQtEnglish);
+}
+
+void InterfaceLanguageTest::helpOfTheLanguage_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<bool>("switchLanguage");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("English") << EnglishPreferences() << false << "M-742.html"
+                             << "The program";
+    QTest::newRow("Chinese") << QByteArray(3, '\0') << false << "M-742.zh.html"
+                             << "编辑信道";
+    QTest::newRow("switched to Chinese") << EnglishPreferences() << true << "M-742.zh.html"
+                                         << "编辑信道";
+    QTest::newRow("switched to English") << QByteArray(3, '\0') << true << "M-742.html"
+                                         << "Editing channels";
+}
+
+namespace {
+
+class UrlTaker : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+}  // namespace
+
+// F1 opens the guide the build wrote for the interface language.
+void InterfaceLanguageTest::helpOfTheLanguage() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(bool, switchLanguage);
+    QFETCH(QString, file);
+    QFETCH(QString, heading);
+    Harness harness(preferences);
+    if (switchLanguage) {
+        harness.form().mnuChinese_Click();
+        harness.form().mnuEnglist_Click();
+        harness.form().mnuChinese_Click();
+        if (file == "M-742.html") {
+            harness.form().mnuEnglist_Click();
+        }
+    }
+    UrlTaker taker;
+    QDesktopServices::setUrlHandler("file", &taker, "open");
+    QTest::keyClick(&harness.form(), Qt::Key_F1);
+    harness.form().mnumainhelp_Click();
+    QDesktopServices::unsetUrlHandler("file");
+    QVERIFY2(harness.messages().all().isEmpty(), qPrintable(harness.messages().texts().join("")));
+    QVERIFY(!taker.opened.isEmpty());
+    const QString path = taker.opened.back().toLocalFile();
+    QCOMPARE(QFileInfo(path).fileName(), file);
+    QFile page(path);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(page.readAll()).contains(heading));
+}
+
+namespace m742::test {
+
+int RunWindowViewTests(int argc, char** argv, const QString& onlyClass) {
+    WindowPlacementTest placement;
+    ReportOutputTest report;
+    InterfaceLanguageTest language;
+    return RunTestClass(placement, argc, argv, onlyClass) |
+           RunTestClass(report, argc, argv, onlyClass) |
+           RunTestClass(language, argc, argv, onlyClass);
+}
+
+}  // namespace m742::test
+
+#include "window_view_test.moc"
