@@ -10,8 +10,11 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "radio_data/backups.h"
+#include "radio_data/codec.h"
 #include "radio_data/lists.h"
 #include "shell/preferences.h"
+#include "shell/qt/backup_dialog.h"
 #include "shell/qt/dialogs.h"
 #include "shell/qt/main_window.h"
 
@@ -106,6 +109,26 @@ int main(int argc, char** argv) {
             return 1;
         }
         window.powerDialog().hide();
+
+        // Open backup, with a read and the copy kept before a write.
+        const auto image = m742::EncodeImage(window.editor());
+        const std::filesystem::path backups =
+            std::filesystem::path(temp.path().toStdString()) / "backups";
+        for (const auto& [kind, stamp] :
+             {std::pair{m742::BackupKind::kRead, "20261208-091502"},
+              std::pair{m742::BackupKind::kBeforeWrite, "20261208-093017"}}) {
+            if (!image.ok() ||
+                !m742::KeepBackup(backups, image.value(), kind, stamp, m742::Lang::English).ok()) {
+                return 1;
+            }
+        }
+        m742::BackupDialog dialog(backups, 1, &window);
+        dialog.resize(640, 300);
+        dialog.show();
+        QApplication::processEvents();
+        if (!Save(dialog, out.filePath("open-backup-en.png"))) {
+            return 1;
+        }
     }
     return 0;
 }
