@@ -39,26 +39,6 @@ EditorState Plan(const char* rx = "460.12500") {
     return plan;
 }
 
-RadioImage ImageOf(const EditorState& plan) {
-    const auto image = EncodeImage(plan);
-    if (!image.ok()) {
-        qFatal("the test plan does not encode: %s", image.status().message.c_str());
-    }
-    return image.value();
-}
-
-std::unique_ptr<sim::RadioSim> StartRadio(sim::Options options) {
-    options.pacing = false;
-    auto radio = std::make_unique<sim::RadioSim>(std::move(options));
-    std::string error;
-    const std::string device = radio->Start(&error);
-    if (device.empty()) {
-        qFatal("no pseudo-terminal: %s", error.c_str());
-    }
-    qputenv("M742_COM1", QByteArray::fromStdString(device));
-    return radio;
-}
-
 // The names of the backups kept, oldest first.
 QStringList BackupNames(const Form1& form) {
     return QDir(QString::fromStdString(form.backupFolder().string()))

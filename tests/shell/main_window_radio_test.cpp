@@ -43,24 +43,7 @@ RadioImage PlanImage() {
     plan.Text3 = "123";
     plan.panel.Combo4 = 7;
     plan.panel.Combo2 = 3;
-    const auto image = EncodeImage(plan);
-    if (!image.ok()) {
-        qFatal("the test plan does not encode: %s", image.status().message.c_str());
-    }
-    return image.value();
-}
-
-// The simulated radio on COM1.
-std::unique_ptr<sim::RadioSim> StartRadio(sim::Options options) {
-    options.pacing = false;
-    auto radio = std::make_unique<sim::RadioSim>(std::move(options));
-    std::string error;
-    const std::string device = radio->Start(&error);
-    if (device.empty()) {
-        qFatal("no pseudo-terminal: %s", error.c_str());
-    }
-    qputenv("M742_COM1", QByteArray::fromStdString(device));
-    return radio;
+    return ImageOf(plan);
 }
 
 // Besides the toolbar and "Programming", an exchange holds back what would cut the radio off

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <map>
 
+#include "radio_data/codec.h"
 #include "radio_data/lists.h"
 
 namespace m742::test {
@@ -199,6 +200,26 @@ void SetMemoryChannel(EditorState& editor, int row, const char* rx, const char* 
         positions[static_cast<std::size_t>(column)] = static_cast<std::int16_t>(position);
         cells[static_cast<std::size_t>(column)] = ListItem(GridColumnList(column), position, lang);
     }
+}
+
+std::unique_ptr<sim::RadioSim> StartRadio(sim::Options options) {
+    options.pacing = false;
+    auto radio = std::make_unique<sim::RadioSim>(std::move(options));
+    std::string error;
+    const std::string device = radio->Start(&error);
+    if (device.empty()) {
+        qFatal("no pseudo-terminal: %s", error.c_str());
+    }
+    qputenv("M742_COM1", QByteArray::fromStdString(device));
+    return radio;
+}
+
+RadioImage ImageOf(const EditorState& plan) {
+    const auto image = EncodeImage(plan);
+    if (!image.ok()) {
+        qFatal("the test plan does not encode: %s", image.status().message.c_str());
+    }
+    return image.value();
 }
 
 namespace {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+#include "radio_sim/radio_sim.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/message_box.h"
 
@@ -120,6 +121,12 @@ QString FirstDifference(const EditorState& expected, const EditorState& actual);
 void SetMemoryChannel(EditorState& editor, int row, const char* rx, const char* decodeTone,
                       const char* tx, const char* encodeTone, int busyLock, int bandwidth,
                       int addScan, int txPower);
+
+// The simulated radio as COM1 (through M742_COM1), answering at once.
+std::unique_ptr<sim::RadioSim> StartRadio(sim::Options options);
+
+// The image of a plan; the test stops when the plan does not encode.
+RadioImage ImageOf(const EditorState& plan);
 
 // Runs a QtTest class unless another one was asked for (`onlyClass` not empty), and counts it in
 // TestClassesRun(), so that a name that matches no class fails instead of passing empty.
