@@ -71,16 +71,16 @@ QString PdfText(const QString& pdf) {
 }
 
 // What a print preview showed: its caption and its number of pages. The preview is closed as
-// soon as it has laid the pages out.
+// soon as it has laid the pages out. The watch goes with `owner`.
 struct PreviewSeen {
     int shown = 0;
     QString title;
     int pages = 0;
 };
 
-std::shared_ptr<PreviewSeen> WatchForPreview() {
+std::shared_ptr<PreviewSeen> WatchForPreview(QObject& owner) {
     auto seen = std::make_shared<PreviewSeen>();
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(&owner);
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, timer, [seen, timer] {
         auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
@@ -475,7 +475,7 @@ void ReportOutputTest::printPreview() {
     QFETCH(QByteArray, preferences);
     QFETCH(QString, title);
     Harness harness(preferences);
-    const auto seen = WatchForPreview();
+    const auto seen = WatchForPreview(harness.form());
     Child<QAction>(harness.form(), "mnuPrintPreview").trigger();
     QCOMPARE(seen->shown, 1);
     QCOMPARE(seen->title, title);
@@ -510,7 +510,7 @@ void ReportOutputTest::printWithoutPrinterOffersBoth() {
     Harness harness(preferences);
     harness.messages().Answer(answer);
     harness.chooser().answers = {harness.folder().filePath("report.pdf")};
-    const auto seen = WatchForPreview();
+    const auto seen = WatchForPreview(harness.form());
     Child<QAction>(harness.form(), "mnuprint").trigger();
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& message = harness.messages().all().front();

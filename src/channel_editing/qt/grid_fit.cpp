@@ -17,7 +17,10 @@ int ShareOf(int extra, int count, int index) {
 }
 
 GridFit::GridFit(QTableView& view, std::vector<int> stretchColumns)
-    : QObject(&view), m_view(view), m_stretch(std::move(stretchColumns)) {
+    : QObject(&view),
+      m_view(view),
+      m_viewport(view.viewport()),
+      m_stretch(std::move(stretchColumns)) {
     for (int column = 0; column < view.model()->columnCount(); ++column) {
         m_widths.push_back(view.columnWidth(column));
     }
@@ -95,7 +98,7 @@ void GridFit::Fit() {
 }
 
 bool GridFit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_view.viewport() && event->type() == QEvent::Resize) {
+    if (watched == m_viewport && event->type() == QEvent::Resize) {
         Fit();
     }
     return QObject::eventFilter(watched, event);

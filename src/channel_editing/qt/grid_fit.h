@@ -29,6 +29,9 @@ protected:
 
 private:
     QTableView& m_view;
+    // The viewport the filter watches, kept apart: while the grid is being destroyed its
+    // viewport still has events, and the grid may no longer be asked for it.
+    const QObject* m_viewport;
     std::vector<int> m_stretch;
     std::vector<int> m_widths;  // the smallest width of every column
     std::vector<int> m_shares;  // what each column has of the extra room now
