@@ -95,7 +95,7 @@ void BackupTest::readKeepsACopy() {
     Form1& form = harness.form();
     form.mnucom_Click(1);
     form.mnureadFre_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
     QCOMPARE(names.size(), 1);
@@ -113,7 +113,7 @@ void BackupTest::writeKeepsWhatItSends() {
     PutPlanInEditor(form, Plan());
     form.mnucom_Click(1);
     form.mnuwriteFre_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
     QCOMPARE(names.size(), 1);
@@ -147,7 +147,7 @@ void BackupTest::copyThatCannotBeKept() {
     PutPlanInEditor(form, Plan());
     form.mnucom_Click(1);
     write ? form.mnuwriteFre_Click() : form.mnureadFre_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(!harness.messages().all().isEmpty(), kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& shown = harness.messages().all().front();
@@ -276,8 +276,8 @@ void BackupTest::verifyAfterWrite() {
     const EditorState before = form.editor();
 
     form.mnuwriteFre_Click();
-    QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 2, kExchangeTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(StatusText(form), status, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return radio->EndFrames() == 2; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return StatusText(form) == status; }, kExchangeTimeoutMs));
     QTest::qWait(50);
     QCOMPARE(harness.messages().texts(), report.isEmpty() ? QStringList() : QStringList{report});
     const QString difference = FirstDifference(before, form.editor());
@@ -332,7 +332,7 @@ void BackupTest::writeStoppedPartWay() {
     PutPlanInEditor(form, Plan());
     form.mnucom_Click(1);
     form.mnuwriteFre_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(!harness.messages().all().isEmpty(), kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(harness.messages().texts(),
              QStringList{QString(kCommunicationError) +
                          "\n\nThe write did not finish: the radio may now hold a partly written "

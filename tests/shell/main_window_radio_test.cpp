@@ -129,7 +129,7 @@ void RadioTest::readFromRadio() {
     QCOMPARE(StatusText(form), QString("Communication...... "));
     QVERIFY(CommandsDisabled(form));
 
-    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(StatusText(form), QString("Read frequency success!"));
@@ -147,9 +147,9 @@ void RadioTest::readFromRadio() {
     QCOMPARE(grid->data(grid->index(0, 1)).toString(), QString("460.12500"));
     QCOMPARE(grid->data(grid->index(8, 2)).toString(), QString("Off"));
 
-    QTRY_VERIFY_WITH_TIMEOUT(CommandsEnabled(form), kLingerTimeoutMs);
+    QVERIFY(WaitUntil([&] { return CommandsEnabled(form); }, kLingerTimeoutMs));
     QVERIFY(Child<QLabel>(form, "Label20").isHidden());
-    QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 1, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return radio->EndFrames() == 1; }, kExchangeTimeoutMs));
 }
 
 void RadioTest::readChecksPassword_data() {
@@ -186,7 +186,7 @@ void RadioTest::readChecksPassword() {
     const EditorState before = form.editor();
 
     form.mnureadFre_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
     QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
     if (accepted) {
@@ -199,7 +199,7 @@ void RadioTest::readChecksPassword() {
         const QString difference = FirstDifference(before, form.editor());
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
-    QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 1, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return radio->EndFrames() == 1; }, kExchangeTimeoutMs));
 }
 
 void RadioTest::silentRadio_data() {
@@ -230,7 +230,7 @@ void RadioTest::silentRadio() {
     clock.start();
     write ? form.mnuwriteFre_Click() : form.mnureadFre_Click();
     QVERIFY(CommandsDisabled(form));
-    QTRY_VERIFY_WITH_TIMEOUT(!harness.messages().all().isEmpty(), kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QVERIFY(clock.elapsed() < maxMs);
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& message = harness.messages().all().front();
@@ -281,13 +281,13 @@ void RadioTest::writeToRadio() {
     form.mnuwriteFre_Click();
     QCOMPARE(StatusText(form), QString("Is communication, please later …… "));
     QVERIFY(CommandsDisabled(form));
-    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(StatusText(form), QString("Write frequency success!"));
     QVERIFY2(!form.windowTitle().endsWith('*'), "the radio holds the plan: nothing to save");
     QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
-    QTRY_COMPARE_WITH_TIMEOUT(radio->EndFrames(), 1, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return radio->EndFrames() == 1; }, kExchangeTimeoutMs));
 
     const auto image = EncodeImage(form.editor());
     QVERIFY(image.ok());
@@ -302,7 +302,7 @@ void RadioTest::writeToRadio() {
                                 .arg(memory[address], 2, 16, QChar('0'))
                                 .arg(expected, 2, 16, QChar('0'))));
     }
-    QTRY_VERIFY_WITH_TIMEOUT(CommandsEnabled(form), kLingerTimeoutMs);
+    QVERIFY(WaitUntil([&] { return CommandsEnabled(form); }, kLingerTimeoutMs));
 }
 
 void RadioTest::missingPort_data() {
@@ -352,7 +352,7 @@ void RadioTest::readAfterFailedChoiceUsesStoredPort() {
     QCOMPARE(harness.messages().all().size(), 1);
 
     form.mnureadFre_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(form.exchange().ExchangeEnded, kExchangeTimeoutMs);
+    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
 }

@@ -1,7 +1,9 @@
 #include "test_support.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 #include <map>
 
 #include "radio_data/codec.h"
@@ -220,6 +222,24 @@ RadioImage ImageOf(const EditorState& plan) {
         qFatal("the test plan does not encode: %s", image.status().message.c_str());
     }
     return image.value();
+}
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
+    if (done()) {
+        return true;
+    }
+    QEventLoop loop;
+    QTimer check;
+    check.setInterval(1);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (done()) {
+            loop.quit();
+        }
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    check.start();
+    loop.exec();
+    return done();
 }
 
 namespace {

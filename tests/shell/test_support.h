@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -127,6 +128,11 @@ std::unique_ptr<sim::RadioSim> StartRadio(sim::Options options);
 
 // The image of a plan; the test stops when the plan does not encode.
 RadioImage ImageOf(const EditorState& plan);
+
+// Runs the event loop until `done` holds or `timeoutMs` have passed; true when it holds. The
+// loop sleeps only while no event is pending, so an exchange with the simulated radio runs at its
+// own pace (QTRY_* sleeps 10 ms between rounds of events, which is most of a read's time).
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
 
 // Runs a QtTest class unless another one was asked for (`onlyClass` not empty), and counts it in
 // TestClassesRun(), so that a name that matches no class fails instead of passing empty.
