@@ -95,23 +95,8 @@ void ClickLabel(QDialog& dialog, const char* label) {
 
 // The image byte a setting lands in, as a write would send it.
 std::uint8_t ImageByte(const EditorState& editor, int address) {
-    const auto image = EncodeImage(editor);
-    if (!image.ok()) {
-        qFatal("the editor does not encode: %s", image.status().message.c_str());
-    }
-    return image.value()[static_cast<std::size_t>(address)];
+    return ImageOf(editor)[static_cast<std::size_t>(address)];
 }
-
-// Receives the addresses the About box asks the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 }  // namespace
 

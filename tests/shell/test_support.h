@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -122,6 +123,18 @@ QString FirstDifference(const EditorState& expected, const EditorState& actual);
 void SetMemoryChannel(EditorState& editor, int row, const char* rx, const char* decodeTone,
                       const char* tx, const char* encodeTone, int busyLock, int bandwidth,
                       int addScan, int txPower);
+
+// Receives the addresses the program asks the desktop to open (a URL handler for "http" or
+// "file" set with QDesktopServices::setUrlHandler).
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
 
 // The simulated radio as COM1 (through M742_COM1), answering at once.
 std::unique_ptr<sim::RadioSim> StartRadio(sim::Options options);

@@ -603,20 +603,6 @@ void InterfaceLanguageTest::helpOfTheLanguage_data() {
                                          << "Editing channels";
 }
 
-namespace {
-
-class UrlTaker : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
-}  // namespace
-
 // F1 opens the guide the build wrote for the interface language.
 void InterfaceLanguageTest::helpOfTheLanguage() {
     QFETCH(QByteArray, preferences);
@@ -632,7 +618,7 @@ void InterfaceLanguageTest::helpOfTheLanguage() {
             harness.form().mnuEnglist_Click();
         }
     }
-    UrlTaker taker;
+    UrlCatcher taker;
     QDesktopServices::setUrlHandler("file", &taker, "open");
     QTest::keyClick(&harness.form(), Qt::Key_F1);
     harness.form().mnumainhelp_Click();
