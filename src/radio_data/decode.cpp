@@ -106,6 +106,17 @@ void DecodeImage(const RadioImage& image, EditorState& editor) {
     }
 }
 
+std::string PasswordOfImage(const RadioImage& image) {
+    std::string password;
+    for (int i = 0; i < kPasswordLength; ++i) {
+        const std::uint8_t code = image[static_cast<std::size_t>(kPasswordAddress + i)];
+        if (code != 0xFF) {
+            password += CharacterOfCode(code);
+        }
+    }
+    return password;
+}
+
 bool DecodeImage(std::string_view imageHex, EditorState& editor) {
     const auto image = ImageFromHex(imageHex);
     if (!image) {

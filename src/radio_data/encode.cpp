@@ -162,4 +162,43 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor) {
     return image;
 }
 
+const ImageMask& ModeledBits() {
+    static const ImageMask mask = [] {
+        ImageMask bits{};
+        const auto set = [&bits](int address, int count, std::uint8_t value) {
+            for (int i = 0; i < count; ++i) {
+                bits[static_cast<std::size_t>(address + i)] |= value;
+            }
+        };
+        set(kPasswordAddress, kPasswordLength, 0xFF);
+        for (int n = 1; n <= kChannelCount; ++n) {
+            set(MemoryChannelAddress(n), kFlagsOffset, 0xFF);  // frequencies and tones
+            for (const FlagField& field : kFlagFields) {
+                set(MemoryChannelAddress(n) + kFlagsOffset, 1,
+                    static_cast<std::uint8_t>(((1 << field.bitCount) - 1) << field.lowBit));
+            }
+            set(DebugChannelAddress(n) + kRxOffset, 8, 0xFF);
+            set(DebugChannelAddress(n) + kDebugMarkerOffset, 2, 0xFF);
+        }
+        set(kAniAddress, kAniLength, 0xFF);
+        for (const SettingField& field : SettingFields()) {
+            if (field.address != kNoAddress) {
+                set(field.address, 1,
+                    static_cast<std::uint8_t>(((1 << field.bitCount) - 1) << field.lowBit));
+            }
+        }
+        return bits;
+    }();
+    return mask;
+}
+
+RadioImage KeepUnmodeled(const RadioImage& encoded, const RadioImage& base) {
+    const ImageMask& mask = ModeledBits();
+    RadioImage merged{};
+    for (std::size_t i = 0; i < kImageSize; ++i) {
+        merged[i] = static_cast<std::uint8_t>((encoded[i] & mask[i]) | (base[i] & ~mask[i]));
+    }
+    return merged;
+}
+
 }  // namespace m742

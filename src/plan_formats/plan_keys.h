@@ -1,0 +1,66 @@
+// The names a channel plan goes by outside the program: in the JSON plan, in "diff --json"
+// and wherever a script reads or writes a plan. Names are English snake_case with the unit in
+// the name; list values are words, numbers or true/false, the same whatever the interface
+// language, never list positions. docs/plan-format.md lists them all.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "radio_data/layout.h"
+#include "radio_data/lists.h"
+
+namespace m742 {
+
+// A value in a plan: nothing (a list with no selection), true/false, a whole number or a word.
+using PlanValue = std::variant<std::monostate, bool, std::int64_t, std::string>;
+
+// The groups of radio-wide settings in a plan.
+inline constexpr std::string_view kSettingsGroup = "settings";   // the settings panel
+inline constexpr std::string_view kSideKeysGroup = "side_keys";  // the side key dialog
+inline constexpr std::string_view kDtmfGroup = "dtmf";           // the DTMF timing dialog
+inline constexpr std::string_view kPowerGroup = "power_levels";  // the power parameters dialog
+
+// One radio-wide setting under its plan name.
+struct PlanSetting {
+    std::string_view group;  // one of the groups above
+    std::string_view key;    // "squelch_level"
+    const SettingField* field;
+};
+
+// Every radio-wide setting the radio stores, in the order of SettingFields() (the band, which
+// has a single value and is not stored, is left out).
+std::span<const PlanSetting> PlanSettings();
+
+// The plan names of a memory channel's fields, by memory grid column (1-8), and of a debug
+// channel's two frequencies, by debug grid column (1-2).
+std::string_view ChannelKey(int column);  // "rx_mhz", "rx_tone", "tx_mhz", "tx_tone", ...
+std::string_view DebugChannelKey(int column);
+
+// The plan value of position `position` in `list`; nothing for -1 or a position outside it.
+// The memory grid's tone columns hold texts, not positions: see PlanTone.
+PlanValue PlanValueOf(ListId list, int position);
+
+// The position whose plan value is `value`; nothing when no position has it.
+std::optional<int> PositionOfPlanValue(ListId list, const PlanValue& value);
+
+// What `list` admits, for a message: "one of off, start_tx, end_tx, both", "true or false",
+// "a whole number from 25 to 6400 in steps of 25".
+std::string PlanValueChoices(ListId list, Lang lang);
+
+// A value as a script writes it: 12, true, "wide", null.
+std::string PlanValueText(const PlanValue& value);
+
+// A tone cell of the memory grid in a plan: "off" for the Off word of either language, the
+// cell's text otherwise ("88.5", "D023N").
+std::string PlanTone(std::string_view cell);
+
+// The grid cell text of a plan tone in the editor's language: the Off word for "off", the
+// tone itself otherwise (unchecked: the editing rules judge it).
+std::string ToneCellOfPlan(std::string_view tone, Lang lang);
+
+}  // namespace m742
