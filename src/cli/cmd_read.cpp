@@ -1,4 +1,5 @@
-// m742-cli read --port PORT [--password TEXT] OUT.dat: the radio's memory into a data file.
+// m742-cli read --port PORT... [--password TEXT] OUT.dat: radios' memory into data files.
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -8,6 +9,8 @@
 #include "cli/radio_session.h"
 #include "radio_data/backups.h"
 #include "radio_data/data_file.h"
+#include "texts/backup_texts.h"
+#include "texts/fleet_texts.h"
 
 namespace m742::cli {
 
@@ -23,7 +26,8 @@ constexpr Option kOptions[] = {
 
 // Keeps a dated copy of every image read, so that no radio's programming is ever lost. A copy
 // that cannot be kept is only a warning: the read itself went to OUT.dat.
-void KeepBackup(const Invocation& invocation, const RadioImage& image, bool saved) {
+void KeepBackup(const Invocation& invocation, const RadioImage& image, const std::string& out,
+                bool saved) {
     if (invocation.has("--no-backup")) {
         return;
     }
@@ -44,7 +48,6 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, bool save
         std::cout << (english ? "Backup copy: " : "备份：") << path.string() << std::endl;
         return;
     }
-    const std::string out = invocation.operands[0];
     std::string warning = english
                               ? "warning: the backup copy could not be kept in \"" +
                                     folder.string() + "\": " + reason + "."
@@ -56,47 +59,92 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, bool save
     PrintError(warning);
 }
 
+// Where the image of the radio on `port` goes when several are read: OUT-COM2.dat,
+// OUT-ttyUSB0.dat, OUT-pts-3.dat.
+std::string OutputFor(const std::string& out, std::string port) {
+    if (port.starts_with("/dev/")) {
+        port.erase(0, 5);
+    }
+    std::replace(port.begin(), port.end(), '/', '-');
+    const std::filesystem::path path(out);
+    return (path.parent_path() / (path.stem().string() + "-" + port + path.extension().string()))
+        .string();
+}
+
 int RunRead(const Invocation& invocation) {
-    const auto port = PortOf(invocation, "read");
-    if (!port) {
+    const auto ports = PortsOf(invocation, "read");
+    if (!ports) {
         return kFailed;
     }
-    // A radio is read only when its memory can be kept: the output is checked first.
-    const std::string& out = invocation.operands[0];
-    if (const Status ready = CheckDataFileSavable(out, invocation.lang); !ready.ok()) {
-        return ReportStatus(ready, invocation.lang);
+    const Lang lang = invocation.lang;
+    const bool fleet = ports->size() > 1;
+    std::vector<std::string> outs;
+    for (const std::string& port : *ports) {
+        outs.push_back(fleet ? OutputFor(invocation.operands[0], port) : invocation.operands[0]);
     }
-    SessionRequest request;
-    request.mode = 'R';
-    request.port = *port;
-    request.languageFlag = invocation.languageFlag();
-    if (invocation.has("--password")) {
-        request.password = invocation.options.at("--password");
+    // A radio is read only when its memory can be kept: the outputs are checked first.
+    for (const std::string& out : outs) {
+        if (const Status ready = CheckDataFileSavable(out, lang); !ready.ok()) {
+            return ReportStatus(ready, lang);
+        }
     }
-    const SessionResult result = RunSession(request);
-    switch (result.outcome) {
-        case ExchangeOutcome::kCompleted:
-            break;
-        case ExchangeOutcome::kPasswordRefused:
-            PrintError(invocation.lang == Lang::English ? "The password is invalid!"
-                                                        : "口令不对！");
-            return kRefused;
-        default:
-            return kCommunication;
+    std::vector<SessionRequest> requests;
+    for (const std::string& port : *ports) {
+        SessionRequest request;
+        request.mode = 'R';
+        request.port = port;
+        request.languageFlag = invocation.languageFlag();
+        if (invocation.has("--password")) {
+            request.password = invocation.options.at("--password");
+        }
+        request.quiet = fleet;
+        request.label = fleet ? port : "";
+        requests.push_back(std::move(request));
     }
-    // Only a whole image that passed the password check gets here. Success is told once it
-    // is saved; should the save fail after all, the backup copy still keeps what was read.
-    const Status saved = WriteDataFile(out, *result.image, invocation.lang);
-    if (!saved.ok()) {
-        PrintError(saved.message);
-        KeepBackup(invocation, *result.image, false);
-        return kFailed;
+    const std::vector<SessionResult> results = RunSessions(requests);
+    int status = kDone;
+    int read = 0;
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const SessionResult& result = results[i];
+        const std::string label = fleet ? (*ports)[i] + ": " : "";
+        int radioStatus = ExitStatusOf(result);
+        std::string text;
+        if (result.outcome == ExchangeOutcome::kPasswordRefused) {
+            PrintError(label + (lang == Lang::English ? "The password is invalid!" : "口令不对！"));
+            text = kFleetPasswordRefused.in(lang);
+        } else if (result.outcome != ExchangeOutcome::kCompleted || !result.image) {
+            radioStatus = kCommunication;
+            text = result.outcome == ExchangeOutcome::kPortNotOpen ? kFleetPortNotOpen.in(lang)
+                                                                   : kFleetReadFailed.in(lang);
+        } else if (const Status saved = WriteDataFile(outs[i], *result.image, lang); !saved.ok()) {
+            // Only a whole image that passed the password check gets here. Success is told once
+            // it is saved; should the save fail after all, the backup copy still keeps it.
+            PrintError(label + saved.message);
+            KeepBackup(invocation, *result.image, outs[i], false);
+            radioStatus = kFailed;
+            text = kFleetNotSaved.in(lang);
+        } else {
+            if (!fleet && !result.successText.empty()) {
+                std::cout << result.successText << std::endl;
+            }
+            KeepBackup(invocation, *result.image, outs[i], true);
+            text = FillText(kFleetRead.in(lang), {outs[i]});
+            ++read;
+        }
+        status = std::max(status, radioStatus);
+        lines.push_back(
+            FillText(kFleetLine.in(lang), {(*ports)[i], text, Seconds(result.seconds)}));
     }
-    if (!result.successText.empty()) {
-        std::cout << result.successText << std::endl;
+    if (fleet) {
+        for (const std::string& line : lines) {
+            std::cout << line << "\n";
+        }
+        std::cout << FillText(kFleetReadSummary.in(lang),
+                              {std::to_string(read), std::to_string(results.size())})
+                  << std::endl;
     }
-    KeepBackup(invocation, *result.image, true);
-    return kDone;
+    return status;
 }
 
 }  // namespace
@@ -121,8 +169,13 @@ const Command kReadCommand{
     "/dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* (in this order, by number); the environment\n"
     "variable M742_COMn=/dev/... points COMn at any device.\n"
     "\n"
+    "--port may be given several times: the radios are read at once, each on its own port,\n"
+    "into OUT-PORT.dat each (OUT-COM2.dat, OUT-ttyUSB0.dat, OUT-pts-3.dat for /dev/pts/3),\n"
+    "with one line per radio on stdout and a summary.\n"
+    "\n"
     "Exit status: 0 read and saved; 1 the password is invalid; 2 OUT.dat could not be\n"
-    "written or bad usage; 3 the port could not be opened or the radio did not answer.\n",
+    "written or bad usage; 3 the port could not be opened or the radio did not answer. With\n"
+    "several ports: 0 only when every radio was read, else the highest status of any radio.\n",
     RunRead,
 };
 

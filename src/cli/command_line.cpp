@@ -78,6 +78,7 @@ ParsedArguments ParseArguments(const Command& command, std::span<const std::stri
             return UsageError{"option " + std::string(name) + " needs a value (" +
                               std::string(option->valueName) + ")"};
         }
+        invocation.allValues[std::string(name)].push_back(value);
         invocation.options[std::string(name)] = value;
     }
 
@@ -135,8 +136,8 @@ std::string ToolHelp(std::span<const Command* const> commands) {
         "\n"
         "Exit status: 0 done; 1 refused: a frequency or tone cell (the message names it) or\n"
         "the radio's password; 2 any other error (files, JSON, usage); 3 the serial port could\n"
-        "not be opened or the radio did not answer. No output file is created or changed when\n"
-        "a command fails.\n";
+        "not be opened or the radio did not answer; 4 write --verify found the radio holding\n"
+        "something else. No output file is created or changed when a command fails.\n";
     return text;
 }
 

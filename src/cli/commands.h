@@ -21,6 +21,7 @@ enum ExitStatus : int {
     kRefused = 1,        // the encoder refused a cell, or the radio refused the password
     kFailed = 2,         // anything else: files, JSON, usage
     kCommunication = 3,  // the port could not be opened or the radio did not answer
+    kVerifyFailed = 4,   // write --verify: the radio read back differs from the plan
 };
 
 // An option a command accepts. `valueName` is empty for a switch that takes no value.
@@ -39,6 +40,9 @@ struct Invocation {
     Lang lang = Lang::English;
     std::vector<std::string> operands;                        // exactly as many as the command has
     std::map<std::string, std::string, std::less<>> options;  // given options, "" for a switch
+    // Every value of each option given, in order: an option given twice keeps both here and
+    // its last in `options`.
+    std::map<std::string, std::vector<std::string>, std::less<>> allValues;
 
     bool has(std::string_view option) const { return options.contains(option); }
     // The LanguageFlag of the program's editor for the chosen language.

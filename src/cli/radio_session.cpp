@@ -4,36 +4,91 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 
 #include "cli/commands.h"
+#include "radio_data/text_codes.h"
 #include "radio_link/com_ports.h"
 #include "radio_link/port_selection.h"
 #include "radio_link/qt/exchange_timers.h"
 #include "radio_link/qt/serial_port.h"
+#include "radio_link/write_verify.h"
 
 namespace m742::cli {
 
 namespace {
 
-// The exchange's window on a terminal: a progress bar on stderr when it is a terminal,
-// plain lines otherwise; the status texts on stdout.
-class TerminalWindow : public ExchangeWindow {
-public:
-    TerminalWindow(const SessionRequest& request, SessionResult& result)
-        : m_request(request), m_result(result), m_terminal(::isatty(STDERR_FILENO) != 0) {}
+// The pause between a write and its read-back, as the window makes it: the radio stores the
+// last blocks after the end frame.
+constexpr int kVerifyPauseMs = 500;
 
-    void SetTimers(QtExchangeTimers* timers) { m_timers = timers; }
+// The password a read of the radio must give once `plan` is written: its first six bytes,
+// FFh where there is none, as the exchange reads it.
+std::string PasswordOf(const RadioImage& plan) {
+    std::string password;
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (plan[i] != 0xFF) {
+            password += CharacterOfCode(plan[i]);
+        }
+    }
+    return password;
+}
+
+// One radio: its port, its exchange and the exchange's window on a terminal -- a progress bar
+// on stderr when it is a terminal, plain lines otherwise; the status texts on stdout. A write
+// with verify is followed by a read of the same radio.
+class RadioRun : public ExchangeWindow {
+public:
+    RadioRun(const SessionRequest& request, SessionResult& result, ExchangeIntervals intervals,
+             std::function<void()> finished)
+        : m_request(request),
+          m_result(result),
+          m_finished(std::move(finished)),
+          m_terminal(::isatty(STDERR_FILENO) != 0),
+          m_ports(m_port,
+                  [this](std::string_view text, int style, std::string_view title) {
+                      return ShowMessage(text, style, title);
+                  }),
+          m_exchange(m_port, m_ports, *this),
+          m_timers(m_exchange, intervals) {
+        if (const auto number = ComPortNumber(request.port)) {
+            m_ports.SetPortNumber(static_cast<std::int16_t>(*number));
+        } else {
+            m_port.SetFixedDevice(request.port);
+            m_ports.SetPortNumber(0);  // a device, not a number: messages name the device
+        }
+        m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
+            m_exchange.MSComm1_OnComm(bytes);
+        };
+        m_port.onLost = [this] { m_exchange.PortLost(); };
+    }
+    ~RadioRun() override { m_port.SetPortOpen(false); }
+    RadioRun(const RadioRun&) = delete;
+    RadioRun& operator=(const RadioRun&) = delete;
+
+    void Start() {
+        m_start = std::chrono::steady_clock::now();
+        if (m_request.mode == 'W') {
+            m_exchange.mnuwriteFre_Click();
+        } else {
+            m_exchange.mnureadFre_Click();
+        }
+    }
 
     std::int16_t LanguageFlag() const override { return m_request.languageFlag; }
     int PowerUnlock() const override { return m_request.powerUnlock; }
-    std::string PasswordText() const override { return m_request.password; }
+    std::string PasswordText() const override {
+        return m_verifying ? PasswordOf(*m_request.writeImage) : m_request.password;
+    }
     void HideFrequencyEditor() override {}
     void SetStatusText(std::string_view caption) override {
-        if (m_request.quiet) {
+        if (m_request.quiet || m_verifying) {
             return;
         }
         if (m_result.image) {
@@ -62,13 +117,14 @@ public:
     }
     void SetProgressVisible(bool visible) override {
         m_progressVisible = visible;
+        m_progress = -1;
         if (!visible) {
             EndProgressLine();
         }
     }
     void SetCommandsEnabled(bool) override {}
     void SetTimerEnabled(ExchangeTimer timer, bool enabled) override {
-        m_timers->SetEnabled(timer, enabled);
+        m_timers.SetEnabled(timer, enabled);
     }
     int ShowMessage(std::string_view text, int, std::string_view) override {
         EndProgressLine();
@@ -77,7 +133,7 @@ public:
         for (std::size_t at; (at = line.find("\n\n")) != std::string::npos;) {
             line.replace(at, 2, " ");
         }
-        PrintError(line);
+        PrintError(m_request.label.empty() ? line : m_request.label + ": " + line);
         return 1;
     }
     ImageHex EncodeImage() override {
@@ -85,17 +141,45 @@ public:
     }
     void DecodeImage(const ImageHex& image) override {
         if (auto bytes = ImageFromHex(image)) {
-            m_result.image = *bytes;
+            (m_verifying ? m_readBack : m_result.image) = *bytes;
         }
     }
     void ShowDebugChannel() override {}
     void ExchangeFinished(ExchangeOutcome outcome) override {
+        // Told from within the exchange: what follows runs once it has returned.
+        if (m_verifying) {
+            m_verifying = false;
+            if (outcome == ExchangeOutcome::kCompleted && m_readBack) {
+                m_result.differences =
+                    WriteDifferences(*m_request.writeImage, *m_readBack, m_request.powerUnlock == 1,
+                                     LanguageOf(LanguageFlag()));
+            } else {
+                m_result.notVerified = true;
+            }
+            Finish();
+            return;
+        }
         m_result.outcome = outcome;
-        // The window lingers; the command line is done as soon as the exchange has ended.
-        QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+        m_result.partlyWritten = outcome != ExchangeOutcome::kCompleted && m_exchange.BlocksSent();
+        if (m_request.verify && m_request.mode == 'W' && outcome == ExchangeOutcome::kCompleted &&
+            m_request.writeImage) {
+            QTimer::singleShot(kVerifyPauseMs, [this] {
+                m_verifying = true;
+                m_readBack.reset();
+                m_exchange.mnureadFre_Click();
+            });
+            return;
+        }
+        Finish();
     }
 
 private:
+    void Finish() {
+        m_result.seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+        QTimer::singleShot(0, m_finished);
+    }
+
     void EndProgressLine() {
         if (m_lineOpen) {
             std::cerr << '\n';
@@ -105,8 +189,15 @@ private:
 
     const SessionRequest& m_request;
     SessionResult& m_result;
-    QtExchangeTimers* m_timers = nullptr;
+    std::function<void()> m_finished;
     const bool m_terminal;
+    QtSerialControl m_port;
+    PortSelection m_ports;
+    Exchange m_exchange;
+    QtExchangeTimers m_timers;
+    std::chrono::steady_clock::time_point m_start;
+    bool m_verifying = false;
+    std::optional<RadioImage> m_readBack;
     bool m_statusVisible = false;
     bool m_progressVisible = false;
     bool m_lineOpen = false;
@@ -115,27 +206,43 @@ private:
 
 }  // namespace
 
-std::optional<std::string> PortOf(const Invocation& invocation, std::string_view command) {
-    if (!invocation.has(kPortOption.name)) {
-        PrintError(std::string(command) + ": --port PORT is required (see m742-cli " +
-                   std::string(command) + " --help)");
+std::optional<std::vector<std::string>> PortsOf(const Invocation& invocation,
+                                                std::string_view command) {
+    const std::string name(command);
+    const auto given = invocation.allValues.find(kPortOption.name);
+    if (given == invocation.allValues.end()) {
+        PrintError(name + ": --port PORT is required (see m742-cli " + name + " --help)");
         return std::nullopt;
     }
-    const std::string& port = invocation.options.at(std::string(kPortOption.name));
-    // "COM" and digits is meant as a port number, never as a file name.
-    std::string prefix = port.substr(0, 3);
-    for (char& c : prefix) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::vector<std::string> ports;
+    std::vector<std::string> devices;
+    for (const std::string& port : given->second) {
+        // "COM" and digits is meant as a port number, never as a file name.
+        std::string prefix = port.substr(0, 3);
+        for (char& c : prefix) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        const bool comName = port.size() > 3 && prefix == "COM" &&
+                             port.find_first_not_of("0123456789", 3) == std::string::npos;
+        const auto number = ComPortNumber(port);
+        if (comName && !number) {
+            PrintError(name +
+                       ": --port takes COM1 to COM8 or a device path such as /dev/ttyUSB0, not \"" +
+                       port + "\" (see m742-cli " + name + " --help)");
+            return std::nullopt;
+        }
+        // Two exchanges on one line would answer each other's radio: each port once.
+        const std::string device = number ? ComPortDevice(*number) : port;
+        const std::string key = number && device.empty() ? "COM" + std::to_string(*number) : device;
+        if (std::find(devices.begin(), devices.end(), key) != devices.end()) {
+            PrintError(name + ": the port \"" + port + "\" is named twice (see m742-cli " + name +
+                       " --help)");
+            return std::nullopt;
+        }
+        devices.push_back(key);
+        ports.push_back(port);
     }
-    const bool comName = port.size() > 3 && prefix == "COM" &&
-                         port.find_first_not_of("0123456789", 3) == std::string::npos;
-    if (comName && !ComPortNumber(port)) {
-        PrintError(std::string(command) +
-                   ": --port takes COM1 to COM8 or a device path such as /dev/ttyUSB0, not \"" +
-                   port + "\" (see m742-cli " + std::string(command) + " --help)");
-        return std::nullopt;
-    }
-    return port;
+    return ports;
 }
 
 namespace {
@@ -165,42 +272,57 @@ ExchangeIntervals IntervalsFromEnvironment() {
 
 }  // namespace
 
-SessionResult RunSession(const SessionRequest& request) {
+std::vector<SessionResult> RunSessions(const std::vector<SessionRequest>& requests) {
     static int argc = 1;
     static char name[] = "m742-cli";
     static char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
 
-    SessionResult result;
-    QtSerialControl port;
-    TerminalWindow window(request, result);
-    PortSelection ports(port, [&window](std::string_view text, int style, std::string_view title) {
-        return window.ShowMessage(text, style, title);
-    });
-    if (const auto number = ComPortNumber(request.port)) {
-        ports.SetPortNumber(static_cast<std::int16_t>(*number));
-    } else {
-        port.SetFixedDevice(request.port);
-        ports.SetPortNumber(0);  // a device, not a number: messages name the device
+    std::vector<SessionResult> results(requests.size());
+    std::size_t running = requests.size();
+    const ExchangeIntervals intervals = IntervalsFromEnvironment();
+    std::vector<std::unique_ptr<RadioRun>> radios;
+    radios.reserve(requests.size());
+    for (std::size_t i = 0; i < requests.size(); ++i) {
+        radios.push_back(std::make_unique<RadioRun>(requests[i], results[i], intervals, [&] {
+            if (--running == 0) {
+                QCoreApplication::quit();
+            }
+        }));
     }
-    Exchange exchange(port, ports, window);
-    QtExchangeTimers timers(exchange, IntervalsFromEnvironment());
-    window.SetTimers(&timers);
-    port.onReceived = [&exchange](std::span<const std::uint8_t> bytes) {
-        exchange.MSComm1_OnComm(bytes);
-    };
-    port.onLost = [&exchange] { exchange.PortLost(); };
+    for (const auto& radio : radios) {
+        radio->Start();
+    }
+    // Each radio tells its end through the event loop, even one whose port would not open.
+    app.exec();
+    radios.clear();
+    return results;
+}
 
-    if (request.mode == 'W') {
-        exchange.mnuwriteFre_Click();
-    } else {
-        exchange.mnureadFre_Click();
+SessionResult RunSession(const SessionRequest& request) {
+    return RunSessions({request}).front();
+}
+
+int ExitStatusOf(const SessionResult& result) {
+    switch (result.outcome) {
+        case ExchangeOutcome::kCompleted:
+            break;
+        case ExchangeOutcome::kEncodeRefused:
+        case ExchangeOutcome::kPasswordRefused:
+            return kRefused;
+        default:
+            return kCommunication;
     }
-    if (result.outcome == ExchangeOutcome::kNone) {
-        app.exec();
+    if (result.notVerified) {
+        return kCommunication;
     }
-    port.SetPortOpen(false);
-    return result;
+    return result.differences.empty() ? kDone : kVerifyFailed;
+}
+
+std::string Seconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", seconds);
+    return text;
 }
 
 }  // namespace m742::cli

@@ -286,7 +286,7 @@ void Exchange::CommunicationError() {
     m_window.SetTimerEnabled(ExchangeTimer::Timer2, false);
     m_window.SetProgressVisible(false);
     // Blocks already sent may be stored: the radio no longer holds its old plan for sure.
-    const bool partlyWritten = Mode == 'W' && Phase == 0 && BlockAddr > 0;
+    const bool partlyWritten = BlocksSent();
     End(ExchangeOutcome::kCommunicationError);
     std::string message = Text("通信出错，请检查对讲机故障、连线及串口的选择！",
                                "Communication error, please check the intercom fault, attachment "

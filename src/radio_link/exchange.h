@@ -102,6 +102,8 @@ public:
     std::int16_t IdentifyCount = 0;
 
     ExchangeOutcome outcome() const { return m_outcome; }
+    // A write that has sent blocks: once it stops, the radio may hold part of the new plan.
+    bool BlocksSent() const { return Mode == 'W' && Phase == 0 && BlockAddr > 0; }
 
 private:
     void Start(char mode);

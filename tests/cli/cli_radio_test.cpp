@@ -247,5 +247,127 @@ TEST_F(CliRadio, PortThatCannotBeOpened) {
     EXPECT_EQ(Listing(), std::vector<std::string>{});
 }
 
+// Several radios written at once, each with its own exchange: one that stops part way through
+// the write and one that stores a byte wrongly do not hold up the others, each is told on its
+// own line, and the exit status is the worst of them.
+TEST_F(CliRadio, WritesAFleetAtOnceAndTellsEachRadio) {
+    ::setenv("M742_EXCHANGE_MS", "20,60,20", 1);
+    const RadioImage plan = Pattern(42);
+    Write("plan.dat", FileOf(plan));
+    const char* const faults[] = {"", "no-reply@0x100", "corrupt-write@0x10", ""};
+    std::vector<std::unique_ptr<sim::RadioSim>> radios;
+    std::vector<std::string> args = {"write", "--verify"};
+    for (const char* fault : faults) {
+        sim::Options options;
+        options.memory = Pattern(8);
+        options.pacing = false;
+        if (*fault != '\0') {
+            options.fault = *sim::ParseFault(fault);
+        }
+        radios.push_back(std::make_unique<sim::RadioSim>(options));
+        args.insert(args.end(), {"--port", radios.back()->Start()});
+    }
+    args.push_back("plan.dat");
+    const CliResult result = Run(args);
+    ::unsetenv("M742_EXCHANGE_MS");
+
+    EXPECT_EQ(result.status, 4) << result.err;
+    const std::string device[] = {args[3], args[5], args[7], args[9]};
+    for (const std::string& line :
+         {device[0] + ": written and verified (",
+          device[1] + ": failed part way: the radio now holds a partly written plan and must be "
+                      "written again (",
+          device[2] + ": written, but the verify found differences: 1 (",
+          device[3] + ": written and verified (", std::string("Written: 2 of 4 radios.\n")}) {
+        EXPECT_NE(result.out.find(line), std::string::npos) << line << "\n" << result.out;
+    }
+    for (const std::string& message :
+         {device[1] + ": Communication error, please check the intercom fault, attachment and "
+                      "serial choice! The write did not finish: the radio may now hold a partly "
+                      "written plan. Please write it again.\n",
+          device[2] + ": The radio read back differs from the plan written (1):\n",
+          device[2] + ": Channel 1: RX Frequency "}) {
+        EXPECT_NE(result.err.find("m742-cli: " + message), std::string::npos) << message << "\n"
+                                                                              << result.err;
+    }
+    for (std::size_t r = 0; r < radios.size(); ++r) {
+        const RadioImage memory = radios[r]->Memory();
+        for (int a = 0; a < 0x210; ++a) {
+            // The radio that stopped holds the blocks before 100h only.
+            const bool written = r != 1 || a < 0x100;
+            const std::uint8_t want = written ? plan[a] ^ (r == 2 && a == 0x10 ? 1 : 0)
+                                              : Pattern(8)[static_cast<std::size_t>(a)];
+            ASSERT_EQ(memory[a], want) << "radio " << r << " address " << a;
+        }
+    }
+}
+
+// write --verify on one radio: a clean read-back says so; a difference is a failure that names
+// the cell or the address.
+TEST_F(CliRadio, VerifyAfterWrite) {
+    const struct {
+        const char* fault;
+        bool unlock;
+        int status;
+        std::string out;  // part of stdout
+        std::string err;  // part of stderr
+    } cases[] = {
+        {"", false, 0, "Write frequency success, verified!\n", ""},
+        {"corrupt-write@0x10", false, 4, "",
+         "m742-cli: The radio read back differs from the plan written (1):\n"
+         "m742-cli: Channel 1: RX Frequency "},
+        {"corrupt-write@0x3F8", true, 4, "", "m742-cli: TX-Low Power: "},
+        // The fault strikes at a block the locked write never sends.
+        {"corrupt-write@0x3F8", false, 0, "verified!", ""},
+    };
+    for (const auto& c : cases) {
+        sim::Options options;
+        options.memory = Pattern(9);
+        options.pacing = false;
+        if (*c.fault != '\0') {
+            options.fault = *sim::ParseFault(c.fault);
+        }
+        const std::string device = StartRadio(options);
+        Write("plan.dat", FileOf(Pattern(10)));
+        std::vector<std::string> args = {"write", "--verify", "--port", device, "plan.dat"};
+        if (c.unlock) {
+            args.insert(args.begin() + 1, "--unlock-power");
+        }
+        const CliResult result = Run(args);
+        EXPECT_EQ(result.status, c.status) << c.fault << "\n" << result.err;
+        EXPECT_NE(result.out.find(c.out), std::string::npos) << c.fault << "\n" << result.out;
+        EXPECT_NE(result.err.find(c.err), std::string::npos) << c.fault << "\n" << result.err;
+        m_radio.reset();
+    }
+}
+
+// Several radios read at once: each into its own file named after its port.
+TEST_F(CliRadio, ReadsAFleetIntoOneFileEach) {
+    sim::Options options;
+    options.pacing = false;
+    options.memory = Pattern(11);
+    sim::RadioSim first(options);
+    options.memory = Pattern(12);
+    sim::RadioSim second(options);
+    const std::string devices[] = {first.Start(), second.Start()};
+    ::setenv("M742_COM2", devices[1].c_str(), 1);
+    CliResult result =
+        Run({"read", "--no-backup", "--port", devices[0], "--port", "COM2", "o.dat"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    std::string name = devices[0].substr(5);
+    std::replace(name.begin(), name.end(), '/', '-');
+    EXPECT_EQ(FileImage("o-" + name + ".dat"), first.Memory());
+    EXPECT_EQ(FileImage("o-COM2.dat"), second.Memory());
+    EXPECT_NE(result.out.find("COM2: read, saved to o-COM2.dat ("), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("Read: 2 of 2 radios."), std::string::npos) << result.out;
+    // The same radio twice, by number and by device, is a usage error before anything is read.
+    result = Run({"read", "--port", "COM2", "--port", devices[1], "again.dat"});
+    ::unsetenv("M742_COM2");
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("is named twice"), std::string::npos) << result.err;
+    EXPECT_EQ(second.EndFrames(), 1);
+}
+
 }  // namespace
 }  // namespace m742::cli_test
