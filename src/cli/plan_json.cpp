@@ -68,17 +68,15 @@ std::string Comma(Lang lang) {
                                  (lang == Lang::English ? "; " : "；") + std::string(choices));
 }
 
-[[noreturn]] void RefuseKey(std::string where, std::string_view key,
+[[noreturn]] void RefuseKey(std::string where, const std::string& key,
                             const std::vector<std::string_view>& keys, Lang lang) {
     std::string list;
     for (const std::string_view name : keys) {
         list += (list.empty() ? "" : ", ") + std::string(name);
     }
-    Refuse(std::move(where),
-           std::string(kPlanUnknownKeyText.in(lang)) + " " +
-               Json(std::string(key)).dump(-1, ' ', false, Json::error_handler_t::replace) +
-               (lang == Lang::English ? "; " : "；") + std::string(kPlanKeysAreText.in(lang)) +
-               list);
+    Refuse(std::move(where), std::string(kPlanUnknownKeyText.in(lang)) + " " + Shown(Json(key)) +
+                                 (lang == Lang::English ? "; " : "；") +
+                                 std::string(kPlanKeysAreText.in(lang)) + list);
 }
 
 [[noreturn]] void RefuseMissing(std::string where, std::string_view key, Lang lang) {

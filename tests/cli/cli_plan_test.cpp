@@ -173,6 +173,8 @@ const std::string kChannel = R"("channel": 5, "rx_mhz": "460.00000")";
 
 const RefusalCase kRefusals[] = {
     {"unknown_top_key", R"({"chanels": []})", 2, "plan.json: unknown key \"chanels\"; the keys"},
+    {"long_key_shortened", "{\"" + std::string(300, 'k') + "\": 1}", 2,
+     "unknown key \"" + std::string(37, 'k') + "...\"; the keys"},
     {"unknown_channel_key", "{\"channels\": [{" + kChannel + ", \"bandwith\": \"wide\"}]}", 2,
      "plan.json: channel 5: unknown key \"bandwith\"; the keys are channel, rx_mhz, rx_tone"},
     {"unknown_setting", R"({"dtmf": {"delay": 50}})", 2,
