@@ -214,10 +214,6 @@ const RefusalCase kRefusals[] = {
      "Beyond the frequency range (channel 5, rx_mhz: \"480.00000\")"},
     {"out_of_band_zh", R"({"channels": [{"channel": 5, "rx_mhz": "399.9"}]})", 1,
      "超出频段范围（信道 5，rx_mhz：\"399.9\"）", "zh"},
-    {"no_number", "{\"channels\": [{" + kChannel + ", \"tx_mhz\": \"46O\"}]}", 1,
-     "Frequency input is incorrect, please correct! (channel 5, tx_mhz: \"46O\")"},
-    {"tone_off_the_dial", "{\"channels\": [{" + kChannel + ", \"tx_tone\": \"D778N\"}]}", 1,
-     "QT/DQT input is incorrect, please correct! (channel 5, tx_tone: \"D778N\")"},
 };
 
 class PlanRefusal : public CliTest, public ::testing::WithParamInterface<RefusalCase> {};

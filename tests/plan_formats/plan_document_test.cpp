@@ -76,21 +76,5 @@ TEST_P(ChannelValue, FollowsTheWindowAndKeepsPrintedFrequencies) {
 INSTANTIATE_TEST_SUITE_P(Values, ChannelValue, ::testing::ValuesIn(kValueCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// An RX frequency starts an empty channel as the window does, but a channel in use only
-// takes the frequency: a receive-only channel stays receive-only.
-TEST(PlanDocument, RxStartsAnEmptyChannelAndOnlyChangesOneInUse) {
-    EditorState editor = StartupEditor(0);
-    ASSERT_EQ(SetChannelPlanValue(editor, 2, kColumnRx, std::string("460.00100")), std::nullopt);
-    EXPECT_EQ(editor.mfgrid1[2][kColumnTx], "460.00100");
-    EXPECT_EQ(editor.mfgrid1[2][kColumnDecodeTone], "关闭");
-    EXPECT_EQ(ChannelPlanValue(editor, 2, kColumnAddScan), PlanValue{true});
-    EXPECT_EQ(ChannelPlanValue(editor, 2, kColumnTxPower), PlanValue{std::string("high")});
-
-    ASSERT_EQ(SetChannelPlanValue(editor, 2, kColumnTx, std::string("")), std::nullopt);
-    ASSERT_EQ(SetChannelPlanValue(editor, 2, kColumnRx, std::string("461")), std::nullopt);
-    EXPECT_EQ(editor.mfgrid1[2][kColumnRx], "461.00000");
-    EXPECT_EQ(editor.mfgrid1[2][kColumnTx], "");
-}
-
 }  // namespace
 }  // namespace m742
