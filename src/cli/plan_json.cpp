@@ -122,6 +122,15 @@ Json JsonOfPlanValue(const PlanValue& value) {
     return nullptr;
 }
 
+// Whether a value is the one the plan starts with. Such a value is kept as it is, even where
+// the window would not take it (a damaged file's frequency, a password the box cannot hold):
+// a plan of OLD.dat encodes over OLD.dat whatever it holds, and only what a plan changes must
+// pass the rules.
+bool Unchanged(const Json& value, const PlanValue& start) {
+    const auto planValue = PlanValueOfJson(value);
+    return planValue && *planValue == start;
+}
+
 const Json& ObjectOf(const Json& value, const std::string& where, Lang lang) {
     if (!value.is_object()) {
         RefuseValue(where, value, kPlanObjectChoice.in(lang), lang);
@@ -232,7 +241,8 @@ void ApplyChannels(const Json& value, EditorState& editor, Lang lang) {
         }
         for (int column = kColumnRx; column < kMemoryColumns; ++column) {
             const auto cell = entry.find(ChannelKey(column));
-            if (cell != entry.end()) {
+            if (cell != entry.end() && !(ChannelInUse(start, row) &&
+                                         Unchanged(*cell, ChannelPlanValue(start, row, column)))) {
                 Take(*cell, place + Comma(lang) + std::string(ChannelKey(column)),
                      ChannelValueChoices(column, lang), lang, [&](const PlanValue& v) {
                          return SetChannelPlanValue(editor, row, column, v);
@@ -264,7 +274,7 @@ void ApplyDebugChannels(const Json& value, EditorState& editor, Lang lang) {
         editor.mfgrid2[r] = start.mfgrid2[r];
         for (const int column : {kDebugColumnRx, kDebugColumnTx}) {
             const auto cell = entry.find(DebugChannelKey(column));
-            if (cell != entry.end()) {
+            if (cell != entry.end() && !Unchanged(*cell, DebugPlanValue(start, row, column))) {
                 Take(*cell, place + Comma(lang) + std::string(DebugChannelKey(column)),
                      DebugValueChoices(lang), lang,
                      [&](const PlanValue& v) { return SetDebugPlanValue(editor, row, column, v); });
@@ -305,7 +315,8 @@ void ApplyDocument(const Json& document, EditorState& editor, Lang lang) {
     if (!version->is_number_integer() || *version != kVersion) {
         RefuseValue(std::string(kVersionKey), *version, kPlanVersionChoice.in(lang), lang);
     }
-    if (const auto password = document.find(kPasswordKey); password != document.end()) {
+    if (const auto password = document.find(kPasswordKey);
+        password != document.end() && !Unchanged(*password, editor.Text2)) {
         Take(*password, std::string(kPasswordKey), std::string(kPlanPasswordChoice.in(lang)), lang,
              [&](const PlanValue& v) { return SetPlanPassword(editor, v); });
     }
