@@ -12,6 +12,8 @@
 #include "channel_editing/channel_plan.h"
 #include "cli/commands.h"
 #include "cli/editor_json.h"
+#include "cli/plan_json.h"
+#include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/text_codes.h"
 #include "radio_data/unique_file.h"
@@ -20,7 +22,10 @@ namespace m742::cli {
 
 namespace {
 
-constexpr std::string_view kOperands[] = {"STATE.json", "OUT.dat"};
+constexpr Option kBaseOption{"--base", "OLD.dat",
+                             "start from OLD.dat and keep the bytes the program does not edit"};
+constexpr Option kOptions[] = {kBaseOption};
+constexpr std::string_view kOperands[] = {"PLAN.json", "OUT.dat"};
 constexpr std::string_view kStandardInput = "-";
 
 // Reads the whole of `path` ("-": standard input) into `text`; the reason on failure.
@@ -116,8 +121,37 @@ int RunEncode(const Invocation& invocation) {
         return kFailed;
     }
 
+    // The plan starts from OLD.dat's plan (its password too) or from the start-up editor.
     EditorState editor = StartupEditor(invocation.languageFlag());
-    if (const auto problem = ApplyStateJson(state, editor)) {
+    std::optional<RadioImage> base;
+    std::string header;
+    if (invocation.has(kBaseOption.name)) {
+        const std::string& basePath = invocation.options.at(std::string(kBaseOption.name));
+        auto image = ReadDataFile(basePath, invocation.lang);
+        if (!image.ok()) {
+            return ReportStatus(image.status(), invocation.lang);
+        }
+        base = image.value();
+        if (const auto reason = ReadWhole(basePath, header)) {
+            PrintError(basePath + ": cannot read: " + *reason);
+            return kFailed;
+        }
+        DecodeImage(*base, editor);
+        editor.Text2 = PasswordOfImage(*base);
+    }
+
+    if (IsPlanDocument(state)) {
+        if (const auto problem = ApplyPlanJson(state, editor)) {
+            if (problem->windowRule) {
+                return ReportStatus({problem->code, problem->message, problem->where},
+                                    invocation.lang);
+            }
+            const std::string colon = invocation.lang == Lang::English ? ": " : "：";
+            PrintError(stateName + colon + (problem->where.empty() ? "" : problem->where + colon) +
+                       problem->message);
+            return kFailed;
+        }
+    } else if (const auto problem = ApplyStateJson(state, editor)) {
         PrintError(stateName + ": " + problem->path + ": " + problem->problem);
         return kFailed;
     }
@@ -125,7 +159,17 @@ int RunEncode(const Invocation& invocation) {
     CreateDialogControls(editor);
 
     // The encoder runs before anything is written: a refused cell leaves OUT.dat as it was.
-    const Status saved = SaveDataFile(invocation.operands[1], editor);
+    const auto image = EncodeImage(editor);
+    if (!image.ok()) {
+        return ReportStatus(image.status(), invocation.lang);
+    }
+    const std::string& out = invocation.operands[1];
+    const Status saved =
+        base ? WriteDataFile(out, KeepUnmodeled(image.value(), *base),
+                             std::span(reinterpret_cast<const std::uint8_t*>(header.data()),
+                                       std::min(header.size(), kDataFileHeaderSize)),
+                             invocation.lang)
+             : WriteDataFile(out, image.value(), invocation.lang);
     return saved.ok() ? kDone : ReportStatus(saved, invocation.lang);
 }
 
@@ -133,19 +177,23 @@ int RunEncode(const Invocation& invocation) {
 
 const Command kEncodeCommand{
     "encode",
-    "save the JSON form of a channel plan (as dump --json prints it) to a data file",
-    {},
+    "save a channel plan in JSON (as dump --json prints it) to a data file",
+    kOptions,
     kOperands,
-    "Starts from the channel plan the program starts with, takes over every key present in\n"
-    "STATE.json (the form dump --json prints; any key may be left out, and so may any setting\n"
-    "inside \"settings\" and \"globals\"), encodes it as the program's \"Save\" does and writes\n"
-    "OUT.dat. STATE.json \"-\" reads standard input.\n"
+    "Reads PLAN.json (\"-\": standard input), a channel plan as dump --json prints it\n"
+    "(docs/plan-format.md), encodes it as the program's \"Save\" does and writes OUT.dat.\n"
+    "The plan starts from the channel plan the program starts with, or with --base from\n"
+    "OLD.dat's plan; a key left out keeps that value, and a channel left out of \"channels\"\n"
+    "or \"debug_channels\" is empty. With --base every byte the program does not edit\n"
+    "(the file's header included) is kept from OLD.dat. The version-1 form of dump --json\n"
+    "--plan-version 1 is read too.\n"
     "\n"
-    "Unknown keys, wrong shapes and out-of-range positions are refused (exit status 2) with\n"
-    "the key that is wrong, and so is JSON whose arrays and objects nest more than 16 deep. A\n"
-    "frequency or tone cell the radio cannot store is refused by the encoder (exit status 1)\n"
-    "with its message in the --lang language and the cell. OUT.dat is created or replaced\n"
-    "only when everything succeeds.\n",
+    "An unknown key, a value of the wrong type or not in its list, and a channel number\n"
+    "outside 1-16 or given twice are refused (exit status 2) with the channel or group, the\n"
+    "key and what it admits; so is JSON whose arrays and objects nest more than 16 deep. A\n"
+    "frequency or tone the window would refuse is refused with the window's message and the\n"
+    "channel (exit status 1). Messages follow --lang; values are the same in every language.\n"
+    "OUT.dat is created or replaced only when everything succeeds.\n",
     RunEncode,
 };
 

@@ -123,6 +123,17 @@ Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image,
     return Status::Ok();
 }
 
+Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image,
+                     std::span<const std::uint8_t> header, Lang lang) {
+    std::vector<std::uint8_t> bytes = DataFileBytes(image);
+    std::copy_n(header.begin(), std::min(header.size(), kDataFileHeaderSize), bytes.begin());
+    const std::string reason = WriteFileAtomically(path, bytes, lang);
+    if (!reason.empty()) {
+        return FileError(ErrorCode::kFileUnwritable, path, reason, lang);
+    }
+    return Status::Ok();
+}
+
 Status CheckDataFileSavable(const std::filesystem::path& path, Lang lang) {
     const std::string reason = CheckReplaceable(path, lang);
     if (!reason.empty()) {

@@ -41,6 +41,11 @@ Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang);
 // symbolic link is followed; see atomic_file.h for the files that are refused.
 Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang);
 
+// The same with the first 50 bytes of `header` in place of the program's own header: saving
+// over an older file keeps the header it had.
+Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image,
+                     std::span<const std::uint8_t> header, Lang lang);
+
 // Whether `path` could be saved now, without saving: the message WriteDataFile would give.
 Status CheckDataFileSavable(const std::filesystem::path& path, Lang lang);
 

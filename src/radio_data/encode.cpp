@@ -59,10 +59,7 @@ Status EncodeTone(RadioImage& image, int address, int row, int column, const std
                   Lang lang) {
     const auto code = ToneCodeOf(text);
     if (!code) {
-        return {ErrorCode::kToneRefused,
-                std::string(Bilingual{"亚音频输入有误，请改正！",
-                                      "QT/DQT input is incorrect, please correct!"}
-                                .in(lang)),
+        return {ErrorCode::kToneRefused, ToneMessage(lang),
                 CellName(GridId::kMemory, row, column, text, lang)};
     }
     PutWord(image, address, *code);

@@ -73,6 +73,12 @@ std::string FrequencyMessage(Lang lang) {
             lang));
 }
 
+std::string ToneMessage(Lang lang) {
+    return std::string(
+        Bilingual{"亚音频输入有误，请改正！", "QT/DQT input is incorrect, please correct!"}.in(
+            lang));
+}
+
 Outcome<std::string> FreqToHex(std::string_view text, Lang lang) {
     if (IsBlank(text)) {
         return std::string("FFFFFFFF");

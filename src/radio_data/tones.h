@@ -48,4 +48,7 @@ std::optional<std::uint16_t> ToneCodeOf(std::string_view text);
 // The "Frequency input is incorrect" message.
 std::string FrequencyMessage(Lang lang);
 
+// The "QT/DQT input is incorrect" message.
+std::string ToneMessage(Lang lang);
+
 }  // namespace m742

@@ -44,6 +44,10 @@ std::vector<FailureCase> FailureCases() {
         {"unknown_language", {"new", "--lang", "fr", "out.dat"}, "", 2,
          "--lang takes en or zh, not \"fr\"", "out.dat"},
         {"missing_operand", {"encode", "state.json"}, valid, 2, "encode: missing OUT.dat", ""},
+        {"plan_version_without_json", {"dump", "--plan-version", "1", "plan.dat"}, "", 2,
+         "dump: --plan-version goes with --json", ""},
+        {"plan_version_unknown", {"dump", "--json", "--plan-version", "3", "plan.dat"}, "", 2,
+         "dump: --plan-version takes 1 or 2, not \"3\"", ""},
         {"extra_operand", {"new", "out.dat", "more.dat"}, "", 2,
          "unexpected argument \"more.dat\"", "out.dat"},
 

@@ -45,7 +45,8 @@ TEST_F(CliTest, NewSavesTheStartupChannelPlan) {
 TEST_F(CliTest, DumpJsonOfTheStartupFileIsTheStartupEditor) {
     ASSERT_EQ(Run({"new", "plan.dat"}).status, 0);
     for (const char* lang : {"en", "zh"}) {
-        const CliResult result = Run({"dump", "--json", "--lang", lang, "plan.dat"});
+        const CliResult result =
+            Run({"dump", "--json", "--plan-version", "1", "--lang", lang, "plan.dat"});
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(json::parse(result.out), StartupJson()) << lang;
     }

@@ -67,14 +67,15 @@ TEST_P(RoundTrip, EncodeThenDumpGivesTheStateAndTheSameBytes) {
     EXPECT_EQ(file.substr(50 + GetParam().address, GetParam().expected.size()),
               GetParam().expected);
 
-    const CliResult dumped = Run({"dump", "--json", "a.dat"});
+    const CliResult dumped = Run({"dump", "--json", "--plan-version", "1", "a.dat"});
     ASSERT_EQ(dumped.status, 0) << dumped.err;
     EXPECT_EQ(json::parse(dumped.out), state);
 
     // The dump, through standard input, encodes to the same file; so does a Chinese dump.
     ASSERT_EQ(Run({"encode", "-", "b.dat"}, dumped.out).status, 0);
     EXPECT_EQ(Read("b.dat"), file);
-    const CliResult chinese = Run({"dump", "--json", "--lang", "zh", "a.dat"});
+    const CliResult chinese =
+        Run({"dump", "--json", "--plan-version", "1", "--lang", "zh", "a.dat"});
     ASSERT_EQ(chinese.status, 0);
     ASSERT_EQ(Run({"encode", "-", "c.dat"}, chinese.out).status, 0);
     EXPECT_EQ(Read("c.dat"), file);
@@ -100,11 +101,13 @@ TEST_F(CliTest, EveryDumpEncodesBack) {
         for (const char* lang : {"en", "zh"}) {
             SCOPED_TRACE(testing::Message() << "image " << i << " " << lang);
             Write("damaged.dat", DataFileOf(images[i]));
-            const CliResult first = Run({"dump", "--json", "--lang", lang, "damaged.dat"});
+            const CliResult first =
+                Run({"dump", "--json", "--plan-version", "1", "--lang", lang, "damaged.dat"});
             ASSERT_EQ(first.status, 0) << first.err;
             const CliResult once = Run({"encode", "--lang", lang, "-", "once.dat"}, first.out);
             ASSERT_EQ(once.status, 0) << once.err;
-            const CliResult second = Run({"dump", "--json", "--lang", lang, "once.dat"});
+            const CliResult second =
+                Run({"dump", "--json", "--plan-version", "1", "--lang", lang, "once.dat"});
             ASSERT_EQ(Run({"encode", "--lang", lang, "-", "twice.dat"}, second.out).status, 0);
             EXPECT_EQ(Read("twice.dat"), Read("once.dat"));
         }
@@ -115,7 +118,8 @@ TEST_F(CliTest, PasswordIsStoredButNeverReadBack) {
     Write("state.json", R"({"Text2": "12.34"})");
     ASSERT_EQ(Run({"encode", "state.json", "a.dat"}).status, 0);
     EXPECT_EQ(Read("a.dat").substr(50, 16), "12.34" + std::string(11, '\xFF'));
-    EXPECT_EQ(json::parse(Run({"dump", "--json", "a.dat"}).out)["Text2"], "");
+    EXPECT_EQ(json::parse(Run({"dump", "--json", "--plan-version", "1", "a.dat"}).out)["Text2"],
+              "");
 }
 
 }  // namespace

@@ -1,0 +1,226 @@
+#include "plan_formats/plan_document.h"
+
+#include <algorithm>
+
+#include "channel_editing/frequency_entry.h"
+#include "channel_editing/snap.h"
+#include "channel_editing/tone_entry.h"
+#include "radio_data/lists.h"
+#include "radio_data/text_codes.h"
+#include "radio_data/tones.h"
+#include "texts/plan_texts.h"
+
+namespace m742 {
+
+namespace {
+
+constexpr std::size_t kPasswordCharacters = 6;  // what the password box holds
+constexpr std::size_t kAniCharacters = 8;       // what the radio stores
+constexpr std::uint32_t kLastStorableCode = 0xFE;
+
+Lang LangOf(const EditorState& editor) {
+    return LanguageOf(editor.LanguageFlag);
+}
+
+PlanRefusal NotAllowed(std::string choices) {
+    return {false, ErrorCode::kNone, std::move(choices)};
+}
+
+// "ddd.ddddd", all digits: a frequency as a plan prints it and the radio stores it.
+bool IsStoredFrequencyForm(std::string_view text) {
+    if (text.size() != 9 || text[3] != '.') {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i != 3 && (text[i] < '0' || text[i] > '9')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+const std::string* TextOf(const PlanValue& value) {
+    return std::get_if<std::string>(&value);
+}
+
+PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const std::string& text) {
+    const Lang lang = LangOf(editor);
+    auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
+    if (column == kColumnTx && text.empty()) {
+        cells[kColumnTx].clear();  // receive only, as a radio may hold it
+        return std::nullopt;
+    }
+    // The window's entry decides; the text itself is kept when it is in the stored form.
+    EditorState entered = editor;
+    const FrequencyCommit commit = CommitFrequency(entered, row, column, text);
+    if (commit.outcome == FrequencyOutcome::kOutOfBand) {
+        return PlanRefusal{true, ErrorCode::kFrequencyRefused, commit.message->text};
+    }
+    if (commit.outcome != FrequencyOutcome::kWritten &&
+        commit.outcome != FrequencyOutcome::kChannelStarted) {
+        return PlanRefusal{true, ErrorCode::kFrequencyRefused, FrequencyMessage(lang)};
+    }
+    // A channel in use only takes the frequency: the window would start a receive-only
+    // channel afresh, which a plan that leaves its other keys out must not do.
+    const auto c = static_cast<std::size_t>(column);
+    const bool started = !ChannelInUse(editor, row);
+    const std::string stored =
+        IsStoredFrequencyForm(text) ? text : entered.mfgrid1[static_cast<std::size_t>(row)][c];
+    if (started) {
+        editor = std::move(entered);
+        cells[kColumnTx] = stored;
+    }
+    cells[c] = stored;
+    return std::nullopt;
+}
+
+PlanResult SetTone(EditorState& editor, int row, int column, const std::string& tone) {
+    const Lang lang = LangOf(editor);
+    auto& cell = editor.mfgrid1[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    if (tone == "off") {
+        cell = OffWord(lang);
+        return std::nullopt;
+    }
+    const auto normalised = NormalisedTone(tone);
+    if (!normalised) {
+        return PlanRefusal{true, ErrorCode::kToneRefused, ToneMessage(lang)};
+    }
+    cell = *normalised;
+    return std::nullopt;
+}
+
+}  // namespace
+
+PlanValue ChannelPlanValue(const EditorState& editor, int row, int column) {
+    const auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
+    const std::string& cell = cells[static_cast<std::size_t>(column)];
+    if (IsListColumn(column)) {
+        return PlanValueOf(
+            GridColumnList(column),
+            editor.CellListIndex[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]);
+    }
+    if (IsToneColumn(column)) {
+        return cell.empty() ? std::string("off") : PlanTone(cell);
+    }
+    return cell;
+}
+
+std::string DebugPlanValue(const EditorState& editor, int row, int column) {
+    return editor.mfgrid2[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+PlanValue SettingPlanValue(const EditorState& editor, const PlanSetting& setting) {
+    return PlanValueOf(setting.field->list, SettingValue(*setting.field, editor));
+}
+
+bool DebugChannelInUse(const EditorState& editor, int row) {
+    const auto& cells = editor.mfgrid2[static_cast<std::size_t>(row)];
+    return !cells[kDebugColumnRx].empty() || !cells[kDebugColumnTx].empty();
+}
+
+std::string ChannelValueChoices(int column, Lang lang) {
+    if (IsListColumn(column)) {
+        return PlanValueChoices(GridColumnList(column), lang);
+    }
+    if (IsToneColumn(column)) {
+        return std::string(kPlanToneChoice.in(lang));
+    }
+    return std::string(column == kColumnTx ? kPlanTxFrequencyChoice.in(lang)
+                                           : kPlanRxFrequencyChoice.in(lang));
+}
+
+std::string DebugValueChoices(Lang lang) {
+    return std::string(kPlanDebugFrequencyChoice.in(lang));
+}
+
+std::string SettingValueChoices(const PlanSetting& setting, Lang lang) {
+    std::string choices = PlanValueChoices(setting.field->list, lang);
+    if (setting.field->section == Section::kPanel) {
+        return choices + (lang == Lang::English ? ", or null" : "，或 null");
+    }
+    return choices;
+}
+
+PlanResult SetChannelPlanValue(EditorState& editor, int row, int column, const PlanValue& value) {
+    const Lang lang = LangOf(editor);
+    if (IsListColumn(column)) {
+        const ListId list = GridColumnList(column);
+        const auto position = PositionOfPlanValue(list, value);
+        if (!position) {
+            return NotAllowed(ChannelValueChoices(column, lang));
+        }
+        const auto r = static_cast<std::size_t>(row);
+        const auto c = static_cast<std::size_t>(column);
+        editor.CellListIndex[r][c] = static_cast<std::int16_t>(*position);
+        editor.mfgrid1[r][c] = ListItem(list, *position, lang);
+        return std::nullopt;
+    }
+    const std::string* text = TextOf(value);
+    if (text == nullptr) {
+        return NotAllowed(ChannelValueChoices(column, lang));
+    }
+    if (IsToneColumn(column)) {
+        return SetTone(editor, row, column, *text);
+    }
+    return SetMemoryFrequency(editor, row, column, *text);
+}
+
+PlanResult SetDebugPlanValue(EditorState& editor, int row, int column, const PlanValue& value) {
+    const std::string* text = TextOf(value);
+    if (text == nullptr) {
+        return NotAllowed(DebugValueChoices(LangOf(editor)));
+    }
+    auto& cell = editor.mfgrid2[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    if (text->empty() || IsStoredFrequencyForm(*text)) {
+        cell = *text;
+        return std::nullopt;
+    }
+    const auto stored = StoredFrequencyText(*text);
+    if (!stored) {
+        return PlanRefusal{true, ErrorCode::kFrequencyRefused, FrequencyMessage(LangOf(editor))};
+    }
+    cell = *stored;
+    return std::nullopt;
+}
+
+PlanResult SetSettingPlanValue(EditorState& editor, const PlanSetting& setting,
+                               const PlanValue& value) {
+    const bool panel = setting.field->section == Section::kPanel;
+    if (panel && std::holds_alternative<std::monostate>(value)) {
+        setting.field->value(editor) = -1;
+        return std::nullopt;
+    }
+    const auto position = PositionOfPlanValue(setting.field->list, value);
+    if (!position) {
+        return NotAllowed(SettingValueChoices(setting, LangOf(editor)));
+    }
+    setting.field->value(editor) = static_cast<std::int16_t>(*position);
+    return std::nullopt;
+}
+
+PlanResult SetPlanPassword(EditorState& editor, const PlanValue& value) {
+    const std::string* text = TextOf(value);
+    const auto codes = text != nullptr ? CharacterCodes(*text) : std::vector<std::uint32_t>{};
+    const bool digits = std::all_of(codes.begin(), codes.end(), [](std::uint32_t code) {
+        return (code >= '0' && code <= '9') || code == '.';
+    });
+    if (text == nullptr || codes.size() > kPasswordCharacters || !digits) {
+        return NotAllowed(std::string(kPlanPasswordChoice.in(LangOf(editor))));
+    }
+    editor.Text2 = *text;
+    return std::nullopt;
+}
+
+PlanResult SetPlanAni(EditorState& editor, const PlanValue& value) {
+    const std::string* text = TextOf(value);
+    const auto codes = text != nullptr ? CharacterCodes(*text) : std::vector<std::uint32_t>{};
+    const bool storable = std::all_of(codes.begin(), codes.end(),
+                                      [](std::uint32_t code) { return code <= kLastStorableCode; });
+    if (text == nullptr || codes.size() > kAniCharacters || !storable) {
+        return NotAllowed(std::string(kPlanAniChoice.in(LangOf(editor))));
+    }
+    editor.Text3 = *text;
+    return std::nullopt;
+}
+
+}  // namespace m742
