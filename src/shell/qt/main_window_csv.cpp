@@ -48,11 +48,19 @@ void Form1::BuildChannelListMenus(QMenu* file) {
 
 QString Form1::ChooseCsvFile(bool save) {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    const QString filter = Translated(kCsvFilterText, lang);
-    return save ? QFileDialog::getSaveFileName(this, Translated(kExportChannelsTitle, lang),
-                                               QString(), filter)
-                : QFileDialog::getOpenFileName(this, Translated(kImportChannelsTitle, lang),
-                                               QString(), filter, nullptr, QFileDialog::ReadOnly);
+    QFileDialog dialog(this, Translated(save ? kExportChannelsTitle : kImportChannelsTitle, lang),
+                       QString(), Translated(kCsvFilterText, lang));
+    if (save) {
+        // The dialog adds ".csv" to a bare name before it asks about replacing a file.
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix("csv");
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::ReadOnly);
+    }
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().front()
+               : QString();
 }
 
 void Form1::mnuImportCsv_Click() {
