@@ -485,7 +485,7 @@ private:
         if (text.empty()) {
             return Refused<std::string>(column, text, kNeedsValue.in(m_lang));
         }
-        const auto tone = IsNumberText(text) ? NormalisedTone(text) : std::nullopt;
+        auto tone = IsNumberText(text) ? NormalisedTone(text) : std::nullopt;
         if (!tone ||
             std::find(kCtcssTones.begin(), kCtcssTones.end(), *tone) == kCtcssTones.end()) {
             return Refused<std::string>(column, FieldOrEmpty(column), kNotInToneList.in(m_lang));
@@ -502,7 +502,7 @@ private:
         const bool digits = code.size() <= 3 && std::all_of(code.begin(), code.end(), [](char c) {
                                 return c >= '0' && c <= '9';
                             });
-        const auto tone =
+        auto tone =
             digits ? NormalisedTone("D" + code + (polarity == 'R' ? "I" : "N")) : std::nullopt;
         if (!tone ||
             std::find(kDcsCodes.begin(), kDcsCodes.end(), tone->substr(1, 3)) == kDcsCodes.end()) {
