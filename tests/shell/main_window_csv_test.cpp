@@ -1,11 +1,9 @@
-// File -> Import Channels and Export Channels as a person uses them: an import is one undo step
-// that says what it skipped, in the interface language; a file that is no channel list changes
-// nothing; an export writes the file the command-line tool writes.
+// File -> Import Channels as a person uses it: an import is one undo step that says what it
+// skipped, in the interface language; a file that is no channel list changes nothing.
 #include <QAction>
 #include <QFile>
 #include <QtTest>
 
-#include "plan_formats/chirp_csv.h"
 #include "test_support.h"
 #include "texts/message_style.h"
 
@@ -27,7 +25,6 @@ private slots:
     void importIsOneUndoStep_data();
     void importIsOneUndoStep();
     void noChannelListChangesNothing();
-    void exportWritesTheChannels();
 };
 
 // Channels 2 and 5 in use, as if opened; the chooser answers `file`.
@@ -103,16 +100,6 @@ void ChannelListTest::noChannelListChangesNothing() {
                          "columns Location and Frequency."});
     QCOMPARE(FirstDifference(before, harness.form().editor()), QString());
     QVERIFY(!harness.form().document().undoStack().canUndo());
-}
-
-void ChannelListTest::exportWritesTheChannels() {
-    Harness harness(EnglishPreferences());
-    Prepare(harness, harness.folder().filePath("channels"));
-    Child<QAction>(harness.form(), "mnuExportCsv").trigger();
-    QFile file(harness.folder().filePath("channels.csv"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().toStdString(), ExportChirpCsv(harness.form().editor()).text);
-    QVERIFY(harness.messages().texts().isEmpty());
 }
 
 }  // namespace
