@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/editor_json.h"
 #include "cli/plan_json.h"
+#include "plan_formats/base_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/text_codes.h"
@@ -122,23 +123,16 @@ int RunEncode(const Invocation& invocation) {
     }
 
     // The plan starts from OLD.dat's plan (its password too) or from the start-up editor.
-    EditorState editor = StartupEditor(invocation.languageFlag());
-    std::optional<RadioImage> base;
-    std::string header;
+    std::optional<BaseFile> base;
     if (invocation.has(kBaseOption.name)) {
-        const std::string& basePath = invocation.options.at(std::string(kBaseOption.name));
-        auto image = ReadDataFile(basePath, invocation.lang);
-        if (!image.ok()) {
-            return ReportStatus(image.status(), invocation.lang);
+        auto read = ReadBaseFile(invocation.options.at(std::string(kBaseOption.name)),
+                                 invocation.languageFlag());
+        if (!read.ok()) {
+            return ReportStatus(read.status(), invocation.lang);
         }
-        base = image.value();
-        if (const auto reason = ReadWhole(basePath, header)) {
-            PrintError(basePath + ": cannot read: " + *reason);
-            return kFailed;
-        }
-        DecodeImage(*base, editor);
-        editor.Text2 = PasswordOfImage(*base);
+        base = std::move(read.value());
     }
+    EditorState editor = base ? base->editor : StartupEditor(invocation.languageFlag());
 
     if (IsPlanDocument(state)) {
         if (const auto problem = ApplyPlanJson(state, editor)) {
@@ -159,17 +153,7 @@ int RunEncode(const Invocation& invocation) {
     CreateDialogControls(editor);
 
     // The encoder runs before anything is written: a refused cell leaves OUT.dat as it was.
-    const auto image = EncodeImage(editor);
-    if (!image.ok()) {
-        return ReportStatus(image.status(), invocation.lang);
-    }
-    const std::string& out = invocation.operands[1];
-    const Status saved =
-        base ? WriteDataFile(out, KeepUnmodeled(image.value(), *base),
-                             std::span(reinterpret_cast<const std::uint8_t*>(header.data()),
-                                       std::min(header.size(), kDataFileHeaderSize)),
-                             invocation.lang)
-             : WriteDataFile(out, image.value(), invocation.lang);
+    const Status saved = SaveOverBase(invocation.operands[1], editor, base ? &*base : nullptr);
     return saved.ok() ? kDone : ReportStatus(saved, invocation.lang);
 }
 

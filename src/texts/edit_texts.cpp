@@ -82,6 +82,8 @@ std::string EditText(const EditName& name, Lang lang) {
             return en ? "move channels down" : "下移信道";
         case EditKind::kFillDown:
             return (en ? "fill down " : "向下填充") + ColumnName(name.column, lang);
+        case EditKind::kImport:
+            return en ? "import channels" : "导入信道";
     }
     return {};
 }

@@ -28,6 +28,7 @@ enum class EditKind {
     kMoveUp,
     kMoveDown,
     kFillDown,  // `column` is the column filled
+    kImport,    // File -> Import Channels: the memory channels of a CSV file
 };
 
 // What one step did, in words for either language.

@@ -10,6 +10,7 @@
 #include "radio_data/lists.h"
 #include "radio_link/com_ports.h"
 #include "texts/command_texts.h"
+#include "texts/csv_texts.h"
 
 namespace m742 {
 
@@ -69,6 +70,12 @@ constexpr std::array<Caption, 21> kMenus{{
 constexpr std::array<Caption, 2> kReportMenus{{
     {"mnuPrintPreview", kPrintPreviewText},
     {"mnuExportPdf", kExportPdfText},
+}};
+
+// The File menu's channel lists in CHIRP's CSV form.
+constexpr std::array<Caption, 2> kChannelListMenus{{
+    {"mnuImportCsv", kImportChannelsText},
+    {"mnuExportCsv", kExportChannelsText},
 }};
 
 constexpr std::array<Caption, 2> kFrames{{
@@ -239,6 +246,7 @@ std::vector<TextRow> BuildMainWindowTexts() {
     rows.add(kMainWindow, TextProperty::kWindowTitle, -1, kWindowCaption);
     rows.addCaptions(kMenus);
     rows.addCaptions(kReportMenus);
+    rows.addCaptions(kChannelListMenus);
     rows.addCaptions(kFrames);
     rows.addNumbered("Toolbar1", TextProperty::kToolTip, kToolTips);
     rows.addNumbered("TabStrip1", TextProperty::kTab, kTabs);

@@ -13,6 +13,7 @@ int RunDialogTests(int argc, char** argv, const QString& onlyClass);
 int RunUndoTests(int argc, char** argv, const QString& onlyClass);
 int RunChannelOperationTests(int argc, char** argv, const QString& onlyClass);
 int RunWindowViewTests(int argc, char** argv, const QString& onlyClass);
+int RunChannelListTests(int argc, char** argv, const QString& onlyClass);
 int TestClassesRun();
 }  // namespace m742::test
 
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     status |= m742::test::RunUndoTests(argc, argv, onlyClass);
     status |= m742::test::RunChannelOperationTests(argc, argv, onlyClass);
     status |= m742::test::RunWindowViewTests(argc, argv, onlyClass);
+    status |= m742::test::RunChannelListTests(argc, argv, onlyClass);
     if (m742::test::TestClassesRun() == 0) {
         qCritical("main_window_tests: no test class named %s", qPrintable(onlyClass));
         return 1;

@@ -149,6 +149,7 @@ Form1::Form1(StartupOptions options)
                                                    QFileDialog::ReadOnly);
     };
     choosePdf = [this] { return ChoosePdfFile(); };
+    chooseCsv = [this](bool save) { return ChooseCsvFile(save); };
 
     BuildMenus();
     BuildToolbar();
@@ -270,6 +271,7 @@ void Form1::BuildMenus() {
     connect(f1, &QShortcut::activated, this, [this] { mnumainhelp_Click(); });
     item(help, "mnuabout", [this] { mnuabout_Click(); });
     BuildBackupMenus(file, m_programming);
+    BuildChannelListMenus(file);
 }
 
 void Form1::BuildToolbar() {
@@ -972,8 +974,8 @@ void Form1::SetCommandsEnabled(bool enabled) {
     m_programming->menuAction()->setEnabled(enabled);
     m_toolbarButtons["read"]->setEnabled(enabled);
     m_toolbarButtons["write"]->setEnabled(enabled);
-    for (const char* name :
-         {"mnureadFre", "mnuwriteFre", "mnuNew", "mnuOpen", "mnuOpenBackup", "mnuAssave"}) {
+    for (const char* name : {"mnureadFre", "mnuwriteFre", "mnuNew", "mnuOpen", "mnuOpenBackup",
+                             "mnuAssave", "mnuImportCsv"}) {
         findChild<QAction*>(name)->setEnabled(enabled);
     }
     // A new port, plan or language in the middle would cut the radio off without its end frame.

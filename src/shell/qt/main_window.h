@@ -110,6 +110,14 @@ public:
     // Chooses the PDF file for "Export PDF"; the empty text is Cancel. Tests put their own here.
     std::function<QString()> choosePdf;
 
+    // The memory channels from and to CHIRP CSV files (main_window_csv.cpp). An import is one
+    // undoable step and reports the rows it skipped.
+    void mnuImportCsv_Click();
+    void mnuExportCsv_Click();
+    // Chooses the CSV file to import (save false) or export to; the empty text is Cancel.
+    // Tests put their own here.
+    std::function<QString(bool save)> chooseCsv;
+
     const EditorState& editor() const { return m_editor; }
     // The editor's owner: every change goes through it, and the views follow its announcements.
     EditorDocument& document() { return *m_document; }
@@ -180,6 +188,10 @@ private:
     bool MaySaveChanges(const std::function<void(EditorState&, const EditorState&)>& kept = {});
     // Save with the file dialog; true when the plan was saved.
     bool Save();
+
+    // The CSV commands' menu items and file dialog (main_window_csv.cpp).
+    void BuildChannelListMenus(QMenu* file);
+    QString ChooseCsvFile(bool save);
 
     // The report commands (main_window_report.cpp).
     QString ChoosePdfFile();

@@ -1,0 +1,53 @@
+// m742-cli export-csv PLAN.dat OUT.csv: the memory channels of a data file as a CHIRP CSV file.
+#include "channel_editing/channel_plan.h"
+#include "cli/commands.h"
+#include "plan_formats/chirp_csv.h"
+#include "radio_data/data_file.h"
+
+namespace m742::cli {
+
+namespace {
+
+constexpr std::string_view kOperands[] = {"PLAN.dat", "OUT.csv"};
+
+int RunExportCsv(const Invocation& invocation) {
+    EditorState editor = StartupEditor(invocation.languageFlag());
+    const Status opened = OpenDataFile(invocation.operands[0], editor);
+    if (!opened.ok()) {
+        return ReportStatus(opened, invocation.lang);
+    }
+    const CsvExport csv = ExportChirpCsv(editor);
+    const std::string& out = invocation.operands[1];
+    if (out == "-") {
+        if (const int printed = PrintOutput(csv.text); printed != kDone) {
+            return printed;
+        }
+    } else if (const Status written = WriteCsvFile(out, csv.text, invocation.lang); !written.ok()) {
+        return ReportStatus(written, invocation.lang);
+    }
+    for (const std::string& message : csv.leftOut) {
+        PrintError(message);
+    }
+    return csv.leftOut.empty() ? kDone : kRefused;
+}
+
+}  // namespace
+
+const Command kExportCsvCommand{
+    "export-csv",
+    "save the memory channels of a data file as a CHIRP CSV channel list",
+    {},
+    kOperands,
+    "Opens PLAN.dat as the program's \"Open\" does and writes its memory channels to OUT.csv\n"
+    "in CHIRP's generic CSV form: one row per channel in use, Location = channel number,\n"
+    "frequencies in MHz with six decimals, tones in CHIRP's tone modes, Mode FM (wide) or NFM\n"
+    "(narrow), Skip S for a channel out of scan, Power 4.0W (high) or 1.0W (low). Lines end\n"
+    "in CR LF; the file is UTF-8 without a byte order mark. OUT.csv \"-\" writes standard\n"
+    "output. OUT.csv is written atomically.\n"
+    "\n"
+    "A channel whose cells a CSV cannot carry (a damaged file's frequency or tone) is left out\n"
+    "with a message, and the exit status is then 1.\n",
+    RunExportCsv,
+};
+
+}  // namespace m742::cli

@@ -1,0 +1,100 @@
+// m742-cli import-csv IN.csv PLAN.dat [--base OLD.dat]: a data file whose memory channels come
+// from a CHIRP CSV file.
+#include <iostream>
+#include <iterator>
+
+#include "channel_editing/channel_plan.h"
+#include "cli/commands.h"
+#include "plan_formats/base_plan.h"
+#include "plan_formats/chirp_csv.h"
+#include "radio_data/data_file.h"
+
+namespace m742::cli {
+
+namespace {
+
+constexpr Option kBaseOption{"--base", "OLD.dat",
+                             "take everything but the memory channels from this data file"};
+constexpr Option kOptions[] = {kBaseOption};
+constexpr std::string_view kOperands[] = {"IN.csv", "PLAN.dat"};
+
+int RunImportCsv(const Invocation& invocation) {
+    const std::string& in = invocation.operands[0];
+    const std::string name = in == "-" ? "standard input" : in;
+    std::string text;
+    if (in == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+        if (std::cin.bad()) {
+            PrintError(name + ": cannot read");
+            return kFailed;
+        }
+    } else {
+        auto read = ReadCsvFile(in, invocation.lang);
+        if (!read.ok()) {
+            return ReportStatus(read.status(), invocation.lang);
+        }
+        text = std::move(read.value());
+    }
+
+    std::optional<BaseFile> base;
+    if (const auto found = invocation.options.find(kBaseOption.name);
+        found != invocation.options.end()) {
+        auto read = ReadBaseFile(found->second, invocation.languageFlag());
+        if (!read.ok()) {
+            return ReportStatus(read.status(), invocation.lang);
+        }
+        base = std::move(read.value());
+    }
+
+    const auto import =
+        ImportChirpCsv(text, base ? base->editor : StartupEditor(invocation.languageFlag()), name);
+    if (!import.ok()) {
+        return ReportStatus(import.status(), invocation.lang);
+    }
+    const CsvImport& result = import.value();
+    const Status saved =
+        SaveOverBase(invocation.operands[1], result.editor, base ? &*base : nullptr);
+    if (!saved.ok()) {
+        return ReportStatus(saved, invocation.lang);
+    }
+    for (const auto* notes : {&result.skipped, &result.adjusted}) {
+        for (const CsvRowNote& note : *notes) {
+            PrintError(name + ": " + RowNoteText(note, invocation.lang));
+        }
+    }
+    const int printed = PrintOutput(ImportReport(result, invocation.lang).front() + "\n");
+    if (printed != kDone) {
+        return printed;
+    }
+    return result.skipped.empty() ? kDone : kRefused;
+}
+
+}  // namespace
+
+const Command kImportCsvCommand{
+    "import-csv",
+    "save a data file whose memory channels come from a CHIRP CSV channel list",
+    kOptions,
+    kOperands,
+    "Reads the CHIRP CSV file IN.csv and saves PLAN.dat: the plan the program starts with, or\n"
+    "with --base the plan of OLD.dat (settings, debug channels, password, and the busy lock of\n"
+    "each channel, which CHIRP has no column for), whose memory channels become those of\n"
+    "IN.csv. Channels IN.csv does not name are empty. With --base every byte the program does\n"
+    "not edit (the file's header included) is kept from OLD.dat. IN.csv \"-\" reads standard\n"
+    "input.\n"
+    "\n"
+    "Columns are found by their header names, in any order; \",\" or \";\" separates the\n"
+    "fields, lines starting with \"#\" are skipped, and files of older CHIRP versions without\n"
+    "RxDtcsCode, CrossMode or Power read too. Each row goes through the program's rules for a\n"
+    "channel typed in: the 400-480 MHz band, the channel raster, the tone list. A row the\n"
+    "radio cannot hold (Location outside 1-16, TSQL-R, DTCS-R, Duplex off, a mode other than\n"
+    "FM or NFM, a tone not in the list) is skipped with a message on standard error; the rest\n"
+    "are saved. The summary goes to standard output.\n"
+    "\n"
+    "Exit status 1 when a row was skipped (PLAN.dat holds the other rows), 2 when IN.csv is no\n"
+    "CHIRP CSV file (no header line with Location and Frequency) or a file cannot be read or\n"
+    "written; PLAN.dat is then unchanged.\n",
+    RunImportCsv,
+};
+
+}  // namespace m742::cli

@@ -1,0 +1,35 @@
+// The channel plan a command starts from: the start-up plan, or the plan of a data file as
+// "Open" gives it, with the password the file holds.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "radio_data/editor_state.h"
+#include "radio_data/image.h"
+#include "radio_data/status.h"
+
+namespace m742 {
+
+// The start-up editor in the given language with `image` decoded over it, password included
+// ("Open" leaves the password box alone; a plan taken from a file keeps the file's).
+EditorState EditorOfImage(const RadioImage& image, std::int16_t languageFlag);
+
+// A data file a command saves over: its plan as EditorOfImage gives it, its image and its
+// first 1074 bytes.
+struct BaseFile {
+    EditorState editor;
+    RadioImage image{};
+    std::vector<std::uint8_t> content;
+};
+Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t languageFlag);
+
+// Encodes `editor` and saves it as "Save" does, but over `base` when there is one: the bits
+// the editor does not hold and the file's 50-byte header are the base's. A refused cell
+// leaves the file untouched.
+Status SaveOverBase(const std::filesystem::path& path, const EditorState& editor,
+                    const BaseFile* base);
+
+}  // namespace m742
