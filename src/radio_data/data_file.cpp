@@ -71,6 +71,14 @@ Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
 }
 
 Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
+    const auto content = ReadDataFileBytes(path, lang);
+    if (!content.ok()) {
+        return Failed(content.status());
+    }
+    return ImageOfDataFile(content.value(), path, lang);
+}
+
+Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path& path, Lang lang) {
     // Anything but a regular file is refused before it is opened: opening a pipe would wait
     // for a writer, opening a device may act on it. The descriptor is checked once more, as
     // the name may have changed in between, and opened without waiting.
@@ -112,7 +120,10 @@ Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
                                 std::generic_category().message(error), lang));
     }
     content.resize(got);
-    return ImageOfDataFile(content, path, lang);
+    if (content.size() < kDataFileSize) {
+        return Failed(FileError(ErrorCode::kFileTooShort, path, std::to_string(got), lang));
+    }
+    return content;
 }
 
 Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang) {
