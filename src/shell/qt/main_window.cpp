@@ -48,6 +48,7 @@
 #include "shell/qt/user_settings.h"
 #include "shell/qt/window_placement.h"
 #include "texts/backup_texts.h"
+#include "texts/compare_texts.h"
 #include "texts/edit_texts.h"
 #include "texts/language_tables.h"
 
@@ -270,6 +271,7 @@ void Form1::BuildMenus() {
     connect(f1, &QShortcut::activated, this, [this] { mnumainhelp_Click(); });
     item(help, "mnuabout", [this] { mnuabout_Click(); });
     BuildBackupMenus(file, m_programming);
+    BuildCompareMenu(file);
 }
 
 void Form1::BuildToolbar() {
@@ -633,8 +635,8 @@ QWidget* Form1::WindowNamed(const std::string& name) {
 void Form1::ApplyLanguage() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     m_qtTexts.Apply(lang);
-    for (const auto* table :
-         {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(), &BackupMenuTexts()}) {
+    for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(),
+                              &BackupMenuTexts(), &CompareMenuTexts()}) {
         for (const TextRow& row : *table) {
             QWidget* window = WindowNamed(row.window);
             if (window == nullptr) {
