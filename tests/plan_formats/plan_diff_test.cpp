@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "channel_editing/channel_plan.h"
@@ -7,7 +8,6 @@
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
-#include "radio_data/lists.h"
 
 namespace m742 {
 namespace {
@@ -173,47 +173,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, PlanDiffTest, ::testing::ValuesIn(kCases), [](co
     std::replace(name.begin(), name.end(), ' ', '_');
     return name;
 });
-
-// The list in either language: section titles, captions, values and the empty word.
-TEST(PlanDiffTables, InTheChosenLanguage) {
-    const EditorState base = BasePlan();
-    EditorState plan = base;
-    ClearNO(plan, 1);
-    plan.mfgrid1[1][1] = "460.12500";  // in use again, its lists at position 0
-    plan.mfgrid1[1][2] = "67.0";
-    plan.mfgrid1[1][3] = "461.12500";
-    plan.mfgrid1[1][4] = "D023N";
-    Bytes b = FileOf(plan);
-    b[At(0x3E0)] = 0;
-    struct Case {
-        Lang lang;
-        std::vector<std::array<std::string, 4>> channels;
-        std::string otherTitle;
-        std::array<std::string, 4> otherRow;
-    };
-    const Case cases[] = {
-        {Lang::English,
-         {{"1", "QT/DQT Dec", "88.5", "67.0"},
-          {"1", "Add Scan", "Yes", "No"},
-          {"1", "TX-Power", "High", "Low"}},
-         "Other bytes",
-         {"", "Address 3E0h", "FF", "00"}},
-        {Lang::Chinese,
-         {{"1", "接收亚音频", "88.5", "67.0"},
-          {"1", "扫描添加", "是", "否"},
-          {"1", "发射功率", "高", "低"}},
-         "其他字节",
-         {"", "地址 3E0h", "FF", "00"}},
-    };
-    for (const Case& c : cases) {
-        const auto tables = DiffTables(CompareDataFiles(FileOf(base), b, c.lang), c.lang);
-        ASSERT_EQ(tables.size(), 2U);
-        EXPECT_EQ(tables[0].title, c.lang == Lang::English ? "Memory Channel" : "记忆信道");
-        EXPECT_EQ(tables[0].rows, c.channels);
-        EXPECT_EQ(tables[1].title, c.otherTitle);
-        EXPECT_EQ(tables[1].rows.back(), c.otherRow);
-    }
-}
 
 }  // namespace
 }  // namespace m742
