@@ -135,9 +135,11 @@ std::string ToolHelp(std::span<const Command* const> commands) {
         "and of its messages about data files and refused cells.\n"
         "\n"
         "Exit status: 0 done; 1 refused: a frequency or tone cell (the message names it) or\n"
-        "the radio's password; 2 any other error (files, JSON, usage); 3 the serial port could\n"
-        "not be opened or the radio did not answer; 4 write --verify found the radio holding\n"
-        "something else. No output file is created or changed when a command fails.\n";
+        "the radio's password; for import-csv a row skipped and for export-csv a channel left\n"
+        "out (the file holds the rest), for diff the files differ; 2 any other error (files,\n"
+        "JSON, usage); 3 the serial port could not be opened or the radio did not answer; 4\n"
+        "write --verify found the radio holding something else. Apart from those skipped rows\n"
+        "and channels, no output file is created or changed when a command fails.\n";
     return text;
 }
 

@@ -66,6 +66,7 @@ extern const Command kReadCommand;
 extern const Command kWriteCommand;
 extern const Command kExportCsvCommand;
 extern const Command kImportCsvCommand;
+extern const Command kDiffCommand;
 
 // Writes `text` to stdout; kDone, or kFailed with a message when stdout cannot take it.
 int PrintOutput(std::string_view text);

@@ -16,7 +16,7 @@ EditorState EditorOfImage(const RadioImage& image, std::int16_t languageFlag) {
 }
 
 Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t languageFlag) {
-    auto content = ReadDataFileContent(path, LanguageOf(languageFlag));
+    auto content = ReadDataFileBytes(path, LanguageOf(languageFlag));
     if (!content.ok()) {
         return Failed(content.status());
     }

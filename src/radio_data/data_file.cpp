@@ -70,8 +70,15 @@ Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
     return image;
 }
 
-Outcome<std::vector<std::uint8_t>> ReadDataFileContent(const std::filesystem::path& path,
-                                                       Lang lang) {
+Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
+    const auto content = ReadDataFileBytes(path, lang);
+    if (!content.ok()) {
+        return Failed(content.status());
+    }
+    return ImageOfDataFile(content.value(), path, lang);
+}
+
+Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path& path, Lang lang) {
     // Anything but a regular file is refused before it is opened: opening a pipe would wait
     // for a writer, opening a device may act on it. The descriptor is checked once more, as
     // the name may have changed in between, and opened without waiting.
@@ -113,18 +120,10 @@ Outcome<std::vector<std::uint8_t>> ReadDataFileContent(const std::filesystem::pa
                                 std::generic_category().message(error), lang));
     }
     content.resize(got);
-    if (const auto image = ImageOfDataFile(content, path, lang); !image.ok()) {
-        return Failed(image.status());
+    if (content.size() < kDataFileSize) {
+        return Failed(FileError(ErrorCode::kFileTooShort, path, std::to_string(got), lang));
     }
     return content;
-}
-
-Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
-    const auto content = ReadDataFileContent(path, lang);
-    if (!content.ok()) {
-        return Failed(content.status());
-    }
-    return ImageOfDataFile(content.value(), path, lang);
 }
 
 Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang) {

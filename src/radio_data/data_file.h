@@ -37,9 +37,9 @@ Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
 // regular file (a pipe, a device, a folder).
 Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang);
 
-// The same, but the first 1074 bytes of the file: header and image.
-Outcome<std::vector<std::uint8_t>> ReadDataFileContent(const std::filesystem::path& path,
-                                                       Lang lang);
+// The same checks and messages, for the first kDataFileSize bytes of the file whole: the
+// header as well as the image.
+Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path& path, Lang lang);
 
 // Writes a data file whole and atomically: a failure leaves an existing file unchanged. A
 // symbolic link is followed; see atomic_file.h for the files that are refused.

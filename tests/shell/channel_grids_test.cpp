@@ -529,7 +529,7 @@ void MemoryGridTest::entryEndedByCommand_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("entry");  // typed into the RX box of empty channel 1
     QTest::addColumn<bool>("ran");       // the command went on after the entry
-    for (const char* command : {"debug tab", "save", "write", "print"}) {
+    for (const char* command : {"debug tab", "save", "write", "print", "compare"}) {
         if (QString(command) != "print") {  // a print that runs would reach a real printer
             QTest::addRow("%s, in band", command) << command << "470" << true;
         }
@@ -538,7 +538,8 @@ void MemoryGridTest::entryEndedByCommand_data() {
     }
 }
 
-// Switching to the debug tab, Save, Write and Print end an open entry as leaving it does.
+// Switching to the debug tab, Save, Write, Print and Compare end an open entry as leaving it
+// does.
 void MemoryGridTest::entryEndedByCommand() {
     QFETCH(QString, command);
     QFETCH(QString, entry);
@@ -553,6 +554,8 @@ void MemoryGridTest::entryEndedByCommand() {
         form.mnuAssave_Click();
     } else if (command == "write") {
         form.mnuwriteFre_Click();
+    } else if (command == "compare") {
+        form.mnuCompare_Click();
     } else {
         form.mnuprint_Click();
     }
@@ -569,7 +572,7 @@ void MemoryGridTest::entryEndedByCommand() {
         QVERIFY(window.grid("mfgrid1").isVisible());
         QVERIFY(!window.grid("mfgrid2").isVisible());
     } else {
-        // Save asks for a file; Write and Print, with no port and no printer, say so.
+        // Save and Compare ask for a file; Write and Print, with no port and no printer, say so.
         const qsizetype after = messages.size() - (entry == "480" ? 1 : 0);
         QCOMPARE(after + window.chooser().calls.size() > 0, ran);
     }

@@ -8,6 +8,7 @@ namespace m742::test {
 int RunMainWindowTests(int argc, char** argv, const QString& onlyClass);
 int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass);
 int RunMainWindowBackupTests(int argc, char** argv, const QString& onlyClass);
+int RunMainWindowCompareTests(int argc, char** argv, const QString& onlyClass);
 int RunChannelGridTests(int argc, char** argv, const QString& onlyClass);
 int RunDialogTests(int argc, char** argv, const QString& onlyClass);
 int RunUndoTests(int argc, char** argv, const QString& onlyClass);
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     int status = m742::test::RunMainWindowTests(argc, argv, onlyClass);
     status |= m742::test::RunMainWindowRadioTests(argc, argv, onlyClass);
     status |= m742::test::RunMainWindowBackupTests(argc, argv, onlyClass);
+    status |= m742::test::RunMainWindowCompareTests(argc, argv, onlyClass);
     status |= m742::test::RunChannelGridTests(argc, argv, onlyClass);
     status |= m742::test::RunDialogTests(argc, argv, onlyClass);
     status |= m742::test::RunUndoTests(argc, argv, onlyClass);

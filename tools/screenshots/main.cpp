@@ -2,7 +2,8 @@
 //   m742-screenshots OUTPUT-FOLDER
 // writes main-window-zh.png and main-window-en.png, the window holding a small sample plan,
 // and in English the debug tab (debug-channels-en.png), the side key dialog (side-keys-en.png)
-// and the power dialog (power-en.png).
+// and the power dialog (power-en.png), Open backup (open-backup-en.png) and Compare with File
+// (compare-en.png).
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -10,11 +11,14 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "plan_formats/plan_diff.h"
 #include "radio_data/backups.h"
 #include "radio_data/codec.h"
+#include "radio_data/data_file.h"
 #include "radio_data/lists.h"
 #include "shell/preferences.h"
 #include "shell/qt/backup_dialog.h"
+#include "shell/qt/compare_dialog.h"
 #include "shell/qt/dialogs.h"
 #include "shell/qt/main_window.h"
 
@@ -127,6 +131,28 @@ int main(int argc, char** argv) {
         dialog.show();
         QApplication::processEvents();
         if (!Save(dialog, out.filePath("open-backup-en.png"))) {
+            return 1;
+        }
+        dialog.hide();
+
+        // Compare with File, against a file where a channel moved, one went and the squelch
+        // and a byte the program does not use changed.
+        m742::EditorState other = window.editor();
+        other.mfgrid1[2][1] = "462.61250";
+        m742::ClearNO(other, 3);
+        other.panel.Combo4 = 3;
+        const auto otherImage = m742::EncodeImage(other);
+        if (!otherImage.ok()) {
+            return 1;
+        }
+        std::vector<std::uint8_t> file = m742::DataFileBytes(otherImage.value());
+        file[m742::kDataFileHeaderSize + 0x3E0] = 0x00;
+        m742::CompareDialog compare(
+            m742::CompareDataFiles(m742::DataFileBytes(image.value()), file, m742::Lang::English),
+            "plan.DAT", 1, &window);
+        compare.show();
+        QApplication::processEvents();
+        if (!Save(compare, out.filePath("compare-en.png"))) {
             return 1;
         }
     }

@@ -48,6 +48,7 @@
 #include "shell/qt/user_settings.h"
 #include "shell/qt/window_placement.h"
 #include "texts/backup_texts.h"
+#include "texts/compare_texts.h"
 #include "texts/edit_texts.h"
 #include "texts/language_tables.h"
 
@@ -272,6 +273,7 @@ void Form1::BuildMenus() {
     item(help, "mnuabout", [this] { mnuabout_Click(); });
     BuildBackupMenus(file, m_programming);
     BuildChannelListMenus(file);
+    BuildCompareMenu(file);
 }
 
 void Form1::BuildToolbar() {
@@ -635,8 +637,8 @@ QWidget* Form1::WindowNamed(const std::string& name) {
 void Form1::ApplyLanguage() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     m_qtTexts.Apply(lang);
-    for (const auto* table :
-         {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(), &BackupMenuTexts()}) {
+    for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(),
+                              &BackupMenuTexts(), &CompareMenuTexts()}) {
         for (const TextRow& row : *table) {
             QWidget* window = WindowNamed(row.window);
             if (window == nullptr) {

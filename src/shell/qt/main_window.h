@@ -39,6 +39,7 @@ namespace m742 {
 
 class AboutWindow;
 class BackupDialog;
+class CompareDialog;
 class DebugGridView;
 class DtmfWindow;
 class MemoryGridView;
@@ -137,6 +138,12 @@ public:
     // Shows the "Open backup" dialog; true when a backup was chosen. Tests put their own here.
     std::function<bool(BackupDialog&)> showBackupDialog;
 
+    // "Compare with File…" (main_window_compare.cpp): the editor as Save would write it against
+    // a data file chosen with chooseFile, in a dialog in the interface language.
+    void mnuCompare_Click();
+    // Shows the comparison's dialog. Tests put their own here.
+    std::function<void(CompareDialog&)> showCompareDialog;
+
     // ExchangeWindow
     std::int16_t LanguageFlag() const override { return m_editor.LanguageFlag; }
     int PowerUnlock() const override { return m_powerLock.PowerUnlock(); }
@@ -182,6 +189,7 @@ private:
     void StartVerify();
     void FinishVerify(ExchangeOutcome outcome);
     void ShowLater(const QString& text);
+    void BuildCompareMenu(QMenu* file);
     // Asks whether to save unsaved changes before a command would lose them: true when the
     // command may go on (saved, nothing to lose, or not to be saved), false when it stops.
     // `kept` copies into an editor the parts the command leaves alone; changes there are safe.

@@ -1,0 +1,95 @@
+// What differs between two channel plans, by what it is: a memory channel's field (or the whole
+// channel when it is in use in one plan only), a debug channel's frequency, a setting of the
+// panel or of a dialog, the password, the ANI code; and the bytes no such line accounts for.
+// "m742-cli diff" prints it, the window's "Compare with File…" shows it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "plan_formats/plan_keys.h"
+#include "radio_data/image.h"
+#include "radio_data/status.h"
+
+namespace m742 {
+
+enum class DiffSection {
+    kChannels,       // memory channels
+    kDebugChannels,  // debug channels
+    kSettings,       // the settings panel
+    kDialogs,        // side keys, DTMF timing, power levels
+    kPassword,
+    kAni,
+};
+
+// One side's value: the text the program shows in the chosen language (the "empty" word for
+// nothing) and the value a plan holds (nothing for an empty cell or no selection).
+struct DiffValue {
+    std::string text;
+    PlanValue plan;
+    bool operator==(const DiffValue&) const = default;
+};
+
+// A field of a memory channel by its plan name, for a channel in use in one plan only.
+using ChannelFields = std::vector<std::pair<std::string_view, PlanValue>>;
+
+struct PlanDifference {
+    DiffSection section = DiffSection::kChannels;
+    int channel = 0;                       // 1-16 for memory and debug channels, else 0
+    int column = 0;                        // the grid column; 0 for a whole memory channel
+    const PlanSetting* setting = nullptr;  // for settings and dialogs
+    DiffValue a;
+    DiffValue b;
+    // A whole memory channel: the fields of the side that has it; empty for the other side.
+    ChannelFields fieldsA;
+    ChannelFields fieldsB;
+
+    // The plan name: "rx_mhz", "squelch_level", "password", "ani"; "" for a whole channel.
+    std::string_view key() const;
+    // What the line is about, as the window captions it: "RX Frequency", "Squelch Grade".
+    std::string caption(Lang lang) const;
+};
+
+// Consecutive bytes, within one 16-byte line, that differ in bits no difference above
+// accounts for: bytes the editor does not hold, the data file's header, and held bits that
+// store one value in two ways (a busy lock of 00 or 11 both read as Off).
+enum class ByteArea { kHeader, kImage };
+struct ByteDifference {
+    ByteArea area;
+    int first;  // the offset in the file's header, or the image address
+    std::vector<std::uint8_t> a;
+    std::vector<std::uint8_t> b;
+    int last() const { return first + static_cast<int>(a.size()) - 1; }
+};
+
+struct PlanDiff {
+    std::vector<PlanDifference> items;  // in section order, channels by number and column
+    std::vector<ByteDifference> otherBytes;
+    bool equal() const { return items.empty() && otherBytes.empty(); }
+};
+
+// Compares the first kDataFileSize bytes of two data files' contents (the header and the
+// image); each must hold at least that many. Texts come out in `lang`.
+PlanDiff CompareDataFiles(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b,
+                          Lang lang);
+
+// The differences as the list shows them: one table per section that has any, rows of
+// channel number ("" outside the channel sections), item, the value in A and in B.
+struct DiffTable {
+    std::string title;
+    std::vector<std::array<std::string, 4>> rows;
+};
+std::vector<DiffTable> DiffTables(const PlanDiff& diff, Lang lang);
+
+// Bytes as text: "FF 00 1A".
+std::string HexText(std::span<const std::uint8_t> bytes);
+
+// Where a byte range is, as its line names it: "Address 3C0h–3C3h", "File header 00h–05h".
+std::string ByteRangeName(const ByteDifference& bytes, Lang lang);
+
+}  // namespace m742
