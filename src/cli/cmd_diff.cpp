@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/editor_json.h"
+#include "cli/plan_json.h"
 #include "cli/terminal_text.h"
 #include "plan_formats/plan_diff.h"
 #include "radio_data/data_file.h"
@@ -23,19 +24,6 @@ constexpr std::string_view kOperands[] = {"A.dat", "B.dat"};
 // The exit status when the files differ.
 constexpr int kDifferent = 1;
 
-Json JsonOf(const PlanValue& value) {
-    if (const auto* flag = std::get_if<bool>(&value)) {
-        return *flag;
-    }
-    if (const auto* number = std::get_if<std::int64_t>(&value)) {
-        return *number;
-    }
-    if (const auto* word = std::get_if<std::string>(&value)) {
-        return *word;
-    }
-    return nullptr;
-}
-
 // A whole channel's side: its fields, or null for the side where it is empty.
 Json JsonOf(const ChannelFields& fields) {
     if (fields.empty()) {
@@ -43,7 +31,7 @@ Json JsonOf(const ChannelFields& fields) {
     }
     Json object = Json::object();
     for (const auto& [key, value] : fields) {
-        object[std::string(key)] = JsonOf(value);
+        object[std::string(key)] = JsonOfPlanValue(value);
     }
     return object;
 }
@@ -88,8 +76,8 @@ Json DiffJson(const PlanDiff& diff, const std::string& nameA, const std::string&
             default:
                 break;
         }
-        line["a"] = JsonOf(item.a.plan);
-        line["b"] = JsonOf(item.b.plan);
+        line["a"] = JsonOfPlanValue(item.a.plan);
+        line["b"] = JsonOfPlanValue(item.b.plan);
         switch (item.section) {
             case DiffSection::kChannels:
                 channels.push_back(line);

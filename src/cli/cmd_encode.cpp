@@ -124,13 +124,8 @@ int RunEncode(const Invocation& invocation) {
 
     // The plan starts from OLD.dat's plan (its password too) or from the start-up editor.
     std::optional<BaseFile> base;
-    if (invocation.has(kBaseOption.name)) {
-        auto read = ReadBaseFile(invocation.options.at(std::string(kBaseOption.name)),
-                                 invocation.languageFlag());
-        if (!read.ok()) {
-            return ReportStatus(read.status(), invocation.lang);
-        }
-        base = std::move(read.value());
+    if (const int status = ReadBaseOption(invocation, kBaseOption.name, base); status != kDone) {
+        return status;
     }
     EditorState editor = base ? base->editor : StartupEditor(invocation.languageFlag());
 

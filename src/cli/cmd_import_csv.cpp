@@ -37,13 +37,8 @@ int RunImportCsv(const Invocation& invocation) {
     }
 
     std::optional<BaseFile> base;
-    if (const auto found = invocation.options.find(kBaseOption.name);
-        found != invocation.options.end()) {
-        auto read = ReadBaseFile(found->second, invocation.languageFlag());
-        if (!read.ok()) {
-            return ReportStatus(read.status(), invocation.lang);
-        }
-        base = std::move(read.value());
+    if (const int status = ReadBaseOption(invocation, kBaseOption.name, base); status != kDone) {
+        return status;
     }
 
     const auto import =

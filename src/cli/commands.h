@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "plan_formats/base_plan.h"
 #include "radio_data/status.h"
 
 namespace m742::cli {
@@ -77,5 +79,10 @@ void PrintError(std::string_view message);
 // Reports a failed core operation on stderr and returns its exit status: kRefused for a cell
 // the encoder refused (the message and the cell it names), kFailed for everything else.
 int ReportStatus(const Status& status, Lang lang);
+
+// Reads the data file named by `option` (--base OLD.dat), when it is given, into `base`:
+// kDone, or the exit status of a file that cannot be read, its message printed.
+int ReadBaseOption(const Invocation& invocation, std::string_view option,
+                   std::optional<BaseFile>& base);
 
 }  // namespace m742::cli

@@ -109,19 +109,6 @@ std::optional<PlanValue> PlanValueOfJson(const Json& value) {
     return std::nullopt;
 }
 
-Json JsonOfPlanValue(const PlanValue& value) {
-    if (const auto* flag = std::get_if<bool>(&value)) {
-        return *flag;
-    }
-    if (const auto* number = std::get_if<std::int64_t>(&value)) {
-        return *number;
-    }
-    if (const auto* word = std::get_if<std::string>(&value)) {
-        return *word;
-    }
-    return nullptr;
-}
-
 // Whether a value is the one the plan starts with. Such a value is kept as it is, even where
 // the window would not take it (a damaged file's frequency, a password the box cannot hold):
 // a plan of OLD.dat encodes over OLD.dat whatever it holds, and only what a plan changes must
@@ -350,6 +337,19 @@ std::string Inline(const Json& value) {
 }
 
 }  // namespace
+
+Json JsonOfPlanValue(const PlanValue& value) {
+    if (const auto* flag = std::get_if<bool>(&value)) {
+        return *flag;
+    }
+    if (const auto* number = std::get_if<std::int64_t>(&value)) {
+        return *number;
+    }
+    if (const auto* word = std::get_if<std::string>(&value)) {
+        return *word;
+    }
+    return nullptr;
+}
 
 Json PlanToJson(const EditorState& editor) {
     Json plan = Json::object();

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "cli/editor_json.h"
+#include "plan_formats/plan_keys.h"
 #include "radio_data/editor_state.h"
 #include "radio_data/status.h"
 
@@ -22,6 +23,9 @@ namespace m742::cli {
 // The plan of `editor`, whose Text2 holds the password (the decoder leaves it to the caller).
 // Empty memory and debug channels are left out.
 Json PlanToJson(const EditorState& editor);
+
+// A plan value as JSON: true/false, a number, a text, or null for no value.
+Json JsonOfPlanValue(const PlanValue& value);
 
 // A version-2 document: one with a "format" or a "version" key. Anything else is version 1.
 bool IsPlanDocument(const Json& document);

@@ -36,4 +36,18 @@ int ReportStatus(const Status& status, Lang lang) {
     return kRefused;
 }
 
+int ReadBaseOption(const Invocation& invocation, std::string_view option,
+                   std::optional<BaseFile>& base) {
+    const auto found = invocation.options.find(option);
+    if (found == invocation.options.end()) {
+        return kDone;
+    }
+    auto read = ReadBaseFile(found->second, invocation.languageFlag());
+    if (!read.ok()) {
+        return ReportStatus(read.status(), invocation.lang);
+    }
+    base = std::move(read.value());
+    return kDone;
+}
+
 }  // namespace m742::cli
