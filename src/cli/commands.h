@@ -64,6 +64,7 @@ extern const Command kReportCommand;
 extern const Command kEncodeCommand;
 extern const Command kReadCommand;
 extern const Command kWriteCommand;
+extern const Command kPortsCommand;
 
 // Writes `text` to stdout; kDone, or kFailed with a message when stdout cannot take it.
 int PrintOutput(std::string_view text);

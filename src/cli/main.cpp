@@ -14,7 +14,8 @@ namespace {
 using namespace m742::cli;
 
 constexpr const Command* kCommands[] = {&kNewCommand,    &kDumpCommand, &kReportCommand,
-                                        &kEncodeCommand, &kReadCommand, &kWriteCommand};
+                                        &kEncodeCommand, &kReadCommand, &kWriteCommand,
+                                        &kPortsCommand};
 
 int UsageFailure(std::string_view message, std::string_view help) {
     PrintError(std::string(message) + " (see " + std::string(help) + ")");

@@ -38,6 +38,7 @@
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
+#include "radio_link/qt/port_info.h"
 #include "shell/help_file.h"
 #include "shell/panel_rules.h"
 #include "shell/preferences.h"
@@ -256,6 +257,8 @@ void Form1::BuildMenus() {
         connect(a, &QAction::triggered, this, [this, n] { mnucom_Click(n); });
         m_comActions[n] = a;
     }
+    // A cable plugged in while the program runs shows up the next time the menu opens.
+    connect(com, &QMenu::aboutToShow, this, [this] { RefreshComMenu(); });
 
     QMenu* language = menu(nullptr, "mnuLanguage");
     item(language, "mnuChinese", [this] { mnuChinese_Click(); });
@@ -914,6 +917,19 @@ void Form1::mnucom_Click(int number) {
     m_ports.mnucom(number, m_editor.LanguageFlag);
     for (auto& [n, action] : m_comActions) {
         action->setChecked(m_ports.Checked(n));
+    }
+}
+
+void Form1::RefreshComMenu() {
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    for (auto& [n, action] : m_comActions) {
+        const std::string device = ComPortDevice(n);
+        std::error_code ec;
+        const bool present = !device.empty() && std::filesystem::exists(device, ec);
+        const PortDescription port = present ? DescribePort(device) : PortDescription{};
+        action->setText(QString::fromStdString(ComMenuCaption(n, device, present, port, lang)));
+        // A ticked entry stays choosable, so that choosing it again says what became of it.
+        action->setEnabled(present || action->isChecked());
     }
 }
 

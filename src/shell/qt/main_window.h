@@ -97,6 +97,9 @@ public:
     void mnureadFre_Click();
     void mnuwriteFre_Click();
     void mnucom_Click(int number);
+    // Each entry of the "Com Port" menu names its device and what the system says about it;
+    // a number with no device is greyed. Done each time the menu opens.
+    void RefreshComMenu();
     void Toolbar1_ButtonClick(const QString& key);
     void TabStrip1_Click();
     void Combo1_Click();
