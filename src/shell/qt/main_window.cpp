@@ -20,12 +20,12 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTime>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "channel_editing/channel_plan.h"
 #include "channel_editing/grid_text.h"
@@ -105,14 +105,10 @@ QIcon ToolbarIcon(const QString& key) {
     return QIcon(pixmap);
 }
 
+// A build keeps its preferences beside the program; anywhere else they are the user's.
 std::filesystem::path DefaultPreferencesPath() {
-    const QString folder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(folder).isWritable()) {
-        return std::filesystem::path(folder.toStdString()) / "parameter";
-    }
-    // An installed program may not write its own folder: keep the preferences with the user.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return std::filesystem::path(config.toStdString()) / "m742" / "parameter";
+    return PreferencesPath(QCoreApplication::applicationDirPath().toStdString(),
+                           std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
 }  // namespace

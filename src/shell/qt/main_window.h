@@ -46,8 +46,8 @@ class PowerWindow;
 class SideKeyWindow;
 
 struct StartupOptions {
-    // The preferences file. Empty: "parameter" in the program's folder, or in the user's
-    // configuration folder when the program's folder cannot be written.
+    // The preferences file. Empty: "parameter" in the program's folder when that is a build
+    // folder, else ~/.config/m742/parameter ($XDG_CONFIG_HOME respected).
     std::filesystem::path preferences;
     // The time of day the power lock's gestures are timed by. Empty: the system clock.
     PowerLock::Clock clock;
