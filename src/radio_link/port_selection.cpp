@@ -68,15 +68,15 @@ std::string Mapping(const std::vector<ComPort>& present, int except, std::string
 
 // "COM1 (/dev/ttyUSB0)", or the device alone when it was named directly.
 std::string PortLabel(int number, std::string_view device, bool english) {
-    const std::string name(device);
-    const std::string com = "COM" + std::to_string(number);
     if (!IsComNumber(number)) {
-        return name;
+        return std::string(device);
     }
-    if (name.empty()) {
+    std::string com = "COM" + std::to_string(number);
+    if (device.empty()) {
         return com;
     }
-    return english ? com + " (" + name + ")" : com + "（" + name + "）";
+    return english ? com + " (" + std::string(device) + ")"
+                   : com + "（" + std::string(device) + "）";
 }
 
 std::string NotFound(int number, std::string_view device, const std::vector<ComPort>& present,
