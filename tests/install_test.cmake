@@ -2,9 +2,9 @@ cmake_minimum_required(VERSION 3.25)
 # Installs the build into a fresh prefix and checks what lands there:
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DVERSION=x.y.z \
 #         -P install_test.cmake
-# Exactly the three programs, the desktop entry, the icon and the two help files; the entry's
-# keys; the help pages as the user's guide in English and in Chinese; and the installed programs
-# run.
+# Exactly the three programs with their manual pages, the desktop entry, the icon, the two help
+# files, the copyright and the change log; the entry's keys; the help pages as the user's guide
+# in English and in Chinese; and the installed programs run.
 
 foreach(var BUILD_DIR PREFIX BINDIR DATADIR VERSION)
   if(NOT DEFINED ${var})
@@ -31,9 +31,10 @@ set(desktop_entry "${DATADIR}/applications/m742.desktop")
 set(icon "${DATADIR}/icons/hicolor/scalable/apps/m742.svg")
 set(help_file "${DATADIR}/doc/m742/M-742.html")
 set(chinese_help_file "${DATADIR}/doc/m742/M-742.zh.html")
-set(expected "${desktop_entry}" "${icon}" "${help_file}" "${chinese_help_file}")
+set(expected "${desktop_entry}" "${icon}" "${help_file}" "${chinese_help_file}"
+             "${DATADIR}/doc/m742/copyright" "${DATADIR}/doc/m742/changelog.gz")
 foreach(program IN LISTS programs)
-  list(APPEND expected "${BINDIR}/${program}")
+  list(APPEND expected "${BINDIR}/${program}" "${DATADIR}/man/man1/${program}.1.gz")
   execute_process(COMMAND test -x "${PREFIX}/${BINDIR}/${program}" RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     fail("${BINDIR}/${program} is not an executable")

@@ -69,6 +69,7 @@ extern const Command kWriteCommand;
 extern const Command kExportCsvCommand;
 extern const Command kImportCsvCommand;
 extern const Command kDiffCommand;
+extern const Command kPortsCommand;
 
 // Writes `text` to stdout; kDone, or kFailed with a message when stdout cannot take it.
 int PrintOutput(std::string_view text);

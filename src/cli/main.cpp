@@ -13,9 +13,9 @@ namespace {
 
 using namespace m742::cli;
 
-constexpr const Command* kCommands[] = {&kNewCommand,       &kDumpCommand,      &kReportCommand,
-                                        &kEncodeCommand,    &kReadCommand,      &kWriteCommand,
-                                        &kExportCsvCommand, &kImportCsvCommand, &kDiffCommand};
+constexpr const Command* kCommands[] = {
+    &kNewCommand,   &kDumpCommand,      &kReportCommand,    &kEncodeCommand, &kReadCommand,
+    &kWriteCommand, &kExportCsvCommand, &kImportCsvCommand, &kDiffCommand,   &kPortsCommand};
 
 int UsageFailure(std::string_view message, std::string_view help) {
     PrintError(std::string(message) + " (see " + std::string(help) + ")");

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include "texts/port_texts.h"
 
 namespace m742 {
 
@@ -87,6 +90,51 @@ std::optional<int> ComPortNumber(std::string_view name) {
         return std::nullopt;
     }
     return name[3] - '0';
+}
+
+std::string UsbId(const PortDescription& port) {
+    if (!port.vendorId || !port.productId) {
+        return {};
+    }
+    char text[10];
+    std::snprintf(text, sizeof text, "%04x:%04x", unsigned{*port.vendorId},
+                  unsigned{*port.productId});
+    return text;
+}
+
+namespace {
+
+// At most `limit` bytes of UTF-8 text, cut before a whole character and marked with "…".
+std::string Shortened(const std::string& text, std::size_t limit) {
+    if (text.size() <= limit) {
+        return text;
+    }
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0U) == 0x80U) {
+        --end;
+    }
+    return text.substr(0, end) + "…";
+}
+
+}  // namespace
+
+std::string ComMenuCaption(int number, std::string_view device, bool present,
+                           const PortDescription& port, Lang lang) {
+    const std::string n = std::to_string(number);
+    std::string caption = "COM" + n + "(&" + n + ")  ";
+    if (device.empty()) {
+        return caption + std::string(kNoDevice.in(lang));
+    }
+    caption += device;
+    if (!present) {
+        return caption + " " + std::string(kNoDevice.in(lang));
+    }
+    constexpr std::size_t kLongestDescription = 40;
+    std::string about = Shortened(port.description, kLongestDescription);
+    if (const std::string id = UsbId(port); !id.empty()) {
+        about += (about.empty() ? "" : " ") + ("(" + id + ")");
+    }
+    return about.empty() ? caption : caption + " — " + about;
 }
 
 }  // namespace m742

@@ -6,10 +6,13 @@
 // M742_COMn (for example M742_COM1=/dev/pts/3) points COMn at any device instead.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "radio_data/status.h"
 
 namespace m742 {
 
@@ -32,5 +35,24 @@ std::vector<ComPort> PresentComPorts();
 
 // 3 for "COM3" or "com3" (1-8); nothing for any other text.
 std::optional<int> ComPortNumber(std::string_view name);
+
+// What the system tells about a device: a USB adapter's name and numbers. All empty for a
+// device it knows nothing of (a built-in port, a pseudo-terminal).
+struct PortDescription {
+    std::string description;  // "USB-Serial"
+    std::string manufacturer;
+    std::string serialNumber;
+    std::optional<std::uint16_t> vendorId;
+    std::optional<std::uint16_t> productId;
+};
+
+// "1a86:7523", or the empty text when the system gave no USB numbers.
+std::string UsbId(const PortDescription& port);
+
+// The "Com Port" menu's entry of COMn: "COM1(&1)  /dev/ttyUSB0 — USB-Serial (1a86:7523)";
+// "COM3(&3)  (none)" for a number with no device, the device and "(none)" for a device that is
+// not there. A long description is cut short so that the menu fits the screen.
+std::string ComMenuCaption(int number, std::string_view device, bool present,
+                           const PortDescription& port, Lang lang);
 
 }  // namespace m742

@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "radio_data/status.h"
+#include "texts/backup_texts.h"
 #include "texts/message_style.h"
+#include "texts/port_texts.h"
 
 namespace m742 {
 
@@ -64,6 +66,19 @@ std::string Mapping(const std::vector<ComPort>& present, int except, std::string
     return text;
 }
 
+// "COM1 (/dev/ttyUSB0)", or the device alone when it was named directly.
+std::string PortLabel(int number, std::string_view device, bool english) {
+    if (!IsComNumber(number)) {
+        return std::string(device);
+    }
+    std::string com = "COM" + std::to_string(number);
+    if (device.empty()) {
+        return com;
+    }
+    return english ? com + " (" + std::string(device) + ")"
+                   : com + "（" + std::string(device) + "）";
+}
+
 std::string NotFound(int number, std::string_view device, const std::vector<ComPort>& present,
                      bool english) {
     const std::string name(device);
@@ -101,10 +116,7 @@ std::string OpenFailureCause(OpenError error, int number, std::string_view devic
             return IsComNumber(number) || !name.empty() ? NotFound(number, name, present, english)
                                                         : std::string();
         case OpenError::kPermissionDenied: {
-            const std::string com = "COM" + std::to_string(number);
-            const std::string port = !IsComNumber(number) ? name
-                                     : english            ? com + " (" + name + ")"
-                                                          : com + "（" + name + "）";
+            const std::string port = PortLabel(number, name, english);
             return english ? "You may not open " + port +
                                  ". Add your user to the \"dialout\" group (sudo usermod -aG "
                                  "dialout $USER), then log out and in again."
@@ -112,23 +124,58 @@ std::string OpenFailureCause(OpenError error, int number, std::string_view devic
                                  " 的权限。请把当前用户加入 dialout 组（sudo usermod -aG dialout "
                                  "$USER），然后重新登录。";
         }
+        case OpenError::kBusy:
+            return PortHolderNote(number, name, SystemPortHolders(name), languageFlag).text;
         default:
             return {};
     }
 }
 
+HolderNote PortHolderNote(int number, std::string_view device,
+                          const std::vector<PortHolder>& holders, std::int16_t languageFlag) {
+    const Lang lang = LanguageOf(languageFlag);
+    const PortHolder* shown = nullptr;
+    for (const PortHolder& holder : holders) {
+        if (shown == nullptr || (holder.seen && !shown->seen)) {
+            shown = &holder;
+        }
+    }
+    if (shown == nullptr) {
+        return {};
+    }
+    const std::string pid = std::to_string(shown->pid);
+    if (!shown->seen) {
+        return {FillText(kMayHoldPort.in(lang), {shown->program, pid}), false};
+    }
+    const Bilingual& pattern = shown->program == "brltty" ? kHeldByBrltty : kHeldByModemManager;
+    return {FillText(pattern.in(lang), {PortLabel(number, device, lang == Lang::English), pid}),
+            true};
+}
+
 std::string ComPortMessage(int number, OpenError error, std::string_view device,
                            const std::vector<ComPort>& present, std::int16_t languageFlag) {
-    if (std::string cause = OpenFailureCause(error, number, device, present, languageFlag);
-        !cause.empty()) {
+    HolderNote holder;
+    if (error == OpenError::kBusy) {
+        holder =
+            PortHolderNote(number, device, SystemPortHolders(std::string(device)), languageFlag);
+        if (holder.seen) {
+            return holder.text;
+        }
+    } else if (std::string cause = OpenFailureCause(error, number, device, present, languageFlag);
+               !cause.empty()) {
         return cause;
     }
     const std::string n = std::to_string(number);
-    return LanguageOf(languageFlag) == Lang::English
-               ? "Serial port " + n +
-                     " have been other programs use, please choose other serial or turn off its "
-                     "program."
-               : "串行端口" + n + "已被其它程序使用，请选择其它串口或关掉其程序.";
+    std::string busy =
+        LanguageOf(languageFlag) == Lang::English
+            ? "Serial port " + n +
+                  " have been other programs use, please choose other serial or turn off its "
+                  "program."
+            : "串行端口" + n + "已被其它程序使用，请选择其它串口或关掉其程序.";
+    if (!holder.text.empty()) {
+        busy += "\n\n" + holder.text;
+    }
+    return busy;
 }
 
 }  // namespace m742

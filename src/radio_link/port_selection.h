@@ -10,6 +10,7 @@
 
 #include "radio_link/com_ports.h"
 #include "radio_link/port.h"
+#include "radio_link/port_holders.h"
 
 namespace m742 {
 
@@ -45,9 +46,19 @@ private:
 
 // Why the port of `number` (COM1-COM8; 0 for a device named directly) would not open, when the
 // system told more than that it is busy: no device behind the number (with the numbers that
-// have one), no such device, or a device the user may not open. Empty otherwise.
+// have one), no such device, a device the user may not open, or ModemManager or brltty holding
+// it (found in /proc). Empty otherwise.
 std::string OpenFailureCause(OpenError error, int number, std::string_view device,
                              const std::vector<ComPort>& present, std::int16_t languageFlag);
+
+// What to say of ModemManager or brltty holding the port of `number` (0 for a device named
+// directly): that it holds it (`seen`), that it is running and may hold it, or nothing.
+struct HolderNote {
+    std::string text;
+    bool seen = false;
+};
+HolderNote PortHolderNote(int number, std::string_view device,
+                          const std::vector<PortHolder>& holders, std::int16_t languageFlag);
 
 // The message of menu entry `number` when its port would not open: the cause when one is known,
 // else the text for a port held by another program.

@@ -57,4 +57,26 @@ std::string SavePreferences(const std::filesystem::path& path, bool locked, std:
                                LanguageOf(languageFlag));
 }
 
+bool IsBuildFolder(const std::filesystem::path& programFolder) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(programFolder.parent_path() / "CMakeCache.txt", ec);
+}
+
+std::filesystem::path PreferencesPath(const std::filesystem::path& programFolder,
+                                      const char* configHome, const char* home) {
+    if (IsBuildFolder(programFolder)) {
+        return programFolder / "parameter";
+    }
+    const auto usable = [](const char* folder) {
+        return folder != nullptr && std::filesystem::path(folder).is_absolute();
+    };
+    if (usable(configHome)) {
+        return std::filesystem::path(configHome) / "m742" / "parameter";
+    }
+    if (usable(home)) {
+        return std::filesystem::path(home) / ".config" / "m742" / "parameter";
+    }
+    return programFolder / "parameter";
+}
+
 }  // namespace m742

@@ -37,4 +37,14 @@ Preferences LoadPreferences(const std::filesystem::path& path);
 [[nodiscard]] std::string SavePreferences(const std::filesystem::path& path, bool locked,
                                           std::uint8_t portNumber, std::int16_t languageFlag);
 
+// Whether `programFolder` is the bin/ folder of a CMake build (its parent holds CMakeCache.txt).
+bool IsBuildFolder(const std::filesystem::path& programFolder);
+
+// Where the program keeps its preferences: "parameter" in its own folder when that is a build
+// folder; otherwise the user's configuration folder, `configHome`/m742/parameter
+// ($XDG_CONFIG_HOME) or, when that is unset, empty or not an absolute path,
+// `home`/.config/m742/parameter. Without either: the program's folder.
+std::filesystem::path PreferencesPath(const std::filesystem::path& programFolder,
+                                      const char* configHome, const char* home);
+
 }  // namespace m742

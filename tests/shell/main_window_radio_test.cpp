@@ -94,6 +94,8 @@ private slots:
     void missingPort_data();
     void missingPort();
     void readAfterFailedChoiceUsesStoredPort();
+    void comMenuNamesTheDevices_data();
+    void comMenuNamesTheDevices();
 };
 
 void RadioTest::cleanup() {
@@ -355,6 +357,43 @@ void RadioTest::readAfterFailedChoiceUsesStoredPort() {
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
+}
+
+void RadioTest::comMenuNamesTheDevices_data() {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("none");
+    QTest::newRow("English") << 1 << "(none)";
+    QTest::newRow("Chinese") << 0 << "（无）";
+}
+
+// Each entry names its device; one that is not there is greyed, unless it is the ticked one. A
+// device that appears later is in the menu the next time it opens.
+void RadioTest::comMenuNamesTheDevices() {
+    QFETCH(int, language);
+    QFETCH(QString, none);
+    const auto radio = StartRadio({});
+    const QString device = qEnvironmentVariable("M742_COM1");
+    qputenv("M742_COM2", "/dev/no-such");
+    qputenv("M742_COM5", "/dev/no-such");
+    Harness harness(QByteArray("\x00\x05", 2) + char(language));
+    Form1& form = harness.form();
+    auto& menu = Child<QMenu>(form, "mnucom");
+    emit menu.aboutToShow();
+    const auto entry = [&](int n) -> QAction& {
+        return Child<QAction>(form, QString("mnucom%1").arg(n));
+    };
+    QCOMPARE(entry(1).text(), "COM1(&1)  " + device);
+    QVERIFY(entry(1).isEnabled());
+    QCOMPARE(entry(2).text(), "COM2(&2)  /dev/no-such " + none);
+    QVERIFY(!entry(2).isEnabled());
+    QCOMPARE(entry(5).text(), "COM5(&5)  /dev/no-such " + none);
+    QVERIFY(entry(5).isEnabled() && entry(5).isChecked());
+
+    qputenv("M742_COM2", device.toUtf8());
+    emit menu.aboutToShow();
+    QCOMPARE(entry(2).text(), "COM2(&2)  " + device);
+    QVERIFY(entry(2).isEnabled());
+    QVERIFY(harness.messages().all().isEmpty());
 }
 
 namespace m742::test {

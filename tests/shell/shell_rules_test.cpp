@@ -67,6 +67,37 @@ TEST(Preferences, SavedAsADataFileIs) {
     }
 }
 
+// A build keeps the preferences beside its programs, so that its tests and runs leave the
+// user's own alone; an installed program keeps them in the user's configuration folder.
+TEST(Preferences, KeptBesideABuildElseWithTheUser) {
+    const testing::TempFolder folder;
+    const auto build = folder / "build";
+    std::filesystem::create_directories(build / "bin");
+    std::ofstream(build / "CMakeCache.txt") << "# CMake\n";
+    const auto installed = folder / "usr" / "bin";
+    std::filesystem::create_directories(installed);
+    const auto home = folder / "home";
+    const auto config = folder / "config";
+    struct Case {
+        std::filesystem::path program;
+        const char* configHome;
+        const char* home;
+        std::filesystem::path expected;
+    } cases[] = {
+        {build / "bin", config.c_str(), home.c_str(), build / "bin" / "parameter"},
+        {installed, config.c_str(), home.c_str(), config / "m742" / "parameter"},
+        {installed, nullptr, home.c_str(), home / ".config" / "m742" / "parameter"},
+        {installed, "", home.c_str(), home / ".config" / "m742" / "parameter"},
+        {installed, "relative/config", home.c_str(), home / ".config" / "m742" / "parameter"},
+        {installed, nullptr, nullptr, installed / "parameter"},
+        // The build folder itself, or a folder beside one, is not where a build's programs are.
+        {build, config.c_str(), home.c_str(), config / "m742" / "parameter"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PreferencesPath(c.program, c.configHome, c.home), c.expected) << c.program;
+    }
+}
+
 TEST(PanelRules, PasswordKeepsDigitsAndPointsUpToSix) {
     const std::pair<const char*, const char*> cases[] = {
         {"12.4", "12.4"}, {"1a2", "12"},   {"1234567", "123456"},

@@ -20,12 +20,12 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTime>
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "channel_editing/channel_plan.h"
 #include "channel_editing/grid_text.h"
@@ -38,6 +38,7 @@
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
+#include "radio_link/qt/port_info.h"
 #include "shell/help_file.h"
 #include "shell/panel_rules.h"
 #include "shell/preferences.h"
@@ -105,14 +106,10 @@ QIcon ToolbarIcon(const QString& key) {
     return QIcon(pixmap);
 }
 
+// A build keeps its preferences beside the program; anywhere else they are the user's.
 std::filesystem::path DefaultPreferencesPath() {
-    const QString folder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(folder).isWritable()) {
-        return std::filesystem::path(folder.toStdString()) / "parameter";
-    }
-    // An installed program may not write its own folder: keep the preferences with the user.
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return std::filesystem::path(config.toStdString()) / "m742" / "parameter";
+    return PreferencesPath(QCoreApplication::applicationDirPath().toStdString(),
+                           std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
 
 }  // namespace
@@ -258,6 +255,8 @@ void Form1::BuildMenus() {
         connect(a, &QAction::triggered, this, [this, n] { mnucom_Click(n); });
         m_comActions[n] = a;
     }
+    // A cable plugged in while the program runs shows up the next time the menu opens.
+    connect(com, &QMenu::aboutToShow, this, [this] { RefreshComMenu(); });
 
     QMenu* language = menu(nullptr, "mnuLanguage");
     item(language, "mnuChinese", [this] { mnuChinese_Click(); });
@@ -918,6 +917,19 @@ void Form1::mnucom_Click(int number) {
     m_ports.mnucom(number, m_editor.LanguageFlag);
     for (auto& [n, action] : m_comActions) {
         action->setChecked(m_ports.Checked(n));
+    }
+}
+
+void Form1::RefreshComMenu() {
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    for (auto& [n, action] : m_comActions) {
+        const std::string device = ComPortDevice(n);
+        std::error_code ec;
+        const bool present = !device.empty() && std::filesystem::exists(device, ec);
+        const PortDescription port = present ? DescribePort(device) : PortDescription{};
+        action->setText(QString::fromStdString(ComMenuCaption(n, device, present, port, lang)));
+        // A ticked entry stays choosable, so that choosing it again says what became of it.
+        action->setEnabled(present || action->isChecked());
     }
 }
 

@@ -47,8 +47,8 @@ class PowerWindow;
 class SideKeyWindow;
 
 struct StartupOptions {
-    // The preferences file. Empty: "parameter" in the program's folder, or in the user's
-    // configuration folder when the program's folder cannot be written.
+    // The preferences file. Empty: "parameter" in the program's folder when that is a build
+    // folder, else ~/.config/m742/parameter ($XDG_CONFIG_HOME respected).
     std::filesystem::path preferences;
     // The time of day the power lock's gestures are timed by. Empty: the system clock.
     PowerLock::Clock clock;
@@ -98,6 +98,9 @@ public:
     void mnureadFre_Click();
     void mnuwriteFre_Click();
     void mnucom_Click(int number);
+    // Each entry of the "Com Port" menu names its device and what the system says about it;
+    // a number with no device is greyed. Done each time the menu opens.
+    void RefreshComMenu();
     void Toolbar1_ButtonClick(const QString& key);
     void TabStrip1_Click();
     void Combo1_Click();

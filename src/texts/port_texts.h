@@ -1,0 +1,54 @@
+// The texts of the serial ports: the "Com Port" menu's table, the programs that hold a port, and
+// the port list of the command-line tool, in both languages. %1, %2 ... are filled with
+// FillText (backup_texts.h).
+#pragma once
+
+#include "radio_data/status.h"
+
+namespace m742 {
+
+// The menu entry of a number with no device behind it: "COM3(&3)  (none)".
+inline constexpr Bilingual kNoDevice{"（无）", "(none)"};
+
+// A port held by a program that takes serial devices: %1 the port ("COM1 (/dev/ttyUSB0)"),
+// %2 the process number.
+inline constexpr Bilingual kHeldByModemManager{
+    "%1 被 ModemManager（进程 %2）占用，它会把串口设备当作调制解调器来探测。请停止它"
+    "（sudo systemctl stop ModemManager），或选择其它串口。",
+    "%1 is held by ModemManager (process %2), which probes serial devices for modems. Stop it "
+    "(sudo systemctl stop ModemManager) or choose another port."};
+inline constexpr Bilingual kHeldByBrltty{
+    "%1 被 brltty（进程 %2）占用，它会占用常见的 USB 串口芯片来连接盲文显示器。如果不用盲文显示器，"
+    "请卸载它（sudo apt remove brltty），然后重新插上编程线。",
+    "%1 is held by brltty (process %2), which claims common USB serial chips for braille "
+    "displays. If you use no braille display, remove it (sudo apt remove brltty) and plug the "
+    "cable in again."};
+// The process could not be looked into: %1 the program, %2 the process number.
+inline constexpr Bilingual kMayHoldPort{
+    "这台电脑上正在运行 %1（进程 %2），它可能占用了这个串口。",
+    "%1 is running on this computer (process %2) and may be holding the port."};
+
+// m742-cli ports: the headings of the table and the answers of its last column.
+inline constexpr Bilingual kPortHeading{"端口", "PORT"};
+inline constexpr Bilingual kDeviceHeading{"设备", "DEVICE"};
+inline constexpr Bilingual kDescriptionHeading{"说明", "DESCRIPTION"};
+inline constexpr Bilingual kUsbIdHeading{"USB 标识", "USB ID"};
+inline constexpr Bilingual kSerialNumberHeading{"序列号", "SERIAL"};
+inline constexpr Bilingual kOpenHeading{"能否打开", "OPENS"};
+inline constexpr Bilingual kOpensYes{"能", "yes"};
+// %1 the reason.
+inline constexpr Bilingual kOpensNo{"不能：%1", "no: %1"};
+inline constexpr Bilingual kReasonNoDevice{"没有这个设备", "no such device"};
+inline constexpr Bilingual kReasonPermission{
+    "没有权限（把用户加入 dialout 组，然后重新登录）",
+    "permission denied (add your user to the dialout group, then log in again)"};
+inline constexpr Bilingual kReasonBusy{"已被其它程序使用", "in use by another program"};
+// %1 the program, %2 its process number.
+inline constexpr Bilingual kReasonHeldBy{"被 %1（进程 %2）占用", "held by %1 (process %2)"};
+inline constexpr Bilingual kReasonOther{"无法打开", "cannot be opened"};
+// Opens, but a program that takes serial devices has it open too: %1 the program, %2 its
+// process number.
+inline constexpr Bilingual kAlsoOpenedBy{"能，但 %1（进程 %2）也打开了它",
+                                         "yes, but %1 (process %2) has it open too"};
+
+}  // namespace m742
