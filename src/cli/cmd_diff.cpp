@@ -126,31 +126,19 @@ std::string DiffText(const PlanDiff& diff, const std::string& nameA, const std::
     }
     std::string text = "A: " + Printable(nameA) + "\nB: " + Printable(nameB) + "\n";
     for (const DiffTable& table : DiffTables(diff, lang)) {
-        std::vector<std::array<std::string, 4>> rows{{std::string(kMemoryHeadings[0].in(lang)),
-                                                      std::string(kItemHeading.in(lang)), "A",
-                                                      "B"}};
+        const bool channels = std::any_of(table.rows.begin(), table.rows.end(),
+                                          [](const auto& r) { return !r[0].empty(); });
+        std::vector<std::vector<std::string>> rows{{std::string(kMemoryHeadings[0].in(lang)),
+                                                    std::string(kItemHeading.in(lang)), "A", "B"}};
         for (const auto& row : table.rows) {
             rows.push_back({row[0], Printable(row[1]), Printable(row[2]), Printable(row[3])});
         }
-        const bool channels = std::any_of(table.rows.begin(), table.rows.end(),
-                                          [](const auto& r) { return !r[0].empty(); });
-        const std::size_t first = channels ? 0 : 1;
-        std::array<int, 4> widths{};
-        for (const auto& row : rows) {
-            for (std::size_t i = first; i < row.size(); ++i) {
-                widths[i] = std::max(widths[i], DisplayWidth(row[i]));
+        if (!channels) {
+            for (auto& row : rows) {
+                row.erase(row.begin());
             }
         }
-        text += "\n" + table.title + "\n";
-        for (const auto& row : rows) {
-            std::string line = " ";
-            for (std::size_t i = first; i < row.size(); ++i) {
-                line += " " + row[i];
-                line.append(static_cast<std::size_t>(widths[i] - DisplayWidth(row[i]) + 1), ' ');
-            }
-            line.erase(line.find_last_not_of(' ') + 1);
-            text += line + "\n";
-        }
+        text += "\n" + table.title + "\n" + AlignedColumns(rows, 2, 2);
     }
     return text;
 }

@@ -115,51 +115,13 @@ Json RowJson(const PortRow& row, Lang lang) {
         {"present", row.present},
         {"description", textOrNull(row.about.description)},
         {"manufacturer", textOrNull(row.about.manufacturer)},
-        {"usbId", textOrNull(UsbId(row.about))},
-        {"serialNumber", textOrNull(row.about.serialNumber)},
+        {"usb_id", textOrNull(UsbId(row.about))},
+        {"serial_number", textOrNull(row.about.serialNumber)},
         {"opens", row.error == OpenError::kNone},
         {"error", row.error == OpenError::kNone ? Json(nullptr) : Json(ErrorName(row.error))},
         {"reason", textOrNull(Reason(row, lang))},
-        {"heldBy", holders},
+        {"held_by", holders},
     };
-}
-
-// Columns wide enough for their longest cell; a Chinese character takes two places.
-std::size_t Width(std::string_view text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0U) == 0x80U) {
-            continue;
-        }
-        width += byte >= 0xE3U ? 2 : 1;  // U+3000 on: CJK and full-width forms
-    }
-    return width;
-}
-
-std::string Table(const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], Width(row[c]));
-        }
-    }
-    std::string text;
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            line += row[c];
-            if (c + 1 < row.size()) {
-                line += std::string(widths[c] - Width(row[c]) + 2, ' ');
-            }
-        }
-        while (!line.empty() && line.back() == ' ') {
-            line.pop_back();
-        }
-        text += line + "\n";
-    }
-    return text;
 }
 
 int RunPorts(const Invocation& invocation) {
@@ -197,7 +159,7 @@ int RunPorts(const Invocation& invocation) {
                          orDash(UsbId(row.about)), orDash(row.about.serialNumber),
                          Opens(row, lang)});
     }
-    return PrintOutput(Table(cells));
+    return PrintOutput(AlignedColumns(cells, 0, 2));
 }
 
 }  // namespace

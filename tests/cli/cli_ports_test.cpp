@@ -72,7 +72,7 @@ TEST_F(CliPorts, JsonAndTheRadioStillAnswersAfterwards) {
     EXPECT_EQ(ports[1]["device"], m_device);
     EXPECT_EQ(ports[1]["opens"], true);
     EXPECT_TRUE(ports[1]["error"].is_null());
-    EXPECT_TRUE(ports[1]["usbId"].is_null());  // a pseudo-terminal has no USB numbers
+    EXPECT_TRUE(ports[1]["usb_id"].is_null());  // a pseudo-terminal has no USB numbers
     EXPECT_EQ(ports[2]["device"], "/dev/no-such-port");
     EXPECT_EQ(ports[2]["present"], false);
     EXPECT_EQ(ports[2]["opens"], false);
