@@ -88,23 +88,16 @@ int RunRead(const Invocation& invocation) {
             return ReportStatus(ready, lang);
         }
     }
-    std::vector<SessionRequest> requests;
-    for (const std::string& port : *ports) {
-        SessionRequest request;
-        request.mode = 'R';
-        request.port = port;
-        request.languageFlag = invocation.languageFlag();
-        if (invocation.has("--password")) {
-            request.password = invocation.options.at("--password");
-        }
-        request.quiet = fleet;
-        request.label = fleet ? port : "";
-        requests.push_back(std::move(request));
+    SessionRequest common;
+    common.mode = 'R';
+    common.languageFlag = invocation.languageFlag();
+    if (invocation.has("--password")) {
+        common.password = invocation.options.at("--password");
     }
-    const std::vector<SessionResult> results = RunSessions(requests);
+    const std::vector<SessionResult> results = RunSessions(RequestsFor(common, *ports));
     int status = kDone;
     int read = 0;
-    std::vector<std::string> lines;
+    std::vector<std::string> texts;
     for (std::size_t i = 0; i < results.size(); ++i) {
         const SessionResult& result = results[i];
         const std::string label = fleet ? (*ports)[i] + ": " : "";
@@ -133,16 +126,10 @@ int RunRead(const Invocation& invocation) {
             ++read;
         }
         status = std::max(status, radioStatus);
-        lines.push_back(
-            FillText(kFleetLine.in(lang), {(*ports)[i], text, Seconds(result.seconds)}));
+        texts.push_back(text);
     }
     if (fleet) {
-        for (const std::string& line : lines) {
-            std::cout << line << "\n";
-        }
-        std::cout << FillText(kFleetReadSummary.in(lang),
-                              {std::to_string(read), std::to_string(results.size())})
-                  << std::endl;
+        PrintFleetLines(*ports, texts, results, kFleetReadSummary.in(lang), read, lang);
     }
     return status;
 }

@@ -83,19 +83,13 @@ int RunWrite(const Invocation& invocation) {
     // Several radios at once: their messages name their port, and each gets one line at the
     // end instead of the progress and status texts.
     const bool fleet = ports->size() > 1;
-    std::vector<SessionRequest> requests;
-    for (const std::string& port : *ports) {
-        SessionRequest request;
-        request.mode = 'W';
-        request.port = port;
-        request.languageFlag = invocation.languageFlag();
-        request.powerUnlock = invocation.has("--unlock-power") ? 1 : 0;
-        request.writeImage = image.value();
-        request.verify = invocation.has("--verify");
-        request.quiet = fleet;
-        request.label = fleet ? port : "";
-        requests.push_back(std::move(request));
-    }
+    SessionRequest common;
+    common.mode = 'W';
+    common.languageFlag = invocation.languageFlag();
+    common.powerUnlock = invocation.has("--unlock-power") ? 1 : 0;
+    common.writeImage = image.value();
+    common.verify = invocation.has("--verify");
+    const std::vector<SessionRequest> requests = RequestsFor(common, *ports);
     const std::vector<SessionResult> results = RunSessions(requests);
     int status = kDone;
     int written = 0;
@@ -106,16 +100,12 @@ int RunWrite(const Invocation& invocation) {
         written += radioStatus == kDone ? 1 : 0;
     }
     if (fleet) {
+        std::vector<std::string> texts;
         for (std::size_t i = 0; i < results.size(); ++i) {
-            std::cout << FillText(
-                             kFleetLine.in(invocation.lang),
-                             {(*ports)[i], ResultText(requests[i], results[i], invocation.lang),
-                              Seconds(results[i].seconds)})
-                      << "\n";
+            texts.push_back(ResultText(requests[i], results[i], invocation.lang));
         }
-        std::cout << FillText(kFleetWriteSummary.in(invocation.lang),
-                              {std::to_string(written), std::to_string(results.size())})
-                  << std::endl;
+        PrintFleetLines(*ports, texts, results, kFleetWriteSummary.in(invocation.lang), written,
+                        invocation.lang);
     }
     return status;
 }

@@ -19,6 +19,8 @@
 #include "radio_link/qt/exchange_timers.h"
 #include "radio_link/qt/serial_port.h"
 #include "radio_link/write_verify.h"
+#include "texts/backup_texts.h"
+#include "texts/fleet_texts.h"
 
 namespace m742::cli {
 
@@ -319,10 +321,30 @@ int ExitStatusOf(const SessionResult& result) {
     return result.differences.empty() ? kDone : kVerifyFailed;
 }
 
-std::string Seconds(double seconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", seconds);
-    return text;
+std::vector<SessionRequest> RequestsFor(const SessionRequest& common,
+                                        const std::vector<std::string>& ports) {
+    const bool fleet = ports.size() > 1;
+    std::vector<SessionRequest> requests;
+    for (const std::string& port : ports) {
+        SessionRequest request = common;
+        request.port = port;
+        request.quiet = fleet;
+        request.label = fleet ? port : "";
+        requests.push_back(std::move(request));
+    }
+    return requests;
+}
+
+void PrintFleetLines(const std::vector<std::string>& ports, const std::vector<std::string>& texts,
+                     const std::vector<SessionResult>& results, std::string_view summary,
+                     int succeeded, Lang lang) {
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.2f", results[i].seconds);
+        std::cout << FillText(kFleetLine.in(lang), {ports[i], texts[i], seconds}) << "\n";
+    }
+    std::cout << FillText(summary, {std::to_string(succeeded), std::to_string(results.size())})
+              << std::endl;
 }
 
 }  // namespace m742::cli

@@ -60,7 +60,15 @@ std::vector<SessionResult> RunSessions(const std::vector<SessionRequest>& reques
 // kVerifyFailed when the read-back differs.
 int ExitStatusOf(const SessionResult& result);
 
-// "3.02": seconds as the fleet lines show them.
-std::string Seconds(double seconds);
+// One request per port, each `common` on its port. With several ports each is quiet and its
+// messages start with its port: the fleet lines at the end tell the results.
+std::vector<SessionRequest> RequestsFor(const SessionRequest& common,
+                                        const std::vector<std::string>& ports);
+
+// The fleet's report on stdout: one line per radio (its port, `texts[i]`, its seconds), then
+// `summary` filled with the radios that succeeded and all of them.
+void PrintFleetLines(const std::vector<std::string>& ports, const std::vector<std::string>& texts,
+                     const std::vector<SessionResult>& results, std::string_view summary,
+                     int succeeded, Lang lang);
 
 }  // namespace m742::cli
