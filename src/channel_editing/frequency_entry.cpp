@@ -4,6 +4,8 @@
 
 #include "channel_editing/snap.h"
 #include "radio_data/lists.h"
+#include "radio_data/text_codes.h"
+#include "texts/plan_texts.h"
 
 namespace m742 {
 
@@ -33,6 +35,10 @@ void StartChannel(EditorState& editor, std::size_t row) {
 
 EntryMessage OutOfBandMessage(Lang lang) {
     return {std::string(kOutOfBand.in(lang)), 0, ""};
+}
+
+std::string BandHint(BandLimits band, Lang lang) {
+    return FillText(kBandHint.in(lang), {std::to_string(band.low), std::to_string(band.high)});
 }
 
 FrequencyCommit CommitFrequency(EditorState& editor, int row, int column, std::string_view entered,

@@ -1,13 +1,10 @@
 // m742-cli encode STATE.json OUT.dat: a data file from the JSON form that "dump --json" prints.
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <iostream>
-#include <iterator>
 #include <optional>
+#include <set>
 #include <string_view>
-#include <system_error>
+#include <vector>
 
 #include "channel_editing/channel_plan.h"
 #include "cli/commands.h"
@@ -16,8 +13,10 @@
 #include "plan_formats/base_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_reading.h"
 #include "radio_data/text_codes.h"
-#include "radio_data/unique_file.h"
+#include "texts/file_texts.h"
+#include "texts/plan_texts.h"
 
 namespace m742::cli {
 
@@ -29,64 +28,48 @@ constexpr Option kOptions[] = {kBaseOption};
 constexpr std::string_view kOperands[] = {"PLAN.json", "OUT.dat"};
 constexpr std::string_view kStandardInput = "-";
 
-// Reads the whole of `path` ("-": standard input) into `text`; the reason on failure.
-std::optional<std::string> ReadWhole(const std::string& path, std::string& text) {
-    if (path == kStandardInput) {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-        return std::cin.bad() ? std::optional<std::string>("read error") : std::nullopt;
-    }
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        return std::generic_category().message(EISDIR);
-    }
-    const UniqueFile file{std::fopen(path.c_str(), "rb")};
-    if (!file) {
-        return std::generic_category().message(errno);
-    }
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        text.append(buffer, got);
-    }
-    const int error = std::ferror(file.get()) ? errno : 0;
-    if (error != 0) {
-        return std::generic_category().message(error);
-    }
-    return std::nullopt;
-}
+// A channel plan with every value named is some 10 KB; anything far larger is some other file.
+constexpr std::size_t kLargestPlan = 1 << 20;
 
 // No channel plan nests deeper than an array of rows in an object; this leaves room to spare.
-constexpr int kDeepestNesting = 16;
+constexpr std::size_t kDeepestNesting = 16;
 
-// How deep the arrays and objects of a JSON text nest, counted over the bytes without
-// building anything, up to one level past `limit`. The parser, the checks and the freeing of a
-// document may all recurse once per level; a document that nests deeper is refused first.
-int NestingDepth(std::string_view text, int limit) {
-    int depth = 0;
-    int deepest = 0;
-    bool inString = false;
-    bool escaped = false;
-    for (const char c : text) {
-        if (inString) {
-            if (escaped) {
-                escaped = false;
-            } else if (c == '\\') {
-                escaped = true;
-            } else if (c == '"') {
-                inString = false;
-            }
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '[' || c == '{') {
-            deepest = std::max(deepest, ++depth);
-            if (deepest > limit) {
+// What makes a JSON text no plan before its keys are read: nesting deeper than any plan, or
+// a key given twice in one object (the parser would quietly keep the last).
+struct JsonRefused {
+    std::string problem;
+};
+
+// Parses `text`, refusing while it parses what JsonRefused names.
+Json ParsePlanText(const std::string& text, Lang lang) {
+    std::vector<std::set<std::string>> keys;  // the keys of each open object; arrays have none
+    const Json::parser_callback_t check = [&keys, lang](int /*depth*/, Json::parse_event_t event,
+                                                        Json& parsed) {
+        switch (event) {
+            case Json::parse_event_t::object_start:
+            case Json::parse_event_t::array_start:
+                if (keys.size() >= kDeepestNesting) {
+                    throw JsonRefused{
+                        FillText(kPlanTooDeep.in(lang), {std::to_string(kDeepestNesting)})};
+                }
+                keys.emplace_back();
                 break;
-            }
-        } else if (c == ']' || c == '}') {
-            --depth;  // unbalanced text is the parser's to report
+            case Json::parse_event_t::object_end:
+            case Json::parse_event_t::array_end:
+                keys.pop_back();
+                break;
+            case Json::parse_event_t::key:
+                if (!keys.back().insert(parsed.get<std::string>()).second) {
+                    throw JsonRefused{FillText(kPlanKeyTwice.in(lang),
+                                               {Shortened(parsed.get<std::string>(), 40)})};
+                }
+                break;
+            case Json::parse_event_t::value:
+                break;
         }
-    }
-    return deepest;
+        return true;
+    };
+    return Json::parse(text, check);
 }
 
 // nlohmann's message without its "[json.exception.parse_error.101] " tag, and short: it
@@ -101,22 +84,20 @@ int RunEncode(const Invocation& invocation) {
     const std::string& statePath = invocation.operands[0];
     const std::string stateName = statePath == kStandardInput ? "standard input" : statePath;
 
-    std::string text;
-    if (const auto reason = ReadWhole(statePath, text)) {
-        PrintError(stateName + ": cannot read: " + *reason);
-        return kFailed;
+    auto read =
+        statePath == kStandardInput
+            ? ReadWholeStream(std::cin, stateName, kLargestPlan, kPlanTooLarge, invocation.lang)
+            : ReadWholeFile(statePath, kLargestPlan, kPlanTooLarge, invocation.lang);
+    if (!read.ok()) {
+        return ReportStatus(read.status(), invocation.lang);
     }
-    if (NestingDepth(text, kDeepestNesting) > kDeepestNesting) {
-        const std::string limit = std::to_string(kDeepestNesting);
-        PrintError(stateName + (invocation.lang == Lang::English
-                                    ? ": arrays and objects nest more than " + limit +
-                                          " levels deep; a channel plan needs 3"
-                                    : "：数组和对象嵌套超过 " + limit + " 层；信道计划只需 3 层"));
-        return kFailed;
-    }
+    const std::string text = std::move(read.value());
     Json state;
     try {
-        state = Json::parse(text);
+        state = ParsePlanText(text, invocation.lang);
+    } catch (const JsonRefused& refused) {
+        PrintError(stateName + (invocation.lang == Lang::English ? ": " : "：") + refused.problem);
+        return kFailed;
     } catch (const Json::exception& error) {  // a syntax error or a number out of range
         PrintError(stateName + ": not valid JSON: " + ParseProblem(error.what()));
         return kFailed;
@@ -148,8 +129,8 @@ int RunEncode(const Invocation& invocation) {
     CreateDialogControls(editor);
 
     // The encoder runs before anything is written: a refused cell leaves OUT.dat as it was.
-    const Status saved = SaveOverBase(invocation.operands[1], editor, base ? &*base : nullptr);
-    return saved.ok() ? kDone : ReportStatus(saved, invocation.lang);
+    return SaveDataFileOutput(invocation.operands[1], editor, base ? &*base : nullptr,
+                              invocation.lang);
 }
 
 }  // namespace
@@ -159,7 +140,8 @@ const Command kEncodeCommand{
     "save a channel plan in JSON (as dump --json prints it) to a data file",
     kOptions,
     kOperands,
-    "Reads PLAN.json (\"-\": standard input), a channel plan as dump --json prints it\n"
+    "Reads PLAN.json (\"-\": standard input, up to 1 MiB), a channel plan as dump --json prints "
+    "it\n"
     "(docs/plan-format.md), encodes it as the program's \"Save\" does and writes OUT.dat.\n"
     "The plan starts from the channel plan the program starts with, or with --base from\n"
     "OLD.dat's plan; a key left out keeps that value, and a channel left out of \"channels\"\n"
@@ -172,7 +154,9 @@ const Command kEncodeCommand{
     "key and what it admits; so is JSON whose arrays and objects nest more than 16 deep. A\n"
     "frequency or tone the window would refuse is refused with the window's message and the\n"
     "channel (exit status 1). Messages follow --lang; values are the same in every language.\n"
-    "OUT.dat is created or replaced only when everything succeeds.\n",
+    "OUT.dat is created or replaced only when everything succeeds; OUT.dat \"-\" writes the\n"
+    "data file to standard output (never to a terminal). PLAN.json must be a regular file or\n"
+    "\"-\"; one over 1 MiB is refused, and so is a key given twice in one object.\n",
     RunEncode,
 };
 

@@ -18,6 +18,13 @@ int RunExportCsv(const Invocation& invocation) {
     }
     const CsvExport csv = ExportChirpCsv(editor);
     const std::string& out = invocation.operands[1];
+    if (csv.channels == 0 && !csv.leftOut.empty()) {
+        // Not one channel could go out: a file with the header alone would only mislead.
+        for (const std::string& message : csv.leftOut) {
+            PrintError(message);
+        }
+        return kRefused;
+    }
     if (out == "-") {
         if (const int printed = PrintOutput(csv.text); printed != kDone) {
             return printed;
@@ -46,7 +53,9 @@ const Command kExportCsvCommand{
     "output. OUT.csv is written atomically.\n"
     "\n"
     "A channel whose cells a CSV cannot carry (a damaged file's frequency or tone) is left out\n"
-    "with a message, and the exit status is then 1.\n",
+    "with a message, and the exit status is then 1; when no channel could go out, OUT.csv is\n"
+    "not written. PLAN.dat must be a data file (1074 bytes with the program's header), and\n"
+    "OUT.csv is never written over a data file.\n",
     RunExportCsv,
 };
 

@@ -64,6 +64,8 @@ std::string_view ErrorName(OpenError error) {
             return "permission";
         case OpenError::kBusy:
             return "busy";
+        case OpenError::kNotSerial:
+            return "not-serial";
         case OpenError::kOther:
             break;
     }
@@ -84,6 +86,8 @@ std::string Reason(const PortRow& row, Lang lang) {
             return holder != nullptr ? FillText(kReasonHeldBy.in(lang),
                                                 {holder->program, std::to_string(holder->pid)})
                                      : std::string(kReasonBusy.in(lang));
+        case OpenError::kNotSerial:
+            return std::string(kReasonNotSerial.in(lang));
         case OpenError::kOther:
             break;
     }

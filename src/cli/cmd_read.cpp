@@ -9,6 +9,7 @@
 #include "cli/radio_session.h"
 #include "radio_data/backups.h"
 #include "radio_data/data_file.h"
+#include "shell/panel_rules.h"
 #include "texts/backup_texts.h"
 #include "texts/fleet_texts.h"
 
@@ -19,15 +20,17 @@ namespace {
 constexpr std::string_view kOperands[] = {"OUT.dat"};
 constexpr Option kOptions[] = {
     kPortOption,
-    {"--password", "TEXT", "the radio's programming password (default: none)"},
+    {"--password", "TEXT",
+     "the radio's programming password: up to 6 digits or \".\" (default: none)"},
     {"--backup-dir", "DIR", "where the backup copy goes (default: see below)"},
     {"--no-backup", "", "keep no backup copy"},
 };
 
 // Keeps a dated copy of every image read, so that no radio's programming is ever lost. A copy
-// that cannot be kept is only a warning: the read itself went to OUT.dat.
+// that cannot be kept is only a warning: the read itself went to OUT.dat. Of several radios
+// read at once, each copy's name and line name its port.
 void KeepBackup(const Invocation& invocation, const RadioImage& image, const std::string& out,
-                bool saved) {
+                bool saved, const std::string& port) {
     if (invocation.has("--no-backup")) {
         return;
     }
@@ -41,11 +44,12 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, const std
     const std::string stamp =
         localtime_r(&now, &local) != nullptr ? BackupStamp(local) : "00000000-000000";
     const KeptBackup kept =
-        m742::KeepBackup(folder, image, BackupKind::kRead, stamp, invocation.lang);
+        m742::KeepBackup(folder, image, BackupKind::kRead, stamp, invocation.lang, port);
     const std::filesystem::path& path = kept.path;
     const std::string& reason = kept.reason;
+    const std::string label = port.empty() ? "" : port + ": ";
     if (reason.empty()) {
-        std::cout << (english ? "Backup copy: " : "备份：") << path.string() << std::endl;
+        std::cout << label << (english ? "Backup copy: " : "备份：") << path.string() << std::endl;
         return;
     }
     std::string warning = english
@@ -56,7 +60,7 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, const std
         warning += english ? " The image read was saved to \"" + out + "\"."
                            : "读到的数据已保存到“" + out + "”。";
     }
-    PrintError(warning);
+    PrintError(label + warning);
 }
 
 // Where the image of the radio on `port` goes when several are read: OUT-COM2.dat,
@@ -72,6 +76,20 @@ std::string OutputFor(const std::string& out, std::string port) {
 }
 
 int RunRead(const Invocation& invocation) {
+    if (invocation.has("--no-backup") && invocation.has("--backup-dir")) {
+        PrintError(
+            "read: --backup-dir and --no-backup exclude each other (see m742-cli read --help)");
+        return kFailed;
+    }
+    // The password box takes digits and "." only, six at the most: no radio has another.
+    if (invocation.has("--password")) {
+        const std::string& password = invocation.options.at("--password");
+        if (FilterPassword(password) != password) {
+            PrintError("read: --password takes at most " + std::to_string(kPasswordBoxLength) +
+                       " characters, digits and \".\" only (see m742-cli read --help)");
+            return kFailed;
+        }
+    }
     const auto ports = PortsOf(invocation, "read");
     if (!ports) {
         return kFailed;
@@ -114,14 +132,14 @@ int RunRead(const Invocation& invocation) {
             // Only a whole image that passed the password check gets here. Success is told once
             // it is saved; should the save fail after all, the backup copy still keeps it.
             PrintError(label + saved.message);
-            KeepBackup(invocation, *result.image, outs[i], false);
+            KeepBackup(invocation, *result.image, outs[i], false, fleet ? (*ports)[i] : "");
             radioStatus = kFailed;
             text = kFleetNotSaved.in(lang);
         } else {
             if (!fleet && !result.successText.empty()) {
                 std::cout << result.successText << std::endl;
             }
-            KeepBackup(invocation, *result.image, outs[i], true);
+            KeepBackup(invocation, *result.image, outs[i], true, fleet ? (*ports)[i] : "");
             text = FillText(kFleetRead.in(lang), {outs[i]});
             ++read;
         }

@@ -73,6 +73,12 @@ ParsedArguments ParseArguments(const Command& command, std::span<const std::stri
         } else if (equals != std::string_view::npos) {
             value = arg.substr(equals + 1);
         } else if (i + 1 < args.size()) {
+            // "--port --verify": the value was forgotten, and the next option is not it.
+            if (args[i + 1].starts_with("--")) {
+                return UsageError{"option " + std::string(name) + " needs a value (" +
+                                  std::string(option->valueName) + "), not the option " +
+                                  Quoted(args[i + 1], Lang::English)};
+            }
             value = args[++i];
         } else {
             return UsageError{"option " + std::string(name) + " needs a value (" +

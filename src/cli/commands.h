@@ -81,6 +81,12 @@ void PrintError(std::string_view message);
 // the encoder refused (the message and the cell it names), kFailed for everything else.
 int ReportStatus(const Status& status, Lang lang);
 
+// Saves the data file of `editor`, over `base` when there is one (SaveOverBase), as `out`;
+// "-" writes it to standard output, unless that is a terminal. The exit status, any failure
+// printed.
+int SaveDataFileOutput(const std::string& out, const EditorState& editor, const BaseFile* base,
+                       Lang lang);
+
 // Reads the data file named by `option` (--base OLD.dat), when it is given, into `base`:
 // kDone, or the exit status of a file that cannot be read, its message printed.
 int ReadBaseOption(const Invocation& invocation, std::string_view option,

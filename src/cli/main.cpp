@@ -33,6 +33,10 @@ int Run(std::span<const std::string_view> args) {
         return kDone;
     }
     if (name == "--version") {
+        if (args.size() > 1) {
+            return UsageFailure("--version takes no argument, not \"" + std::string(args[1]) + "\"",
+                                kToolHelp);
+        }
         std::cout << "m742-cli " << m742::kProgramVersion << "\n";
         return kDone;
     }

@@ -21,6 +21,7 @@
 #include "radio_link/write_verify.h"
 #include "texts/backup_texts.h"
 #include "texts/fleet_texts.h"
+#include "texts/port_texts.h"
 
 namespace m742::cli {
 
@@ -89,6 +90,9 @@ public:
         return m_verifying ? PasswordOf(*m_request.writeImage) : m_request.password;
     }
     void HideFrequencyEditor() override {}
+    std::string PortNotOpenText() const override {
+        return FillText(kCliPortNotOpen.in(LanguageOf(LanguageFlag())), {m_request.port});
+    }
     void SetStatusText(std::string_view caption) override {
         if (m_request.quiet || m_verifying) {
             return;
@@ -114,12 +118,18 @@ public:
                       << "/1024 bytes" << std::flush;
             m_lineOpen = true;
         } else if (value % 256 == 0) {
-            std::cerr << "progress: " << value << "/1024 bytes\n";
+            PrintProgressLine();
         }
     }
     void SetProgressVisible(bool visible) override {
+        // A log ends on the last block moved, as the bar on a terminal does.
+        if (!visible && m_progressVisible && !m_terminal && m_progress > 0 &&
+            m_progress != m_printedProgress) {
+            PrintProgressLine();
+        }
         m_progressVisible = visible;
         m_progress = -1;
+        m_printedProgress = -1;
         if (!visible) {
             EndProgressLine();
         }
@@ -182,6 +192,11 @@ private:
         QTimer::singleShot(0, m_finished);
     }
 
+    void PrintProgressLine() {
+        std::cerr << "progress: " << m_progress << "/1024 bytes\n";
+        m_printedProgress = m_progress;
+    }
+
     void EndProgressLine() {
         if (m_lineOpen) {
             std::cerr << '\n';
@@ -204,6 +219,7 @@ private:
     bool m_progressVisible = false;
     bool m_lineOpen = false;
     int m_progress = -1;
+    int m_printedProgress = -1;
 };
 
 }  // namespace

@@ -1,4 +1,6 @@
 // How the tool turns the core's statuses into stderr lines and exit statuses.
+#include <unistd.h>
+
 #include <iostream>
 
 #include "cli/commands.h"
@@ -34,6 +36,25 @@ int ReportStatus(const Status& status, Lang lang) {
     }
     PrintError(line);
     return kRefused;
+}
+
+int SaveDataFileOutput(const std::string& out, const EditorState& editor, const BaseFile* base,
+                       Lang lang) {
+    if (out != "-") {
+        const Status saved = SaveOverBase(out, editor, base);
+        return saved.ok() ? kDone : ReportStatus(saved, lang);
+    }
+    if (::isatty(STDOUT_FILENO) != 0) {
+        PrintError(lang == Lang::English
+                       ? "a data file is binary: send standard output (\"-\") to a file or a pipe"
+                       : "数据文件是二进制文件：请把标准输出（“-”）重定向到文件或管道");
+        return kFailed;
+    }
+    const auto bytes = DataFileOverBase(editor, base);
+    if (!bytes.ok()) {
+        return ReportStatus(bytes.status(), lang);
+    }
+    return PrintOutput({reinterpret_cast<const char*>(bytes.value().data()), bytes.value().size()});
 }
 
 int ReadBaseOption(const Invocation& invocation, std::string_view option,

@@ -27,18 +27,31 @@ Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t l
     return base;
 }
 
+Outcome<std::vector<std::uint8_t>> DataFileOverBase(const EditorState& editor,
+                                                    const BaseFile* base) {
+    if (base == nullptr) {
+        const auto image = EncodeImage(editor);
+        if (!image.ok()) {
+            return Failed(image.status());
+        }
+        return DataFileBytes(image.value());
+    }
+    const auto image = EncodeOverBase(editor, base->editor, base->image);
+    if (!image.ok()) {
+        return Failed(image.status());
+    }
+    std::vector<std::uint8_t> bytes = DataFileBytes(image.value());
+    std::copy_n(base->content.begin(), kDataFileHeaderSize, bytes.begin());
+    return bytes;
+}
+
 Status SaveOverBase(const std::filesystem::path& path, const EditorState& editor,
                     const BaseFile* base) {
-    if (base == nullptr) {
-        return SaveDataFile(path, editor);
+    const auto bytes = DataFileOverBase(editor, base);
+    if (!bytes.ok()) {
+        return bytes.status();
     }
-    const auto image = EncodeImage(editor);
-    if (!image.ok()) {
-        return image.status();
-    }
-    return WriteDataFile(path, KeepUnmodeled(image.value(), base->image),
-                         std::span(base->content).first(kDataFileHeaderSize),
-                         LanguageOf(editor.LanguageFlag));
+    return WriteDataFileBytes(path, bytes.value(), LanguageOf(editor.LanguageFlag));
 }
 
 }  // namespace m742

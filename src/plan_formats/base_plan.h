@@ -26,9 +26,13 @@ struct BaseFile {
 };
 Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t languageFlag);
 
-// Encodes `editor` and saves it as "Save" does, but over `base` when there is one: the bits
-// the editor does not hold and the file's 50-byte header are the base's. A refused cell
-// leaves the file untouched.
+// The content of the data file that saving `editor` gives: as "Save" writes it, or over `base`
+// when there is one (EncodeOverBase, and the base's 50-byte header). Refuses as the encoder
+// does.
+Outcome<std::vector<std::uint8_t>> DataFileOverBase(const EditorState& editor,
+                                                    const BaseFile* base);
+
+// Saves that content to `path`, atomically. A refused cell leaves the file untouched.
 Status SaveOverBase(const std::filesystem::path& path, const EditorState& editor,
                     const BaseFile* base);
 

@@ -1,26 +1,20 @@
 #include "plan_formats/chirp_csv.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <optional>
-#include <system_error>
 
 #include "channel_editing/list_entry.h"
 #include "channel_editing/snap.h"
 #include "channel_editing/tone_entry.h"
-#include "radio_data/atomic_file.h"
+#include "radio_data/data_file.h"
+#include "radio_data/file_reading.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "radio_data/tones.h"
-#include "radio_data/unique_file.h"
 #include "texts/backup_texts.h"
 #include "texts/csv_texts.h"
 
@@ -45,9 +39,6 @@ constexpr std::int64_t kLowCentiwatts = 100;
 
 // TX and RX further apart than this are written as "split".
 constexpr std::int64_t kLargestOffsetSteps = 70 * kStepsPerMHz;
-
-// No channel list of 16 rows comes near this; anything larger is some other file.
-constexpr std::size_t kLargestCsvFile = 1 << 20;
 
 // List positions of the grid's list columns.
 constexpr std::int16_t kWide = 0;
@@ -385,12 +376,20 @@ public:
         }
         // A TX frequency that is the RX one was moved with it: one note says so.
         if (!Frequency(plan, channel, kColumnRx, "Frequency", *rx, band, true) ||
-            !Frequency(plan, channel, kColumnTx, "Offset", *tx, band, *tx != *rx)) {
+            (*tx && !Frequency(plan, channel, kColumnTx, "Offset", **tx, band, **tx != *rx))) {
             return false;
         }
         const auto tones = Tones();
         if (!tones) {
             return false;
+        }
+        if (!*tx) {
+            // Receive only: no TX frequency, and no TX tone unless the file gives one, as a
+            // channel read from a radio shows it.
+            plan.mfgrid1[At(channel)][kColumnTx].clear();
+            if (tones->first.empty()) {
+                plan.mfgrid1[At(channel)][kColumnEncodeTone].clear();
+            }
         }
         const auto bandwidth = Bandwidth();
         const auto scan = Scan();
@@ -401,7 +400,9 @@ public:
         for (const auto& [column, tone] : {std::pair{kColumnEncodeTone, tones->first},
                                            std::pair{kColumnDecodeTone, tones->second}}) {
             if (tone.empty()) {
-                plan.mfgrid1[At(channel)][At(column)] = OffWord(LanguageOf(plan.LanguageFlag));
+                if (column == kColumnDecodeTone || *tx) {
+                    plan.mfgrid1[At(channel)][At(column)] = OffWord(LanguageOf(plan.LanguageFlag));
+                }
             } else {
                 CommitTone(plan, channel, column, tone);
             }
@@ -443,22 +444,27 @@ private:
         return steps;
     }
 
-    std::optional<std::int64_t> TxSteps(std::int64_t rx) {
+    // The TX frequency; an empty one for Duplex "off", CHIRP's "transmit inhibited".
+    std::optional<std::optional<std::int64_t>> TxSteps(std::int64_t rx) {
         const std::string duplex = Lower(FieldOrEmpty("Duplex"));
+        m_duplex = duplex;
         if (duplex.empty()) {
-            return rx;
+            return std::optional<std::int64_t>(rx);
         }
         if (duplex == "off") {
-            return Refused("Duplex", FieldOrEmpty("Duplex"), kCannotHold.in(m_lang));
+            return std::optional<std::int64_t>();
         }
         if (duplex != "+" && duplex != "-" && duplex != "split") {
-            return Refused("Duplex", FieldOrEmpty("Duplex"), kUnknownValue.in(m_lang));
+            Refuse("Duplex", FieldOrEmpty("Duplex"), kUnknownValue.in(m_lang));
+            return std::nullopt;
         }
         const auto offset = Number("Offset");
         if (!offset) {
             return std::nullopt;
         }
-        return duplex == "split" ? *offset : duplex == "+" ? rx + *offset : rx - *offset;
+        return std::optional<std::int64_t>(duplex == "split" ? *offset
+                                           : duplex == "+"   ? rx + *offset
+                                                             : rx - *offset);
     }
 
     // The window's rule for a frequency typed into the cell: the band, then the raster.
@@ -468,7 +474,12 @@ private:
             steps < 0 ? FrequencyCommit{FrequencyOutcome::kOutOfBand, OutOfBandMessage(m_lang)}
                       : CommitFrequency(plan, channel, column, FormatSteps(steps), band);
         if (commit.outcome == FrequencyOutcome::kOutOfBand) {
-            return Refuse(field, FieldOrEmpty(field), commit.message->text);
+            std::string why = commit.message->text + BandHint(band, m_lang);
+            if (column == kColumnTx && (m_duplex == "+" || m_duplex == "-") && steps >= 0) {
+                // An offset is out of band only through the TX frequency it gives.
+                why = FillText(kComputedTx.in(m_lang), {Megahertz(steps)}) + why;
+            }
+            return Refuse(field, FieldOrEmpty(field), why);
         }
         const std::string& stored = plan.mfgrid1[At(channel)][At(column)];
         if (noteMove && FrequencySteps(stored) != steps) {
@@ -630,6 +641,7 @@ private:
     Lang m_lang;
     std::string m_refusal;
     std::vector<std::string> m_adjusted;
+    std::string m_duplex;  // the row's Duplex, lower case
 };
 
 // Location 1-16, or nothing.
@@ -705,7 +717,6 @@ Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base
                           {std::to_string(*channel), std::to_string(earlier->second)}));
             continue;
         }
-        givenOn.emplace(*channel, record->line);
         const std::int16_t busyLock =
             ChannelInUse(base, *channel) ? base.CellListIndex[At(*channel)][kColumnBusyLock] : 0;
         EditorState plan = import.editor;
@@ -715,6 +726,7 @@ Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base
         }
         import.editor = std::move(plan);
         import.channels.push_back(*channel);
+        givenOn.emplace(*channel, record->line);
         for (const std::string& note : row.adjusted()) {
             import.adjusted.push_back({record->line, location, note});
         }
@@ -743,9 +755,22 @@ std::vector<std::string> ImportReport(const CsvImport& import, Lang lang) {
             continue;
         }
         lines.emplace_back(heading.in(lang));
-        for (const CsvRowNote& note : *notes) {
-            lines.push_back(RowNoteText(note, lang));
-        }
+        const std::vector<std::string> shown = RowNoteLines(*notes, lang);
+        lines.insert(lines.end(), shown.begin(), shown.end());
+    }
+    return lines;
+}
+
+std::vector<std::string> RowNoteLines(std::vector<CsvRowNote> notes, Lang lang) {
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const CsvRowNote& a, const CsvRowNote& b) { return a.line < b.line; });
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < notes.size() && i < kShownRowNotes; ++i) {
+        lines.push_back(RowNoteText(notes[i], lang));
+    }
+    if (notes.size() > kShownRowNotes) {
+        lines.push_back(
+            FillText(kMoreRowNotes.in(lang), {std::to_string(notes.size() - kShownRowNotes)}));
     }
     return lines;
 }
@@ -754,67 +779,16 @@ std::vector<std::string> ImportReport(const CsvImport& import, Lang lang) {
 // Files
 
 Outcome<std::string> ReadCsvFile(const std::filesystem::path& path, Lang lang) {
-    const std::string file = Quoted(path.string(), lang);
-    const auto failed = [&](ErrorCode code, const std::string& reason) {
-        std::string message;
-        if (code == ErrorCode::kFileMissing) {
-            message = lang == Lang::English ? "Cannot open " + file + ": the file does not exist."
-                                            : "无法打开" + file + "：文件不存在。";
-        } else {
-            message = lang == Lang::English ? "Cannot read " + file + ": " + reason + "."
-                                            : "无法读取" + file + "：" + reason + "。";
-        }
-        return Failed({code, message, path.string()});
-    };
-    // As a data file is opened: nothing but a regular file, and never waiting on one.
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        const int error = errno;
-        return failed(error == ENOENT ? ErrorCode::kFileMissing : ErrorCode::kFileUnreadable,
-                      std::generic_category().message(error));
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return failed(ErrorCode::kFileUnreadable, NotARegularFile(lang));
-    }
-    const UniqueDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd) {
-        return failed(ErrorCode::kFileUnreadable, std::generic_category().message(errno));
-    }
-    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return failed(ErrorCode::kFileUnreadable, NotARegularFile(lang));
-    }
-    std::string content;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n > 0) {
-            content.append(buffer, static_cast<std::size_t>(n));
-            if (content.size() > kLargestCsvFile) {
-                return Failed(
-                    {ErrorCode::kFileUnreadable,
-                     FillText(kCsvTooLarge.in(lang), {file, std::to_string(kLargestCsvFile)}),
-                     path.string()});
-            }
-        } else if (n == 0) {
-            return content;
-        } else if (errno != EINTR) {
-            return failed(ErrorCode::kFileUnreadable, std::generic_category().message(errno));
-        }
-    }
+    return ReadWholeFile(path, kLargestCsvFile, kCsvTooLarge, lang);
+}
+
+Outcome<std::string> ReadCsvStream(std::istream& in, std::string_view name, Lang lang) {
+    return ReadWholeStream(in, name, kLargestCsvFile, kCsvTooLarge, lang);
 }
 
 Status WriteCsvFile(const std::filesystem::path& path, std::string_view text, Lang lang) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const std::string reason = WriteFileAtomically(path, {bytes, text.size()}, lang);
-    if (reason.empty()) {
-        return Status::Ok();
-    }
-    const std::string file = Quoted(path.string(), lang);
-    return {ErrorCode::kFileUnwritable,
-            lang == Lang::English
-                ? "Cannot save " + file + ": " + reason + ". The file was not changed."
-                : "无法保存" + file + "：" + reason + "。文件未被改动。",
-            path.string()};
+    return WriteOtherFile(path, {bytes, text.size()}, lang);
 }
 
 }  // namespace m742

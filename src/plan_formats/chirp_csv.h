@@ -24,6 +24,7 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,16 +69,26 @@ struct CsvImport {
 Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base,
                                   std::string_view name, BandLimits band = {});
 
+// How many row notes a report shows before it only counts the rest.
+inline constexpr std::size_t kShownRowNotes = 20;
+
 // "Imported 3 channels, skipped 1 row." then the skipped rows and the adjusted ones, each under
-// its heading, one a line.
+// its heading, one a line (RowNoteLines).
 std::vector<std::string> ImportReport(const CsvImport& import, Lang lang);
+// The notes in line order, one a line: the first kShownRowNotes, then "… and 12 more rows".
+std::vector<std::string> RowNoteLines(std::vector<CsvRowNote> notes, Lang lang);
 // One row's note as "Line 4 (Location 17): ...".
 std::string RowNoteText(const CsvRowNote& note, Lang lang);
 
+// No channel list of 16 rows comes near this size; anything larger is some other file.
+inline constexpr std::size_t kLargestCsvFile = 1 << 20;
+
 // The content of a CSV file. Refuses what is not a regular file, a missing or unreadable one
-// and one too large for a channel list, with the message in `lang`.
+// and one larger than kLargestCsvFile, with the message in `lang`.
 Outcome<std::string> ReadCsvFile(const std::filesystem::path& path, Lang lang);
-// Writes a CSV file whole and atomically, as a data file is saved.
+// The same for standard input, named `name` in the messages.
+Outcome<std::string> ReadCsvStream(std::istream& in, std::string_view name, Lang lang);
+// Writes a CSV file whole and atomically, as a data file is saved; never over a data file.
 Status WriteCsvFile(const std::filesystem::path& path, std::string_view text, Lang lang);
 
 }  // namespace m742

@@ -54,7 +54,8 @@ PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const st
     EditorState entered = editor;
     const FrequencyCommit commit = CommitFrequency(entered, row, column, text);
     if (commit.outcome == FrequencyOutcome::kOutOfBand) {
-        return PlanRefusal{true, ErrorCode::kFrequencyRefused, commit.message->text};
+        return PlanRefusal{true, ErrorCode::kFrequencyRefused,
+                           commit.message->text + BandHint(BandLimits{}, lang)};
     }
     if (commit.outcome != FrequencyOutcome::kWritten &&
         commit.outcome != FrequencyOutcome::kChannelStarted) {
@@ -83,7 +84,8 @@ PlanResult SetTone(EditorState& editor, int row, int column, const std::string& 
     }
     const auto normalised = NormalisedTone(tone);
     if (!normalised) {
-        return PlanRefusal{true, ErrorCode::kToneRefused, ToneMessage(lang)};
+        return PlanRefusal{true, ErrorCode::kToneRefused,
+                           ToneMessage(lang) + std::string(kToneFormsHint.in(lang))};
     }
     cell = *normalised;
     return std::nullopt;

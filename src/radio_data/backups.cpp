@@ -32,6 +32,26 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
+// Whether a file name's last part names a port: a letter first, a digit last ("COM2",
+// "ttyUSB0", "pts-3"), so that it never reads as a number or as a word such as "write".
+bool IsPortTag(std::string_view tag) {
+    return !tag.empty() && std::isalpha(static_cast<unsigned char>(tag.front())) != 0 &&
+           std::isdigit(static_cast<unsigned char>(tag.back())) != 0;
+}
+
+// A port as a file name's last part: "/dev/ttyUSB0" -> "ttyUSB0", "/dev/pts/3" -> "pts-3";
+// letters, digits and "-" only. A port whose name cannot be told that way is left out.
+std::string PortTag(std::string_view port) {
+    if (port.starts_with("/dev/")) {
+        port.remove_prefix(5);
+    }
+    std::string tag;
+    for (const char c : port) {
+        tag += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '-';
+    }
+    return IsPortTag(tag) ? tag : std::string();
+}
+
 }  // namespace
 
 std::string BackupEntry::date() const {
@@ -59,13 +79,17 @@ std::string BackupStamp(const std::tm& local) {
     return stamp;
 }
 
-std::string BackupFileName(std::string_view stamp, BackupKind kind, int sequence) {
+std::string BackupFileName(std::string_view stamp, BackupKind kind, int sequence,
+                           std::string_view port) {
     std::string name = std::string(kPrefix) + std::string(stamp);
     if (sequence > 1) {
         name += "-" + std::to_string(sequence);
     }
     if (kind == BackupKind::kBeforeWrite) {
         name += kWriteSuffix;
+    }
+    if (const std::string tag = PortTag(port); !tag.empty()) {
+        name += "-" + tag;
     }
     return name + std::string(kExtension);
 }
@@ -84,6 +108,16 @@ std::optional<BackupEntry> ParseBackupName(std::string_view name) {
         return std::nullopt;
     }
     rest.remove_prefix(kStampLength);
+    // The port, the last part that starts with a letter and is not the kind.
+    for (std::size_t dash = rest.find('-'); dash != std::string_view::npos;
+         dash = rest.find('-', dash + 1)) {
+        const std::string_view tail = rest.substr(dash + 1);
+        if (IsPortTag(tail) && !tail.starts_with("write-")) {
+            entry.port = std::string(tail);
+            rest = rest.substr(0, dash);
+            break;
+        }
+    }
     if (rest.ends_with(kWriteSuffix)) {
         entry.kind = BackupKind::kBeforeWrite;
         rest.remove_suffix(kWriteSuffix.size());
@@ -102,23 +136,23 @@ std::optional<BackupEntry> ParseBackupName(std::string_view name) {
 }
 
 KeptBackup KeepBackup(const std::filesystem::path& folder, const RadioImage& image, BackupKind kind,
-                      std::string_view stamp, Lang lang) {
+                      std::string_view stamp, Lang lang, std::string_view port) {
     KeptBackup kept;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec) {
-        kept.path = folder / BackupFileName(stamp, kind, 1);
+        kept.path = folder / BackupFileName(stamp, kind, 1, port);
         kept.reason = ec.message();
         return kept;
     }
     // The number is shared by both kinds: a read and a write of the same second never share it.
     for (int sequence = 1;; ++sequence) {
-        kept.path = folder / BackupFileName(stamp, kind, sequence);
+        kept.path = folder / BackupFileName(stamp, kind, sequence, port);
         const auto other =
             folder /
             BackupFileName(stamp,
                            kind == BackupKind::kRead ? BackupKind::kBeforeWrite : BackupKind::kRead,
-                           sequence);
+                           sequence, port);
         if (!std::filesystem::exists(kept.path, ec) && !std::filesystem::exists(other, ec)) {
             break;
         }

@@ -4,6 +4,7 @@
 //
 //   M-742-YYYYMMDD-HHMMSS.DAT          read from a radio
 //   M-742-YYYYMMDD-HHMMSS-write.DAT    about to be written to a radio
+//   M-742-YYYYMMDD-HHMMSS-COM2.DAT     read from the radio on COM2, one of several read at once
 //
 // A second copy within the same second takes a number after the time ("-2", "-3", ...),
 // counted over both kinds, so the names alone put the copies in order.
@@ -31,6 +32,7 @@ struct BackupEntry {
     std::string stamp;  // "YYYYMMDD-HHMMSS"
     int sequence = 1;   // 1 for the first copy of its second
     BackupKind kind = BackupKind::kRead;
+    std::string port;  // the port a read of several radios named ("COM2"), or nothing
     // RX frequencies of the first channels in use; empty when the file could not be read.
     std::vector<std::string> firstChannels;
     bool readable = false;
@@ -45,8 +47,10 @@ std::filesystem::path DefaultBackupFolder();
 // "YYYYMMDD-HHMMSS" of a local time.
 std::string BackupStamp(const std::tm& local);
 
-// The file name of a copy; `sequence` 1 gives no number.
-std::string BackupFileName(std::string_view stamp, BackupKind kind, int sequence);
+// The file name of a copy; `sequence` 1 gives no number. `port` ("COM2", "/dev/ttyUSB0"), when
+// given, ends the name, reduced to letters, digits and "-" ("COM2", "ttyUSB0").
+std::string BackupFileName(std::string_view stamp, BackupKind kind, int sequence,
+                           std::string_view port = {});
 
 // The stamp, number and kind a backup's file name holds; nothing for any other name.
 std::optional<BackupEntry> ParseBackupName(std::string_view name);
@@ -60,7 +64,7 @@ struct KeptBackup {
 // Writes `image` as a data file into `folder` (made when missing), atomically, under the
 // first free name for `stamp`.
 KeptBackup KeepBackup(const std::filesystem::path& folder, const RadioImage& image, BackupKind kind,
-                      std::string_view stamp, Lang lang);
+                      std::string_view stamp, Lang lang, std::string_view port = {});
 
 // The copies in `folder`, newest first, each with its first channels. Other files are left
 // out; a missing folder has none.

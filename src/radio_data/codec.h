@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -38,8 +39,25 @@ std::string PasswordOfImage(const RadioImage& image);
 using ImageMask = std::array<std::uint8_t, kImageSize>;
 const ImageMask& ModeledBits();
 
-// `encoded` with every bit the editor does not hold taken from `base`: what saving the editor
-// over an older image gives when the older image's unknown bytes must survive.
-RadioImage KeepUnmodeled(const RadioImage& encoded, const RadioImage& base);
+// The bits of the image that hold one value of the editor: `length` bytes from `address`, the
+// bits of `mask` in each.
+struct HeldBits {
+    int address;
+    int length;
+    std::uint8_t mask;
+};
+
+// Calls `visit` with the bits of every value the editor holds, and whether `a` and `b` hold
+// the same value there (the same cell text, list position, setting, password or ANI code).
+void ForEachHeldValue(const EditorState& a, const EditorState& b,
+                      const std::function<void(const HeldBits&, bool same)>& visit);
+
+// Encodes `editor` over an older image: `base`, whose own plan is `baseEditor`, with the bits
+// of every value the editor holds otherwise than `baseEditor` encoded afresh. Everything else
+// stays as `base` has it: the bits the editor does not hold, and the bits of a value the plan
+// leaves as it was, even where the decoder read them as a fallback. A base's own plan thus
+// encodes back to the base byte for byte. Refuses as EncodeImage does.
+Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
+                                   const RadioImage& base);
 
 }  // namespace m742

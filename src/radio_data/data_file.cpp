@@ -1,18 +1,13 @@
 #include "radio_data/data_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <string>
-#include <system_error>
 
 #include "radio_data/atomic_file.h"
 #include "radio_data/codec.h"
+#include "radio_data/file_reading.h"
 #include "radio_data/text_codes.h"
-#include "radio_data/unique_file.h"
+#include "texts/file_texts.h"
 
 namespace m742 {
 
@@ -20,33 +15,108 @@ namespace {
 
 constexpr std::string_view kModel = "ZMR47C";
 constexpr std::string_view kVersion = "V0100";
+// The header's model and version, the bytes that tell a data file.
+constexpr std::string_view kSignature{"ZMR47C\xFF\xFF\xFF\xFFV0100\xFF", 16};
+// Enough of a file to tell what it is.
+constexpr std::size_t kHeadSize = 4096;
 
-Status FileError(ErrorCode code, const std::filesystem::path& name, const std::string& reason,
-                 Lang lang) {
-    const std::string file = Quoted(name.string(), lang);
-    std::string message;
-    switch (code) {
-        case ErrorCode::kFileMissing:
-            message = lang == Lang::English ? "Cannot open " + file + ": the file does not exist."
-                                            : "无法打开" + file + "：文件不存在。";
-            break;
-        case ErrorCode::kFileUnreadable:
-            message = lang == Lang::English ? "Cannot read " + file + ": " + reason + "."
-                                            : "无法读取" + file + "：" + reason + "。";
-            break;
-        case ErrorCode::kFileTooShort:
-            message = lang == Lang::English ? file + " is not an M-742 data file: it holds " +
-                                                  reason + " bytes, a data file holds 1074."
-                                            : file + "不是 M-742 数据文件：它只有 " + reason +
-                                                  " 个字节，数据文件应有 1074 个字节。";
-            break;
-        default:
-            message = lang == Lang::English
-                          ? "Cannot save " + file + ": " + reason + ". The file was not changed."
-                          : "无法保存" + file + "：" + reason + "。文件未被改动。";
-            break;
+std::string_view Trimmed(std::string_view text) {
+    constexpr std::string_view kBlank = " \t\r\n";
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
     }
-    return {code, message, name.string()};
+    const std::size_t first = text.find_first_not_of(kBlank);
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return lower;
+}
+
+// The first line that is not a comment of a CSV file names Location and Frequency.
+bool LooksLikeChirpCsv(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : Trimmed(text.substr(end));
+        if (line.starts_with('#')) {
+            continue;
+        }
+        const std::string lower = Lower(line);
+        return lower.find("location") != std::string::npos &&
+               lower.find("frequency") != std::string::npos;
+    }
+    return false;
+}
+
+// Text: UTF-8 without control characters but line ends and tabs (a character cut off at the
+// end of the head is no sign of anything else).
+bool LooksLikeText(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            if (byte < 0x20 && byte != '\n' && byte != '\r' && byte != '\t') {
+                return false;
+            }
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        if (byte >= 0xC2 && byte <= 0xDF) {
+            length = 2;
+        } else if (byte >= 0xE0 && byte <= 0xEF) {
+            length = 3;
+        } else if (byte >= 0xF0 && byte <= 0xF4) {
+            length = 4;
+        } else {
+            return false;
+        }
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += length;
+    }
+    return true;
+}
+
+// Why content of `size` bytes starting with `head` is no data file.
+Status NotDataFile(std::string_view head, std::uintmax_t size, const std::filesystem::path& name,
+                   Lang lang) {
+    const std::string file = Quoted(name.string(), lang);
+    const std::string bytes = std::to_string(size);
+    const std::string_view text = Trimmed(head);
+    const Bilingual* why = nullptr;
+    if (size == 0) {
+        why = &kDataFileEmpty;
+    } else if (head.starts_with(kSignature)) {
+        why = size < kDataFileSize ? &kDataFileTooShort : &kDataFileWrongSize;
+    } else if (head.starts_with("%PDF-")) {
+        why = &kDataFileIsPdf;
+    } else if (text.starts_with('{') || text.starts_with('[')) {
+        why = &kDataFileIsJson;
+    } else if (LooksLikeChirpCsv(text)) {
+        why = &kDataFileIsCsv;
+    } else if (LooksLikeText(head)) {
+        why = &kDataFileIsText;
+    } else {
+        why = size < kDataFileSize ? &kDataFileTooShort : &kDataFileNoHeader;
+    }
+    const ErrorCode code =
+        size < kDataFileSize ? ErrorCode::kFileTooShort : ErrorCode::kNotDataFile;
+    return {code, FillText(why->in(lang), {file, bytes}), name.string()};
+}
+
+Status CannotSave(const std::filesystem::path& name, const std::string& reason, Lang lang) {
+    return {ErrorCode::kFileUnwritable,
+            FillText(kFileUnwritableText.in(lang), {Quoted(name.string(), lang), reason}),
+            name.string()};
 }
 
 }  // namespace
@@ -62,99 +132,80 @@ std::vector<std::uint8_t> DataFileBytes(const RadioImage& image) {
 Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
                                     const std::filesystem::path& name, Lang lang) {
     if (content.size() < kDataFileSize) {
-        return Failed(
-            FileError(ErrorCode::kFileTooShort, name, std::to_string(content.size()), lang));
+        return Failed(NotDataFile({reinterpret_cast<const char*>(content.data()), content.size()},
+                                  content.size(), name, lang));
     }
     RadioImage image{};
     std::copy_n(content.begin() + kDataFileHeaderSize, kImageSize, image.begin());
     return image;
 }
 
-Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang) {
-    const auto content = ReadDataFileBytes(path, lang);
+bool IsDataFileContent(std::string_view head, std::uintmax_t size) {
+    return size == kDataFileSize && head.starts_with(kSignature);
+}
+
+Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang,
+                                 DataFileCheck check) {
+    const auto content = ReadDataFileBytes(path, lang, check);
     if (!content.ok()) {
         return Failed(content.status());
     }
     return ImageOfDataFile(content.value(), path, lang);
 }
 
-Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path& path, Lang lang) {
-    // Anything but a regular file is refused before it is opened: opening a pipe would wait
-    // for a writer, opening a device may act on it. The descriptor is checked once more, as
-    // the name may have changed in between, and opened without waiting.
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        const int error = errno;
-        return Failed(
-            FileError(error == ENOENT ? ErrorCode::kFileMissing : ErrorCode::kFileUnreadable, path,
-                      std::generic_category().message(error), lang));
+Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path& path, Lang lang,
+                                                     DataFileCheck check) {
+    const auto head = ReadFileHead(path, kHeadSize, lang);
+    if (!head.ok()) {
+        return Failed(head.status());
     }
-    if (!S_ISREG(status.st_mode)) {
-        return Failed(FileError(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang));
+    const std::string& bytes = head.value().bytes;
+    const std::uintmax_t size = head.value().size;
+    const bool accepted = check == DataFileCheck::kAnyContent ? size >= kDataFileSize
+                                                              : IsDataFileContent(bytes, size);
+    if (!accepted || bytes.size() < kDataFileSize) {
+        return Failed(NotDataFile(bytes, size, path, lang));
     }
-    const UniqueDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (!fd) {
-        return Failed(FileError(ErrorCode::kFileUnreadable, path,
-                                std::generic_category().message(errno), lang));
-    }
-    if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return Failed(FileError(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang));
-    }
-    // Only the first 1074 bytes matter; one more tells nothing, so read exactly those.
-    std::vector<std::uint8_t> content(kDataFileSize);
-    std::size_t got = 0;
-    int error = 0;
-    while (got < content.size()) {
-        const ssize_t n = ::read(fd.get(), content.data() + got, content.size() - got);
-        if (n > 0) {
-            got += static_cast<std::size_t>(n);
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            error = errno;
-            break;
-        }
-    }
-    if (error != 0) {
-        return Failed(FileError(ErrorCode::kFileUnreadable, path,
-                                std::generic_category().message(error), lang));
-    }
-    content.resize(got);
-    if (content.size() < kDataFileSize) {
-        return Failed(FileError(ErrorCode::kFileTooShort, path, std::to_string(got), lang));
-    }
-    return content;
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + kDataFileSize);
 }
 
 Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang) {
     const std::string reason = WriteFileAtomically(path, DataFileBytes(image), lang);
-    if (!reason.empty()) {
-        return FileError(ErrorCode::kFileUnwritable, path, reason, lang);
-    }
-    return Status::Ok();
+    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
 }
 
-Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image,
-                     std::span<const std::uint8_t> header, Lang lang) {
-    std::vector<std::uint8_t> bytes = DataFileBytes(image);
-    std::copy_n(header.begin(), std::min(header.size(), kDataFileHeaderSize), bytes.begin());
+Status WriteDataFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                          Lang lang) {
     const std::string reason = WriteFileAtomically(path, bytes, lang);
-    if (!reason.empty()) {
-        return FileError(ErrorCode::kFileUnwritable, path, reason, lang);
+    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
+}
+
+bool HoldsDataFile(const std::filesystem::path& path) {
+    // Only the file's start is looked at; a file that cannot be read is the write's to report.
+    const auto head = ReadFileHead(path, kSignature.size(), Lang::English);
+    return head.ok() && IsDataFileContent(head.value().bytes, head.value().size);
+}
+
+Status DataFileNotReplaced(const std::filesystem::path& path, Lang lang) {
+    return CannotSave(path, std::string(kWouldReplaceDataFile.in(lang)), lang);
+}
+
+Status WriteOtherFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                      Lang lang) {
+    if (HoldsDataFile(path)) {
+        return DataFileNotReplaced(path, lang);
     }
-    return Status::Ok();
+    const std::string reason = WriteFileAtomically(path, bytes, lang);
+    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
 }
 
 Status CheckDataFileSavable(const std::filesystem::path& path, Lang lang) {
     const std::string reason = CheckReplaceable(path, lang);
-    if (!reason.empty()) {
-        return FileError(ErrorCode::kFileUnwritable, path, reason, lang);
-    }
-    return Status::Ok();
+    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
 }
 
-Status OpenDataFile(const std::filesystem::path& path, EditorState& editor) {
-    const auto image = ReadDataFile(path, LanguageOf(editor.LanguageFlag));
+Status OpenDataFile(const std::filesystem::path& path, EditorState& editor, DataFileCheck check) {
+    const auto image = ReadDataFile(path, LanguageOf(editor.LanguageFlag), check);
     if (!image.ok()) {
         return image.status();
     }

@@ -1,3 +1,4 @@
+#include <functional>
 #include <string>
 
 #include "radio_data/codec.h"
@@ -159,42 +160,78 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor) {
     return image;
 }
 
+void ForEachHeldValue(const EditorState& a, const EditorState& b,
+                      const std::function<void(const HeldBits&, bool same)>& visit) {
+    visit({kPasswordAddress, kPasswordLength, 0xFF}, a.Text2 == b.Text2);
+    for (std::size_t n = 1; n <= kChannelCount; ++n) {
+        const int base = MemoryChannelAddress(static_cast<int>(n));
+        const auto& cellsA = a.mfgrid1[n];
+        const auto& cellsB = b.mfgrid1[n];
+        // A channel that comes into use or goes out of it takes all its values along: an empty
+        // channel's lists are not values of the plan.
+        const bool sameUse = cellsA[kColumnRx].empty() == cellsB[kColumnRx].empty();
+        const auto sameCell = [&](int column) {
+            return sameUse && cellsA[static_cast<std::size_t>(column)] ==
+                                  cellsB[static_cast<std::size_t>(column)];
+        };
+        visit({base + kRxOffset, 4, 0xFF}, sameCell(kColumnRx));
+        visit({base + kTxOffset, 4, 0xFF}, sameCell(kColumnTx));
+        visit({base + kDecodeToneOffset, 2, 0xFF}, sameCell(kColumnDecodeTone));
+        visit({base + kEncodeToneOffset, 2, 0xFF}, sameCell(kColumnEncodeTone));
+        for (const FlagField& field : kFlagFields) {
+            const auto column = static_cast<std::size_t>(field.column);
+            visit({base + kFlagsOffset, 1,
+                   static_cast<std::uint8_t>(((1 << field.bitCount) - 1) << field.lowBit)},
+                  sameUse && a.CellListIndex[n][column] == b.CellListIndex[n][column]);
+        }
+        const int debug = DebugChannelAddress(static_cast<int>(n));
+        const bool sameRx = a.mfgrid2[n][kDebugColumnRx] == b.mfgrid2[n][kDebugColumnRx];
+        const bool sameTx = a.mfgrid2[n][kDebugColumnTx] == b.mfgrid2[n][kDebugColumnTx];
+        visit({debug + kRxOffset, 4, 0xFF}, sameRx);
+        visit({debug + kTxOffset, 4, 0xFF}, sameTx);
+        visit({debug + kDebugMarkerOffset, 2, 0xFF}, sameRx && sameTx);
+    }
+    visit({kAniAddress, kAniLength, 0xFF}, a.Text3 == b.Text3);
+    for (const SettingField& field : SettingFields()) {
+        if (field.address != kNoAddress) {
+            visit({field.address, 1,
+                   static_cast<std::uint8_t>(((1 << field.bitCount) - 1) << field.lowBit)},
+                  SettingValue(field, a) == SettingValue(field, b));
+        }
+    }
+}
+
 const ImageMask& ModeledBits() {
     static const ImageMask mask = [] {
         ImageMask bits{};
-        const auto set = [&bits](int address, int count, std::uint8_t value) {
-            for (int i = 0; i < count; ++i) {
-                bits[static_cast<std::size_t>(address + i)] |= value;
+        const EditorState any;
+        ForEachHeldValue(any, any, [&bits](const HeldBits& held, bool /*same*/) {
+            for (int i = 0; i < held.length; ++i) {
+                bits[static_cast<std::size_t>(held.address + i)] |= held.mask;
             }
-        };
-        set(kPasswordAddress, kPasswordLength, 0xFF);
-        for (int n = 1; n <= kChannelCount; ++n) {
-            set(MemoryChannelAddress(n), kFlagsOffset, 0xFF);  // frequencies and tones
-            for (const FlagField& field : kFlagFields) {
-                set(MemoryChannelAddress(n) + kFlagsOffset, 1,
-                    static_cast<std::uint8_t>(((1 << field.bitCount) - 1) << field.lowBit));
-            }
-            set(DebugChannelAddress(n) + kRxOffset, 8, 0xFF);
-            set(DebugChannelAddress(n) + kDebugMarkerOffset, 2, 0xFF);
-        }
-        set(kAniAddress, kAniLength, 0xFF);
-        for (const SettingField& field : SettingFields()) {
-            if (field.address != kNoAddress) {
-                set(field.address, 1,
-                    static_cast<std::uint8_t>(((1 << field.bitCount) - 1) << field.lowBit));
-            }
-        }
+        });
         return bits;
     }();
     return mask;
 }
 
-RadioImage KeepUnmodeled(const RadioImage& encoded, const RadioImage& base) {
-    const ImageMask& mask = ModeledBits();
-    RadioImage merged{};
-    for (std::size_t i = 0; i < kImageSize; ++i) {
-        merged[i] = static_cast<std::uint8_t>((encoded[i] & mask[i]) | (base[i] & ~mask[i]));
+Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
+                                   const RadioImage& base) {
+    const auto encoded = EncodeImage(editor);
+    if (!encoded.ok()) {
+        return encoded;
     }
+    RadioImage merged = base;
+    ForEachHeldValue(editor, baseEditor, [&](const HeldBits& held, bool same) {
+        if (same) {
+            return;
+        }
+        for (int i = 0; i < held.length; ++i) {
+            auto& byte = merged[static_cast<std::size_t>(held.address + i)];
+            const auto fresh = encoded.value()[static_cast<std::size_t>(held.address + i)];
+            byte = static_cast<std::uint8_t>((byte & ~held.mask) | (fresh & held.mask));
+        }
+    });
     return merged;
 }
 

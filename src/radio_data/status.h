@@ -31,6 +31,7 @@ enum class ErrorCode {
     kFileMissing,
     kFileUnreadable,
     kFileTooShort,
+    kNotDataFile,  // a file of 1074 bytes or more that is no data file
     kFileUnwritable,
     kNoPrinter,    // printing was asked for and no printer is installed
     kPrintFailed,  // the printer did not take the job

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,5 +33,8 @@ std::string Shortened(std::string_view text, std::size_t longest);
 
 // A name or value in the quotation marks of the language: "name" or “name”.
 std::string Quoted(std::string_view text, Lang lang);
+
+// `pattern` with %1, %2, ... replaced by `values` in order.
+std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace m742

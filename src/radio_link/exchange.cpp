@@ -37,6 +37,13 @@ std::string Exchange::Text(std::string_view chinese, std::string_view english) c
     return std::string(Bilingual{chinese, english}.in(LanguageOf(m_window.LanguageFlag())));
 }
 
+std::string ExchangeWindow::PortNotOpenText() const {
+    return std::string(LanguageOf(LanguageFlag()) == Lang::English
+                           ? "Communication port not open, please first selection menu 'Com Port' "
+                             "to open its serial ports!"
+                           : "通信端口未打开，请先选择菜单“通信端口”打开其串口！");
+}
+
 void Exchange::mnureadFre_Click() {
     Start('R');
 }
@@ -49,15 +56,20 @@ void Exchange::Start(char mode) {
     m_ports.OpenCom();
     m_window.HideFrequencyEditor();
     if (!m_port.PortOpen()) {
-        std::string message =
-            Text("通信端口未打开，请先选择菜单“通信端口”打开其串口！",
-                 "Communication port not open, please first selection menu 'Com Port' to open its "
-                 "serial ports!");
-        const std::string cause =
-            OpenFailureCause(m_port.LastOpenError(), m_ports.PortNumber(), m_port.DeviceName(),
-                             PresentComPorts(), m_window.LanguageFlag());
-        if (!cause.empty()) {
-            message += "\n\n" + cause;
+        const OpenError error = m_port.LastOpenError();
+        std::string message;
+        if (error == OpenError::kBusy && m_ports.PortNumber() != 0) {
+            // Held by another program: what choosing the port in the menu says.
+            message = ComPortMessage(m_ports.PortNumber(), error, m_port.DeviceName(),
+                                     PresentComPorts(), m_window.LanguageFlag());
+        } else {
+            message = m_window.PortNotOpenText();
+            const std::string cause =
+                OpenFailureCause(error, m_ports.PortNumber(), m_port.DeviceName(),
+                                 PresentComPorts(), m_window.LanguageFlag());
+            if (!cause.empty()) {
+                message += "\n\n" + cause;
+            }
         }
         m_outcome = ExchangeOutcome::kPortNotOpen;
         m_window.ShowMessage(message, kStyleNotice, "");

@@ -64,6 +64,9 @@ public:
     virtual ImageHex EncodeImage() = 0;
     virtual void DecodeImage(const ImageHex& image) = 0;
     virtual void ShowDebugChannel() = 0;
+    // What to say when the port would not open (before its cause): the window asks the user
+    // to choose one in the "Com Port" menu; the command-line tool names its option.
+    virtual std::string PortNotOpenText() const;
     // Told once when an exchange has ended, however it ended.
     virtual void ExchangeFinished(ExchangeOutcome) {}
 };

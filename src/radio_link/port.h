@@ -14,6 +14,7 @@ enum class OpenError {
     kNotFound,          // no such device
     kPermissionDenied,  // the user may not open the device (on Linux: not in "dialout")
     kBusy,              // another program holds the port
+    kNotSerial,         // the name is a file, a folder or a device that is no serial port
     kOther,
 };
 

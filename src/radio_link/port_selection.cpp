@@ -1,5 +1,7 @@
 #include "radio_link/port_selection.h"
 
+#include <sys/stat.h>
+
 #include <utility>
 
 #include "radio_data/status.h"
@@ -104,6 +106,22 @@ std::string NotFound(int number, std::string_view device, const std::vector<ComP
     return text;
 }
 
+// What the name given as a port is instead.
+std::string NotSerial(const std::string& port, const std::string& name, Lang lang) {
+    struct stat status {};
+    const Bilingual* what = &kIsOtherDevice;
+    if (::stat(name.c_str(), &status) == 0) {
+        if (S_ISREG(status.st_mode)) {
+            what = &kIsRegularFile;
+        } else if (S_ISDIR(status.st_mode)) {
+            what = &kIsFolder;
+        } else if (S_ISFIFO(status.st_mode)) {
+            what = &kIsPipe;
+        }
+    }
+    return FillText(kNotSerialPort.in(lang), {port, what->in(lang)});
+}
+
 }  // namespace
 
 std::string OpenFailureCause(OpenError error, int number, std::string_view device,
@@ -124,8 +142,16 @@ std::string OpenFailureCause(OpenError error, int number, std::string_view devic
                                  " 的权限。请把当前用户加入 dialout 组（sudo usermod -aG dialout "
                                  "$USER），然后重新登录。";
         }
-        case OpenError::kBusy:
-            return PortHolderNote(number, name, SystemPortHolders(name), languageFlag).text;
+        case OpenError::kBusy: {
+            std::string note =
+                PortHolderNote(number, name, SystemPortHolders(name), languageFlag).text;
+            if (note.empty() && !IsComNumber(number)) {
+                note = FillText(kDeviceBusy.in(LanguageOf(languageFlag)), {name});
+            }
+            return note;
+        }
+        case OpenError::kNotSerial:
+            return NotSerial(PortLabel(number, name, english), name, LanguageOf(languageFlag));
         default:
             return {};
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "radio_data/status.h"
+#include "radio_data/text_codes.h"
 #include "texts/language_tables.h"
 
 namespace m742 {
@@ -81,8 +82,5 @@ inline constexpr Bilingual kPartlyWrittenNote{
     "写频没有完成：对讲机中可能是部分写入的数据，请重新写频。",
     "The write did not finish: the radio may now hold a partly written plan. Please write it "
     "again."};
-
-// `pattern` with %1, %2, ... replaced by `values` in order.
-std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 }  // namespace m742

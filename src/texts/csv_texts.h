@@ -30,12 +30,16 @@ inline constexpr Bilingual kCsvTooLarge{"%1太大，不是信道表（超过 %2 
                                         "%1 is too large for a channel list (more than %2 "
                                         "bytes)."};
 
+// After the first row notes: %1 how many more rows have one.
+inline constexpr Bilingual kMoreRowNotes{"……另有 %1 行", "… and %1 more rows"};
 // One row of an import: %1 the line, %2 the Location as written, %3 what became of it.
 inline constexpr Bilingual kCsvRowLine{"第 %1 行（Location %2）：%3", "Line %1 (Location %2): %3"};
 // What a row's fields were refused for. %1 is the column, %2 the value as written.
 inline constexpr Bilingual kNotAChannel{"Location 只能是 1 到 16", "Location must be 1 to 16"};
 inline constexpr Bilingual kChannelTwice{"信道 %1 已在第 %2 行给出",
                                          "channel %1 was already given on line %2"};
+// Before the band message of an offset: %1 the TX frequency it gives, in MHz.
+inline constexpr Bilingual kComputedTx{"发射频率 %1 MHz：", "TX %1 MHz: "};
 inline constexpr Bilingual kFieldProblem{"%1“%2”：%3", "%1 \"%2\": %3"};
 inline constexpr Bilingual kNotANumber{"不是数值", "not a number"};
 inline constexpr Bilingual kNotInToneList{"不在亚音频表中", "not in the radio's tone list"};

@@ -6,6 +6,20 @@
 
 namespace m742 {
 
+// Refusals of a JSON text before its keys are read. %1 the limit of nesting levels.
+inline constexpr Bilingual kPlanTooDeep{"数组和对象嵌套超过 %1 层；信道计划只需 3 层",
+                                        "arrays and objects nest more than %1 levels deep; a "
+                                        "channel plan needs 3"};
+// %1 the key, as written.
+inline constexpr Bilingual kPlanKeyTwice{"键“%1”在同一个对象中出现了两次",
+                                         "the key \"%1\" is given twice in one object"};
+
+// What a refused frequency or tone could have been, after the window's message. %1 and %2 the
+// band's edges in MHz.
+inline constexpr Bilingual kBandHint{"（频段 %1–%2 MHz）", " (the band is %1–%2 MHz)"};
+inline constexpr Bilingual kToneFormsHint{"（亚音频写作 88.5、D023N、D023I 或 off）",
+                                          " (a tone is written as 88.5, D023N, D023I or off)"};
+
 // Where a value is: "channel 5", "debug channel 3".
 inline constexpr Bilingual kPlanChannelText{"信道", "channel"};
 inline constexpr Bilingual kPlanDebugChannelText{"调试信道", "debug channel"};

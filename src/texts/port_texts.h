@@ -28,6 +28,24 @@ inline constexpr Bilingual kMayHoldPort{
     "这台电脑上正在运行 %1（进程 %2），它可能占用了这个串口。",
     "%1 is running on this computer (process %2) and may be holding the port."};
 
+// A name given as the port that is no serial port: %1 the name, %2 what it is.
+inline constexpr Bilingual kNotSerialPort{"%1 不是串口：它是%2。",
+                                          "%1 is not a serial port: it is %2."};
+inline constexpr Bilingual kIsRegularFile{"普通文件", "a regular file"};
+inline constexpr Bilingual kIsFolder{"文件夹", "a folder"};
+inline constexpr Bilingual kIsPipe{"管道（FIFO）", "a pipe (FIFO)"};
+inline constexpr Bilingual kIsOtherDevice{"一个不是终端的设备", "a device that is no terminal"};
+// A device named directly that another program holds: %1 the device.
+inline constexpr Bilingual kDeviceBusy{"%1 已被其它程序使用，请关掉那个程序或选择其它串口。",
+                                       "%1 is in use by another program: close that program or "
+                                       "choose another port."};
+// The command-line tool's words for a port that did not open: %1 the port as given.
+inline constexpr Bilingual kCliPortNotOpen{
+    "无法打开端口 %1。请用 --port 指定对讲机所在的串口（COM1..COM8 或设备路径，如 "
+    "/dev/ttyUSB0；“m742-cli ports”列出它们）。",
+    "Cannot open the port %1. Name the radio's port with --port (COM1..COM8 or a device path "
+    "such as /dev/ttyUSB0; \"m742-cli ports\" lists them)."};
+
 // m742-cli ports: the headings of the table and the answers of its last column.
 inline constexpr Bilingual kPortHeading{"端口", "PORT"};
 inline constexpr Bilingual kDeviceHeading{"设备", "DEVICE"};
@@ -46,6 +64,7 @@ inline constexpr Bilingual kReasonBusy{"已被其它程序使用", "in use by an
 // %1 the program, %2 its process number.
 inline constexpr Bilingual kReasonHeldBy{"被 %1（进程 %2）占用", "held by %1 (process %2)"};
 inline constexpr Bilingual kReasonOther{"无法打开", "cannot be opened"};
+inline constexpr Bilingual kReasonNotSerial{"不是串口", "not a serial port"};
 // Opens, but a program that takes serial devices has it open too: %1 the program, %2 its
 // process number.
 inline constexpr Bilingual kAlsoOpenedBy{"能，但 %1（进程 %2）也打开了它",

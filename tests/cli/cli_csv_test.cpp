@@ -28,7 +28,7 @@ protected:
         ASSERT_EQ(Run({"encode", "state.json", std::string(name)}).status, 0);
         // A header byte and image bytes the program does not know, which --base keeps.
         std::string bytes = Read(std::string(name));
-        bytes[10] = 'X';
+        bytes[20] = 'X';
         bytes[50 + 0x3E0] = '\x5A';
         Write(std::string(name), bytes);
     }

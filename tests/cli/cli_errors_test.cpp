@@ -61,7 +61,7 @@ std::vector<FailureCase> FailureCases() {
          "Cannot save \"nowhere/out.dat\"", ""},
         {"new_onto_directory", {"new", "."}, "", 2, "Cannot save \".\"", ""},
         {"encode_missing_state", {"encode", "none.json", "out.dat"}, "", 2,
-         "none.json: cannot read", "out.dat"},
+         "Cannot open \"none.json\": the file does not exist.", "out.dat"},
         {"encode_into_missing_folder", {"encode", "state.json", "nowhere/out.dat"}, valid, 2,
          "Cannot save \"nowhere/out.dat\"", ""},
 

@@ -42,14 +42,17 @@ TEST_F(CliTest, WritersRefuseWhatTheyMayNotReplace) {
     }
 }
 
-TEST_F(CliTest, EncodeRefusesDeepNestingAndQuotesLongValuesShort) {
+TEST_F(CliTest, EncodeRefusesDeepNestingDuplicateKeysAndQuotesLongValuesShort) {
     std::string longArray = "0";
     for (int i = 0; i < 50000; ++i) {
         longArray += ",0";
     }
     const std::pair<std::string, std::string> cases[] = {
         {std::string(50000, '[') + std::string(50000, ']'), "nest more than 16 levels deep"},
-        {std::string(2000000, '{'), "nest more than 16 levels deep"},  // never parsed
+        {std::string(1000000, '['), "nest more than 16 levels deep"},  // never parsed whole
+        {std::string(2000000, ' '), "too large for a channel plan (more than 1048576 bytes)"},
+        {R"({"channels": [], "channels": []})", "the key \"channels\" is given twice"},
+        {R"({"settings": {"beep": true, "beep": false}})", "the key \"beep\" is given twice"},
         {R"({"settings": )" + std::string(16, '[') + std::string(16, ']') + "}",
          "nest more than 16 levels deep"},
         {R"({"Text2": "[[[[[["})", "Text2: the password holds only digits and \".\", not \"[\""},

@@ -211,9 +211,9 @@ const RefusalCase kRefusals[] = {
     {"other_version", R"({"format": "m742-plan", "version": 3})", 2, "version: 3 is not allowed"},
     {"other_format", R"({"format": "chirp", "version": 2})", 2, "format: \"chirp\" is not"},
     {"out_of_band", R"({"channels": [{"channel": 5, "rx_mhz": "480.00000"}]})", 1,
-     "Beyond the frequency range (channel 5, rx_mhz: \"480.00000\")"},
+     "Beyond the frequency range (the band is 400–480 MHz) (channel 5, rx_mhz: \"480.00000\")"},
     {"out_of_band_zh", R"({"channels": [{"channel": 5, "rx_mhz": "399.9"}]})", 1,
-     "超出频段范围（信道 5，rx_mhz：\"399.9\"）", "zh"},
+     "超出频段范围（频段 400–480 MHz）（信道 5，rx_mhz：\"399.9\"）", "zh"},
 };
 
 class PlanRefusal : public CliTest, public ::testing::WithParamInterface<RefusalCase> {};
@@ -234,13 +234,31 @@ TEST_P(PlanRefusal, NamesTheKeyAndWritesNothing) {
 INSTANTIATE_TEST_SUITE_P(Refusals, PlanRefusal, ::testing::ValuesIn(kRefusals),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A data file of random bytes but for the header's model and version; seed 0 gives an erased
+// radio (every image byte FFh).
 std::string RandomFile(std::uint32_t seed) {
-    std::string file(1074, '\0');
-    for (char& byte : file) {
+    std::string file(1074, '\xFF');
+    for (std::size_t i = 16; seed != 0 && i < file.size(); ++i) {
         seed = seed * 1664525u + 1013904223u;
-        byte = static_cast<char>(seed >> 24);
+        file[i] = static_cast<char>(seed >> 24);
     }
+    file.replace(0, 16, std::string("ZMR47C\xFF\xFF\xFF\xFFV0100\xFF", 16));
     return file;
+}
+
+// A file's own dump encodes over it to the file itself, byte for byte, whatever it holds.
+TEST_F(CliTest, EncodeOverABaseOfItsOwnDumpGivesTheFileBack) {
+    for (std::uint32_t seed : {0u, 7u, 8u, 9u, 10u, 11u}) {
+        SCOPED_TRACE(seed);
+        const std::string old = RandomFile(seed);
+        Write("old.dat", old);
+        const CliResult dumped = Run({"dump", "--json", "old.dat"});
+        ASSERT_EQ(dumped.status, 0) << dumped.err;
+        Write("plan.json", dumped.out);
+        const CliResult result = Run({"encode", "--base", "old.dat", "plan.json", "new.dat"});
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(Read("new.dat"), old);
+    }
 }
 
 // Whatever OLD.dat holds, its own plan with one change encodes over it: the header and every

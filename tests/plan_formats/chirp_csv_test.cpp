@@ -137,6 +137,8 @@ const ImportCase kImportCases[] = {
      "460.12500\t67.0\t470.50000\tD754I\tOff\tWide\tYes\tLow", ""},
     {"CrossToDtcs", "5,,460.125,,0,Cross,88.5,88.5,023,NR,025,->DTCS,FM,5.00,,2.5W,,,,,",
      "460.12500\tD025I\t460.12500\tOff\tOff\tWide\tYes\tHigh", ""},
+    {"DuplexOffReceivesOnly", "5,,460.125,off,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,",
+     "460.12500\tOff\t\t\tOff\tWide\tYes\tHigh", ""},
     {"PowerWordAndEmpty", "5,,460.125,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,Low,,,,,",
      "460.12500\tOff\t460.12500\tOff\tOff\tWide\tYes\tLow", ""},
     {"Snapped", "5,,460.007000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,",
@@ -146,13 +148,12 @@ const ImportCase kImportCases[] = {
     {"LocationSeventeen", "17,,460.125,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,", "",
      "Location must be 1 to 16"},
     {"BandTop", "5,,480.000000,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,", "",
-     "Frequency \"480.000000\": Beyond the frequency range"},
+     "Frequency \"480.000000\": Beyond the frequency range (the band is 400–480 MHz)"},
     {"OffsetOutOfBand", "5,,475.000000,+,10,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,", "",
-     "Offset \"10\": Beyond the frequency range"},
+     "Offset \"10\": TX 485.000000 MHz: Beyond the frequency range (the band is 400–480 MHz)"},
     {"NoNumber", "5,,46O.125,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,", "",
      "Frequency \"46O.125\": Frequency input is incorrect, please correct!"},
-    {"DuplexOff", "5,,460.125,off,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,", "",
-     "Duplex \"off\": the radio cannot hold it"},
+
     {"TsqlR", "5,,460.125,,0,TSQL-R,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,", "",
      "Tone \"TSQL-R\": the radio cannot hold it"},
     {"ToneOffTheList", "5,,460.125,,0,Tone,88.4,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,", "",
@@ -227,25 +228,29 @@ TEST(ChirpCsv, ImportReplacesTheChannelsOfItsBase) {
         "2,,460.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n"
         "9,,461.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n"
         "3,,499.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n"
-        "9,,462.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n";
+        "9,,462.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n"
+        "3,,463.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n";
     const auto import = ImportChirpCsv(text, base, "in.csv");
     ASSERT_TRUE(import.ok());
     const CsvImport& result = import.value();
-    EXPECT_EQ(result.channels, (std::vector<int>{2, 9}));
+    // A skipped row claims no channel: channel 3's second row is taken.
+    EXPECT_EQ(result.channels, (std::vector<int>{2, 9, 3}));
     EXPECT_EQ(Channel(result.editor, 2),
               "460.00000\tOff\t460.00000\tOff\tCarrier\tWide\tYes\tHigh\n");
     EXPECT_EQ(Channel(result.editor, 9), "461.00000\tOff\t461.00000\tOff\tOff\tWide\tYes\tHigh\n");
-    EXPECT_FALSE(ChannelInUse(result.editor, 3));  // its row was skipped
+    EXPECT_EQ(Channel(result.editor, 3),
+              "463.00000\tOff\t463.00000\tOff\tQT/DQT\tWide\tYes\tHigh\n");
     EXPECT_FALSE(ChannelInUse(result.editor, 4));  // not in the file
     EXPECT_EQ(result.editor.Text2, "1234");
     EXPECT_EQ(result.editor.panel, base.panel);
     EXPECT_EQ(result.editor.mfgrid2, base.mfgrid2);
     EXPECT_EQ(ImportReport(result, Lang::English),
               (std::vector<std::string>{
-                  "Imported 2 channels, skipped 2 rows.", "Rows skipped:",
-                  "Line 4 (Location 3): Frequency \"499.000000\": Beyond the frequency range",
+                  "Imported 3 channels, skipped 2 rows.", "Rows skipped:",
+                  "Line 4 (Location 3): Frequency \"499.000000\": Beyond the frequency range (the "
+                  "band is 400–480 MHz)",
                   "Line 5 (Location 9): channel 9 was already given on line 3"}));
-    EXPECT_EQ(ImportReport(result, Lang::Chinese).front(), "已导入 2 个信道，跳过 2 行。");
+    EXPECT_EQ(ImportReport(result, Lang::Chinese).front(), "已导入 3 个信道，跳过 2 行。");
 }
 
 // Export then import gives the same plan, in either language; a data file's own password
@@ -257,7 +262,9 @@ TEST(ChirpCsv, ExportThenImportGivesTheSameChannels) {
                                     "450.00625\tD023N\t455.00625\tD023I\tOff\tWide\tYes\tHigh\n"
                                     "401\tOff\t479\t100.0\tQT/DQT\tWide\tNo\tHigh\n"
                                     "462\t67.0\t467\tD754N\tOff\tNarrow\tYes\tLow\n"
-                                    "430\tD025I\t430\t77.0\tOff\tWide\tYes\tHigh\n");
+                                    "430\tD025I\t430\t77.0\tOff\tWide\tYes\tHigh\n"
+                                    "445\tOff\t\t\tOff\tWide\tYes\tHigh\n"  // receive only
+                                    "446\t71.9\t\t100.0\tOff\tNarrow\tYes\tLow\n");
         plan.Text2 = "1234";
         const auto image = EncodeImage(plan);
         ASSERT_TRUE(image.ok());

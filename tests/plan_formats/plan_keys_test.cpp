@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 
 #include "channel_editing/channel_plan.h"
+#include "channel_editing/frequency_entry.h"
+#include "channel_editing/list_entry.h"
+#include "plan_formats/base_plan.h"
 #include "plan_formats/plan_keys.h"
 #include "radio_data/codec.h"
 
@@ -57,27 +61,54 @@ TEST(PlanKeys, ValuesAndChoices) {
     EXPECT_EQ(PositionOfPlanValue(ListId::kAddScan, std::string("yes")), std::nullopt);
 }
 
-// Saving over an older image keeps every bit the editor does not hold, and only those.
-TEST(PlanKeys, KeepUnmodeledKeepsOnlyUnknownBits) {
-    EditorState editor = StartupEditor(1);
-    editor.Text2 = "1234";
-    const auto encoded = EncodeImage(editor);
-    ASSERT_TRUE(encoded.ok());
-    RadioImage base{};
-    for (std::size_t i = 0; i < base.size(); ++i) {
-        base[i] = static_cast<std::uint8_t>(i * 37 + 11);
+// Saving a plan over an older image changes the bits of the values the plan changes, and only
+// those: the image's own plan gives the image back byte for byte whatever it holds (unknown
+// bytes, fill, values the decoder only read as a fallback), and an edit is stored whole.
+TEST(PlanKeys, EncodeOverBaseChangesOnlyWhatThePlanChanges) {
+    std::mt19937 random(742);
+    RadioImage erased{};
+    erased.fill(0xFF);
+    RadioImage noise{};
+    for (auto& byte : noise) {
+        byte = static_cast<std::uint8_t>(random());
     }
-    const RadioImage merged = KeepUnmodeled(encoded.value(), base);
-    EditorState fromEncoded = StartupEditor(1);
-    EditorState fromMerged = StartupEditor(1);
-    DecodeImage(encoded.value(), fromEncoded);
-    DecodeImage(merged, fromMerged);
-    EXPECT_EQ(fromEncoded, fromMerged);
-    EXPECT_EQ(PasswordOfImage(merged), "1234");
-    EXPECT_EQ(merged[0x3E0], base[0x3E0]);  // a byte the program does not know
-    EXPECT_EQ(merged[MemoryChannelAddress(1) + kFlagsOffset] & 0xE0,
-              base[MemoryChannelAddress(1) + kFlagsOffset] & 0xE0);
-    EXPECT_EQ(KeepUnmodeled(encoded.value(), encoded.value()), encoded.value());
+    RadioImage damaged = erased;
+    damaged[MemoryChannelAddress(2) + kRxOffset] = 0x00;          // channel 2: RX 0.00000
+    damaged[MemoryChannelAddress(2) + kEncodeToneOffset] = 0x9A;  // a tone code no list holds
+    damaged[0x3C1] = 0x7F;                                        // a setting out of its list
+    struct Case {
+        const char* name;
+        RadioImage image;
+    };
+    for (const Case& c : {Case{"erased", erased}, Case{"noise", noise}, Case{"damaged", damaged}}) {
+        SCOPED_TRACE(c.name);
+        const EditorState own = EditorOfImage(c.image, 1);
+        const auto same = EncodeOverBase(own, own, c.image);
+        ASSERT_TRUE(same.ok()) << same.status().message;
+        EXPECT_EQ(same.value(), c.image);
+
+        // Channel 1 filled in anew, wide, and channel 2's encode tone set to Off.
+        EditorState edited = own;
+        ClearNO(edited, 1);
+        ASSERT_EQ(CommitFrequency(edited, 1, kColumnRx, "460.125").outcome,
+                  FrequencyOutcome::kChannelStarted);
+        ASSERT_TRUE(PickListItem(edited, 1, kColumnBandwidth, 0));
+        edited.mfgrid1[2][kColumnEncodeTone] = OffWord(Lang::English);
+        const auto merged = EncodeOverBase(edited, own, c.image);
+        const auto fresh = EncodeImage(edited);
+        ASSERT_TRUE(merged.ok() && fresh.ok());
+        const int channel1 = MemoryChannelAddress(1);
+        for (int i = 0; i <= kFlagsOffset; ++i) {
+            const auto held = ModeledBits()[static_cast<std::size_t>(channel1 + i)];
+            EXPECT_EQ(merged.value()[static_cast<std::size_t>(channel1 + i)] & held,
+                      fresh.value()[static_cast<std::size_t>(channel1 + i)] & held)
+                << "channel 1 byte " << i;
+        }
+        const int tone = MemoryChannelAddress(2) + kEncodeToneOffset;
+        EXPECT_EQ(merged.value()[static_cast<std::size_t>(tone)], 0xFF);
+        EXPECT_EQ(merged.value()[0x3E0], c.image[0x3E0]);  // a byte the program does not know
+        EXPECT_EQ(merged.value()[0x3C1], c.image[0x3C1]);  // a setting the plan left alone
+    }
 }
 
 }  // namespace

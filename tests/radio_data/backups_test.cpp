@@ -31,17 +31,23 @@ TEST(BackupNames, NameAndParseAgree) {
     const struct {
         BackupKind kind;
         int sequence;
+        const char* port;  // as given
+        const char* tag;   // as the name keeps it
         const char* name;
     } cases[] = {
-        {BackupKind::kRead, 1, "M-742-20261208-040652.DAT"},
-        {BackupKind::kRead, 3, "M-742-20261208-040652-3.DAT"},
-        {BackupKind::kBeforeWrite, 1, "M-742-20261208-040652-write.DAT"},
-        {BackupKind::kBeforeWrite, 12, "M-742-20261208-040652-12-write.DAT"},
+        {BackupKind::kRead, 1, "", "", "M-742-20261208-040652.DAT"},
+        {BackupKind::kRead, 3, "", "", "M-742-20261208-040652-3.DAT"},
+        {BackupKind::kBeforeWrite, 1, "", "", "M-742-20261208-040652-write.DAT"},
+        {BackupKind::kBeforeWrite, 12, "", "", "M-742-20261208-040652-12-write.DAT"},
+        {BackupKind::kRead, 1, "COM2", "COM2", "M-742-20261208-040652-COM2.DAT"},
+        {BackupKind::kRead, 2, "/dev/pts/3", "pts-3", "M-742-20261208-040652-2-pts-3.DAT"},
+        {BackupKind::kRead, 1, "/dev/radio", "", "M-742-20261208-040652.DAT"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(BackupFileName("20261208-040652", c.kind, c.sequence), c.name);
+        EXPECT_EQ(BackupFileName("20261208-040652", c.kind, c.sequence, c.port), c.name);
         const auto parsed = ParseBackupName(c.name);
         ASSERT_TRUE(parsed.has_value()) << c.name;
+        EXPECT_EQ(parsed->port, c.tag) << c.name;
         EXPECT_EQ(parsed->kind, c.kind) << c.name;
         EXPECT_EQ(parsed->sequence, c.sequence) << c.name;
         EXPECT_EQ(parsed->date(), "2026-12-08");

@@ -122,18 +122,50 @@ TEST_F(DataFile, OpenRefusesWithoutTouchingTheEditor) {
     EXPECT_FALSE(std::filesystem::exists(folder / "missing.DAT"));
 }
 
-TEST_F(DataFile, OpenIgnoresTheHeaderAndAnyTail) {
+// Only a data file is opened as one; anything else is refused with what it looks like, unless
+// the caller takes any content (the window, after asking), which opens a file with another
+// header or a tail as the original program did.
+TEST_F(DataFile, OnlyADataFileOpensUnlessAnyContentIsTaken) {
     EditorState saved = StartupEditor(1);
     saved.mfgrid1[4][1] = "470.00000";
     saved.mfgrid1[4][3] = "470.00000";
-    Bytes content = DataFileBytes(EncodeImage(saved).value());
-    std::fill(content.begin(), content.begin() + 50, 0x00);  // another header
-    content.resize(3000, 0x5A);                              // and a tail
-    const auto path = folder / "odd.DAT";
-    WriteAll(path, content);
-    ASSERT_TRUE(OpenDataFile(path, editor).ok());
-    EXPECT_EQ(editor.mfgrid1[4][1], "470.00000");
-    EXPECT_EQ(editor.mfgrid1[4][2], "Off");
+    const Bytes good = DataFileBytes(EncodeImage(saved).value());
+    Bytes otherHeader = good;
+    std::fill(otherHeader.begin(), otherHeader.begin() + 50, 0x00);
+    Bytes tail = good;
+    tail.resize(3000, 0x5A);
+    const auto text = [](std::string_view t) { return Bytes(t.begin(), t.end()); };
+    const std::string json(1835, ' ');
+    const struct {
+        const char* name;
+        Bytes content;
+        ErrorCode code;  // kNone: a data file
+        const char* says;
+    } cases[] = {
+        {"good.DAT", good, ErrorCode::kNone, ""},
+        {"header.DAT", otherHeader, ErrorCode::kNotDataFile, "does not start with a data file's"},
+        {"tail.DAT", tail, ErrorCode::kNotDataFile, "it holds 3000 bytes"},
+        {"plan.json", text("{\"format\": \"m742-plan\"" + json + "}"), ErrorCode::kNotDataFile,
+         "\"m742-cli encode\" saves it"},
+        {"list.csv", text("Location,Name,Frequency\r\n1,,460.125000\r\n"), ErrorCode::kFileTooShort,
+         "\"m742-cli import-csv\" read"},
+        {"report.pdf", text("%PDF-1.4\n" + json), ErrorCode::kNotDataFile, "PDF document"},
+        {"notes.txt", text("channel plan\n"), ErrorCode::kFileTooShort, "text file"},
+        {"empty.DAT", {}, ErrorCode::kFileTooShort, "it is empty"},
+    };
+    for (const auto& c : cases) {
+        const auto path = folder / c.name;
+        WriteAll(path, c.content);
+        editor = StartupEditor(1);
+        const Status strict = OpenDataFile(path, editor);
+        EXPECT_EQ(strict.code, c.code) << c.name;
+        EXPECT_NE(strict.message.find(c.says), std::string::npos) << strict.message;
+        const bool opens = c.content.size() >= good.size();
+        EXPECT_EQ(OpenDataFile(path, editor, DataFileCheck::kAnyContent).ok(), opens) << c.name;
+        if (opens && c.content[60] == good[60]) {
+            EXPECT_EQ(editor.mfgrid1[4][1], "470.00000") << c.name;
+        }
+    }
 }
 
 }  // namespace

@@ -124,8 +124,8 @@ void CompareTest::notCompared_data() {
     QTest::newRow("refused cell") << "46.1"
                                   << "Frequency input is incorrect, please correct!" << 0;
     QTest::newRow("short file") << "460.12500"
-                                << "short.DAT\" is not an M-742 data file: it holds 3 bytes, "
-                                   "a data file holds 1074."
+                                << "short.DAT\" is not an M-742 data file: it looks like a "
+                                   "text file."
                                 << 1;
 }
 

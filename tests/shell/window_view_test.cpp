@@ -348,33 +348,57 @@ void WindowPlacementTest::placementRemembered() {
 
 void WindowPlacementTest::fileAtStartAsOpen_data() {
     QTest::addColumn<int>("size");
-    QTest::newRow("a data file") << 1074;
-    QTest::newRow("too short") << 100;
-    QTest::newRow("missing") << -1;
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<int>("answer");  // to the question for a file that is no data file
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("a data file") << 1074 << true << 0 << true;
+    QTest::newRow("no header: opened anyway") << 1074 << false << kMessageYes << true;
+    QTest::newRow("no header: not opened") << 1074 << false << kMessageNo << false;
+    QTest::newRow("too short") << 100 << false << 0 << false;
+    QTest::newRow("missing") << -1 << false << 0 << false;
 }
 
-// The file named on the command line opens as Open opens it, with the same messages.
+// The file named on the command line opens as Open opens it, with the same messages; a file
+// that is no data file is opened only when the user says so.
 void WindowPlacementTest::fileAtStartAsOpen() {
     QFETCH(int, size);
+    QFETCH(bool, header);
+    QFETCH(int, answer);
+    QFETCH(bool, opens);
     // One after the other: each harness answers the messages while it is the newest.
     Harness viaOpen(EnglishPreferences());
     const QString path = viaOpen.folder().filePath("plan.DAT");
     if (size >= 0) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray(size, '\xff'));
+        QByteArray content(size, '\xff');
+        if (header) {
+            content.replace(0, 16, QByteArray("ZMR47C\xff\xff\xff\xffV0100\xff", 16));
+        }
+        file.write(content);
     }
     viaOpen.chooser().answers = {path};
+    if (answer != 0) {
+        viaOpen.messages().Answer(answer);
+    }
     viaOpen.form().mnuOpen_Click();
     const QStringList messages = viaOpen.messages().texts();
-    QCOMPARE(messages.size(), size == 1074 ? 0 : 1);
+    QCOMPARE(messages.size(), size == 1074 && header ? 0 : 1);
+    if (size == 1074 && !header) {
+        QVERIFY2(
+            messages.front().endsWith("does not look like an M-742 data file. Open it anyway?"),
+            qPrintable(messages.front()));
+        QCOMPARE(viaOpen.messages().all().front().style, kStyleQuestion + kDefaultSecond);
+    }
 
     Harness atStart(EnglishPreferences());
+    if (answer != 0) {
+        atStart.messages().Answer(answer);
+    }
     atStart.form().OpenFile(path);
     QCOMPARE(atStart.messages().texts(), messages);
     QCOMPARE(atStart.form().windowTitle(), viaOpen.form().windowTitle());
-    QCOMPARE(atStart.form().windowTitle().contains(QFileInfo(path).absoluteFilePath()),
-             size == 1074);
+    QCOMPARE(atStart.form().windowTitle().contains(QFileInfo(path).absoluteFilePath()), opens);
     const QString difference = FirstDifference(viaOpen.form().editor(), atStart.form().editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QVERIFY(atStart.chooser().calls.isEmpty());

@@ -9,8 +9,10 @@
 #include <QPrinterInfo>
 #include <QString>
 #include <QTextDocument>
+#include <fstream>
 
 #include "radio_data/atomic_file.h"
+#include "radio_data/data_file.h"
 #include "radio_data/text_codes.h"
 #include "texts/language_tables.h"
 
@@ -75,6 +77,23 @@ Status PrintFailed(const std::string& printer, Lang lang) {
                                         "上打印报表：打印机没有接受打印任务。请检查打印机是否"
                                         "就绪，然后重新打印。",
             printer};
+}
+
+constexpr Bilingual kPdfNotWritten{"无法完整写入 PDF（磁盘是否已满？）",
+                                   "the PDF could not be written whole (is the disk full?)"};
+
+// Whether the file ends as every whole PDF does, with its end-of-file marker.
+bool EndsAsPdf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
+    constexpr std::streamoff kTail = 32;
+    if (size < kTail) {
+        return false;
+    }
+    std::string tail(static_cast<std::size_t>(kTail), '\0');
+    in.seekg(size - kTail);
+    in.read(tail.data(), kTail);
+    return in && tail.find("%%EOF") != std::string::npos;
 }
 
 Status PdfUnwritable(const std::filesystem::path& out, const std::string& reason, Lang lang) {
@@ -143,6 +162,9 @@ Status PrintReport(const std::vector<std::string>& lines, Lang lang) {
 
 Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesystem::path& out,
                        Lang lang) {
+    if (HoldsDataFile(out)) {
+        return DataFileNotReplaced(out, lang);
+    }
     const auto document = ReportDocument(lines);
     const std::string reason = ReplaceFileAtomically(
         out,
@@ -152,8 +174,10 @@ Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesys
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(FromPath(temporary));
             printer.setDocName(QString::fromLatin1(kApplicationTitle));
-            if (!PrintDocument(*document, printer)) {
-                return lang == Lang::English ? "the PDF could not be written" : "无法生成 PDF";
+            if (!PrintDocument(*document, printer) || !EndsAsPdf(temporary)) {
+                // Qt's PDF writer does not report a failed write: a full disk leaves a file
+                // cut short, which never reaches its end marker.
+                return std::string(kPdfNotWritten.in(lang));
             }
             return {};
         },

@@ -1,10 +1,29 @@
 #include "radio_link/qt/serial_port.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFileInfo>
 
 #include "radio_link/com_ports.h"
 
 namespace m742 {
+
+namespace {
+
+// Whether the device is a terminal, as every serial port is.
+bool IsTerminal(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return true;  // nothing more to tell
+    }
+    const bool terminal = ::isatty(fd) != 0;
+    ::close(fd);
+    return terminal;
+}
+
+}  // namespace
 
 QtSerialControl::QtSerialControl() {
     QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] {
@@ -44,6 +63,12 @@ void QtSerialControl::SetPortOpen(bool open) {
         m_lastError = OpenError::kNotFound;
         return;
     }
+    // A file, a folder or a pipe is no port; opening a pipe would even wait for a writer.
+    struct stat status {};
+    if (::stat(m_device.c_str(), &status) == 0 && !S_ISCHR(status.st_mode)) {
+        m_lastError = OpenError::kNotSerial;
+        return;
+    }
     m_port.setPortName(QString::fromStdString(m_device));
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
@@ -70,9 +95,15 @@ void QtSerialControl::SetPortOpen(bool open) {
                 break;
             }
             default:
-                m_lastError = OpenError::kOther;
+                m_lastError = IsTerminal(m_device) ? OpenError::kOther : OpenError::kNotSerial;
                 break;
         }
+        return;
+    }
+    // A device that is no terminal (/dev/null, /dev/zero) opens, but carries no serial line.
+    if (::isatty(static_cast<int>(m_port.handle())) == 0) {
+        m_port.close();
+        m_lastError = OpenError::kNotSerial;
         return;
     }
     m_lostReported = false;

@@ -51,6 +51,7 @@
 #include "texts/backup_texts.h"
 #include "texts/compare_texts.h"
 #include "texts/edit_texts.h"
+#include "texts/file_texts.h"
 #include "texts/language_tables.h"
 
 namespace m742 {
@@ -835,7 +836,19 @@ void Form1::mnuOpen_Click() {
 
 void Form1::OpenFile(const QString& file) {
     EditorState opened = m_editor;
-    if (const Status status = OpenDataFile(file.toStdString(), opened); !status.ok()) {
+    Status status = OpenDataFile(file.toStdString(), opened);
+    // Open and then Write is how a file reaches a radio: a file that is no data file (a JSON
+    // plan, a PDF, another program's file) opens only when the user says so.
+    if (status.code == ErrorCode::kNotDataFile) {
+        const Lang lang = LanguageOf(m_editor.LanguageFlag);
+        const std::string question =
+            FillText(kOpenAnyway.in(lang), {Quoted(file.toStdString(), lang)});
+        if (ShowMessage(question, kStyleQuestion + kDefaultSecond, "") != kMessageYes) {
+            return;
+        }
+        status = OpenDataFile(file.toStdString(), opened, DataFileCheck::kAnyContent);
+    }
+    if (!status.ok()) {
         ShowMessage(status.message, kStyleError, "");
         return;
     }
