@@ -3,8 +3,9 @@ cmake_minimum_required(VERSION 3.25)
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DVERSION=x.y.z \
 #         -P install_test.cmake
 # Exactly the three programs with their manual pages, the desktop entry, the icon, the two help
-# files, the copyright and the change log; the entry's keys; the help pages as the user's guide
-# in English and in Chinese; and the installed programs run.
+# files and the reference documents they link to, the copyright and the change log; the entry's
+# keys; the help pages as the user's guide in English and in Chinese, their links to files beside
+# them; and the installed programs run.
 
 foreach(var BUILD_DIR PREFIX BINDIR DATADIR VERSION)
   if(NOT DEFINED ${var})
@@ -33,6 +34,9 @@ set(help_file "${DATADIR}/doc/m742/M-742.html")
 set(chinese_help_file "${DATADIR}/doc/m742/M-742.zh.html")
 set(expected "${desktop_entry}" "${icon}" "${help_file}" "${chinese_help_file}"
              "${DATADIR}/doc/m742/copyright" "${DATADIR}/doc/m742/changelog.gz")
+foreach(document cli.md plan-format.md m742-plan.schema.json)
+  list(APPEND expected "${DATADIR}/doc/m742/${document}")
+endforeach()
 foreach(program IN LISTS programs)
   list(APPEND expected "${BINDIR}/${program}" "${DATADIR}/man/man1/${program}.1.gz")
   execute_process(COMMAND test -x "${PREFIX}/${BINDIR}/${program}" RESULT_VARIABLE status)
@@ -99,6 +103,19 @@ foreach(language en zh)
                            "<img src=\"data:image/png;base64,[A-Za-z0-9+/]+=*\"" "口令" ${wanted})
     if(NOT page MATCHES "${pattern}")
       fail("the help file ${file} lacks ${pattern}")
+    endif()
+  endforeach()
+  # Every link to a file names one installed beside the page, and the reference documents have one.
+  string(REGEX MATCHALL "href=\"[^\":#]+" links "${page}")
+  foreach(link IN LISTS links)
+    string(REGEX REPLACE "^href=\"" "" link "${link}")
+    if(NOT EXISTS "${PREFIX}/${DATADIR}/doc/m742/${link}")
+      fail("the help file ${file} links to ${link}, which is not beside it")
+    endif()
+  endforeach()
+  foreach(link cli.md plan-format.md m742-plan.schema.json)
+    if(NOT page MATCHES "href=\"${link}\"")
+      fail("the help file ${file} has no link to ${link}")
     endif()
   endforeach()
   foreach(pattern IN ITEMS "${heading}Building" "${heading}Source layout" "${heading}Installing"
