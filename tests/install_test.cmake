@@ -5,7 +5,7 @@ cmake_minimum_required(VERSION 3.25)
 # Exactly the three programs with their manual pages, the desktop entry, the icon, the two help
 # files and the reference documents they link to, the copyright and the change log; the entry's
 # keys; the help pages as the user's guide in English and in Chinese, their links to files beside
-# them; and the installed programs run.
+# them; the manual pages' usage and m742-cli's commands; and the installed programs run.
 
 foreach(var BUILD_DIR PREFIX BINDIR DATADIR VERSION)
   if(NOT DEFINED ${var})
@@ -153,7 +153,7 @@ endforeach()
 execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
                         LANG=C "${PREFIX}/${BINDIR}/m742" --help
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
-if(NOT status EQUAL 0 OR NOT output MATCHES "^m742 ${VERSION} .*usage: m742 \\[FILE.DAT\\]")
+if(NOT status EQUAL 0 OR NOT output MATCHES "^m742 ${VERSION} .*Usage: m742 \\[FILE.DAT\\]")
   fail("installed m742 --help gave ${status}: ${output}${errors}")
 endif()
 execute_process(COMMAND "${PREFIX}/${BINDIR}/m742-cli" RESULT_VARIABLE status
@@ -161,6 +161,33 @@ execute_process(COMMAND "${PREFIX}/${BINDIR}/m742-cli" RESULT_VARIABLE status
 if(NOT status EQUAL 2 OR NOT errors MATCHES "m742-cli --help")
   fail("installed m742-cli without a command gave ${status}: ${errors}")
 endif()
+
+# The manual pages: their usage lines one under the other in SYNOPSIS, and m742-cli's COMMANDS
+# naming every command its --help lists, so that the page cannot lag behind the program.
+set(usage "\\.B [^\n]+\n[^\n]*\n")  # ".B m742" and the line of its arguments
+foreach(program m742 m742-cli)
+  execute_process(COMMAND gzip -dc "${PREFIX}/${DATADIR}/man/man1/${program}.1.gz"
+                  OUTPUT_VARIABLE page_${program} ERROR_QUIET)
+  if(NOT page_${program} MATCHES "\n\\.SH SYNOPSIS\n${usage}\\.br\n${usage}\\.br\n${usage}")
+    fail("the manual page ${program}.1 lacks its three usage lines in SYNOPSIS")
+  endif()
+endforeach()
+execute_process(COMMAND "${PREFIX}/${BINDIR}/m742-cli" --help OUTPUT_VARIABLE help)
+string(REGEX REPLACE ".*\nCommands:\n(([ ]+[^\n]+\n)+).*" "\\1" help_commands "${help}")
+string(REGEX MATCHALL "\n  [a-z-]+ " commands "\n${help_commands}")
+string(FIND "${page_m742-cli}" "\n.SH COMMANDS\n" commands_at)
+if(commands STREQUAL "" OR commands_at LESS 0)
+  fail("m742-cli --help lists no commands, or its manual page has no COMMANDS: ${help}")
+endif()
+string(SUBSTRING "${page_m742-cli}" ${commands_at} -1 commands_section)
+foreach(command IN LISTS commands)
+  string(STRIP "${command}" command)
+  string(REPLACE "-" "\\-" roff_command "${command}")
+  string(FIND "${commands_section}" "\n\\fBm742\\-cli ${roff_command}\\fR" at)
+  if(at LESS 0)
+    fail("the manual page m742-cli.1 lacks the command ${command}")
+  endif()
+endforeach()
 
 if(failures)
   string(REPLACE ";" "\n" text "${failures}")
