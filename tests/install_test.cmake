@@ -3,8 +3,9 @@ cmake_minimum_required(VERSION 3.25)
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DBINDIR=bin -DDATADIR=share -DVERSION=x.y.z \
 #         -P install_test.cmake
 # Exactly the three programs with their manual pages, the desktop entry, the icon, the two help
-# files, the copyright and the change log; the entry's keys; the help pages as the user's guide
-# in English and in Chinese; and the installed programs run.
+# files and the reference documents they link to, the copyright and the change log; the entry's
+# keys; the help pages as the user's guide in English and in Chinese, their links to files beside
+# them; the manual pages' usage and m742-cli's commands; and the installed programs run.
 
 foreach(var BUILD_DIR PREFIX BINDIR DATADIR VERSION)
   if(NOT DEFINED ${var})
@@ -33,6 +34,9 @@ set(help_file "${DATADIR}/doc/m742/M-742.html")
 set(chinese_help_file "${DATADIR}/doc/m742/M-742.zh.html")
 set(expected "${desktop_entry}" "${icon}" "${help_file}" "${chinese_help_file}"
              "${DATADIR}/doc/m742/copyright" "${DATADIR}/doc/m742/changelog.gz")
+foreach(document cli.md plan-format.md m742-plan.schema.json)
+  list(APPEND expected "${DATADIR}/doc/m742/${document}")
+endforeach()
 foreach(program IN LISTS programs)
   list(APPEND expected "${BINDIR}/${program}" "${DATADIR}/man/man1/${program}.1.gz")
   execute_process(COMMAND test -x "${PREFIX}/${BINDIR}/${program}" RESULT_VARIABLE status)
@@ -101,6 +105,19 @@ foreach(language en zh)
       fail("the help file ${file} lacks ${pattern}")
     endif()
   endforeach()
+  # Every link to a file names one installed beside the page, and the reference documents have one.
+  string(REGEX MATCHALL "href=\"[^\":#]+" links "${page}")
+  foreach(link IN LISTS links)
+    string(REGEX REPLACE "^href=\"" "" link "${link}")
+    if(NOT EXISTS "${PREFIX}/${DATADIR}/doc/m742/${link}")
+      fail("the help file ${file} links to ${link}, which is not beside it")
+    endif()
+  endforeach()
+  foreach(link cli.md plan-format.md m742-plan.schema.json)
+    if(NOT page MATCHES "href=\"${link}\"")
+      fail("the help file ${file} has no link to ${link}")
+    endif()
+  endforeach()
   foreach(pattern IN ITEMS "${heading}Building" "${heading}Source layout" "${heading}Installing"
                            "cmake --" "scripts/" "build/bin" "src=\"docs/" "src=\"images/")
     if(page MATCHES "${pattern}")
@@ -136,7 +153,7 @@ endforeach()
 execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
                         LANG=C "${PREFIX}/${BINDIR}/m742" --help
                 RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE errors)
-if(NOT status EQUAL 0 OR NOT output MATCHES "^m742 ${VERSION} .*usage: m742 \\[FILE.DAT\\]")
+if(NOT status EQUAL 0 OR NOT output MATCHES "^m742 ${VERSION} .*Usage: m742 \\[FILE.DAT\\]")
   fail("installed m742 --help gave ${status}: ${output}${errors}")
 endif()
 execute_process(COMMAND "${PREFIX}/${BINDIR}/m742-cli" RESULT_VARIABLE status
@@ -144,6 +161,33 @@ execute_process(COMMAND "${PREFIX}/${BINDIR}/m742-cli" RESULT_VARIABLE status
 if(NOT status EQUAL 2 OR NOT errors MATCHES "m742-cli --help")
   fail("installed m742-cli without a command gave ${status}: ${errors}")
 endif()
+
+# The manual pages: their usage lines one under the other in SYNOPSIS, and m742-cli's COMMANDS
+# naming every command its --help lists, so that the page cannot lag behind the program.
+set(usage "\\.B [^\n]+\n[^\n]*\n")  # ".B m742" and the line of its arguments
+foreach(program m742 m742-cli)
+  execute_process(COMMAND gzip -dc "${PREFIX}/${DATADIR}/man/man1/${program}.1.gz"
+                  OUTPUT_VARIABLE page_${program} ERROR_QUIET)
+  if(NOT page_${program} MATCHES "\n\\.SH SYNOPSIS\n${usage}\\.br\n${usage}\\.br\n${usage}")
+    fail("the manual page ${program}.1 lacks its three usage lines in SYNOPSIS")
+  endif()
+endforeach()
+execute_process(COMMAND "${PREFIX}/${BINDIR}/m742-cli" --help OUTPUT_VARIABLE help)
+string(REGEX REPLACE ".*\nCommands:\n(([ ]+[^\n]+\n)+).*" "\\1" help_commands "${help}")
+string(REGEX MATCHALL "\n  [a-z-]+ " commands "\n${help_commands}")
+string(FIND "${page_m742-cli}" "\n.SH COMMANDS\n" commands_at)
+if(commands STREQUAL "" OR commands_at LESS 0)
+  fail("m742-cli --help lists no commands, or its manual page has no COMMANDS: ${help}")
+endif()
+string(SUBSTRING "${page_m742-cli}" ${commands_at} -1 commands_section)
+foreach(command IN LISTS commands)
+  string(STRIP "${command}" command)
+  string(REPLACE "-" "\\-" roff_command "${command}")
+  string(FIND "${commands_section}" "\n\\fBm742\\-cli ${roff_command}\\fR" at)
+  if(at LESS 0)
+    fail("the manual page m742-cli.1 lacks the command ${command}")
+  endif()
+endforeach()
 
 if(failures)
   string(REPLACE ";" "\n" text "${failures}")

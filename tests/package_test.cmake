@@ -3,8 +3,9 @@ cmake_minimum_required(VERSION 3.25)
 #   cmake -DBUILD_DIR=... -DVERSION=x.y.z -P package_test.cmake
 # dpkg-deb --info: its name, version, architecture and the run-time dependencies dpkg-shlibdeps
 # found; dpkg-deb --contents: exactly the programs, their manual pages, the desktop entry, the
-# icon, the help files, the copyright and the change log, under /usr; lintian: no error and no
-# warning. Lintian's informational notes are accepted; with a Debug build they are
+# icon, the help files with the reference documents they link to, the copyright and the change
+# log, under /usr; lintian: no error and no warning. Lintian's informational notes are
+# accepted; with a Debug build they are
 #   hardening-no-bindnow, hardening-no-fortify-functions   (the build's own flags, not Debian's)
 #   binary-has-unneeded-section .comment                   (the compiler's note in the programs)
 #   spelling-error-in-binary Lauch                         (a caption the radio's users know)
@@ -74,7 +75,10 @@ set(expected
     "-rw-r--r-- /usr/share/doc/m742/M-742.html"
     "-rw-r--r-- /usr/share/doc/m742/M-742.zh.html"
     "-rw-r--r-- /usr/share/doc/m742/changelog.gz"
+    "-rw-r--r-- /usr/share/doc/m742/cli.md"
     "-rw-r--r-- /usr/share/doc/m742/copyright"
+    "-rw-r--r-- /usr/share/doc/m742/m742-plan.schema.json"
+    "-rw-r--r-- /usr/share/doc/m742/plan-format.md"
     "-rw-r--r-- /usr/share/icons/hicolor/scalable/apps/m742.svg")
 foreach(program m742 m742-cli m742-radio-sim)
   list(APPEND expected "-rwxr-xr-x /usr/bin/${program}"

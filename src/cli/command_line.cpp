@@ -39,6 +39,34 @@ std::string Columns(const std::vector<std::pair<std::string, std::string_view>>&
     return text;
 }
 
+// `text` for a line of roff input: backslashes and hyphens escaped (a hyphen in an option must
+// stay one when copied from the page), and a dot or quote at its start taken as text.
+std::string Roff(std::string_view text) {
+    std::string roff;
+    for (const char c : text) {
+        if (c == '\\') {
+            roff += "\\e";
+        } else if (c == '-') {
+            roff += "\\-";
+        } else {
+            roff += c;
+        }
+    }
+    if (roff.starts_with('.') || roff.starts_with('\'')) {
+        roff.insert(0, "\\&");
+    }
+    return roff;
+}
+
+// "--plan-version 2|1" in bold and italics.
+std::string RoffOption(const Option& option) {
+    std::string roff = "\\fB" + Roff(option.name) + "\\fR";
+    if (!option.valueName.empty()) {
+        roff += " \\fI" + Roff(option.valueName) + "\\fR";
+    }
+    return roff;
+}
+
 }  // namespace
 
 ParsedArguments ParseArguments(const Command& command, std::span<const std::string_view> args) {
@@ -130,8 +158,8 @@ std::string ToolHelp(std::span<const Command* const> commands) {
         "m742-cli: the M-742 radio programming tool for scripts and batch work.\n"
         "\n"
         "Usage: m742-cli COMMAND [OPTIONS] FILES...\n"
-        "       m742-cli COMMAND --help\n"
-        "       m742-cli --version\n"
+        "  or:  m742-cli COMMAND --help\n"
+        "  or:  m742-cli --version\n"
         "\n"
         "Commands:\n";
     text += Columns(lines);
@@ -157,6 +185,30 @@ std::string CommandHelp(const Command& command) {
     lines.emplace_back("-h, --help", kHelpOption.help);
     return "Usage: m742-cli " + Synopsis(command) + "\n\n" + std::string(command.description) +
            "\nOptions:\n" + Columns(lines);
+}
+
+std::string ManualCommands(std::span<const Command* const> commands) {
+    // Left-aligned: a long synopsis wraps without stretched spaces.
+    std::string roff = "[COMMANDS]\n.na\n";
+    for (const Command* command : commands) {
+        roff += ".TP\n\\fBm742\\-cli " + Roff(command->name) + "\\fR";
+        for (const Option& option : OptionsOf(*command)) {
+            roff += " [" + RoffOption(option) + "]";
+        }
+        for (const std::string_view operand : command->operands) {
+            roff += " \\fI" + Roff(operand) + "\\fR";
+        }
+        roff += "\n" + Roff(command->summary) + "\n";
+        if (command->options.empty()) {
+            continue;
+        }
+        roff += ".RS\n";
+        for (const Option& option : command->options) {
+            roff += ".TP\n" + RoffOption(option) + "\n" + Roff(option.help) + "\n";
+        }
+        roff += ".RE\n";
+    }
+    return roff + ".ad\n";
 }
 
 }  // namespace m742::cli

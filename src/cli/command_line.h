@@ -28,4 +28,8 @@ std::string Synopsis(const Command& command);
 std::string ToolHelp(std::span<const Command* const> commands);
 std::string CommandHelp(const Command& command);
 
+// The COMMANDS section of m742-cli's manual page, as help2man --include takes it: every
+// command's synopsis and summary in roff, with the options it has besides --lang and --help.
+std::string ManualCommands(std::span<const Command* const> commands);
+
 }  // namespace m742::cli

@@ -32,6 +32,11 @@ int Run(std::span<const std::string_view> args) {
         std::cout << ToolHelp(kCommands);
         return kDone;
     }
+    // The manual page's list of commands, written by the build; not for users, so not in --help.
+    if (name == "--man-commands") {
+        std::cout << ManualCommands(kCommands);
+        return kDone;
+    }
     if (name == "--version") {
         if (args.size() > 1) {
             return UsageFailure("--version takes no argument, not \"" + std::string(args[1]) + "\"",

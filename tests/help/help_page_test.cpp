@@ -117,6 +117,16 @@ TEST_F(HelpPageTest, LinksToFilesBesideTheGuideBecomeText) {
     EXPECT_TRUE(page.html.contains("href=\"#top\""));
 }
 
+TEST_F(HelpPageTest, LinksToFilesPutBesideThePageStay) {
+    const HelpPage page =
+        MakeHelpPage("[Plans](plan-format.md#channels), [CLI](cli.md), [map](memory-map.md)\n", "T",
+                     Base(), {"cli.md", "plan-format.md"});
+    EXPECT_TRUE(page.html.contains("href=\"plan-format.md#channels\""));
+    EXPECT_TRUE(page.html.contains("href=\"cli.md\""));
+    EXPECT_FALSE(page.html.contains("memory-map.md"));
+    EXPECT_TRUE(page.html.contains("map"));
+}
+
 TEST_F(HelpPageTest, PageIsUtf8HtmlWithTitleAndTableStyle) {
     const HelpPage page =
         MakeHelpPage("# M-742\n\n对讲机\n\n| A | B |\n|---|---|\n| 1 | 2 |\n", "M-742", Base());

@@ -74,7 +74,7 @@ TEST(ProgramArguments, HelpNamesVersionAndUsageInBothLanguages) {
             EXPECT_NE(help.find(word), std::string::npos) << word << " in\n" << help;
         }
     }
-    EXPECT_NE(ProgramHelpText("1", Lang::English).find("usage: m742 [FILE.DAT]"),
+    EXPECT_NE(ProgramHelpText("1", Lang::English).find("Usage: m742 [FILE.DAT]"),
               std::string::npos);
     EXPECT_NE(ProgramHelpText("1", Lang::Chinese).find("用法: m742 [文件.DAT]"), std::string::npos);
 }

@@ -171,7 +171,8 @@ QString WithTitle(const QString& markdown, const QString& title) {
     return QStringLiteral("# %1\n\n%2").arg(title, markdown);
 }
 
-HelpPage MakeHelpPage(const QString& markdown, const QString& title, const QDir& base) {
+HelpPage MakeHelpPage(const QString& markdown, const QString& title, const QDir& base,
+                      const QStringList& besidePage) {
     QTextDocument document;
     document.setMarkdown(markdown);
     document.setMetaInformation(QTextDocument::DocumentTitle, title);
@@ -196,7 +197,8 @@ HelpPage MakeHelpPage(const QString& markdown, const QString& title, const QDir&
                     changed = true;
                 }
             }
-            if (format.isAnchor() && IsLocalFile(format.anchorHref())) {
+            if (format.isAnchor() && IsLocalFile(format.anchorHref()) &&
+                !besidePage.contains(QUrl(format.anchorHref()).path())) {
                 format.setAnchor(false);
                 format.clearProperty(QTextFormat::AnchorHref);
                 format.clearForeground();

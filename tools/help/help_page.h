@@ -22,10 +22,12 @@ struct HelpPage {
 };
 
 // Turns the guide into a UTF-8 HTML page titled `title`: the images it names relative to
-// `base` become data: URIs, links to files relative to `base` become plain text (they would
-// not be there beside a copied page), and a small stylesheet makes tables and code readable.
+// `base` become data: URIs, links to the files named in `besidePage` stay (those files are put
+// beside the page), links to other files relative to `base` become plain text (they would not
+// be there beside the page), and a small stylesheet makes tables and code readable.
 // Throws std::runtime_error naming an image that cannot be read or has an unknown type.
 // Needs a QGuiApplication.
-HelpPage MakeHelpPage(const QString& markdown, const QString& title, const QDir& base);
+HelpPage MakeHelpPage(const QString& markdown, const QString& title, const QDir& base,
+                      const QStringList& besidePage = {});
 
 }  // namespace m742::help

@@ -1,8 +1,10 @@
 // Writes a help file: a user's guide in Markdown (docs/guide-en.md, docs/guide-zh.md) as one
 // self-contained HTML page.
-//   m742-helpgen --title TITLE [--omit HEADING]... [--depfile FILE] GUIDE.md OUTPUT.html
-// The depfile names the guide and every image taken into the page, for the build to know when
-// the page is out of date.
+//   m742-helpgen --title TITLE [--omit HEADING]... [--beside NAME]... [--depfile FILE]
+//                GUIDE.md OUTPUT.html
+// --beside names a file the build puts beside the page (cli.md): links to it stay links. The
+// depfile names the guide and every image taken into the page, for the build to know when the
+// page is out of date.
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -69,16 +71,17 @@ int main(int argc, char** argv) {
     const QCommandLineOption title("title", "The page's title and heading.", "TITLE");
     const QCommandLineOption omit("omit", "Leave out the section(s) whose heading begins so.",
                                   "HEADING");
+    const QCommandLineOption beside("beside", "A file beside the page; links to it stay.", "NAME");
     const QCommandLineOption depfile("depfile", "Also write the page's dependencies.", "FILE");
-    parser.addOptions({title, omit, depfile});
+    parser.addOptions({title, omit, beside, depfile});
     parser.addPositionalArgument("guide", "The guide in Markdown (docs/guide-en.md).");
     parser.addPositionalArgument("output", "The HTML page to write.");
     parser.process(app);
     const QStringList files = parser.positionalArguments();
     if (files.size() != 2 || !parser.isSet(title)) {
         std::fputs(
-            "usage: m742-helpgen --title TITLE [--omit HEADING]... [--depfile FILE] "
-            "GUIDE.md OUTPUT.html\n",
+            "usage: m742-helpgen --title TITLE [--omit HEADING]... [--beside NAME]... "
+            "[--depfile FILE] GUIDE.md OUTPUT.html\n",
             stderr);
         return 2;
     }
@@ -89,8 +92,9 @@ int main(int argc, char** argv) {
         const QString guide = QString::fromUtf8(ReadAll(guidePath));
         const QString markdown = m742::help::WithTitle(
             m742::help::UserSections(guide, parser.values(omit)), parser.value(title));
-        const m742::help::HelpPage page = m742::help::MakeHelpPage(
-            markdown, parser.value(title), QFileInfo(guidePath).absoluteDir());
+        const m742::help::HelpPage page =
+            m742::help::MakeHelpPage(markdown, parser.value(title),
+                                     QFileInfo(guidePath).absoluteDir(), parser.values(beside));
         WriteAll(outputPath, page.html.toUtf8());
         if (parser.isSet(depfile)) {
             WriteAll(parser.value(depfile),
