@@ -101,6 +101,7 @@ public:
             m_result.successText = caption;  // not yet: the image is still to be saved
             return;
         }
+        FlushProgress();
         EndProgressLine();
         std::cout << caption << std::endl;
     }
@@ -122,10 +123,8 @@ public:
         }
     }
     void SetProgressVisible(bool visible) override {
-        // A log ends on the last block moved, as the bar on a terminal does.
-        if (!visible && m_progressVisible && !m_terminal && m_progress > 0 &&
-            m_progress != m_printedProgress) {
-            PrintProgressLine();
+        if (!visible) {
+            FlushProgress();
         }
         m_progressVisible = visible;
         m_progress = -1;
@@ -190,6 +189,13 @@ private:
         m_result.seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
         QTimer::singleShot(0, m_finished);
+    }
+
+    // A log ends on the last block moved, as the bar on a terminal does.
+    void FlushProgress() {
+        if (m_progressVisible && !m_terminal && m_progress > 0 && m_progress != m_printedProgress) {
+            PrintProgressLine();
+        }
     }
 
     void PrintProgressLine() {

@@ -65,6 +65,38 @@ std::vector<FailureCase> FailureCases() {
         {"encode_into_missing_folder", {"encode", "state.json", "nowhere/out.dat"}, valid, 2,
          "Cannot save \"nowhere/out.dat\"", ""},
 
+        // Files that are no data files never reach a radio, a CSV, a report or a comparison;
+        // nothing replaces a data file with a file of another kind.
+        {"write_json_plan", {"write", "--port", "COM1", "state.json"}, valid, 2,
+         "\"state.json\" is not an M-742 data file: it looks like a JSON file. If it is a channel "
+         "plan as \"m742-cli dump --json\" prints it, \"m742-cli encode\" saves it", ""},
+        {"write_csv", {"write", "--port", "COM1", "--port", "COM2", "list.csv"}, "", 2,
+         "it looks like a CHIRP CSV channel list, which File → \"Import Channels…\" and "
+         "\"m742-cli import-csv\" read.", ""},
+        {"export_swapped", {"export-csv", "list.csv", "mine.dat"}, "", 2,
+         "\"list.csv\" is not an M-742 data file", "mine.dat"},
+        {"export_over_data_file", {"export-csv", "mine.dat", "other.dat"}, "", 2,
+         "Cannot save \"other.dat\": it is an M-742 data file, which this would replace", ""},
+        {"report_over_data_file", {"report", "--pdf", "other.dat", "mine.dat"}, "", 2,
+         "Cannot save \"other.dat\": it is an M-742 data file", ""},
+        {"diff_json", {"diff", "mine.dat", "state.json"}, valid, 2,
+         "\"state.json\" is not an M-742 data file", ""},
+        {"dump_zh", {"dump", "--lang", "zh", "list.csv"}, "", 2,
+         "“list.csv”不是 M-742 数据文件：它看来是 CHIRP CSV 信道表", ""},
+
+        // Options that cannot mean what they say.
+        {"port_without_value", {"write", "--port", "--verify", "mine.dat"}, "", 2,
+         "write: option --port needs a value (PORT), not the option \"--verify\"", ""},
+        {"backup_dir_and_no_backup",
+         {"read", "--port", "COM1", "--no-backup", "--backup-dir", "b", "out.dat"}, "", 2,
+         "read: --backup-dir and --no-backup exclude each other", "out.dat"},
+        {"password_too_long", {"read", "--port", "COM1", "--password", "1234567", "out.dat"}, "", 2,
+         "read: --password takes at most 6 characters, digits and \".\" only", "out.dat"},
+        {"password_letters", {"read", "--port", "COM1", "--password", "12ab", "out.dat"}, "", 2,
+         "read: --password takes at most 6", "out.dat"},
+        {"version_with_argument", {"--version", "extra"}, "", 2,
+         "--version takes no argument, not \"extra\"", ""},
+
         // Bad JSON: the file, the key path and what is wrong.
         {"json_syntax", kEncode, R"({"memory": [)", 2, "state.json: not valid JSON: ", "out.dat"},
         {"json_unknown_key", kEncode, R"({"memroy": []})", 2,
@@ -118,7 +150,14 @@ TEST_P(Failure, ExitsWithOneLineAndLeavesFilesAlone) {
         Write("state.json", c.state);
     }
     Write("short.dat", std::string(100, '\xFF'));
+    Write("list.csv", "Location,Name,Frequency\r\n1,,460.125000\r\n");
+    Write("mine.dat", DataFileOf(std::vector<unsigned char>(1024, 0xFF)));
+    Write("other.dat", DataFileOf(std::vector<unsigned char>(1024, 0x00)));
     const auto before = Listing();
+    std::vector<std::string> contents;
+    for (const std::string& name : before) {
+        contents.push_back(Read(name));
+    }
 
     const CliResult result = Run(c.args);
     EXPECT_EQ(result.status, c.status) << result.err;
@@ -126,6 +165,9 @@ TEST_P(Failure, ExitsWithOneLineAndLeavesFilesAlone) {
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     EXPECT_EQ(Listing(), before) << "a file was created or a temporary file left behind";
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(Read(before[i]), contents[i]) << before[i] << " was changed";
+    }
 
     if (!c.output.empty()) {
         const std::string previous = "an older file, not to be touched";

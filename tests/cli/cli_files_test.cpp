@@ -1,5 +1,7 @@
 // Output files: links followed, permission bits kept, and a read-only file, a pipe, a device
 // or a folder refused at once and left alone. Deep JSON is refused, not a crash.
+#include <algorithm>
+
 #include "cli_runner.h"
 #include "special_files.h"
 
@@ -69,6 +71,63 @@ TEST_F(CliTest, EncodeRefusesDeepNestingDuplicateKeysAndQuotesLongValuesShort) {
         EXPECT_LT(result.err.size(), 200u);
         EXPECT_EQ(Listing(), std::vector<std::string>{"state.json"});
     }
+}
+
+// Inputs are bounded and regular: a pipe named as a file is refused at once (standard input is
+// "-"), and standard input holds no more than a file may. "-" as the output writes the data
+// file to standard output.
+TEST_F(CliTest, StandardStreamsAndPipes) {
+    ASSERT_TRUE(m742::testing::MakeFileKind(m742::testing::FileKind::kPipe, Path("pipe"), ""));
+    CliResult result = Run({"encode", "pipe", "out.dat"});  // would wait for a writer
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("Cannot read \"pipe\": not a regular file."), std::string::npos)
+        << result.err;
+
+    const std::string huge(1100000, ' ');
+    for (const auto& [command, limit] : {std::pair{"encode", "for a channel plan"},
+                                         std::pair{"import-csv", "for a channel list"}}) {
+        result = Run({command, "-", "out.dat"}, huge);
+        EXPECT_EQ(result.status, 2) << command;
+        EXPECT_NE(result.err.find(std::string("\"standard input\" is too large ") + limit +
+                                  " (more than 1048576 bytes)."),
+                  std::string::npos)
+            << result.err;
+    }
+
+    Write("plan.json", R"({"format": "m742-plan", "version": 2, "password": "12"})");
+    ASSERT_EQ(Run({"encode", "plan.json", "file.dat"}).status, 0);
+    result = Run({"encode", "plan.json", "-"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, Read("file.dat"));
+    const std::string csv = "Location,Frequency\r\n1,460.125\r\n";
+    Write("list.csv", csv);
+    result = Run({"import-csv", "-", "-"}, csv);
+    EXPECT_EQ(result.status, 0) << result.err;
+    ASSERT_EQ(Run({"import-csv", "list.csv", "list.dat"}).status, 0);
+    EXPECT_EQ(result.out, Read("list.dat"));
+    EXPECT_NE(result.err.find("Imported 1 channel, skipped 0 rows."), std::string::npos);
+    EXPECT_EQ(Listing(),
+              (std::vector<std::string>{"file.dat", "list.csv", "list.dat", "pipe", "plan.json"}));
+}
+
+// Row messages come in the file's order, the first 20 of them, with a file's control
+// characters shown as \xNN.
+TEST_F(CliTest, ImportCsvMessagesAreOrderedCappedAndPrintable) {
+    std::string csv = "Location,Frequency\n2,460.007\n3,\x1B[2J499\n";
+    for (int row = 0; row < 25; ++row) {
+        csv += "17,460.125\n";
+    }
+    Write("list.csv", csv);
+    const CliResult result = Run({"import-csv", "list.csv", "out.dat"});
+    EXPECT_EQ(result.status, 1);
+    const std::size_t moved = result.err.find("Line 2 (Location 2): RX Frequency 460.007000");
+    const std::size_t escaped = result.err.find("Line 3 (Location 3): Frequency \"\\x1B[2J499\"");
+    EXPECT_NE(moved, std::string::npos) << result.err;
+    EXPECT_NE(escaped, std::string::npos) << result.err;
+    EXPECT_LT(moved, escaped);
+    EXPECT_EQ(result.err.find('\x1B'), std::string::npos);
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 21);
+    EXPECT_NE(result.err.find("list.csv: … and 7 more rows\n"), std::string::npos) << result.err;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "cli_runner.h"
+#include "radio_data/backups.h"
 #include "radio_data/data_file.h"
 #include "radio_sim/radio_sim.h"
 
@@ -140,6 +141,10 @@ TEST_F(CliRadio, WriteSendsOnlyTheProgrammableRanges) {
         const CliResult result = Run(args);
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_NE(result.out.find("Write frequency success!"), std::string::npos);
+        // A log of the progress ends on the last block.
+        EXPECT_TRUE(result.err.ends_with(unlocked ? "progress: 1024/1024 bytes\n"
+                                                  : "progress: 976/1024 bytes\n"))
+            << result.err;
         // The radio stores what it got once the end frame has come off the line.
         for (int wait = 0; wait < 200 && m_radio->EndFrames() == 0; ++wait) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -190,7 +195,7 @@ TEST_P(CliRadioFault, EndsWithTheCommunicationError) {
               std::string::npos)
         << result.err;
     EXPECT_LT(seconds, c.maxSeconds);
-    EXPECT_EQ(Listing(), std::vector<std::string>{"plan.dat"});
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"notes.txt", "plan.dat"}));
     ::unsetenv("M742_EXCHANGE_MS");
 }
 
@@ -231,20 +236,31 @@ TEST_F(CliRadio, PortThatCannotBeOpened) {
         {{"read", "--lang", "zh", "--port", "com8"},
          3,
          "没有串口设备连接为 COM8（/dev/no-such-port）"},
+        {{"write", "--port", "/dev/null", "plan.dat"},
+         3,
+         "Cannot open the port /dev/null. Name the radio's port with --port (COM1..COM8 or a "
+         "device path such as /dev/ttyUSB0; \"m742-cli ports\" lists them). /dev/null is not a "
+         "serial port: it is a device that is no terminal."},
+        {{"read", "--port", "."}, 3, ". is not a serial port: it is a folder."},
+        {{"read", "--lang", "zh", "--port", "notes.txt"}, 3, "notes.txt 不是串口：它是普通文件。"},
         {{"read", "--port", "COM9"}, 2, "read: --port takes COM1 to COM8 or a device path"},
         {{"write", "--port", "com0"}, 2, "write: --port takes COM1 to COM8 or a device path"},
     };
     ::setenv("M742_COM8", "/dev/no-such-port", 1);
+    Write("plan.dat", FileOf(Pattern(3)));
+    Write("notes.txt", "not a port");
     for (const auto& c : cases) {
         std::vector<std::string> args = c.args;
-        args.push_back("out.dat");
+        if (args.back() != "plan.dat") {
+            args.push_back("out.dat");
+        }
         const CliResult result = Run(args);
         EXPECT_EQ(result.status, c.status) << result.err;
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
     }
     ::unsetenv("M742_COM8");
-    EXPECT_EQ(Listing(), std::vector<std::string>{});
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"notes.txt", "plan.dat"}));
 }
 
 // Several radios written at once, each with its own exchange: one that stops part way through
@@ -361,12 +377,24 @@ TEST_F(CliRadio, ReadsAFleetIntoOneFileEach) {
     EXPECT_NE(result.out.find("COM2: read, saved to o-COM2.dat ("), std::string::npos)
         << result.out;
     EXPECT_NE(result.out.find("Read: 2 of 2 radios."), std::string::npos) << result.out;
+    // Their backup copies name their ports too, and so do the lines that tell of them.
+    result = Run({"read", "--backup-dir", "b", "--port", devices[0], "--port", "COM2", "o.dat"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const auto copies = ListBackups(Path("b"));
+    ASSERT_EQ(copies.size(), 2u);
+    for (const BackupEntry& copy : copies) {
+        const bool fromCom2 = copy.port == "COM2";
+        EXPECT_TRUE(fromCom2 || copy.port == name) << copy.path;
+        EXPECT_EQ(ReadDataFile(copy.path, Lang::English).value(),
+                  fromCom2 ? second.Memory() : first.Memory());
+    }
+    EXPECT_NE(result.out.find("COM2: Backup copy: "), std::string::npos) << result.out;
     // The same radio twice, by number and by device, is a usage error before anything is read.
     result = Run({"read", "--port", "COM2", "--port", devices[1], "again.dat"});
     ::unsetenv("M742_COM2");
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("is named twice"), std::string::npos) << result.err;
-    EXPECT_EQ(second.EndFrames(), 1);
+    EXPECT_EQ(second.EndFrames(), 2);  // the two reads above
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 // "report": the printed report of a data file on standard output or in a PDF file, and its
 // failures.
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -171,6 +176,30 @@ TEST_F(CliTest, ReportPdfPrintsThePagesIntoAFileOrLeavesNone) {
         EXPECT_EQ(Read("plan.dat"), plan);
         EXPECT_EQ(Read("report.pdf"), pdf);
     }
+}
+
+// A PDF that does not fit on the disk is a failure that names the file, and the old file stays.
+// Needs a file system to fill: a small tmpfs, which only root may mount.
+TEST_F(CliTest, ReportPdfOnAFullDiskFailsAndKeepsTheOldFile) {
+    const auto disk = Path("disk");
+    std::filesystem::create_directory(disk);
+    if (::geteuid() != 0 || ::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=12k") != 0) {
+        GTEST_SKIP() << "no small file system to fill here";
+    }
+    Write("plan.dat", DataFileOf(std::vector<unsigned char>(1024, 0xFF)));
+    const std::string old = "%PDF-1.4 an older report %%EOF\n";
+    Write("disk/report.pdf", old);
+    const CliResult result = Run({"report", "--pdf", "disk/report.pdf", "plan.dat"});
+    const std::string kept = Read("disk/report.pdf");
+    const auto left = std::distance(std::filesystem::directory_iterator(disk), {});
+    ::umount(disk.c_str());
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("Cannot save the report as \"disk/report.pdf\": the PDF could not "
+                              "be written whole (is the disk full?). The file was not changed."),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(kept, old);
+    EXPECT_EQ(left, 1);  // no temporary file left behind
 }
 
 }  // namespace

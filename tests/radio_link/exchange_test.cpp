@@ -64,6 +64,19 @@ TEST(Exchange, PortThatWillNotOpenStopsBeforeAnything) {
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kPortNotOpen);
 }
 
+// A port held by another program gets the message of the Com Port menu, not the one that asks
+// to choose a port.
+TEST(Exchange, BusyPortSaysSo) {
+    Link link;
+    link.port.canOpen = false;
+    link.port.openError = OpenError::kBusy;
+    link.exchange.mnuwriteFre_Click();
+    ASSERT_EQ(link.window.messages.size(), 1u);
+    EXPECT_NE(link.window.messages[0].first.find("have been other programs use"), std::string::npos)
+        << link.window.messages[0].first;
+    EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kPortNotOpen);
+}
+
 // A whole read, with the replies delivered whole, byte by byte and in odd pieces.
 class ReadInPieces : public ::testing::TestWithParam<std::size_t> {};
 
