@@ -219,7 +219,7 @@ Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState&
                                    const RadioImage& base) {
     const auto encoded = EncodeImage(editor);
     if (!encoded.ok()) {
-        return encoded;
+        return Failed(encoded.status());
     }
     RadioImage merged = base;
     ForEachHeldValue(editor, baseEditor, [&](const HeldBits& held, bool same) {

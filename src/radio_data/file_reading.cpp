@@ -18,9 +18,10 @@ namespace {
 
 Failure Refused(ErrorCode code, const std::filesystem::path& path, const std::string& reason,
                 Lang lang) {
-    const Bilingual& text = code == ErrorCode::kFileMissing ? kFileMissingText : kFileUnreadableText;
-    return Failed({code, FillText(text.in(lang), {Quoted(path.string(), lang), reason}),
-                   path.string()});
+    const Bilingual& text =
+        code == ErrorCode::kFileMissing ? kFileMissingText : kFileUnreadableText;
+    return Failed(
+        {code, FillText(text.in(lang), {Quoted(path.string(), lang), reason}), path.string()});
 }
 
 Failure TooLarge(std::string_view name, std::size_t limit, const Bilingual& tooLarge, Lang lang) {
@@ -62,8 +63,8 @@ Outcome<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t co
         } else if (n == 0) {
             break;
         } else if (errno != EINTR) {
-            return Refused(ErrorCode::kFileUnreadable, path,
-                           std::generic_category().message(errno), lang);
+            return Refused(ErrorCode::kFileUnreadable, path, std::generic_category().message(errno),
+                           lang);
         }
     }
     head.bytes.resize(got);

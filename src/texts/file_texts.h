@@ -50,8 +50,8 @@ inline constexpr Bilingual kOpenAnyway{"%1看来不是 M-742 数据文件。仍�
                                        "%1 does not look like an M-742 data file. Open it "
                                        "anyway?"};
 // The reason a data file is not replaced by a file of another kind.
-inline constexpr Bilingual kWouldReplaceDataFile{
-    "它是 M-742 数据文件，不能用别的文件替换它", "it is an M-742 data file, which this would "
+inline constexpr Bilingual kWouldReplaceDataFile{"它是 M-742 数据文件，不能用别的文件替换它",
+                                                 "it is an M-742 data file, which this would "
                                                  "replace with a file of another kind"};
 
 }  // namespace m742
