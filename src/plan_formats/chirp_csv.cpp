@@ -52,14 +52,6 @@ std::size_t At(int index) {
     return static_cast<std::size_t>(index);
 }
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return lower;
-}
-
 std::string_view Trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) {
@@ -167,7 +159,7 @@ using Columns = std::map<std::string, std::size_t, std::less<>>;
 Columns HeaderColumns(const Record& header) {
     Columns columns;
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
-        columns.emplace(Lower(Trimmed(header.fields[i])), i);
+        columns.emplace(AsciiLower(Trimmed(header.fields[i])), i);
     }
     return columns;
 }
@@ -349,7 +341,7 @@ public:
 
     // The field under `column`, trimmed; nothing when the file has no such column.
     std::optional<std::string> Field(std::string_view column) const {
-        const auto found = m_columns.find(Lower(column));
+        const auto found = m_columns.find(AsciiLower(column));
         if (found == m_columns.end()) {
             return std::nullopt;
         }
@@ -446,7 +438,7 @@ private:
 
     // The TX frequency; an empty one for Duplex "off", CHIRP's "transmit inhibited".
     std::optional<std::optional<std::int64_t>> TxSteps(std::int64_t rx) {
-        const std::string duplex = Lower(FieldOrEmpty("Duplex"));
+        const std::string duplex = AsciiLower(FieldOrEmpty("Duplex"));
         m_duplex = duplex;
         if (duplex.empty()) {
             return std::optional<std::int64_t>(rx);
@@ -524,7 +516,7 @@ private:
 
     // The TX and RX tone cells, "" for none.
     std::optional<std::pair<std::string, std::string>> Tones() {
-        const std::string mode = Lower(FieldOrEmpty("Tone"));
+        const std::string mode = AsciiLower(FieldOrEmpty("Tone"));
         std::string polarity = FieldOrEmpty("DtcsPolarity");
         if (polarity.empty()) {
             polarity = "NN";
@@ -557,7 +549,7 @@ private:
             return std::pair{*tx, *rx};
         } else if (mode == "cross") {
             // Files of older versions have no CrossMode column: their cross mode was Tone->Tone.
-            const std::string cross = Lower(Field("CrossMode").value_or("Tone->Tone"));
+            const std::string cross = AsciiLower(Field("CrossMode").value_or("Tone->Tone"));
             const std::size_t arrow = cross.find("->");
             txKind = cross.substr(0, arrow);
             rxKind = arrow == std::string::npos ? "?" : cross.substr(arrow + 2);
@@ -593,7 +585,7 @@ private:
     }
 
     std::optional<std::int16_t> Bandwidth() {
-        const std::string mode = Lower(FieldOrEmpty("Mode"));
+        const std::string mode = AsciiLower(FieldOrEmpty("Mode"));
         if (mode.empty() || mode == "fm") {
             return kWide;
         }
@@ -604,7 +596,7 @@ private:
     }
 
     std::optional<std::int16_t> Scan() {
-        const std::string skip = Lower(FieldOrEmpty("Skip"));
+        const std::string skip = AsciiLower(FieldOrEmpty("Skip"));
         if (skip.empty() || skip == "p") {
             return kScanned;
         }
@@ -616,7 +608,7 @@ private:
 
     // The nearer of the two levels; none given is high.
     std::optional<std::int16_t> Power() {
-        std::string text = Lower(NumberText("Power"));
+        std::string text = AsciiLower(NumberText("Power"));
         if (text.empty() || text == "high") {
             return kHighPower;
         }

@@ -30,14 +30,6 @@ std::string_view Trimmed(std::string_view text) {
     return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return lower;
-}
-
 // The first line that is not a comment of a CSV file names Location and Frequency.
 bool LooksLikeChirpCsv(std::string_view text) {
     while (!text.empty()) {
@@ -47,7 +39,7 @@ bool LooksLikeChirpCsv(std::string_view text) {
         if (line.starts_with('#')) {
             continue;
         }
-        const std::string lower = Lower(line);
+        const std::string lower = AsciiLower(line);
         return lower.find("location") != std::string::npos &&
                lower.find("frequency") != std::string::npos;
     }

@@ -91,6 +91,14 @@ std::string Quoted(std::string_view text, Lang lang) {
     return lang == Lang::English ? "\"" + std::string(text) + "\"" : "“" + std::string(text) + "”";
 }
 
+std::string AsciiLower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return lower;
+}
+
 std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values) {
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {

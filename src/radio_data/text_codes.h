@@ -34,6 +34,9 @@ std::string Shortened(std::string_view text, std::size_t longest);
 // A name or value in the quotation marks of the language: "name" or “name”.
 std::string Quoted(std::string_view text, Lang lang);
 
+// The text with the letters A-Z made lower case, and nothing else changed.
+std::string AsciiLower(std::string_view text);
+
 // `pattern` with %1, %2, ... replaced by `values` in order.
 std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values);
 
