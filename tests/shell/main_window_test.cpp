@@ -105,6 +105,8 @@ class StartupTest : public QObject {
 private slots:
     void preferencesAtStartup_data();
     void preferencesAtStartup();
+    void firstStartLanguage_data();
+    void firstStartLanguage();
     void shutdownWritesPreferencesOnce_data();
     void shutdownWritesPreferencesOnce();
     void lockToggle_data();
@@ -167,6 +169,31 @@ void StartupTest::preferencesAtStartup() {
     QVERIFY(harness.messages().all().isEmpty());
 
     form.close();
+    QCOMPARE(harness.folder().read(), written);
+}
+
+void StartupTest::firstStartLanguage_data() {
+    QTest::addColumn<bool>("hasFile");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("no file, English desktop")
+        << false << "en_US.UTF-8" << QString(kEnglishTitle) << Bytes({0, 0, 1, 0});
+    QTest::newRow("no file, Chinese desktop")
+        << false << "zh_CN.UTF-8" << QString(kChineseTitle) << Bytes({0, 0, 0, 0});
+    QTest::newRow("file written before")
+        << true << "en_US.UTF-8" << QString(kChineseTitle) << Bytes({0, 0, 0, 0});
+}
+
+void StartupTest::firstStartLanguage() {
+    QFETCH(bool, hasFile);
+    QFETCH(QString, locale);
+    QFETCH(QString, title);
+    QFETCH(QByteArray, written);
+    Harness harness(hasFile ? std::optional<QByteArray>(Bytes({0, 0, 0, 0})) : std::nullopt, {}, {},
+                    locale.toStdString());
+    QCOMPARE(harness.form().windowTitle(), title);
+    harness.form().close();
     QCOMPARE(harness.folder().read(), written);
 }
 

@@ -52,6 +52,31 @@ TEST(Preferences, SaveAndLoadThroughTheFile) {
     EXPECT_NE(SavePreferences(folder.path(), false, 1, 0), "");  // a folder is no file
 }
 
+// A first start speaks the desktop's language; once the file exists, it decides. ("zhx" is
+// a language whose code merely begins with "zh".)
+TEST(Preferences, FirstStartFollowsTheDesktopLanguage) {
+    const struct {
+        const char* locale;
+        std::uint8_t flag;
+    } cases[] = {
+        {"zh_CN.UTF-8", 0}, {"zh_TW", 0},   {"zh", 0},     {"", 0},
+        {"C", 0},           {"C.UTF-8", 0}, {"POSIX", 0},  {"en_US.UTF-8", 1},
+        {"de_DE@euro", 1},  {"fr", 1},      {"zhx_YY", 1},
+    };
+    const testing::TempFolder folder;
+    const auto missing = folder / "parameter";
+    for (const auto& c : cases) {
+        EXPECT_EQ(FirstStartLanguageFlag(c.locale), c.flag) << c.locale;
+        EXPECT_EQ(StartupPreferences(missing, c.locale).languageFlag, c.flag) << c.locale;
+    }
+    // An empty file, as the original program created it, is Chinese whatever the desktop.
+    std::ofstream(missing).flush();
+    EXPECT_EQ(StartupPreferences(missing, "en_US.UTF-8").languageFlag, 0);
+    ASSERT_EQ(SavePreferences(missing, false, 2, 0), "");
+    EXPECT_EQ(StartupPreferences(missing, "en_US.UTF-8").portNumber, 2);
+    EXPECT_EQ(StartupPreferences(missing, "en_US.UTF-8").languageFlag, 0);
+}
+
 TEST(Preferences, SavedAsADataFileIs) {
     for (const auto& kind : testing::kFileKinds) {
         const testing::TempFolder folder;

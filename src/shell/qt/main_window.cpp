@@ -118,6 +118,7 @@ Form1::Form1(StartupOptions options)
     : m_preferences(options.preferences.empty() ? DefaultPreferencesPath()
                                                 : std::move(options.preferences)),
       m_helpFolder(std::move(options.helpFolder)),
+      m_desktopLocale(options.desktopLocale ? *options.desktopLocale : DesktopLocaleName()),
       m_document(new EditorDocument(this)),
       m_editor(m_document->editor()),
       m_powerLock(options.clock
@@ -444,7 +445,7 @@ void Form1::Form_Load() {
     for (int i = 0; i < priority->count(); ++i) {
         priority->setItemText(i, QString("CH-%1").arg(i + 1));
     }
-    const Preferences preferences = LoadPreferences(m_preferences);
+    const Preferences preferences = StartupPreferences(m_preferences, m_desktopLocale);
     // The editor the program starts with, as the command-line tool's: the dialogs' defaults, the
     // single band, the channel plan reset, in the preferred language.
     m_document->ApplyUnrecorded(

@@ -62,6 +62,9 @@ struct StartupOptions {
     // The user's settings file: the verify after a write, the window's size and place. Empty:
     // the user's own, in the configuration folder.
     std::filesystem::path settingsFile;
+    // The desktop's locale, whose language a first start (no preferences file yet) takes.
+    // None: the environment's (LC_ALL, LC_MESSAGES, LANG).
+    std::optional<std::string> desktopLocale;
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {
@@ -211,6 +214,7 @@ private:
 
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
+    std::string m_desktopLocale;
     QtTranslations m_qtTexts;     // Qt's own texts in the interface language
     EditorDocument* m_document;   // owns the editor and its undo steps
     const EditorState& m_editor;  // what the document holds, for reading
