@@ -844,30 +844,34 @@ void SettingsPanelTest::passwordPasting() {
 
 void SettingsPanelTest::aniTyping_data() {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("pasteIt");
+    QTest::addColumn<int>("pastes");  // 0: typed key by key
     QTest::addColumn<QString>("kept");
-    const auto row = [](const char* tag, const char* typed, bool pasteIt, const char* kept) {
-        QTest::newRow(tag) << QString(typed) << pasteIt << QString(kept);
+    const auto row = [](const char* tag, const char* typed, int pastes, const char* kept) {
+        QTest::newRow(tag) << QString(typed) << pastes << QString(kept);
     };
-    row("a 1 * # d", "a1*#d", false, "A1*#D");
-    row("E e + blank", "Ee+ ", false, "");
-    row("a to d", "abcd", false, "ABCD");
-    row("digits, no limit", "0123456789", false, "0123456789");
-    row("backspace", "12\b", false, "1");
-    row("mixed case beyond D", "AbCdEf", false, "ABCD");
-    row("pasted", "x9#a", true, "9#A");
+    row("a 1 * # d", "a1*#d", 0, "A1*#D");
+    row("E e + blank", "Ee+ ", 0, "");
+    row("a to d", "abcd", 0, "ABCD");
+    // The radio keeps eight characters: the box keeps no more, typed or pasted.
+    row("digits, up to eight", "0123456789", 0, "01234567");
+    row("backspace", "12\b", 0, "1");
+    row("mixed case beyond D", "AbCdEf", 0, "ABCD");
+    row("pasted", "x9#a", 1, "9#A");
+    row("pasted twice", "123456789", 2, "12345678");
+    row("pasted into four", "x12#", 3, "12#12#12");
 }
 
 void SettingsPanelTest::aniTyping() {
     QFETCH(QString, typed);
-    QFETCH(bool, pasteIt);
+    QFETCH(int, pastes);
     QFETCH(QString, kept);
     Harness harness;
     QLineEdit& box = Child<QLineEdit>(harness.form(), "Text3");
-    if (pasteIt) {
-        QApplication::clipboard()->setText(typed);
+    QApplication::clipboard()->setText(typed);
+    for (int i = 0; i < pastes; ++i) {
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-    } else {
+    }
+    if (pastes == 0) {
         QTest::keyClicks(&box, typed);
     }
     QCOMPARE(box.text(), kept);

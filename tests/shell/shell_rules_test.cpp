@@ -136,11 +136,35 @@ TEST(PanelRules, PasswordKeepsDigitsAndPointsUpToSix) {
 
 TEST(PanelRules, AniKeepsDtmfCharactersInUpperCase) {
     const std::pair<const char*, const char*> cases[] = {
-        {"a1*#d", "A1*#D"},       {"Ee+ ", ""},       {"0123456789", "0123456789"},
-        {"ABCDabcd", "ABCDABCD"}, {"12AB*", "12AB*"}, {"x\t9", "9"},
+        {"a1*#d", "A1*#D"},         {"Ee+ ", ""},
+        {"0123456789", "01234567"}, {"ABCDabcd", "ABCDABCD"},
+        {"12AB*", "12AB*"},         {"x\t9", "9"},
+        {"123456789", "12345678"},  {"x1x2x3x4x5x6x7x8x9", "12345678"},
     };
     for (const auto& [typed, kept] : cases) {
         EXPECT_EQ(FilterAni(typed), kept) << typed;
+    }
+}
+
+// What comes in ends at the cursor: in a full box the newest characters are refused, wherever
+// they were put.
+TEST(PanelRules, AFullBoxRefusesTheNewestCharacters) {
+    const struct {
+        const char* text;  // the box's text after the edit
+        std::size_t cursor;
+        const char* kept;
+        std::size_t keptCursor;
+    } cases[] = {
+        {"1234567890", 10, "12345678", 8},  // typed or pasted at the end
+        {"90123456", 2, "90123456", 2},     // room enough
+        {"9x01234567", 2, "01234567", 0},   // pasted in front of a full box's text
+        {"0123456789", 0, "01234567", 0},   // the tail alone is too long
+        {"ab", 9, "AB", 2},                 // a cursor past the end is at the end
+    };
+    for (const auto& c : cases) {
+        const KeptEntry kept = KeepEntry(c.text, c.cursor, FilterAni, kAniBoxLength);
+        EXPECT_EQ(kept.text, c.kept) << c.text;
+        EXPECT_EQ(kept.cursor, c.keptCursor) << c.text;
     }
 }
 

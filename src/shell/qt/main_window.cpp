@@ -106,6 +106,22 @@ QIcon ToolbarIcon(const QString& key) {
     return QIcon(pixmap);
 }
 
+// Typing, pasting and dropping into the password and ANI boxes all pass the box's rule. The
+// boxes have no maxLength of their own: it would cut a pasted "12ab34567" to "12ab34" before
+// the rule drops the letters. Returns what the box keeps.
+QString KeepAllowed(QLineEdit& box, const QString& text, std::string (*filter)(std::string_view),
+                    std::size_t length) {
+    const std::string before = text.left(box.cursorPosition()).toStdString();
+    const KeptEntry kept = KeepEntry(before + text.mid(box.cursorPosition()).toStdString(),
+                                     before.size(), filter, length);
+    const QString shown = QString::fromStdString(kept.text);
+    if (shown != text) {
+        box.setText(shown);
+        box.setCursorPosition(int(QString::fromStdString(kept.text.substr(0, kept.cursor)).size()));
+    }
+    return shown;
+}
+
 // A build keeps its preferences beside the program; anywhere else they are the user's.
 std::filesystem::path DefaultPreferencesPath() {
     return PreferencesPath(QCoreApplication::applicationDirPath().toStdString(),
@@ -319,19 +335,8 @@ QWidget* Form1::BuildModelFrame() {
     passwordLabel->setObjectName("Label5");
     m_password = new QLineEdit(m_frame1);
     m_password->setObjectName("Text2");
-    // Typing, pasting and dropping all pass the same rule. The box has no maxLength of its
-    // own: it would cut a pasted "12ab34567" to "12ab34" before the rule drops the letters.
-    // What comes in ends at the cursor, so beyond six characters the newest are refused.
     connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int cursor = m_password->cursorPosition();
-        const std::string after = FilterPassword(text.mid(cursor).toStdString());
-        const std::string before = FilterPassword(text.left(cursor).toStdString())
-                                       .substr(0, std::size_t{kPasswordBoxLength} - after.size());
-        const QString kept = QString::fromStdString(before + after);
-        if (kept != text) {
-            m_password->setText(kept);
-            m_password->setCursorPosition(int(before.size()));
-        }
+        const QString kept = KeepAllowed(*m_password, text, FilterPassword, kPasswordBoxLength);
         m_document->Apply({EditKind::kSetting, 0, 0, "Label5"},
                           [&kept](EditorState& editor) { editor.Text2 = kept.toStdString(); });
     });
@@ -370,12 +375,7 @@ QWidget* Form1::BuildFunctionFrame() {
                 m_ani = new QLineEdit(inner);
                 m_ani->setObjectName("Text3");
                 connect(m_ani, &QLineEdit::textEdited, this, [this](const QString& text) {
-                    const QString kept = QString::fromStdString(FilterAni(text.toStdString()));
-                    if (kept != text) {
-                        const int cursor = m_ani->cursorPosition() - int(text.size() - kept.size());
-                        m_ani->setText(kept);
-                        m_ani->setCursorPosition(std::max(0, cursor));
-                    }
+                    const QString kept = KeepAllowed(*m_ani, text, FilterAni, kAniBoxLength);
                     m_document->Apply(
                         {EditKind::kSetting, 0, 0, "Label12"},
                         [&kept](EditorState& editor) { editor.Text3 = kept.toStdString(); });
