@@ -916,6 +916,8 @@ private slots:
     void openRefusedFile();
     void dialogCancelled_data();
     void dialogCancelled();
+    void titleNamesThePlanFile_data();
+    void titleNamesThePlanFile();
 };
 
 void FileCommandTest::newCancelled() {
@@ -1093,6 +1095,42 @@ void FileCommandTest::openRestoresSavedPlan() {
     QCOMPARE(Child<QLineEdit>(form, "Text2").text(), QString());
     QCOMPARE(Child<QComboBox>(form, "combochannel2").currentText(), QString("1"));
     QCOMPARE(Child<QLineEdit>(form, "Txtrfre2").text(), QString("461.00000"));
+}
+
+void FileCommandTest::titleNamesThePlanFile_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("title");  // %1: the file's path
+    QTest::newRow("to Chinese") << "Chinese"
+                                << "M-742-%1";
+    QTest::newRow("to Chinese and back") << "Chinese English"
+                                         << "M-742-%1";
+    QTest::newRow("New") << "New" << kEnglishTitle;
+    QTest::newRow("New, then to Chinese") << "New Chinese" << kChineseTitle;
+}
+
+// The title names the file the plan came from, in either language, until New starts a plan
+// that is no file's.
+void FileCommandTest::titleNamesThePlanFile() {
+    QFETCH(QString, command);
+    QFETCH(QString, title);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    const QString path = harness.folder().filePath("plan.DAT");
+    harness.chooser().answers = {path};
+    form.mnuAssave_Click();
+    QTest::keyClicks(&Child<QLineEdit>(form, "Text3"), "1");  // changed since: "*"
+    for (const QString& step : command.split(' ')) {
+        if (step == "New") {
+            harness.messages().Answer(kMessageNo);  // not saved; then the clearing confirmed
+            form.mnuNew_Click();
+        } else {
+            step == "Chinese" ? form.mnuChinese_Click() : form.mnuEnglist_Click();
+        }
+    }
+    if (title.contains("%1")) {
+        title = title.arg(QFileInfo(path).absoluteFilePath());
+    }
+    QCOMPARE(form.windowTitle(), title + "*");
 }
 
 void FileCommandTest::openRefusedFile_data() {

@@ -688,6 +688,9 @@ void Form1::ApplyLanguage() {
                                                          m_dtmf.get(), m_power.get()}) {
         FitListsToTexts(*area);
     }
+    if (!m_planFile.isEmpty()) {
+        SetCaptionTo(m_planFile);  // the table's caption is the window's without a file
+    }
 }
 
 void Form1::mnuChinese_Click() {
@@ -816,10 +819,21 @@ void Form1::mnuNew_Click() {
         ResetChannelPlan(editor);
     });
     m_debugGrid->SelectChannel(1);
+    SetCaptionTo({});  // the new plan is no file's
 }
 
 void Form1::SetCaptionTo(const QString& file) {
-    setWindowTitle(QString(kApplicationTitle) + "-" + QFileInfo(file).absoluteFilePath());
+    m_planFile = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    if (!m_planFile.isEmpty()) {
+        setWindowTitle(QString(kApplicationTitle) + "-" + m_planFile);
+        return;
+    }
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    for (const TextRow& row : MainWindowTexts()) {
+        if (row.window == "Form1" && row.property == TextProperty::kWindowTitle) {
+            setWindowTitle(QString::fromUtf8(row.in(lang).data(), qsizetype(row.in(lang).size())));
+        }
+    }
 }
 
 void Form1::mnuOpen_Click() {

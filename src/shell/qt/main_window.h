@@ -186,6 +186,7 @@ private:
     void ShowDialog(QDialog& dialog);
     void MaxLabel_Click(int label);
     void SyncPanelFromEditor();
+    // The title names the plan's file; the empty name gives the window's own caption.
     void SetCaptionTo(const QString& file);
     QString Text(const char* chinese, const char* english) const;
     // Backups and the verify after a write (main_window_backups.cpp).
@@ -215,6 +216,7 @@ private:
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
     std::string m_desktopLocale;
+    QString m_planFile;           // the data file the title names, absolute; empty: none
     QtTranslations m_qtTexts;     // Qt's own texts in the interface language
     EditorDocument* m_document;   // owns the editor and its undo steps
     const EditorState& m_editor;  // what the document holds, for reading
