@@ -606,6 +606,8 @@ void CommandTest::itemStates_data() {
     QTest::newRow("write") << "mnuwriteFre" << QKeySequence("Ctrl+W") << true << true << false;
     QTest::newRow("help topics") << "mnumainhelp" << QKeySequence(Qt::Key_F1) << false << true
                                  << false;
+    QTest::newRow("user's guide") << "mnuGuide" << QKeySequence(Qt::Key_F1) << true << true
+                                  << false;
     QTest::newRow("test frequency") << "mnuFrequency" << QKeySequence() << false << false << false;
     QTest::newRow("power lock button")
         << "Toolbar1_PowerLock" << QKeySequence() << false << true << false;

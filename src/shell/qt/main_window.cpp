@@ -18,7 +18,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTime>
@@ -52,6 +51,7 @@
 #include "texts/compare_texts.h"
 #include "texts/edit_texts.h"
 #include "texts/language_tables.h"
+#include "texts/window_texts.h"
 
 namespace m742 {
 
@@ -283,9 +283,9 @@ void Form1::BuildMenus() {
     QAction* topics = item(help, "mnumainhelp", [this] { mnumainhelp_Click(); });
     topics->setShortcut(QKeySequence(Qt::Key_F1));
     topics->setVisible(false);
-    // A hidden item's shortcut is off, so the window itself takes F1 for the help.
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { mnumainhelp_Click(); });
+    // The designed item stays hidden (its caption names F1 itself); this one shows the user's
+    // guide in the menu, and takes F1, since a hidden item's shortcut is off.
+    item(help, "mnuGuide", [this] { mnumainhelp_Click(); })->setShortcut(QKeySequence(Qt::Key_F1));
     item(help, "mnuabout", [this] { mnuabout_Click(); });
     BuildBackupMenus(file, m_programming);
     BuildChannelListMenus(file);
@@ -593,7 +593,7 @@ void Form1::mnumainhelp_Click() {
     const std::filesystem::path help = HelpFilePath(folder, lang);
     if (help.empty()) {
         ShowMessage(Text("找不到帮助文件 %1。", "The help file %1 was not found.")
-                        .arg(QString::fromStdString((folder / HelpFileName(lang)).string()))
+                        .arg(QString::fromStdString(ExpectedHelpFilePath(folder, lang).string()))
                         .toStdString(),
                     kStyleWarning, "");
         return;
@@ -638,7 +638,7 @@ void Form1::ApplyLanguage() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     m_qtTexts.Apply(lang);
     for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(),
-                              &BackupMenuTexts(), &CompareMenuTexts()}) {
+                              &BackupMenuTexts(), &CompareMenuTexts(), &HelpMenuTexts()}) {
         for (const TextRow& row : *table) {
             QWidget* window = WindowNamed(row.window);
             if (window == nullptr) {
