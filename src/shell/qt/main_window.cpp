@@ -517,10 +517,22 @@ void Form1::mnuQuit_Click() {
 }
 
 void Form1::SetLocked(bool locked) {
+    m_locked = locked;
+    UpdateEditing();
+}
+
+void Form1::UpdateEditing() {
+    const bool editable = !m_locked && !m_exchangeRunning;
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_frame1, m_frame2, m_memoryGrid, m_debugGrid}) {
-        w->setEnabled(!locked);
+        w->setEnabled(editable);
     }
+    // The debug panel and the Edit menu (the dialogs, undo, the channel operations) are
+    // left alone by the lock, but no entry may reach the editor while the radio talks.
+    m_debugGrid->panel()->setEnabled(!m_exchangeRunning);
+    auto* edit = findChild<QMenu*>("mnuEdit");
+    edit->setEnabled(!m_exchangeRunning);
+    edit->menuAction()->setEnabled(!m_exchangeRunning);
 }
 
 void Form1::mnulock_Click() {
@@ -998,6 +1010,21 @@ void Form1::SetProgressVisible(bool visible) {
 }
 
 void Form1::SetCommandsEnabled(bool enabled) {
+    if (!enabled && !m_exchangeRunning) {
+        // The exchange will replace or send the plan: an entry still open is dropped without
+        // taking its text, and nothing more is typed until the radio is done.
+        m_memoryGrid->DiscardEntry();
+        const QWidget* focus = QApplication::focusWidget();
+        m_focusBeforeExchange =
+            focus != nullptr && isAncestorOf(focus) ? const_cast<QWidget*>(focus) : nullptr;
+    }
+    m_exchangeRunning = !enabled;
+    UpdateEditing();
+    // Disabling moved the keyboard on; it goes back to where it was.
+    if (enabled && m_focusBeforeExchange != nullptr && m_focusBeforeExchange->isEnabled() &&
+        m_focusBeforeExchange->isVisible()) {
+        m_focusBeforeExchange->setFocus();
+    }
     m_toolbar->setEnabled(enabled);
     m_programming->setEnabled(enabled);
     m_programming->menuAction()->setEnabled(enabled);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <filesystem>
 #include <functional>
@@ -180,6 +181,9 @@ private:
     void Form_Load();
     void Form_Unload();
     void SetLocked(bool locked);
+    // Enables the settings, the grids, the debug panel and the Edit menu for the lock and a
+    // running exchange.
+    void UpdateEditing();
     void CreateDialogs();
     // The main window or the dialog with this objectName.
     QWidget* WindowNamed(const std::string& name);
@@ -229,6 +233,9 @@ private:
     int m_bandIndex = 0;
     BandLimits m_band;  // BandLow, BandHigh: the band the frequency editors accept
     bool m_unloaded = false;
+    bool m_locked = false;           // the editing lock holds the settings and the grids
+    bool m_exchangeRunning = false;  // from a read's or write's start until its commands return
+    QPointer<QWidget> m_focusBeforeExchange;
 
     QtSerialControl m_port;
     PortSelection m_ports;
