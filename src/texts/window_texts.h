@@ -1,5 +1,6 @@
 // Texts of the main window beyond the original program's tables, in both languages: the Help
-// menu's user's guide and the message boxes' access keys.
+// menu's user's guide, the message boxes' access keys, and the outcome of the last exchange that
+// stays in view beside the blinking status.
 #pragma once
 
 #include <cstdint>
@@ -19,5 +20,21 @@ const std::vector<TextRow>& HelpMenuTexts();
 // OK (and Cancel in Chinese) have none: Enter and Escape answer them. `caption` is the button's
 // word from the language tables; the word itself never changes.
 std::string MessageButtonLabel(int buttonId, std::int16_t languageFlag, std::string_view caption);
+
+// The outcome of the last read, write or verify, kept in view until the next one with the
+// time it ended. A completed read or write, and a refused password, read as the blinking status
+// does; a verify's outcomes are the verify's own (backup_texts.h).
+inline constexpr Bilingual kReadDone{"读频成功！", "Read frequency success!"};
+inline constexpr Bilingual kWriteDone{"写频成功！", "Write frequency success!"};
+inline constexpr Bilingual kPasswordRefusedOutcome{"口令不对！", "The password is invalid!"};
+inline constexpr Bilingual kReadFailed{"读频失败：通信出错", "Read failed: communication error"};
+inline constexpr Bilingual kWriteFailed{"写频失败：通信出错", "Write failed: communication error"};
+inline constexpr Bilingual kWriteNotSent{"未写频：信道数据有误",
+                                         "Nothing was written: the plan has a refused cell"};
+inline constexpr Bilingual kPortNotOpenOutcome{"通信端口未打开", "The com port is not open"};
+inline constexpr Bilingual kVerifyNotDoneOutcome{"已写频，未能读回校验",
+                                                 "Written, but not read back to verify"};
+// The time and the outcome: "14:32:05  读频成功！".
+inline constexpr const char* kOutcomeTimeFormat = "HH:mm:ss";
 
 }  // namespace m742

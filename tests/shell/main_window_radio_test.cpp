@@ -128,6 +128,8 @@ private slots:
     void comMenuNamesTheDevices();
     void noEntryWhileTheRadioTalks_data();
     void noEntryWhileTheRadioTalks();
+    void outcomeStaysInView_data();
+    void outcomeStaysInView();
 };
 
 void RadioTest::cleanup() {
@@ -393,6 +395,82 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     QCOMPARE(form.editor().mfgrid1[2][static_cast<std::size_t>(column)],
              command == "read" ? std::string() : before);
     QVERIFY(!form.windowTitle().endsWith('*'));
+}
+
+void RadioTest::outcomeStaysInView_data() {
+    QTest::addColumn<QString>("command");  // "read", "write", "write and verify"
+    QTest::addColumn<QString>("fault");    // the radio's; empty: none
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("chinese");
+    QTest::newRow("read") << "read"
+                          << ""
+                          << ""
+                          << "Read frequency success!"
+                          << "读频成功！";
+    QTest::newRow("password refused") << "read"
+                                      << ""
+                                      << "123"
+                                      << "The password is invalid!"
+                                      << "口令不对！";
+    QTest::newRow("silent radio") << "read"
+                                  << "silent"
+                                  << ""
+                                  << "Read failed: communication error"
+                                  << "读频失败：通信出错";
+    QTest::newRow("write") << "write"
+                           << ""
+                           << ""
+                           << "Write frequency success!"
+                           << "写频成功！";
+    QTest::newRow("write and verify") << "write and verify"
+                                      << ""
+                                      << ""
+                                      << "Write frequency success, verified!"
+                                      << "写频成功，校验无误！";
+}
+
+// The outcome of a read, a write or a verify stays in view with its time once the blinking
+// status has gone, until the next command, and follows the interface language.
+void RadioTest::outcomeStaysInView() {
+    QFETCH(QString, command);
+    QFETCH(QString, fault);
+    QFETCH(QString, password);
+    QFETCH(QString, english);
+    QFETCH(QString, chinese);
+    sim::Options options;
+    options.memory = PlanImage();
+    if (!fault.isEmpty()) {
+        options.fault = *sim::ParseFault(fault.toStdString());
+    }
+    if (!password.isEmpty()) {
+        options.password = password.toStdString();
+    }
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.SetVerifyAfterWrite(command == "write and verify");
+    form.mnucom_Click(1);
+    const QLabel& outcome = Child<QLabel>(form, "statusOutcome");
+
+    command == "read" ? form.mnureadFre_Click() : form.mnuwriteFre_Click();
+    QVERIFY(outcome.isHidden());
+    QVERIFY(WaitUntil([&] { return outcome.text().endsWith(english); }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return CommandsEnabled(form) && form.exchange().ExchangeEnded; },
+                      kExchangeTimeoutMs));
+    QVERIFY(Child<QLabel>(form, "Label20").isHidden());
+    QVERIFY(!outcome.isHidden());
+    QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d  ").match(outcome.text()).hasMatch(),
+             qPrintable(outcome.text()));
+    QTest::qWait(300);  // it does not blink away
+    QVERIFY(!outcome.isHidden());
+    form.mnuChinese_Click();
+    QVERIFY2(outcome.text().endsWith(chinese), qPrintable(outcome.text()));
+
+    harness.messages().clear();
+    form.mnureadFre_Click();  // the next command
+    QVERIFY(outcome.isHidden());
+    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
 }
 
 void RadioTest::missingPort_data() {

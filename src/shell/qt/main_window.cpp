@@ -181,7 +181,7 @@ Form1::Form1(StartupOptions options)
     panels->addWidget(BuildFunctionFrame(), 1);
     layout->addLayout(panels);
     layout->addWidget(BuildChannelArea(), 1);
-    auto* statusRow = new QHBoxLayout;
+    auto* statusRow = new QGridLayout;
     m_status = new QLabel(central);
     m_status->setObjectName("Label20");
     QSizePolicy keep = m_status->sizePolicy();
@@ -194,8 +194,16 @@ Form1::Form1(StartupOptions options)
     keep.setRetainSizeWhenHidden(true);
     m_progress->setSizePolicy(keep);
     m_progress->setVisible(false);
-    statusRow->addWidget(m_status, 1);
-    statusRow->addWidget(m_progress, 2);
+    // The outcome of the last exchange stays in the progress bar's place until the next one.
+    m_outcome = new QLabel(central);
+    m_outcome->setObjectName("statusOutcome");
+    m_outcome->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_outcome->setVisible(false);
+    statusRow->addWidget(m_status, 0, 0);
+    statusRow->addWidget(m_progress, 0, 1);
+    statusRow->addWidget(m_outcome, 0, 1);
+    statusRow->setColumnStretch(0, 1);
+    statusRow->setColumnStretch(1, 2);
     layout->addLayout(statusRow);
     setCentralWidget(central);
     connect(m_document, &EditorDocument::changed, this, [this] { SyncPanelFromEditor(); });
@@ -703,6 +711,7 @@ void Form1::ApplyLanguage() {
     if (!m_planFile.isEmpty()) {
         SetCaptionTo(m_planFile);  // the table's caption is the window's without a file
     }
+    ShowOutcomeText();
 }
 
 void Form1::mnuChinese_Click() {
@@ -1007,10 +1016,29 @@ void Form1::SetProgress(int value) {
 
 void Form1::SetProgressVisible(bool visible) {
     m_progress->setVisible(visible);
+    m_outcome->setVisible(!visible && m_lastOutcome != nullptr);
+}
+
+void Form1::ShowOutcome(const Bilingual* outcome) {
+    m_lastOutcome = outcome;
+    m_outcomeTime = QTime::currentTime();
+    ShowOutcomeText();
+    m_outcome->setVisible(outcome != nullptr && m_progress->isHidden());
+}
+
+void Form1::ShowOutcomeText() {
+    if (m_lastOutcome == nullptr) {
+        m_outcome->clear();
+        return;
+    }
+    const std::string_view text = m_lastOutcome->in(LanguageOf(m_editor.LanguageFlag));
+    m_outcome->setText(m_outcomeTime.toString(kOutcomeTimeFormat) + "  " +
+                       QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 void Form1::SetCommandsEnabled(bool enabled) {
     if (!enabled && !m_exchangeRunning) {
+        ShowOutcome(nullptr);  // the last outcome is in view until this next command
         // The exchange will replace or send the plan: an entry still open is dropped without
         // taking its text, and nothing more is typed until the radio is done.
         m_memoryGrid->DiscardEntry();

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QTime>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -200,6 +201,9 @@ private:
     void StartVerify();
     void FinishVerify(ExchangeOutcome outcome);
     void ShowLater(const QString& text);
+    // Keeps `outcome` in view with the time now; nothing: none shown.
+    void ShowOutcome(const Bilingual* outcome);
+    void ShowOutcomeText();
     void BuildCompareMenu(QMenu* file);
     // Asks whether to save unsaved changes before a command would lose them: true when the
     // command may go on (saved, nothing to lose, or not to be saved), false when it stops.
@@ -257,6 +261,9 @@ private:
     DebugGridView* m_debugGrid = nullptr;    // mfgrid2
     QLabel* m_status = nullptr;              // Label20
     QProgressBar* m_progress = nullptr;      // ProgressBar1
+    QLabel* m_outcome = nullptr;             // the last exchange's outcome and its time
+    const Bilingual* m_lastOutcome = nullptr;
+    QTime m_outcomeTime;
 
     std::filesystem::path m_backupFolder;
     std::unique_ptr<QSettings> m_settings;
