@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -123,6 +124,10 @@ private slots:
     void shrinkingScrolls();
     void columnWidenedByHandKept();
     void settingsPanelGrowsEvenly();
+    void languageSwitchShowsWholePlan_data();
+    void languageSwitchShowsWholePlan();
+    void headingsShownWhole_data();
+    void headingsShownWhole();
     void placementRemembered_data();
     void placementRemembered();
     void fileAtStartAsOpen_data();
@@ -279,6 +284,79 @@ void WindowPlacementTest::columnWidenedByHandKept() {
     QVERIFY(grid.columnWidth(1) > rx);
     ShowAt(form, full);
     QCOMPARE(grid.columnWidth(6), 140);
+}
+
+void WindowPlacementTest::languageSwitchShowsWholePlan_data() {
+    QTest::addColumn<int>("from");  // LanguageFlag
+    QTest::newRow("Chinese to English") << 0;
+    QTest::newRow("English to Chinese") << 1;
+}
+
+// After a switch the window shows the whole plan, as a start in the new language would.
+void WindowPlacementTest::languageSwitchShowsWholePlan() {
+    QFETCH(int, from);
+    Harness fresh(QByteArray("\x00\x00", 2) + char(1 - from));
+    const QSize wanted = FullPlanSize(fresh.form());
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    if (wanted.width() + 8 > room.width() || wanted.height() + 36 > room.height()) {
+        QSKIP("the screen is too small for the whole plan (ctest gives this test 1366x768)");
+    }
+    Harness harness(QByteArray("\x00\x00", 2) + char(from));
+    Form1& form = harness.form();
+    ShowAt(form, FullPlanSize(form));
+    from == 0 ? form.mnuEnglist_Click() : form.mnuChinese_Click();
+    QApplication::processEvents();
+    qWarning() << "DBG after" << FullPlanSize(form) << form.sizeHint() << fresh.form().sizeHint() << form.centralWidget()->sizeHint() << fresh.form().centralWidget()->sizeHint();
+    for (auto* w : {"Frame1","Frame2","mfgrid1","Picture1"}) qWarning() << w << Child<QWidget>(form, w).sizeHint() << Child<QWidget>(fresh.form(), w).sizeHint();
+    QVERIFY2(form.width() >= wanted.width() && form.height() >= wanted.height(),
+             qPrintable(QString("%1x%2, a fresh start is %3x%4")
+                            .arg(form.width())
+                            .arg(form.height())
+                            .arg(wanted.width())
+                            .arg(wanted.height())));
+    QString problem = WholePlanShown(Grid(form, "mfgrid1"));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    Child<QTabBar>(form, "TabStrip1").setCurrentIndex(1);
+    QApplication::processEvents();
+    problem = WholePlanShown(Grid(form, "mfgrid2"));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+void WindowPlacementTest::headingsShownWhole_data() {
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<int>("pointSize");  // the font's; 0: the usual one
+    QTest::newRow("English") << 1 << 0;
+    QTest::newRow("Chinese") << 0 << 0;
+    QTest::newRow("English, twice as large") << 1 << 2 * QApplication::font().pointSize();
+}
+
+// Every heading has room for its text in bold, as the current column's is drawn, in both
+// languages and whatever the font's size.
+void WindowPlacementTest::headingsShownWhole() {
+    QFETCH(int, flag);
+    QFETCH(int, pointSize);
+    const QFont usual = QApplication::font();
+    if (pointSize > 0) {
+        QFont large = usual;
+        large.setPointSize(pointSize);
+        QApplication::setFont(large);
+    }
+    Harness harness(QByteArray("\x00\x00", 2) + char(1 - flag));
+    Form1& form = harness.form();
+    flag == 1 ? form.mnuEnglist_Click() : form.mnuChinese_Click();
+    QApplication::setFont(usual);
+    for (const char* name : {"mfgrid1", "mfgrid2"}) {
+        QTableView& grid = Grid(form, name);
+        QFont bold = grid.horizontalHeader()->font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        for (int column = 0; column < grid.model()->columnCount(); ++column) {
+            const QString heading = grid.model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(
+                grid.columnWidth(column) > metrics.horizontalAdvance(heading),
+                qPrintable(QString("%1 is %2 wide").arg(heading).arg(grid.columnWidth(column))));
+        }
+    }
 }
 
 // A wider window widens the lists of all three columns of the settings panel, not the last.

@@ -723,6 +723,7 @@ void Form1::mnuChinese_Click() {
         SetGrid1Text(editor);
     });
     ApplyLanguage();
+    GrowToShowPlan(*this);  // the other language may need more room
 }
 
 void Form1::mnuEnglist_Click() {
@@ -734,6 +735,7 @@ void Form1::mnuEnglist_Click() {
         SetGrid1Text(editor);
     });
     ApplyLanguage();
+    GrowToShowPlan(*this);  // the other language may need more room
 }
 
 void Form1::Toolbar1_ButtonClick(const QString& key) {
