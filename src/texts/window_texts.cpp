@@ -35,4 +35,17 @@ std::string MessageButtonLabel(int buttonId, std::int16_t languageFlag, std::str
     return label + "(&" + key + ")";
 }
 
+const std::vector<QtTextGap>& QtTextGaps() {
+    static const std::vector<QtTextGap> gaps = {
+        {"QAbstractFileIconProvider", "Folder", "文件夹"},
+        {"QAbstractFileIconProvider", "File Folder", "文件夹"},
+        {"QAbstractFileIconProvider", "Drive", "驱动器"},
+        {"QAbstractFileIconProvider", "File", "文件"},
+        {"QAbstractFileIconProvider", "Shortcut", "快捷方式"},
+        {"QAbstractFileIconProvider", "Alias", "替身"},
+        {"QAbstractFileIconProvider", "Unknown", "未知"},
+    };
+    return gaps;
+}
+
 }  // namespace m742

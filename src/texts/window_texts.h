@@ -1,6 +1,7 @@
 // Texts of the main window beyond the original program's tables, in both languages: the Help
-// menu's user's guide, the message boxes' access keys, and the outcome of the last exchange that
-// stays in view beside the blinking status.
+// menu's user's guide, the message boxes' access keys, the outcome of the last exchange that
+// stays in view beside the blinking status, and the texts of Qt's file dialogs that Qt's own
+// Chinese catalogue lacks.
 #pragma once
 
 #include <cstdint>
@@ -36,5 +37,14 @@ inline constexpr Bilingual kVerifyNotDoneOutcome{"已写频，未能读回校验
                                                  "Written, but not read back to verify"};
 // The time and the outcome: "14:32:05  读频成功！".
 inline constexpr const char* kOutcomeTimeFormat = "HH:mm:ss";
+
+// Texts of Qt's file dialogs that Qt's Chinese catalogue does not translate: the type of a
+// folder, a drive or a link in the dialog's list. `context` and `source` are Qt's own.
+struct QtTextGap {
+    std::string_view context;
+    std::string_view source;
+    std::string_view zh;
+};
+const std::vector<QtTextGap>& QtTextGaps();
 
 }  // namespace m742

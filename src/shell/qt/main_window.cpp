@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -42,6 +41,7 @@
 #include "shell/panel_rules.h"
 #include "shell/preferences.h"
 #include "shell/qt/dialogs.h"
+#include "shell/qt/file_dialogs.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/program_icon.h"
 #include "shell/qt/undo_menu.h"
@@ -158,10 +158,8 @@ Form1::Form1(StartupOptions options)
     m_port.onLost = [this] { m_exchange->PortLost(); };
 
     chooseFile = [this](bool save) {
-        return save ? QFileDialog::getSaveFileName(this, QString(), QString(), kFileFilter, nullptr,
-                                                   QFileDialog::DontConfirmOverwrite)
-                    : QFileDialog::getOpenFileName(this, QString(), QString(), kFileFilter, nullptr,
-                                                   QFileDialog::ReadOnly);
+        // Save asks about replacing a file itself, in the program's own words.
+        return ChooseFileName(this, {QString(), kFileFilter, save, QString(), false});
     };
     choosePdf = [this] { return ChoosePdfFile(); };
     chooseCsv = [this](bool save) { return ChooseCsvFile(save); };
