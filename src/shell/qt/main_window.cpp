@@ -114,7 +114,7 @@ QString KeepAllowed(QLineEdit& box, const QString& text, std::string (*filter)(s
     const std::string before = text.left(box.cursorPosition()).toStdString();
     const KeptEntry kept = KeepEntry(before + text.mid(box.cursorPosition()).toStdString(),
                                      before.size(), filter, length);
-    const QString shown = QString::fromStdString(kept.text);
+    QString shown = QString::fromStdString(kept.text);
     if (shown != text) {
         box.setText(shown);
         box.setCursorPosition(int(QString::fromStdString(kept.text.substr(0, kept.cursor)).size()));
