@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "shell/preferences.h"
+
 namespace m742 {
 
 std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder, Lang lang) {
@@ -19,6 +21,14 @@ std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder, L
         }
     }
     return {};
+}
+
+std::filesystem::path ExpectedHelpFilePath(const std::filesystem::path& programFolder, Lang lang) {
+    const char* name = HelpFileName(lang);
+    if (IsBuildFolder(programFolder)) {
+        return programFolder / name;
+    }
+    return (programFolder / M742_HELP_FROM_BINDIR / name).lexically_normal();
 }
 
 }  // namespace m742

@@ -23,4 +23,8 @@ constexpr const char* HelpFileName(Lang lang) {
 std::filesystem::path HelpFilePath(const std::filesystem::path& programFolder,
                                    Lang lang = Lang::English);
 
+// Where the help file belongs when HelpFilePath finds none, to name it in the message: beside
+// the program of a build (IsBuildFolder), else in share/doc/m742 of the installation.
+std::filesystem::path ExpectedHelpFilePath(const std::filesystem::path& programFolder, Lang lang);
+
 }  // namespace m742

@@ -1,5 +1,6 @@
 #include "shell/preferences.h"
 
+#include <cstdlib>
 #include <fstream>
 
 #include "radio_data/atomic_file.h"
@@ -46,6 +47,34 @@ std::vector<std::uint8_t> PreferenceBytes(std::span<const std::uint8_t> old, boo
 
 Preferences LoadPreferences(const std::filesystem::path& path) {
     return ParsePreferences(ReadAll(path));
+}
+
+std::uint8_t FirstStartLanguageFlag(std::string_view localeName) {
+    // "zh_CN.UTF-8", "zh_TW"; "C.UTF-8" is the C locale too.
+    const std::string_view language = localeName.substr(0, localeName.find_first_of("_.@"));
+    const bool chinese =
+        language.empty() || language == "zh" || language == "C" || language == "POSIX";
+    return chinese ? 0 : 1;
+}
+
+std::string DesktopLocaleName() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return {};
+}
+
+Preferences StartupPreferences(const std::filesystem::path& path, std::string_view localeName) {
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        return LoadPreferences(path);
+    }
+    Preferences first;
+    first.languageFlag = FirstStartLanguageFlag(localeName);
+    return first;
 }
 
 std::string SavePreferences(const std::filesystem::path& path, bool locked, std::uint8_t portNumber,

@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace m742 {
@@ -31,6 +32,20 @@ std::vector<std::uint8_t> PreferenceBytes(std::span<const std::uint8_t> old, boo
 
 // Reads the file; a missing or unreadable one gives all zeros.
 Preferences LoadPreferences(const std::filesystem::path& path);
+
+// The interface language of a first start, before any preferences file exists: Chinese (0)
+// when the desktop's locale `localeName` is Chinese, unset, "C" or "POSIX"; English (1) for any
+// other language.
+std::uint8_t FirstStartLanguageFlag(std::string_view localeName);
+
+// The locale whose language the desktop asks for: the first of LC_ALL, LC_MESSAGES and LANG
+// that is set and not empty; empty when none is.
+std::string DesktopLocaleName();
+
+// What the window starts with: the file's values, or when there is no file yet, the defaults
+// in the language of `localeName` (FirstStartLanguageFlag). Once the file is written, it
+// decides.
+Preferences StartupPreferences(const std::filesystem::path& path, std::string_view localeName);
 
 // Writes the file atomically, as a data file is saved (a link is followed, a read-only file
 // is kept). Returns the empty text, or why it could not be written.

@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QtTest>
+#include <map>
 
 #include "channel_editing/qt/debug_grid.h"
 #include "radio_data/lists.h"
@@ -763,6 +764,8 @@ private slots:
     void contextMenu_data();
     void contextMenu();
     void deleteOnlyWhileShown();
+    void keyboardMovesPanel_data();
+    void keyboardMovesPanel();
 
 private:
     static void ShowDebugTab(ShownWindow& window) {
@@ -936,6 +939,57 @@ void DebugGridTest::contextMenu() {
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     // The panel shows the selected channel again: channel 2, still there.
     QCOMPARE(Panel(window), (QStringList{"2", "450.10000", "450.00000"}));
+}
+
+void DebugGridTest::keyboardMovesPanel_data() {
+    QTest::addColumn<QStringList>("keys");  // key names, or digits typed
+    QTest::addColumn<QStringList>("panel");
+    QTest::newRow("Down twice") << QStringList{"Down", "Down"}
+                                << QStringList{"4", "460.30000", "460.30000"};
+    QTest::newRow("Left stays on the frequencies, then Down")
+        << QStringList{"Left", "Left", "Down"} << QStringList{"3", "469.90000", "469.97500"};
+    QTest::newRow("Ctrl+End") << QStringList{"Ctrl+End"} << QStringList{"16", "", ""};
+    QTest::newRow("Page Down, Ctrl+Home")
+        << QStringList{"PageDown", "Ctrl+Home"} << QStringList{"1", "460.10000", "460.00000"};
+    QTest::newRow("5 typed") << QStringList{"5"} << QStringList{"5", "460.35000", "460.35000"};
+    QTest::newRow("1 and 2 typed") << QStringList{"1", "2"} << QStringList{"12", "", ""};
+    QTest::newRow("Space and Enter stay")
+        << QStringList{"Down", "Space", "Return"} << QStringList{"3", "469.90000", "469.97500"};
+}
+
+// Whatever key moves the highlight, the highlight shows and the panel shows its channel, so
+// OK stores into the channel highlighted.
+void DebugGridTest::keyboardMovesPanel() {
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, panel);
+    ShownWindow window;
+    ShowDebugTab(window);
+    window.Press("mfgrid2", 2, 1);
+    QTableView& grid = window.grid("mfgrid2");
+    const std::map<QString, QKeyCombination> named{
+        {"Down", Qt::Key_Down},         {"Left", Qt::Key_Left},
+        {"PageDown", Qt::Key_PageDown}, {"Ctrl+End", Qt::ControlModifier | Qt::Key_End},
+        {"Space", Qt::Key_Space},       {"Ctrl+Home", Qt::ControlModifier | Qt::Key_Home},
+        {"Return", Qt::Key_Return}};
+    for (const QString& key : keys) {
+        if (named.contains(key)) {
+            QTest::keyClick(&grid, named.at(key).key(), named.at(key).keyboardModifiers());
+        } else {
+            QTest::keyClicks(&grid, key);
+        }
+    }
+    QCOMPARE(Panel(window), panel);
+    const int row = panel.front().toInt() - 1;
+    QCOMPARE(grid.currentIndex().row(), row);
+    QVERIFY(grid.currentIndex().column() >= 1);
+    QVERIFY(grid.selectionModel()->isSelected(grid.model()->index(row, 1)));
+    QVERIFY(grid.hasFocus());
+
+    auto& rx = Child<QLineEdit>(window.form(), "Txtrfre2");
+    rx.setFocus();
+    Type(rx, "^A\b470");
+    QTest::mouseClick(&Child<QPushButton>(window.form(), "Command1"), Qt::LeftButton);
+    QCOMPARE(window.form().editor().mfgrid2[std::size_t(row + 1)][1], std::string("470.00000"));
 }
 
 void DebugGridTest::deleteOnlyWhileShown() {

@@ -3,6 +3,7 @@
 // lock's gestures against a clock the test sets, and the About box.
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -526,22 +527,38 @@ void DialogTest::helpOpensTheGuide() {
 void DialogTest::helpMessages_data() {
     QTest::addColumn<int>("flag");
     QTest::addColumn<bool>("fileThere");
+    QTest::addColumn<QString>("program");  // the program's folder in the test's folder
+    QTest::addColumn<QString>("named");    // the help file the message names
     QTest::addColumn<QString>("message");  // %1: the help file
-    QTest::newRow("missing") << 1 << false << "The help file %1 was not found.";
-    QTest::newRow("nothing opens it") << 0 << true << "没有能打开帮助文件 %1 的程序。";
+    QTest::newRow("missing beside a build") << 1 << false << "build/bin"
+                                            << "build/bin/M-742.html"
+                                            << "The help file %1 was not found.";
+    // An installed program looks in share/doc/m742, and says so.
+    QTest::newRow("missing where installed") << 0 << false << "usr/bin"
+                                             << "usr/share/doc/m742/M-742.zh.html"
+                                             << "找不到帮助文件 %1。";
+    QTest::newRow("nothing opens it") << 0 << true << "build/bin"
+                                      << "build/bin/M-742.zh.html"
+                                      << "没有能打开帮助文件 %1 的程序。";
 }
 
 void DialogTest::helpMessages() {
     QFETCH(int, flag);
     QFETCH(bool, fileThere);
+    QFETCH(QString, program);
+    QFETCH(QString, named);
     QFETCH(QString, message);
     QTemporaryDir folder;
-    const QString help = folder.filePath(flag == 0 ? "M-742.zh.html" : "M-742.html");
+    QVERIFY(QDir(folder.path()).mkpath(program));
+    QFile cache(folder.filePath("build/CMakeCache.txt"));
+    QVERIFY(QDir(folder.path()).mkpath("build") && cache.open(QIODevice::WriteOnly));
+    const QString help = folder.filePath(named);
     if (fileThere) {
         QFile file(help);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    Harness harness(QByteArray("\x00\x00", 2) + char(flag), {}, folder.path().toStdString());
+    Harness harness(QByteArray("\x00\x00", 2) + char(flag), {},
+                    folder.filePath(program).toStdString());
     // A handler that cannot take the address: a desktop where nothing opens the file.
     UrlCatcher nothing;
     QDesktopServices::setUrlHandler("file", &nothing, "noSuchSlot");

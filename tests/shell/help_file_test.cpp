@@ -118,6 +118,19 @@ TEST(HelpFile, GuideOfTheInterfaceLanguage) {
     EXPECT_STREQ(HelpFileName(Lang::Chinese), "M-742.zh.html");
 }
 
+// A missing guide is named where it belongs: beside a build's program, else where the
+// installation keeps it.
+TEST(HelpFile, MissingGuideIsNamedWhereItBelongs) {
+    const testing::TempFolder temp;
+    const fs::path build = temp / "build" / "bin";
+    fs::create_directories(build);
+    std::ofstream(temp / "build" / "CMakeCache.txt") << "# CMake\n";
+    const fs::path installed = temp / "usr" / "bin";
+    EXPECT_EQ(ExpectedHelpFilePath(build, Lang::English), build / "M-742.html");
+    EXPECT_EQ(ExpectedHelpFilePath(installed, Lang::Chinese),
+              temp / "usr" / "share" / "doc" / "m742" / "M-742.zh.html");
+}
+
 // The installed candidate goes through the program folder: "missing/.." is no path to share/.
 TEST(HelpFile, MissingProgramFolderGivesNothing) {
     const testing::TempFolder temp;

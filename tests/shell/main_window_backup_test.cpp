@@ -303,7 +303,8 @@ void BackupTest::verifyIsRememberedPerUser() {
                                {},
                                {},
                                harness.folder().filePath("backups").toStdString(),
-                               settings.toStdString()});
+                               settings.toStdString(),
+                               std::string("C")});
     QVERIFY(again.VerifyAfterWrite());
     verify.trigger();
     QCOMPARE(QSettings(settings, QSettings::IniFormat).value("radio/verifyAfterWrite").toBool(),

@@ -2,6 +2,7 @@
 // writing, the password check, a silent radio and a port that is not there. The sim answers at
 // once (no wire pacing), so only the window's own timers take time.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -76,6 +77,35 @@ QString StatusText(Form1& form) {
     return Child<QLabel>(form, "Label20").text();
 }
 
+// The memory grid's editors that are open.
+QStringList OpenEditors(Form1& form) {
+    QStringList open;
+    for (const char* name : {"Text1", "Combo8", "Combo5_5", "Combo5_6", "Combo5_7", "Combo5_8"}) {
+        if (Child<QWidget>(form, name).isVisible()) {
+            open << name;
+        }
+    }
+    return open;
+}
+
+// A press of the left button on a cell of the memory grid, as a person makes it.
+void PressCell(Form1& form, int row, int column) {
+    auto& grid = Child<QTableView>(form, "mfgrid1");
+    const QPoint centre = grid.visualRect(grid.model()->index(row - 1, column)).center();
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, centre);
+}
+
+// Keys typed wherever the keyboard is; Enter after them when `enter`.
+void TypeHere(Form1& form, const char* keys, bool enter = false) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClicks(focus != nullptr ? focus : &form, keys);
+    if (enter) {
+        focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : &form, Qt::Key_Return);
+    }
+}
+
 }  // namespace
 
 class RadioTest : public QObject {
@@ -96,6 +126,10 @@ private slots:
     void readAfterFailedChoiceUsesStoredPort();
     void comMenuNamesTheDevices_data();
     void comMenuNamesTheDevices();
+    void noEntryWhileTheRadioTalks_data();
+    void noEntryWhileTheRadioTalks();
+    void outcomeStaysInView_data();
+    void outcomeStaysInView();
 };
 
 void RadioTest::cleanup() {
@@ -305,6 +339,138 @@ void RadioTest::writeToRadio() {
                                 .arg(expected, 2, 16, QChar('0'))));
     }
     QVERIFY(WaitUntil([&] { return CommandsEnabled(form); }, kLingerTimeoutMs));
+}
+
+void RadioTest::noEntryWhileTheRadioTalks_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("openColumn");  // the column of an editor open at the start; 0: none
+    QTest::newRow("read, cell pressed while reading") << "read" << 0;
+    QTest::newRow("read, tone editor open at its start") << "read" << 2;
+    QTest::newRow("read, list editor open at its start") << "read" << 6;
+    QTest::newRow("write, cell pressed while writing") << "write" << 0;
+}
+
+// While the radio talks the grids and panels take no entry: an editor open at the start closes
+// without taking its text, a press opens none, and when the exchange is done the cell holds
+// what the exchange left there, with no editor open and nothing to save.
+void RadioTest::noEntryWhileTheRadioTalks() {
+    QFETCH(QString, command);
+    QFETCH(int, openColumn);
+    sim::Options options;
+    options.memory = PlanImage();
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.resize(1400, 1000);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.mnucom_Click(1);
+    PressCell(form, 2, 1);
+    TypeHere(form, "460", true);  // channel 2 in use, changed since the start
+    const std::string before = form.editor().mfgrid1[2][openColumn == 0 ? 1 : openColumn];
+    if (openColumn != 0) {
+        PressCell(form, 2, openColumn);
+        QCOMPARE(OpenEditors(form).size(), 1);
+        TypeHere(form, "88");
+    }
+    harness.messages().Answer(kMessageNo);  // the change before the read is not saved
+    command == "read" ? form.mnureadFre_Click() : form.mnuwriteFre_Click();
+    QVERIFY(CommandsDisabled(form));
+    QCOMPARE(OpenEditors(form), QStringList());
+    for (const char* area : {"mfgrid1", "mfgrid2", "Frame1", "Frame2", "Txtrfre2"}) {
+        QVERIFY2(!Child<QWidget>(form, area).isEnabled(), area);
+    }
+    QVERIFY(!Child<QMenu>(form, "mnuEdit").menuAction()->isEnabled());
+    PressCell(form, 2, 1);
+    TypeHere(form, "461");
+    QCOMPARE(OpenEditors(form), QStringList());
+
+    QVERIFY(WaitUntil([&] { return CommandsEnabled(form); }, kExchangeTimeoutMs));
+    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QCOMPARE(OpenEditors(form), QStringList());
+    QVERIFY(Child<QWidget>(form, "mfgrid1").isEnabled());
+    QVERIFY(Child<QWidget>(form, "Txtrfre2").isEnabled());
+    const int column = openColumn == 0 ? 1 : openColumn;
+    // A read leaves the radio's channel 2 (empty); a write leaves the plan it sent.
+    QCOMPARE(form.editor().mfgrid1[2][static_cast<std::size_t>(column)],
+             command == "read" ? std::string() : before);
+    QVERIFY(!form.windowTitle().endsWith('*'));
+}
+
+void RadioTest::outcomeStaysInView_data() {
+    QTest::addColumn<QString>("command");  // "read", "write", "write and verify"
+    QTest::addColumn<QString>("fault");    // the radio's; empty: none
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("chinese");
+    QTest::newRow("read") << "read"
+                          << ""
+                          << ""
+                          << "Read frequency success!"
+                          << "读频成功！";
+    QTest::newRow("password refused") << "read"
+                                      << ""
+                                      << "123"
+                                      << "The password is invalid!"
+                                      << "口令不对！";
+    QTest::newRow("silent radio") << "read"
+                                  << "silent"
+                                  << ""
+                                  << "Read failed: communication error"
+                                  << "读频失败：通信出错";
+    QTest::newRow("write") << "write"
+                           << ""
+                           << ""
+                           << "Write frequency success!"
+                           << "写频成功！";
+    QTest::newRow("write and verify") << "write and verify"
+                                      << ""
+                                      << ""
+                                      << "Write frequency success, verified!"
+                                      << "写频成功，校验无误！";
+}
+
+// The outcome of a read, a write or a verify stays in view with its time once the blinking
+// status has gone, until the next command, and follows the interface language.
+void RadioTest::outcomeStaysInView() {
+    QFETCH(QString, command);
+    QFETCH(QString, fault);
+    QFETCH(QString, password);
+    QFETCH(QString, english);
+    QFETCH(QString, chinese);
+    sim::Options options;
+    options.memory = PlanImage();
+    if (!fault.isEmpty()) {
+        options.fault = *sim::ParseFault(fault.toStdString());
+    }
+    if (!password.isEmpty()) {
+        options.password = password.toStdString();
+    }
+    const auto radio = StartRadio(options);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    form.SetVerifyAfterWrite(command == "write and verify");
+    form.mnucom_Click(1);
+    const QLabel& outcome = Child<QLabel>(form, "statusOutcome");
+
+    command == "read" ? form.mnureadFre_Click() : form.mnuwriteFre_Click();
+    QVERIFY(outcome.isHidden());
+    QVERIFY(WaitUntil([&] { return outcome.text().endsWith(english); }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return CommandsEnabled(form) && form.exchange().ExchangeEnded; },
+                      kExchangeTimeoutMs));
+    QVERIFY(Child<QLabel>(form, "Label20").isHidden());
+    QVERIFY(!outcome.isHidden());
+    QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d  ").match(outcome.text()).hasMatch(),
+             qPrintable(outcome.text()));
+    QTest::qWait(300);  // it does not blink away
+    QVERIFY(!outcome.isHidden());
+    form.mnuChinese_Click();
+    QVERIFY2(outcome.text().endsWith(chinese), qPrintable(outcome.text()));
+
+    harness.messages().clear();
+    form.mnureadFre_Click();  // the next command
+    QVERIFY(outcome.isHidden());
+    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
 }
 
 void RadioTest::missingPort_data() {

@@ -105,6 +105,8 @@ class StartupTest : public QObject {
 private slots:
     void preferencesAtStartup_data();
     void preferencesAtStartup();
+    void firstStartLanguage_data();
+    void firstStartLanguage();
     void shutdownWritesPreferencesOnce_data();
     void shutdownWritesPreferencesOnce();
     void lockToggle_data();
@@ -167,6 +169,31 @@ void StartupTest::preferencesAtStartup() {
     QVERIFY(harness.messages().all().isEmpty());
 
     form.close();
+    QCOMPARE(harness.folder().read(), written);
+}
+
+void StartupTest::firstStartLanguage_data() {
+    QTest::addColumn<bool>("hasFile");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("no file, English desktop")
+        << false << "en_US.UTF-8" << QString(kEnglishTitle) << Bytes({0, 0, 1, 0});
+    QTest::newRow("no file, Chinese desktop")
+        << false << "zh_CN.UTF-8" << QString(kChineseTitle) << Bytes({0, 0, 0, 0});
+    QTest::newRow("file written before")
+        << true << "en_US.UTF-8" << QString(kChineseTitle) << Bytes({0, 0, 0, 0});
+}
+
+void StartupTest::firstStartLanguage() {
+    QFETCH(bool, hasFile);
+    QFETCH(QString, locale);
+    QFETCH(QString, title);
+    QFETCH(QByteArray, written);
+    Harness harness(hasFile ? std::optional<QByteArray>(Bytes({0, 0, 0, 0})) : std::nullopt, {}, {},
+                    locale.toStdString());
+    QCOMPARE(harness.form().windowTitle(), title);
+    harness.form().close();
     QCOMPARE(harness.folder().read(), written);
 }
 
@@ -579,6 +606,8 @@ void CommandTest::itemStates_data() {
     QTest::newRow("write") << "mnuwriteFre" << QKeySequence("Ctrl+W") << true << true << false;
     QTest::newRow("help topics") << "mnumainhelp" << QKeySequence(Qt::Key_F1) << false << true
                                  << false;
+    QTest::newRow("user's guide") << "mnuGuide" << QKeySequence(Qt::Key_F1) << true << true
+                                  << false;
     QTest::newRow("test frequency") << "mnuFrequency" << QKeySequence() << false << false << false;
     QTest::newRow("power lock button")
         << "Toolbar1_PowerLock" << QKeySequence() << false << true << false;
@@ -817,30 +846,34 @@ void SettingsPanelTest::passwordPasting() {
 
 void SettingsPanelTest::aniTyping_data() {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("pasteIt");
+    QTest::addColumn<int>("pastes");  // 0: typed key by key
     QTest::addColumn<QString>("kept");
-    const auto row = [](const char* tag, const char* typed, bool pasteIt, const char* kept) {
-        QTest::newRow(tag) << QString(typed) << pasteIt << QString(kept);
+    const auto row = [](const char* tag, const char* typed, int pastes, const char* kept) {
+        QTest::newRow(tag) << QString(typed) << pastes << QString(kept);
     };
-    row("a 1 * # d", "a1*#d", false, "A1*#D");
-    row("E e + blank", "Ee+ ", false, "");
-    row("a to d", "abcd", false, "ABCD");
-    row("digits, no limit", "0123456789", false, "0123456789");
-    row("backspace", "12\b", false, "1");
-    row("mixed case beyond D", "AbCdEf", false, "ABCD");
-    row("pasted", "x9#a", true, "9#A");
+    row("a 1 * # d", "a1*#d", 0, "A1*#D");
+    row("E e + blank", "Ee+ ", 0, "");
+    row("a to d", "abcd", 0, "ABCD");
+    // The radio keeps eight characters: the box keeps no more, typed or pasted.
+    row("digits, up to eight", "0123456789", 0, "01234567");
+    row("backspace", "12\b", 0, "1");
+    row("mixed case beyond D", "AbCdEf", 0, "ABCD");
+    row("pasted", "x9#a", 1, "9#A");
+    row("pasted twice", "123456789", 2, "12345678");
+    row("pasted into four", "x12#", 3, "12#12#12");
 }
 
 void SettingsPanelTest::aniTyping() {
     QFETCH(QString, typed);
-    QFETCH(bool, pasteIt);
+    QFETCH(int, pastes);
     QFETCH(QString, kept);
     Harness harness;
     QLineEdit& box = Child<QLineEdit>(harness.form(), "Text3");
-    if (pasteIt) {
-        QApplication::clipboard()->setText(typed);
+    QApplication::clipboard()->setText(typed);
+    for (int i = 0; i < pastes; ++i) {
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-    } else {
+    }
+    if (pastes == 0) {
         QTest::keyClicks(&box, typed);
     }
     QCOMPARE(box.text(), kept);
@@ -885,6 +918,8 @@ private slots:
     void openRefusedFile();
     void dialogCancelled_data();
     void dialogCancelled();
+    void titleNamesThePlanFile_data();
+    void titleNamesThePlanFile();
 };
 
 void FileCommandTest::newCancelled() {
@@ -1062,6 +1097,42 @@ void FileCommandTest::openRestoresSavedPlan() {
     QCOMPARE(Child<QLineEdit>(form, "Text2").text(), QString());
     QCOMPARE(Child<QComboBox>(form, "combochannel2").currentText(), QString("1"));
     QCOMPARE(Child<QLineEdit>(form, "Txtrfre2").text(), QString("461.00000"));
+}
+
+void FileCommandTest::titleNamesThePlanFile_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("title");  // %1: the file's path
+    QTest::newRow("to Chinese") << "Chinese"
+                                << "M-742-%1";
+    QTest::newRow("to Chinese and back") << "Chinese English"
+                                         << "M-742-%1";
+    QTest::newRow("New") << "New" << kEnglishTitle;
+    QTest::newRow("New, then to Chinese") << "New Chinese" << kChineseTitle;
+}
+
+// The title names the file the plan came from, in either language, until New starts a plan
+// that is no file's.
+void FileCommandTest::titleNamesThePlanFile() {
+    QFETCH(QString, command);
+    QFETCH(QString, title);
+    Harness harness(EnglishPreferences());
+    Form1& form = harness.form();
+    const QString path = harness.folder().filePath("plan.DAT");
+    harness.chooser().answers = {path};
+    form.mnuAssave_Click();
+    QTest::keyClicks(&Child<QLineEdit>(form, "Text3"), "1");  // changed since: "*"
+    for (const QString& step : command.split(' ')) {
+        if (step == "New") {
+            harness.messages().Answer(kMessageNo);  // not saved; then the clearing confirmed
+            form.mnuNew_Click();
+        } else {
+            step == "Chinese" ? form.mnuChinese_Click() : form.mnuEnglist_Click();
+        }
+    }
+    if (title.contains("%1")) {
+        title = title.arg(QFileInfo(path).absoluteFilePath());
+    }
+    QCOMPARE(form.windowTitle(), title + "*");
 }
 
 void FileCommandTest::openRefusedFile_data() {

@@ -2,6 +2,7 @@
 // naming a class ("RadioTest") runs that class alone; the other arguments go to QtTest, so
 // "main_window_tests RadioTest silentRadio" runs one function.
 #include <QApplication>
+#include <QStandardPaths>
 #include <QString>
 
 namespace m742::test {
@@ -23,6 +24,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // What Qt keeps for itself (the file dialog's history and view) stays out of the user's
+    // own configuration.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 

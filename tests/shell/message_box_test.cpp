@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 #include <algorithm>
@@ -40,9 +41,10 @@ QStringList Captions(const QList<int>& ids, int flag) {
     return captions;
 }
 
-QStringList WithoutMnemonics(QStringList captions, int flag) {
-    return HasOwnCaptions(flag) ? captions
-                                : captions.replaceInStrings(QStringLiteral("&"), QString());
+// The words of the captions, without their access keys ("是(&Y)", "&Yes").
+QStringList WithoutMnemonics(QStringList captions, int) {
+    captions.replaceInStrings(QRegularExpression(QStringLiteral("\\(&.\\)$")), QString());
+    return captions.replaceInStrings(QStringLiteral("&"), QString());
 }
 
 // What the modal box showed, read by a timer while ShowMessage waits, and the steps it then
@@ -95,6 +97,16 @@ private:
                 buttons.at(step.mid(6).toInt())->click();
             } else if (step == QStringLiteral("close")) {
                 box->close();
+            } else if (step.startsWith(QStringLiteral("Alt+"))) {
+                // An access key works in the active window, as it does for a person.
+                box->activateWindow();
+                if (!QTest::qWaitForWindowActive(box)) {
+                    break;
+                }
+                QTest::keyClick(box, step.back().toLatin1(), Qt::AltModifier);
+                // The button shows itself pressed for a moment before it answers.
+                static_cast<void>(
+                    QTest::qWaitFor([&box] { return box.isNull() || !box->isVisible(); }, 2000));
             } else if (step == QStringLiteral("delete owner")) {
                 delete box->parentWidget();
             } else {
@@ -130,6 +142,8 @@ private slots:
     void showsAndAnswersRealBox_data();
     void showsAndAnswersRealBox();
     void eachMessageInARowGetsItsCaptions();
+    void accessKeysAnswer_data();
+    void accessKeysAnswer();
     void ownerGoingAwayDismissesTheBox();
     void responderAnswersInsteadOfBox();
 };
@@ -263,10 +277,44 @@ void MessageBoxTest::eachMessageInARowGetsItsCaptions() {
     BoxAnswerer third({"click 0"});
     QCOMPARE(m742::ShowMessage(nullptr, 2, "新建？", 305, ""), m742::kMessageOk);
 
-    QCOMPARE(first.seen().captions, (QStringList{"Yes", "No"}));
+    QCOMPARE(first.seen().captions, (QStringList{"&Yes", "&No"}));
     QCOMPARE(second.seen().captions, (QStringList{"确定", "取消"}));
     QCOMPARE(second.seen().defaultCaption, QStringLiteral("取消"));
     QCOMPARE(third.seen().captions, (QStringList{"確定", "取消"}));
+}
+
+void MessageBoxTest::accessKeysAnswer_data() {
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("answer");
+    const QStringList chinese{"是(&Y)", "否(&N)", "取消"};
+    const QStringList english{"&Yes", "&No", "&Cancel"};
+    QTest::newRow("Chinese, Alt+N") << 0 << 35 << "Alt+N" << chinese << m742::kMessageNo;
+    QTest::newRow("Chinese, Alt+Y") << 0 << 35 << "Alt+Y" << chinese << m742::kMessageYes;
+    QTest::newRow("English, Alt+N") << 1 << 35 << "Alt+N" << english << m742::kMessageNo;
+    QTest::newRow("English, Alt+C") << 1 << 35 << "Alt+C" << english << m742::kMessageCancel;
+    QTest::newRow("traditional, Alt+Y")
+        << 2 << 36 << "Alt+Y" << QStringList{"是(&Y)", "否(&N)"} << m742::kMessageYes;
+    QTest::newRow("English retry")
+        << 1 << 5 << "Alt+R" << QStringList{"&Retry", "&Cancel"} << m742::kMessageRetry;
+    QTest::newRow("Chinese OK has none")
+        << 0 << 1 << "Return" << QStringList{"确定", "取消"} << m742::kMessageOk;
+}
+
+// Every choice of a box can be made from the keyboard, in both languages, without the words
+// changing.
+void MessageBoxTest::accessKeysAnswer() {
+    QFETCH(int, flag);
+    QFETCH(int, style);
+    QFETCH(QString, key);
+    QFETCH(QStringList, captions);
+    QFETCH(int, answer);
+    BoxAnswerer answerer({key});
+    QCOMPARE(m742::ShowMessage(nullptr, static_cast<std::int16_t>(flag), "?", style, ""), answer);
+    QCOMPARE(answerer.seen().captions, captions);
+    QVERIFY(!answerer.seen().forcedShut);
 }
 
 void MessageBoxTest::ownerGoingAwayDismissesTheBox() {

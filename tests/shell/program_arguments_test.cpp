@@ -57,7 +57,16 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{{"a.DAT", "b.DAT", "-x"},
                       Action::kUsageError,
                       "a.DAT",
-                      "only one data file can be opened"}));
+                      "only one data file can be opened"},
+        // Qt's own options, with their values, are the toolkit's, with one dash or two; after
+        // "--" they are names like any other.
+        ArgumentsCase{{"-platform", "offscreen", "plan.DAT"}, Action::kRun, "plan.DAT", ""},
+        ArgumentsCase{{"--style", "fusion", "-reverse"}, Action::kRun, "", ""},
+        ArgumentsCase{{"-style=fusion", "plan.DAT"}, Action::kRun, "plan.DAT", ""},
+        ArgumentsCase{
+            {"-platform", "xcb", "--bogus"}, Action::kUsageError, "", "unknown option \"--bogus\""},
+        ArgumentsCase{{"--", "-reverse"}, Action::kRun, "-reverse", ""},
+        ArgumentsCase{{"-platformx"}, Action::kUsageError, "", "unknown option \"-platformx\""}));
 
 TEST(ProgramArguments, ErrorsInChinese) {
     const std::vector<std::string_view> unknown{"--bogus"};

@@ -52,6 +52,31 @@ TEST(Preferences, SaveAndLoadThroughTheFile) {
     EXPECT_NE(SavePreferences(folder.path(), false, 1, 0), "");  // a folder is no file
 }
 
+// A first start speaks the desktop's language; once the file exists, it decides. ("zhx" is
+// a language whose code merely begins with "zh".)
+TEST(Preferences, FirstStartFollowsTheDesktopLanguage) {
+    const struct {
+        const char* locale;
+        std::uint8_t flag;
+    } cases[] = {
+        {"zh_CN.UTF-8", 0}, {"zh_TW", 0},   {"zh", 0},     {"", 0},
+        {"C", 0},           {"C.UTF-8", 0}, {"POSIX", 0},  {"en_US.UTF-8", 1},
+        {"de_DE@euro", 1},  {"fr", 1},      {"zhx_YY", 1},
+    };
+    const testing::TempFolder folder;
+    const auto missing = folder / "parameter";
+    for (const auto& c : cases) {
+        EXPECT_EQ(FirstStartLanguageFlag(c.locale), c.flag) << c.locale;
+        EXPECT_EQ(StartupPreferences(missing, c.locale).languageFlag, c.flag) << c.locale;
+    }
+    // An empty file, as the original program created it, is Chinese whatever the desktop.
+    std::ofstream(missing).flush();
+    EXPECT_EQ(StartupPreferences(missing, "en_US.UTF-8").languageFlag, 0);
+    ASSERT_EQ(SavePreferences(missing, false, 2, 0), "");
+    EXPECT_EQ(StartupPreferences(missing, "en_US.UTF-8").portNumber, 2);
+    EXPECT_EQ(StartupPreferences(missing, "en_US.UTF-8").languageFlag, 0);
+}
+
 TEST(Preferences, SavedAsADataFileIs) {
     for (const auto& kind : testing::kFileKinds) {
         const testing::TempFolder folder;
@@ -111,11 +136,35 @@ TEST(PanelRules, PasswordKeepsDigitsAndPointsUpToSix) {
 
 TEST(PanelRules, AniKeepsDtmfCharactersInUpperCase) {
     const std::pair<const char*, const char*> cases[] = {
-        {"a1*#d", "A1*#D"},       {"Ee+ ", ""},       {"0123456789", "0123456789"},
-        {"ABCDabcd", "ABCDABCD"}, {"12AB*", "12AB*"}, {"x\t9", "9"},
+        {"a1*#d", "A1*#D"},         {"Ee+ ", ""},
+        {"0123456789", "01234567"}, {"ABCDabcd", "ABCDABCD"},
+        {"12AB*", "12AB*"},         {"x\t9", "9"},
+        {"123456789", "12345678"},  {"x1x2x3x4x5x6x7x8x9", "12345678"},
     };
     for (const auto& [typed, kept] : cases) {
         EXPECT_EQ(FilterAni(typed), kept) << typed;
+    }
+}
+
+// What comes in ends at the cursor: in a full box the newest characters are refused, wherever
+// they were put.
+TEST(PanelRules, AFullBoxRefusesTheNewestCharacters) {
+    const struct {
+        const char* text;  // the box's text after the edit
+        std::size_t cursor;
+        const char* kept;
+        std::size_t keptCursor;
+    } cases[] = {
+        {"1234567890", 10, "12345678", 8},  // typed or pasted at the end
+        {"90123456", 2, "90123456", 2},     // room enough
+        {"9x01234567", 2, "01234567", 0},   // pasted in front of a full box's text
+        {"0123456789", 0, "01234567", 0},   // the tail alone is too long
+        {"ab", 9, "AB", 2},                 // a cursor past the end is at the end
+    };
+    for (const auto& c : cases) {
+        const KeptEntry kept = KeepEntry(c.text, c.cursor, FilterAni, kAniBoxLength);
+        EXPECT_EQ(kept.text, c.kept) << c.text;
+        EXPECT_EQ(kept.cursor, c.keptCursor) << c.text;
     }
 }
 

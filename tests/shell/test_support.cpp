@@ -61,7 +61,7 @@ QByteArray PreferencesFolder::read() const {
 }
 
 Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
-                 std::filesystem::path helpFolder)
+                 std::filesystem::path helpFolder, std::string desktopLocale)
     : m_folder(std::move(preferences)), m_chooser(std::make_shared<ScriptedChooser>()) {
     // The simulated radio answers at once: a tenth of the radio's intervals is still ample.
     constexpr ExchangeIntervals kQuickExchange{20, 60, 20};
@@ -69,7 +69,7 @@ Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
     m_form = std::make_unique<Form1>(
         StartupOptions{m_folder.path(), std::move(clock), kQuickExchange, std::move(helpFolder),
                        m_folder.filePath("backups").toStdString(),
-                       m_folder.filePath("settings.ini").toStdString()});
+                       m_folder.filePath("settings.ini").toStdString(), std::move(desktopLocale)});
     m_form->choosePdf = [chooser = m_chooser] {
         ++chooser->pdfCalls;
         if (chooser->answers.empty()) {

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "radio_sim/radio_sim.h"
 #include "shell/qt/main_window.h"
@@ -78,8 +79,10 @@ class Harness {
 public:
     // `clock` times the power lock's gestures (seconds since midnight); empty: the real clock.
     // `helpFolder` is where F1 looks for the help file; empty: beside the program.
+    // `desktopLocale` is the desktop's locale a first start takes its language from.
     explicit Harness(std::optional<QByteArray> preferences = std::nullopt,
-                     PowerLock::Clock clock = {}, std::filesystem::path helpFolder = {});
+                     PowerLock::Clock clock = {}, std::filesystem::path helpFolder = {},
+                     std::string desktopLocale = "C");
     ~Harness();
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;

@@ -2,11 +2,15 @@
 // it is given back at the next start, and the data file named on the command line.
 #include <QAction>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
@@ -15,7 +19,9 @@
 #include <QSettings>
 #include <QTabBar>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 #include <QtTest>
 
@@ -123,6 +129,10 @@ private slots:
     void shrinkingScrolls();
     void columnWidenedByHandKept();
     void settingsPanelGrowsEvenly();
+    void languageSwitchShowsWholePlan_data();
+    void languageSwitchShowsWholePlan();
+    void headingsShownWhole_data();
+    void headingsShownWhole();
     void placementRemembered_data();
     void placementRemembered();
     void fileAtStartAsOpen_data();
@@ -279,6 +289,82 @@ void WindowPlacementTest::columnWidenedByHandKept() {
     QVERIFY(grid.columnWidth(1) > rx);
     ShowAt(form, full);
     QCOMPARE(grid.columnWidth(6), 140);
+}
+
+void WindowPlacementTest::languageSwitchShowsWholePlan_data() {
+    QTest::addColumn<int>("from");  // LanguageFlag
+    QTest::newRow("Chinese to English") << 0;
+    QTest::newRow("English to Chinese") << 1;
+}
+
+// After a switch the window shows the whole plan, as a start in the new language would.
+void WindowPlacementTest::languageSwitchShowsWholePlan() {
+    QFETCH(int, from);
+    Harness fresh(QByteArray("\x00\x00", 2) + char(1 - from));
+    const QSize wanted = FullPlanSize(fresh.form());
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    if (wanted.width() + 8 > room.width() || wanted.height() + 36 > room.height()) {
+        QSKIP("the screen is too small for the whole plan (ctest gives this test 1366x768)");
+    }
+    Harness harness(QByteArray("\x00\x00", 2) + char(from));
+    Form1& form = harness.form();
+    ShowAt(form, FullPlanSize(form));
+    from == 0 ? form.mnuEnglist_Click() : form.mnuChinese_Click();
+    QApplication::processEvents();
+    qWarning() << "DBG after" << FullPlanSize(form) << form.sizeHint() << fresh.form().sizeHint()
+               << form.centralWidget()->sizeHint() << fresh.form().centralWidget()->sizeHint();
+    for (auto* w : {"Frame1", "Frame2", "mfgrid1", "Picture1"})
+        qWarning() << w << Child<QWidget>(form, w).sizeHint()
+                   << Child<QWidget>(fresh.form(), w).sizeHint();
+    QVERIFY2(form.width() >= wanted.width() && form.height() >= wanted.height(),
+             qPrintable(QString("%1x%2, a fresh start is %3x%4")
+                            .arg(form.width())
+                            .arg(form.height())
+                            .arg(wanted.width())
+                            .arg(wanted.height())));
+    QString problem = WholePlanShown(Grid(form, "mfgrid1"));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    Child<QTabBar>(form, "TabStrip1").setCurrentIndex(1);
+    QApplication::processEvents();
+    problem = WholePlanShown(Grid(form, "mfgrid2"));
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+void WindowPlacementTest::headingsShownWhole_data() {
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<int>("pointSize");  // the font's; 0: the usual one
+    QTest::newRow("English") << 1 << 0;
+    QTest::newRow("Chinese") << 0 << 0;
+    QTest::newRow("English, twice as large") << 1 << 2 * QApplication::font().pointSize();
+}
+
+// Every heading has room for its text in bold, as the current column's is drawn, in both
+// languages and whatever the font's size.
+void WindowPlacementTest::headingsShownWhole() {
+    QFETCH(int, flag);
+    QFETCH(int, pointSize);
+    const QFont usual = QApplication::font();
+    if (pointSize > 0) {
+        QFont large = usual;
+        large.setPointSize(pointSize);
+        QApplication::setFont(large);
+    }
+    Harness harness(QByteArray("\x00\x00", 2) + char(1 - flag));
+    Form1& form = harness.form();
+    flag == 1 ? form.mnuEnglist_Click() : form.mnuChinese_Click();
+    QApplication::setFont(usual);
+    for (const char* name : {"mfgrid1", "mfgrid2"}) {
+        QTableView& grid = Grid(form, name);
+        QFont bold = grid.horizontalHeader()->font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        for (int column = 0; column < grid.model()->columnCount(); ++column) {
+            const QString heading = grid.model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(
+                grid.columnWidth(column) > metrics.horizontalAdvance(heading),
+                qPrintable(QString("%1 is %2 wide").arg(heading).arg(grid.columnWidth(column))));
+        }
+    }
 }
 
 // A wider window widens the lists of all three columns of the settings panel, not the last.
@@ -555,6 +641,8 @@ private slots:
     void qtTextsFollowLanguage();
     void helpOfTheLanguage_data();
     void helpOfTheLanguage();
+    void fileDialogFollowsLanguage_data();
+    void fileDialogFollowsLanguage();
 };
 
 namespace {
@@ -610,6 +698,75 @@ void InterfaceLanguageTest::qtTextsFollowLanguage() {
         }
     }
     QCOMPARE(QtTexts(), kQtEnglish);
+}
+
+void InterfaceLanguageTest::fileDialogFollowsLanguage_data() {
+    QTest::addColumn<QByteArray>("preferences");
+    QTest::addColumn<bool>("switchLanguage");
+    QTest::addColumn<QString>("folderType");
+    QTest::addColumn<QLocale>("locale");
+    const QLocale chinese(QLocale::Chinese, QLocale::China);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("Chinese") << QByteArray(3, '\0') << false << "文件夹" << chinese;
+    QTest::newRow("switched to English") << QByteArray(3, '\0') << true << "Folder" << english;
+    QTest::newRow("switched to Chinese") << EnglishPreferences() << true << "文件夹" << chinese;
+}
+
+// The file dialog's list gives a folder's type, a file's size and its date in the interface
+// language, whatever the system's locale.
+void InterfaceLanguageTest::fileDialogFollowsLanguage() {
+    QFETCH(QByteArray, preferences);
+    QFETCH(bool, switchLanguage);
+    QFETCH(QString, folderType);
+    QFETCH(QLocale, locale);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir("plans"));
+    QFile list(folder.filePath("channels.csv"));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(QByteArray(1500, 'x'));
+    list.flush();  // before the date: a later write would change it
+    const QDateTime stamp(QDate(2024, 3, 5), QTime(14, 7));
+    QVERIFY(list.setFileTime(stamp, QFileDevice::FileModificationTime));
+    list.close();
+
+    Harness harness(preferences);
+    if (switchLanguage) {
+        preferences == EnglishPreferences() ? harness.form().mnuChinese_Click()
+                                            : harness.form().mnuEnglist_Click();
+    }
+    QStringList shown;  // the folder's type, the file's size and date
+    QTimer::singleShot(0, [&shown, &folder] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* view = dialog != nullptr ? dialog->findChild<QTreeView*>("treeView") : nullptr;
+        if (view == nullptr) {
+            return;
+        }
+        dialog->setDirectory(folder.path());
+        const auto row = [view](const QString& name) {
+            for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r) {
+                if (view->model()->index(r, 0, view->rootIndex()).data().toString() == name) {
+                    return r;
+                }
+            }
+            return -1;
+        };
+        const auto cell = [view](int r, int column) {
+            return view->model()->index(r, column, view->rootIndex()).data().toString();
+        };
+        // The list fills in a file's details a moment after its name.
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                return row("plans") >= 0 && row("channels.csv") >= 0 &&
+                       !cell(row("plans"), 2).isEmpty() && !cell(row("channels.csv"), 3).isEmpty();
+            },
+            5000));
+        shown << cell(row("plans"), 2) << cell(row("channels.csv"), 1)
+              << cell(row("channels.csv"), 3);
+        dialog->reject();
+    });
+    QCOMPARE(harness.form().chooseCsv(false), QString());
+    QCOMPARE(shown, (QStringList{folderType, locale.formattedDataSize(1500),
+                                 locale.toString(stamp, QLocale::ShortFormat)}));
 }
 
 void InterfaceLanguageTest::helpOfTheLanguage_data() {

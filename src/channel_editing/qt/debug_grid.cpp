@@ -1,6 +1,7 @@
 #include "channel_editing/qt/debug_grid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -33,6 +34,14 @@ DebugGridView::DebugGridView(EditorDocument& document, QWidget* parent)
     connect(m_delete, &QAction::triggered, this, [this] { mnudel_channel_Click(); });
 
     BuildPanel(parent);
+    // The panel always shows the highlighted channel, however the highlight moved (arrow keys,
+    // Home, End, Page Up/Down, a typed number).
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && current.row() + 1 != SelectedChannel()) {
+                    SelectChannel(current.row() + 1);
+                }
+            });
     // The boxes show the selected channel again only when its frequencies changed, so an entry
     // typed into them survives a change elsewhere (a setting, another channel).
     connect(&document, &EditorDocument::changed, this, [this] {
@@ -113,6 +122,10 @@ void DebugGridView::ShowDebugChannel() {
     }
     setCurrentIndex(m_model->index(channel - 1, 1));
     selectRow(channel - 1);
+    // selectRow makes the channel number current, which is no cell: the arrow keys would move
+    // along the numbers and highlight nothing.
+    selectionModel()->setCurrentIndex(m_model->index(channel - 1, 1),
+                                      QItemSelectionModel::NoUpdate);
     m_shownRx = m_model->cellText(channel, 1);
     m_shownTx = m_model->cellText(channel, 2);
     m_rx->setText(m_shownRx);
@@ -157,6 +170,32 @@ void DebugGridView::mousePressEvent(QMouseEvent* event) {
     setFocus();
     setCurrentIndex(m_model->index(row - 1, 1));
     SelectChannel(row);
+}
+
+QModelIndex DebugGridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    // The channel numbers are no cells: the highlight stays on the frequencies.
+    const QModelIndex next = QTableView::moveCursor(action, modifiers);
+    return next.isValid() && next.column() < 1 ? next.siblingAtColumn(1) : next;
+}
+
+void DebugGridView::keyboardSearch(const QString& search) {
+    // Typing a channel's number highlights it: "1" then "2" in quick succession is 12.
+    if (search.isEmpty() || !search.front().isDigit()) {
+        return;
+    }
+    if (!m_typing.isValid() || m_typing.elapsed() > QApplication::keyboardInputInterval()) {
+        m_typed.clear();
+    }
+    m_typing.start();
+    for (const QString& typed : {m_typed + search, search}) {
+        const int channel = typed.toInt();
+        if (channel >= 1 && channel <= kChannelCount && !typed.startsWith('0')) {
+            m_typed = typed;
+            SelectChannel(channel);
+            return;
+        }
+    }
+    m_typed.clear();
 }
 
 void DebugGridView::mouseMoveEvent(QMouseEvent* event) {

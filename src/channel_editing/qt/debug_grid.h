@@ -4,6 +4,7 @@
 // in place.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include "channel_editing/qt/channel_grid_view.h"
@@ -45,11 +46,14 @@ public:
     void combochannel2_Click();
     void Command1_Click();
     void mnudel_channel_Click();
+    // A digit typed into the grid highlights the channel of that number.
+    void keyboardSearch(const QString& search) override;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void BuildPanel(QWidget* parent);
@@ -72,6 +76,8 @@ private:
     QString m_shownRx;
     QString m_shownTx;
     bool m_storing = false;  // Command1 is storing the boxes
+    QString m_typed;         // the channel number typed so far
+    QElapsedTimer m_typing;  // since its last digit
 };
 
 }  // namespace m742

@@ -33,13 +33,27 @@ GridFit::GridFit(QTableView& view, std::vector<int> stretchColumns)
                     m_widths[std::size_t(column)] = width - m_shares[std::size_t(column)];
                 }
             });
+    // A heading in another language may need another width.
+    connect(view.model(), &QAbstractItemModel::headerDataChanged, this, [this] { Fit(); });
     view.viewport()->installEventFilter(this);
     Fit();
 }
 
+std::vector<int> GridFit::Minimums() const {
+    // The current column's heading is drawn bold; the header's hint measures it so, and no
+    // column is narrower than its heading needs.
+    std::vector<int> minimums = m_widths;
+    for (std::size_t column = 0; column < minimums.size(); ++column) {
+        minimums[column] =
+            std::max(minimums[column], m_view.horizontalHeader()->sectionSizeHint(int(column)));
+    }
+    return minimums;
+}
+
 QSize GridFit::FullSize() const {
     const int frame = 2 * m_view.frameWidth();
-    const int width = std::accumulate(m_widths.begin(), m_widths.end(), 0) + frame +
+    const std::vector<int> minimums = Minimums();
+    const int width = std::accumulate(minimums.begin(), minimums.end(), 0) + frame +
                       (m_view.verticalHeader()->isVisible() ? m_view.verticalHeader()->width() : 0);
     const int height = m_view.horizontalHeader()->sizeHint().height() +
                        m_view.model()->rowCount() * m_rowHeight + frame;
@@ -49,13 +63,14 @@ QSize GridFit::FullSize() const {
 void GridFit::Fit() {
     // The room the cells would have without scroll bars: when everything fits, none is needed.
     const QSize full = FullSize();
+    const std::vector<int> minimums = Minimums();
     const int frame = 2 * m_view.frameWidth();
-    const int roomWidth =
-        m_view.width() - (full.width() - std::accumulate(m_widths.begin(), m_widths.end(), 0));
+    const int least = std::accumulate(minimums.begin(), minimums.end(), 0);
+    const int roomWidth = m_view.width() - (full.width() - least);
     const int rows = m_view.model()->rowCount();
     const int roomHeight = m_view.height() - frame - m_view.horizontalHeader()->sizeHint().height();
 
-    int extraWidth = roomWidth - std::accumulate(m_widths.begin(), m_widths.end(), 0);
+    int extraWidth = roomWidth - least;
     int extraHeight = roomHeight - rows * m_rowHeight;
     // A scroll bar that has to come takes its room from the other direction.
     if (extraWidth < 0) {
@@ -65,7 +80,7 @@ void GridFit::Fit() {
         extraWidth -= m_view.verticalScrollBar()->sizeHint().width();
     }
     const int stretched = static_cast<int>(m_stretch.size());
-    std::vector<int> widths = m_widths;
+    std::vector<int> widths = minimums;
     for (int i = 0; i < stretched; ++i) {
         widths[static_cast<std::size_t>(m_stretch[static_cast<std::size_t>(i)])] +=
             ShareOf(extraWidth, stretched, i);
@@ -78,7 +93,7 @@ void GridFit::Fit() {
     m_fitting = true;
     m_shares.assign(m_widths.size(), 0);
     for (std::size_t column = 0; column < widths.size(); ++column) {
-        m_shares[column] = widths[column] - m_widths[column];
+        m_shares[column] = widths[column] - minimums[column];
     }
     for (QTableView* view : views) {
         for (std::size_t column = 0; column < widths.size(); ++column) {

@@ -1,8 +1,9 @@
 // A channel grid that fills the room it is given: once the grid is wider than its columns, the
 // extra width goes to the columns named (the frequencies and tones), and once it is taller than
 // its rows, every row grows alike, so that no empty band is left below the last one. Smaller
-// than that, the columns and rows keep the widths and heights they had when the fit began and
-// the grid scrolls.
+// than that, the columns and rows keep the widths and heights they had when the fit began (or
+// the width their heading needs in the interface language, bold as the current column's is)
+// and the grid scrolls.
 #pragma once
 
 #include <QObject>
@@ -28,12 +29,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The smallest width of every column: its own, or its heading's when that is wider.
+    std::vector<int> Minimums() const;
+
     QTableView& m_view;
     // The viewport the filter watches, kept apart: while the grid is being destroyed its
     // viewport still has events, and the grid may no longer be asked for it.
     const QObject* m_viewport;
     std::vector<int> m_stretch;
-    std::vector<int> m_widths;  // the smallest width of every column
+    std::vector<int> m_widths;  // the width every column was given (the heading aside)
     std::vector<int> m_shares;  // what each column has of the extra room now
     bool m_fitting = false;     // the widths changing now are the fit's own
     int m_rowHeight = 0;        // the smallest row height

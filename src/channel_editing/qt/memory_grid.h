@@ -43,6 +43,8 @@ public:
     // message has been shown and the cell kept its text, so a command waiting on the entry
     // (a save, a write, a print) should not run.
     bool EndEntry();
+    // Closes an open editor and leaves its cell as it was, as Escape does.
+    void DiscardEntry();
 
     // The channels selected by their numbers (a click, Shift and Ctrl extending it), ascending.
     std::vector<int> selectedChannels() const;
@@ -69,7 +71,6 @@ private:
     // The editor `watched` belongs to (an editor, or the list of a combo editor), or nothing.
     QWidget* EditorOf(const QObject* watched) const;
     void TabOut(bool forward);
-    void DiscardEntry();
     void Text1_LostFocus();
     void Combo8_Click(int index);
     void Combo8_LostFocus();

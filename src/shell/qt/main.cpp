@@ -1,7 +1,7 @@
 // m742: the M-742 programming tool's window.
 //   m742 [FILE.DAT] | m742 --version | m742 --help
 #include <QApplication>
-#include <QStringList>
+#include <QFile>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -36,36 +36,30 @@ m742::ProgramArguments Parse(const std::vector<std::string>& args, m742::Lang la
 int main(int argc, char** argv) {
     using Action = m742::ProgramArguments::Action;
     const m742::Lang lang = TerminalLanguage();
-    // --version and --help are answered before Qt looks for a display.
-    const m742::ProgramArguments early =
+    // The whole command line is read before Qt looks for a display: version, help and a usage
+    // error need none. Qt's own options are left for QApplication to take.
+    const m742::ProgramArguments parsed =
         Parse(std::vector<std::string>(argv + 1, argv + argc), lang);
-    if (early.action == Action::kVersion) {
+    if (parsed.action == Action::kVersion) {
         std::cout << "m742 " << m742::kProgramVersion << "\n";
         return 0;
     }
-    if (early.action == Action::kHelp) {
+    if (parsed.action == Action::kHelp) {
         std::cout << m742::ProgramHelpText(m742::kProgramVersion, lang);
         return 0;
+    }
+    if (parsed.action == Action::kUsageError) {
+        std::cerr << "m742: " << parsed.error << m742::kSeeHelpText.in(lang) << "\n";
+        return 2;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(m742::kApplicationTitle);
     QApplication::setApplicationVersion(m742::kProgramVersion);
-    // What is left once Qt has taken its own options (-platform, -style...).
-    std::vector<std::string> rest;
-    const QStringList arguments = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        rest.push_back(arguments[i].toStdString());
-    }
-    const m742::ProgramArguments parsed = Parse(rest, lang);
-    if (parsed.action == Action::kUsageError) {
-        std::cerr << "m742: " << parsed.error << m742::kSeeHelpText.in(lang) << "\n";
-        return 2;
-    }
     m742::Form1 window;
     window.show();
     if (!parsed.file.empty()) {
-        window.OpenFile(QString::fromStdString(parsed.file));
+        window.OpenFile(QFile::decodeName(parsed.file.c_str()));
     }
     return QApplication::exec();
 }

@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,7 +17,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTime>
@@ -43,6 +41,7 @@
 #include "shell/panel_rules.h"
 #include "shell/preferences.h"
 #include "shell/qt/dialogs.h"
+#include "shell/qt/file_dialogs.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/program_icon.h"
 #include "shell/qt/undo_menu.h"
@@ -53,6 +52,7 @@
 #include "texts/edit_texts.h"
 #include "texts/file_texts.h"
 #include "texts/language_tables.h"
+#include "texts/window_texts.h"
 
 namespace m742 {
 
@@ -107,6 +107,22 @@ QIcon ToolbarIcon(const QString& key) {
     return QIcon(pixmap);
 }
 
+// Typing, pasting and dropping into the password and ANI boxes all pass the box's rule. The
+// boxes have no maxLength of their own: it would cut a pasted "12ab34567" to "12ab34" before
+// the rule drops the letters. Returns what the box keeps.
+QString KeepAllowed(QLineEdit& box, const QString& text, std::string (*filter)(std::string_view),
+                    std::size_t length) {
+    const std::string before = text.left(box.cursorPosition()).toStdString();
+    const KeptEntry kept = KeepEntry(before + text.mid(box.cursorPosition()).toStdString(),
+                                     before.size(), filter, length);
+    QString shown = QString::fromStdString(kept.text);
+    if (shown != text) {
+        box.setText(shown);
+        box.setCursorPosition(int(QString::fromStdString(kept.text.substr(0, kept.cursor)).size()));
+    }
+    return shown;
+}
+
 // A build keeps its preferences beside the program; anywhere else they are the user's.
 std::filesystem::path DefaultPreferencesPath() {
     return PreferencesPath(QCoreApplication::applicationDirPath().toStdString(),
@@ -119,6 +135,7 @@ Form1::Form1(StartupOptions options)
     : m_preferences(options.preferences.empty() ? DefaultPreferencesPath()
                                                 : std::move(options.preferences)),
       m_helpFolder(std::move(options.helpFolder)),
+      m_desktopLocale(options.desktopLocale ? *options.desktopLocale : DesktopLocaleName()),
       m_document(new EditorDocument(this)),
       m_editor(m_document->editor()),
       m_powerLock(options.clock
@@ -142,10 +159,8 @@ Form1::Form1(StartupOptions options)
     m_port.onLost = [this] { m_exchange->PortLost(); };
 
     chooseFile = [this](bool save) {
-        return save ? QFileDialog::getSaveFileName(this, QString(), QString(), kFileFilter, nullptr,
-                                                   QFileDialog::DontConfirmOverwrite)
-                    : QFileDialog::getOpenFileName(this, QString(), QString(), kFileFilter, nullptr,
-                                                   QFileDialog::ReadOnly);
+        // Save asks about replacing a file itself, in the program's own words.
+        return ChooseFileName(this, {QString(), kFileFilter, save, QString(), false});
     };
     choosePdf = [this] { return ChoosePdfFile(); };
     chooseCsv = [this](bool save) { return ChooseCsvFile(save); };
@@ -165,7 +180,7 @@ Form1::Form1(StartupOptions options)
     panels->addWidget(BuildFunctionFrame(), 1);
     layout->addLayout(panels);
     layout->addWidget(BuildChannelArea(), 1);
-    auto* statusRow = new QHBoxLayout;
+    auto* statusRow = new QGridLayout;
     m_status = new QLabel(central);
     m_status->setObjectName("Label20");
     QSizePolicy keep = m_status->sizePolicy();
@@ -178,8 +193,16 @@ Form1::Form1(StartupOptions options)
     keep.setRetainSizeWhenHidden(true);
     m_progress->setSizePolicy(keep);
     m_progress->setVisible(false);
-    statusRow->addWidget(m_status, 1);
-    statusRow->addWidget(m_progress, 2);
+    // The outcome of the last exchange stays in the progress bar's place until the next one.
+    m_outcome = new QLabel(central);
+    m_outcome->setObjectName("statusOutcome");
+    m_outcome->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_outcome->setVisible(false);
+    statusRow->addWidget(m_status, 0, 0);
+    statusRow->addWidget(m_progress, 0, 1);
+    statusRow->addWidget(m_outcome, 0, 1);
+    statusRow->setColumnStretch(0, 1);
+    statusRow->setColumnStretch(1, 2);
     layout->addLayout(statusRow);
     setCentralWidget(central);
     connect(m_document, &EditorDocument::changed, this, [this] { SyncPanelFromEditor(); });
@@ -267,9 +290,9 @@ void Form1::BuildMenus() {
     QAction* topics = item(help, "mnumainhelp", [this] { mnumainhelp_Click(); });
     topics->setShortcut(QKeySequence(Qt::Key_F1));
     topics->setVisible(false);
-    // A hidden item's shortcut is off, so the window itself takes F1 for the help.
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { mnumainhelp_Click(); });
+    // The designed item stays hidden (its caption names F1 itself); this one shows the user's
+    // guide in the menu, and takes F1, since a hidden item's shortcut is off.
+    item(help, "mnuGuide", [this] { mnumainhelp_Click(); })->setShortcut(QKeySequence(Qt::Key_F1));
     item(help, "mnuabout", [this] { mnuabout_Click(); });
     BuildBackupMenus(file, m_programming);
     BuildChannelListMenus(file);
@@ -319,19 +342,8 @@ QWidget* Form1::BuildModelFrame() {
     passwordLabel->setObjectName("Label5");
     m_password = new QLineEdit(m_frame1);
     m_password->setObjectName("Text2");
-    // Typing, pasting and dropping all pass the same rule. The box has no maxLength of its
-    // own: it would cut a pasted "12ab34567" to "12ab34" before the rule drops the letters.
-    // What comes in ends at the cursor, so beyond six characters the newest are refused.
     connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const int cursor = m_password->cursorPosition();
-        const std::string after = FilterPassword(text.mid(cursor).toStdString());
-        const std::string before = FilterPassword(text.left(cursor).toStdString())
-                                       .substr(0, std::size_t{kPasswordBoxLength} - after.size());
-        const QString kept = QString::fromStdString(before + after);
-        if (kept != text) {
-            m_password->setText(kept);
-            m_password->setCursorPosition(int(before.size()));
-        }
+        const QString kept = KeepAllowed(*m_password, text, FilterPassword, kPasswordBoxLength);
         m_document->Apply({EditKind::kSetting, 0, 0, "Label5"},
                           [&kept](EditorState& editor) { editor.Text2 = kept.toStdString(); });
     });
@@ -370,12 +382,7 @@ QWidget* Form1::BuildFunctionFrame() {
                 m_ani = new QLineEdit(inner);
                 m_ani->setObjectName("Text3");
                 connect(m_ani, &QLineEdit::textEdited, this, [this](const QString& text) {
-                    const QString kept = QString::fromStdString(FilterAni(text.toStdString()));
-                    if (kept != text) {
-                        const int cursor = m_ani->cursorPosition() - int(text.size() - kept.size());
-                        m_ani->setText(kept);
-                        m_ani->setCursorPosition(std::max(0, cursor));
-                    }
+                    const QString kept = KeepAllowed(*m_ani, text, FilterAni, kAniBoxLength);
                     m_document->Apply(
                         {EditKind::kSetting, 0, 0, "Label12"},
                         [&kept](EditorState& editor) { editor.Text3 = kept.toStdString(); });
@@ -445,7 +452,7 @@ void Form1::Form_Load() {
     for (int i = 0; i < priority->count(); ++i) {
         priority->setItemText(i, QString("CH-%1").arg(i + 1));
     }
-    const Preferences preferences = LoadPreferences(m_preferences);
+    const Preferences preferences = StartupPreferences(m_preferences, m_desktopLocale);
     // The editor the program starts with, as the command-line tool's: the dialogs' defaults, the
     // single band, the channel plan reset, in the preferred language.
     m_document->ApplyUnrecorded(
@@ -517,10 +524,22 @@ void Form1::mnuQuit_Click() {
 }
 
 void Form1::SetLocked(bool locked) {
+    m_locked = locked;
+    UpdateEditing();
+}
+
+void Form1::UpdateEditing() {
+    const bool editable = !m_locked && !m_exchangeRunning;
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_frame1, m_frame2, m_memoryGrid, m_debugGrid}) {
-        w->setEnabled(!locked);
+        w->setEnabled(editable);
     }
+    // The debug panel and the Edit menu (the dialogs, undo, the channel operations) are
+    // left alone by the lock, but no entry may reach the editor while the radio talks.
+    m_debugGrid->panel()->setEnabled(!m_exchangeRunning);
+    auto* edit = findChild<QMenu*>("mnuEdit");
+    edit->setEnabled(!m_exchangeRunning);
+    edit->menuAction()->setEnabled(!m_exchangeRunning);
 }
 
 void Form1::mnulock_Click() {
@@ -593,7 +612,7 @@ void Form1::mnumainhelp_Click() {
     const std::filesystem::path help = HelpFilePath(folder, lang);
     if (help.empty()) {
         ShowMessage(Text("找不到帮助文件 %1。", "The help file %1 was not found.")
-                        .arg(QString::fromStdString((folder / HelpFileName(lang)).string()))
+                        .arg(QString::fromStdString(ExpectedHelpFilePath(folder, lang).string()))
                         .toStdString(),
                     kStyleWarning, "");
         return;
@@ -638,7 +657,7 @@ void Form1::ApplyLanguage() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     m_qtTexts.Apply(lang);
     for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(),
-                              &BackupMenuTexts(), &CompareMenuTexts()}) {
+                              &BackupMenuTexts(), &CompareMenuTexts(), &HelpMenuTexts()}) {
         for (const TextRow& row : *table) {
             QWidget* window = WindowNamed(row.window);
             if (window == nullptr) {
@@ -688,6 +707,10 @@ void Form1::ApplyLanguage() {
                                                          m_dtmf.get(), m_power.get()}) {
         FitListsToTexts(*area);
     }
+    if (!m_planFile.isEmpty()) {
+        SetCaptionTo(m_planFile);  // the table's caption is the window's without a file
+    }
+    ShowOutcomeText();
 }
 
 void Form1::mnuChinese_Click() {
@@ -699,6 +722,7 @@ void Form1::mnuChinese_Click() {
         SetGrid1Text(editor);
     });
     ApplyLanguage();
+    GrowToShowPlan(*this);  // the other language may need more room
 }
 
 void Form1::mnuEnglist_Click() {
@@ -710,6 +734,7 @@ void Form1::mnuEnglist_Click() {
         SetGrid1Text(editor);
     });
     ApplyLanguage();
+    GrowToShowPlan(*this);  // the other language may need more room
 }
 
 void Form1::Toolbar1_ButtonClick(const QString& key) {
@@ -816,10 +841,21 @@ void Form1::mnuNew_Click() {
         ResetChannelPlan(editor);
     });
     m_debugGrid->SelectChannel(1);
+    SetCaptionTo({});  // the new plan is no file's
 }
 
 void Form1::SetCaptionTo(const QString& file) {
-    setWindowTitle(QString(kApplicationTitle) + "-" + QFileInfo(file).absoluteFilePath());
+    m_planFile = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    if (!m_planFile.isEmpty()) {
+        setWindowTitle(QString(kApplicationTitle) + "-" + m_planFile);
+        return;
+    }
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    for (const TextRow& row : MainWindowTexts()) {
+        if (row.window == "Form1" && row.property == TextProperty::kWindowTitle) {
+            setWindowTitle(QString::fromUtf8(row.in(lang).data(), qsizetype(row.in(lang).size())));
+        }
+    }
 }
 
 void Form1::mnuOpen_Click() {
@@ -993,9 +1029,43 @@ void Form1::SetProgress(int value) {
 
 void Form1::SetProgressVisible(bool visible) {
     m_progress->setVisible(visible);
+    m_outcome->setVisible(!visible && m_lastOutcome != nullptr);
+}
+
+void Form1::ShowOutcome(const Bilingual* outcome) {
+    m_lastOutcome = outcome;
+    m_outcomeTime = QTime::currentTime();
+    ShowOutcomeText();
+    m_outcome->setVisible(outcome != nullptr && m_progress->isHidden());
+}
+
+void Form1::ShowOutcomeText() {
+    if (m_lastOutcome == nullptr) {
+        m_outcome->clear();
+        return;
+    }
+    const std::string_view text = m_lastOutcome->in(LanguageOf(m_editor.LanguageFlag));
+    m_outcome->setText(m_outcomeTime.toString(kOutcomeTimeFormat) + "  " +
+                       QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
 void Form1::SetCommandsEnabled(bool enabled) {
+    if (!enabled && !m_exchangeRunning) {
+        ShowOutcome(nullptr);  // the last outcome is in view until this next command
+        // The exchange will replace or send the plan: an entry still open is dropped without
+        // taking its text, and nothing more is typed until the radio is done.
+        m_memoryGrid->DiscardEntry();
+        const QWidget* focus = QApplication::focusWidget();
+        m_focusBeforeExchange =
+            focus != nullptr && isAncestorOf(focus) ? const_cast<QWidget*>(focus) : nullptr;
+    }
+    m_exchangeRunning = !enabled;
+    UpdateEditing();
+    // Disabling moved the keyboard on; it goes back to where it was.
+    if (enabled && m_focusBeforeExchange != nullptr && m_focusBeforeExchange->isEnabled() &&
+        m_focusBeforeExchange->isVisible()) {
+        m_focusBeforeExchange->setFocus();
+    }
     m_toolbar->setEnabled(enabled);
     m_programming->setEnabled(enabled);
     m_programming->menuAction()->setEnabled(enabled);

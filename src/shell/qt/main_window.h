@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
+#include <QTime>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -62,6 +64,9 @@ struct StartupOptions {
     // The user's settings file: the verify after a write, the window's size and place. Empty:
     // the user's own, in the configuration folder.
     std::filesystem::path settingsFile;
+    // The desktop's locale, whose language a first start (no preferences file yet) takes.
+    // None: the environment's (LC_ALL, LC_MESSAGES, LANG).
+    std::optional<std::string> desktopLocale;
 };
 
 class Form1 : public QMainWindow, public ExchangeWindow {
@@ -177,12 +182,16 @@ private:
     void Form_Load();
     void Form_Unload();
     void SetLocked(bool locked);
+    // Enables the settings, the grids, the debug panel and the Edit menu for the lock and a
+    // running exchange.
+    void UpdateEditing();
     void CreateDialogs();
     // The main window or the dialog with this objectName.
     QWidget* WindowNamed(const std::string& name);
     void ShowDialog(QDialog& dialog);
     void MaxLabel_Click(int label);
     void SyncPanelFromEditor();
+    // The title names the plan's file; the empty name gives the window's own caption.
     void SetCaptionTo(const QString& file);
     QString Text(const char* chinese, const char* english) const;
     // Backups and the verify after a write (main_window_backups.cpp).
@@ -192,6 +201,9 @@ private:
     void StartVerify();
     void FinishVerify(ExchangeOutcome outcome);
     void ShowLater(const QString& text);
+    // Keeps `outcome` in view with the time now; nothing: none shown.
+    void ShowOutcome(const Bilingual* outcome);
+    void ShowOutcomeText();
     void BuildCompareMenu(QMenu* file);
     // Asks whether to save unsaved changes before a command would lose them: true when the
     // command may go on (saved, nothing to lose, or not to be saved), false when it stops.
@@ -211,6 +223,8 @@ private:
 
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
+    std::string m_desktopLocale;
+    QString m_planFile;           // the data file the title names, absolute; empty: none
     QtTranslations m_qtTexts;     // Qt's own texts in the interface language
     EditorDocument* m_document;   // owns the editor and its undo steps
     const EditorState& m_editor;  // what the document holds, for reading
@@ -223,6 +237,9 @@ private:
     int m_bandIndex = 0;
     BandLimits m_band;  // BandLow, BandHigh: the band the frequency editors accept
     bool m_unloaded = false;
+    bool m_locked = false;           // the editing lock holds the settings and the grids
+    bool m_exchangeRunning = false;  // from a read's or write's start until its commands return
+    QPointer<QWidget> m_focusBeforeExchange;
 
     QtSerialControl m_port;
     PortSelection m_ports;
@@ -244,6 +261,9 @@ private:
     DebugGridView* m_debugGrid = nullptr;    // mfgrid2
     QLabel* m_status = nullptr;              // Label20
     QProgressBar* m_progress = nullptr;      // ProgressBar1
+    QLabel* m_outcome = nullptr;             // the last exchange's outcome and its time
+    const Bilingual* m_lastOutcome = nullptr;
+    QTime m_outcomeTime;
 
     std::filesystem::path m_backupFolder;
     std::unique_ptr<QSettings> m_settings;

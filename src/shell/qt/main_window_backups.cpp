@@ -17,6 +17,7 @@
 #include "shell/qt/user_settings.h"
 #include "texts/backup_texts.h"
 #include "texts/message_style.h"
+#include "texts/window_texts.h"
 
 namespace m742 {
 
@@ -114,6 +115,26 @@ void Form1::ExchangeFinished(ExchangeOutcome outcome) {
         m_document->MarkSaved();
     }
     m_writeStep = -1;
+    const bool write = m_exchange->Mode == 'W';
+    switch (outcome) {
+        case ExchangeOutcome::kCompleted:
+            ShowOutcome(write ? &kWriteDone : &kReadDone);
+            break;
+        case ExchangeOutcome::kPasswordRefused:
+            ShowOutcome(&kPasswordRefusedOutcome);
+            break;
+        case ExchangeOutcome::kEncodeRefused:
+            ShowOutcome(&kWriteNotSent);
+            break;
+        case ExchangeOutcome::kCommunicationError:
+            ShowOutcome(write ? &kWriteFailed : &kReadFailed);
+            break;
+        case ExchangeOutcome::kPortNotOpen:
+            ShowOutcome(&kPortNotOpenOutcome);
+            break;
+        case ExchangeOutcome::kNone:
+            break;
+    }
     if (m_verifying) {
         m_verifying = false;
         FinishVerify(outcome);
@@ -148,6 +169,7 @@ void Form1::FinishVerify(ExchangeOutcome outcome) {
     const std::optional<RadioImage> sent = std::exchange(m_sent, std::nullopt);
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     if (outcome != ExchangeOutcome::kCompleted || !sent || !m_readBack) {
+        ShowOutcome(&kVerifyNotDoneOutcome);
         ShowLater(Of(kVerifyNotDone.in(lang)));
         return;
     }
@@ -156,9 +178,11 @@ void Form1::FinishVerify(ExchangeOutcome outcome) {
     m_readBack.reset();
     if (differences.empty()) {
         SetStatusText(kVerifyPassed.in(lang));
+        ShowOutcome(&kVerifyPassed);
         return;
     }
     SetStatusText(kVerifyFailedStatus.in(lang));
+    ShowOutcome(&kVerifyFailedStatus);
     QString report =
         Of(FillText(kVerifyDifferences.in(lang), {std::to_string(differences.size())}));
     report += "\n";

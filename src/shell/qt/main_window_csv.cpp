@@ -2,12 +2,12 @@
 // CSV file into the editor as one undoable step, and says which rows it skipped and why; File ->
 // Export Channels writes the memory channels to one.
 #include <QAction>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 
 #include "channel_editing/qt/memory_grid.h"
 #include "plan_formats/chirp_csv.h"
+#include "shell/qt/file_dialogs.h"
 #include "shell/qt/main_window.h"
 #include "texts/csv_texts.h"
 #include "texts/edit_texts.h"
@@ -48,19 +48,10 @@ void Form1::BuildChannelListMenus(QMenu* file) {
 
 QString Form1::ChooseCsvFile(bool save) {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    QFileDialog dialog(this, Translated(save ? kExportChannelsTitle : kImportChannelsTitle, lang),
-                       QString(), Translated(kCsvFilterText, lang));
-    if (save) {
-        // The dialog adds ".csv" to a bare name before it asks about replacing a file.
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix("csv");
-    } else {
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setOption(QFileDialog::ReadOnly);
-    }
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-               ? dialog.selectedFiles().front()
-               : QString();
+    // The dialog adds ".csv" to a bare name before it asks about replacing a file.
+    return ChooseFileName(this,
+                          {Translated(save ? kExportChannelsTitle : kImportChannelsTitle, lang),
+                           Translated(kCsvFilterText, lang), save, "csv", true});
 }
 
 void Form1::mnuImportCsv_Click() {

@@ -1,12 +1,12 @@
 // The main window's report commands beside Print: the print preview and the PDF file, and what
 // Print offers when there is no printer to print on.
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include "channel_editing/qt/memory_grid.h"
 #include "printing/qt/print_report.h"
 #include "printing/qt/report_preview.h"
 #include "printing/report.h"
+#include "shell/qt/file_dialogs.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/message_box.h"
 #include "texts/command_texts.h"
@@ -26,8 +26,8 @@ QString Translated(Bilingual text, Lang lang) {
 
 QString Form1::ChoosePdfFile() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    return QFileDialog::getSaveFileName(this, Translated(kExportPdfTitleText, lang), QString(),
-                                        Translated(kPdfFilterText, lang));
+    return ChooseFileName(this, {Translated(kExportPdfTitleText, lang),
+                                 Translated(kPdfFilterText, lang), true, QString(), true});
 }
 
 std::optional<std::vector<std::string>> Form1::ReportLines() {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "texts/language_tables.h"
+#include "texts/window_texts.h"
 
 namespace m742 {
 namespace {
@@ -138,6 +139,11 @@ MessageRequest DescribeMessage(std::int16_t languageFlag, std::string_view text,
         request.buttons[defaultIndex < request.buttons.size() ? defaultIndex : 0];
     for (const int id : request.buttons) {
         request.captions.append(ButtonCaption(id, languageFlag));
+        // Qt's own captions come with their access keys already.
+        request.labels.append(MessageButtonCaption(id, languageFlag)
+                                  ? QString::fromStdString(MessageButtonLabel(
+                                        id, languageFlag, request.captions.back().toStdString()))
+                                  : request.captions.back());
     }
     request.escapeButton = EscapeButtonOf(request.buttons);
     return request;
@@ -184,8 +190,10 @@ int Present(QWidget* owner, const MessageRequest& request) {
     for (std::size_t i = 0; i < request.buttons.size(); ++i) {
         // One role for all: the button box orders roles by platform convention, and the
         // classic order (OK before Cancel, Abort Retry Ignore) is part of what was asked.
+        const auto at = static_cast<qsizetype>(i);
         QPushButton* button =
-            box->addButton(request.captions[static_cast<qsizetype>(i)], QMessageBox::ActionRole);
+            box->addButton(at < request.labels.size() ? request.labels[at] : request.captions[at],
+                           QMessageBox::ActionRole);
         pushButtons.push_back(button);
         if (request.buttons[i] == request.defaultButton) {
             box->setDefaultButton(button);

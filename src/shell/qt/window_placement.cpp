@@ -1,5 +1,7 @@
 #include "shell/qt/window_placement.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
@@ -20,6 +22,9 @@ constexpr const char* kGeometryKey = "window/geometry";
 const std::vector<int> kMemoryStretch{1, 2, 3, 4};
 // The debug grid's two frequencies.
 const std::vector<int> kDebugStretch{1, 2};
+
+// How deep the window's layouts nest: panel, area, central widget, window, and some to spare.
+constexpr int kLayoutDepth = 6;
 
 // A title bar and borders, for a window not yet shown, whose frame is not known.
 constexpr QSize kUsualFrame{8, 36};
@@ -93,6 +98,43 @@ void RestorePlacement(QMainWindow& window, QSettings& settings) {
     window.resize(size);
     window.move(available.topLeft() +
                 QPoint(std::max(0, room.width() / 2), std::max(0, room.height() / 2)));
+}
+
+void GrowToShowPlan(QMainWindow& window) {
+    if (window.isMaximized() || window.isFullScreen()) {
+        return;  // the grids fit the room they have
+    }
+    // The texts just changed: every layout takes its new hints before the plan is measured. A
+    // layout passes the news to the one above it by a posted request, so they are sent until
+    // none is left.
+    for (int level = 0; level < kLayoutDepth; ++level) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+    QScreen* screen =
+        window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    const QSize full = FullPlanSize(window);
+    if (screen == nullptr) {
+        window.resize(window.size().expandedTo(full));
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QSize frame =
+        window.isVisible() ? window.frameGeometry().size() - window.size() : kUsualFrame;
+    const QSize size = window.size().expandedTo(FitToScreen(full, available.size(), frame));
+    if (size == window.size()) {
+        return;
+    }
+    window.resize(size);
+    // What grew past the screen's edge moves back onto it.
+    const QRect outer(window.frameGeometry().topLeft(), size + frame);
+    QPoint corner = outer.topLeft();
+    corner.setX(
+        std::max(available.left(), std::min(corner.x(), available.right() + 1 - outer.width())));
+    corner.setY(
+        std::max(available.top(), std::min(corner.y(), available.bottom() + 1 - outer.height())));
+    if (corner != outer.topLeft()) {
+        window.move(corner);
+    }
 }
 
 void SavePlacement(const QMainWindow& window, QSettings& settings) {

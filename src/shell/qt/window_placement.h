@@ -30,6 +30,10 @@ QSize FitToScreen(QSize wanted, QSize available, QSize frame);
 // Sizes and places `window` before it is shown: as saved in `settings`, or else at
 // FullPlanSize() fitted to its screen and centred there.
 void RestorePlacement(QMainWindow& window, QSettings& settings);
+// After a language switch: grows `window` (never shrinks it) to show the whole channel plan in
+// the texts it has now, as far as its screen allows, keeping it on that screen. A maximised
+// window is left as it is.
+void GrowToShowPlan(QMainWindow& window);
 // Keeps the window's size, place and maximised state in `settings`.
 void SavePlacement(const QMainWindow& window, QSettings& settings);
 

@@ -1,0 +1,59 @@
+#include "shell/qt/file_dialogs.h"
+
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
+
+namespace m742 {
+
+namespace {
+
+// The file list's columns, as QFileSystemModel has them.
+constexpr int kSizeColumn = 1;
+constexpr int kDateColumn = 3;
+
+// Qt's file list, with each file's size and date written in the default locale, which the
+// window sets to the interface language's.
+class LocaleFileList : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || files == nullptr ||
+            (index.column() != kSizeColumn && index.column() != kDateColumn)) {
+            return QIdentityProxyModel::data(index, role);
+        }
+        const QModelIndex file = mapToSource(index);
+        if (index.column() == kSizeColumn) {
+            return files->isDir(file) ? QString() : QLocale().formattedDataSize(files->size(file));
+        }
+        return QLocale().toString(files->lastModified(file), QLocale::ShortFormat);
+    }
+};
+
+}  // namespace
+
+void FollowInterfaceLanguage(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new LocaleFileList(&dialog));
+}
+
+QString ChooseFileName(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent, request.caption, QString(), request.filter);
+    FollowInterfaceLanguage(dialog);
+    if (request.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::ReadOnly);
+    }
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().front()
+               : QString();
+}
+
+}  // namespace m742
