@@ -13,8 +13,8 @@ set(failures "")
 foreach(case "--bogus;2;stderr;unknown option \"--bogus\""
              "a.DAT|b.DAT;2;stderr;only one data file can be opened"
              "--version;0;stdout;m742 "
-             "--help;0;stdout;usage: m742 [FILE.DAT]"
-             "-platform|offscreen|--help;0;stdout;usage: m742 [FILE.DAT]")
+             "--help;0;stdout;Usage: m742 [FILE.DAT]"
+             "-platform|offscreen|--help;0;stdout;Usage: m742 [FILE.DAT]")
   list(GET case 0 args)
   list(GET case 1 expected_status)
   list(GET case 2 stream)
