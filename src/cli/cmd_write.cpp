@@ -136,7 +136,11 @@ const Command kWriteCommand{
     "A write that stops after blocks have gone out leaves the radio holding a partly\n"
     "written plan: write it again.\n"
     "\n"
-    "Exit status: 0 written; 1 the image was refused; 2 IN.dat missing, short or\n"
+    "IN.dat must be a data file: 1074 bytes with the program's header. A JSON plan, a CSV\n"
+    "list or any other file is refused before a port is opened (make a data file of it with\n"
+    "encode or import-csv first).\n"
+    "\n"
+    "Exit status: 0 written; 1 the image was refused; 2 IN.dat missing, not a data file or\n"
     "unreadable, or bad usage; 3 the port could not be opened, the radio did not answer, or\n"
     "it could not be read back; 4 the read-back differs. With several ports: 0 only when\n"
     "every radio was written, else the highest status of any radio.\n",

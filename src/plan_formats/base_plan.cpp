@@ -16,7 +16,8 @@ EditorState EditorOfImage(const RadioImage& image, std::int16_t languageFlag) {
 }
 
 Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t languageFlag) {
-    auto content = ReadDataFileBytes(path, LanguageOf(languageFlag));
+    // A file saved over may come from another program: its header is kept, not judged.
+    auto content = ReadDataFileBytes(path, LanguageOf(languageFlag), DataFileCheck::kAnyHeader);
     if (!content.ok()) {
         return Failed(content.status());
     }

@@ -153,8 +153,18 @@ Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path
     }
     const std::string& bytes = head.value().bytes;
     const std::uintmax_t size = head.value().size;
-    const bool accepted = check == DataFileCheck::kAnyContent ? size >= kDataFileSize
-                                                              : IsDataFileContent(bytes, size);
+    bool accepted = false;
+    switch (check) {
+        case DataFileCheck::kDataFile:
+            accepted = IsDataFileContent(bytes, size);
+            break;
+        case DataFileCheck::kAnyHeader:
+            accepted = size == kDataFileSize;
+            break;
+        case DataFileCheck::kAnyContent:
+            accepted = size >= kDataFileSize;
+            break;
+    }
     if (!accepted || bytes.size() < kDataFileSize) {
         return Failed(NotDataFile(bytes, size, path, lang));
     }

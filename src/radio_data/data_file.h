@@ -44,6 +44,7 @@ bool IsDataFileContent(std::string_view head, std::uintmax_t size);
 // What a file must be to be read as a data file.
 enum class DataFileCheck {
     kDataFile,    // a data file, else kNotDataFile (or kFileTooShort) naming what it looks like
+    kAnyHeader,   // 1074 bytes, whatever the header holds: a file from another program
     kAnyContent,  // any file of at least 1074 bytes; its first 1074 are taken as a data file's
 };
 

@@ -259,6 +259,13 @@ TEST_F(CliTest, EncodeOverABaseOfItsOwnDumpGivesTheFileBack) {
         ASSERT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(Read("new.dat"), old);
     }
+    // A base from another program, with a header of its own, is taken and keeps it.
+    std::string other = RandomFile(12);
+    other.replace(0, 16, "OTHER PROGRAM 01");
+    Write("other.dat", other);
+    const CliResult result = Run({"encode", "--base", "other.dat", "plan.json", "new.dat"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(Read("new.dat").substr(0, 50), other.substr(0, 50));
 }
 
 // Whatever OLD.dat holds, its own plan with one change encodes over it: the header and every
