@@ -263,6 +263,7 @@ TEST_F(CliTest, EncodeOverABaseOfItsOwnDumpGivesTheFileBack) {
     std::string other = RandomFile(12);
     other.replace(0, 16, "OTHER PROGRAM 01");
     Write("other.dat", other);
+    Write("plan.json", R"({"format": "m742-plan", "version": 2, "channels": []})");
     const CliResult result = Run({"encode", "--base", "other.dat", "plan.json", "new.dat"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(Read("new.dat").substr(0, 50), other.substr(0, 50));
