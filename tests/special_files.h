@@ -1,9 +1,11 @@
 // Kinds of file a user may name for the program to write or read, made in a test folder.
 #pragma once
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <filesystem>
@@ -22,7 +24,11 @@ struct FileKindCase {
 };
 
 inline constexpr FileKindCase kFileKinds[] = {
+#ifdef _WIN32
+    {"file 0666", FileKind::kWritable, "file 0666 "},  // all a writable file shows on Windows
+#else
     {"file 0640", FileKind::kWritable, "file 0640 "},
+#endif
     {"read-only file", FileKind::kReadOnly, nullptr},
     {"link", FileKind::kLink, "link to target: file 0600 "},
     {"pipe", FileKind::kPipe, nullptr},
@@ -30,6 +36,29 @@ inline constexpr FileKindCase kFileKinds[] = {
     {"folder", FileKind::kFolder, nullptr},
 };
 
+#ifdef _WIN32
+// False when the kind cannot be made here: Windows has no pipes or devices in a folder, and a
+// symbolic link needs a privilege that a user does not have.
+inline bool MakeFileKind(FileKind kind, const std::filesystem::path& path,
+                         const std::string& content) {
+    namespace fs = std::filesystem;
+    switch (kind) {
+        case FileKind::kWritable:
+        case FileKind::kReadOnly:
+            std::ofstream(path, std::ios::binary) << content;
+            if (kind == FileKind::kReadOnly) {
+                fs::permissions(
+                    path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+            }
+            return fs::is_regular_file(path);
+        case FileKind::kFolder:
+            return fs::create_directory(path);
+        default:
+            return false;
+    }
+}
+#else
 // False when the kind cannot be made here: a device node (a copy of /dev/null) needs root.
 inline bool MakeFileKind(FileKind kind, const std::filesystem::path& path,
                          const std::string& content) {
@@ -54,6 +83,7 @@ inline bool MakeFileKind(FileKind kind, const std::filesystem::path& path,
     }
     return false;
 }
+#endif
 
 // What is at `path` ("link to target: file 0600 old"), to compare before and after.
 inline std::string Describe(const std::filesystem::path& path) {

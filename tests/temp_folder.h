@@ -7,6 +7,17 @@
 
 namespace m742::testing {
 
+// Windows removes no read-only file: each in `folder` gets its write permission back.
+inline void MakeRemovable([[maybe_unused]] const std::filesystem::path& folder) {
+#ifdef _WIN32
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, ignored)) {
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, ignored);
+    }
+#endif
+}
+
 class TempFolder {
 public:
     TempFolder() {
@@ -18,6 +29,7 @@ public:
     }
     ~TempFolder() {
         std::error_code ignored;
+        MakeRemovable(m_path);
         std::filesystem::remove_all(m_path, ignored);
     }
     TempFolder(const TempFolder&) = delete;

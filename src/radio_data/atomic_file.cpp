@@ -2,7 +2,13 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <io.h>
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -32,10 +38,39 @@ struct Target {
     std::optional<mode_t> mode;  // the permission bits of the file there; none for a new file
 };
 
+// Writes what the system still holds of an open file to the disk: 0, or -1 with errno set.
+int SyncDescriptor(int fd) {
+#ifdef _WIN32
+    return ::_commit(fd);
+#else
+    return ::fsync(fd);
+#endif
+}
+
 // Follows the symbolic links of `path` to the file to replace and checks that it may be
 // replaced: the empty text, or the reason it may not. A missing file may be created.
 std::string FindTarget(const fs::path& path, Target& target, Lang lang) {
     target.file = path;
+#ifdef _WIN32
+    // Windows: the file system library reads the kind and the read-only attribute (all there is
+    // of the write bits) by the UTF-16 name. The system follows a link when it opens the file.
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found) {
+        return {};
+    }
+    if (ec) {
+        return ec.message();
+    }
+    if (!fs::is_regular_file(status)) {
+        return NotARegularFile(lang);
+    }
+    if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        return std::string(kReadOnly.in(lang));
+    }
+    return {};
+#endif
+#ifndef _WIN32
     for (int links = 0;; ++links) {
         struct stat status {};
         if (::lstat(target.file.c_str(), &status) != 0) {
@@ -65,6 +100,7 @@ std::string FindTarget(const fs::path& path, Target& target, Lang lang) {
         }
         target.file = link.is_absolute() ? link : target.file.parent_path() / link;
     }
+#endif
 }
 
 // Opens a new temporary file beside `target`; never takes over an existing file.
@@ -74,10 +110,25 @@ UniqueFile CreateTemporary(const fs::path& target, fs::path& temporary, int& err
     for (int attempt = 0; attempt < 16; ++attempt) {
         temporary = target;
         temporary += ".tmp-" + std::to_string(random() % 1000000000u);
+#ifdef _WIN32
+        // _O_EXCL: fail rather than open a file that already exists.
+        const int fd =
+            ::_wopen(temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                     _S_IREAD | _S_IWRITE);
+        if (fd >= 0) {
+            UniqueFile file{::_fdopen(fd, "wb")};
+            if (!file) {
+                error = errno;
+                ::_close(fd);
+            }
+            return file;
+        }
+#else
         // "x": fail rather than open a file that already exists.
         if (UniqueFile file{std::fopen(temporary.c_str(), "wbx")}) {
             return file;
         }
+#endif
         error = errno;
         if (error != EEXIST) {
             return nullptr;
@@ -88,23 +139,38 @@ UniqueFile CreateTemporary(const fs::path& target, fs::path& temporary, int& err
 
 // Makes sure what another writer put in `file` is on disk; the empty text or the reason.
 std::string SyncToDisk(const fs::path& file) {
+#ifdef _WIN32
+    // Windows flushes only a file opened for writing.
+    const UniqueDescriptor fd(::_wopen(file.c_str(), _O_RDWR | _O_BINARY | _O_NOINHERIT));
+#else
     const UniqueDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+#endif
     if (!fd) {
         return SystemReason(errno);
     }
-    const int error = ::fsync(fd.get()) == 0 ? 0 : errno;
+    const int error = SyncDescriptor(fd.get()) == 0 ? 0 : errno;
     return error != 0 ? SystemReason(error) : std::string();
 }
 
 // Gives the finished temporary file the old file's permission bits and renames it over the
 // old file: the empty text, or the reason.
 std::string Finish(const fs::path& temporary, const Target& target) {
+#ifdef _WIN32
+    // Windows: no permission bits to keep (a read-only target is refused before); the rename
+    // returns once it is on the disk.
+    if (!::MoveFileExW(temporary.c_str(), target.file.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return std::system_category().message(static_cast<int>(::GetLastError()));
+    }
+    return {};
+#else
     if (target.mode && ::chmod(temporary.c_str(), *target.mode) != 0) {
         return SystemReason(errno);
     }
     std::error_code ec;
     fs::rename(temporary, target.file, ec);
     return ec ? SystemReason(ec.value()) : std::string();
+#endif
 }
 
 // Removes the temporary file on every way out but the rename, an exception included.
@@ -142,7 +208,7 @@ std::string WriteFileAtomically(const fs::path& path, std::span<const std::uint8
                    std::fflush(file.get()) == 0;
     error = written ? 0 : errno;
     // The content must be on disk before the rename makes it the file.
-    if (written && ::fsync(::fileno(file.get())) != 0) {
+    if (written && SyncDescriptor(::fileno(file.get())) != 0) {
         written = false;
         error = errno;
     }

@@ -2,7 +2,11 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <system_error>
@@ -37,6 +41,22 @@ Outcome<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t co
     // for a writer, opening a device may act on it. The descriptor is checked once more, as
     // the name may have changed in between, and opened without waiting.
     struct stat status {};
+#ifdef _WIN32
+    // Windows: the name is UTF-16 all the way; nothing the C runtime opens waits for a writer.
+    std::error_code ec;
+    const std::filesystem::file_status found = std::filesystem::status(path, ec);
+    if (found.type() == std::filesystem::file_type::not_found) {
+        return Refused(ErrorCode::kFileMissing, path, std::generic_category().message(ENOENT),
+                       lang);
+    }
+    if (ec) {
+        return Refused(ErrorCode::kFileUnreadable, path, ec.message(), lang);
+    }
+    if (!std::filesystem::is_regular_file(found)) {
+        return Refused(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang);
+    }
+    const UniqueDescriptor fd(::_wopen(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT));
+#else
     if (::stat(path.c_str(), &status) != 0) {
         const int error = errno;
         return Refused(error == ENOENT ? ErrorCode::kFileMissing : ErrorCode::kFileUnreadable, path,
@@ -46,6 +66,7 @@ Outcome<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t co
         return Refused(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang);
     }
     const UniqueDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+#endif
     if (!fd) {
         return Refused(ErrorCode::kFileUnreadable, path, std::generic_category().message(errno),
                        lang);

@@ -1,8 +1,12 @@
 // Files that are closed when their owner goes, on every way out: a stdio stream and a POSIX
-// file descriptor.
+// file descriptor (the C runtime's on Windows).
 #pragma once
 
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <memory>
@@ -20,12 +24,20 @@ inline int CloseNow(UniqueFile& file) {
     return std::fclose(file.release());
 }
 
+inline void CloseDescriptor(int fd) {
+#ifdef _WIN32
+    ::_close(fd);
+#else
+    ::close(fd);
+#endif
+}
+
 class UniqueDescriptor {
 public:
     explicit UniqueDescriptor(int fd) : m_fd(fd) {}
     ~UniqueDescriptor() {
         if (m_fd >= 0) {
-            ::close(m_fd);
+            CloseDescriptor(m_fd);
         }
     }
     UniqueDescriptor(const UniqueDescriptor&) = delete;

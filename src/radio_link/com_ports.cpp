@@ -11,6 +11,7 @@
 
 namespace m742 {
 
+#ifndef _WIN32
 namespace {
 
 // Devices of one family ("ttyUSB") ordered by their number: ttyS2 before ttyS10.
@@ -38,6 +39,7 @@ std::vector<std::string> Family(const std::string& prefix) {
 }
 
 }  // namespace
+#endif
 
 std::vector<std::string> SerialDevices() {
 #ifdef _WIN32

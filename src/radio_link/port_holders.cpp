@@ -29,6 +29,11 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
 std::vector<PortHolder> SystemPortHolders(const std::string& device,
                                           const std::filesystem::path& proc) {
     std::vector<PortHolder> holders;
+#ifdef _WIN32
+    // Windows has neither program, nor a /proc to find them in.
+    (void)proc;
+    return holders;
+#endif
     if (device.empty()) {
         return holders;
     }

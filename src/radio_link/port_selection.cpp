@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <utility>
 
 #include "radio_data/status.h"
@@ -108,8 +109,20 @@ std::string NotFound(int number, std::string_view device, const std::vector<ComP
 
 // What the name given as a port is instead.
 std::string NotSerial(const std::string& port, const std::string& name, Lang lang) {
-    struct stat status {};
     const Bilingual* what = &kIsOtherDevice;
+#ifdef _WIN32
+    // Windows: the name is UTF-8 here and UTF-16 to the system.
+    std::error_code ec;
+    const auto status = std::filesystem::status(std::filesystem::u8path(name), ec);
+    if (std::filesystem::is_regular_file(status)) {
+        what = &kIsRegularFile;
+    } else if (std::filesystem::is_directory(status)) {
+        what = &kIsFolder;
+    } else if (std::filesystem::is_fifo(status)) {
+        what = &kIsPipe;
+    }
+#else
+    struct stat status {};
     if (::stat(name.c_str(), &status) == 0) {
         if (S_ISREG(status.st_mode)) {
             what = &kIsRegularFile;
@@ -119,6 +132,7 @@ std::string NotSerial(const std::string& port, const std::string& name, Lang lan
             what = &kIsPipe;
         }
     }
+#endif
     return FillText(kNotSerialPort.in(lang), {port, what->in(lang)});
 }
 

@@ -162,9 +162,15 @@ TEST(ComPorts, NamesAndMappings) {
     for (const auto& c : cases) {
         EXPECT_EQ(ComPortNumber(c.name), c.number) << c.name;
     }
+#ifdef _WIN32
+    ::_putenv_s("M742_COM2", "/dev/pts/77");
+    EXPECT_EQ(ComPortDevice(2), "/dev/pts/77");
+    ::_putenv_s("M742_COM2", "");
+#else
     ::setenv("M742_COM2", "/dev/pts/77", 1);
     EXPECT_EQ(ComPortDevice(2), "/dev/pts/77");
     ::unsetenv("M742_COM2");
+#endif
     EXPECT_EQ(ComPortDevice(0), "");
     EXPECT_EQ(ComPortDevice(9), "");
     const auto devices = SerialDevices();

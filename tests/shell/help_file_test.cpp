@@ -55,6 +55,12 @@ TEST(HelpFile, FirstExistingFileBesideTheProgramThenInTheInstalledLayout) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
+#ifdef _WIN32
+        // Making a symbolic link takes a privilege that a Windows user does not have.
+        if (c.beside == Entry::kLinkToFile || c.beside == Entry::kDanglingLink) {
+            continue;
+        }
+#endif
         const testing::TempFolder temp;
         const fs::path program = temp / "prefix" / "bin";
         const fs::path beside = program / "M-742.html";
@@ -133,6 +139,9 @@ TEST(HelpFile, MissingGuideIsNamedWhereItBelongs) {
 
 // The installed candidate goes through the program folder: "missing/.." is no path to share/.
 TEST(HelpFile, MissingProgramFolderGivesNothing) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows takes away \"missing\\..\" by the name alone, folder or not";
+#endif
     const testing::TempFolder temp;
     Make(Entry::kFile, temp / "share" / "doc" / "m742" / "M-742.html", {});
     EXPECT_TRUE(HelpFilePath(temp / "missing").empty());

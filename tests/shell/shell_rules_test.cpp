@@ -103,20 +103,23 @@ TEST(Preferences, KeptBesideABuildElseWithTheUser) {
     std::filesystem::create_directories(installed);
     const auto home = folder / "home";
     const auto config = folder / "config";
+    // As the environment gives them: narrow text on every system.
+    const std::string homeText = home.string();
+    const std::string configText = config.string();
     struct Case {
         std::filesystem::path program;
         const char* configHome;
         const char* home;
         std::filesystem::path expected;
     } cases[] = {
-        {build / "bin", config.c_str(), home.c_str(), build / "bin" / "parameter"},
-        {installed, config.c_str(), home.c_str(), config / "m742" / "parameter"},
-        {installed, nullptr, home.c_str(), home / ".config" / "m742" / "parameter"},
-        {installed, "", home.c_str(), home / ".config" / "m742" / "parameter"},
-        {installed, "relative/config", home.c_str(), home / ".config" / "m742" / "parameter"},
+        {build / "bin", configText.c_str(), homeText.c_str(), build / "bin" / "parameter"},
+        {installed, configText.c_str(), homeText.c_str(), config / "m742" / "parameter"},
+        {installed, nullptr, homeText.c_str(), home / ".config" / "m742" / "parameter"},
+        {installed, "", homeText.c_str(), home / ".config" / "m742" / "parameter"},
+        {installed, "relative/config", homeText.c_str(), home / ".config" / "m742" / "parameter"},
         {installed, nullptr, nullptr, installed / "parameter"},
         // The build folder itself, or a folder beside one, is not where a build's programs are.
-        {build, config.c_str(), home.c_str(), config / "m742" / "parameter"},
+        {build, configText.c_str(), homeText.c_str(), config / "m742" / "parameter"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PreferencesPath(c.program, c.configHome, c.home), c.expected) << c.program;
