@@ -20,3 +20,26 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   endif()
   file(COPY ${found} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 endforeach()
+
+# Qt's DLLs and the plugins the programs load, beside the programs: the Windows platform (and
+# the offscreen one for tests), the native style, the icon and image formats.
+get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
+get_filename_component(M742_QT_BIN ${qt_core_dll} DIRECTORY)
+get_filename_component(M742_QT_PLUGINS ${M742_QT_BIN}/../plugins ABSOLUTE)
+set(M742_QT_DLLS Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll Qt6SerialPort.dll)
+set(M742_QT_PLUGIN_FILES platforms/qwindows.dll styles/qwindowsvistastyle.dll
+                         imageformats/qico.dll)
+foreach(dll ${M742_QT_DLLS} Qt6Test.dll)
+  file(COPY ${M742_QT_BIN}/${dll} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+endforeach()
+foreach(plugin ${M742_QT_PLUGIN_FILES} platforms/qoffscreen.dll)
+  get_filename_component(folder ${plugin} DIRECTORY)
+  file(COPY ${M742_QT_PLUGINS}/${plugin} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${folder})
+endforeach()
+
+# nlohmann-json is header-only: Debian's headers, copied so that no other Linux header is on
+# the Windows build's include path.
+file(COPY /usr/include/nlohmann DESTINATION ${CMAKE_BINARY_DIR}/json-headers)
+add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+set_target_properties(nlohmann_json::nlohmann_json PROPERTIES
+                      INTERFACE_INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/json-headers)

@@ -9,6 +9,7 @@
 #include "cli/terminal_text.h"
 #include "plan_formats/plan_diff.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/compare_texts.h"
@@ -146,11 +147,11 @@ std::string DiffText(const PlanDiff& diff, const std::string& nameA, const std::
 int RunDiff(const Invocation& invocation) {
     const std::string& nameA = invocation.operands[0];
     const std::string& nameB = invocation.operands[1];
-    const auto a = ReadDataFileBytes(nameA, invocation.lang);
+    const auto a = ReadDataFileBytes(FilePath(nameA), invocation.lang);
     if (!a.ok()) {
         return ReportStatus(a.status(), invocation.lang);
     }
-    const auto b = ReadDataFileBytes(nameB, invocation.lang);
+    const auto b = ReadDataFileBytes(FilePath(nameB), invocation.lang);
     if (!b.ok()) {
         return ReportStatus(b.status(), invocation.lang);
     }

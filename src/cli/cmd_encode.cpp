@@ -13,6 +13,7 @@
 #include "plan_formats/base_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 #include "radio_data/file_reading.h"
 #include "radio_data/text_codes.h"
 #include "texts/file_texts.h"
@@ -87,7 +88,7 @@ int RunEncode(const Invocation& invocation) {
     auto read =
         statePath == kStandardInput
             ? ReadWholeStream(std::cin, stateName, kLargestPlan, kPlanTooLarge, invocation.lang)
-            : ReadWholeFile(statePath, kLargestPlan, kPlanTooLarge, invocation.lang);
+            : ReadWholeFile(FilePath(statePath), kLargestPlan, kPlanTooLarge, invocation.lang);
     if (!read.ok()) {
         return ReportStatus(read.status(), invocation.lang);
     }

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "plan_formats/chirp_csv.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 
 namespace m742::cli {
 
@@ -12,7 +13,7 @@ constexpr std::string_view kOperands[] = {"PLAN.dat", "OUT.csv"};
 
 int RunExportCsv(const Invocation& invocation) {
     EditorState editor = StartupEditor(invocation.languageFlag());
-    const Status opened = OpenDataFile(invocation.operands[0], editor);
+    const Status opened = OpenDataFile(FilePath(invocation.operands[0]), editor);
     if (!opened.ok()) {
         return ReportStatus(opened, invocation.lang);
     }
@@ -29,7 +30,8 @@ int RunExportCsv(const Invocation& invocation) {
         if (const int printed = PrintOutput(csv.text); printed != kDone) {
             return printed;
         }
-    } else if (const Status written = WriteCsvFile(out, csv.text, invocation.lang); !written.ok()) {
+    } else if (const Status written = WriteCsvFile(FilePath(out), csv.text, invocation.lang);
+               !written.ok()) {
         return ReportStatus(written, invocation.lang);
     }
     for (const std::string& message : csv.leftOut) {

@@ -8,6 +8,7 @@
 #include "plan_formats/base_plan.h"
 #include "plan_formats/chirp_csv.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 
 namespace m742::cli {
 
@@ -22,7 +23,7 @@ int RunImportCsv(const Invocation& invocation) {
     const std::string& in = invocation.operands[0];
     const std::string name = in == "-" ? "standard input" : in;
     auto read = in == "-" ? ReadCsvStream(std::cin, name, invocation.lang)
-                          : ReadCsvFile(in, invocation.lang);
+                          : ReadCsvFile(FilePath(in), invocation.lang);
     if (!read.ok()) {
         return ReportStatus(read.status(), invocation.lang);
     }

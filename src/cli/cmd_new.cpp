@@ -2,6 +2,7 @@
 #include "channel_editing/channel_plan.h"
 #include "cli/commands.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 
 namespace m742::cli {
 
@@ -13,7 +14,7 @@ int RunNew(const Invocation& invocation) {
     // The start-up editor: empty memory channels, the factory debug channels, every setting
     // at its default, empty password and ANI.
     const EditorState editor = StartupEditor(invocation.languageFlag());
-    const Status saved = SaveDataFile(invocation.operands[0], editor);
+    const Status saved = SaveDataFile(FilePath(invocation.operands[0]), editor);
     return saved.ok() ? kDone : ReportStatus(saved, invocation.lang);
 }
 

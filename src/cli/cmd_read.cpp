@@ -1,7 +1,6 @@
 // m742-cli read --port PORT... [--password TEXT] OUT.dat: radios' memory into data files.
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <filesystem>
 #include <iostream>
 
@@ -9,6 +8,7 @@
 #include "cli/radio_session.h"
 #include "radio_data/backups.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 #include "shell/panel_rules.h"
 #include "texts/backup_texts.h"
 #include "texts/fleet_texts.h"
@@ -34,15 +34,11 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, const std
     if (invocation.has("--no-backup")) {
         return;
     }
-    const std::filesystem::path folder =
-        invocation.has("--backup-dir")
-            ? std::filesystem::path(invocation.options.at("--backup-dir"))
-            : DefaultBackupFolder();
+    const std::filesystem::path folder = invocation.has("--backup-dir")
+                                             ? FilePath(invocation.options.at("--backup-dir"))
+                                             : DefaultBackupFolder();
     const bool english = invocation.lang == Lang::English;
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    const std::string stamp =
-        localtime_r(&now, &local) != nullptr ? BackupStamp(local) : "00000000-000000";
+    const std::string stamp = BackupStampNow();
     const KeptBackup kept =
         m742::KeepBackup(folder, image, BackupKind::kRead, stamp, invocation.lang, port);
     const std::filesystem::path& path = kept.path;
@@ -70,7 +66,7 @@ std::string OutputFor(const std::string& out, std::string port) {
         port.erase(0, 5);
     }
     std::replace(port.begin(), port.end(), '/', '-');
-    const std::filesystem::path path(out);
+    const std::filesystem::path path = FilePath(out);
     return (path.parent_path() / (path.stem().string() + "-" + port + path.extension().string()))
         .string();
 }
@@ -102,7 +98,7 @@ int RunRead(const Invocation& invocation) {
     }
     // A radio is read only when its memory can be kept: the outputs are checked first.
     for (const std::string& out : outs) {
-        if (const Status ready = CheckDataFileSavable(out, lang); !ready.ok()) {
+        if (const Status ready = CheckDataFileSavable(FilePath(out), lang); !ready.ok()) {
             return ReportStatus(ready, lang);
         }
     }
@@ -128,7 +124,8 @@ int RunRead(const Invocation& invocation) {
             radioStatus = kCommunication;
             text = result.outcome == ExchangeOutcome::kPortNotOpen ? kFleetPortNotOpen.in(lang)
                                                                    : kFleetReadFailed.in(lang);
-        } else if (const Status saved = WriteDataFile(outs[i], *result.image, lang); !saved.ok()) {
+        } else if (const Status saved = WriteDataFile(FilePath(outs[i]), *result.image, lang);
+                   !saved.ok()) {
             // Only a whole image that passed the password check gets here. Success is told once
             // it is saved; should the save fail after all, the backup copy still keeps it.
             PrintError(label + saved.message);

@@ -15,6 +15,7 @@
 #include "printing/qt/print_report.h"
 #include "printing/report.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 
 namespace m742::cli {
 
@@ -58,7 +59,7 @@ int RenderPdf(const std::vector<std::string>& lines, const std::string& out, Lan
                    " is not installed (package fonts-wqy-zenhei); the report uses " +
                    family.toStdString() + " instead");
     }
-    const Status rendered = RenderReportPdf(lines, out, lang);
+    const Status rendered = RenderReportPdf(lines, FilePath(out), lang);
     return rendered.ok() ? kDone : ReportStatus(rendered, lang);
 }
 
@@ -77,7 +78,7 @@ int RunReport(const Invocation& invocation) {
     // As in "dump": "Open" decodes into the start-up editor, in the language of the report, so
     // that the tone cells hold the Off word the report looks for.
     EditorState editor = StartupEditor(invocation.languageFlag());
-    const Status opened = OpenDataFile(invocation.operands[0], editor);
+    const Status opened = OpenDataFile(FilePath(invocation.operands[0]), editor);
     if (!opened.ok()) {
         return ReportStatus(opened, invocation.lang);
     }

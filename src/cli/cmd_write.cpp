@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/radio_session.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 #include "texts/backup_texts.h"
 #include "texts/fleet_texts.h"
 
@@ -75,7 +76,7 @@ int RunWrite(const Invocation& invocation) {
     if (!ports) {
         return kFailed;
     }
-    const auto image = ReadDataFile(invocation.operands[0], invocation.lang);
+    const auto image = ReadDataFile(FilePath(invocation.operands[0]), invocation.lang);
     if (!image.ok()) {
         PrintError(image.status().message);
         return kFailed;

@@ -7,6 +7,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "shell/process_text.h"
 #include "version.h"
 
 namespace {
@@ -72,7 +73,9 @@ int Run(std::span<const std::string_view> args) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    m742::UseUtf8Streams();
+    const std::vector<std::string> texts = m742::Utf8Arguments(argc, argv);
+    const std::vector<std::string_view> args(texts.begin(), texts.end());
     try {
         return Run(args);
     } catch (const std::exception& error) {

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "radio_data/file_names.h"
 
 namespace m742::cli {
 
@@ -41,7 +42,7 @@ int ReportStatus(const Status& status, Lang lang) {
 int SaveDataFileOutput(const std::string& out, const EditorState& editor, const BaseFile* base,
                        Lang lang) {
     if (out != "-") {
-        const Status saved = SaveOverBase(out, editor, base);
+        const Status saved = SaveOverBase(FilePath(out), editor, base);
         return saved.ok() ? kDone : ReportStatus(saved, lang);
     }
     if (::isatty(STDOUT_FILENO) != 0) {
@@ -63,7 +64,7 @@ int ReadBaseOption(const Invocation& invocation, std::string_view option,
     if (found == invocation.options.end()) {
         return kDone;
     }
-    auto read = ReadBaseFile(found->second, invocation.languageFlag());
+    auto read = ReadBaseFile(FilePath(found->second), invocation.languageFlag());
     if (!read.ok()) {
         return ReportStatus(read.status(), invocation.lang);
     }

@@ -7,6 +7,7 @@
 
 #include "radio_data/atomic_file.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
 
@@ -63,12 +64,19 @@ std::string BackupEntry::time() const {
 }
 
 std::filesystem::path DefaultBackupFolder() {
+#ifdef _WIN32
+    if (const auto data = EnvironmentPath("APPDATA"); data.is_absolute()) {
+        return data / "m742" / "backups";
+    }
+    return std::filesystem::path("m742") / "backups";
+#else
     if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data == '/') {
         return std::filesystem::path(data) / "m742" / "backups";
     }
     const char* home = std::getenv("HOME");
     return std::filesystem::path(home != nullptr ? home : ".") / ".local" / "share" / "m742" /
            "backups";
+#endif
 }
 
 std::string BackupStamp(const std::tm& local) {
@@ -77,6 +85,17 @@ std::string BackupStamp(const std::tm& local) {
         return "00000000-000000";
     }
     return stamp;
+}
+
+std::string BackupStampNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    const bool known = localtime_s(&local, &now) == 0;
+#else
+    const bool known = localtime_r(&now, &local) != nullptr;
+#endif
+    return known ? BackupStamp(local) : "00000000-000000";
 }
 
 std::string BackupFileName(std::string_view stamp, BackupKind kind, int sequence,

@@ -46,6 +46,8 @@ std::filesystem::path DefaultBackupFolder();
 
 // "YYYYMMDD-HHMMSS" of a local time.
 std::string BackupStamp(const std::tm& local);
+// The stamp of this moment.
+std::string BackupStampNow();
 
 // The file name of a copy; `sequence` 1 gives no number. `port` ("COM2", "/dev/ttyUSB0"), when
 // given, ends the name, reduced to letters, digits and "-" ("COM2", "ttyUSB0").

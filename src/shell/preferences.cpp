@@ -92,18 +92,16 @@ bool IsBuildFolder(const std::filesystem::path& programFolder) {
 }
 
 std::filesystem::path PreferencesPath(const std::filesystem::path& programFolder,
-                                      const char* configHome, const char* home) {
+                                      const std::filesystem::path& configHome,
+                                      const std::filesystem::path& home) {
     if (IsBuildFolder(programFolder)) {
         return programFolder / "parameter";
     }
-    const auto usable = [](const char* folder) {
-        return folder != nullptr && std::filesystem::path(folder).is_absolute();
-    };
-    if (usable(configHome)) {
-        return std::filesystem::path(configHome) / "m742" / "parameter";
+    if (configHome.is_absolute()) {
+        return configHome / "m742" / "parameter";
     }
-    if (usable(home)) {
-        return std::filesystem::path(home) / ".config" / "m742" / "parameter";
+    if (home.is_absolute()) {
+        return home / ".config" / "m742" / "parameter";
     }
     return programFolder / "parameter";
 }

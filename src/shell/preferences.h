@@ -57,9 +57,10 @@ bool IsBuildFolder(const std::filesystem::path& programFolder);
 
 // Where the program keeps its preferences: "parameter" in its own folder when that is a build
 // folder; otherwise the user's configuration folder, `configHome`/m742/parameter
-// ($XDG_CONFIG_HOME) or, when that is unset, empty or not an absolute path,
+// ($XDG_CONFIG_HOME; %APPDATA% on Windows) or, when that is empty or not an absolute path,
 // `home`/.config/m742/parameter. Without either: the program's folder.
 std::filesystem::path PreferencesPath(const std::filesystem::path& programFolder,
-                                      const char* configHome, const char* home);
+                                      const std::filesystem::path& configHome,
+                                      const std::filesystem::path& home);
 
 }  // namespace m742

@@ -103,23 +103,19 @@ TEST(Preferences, KeptBesideABuildElseWithTheUser) {
     std::filesystem::create_directories(installed);
     const auto home = folder / "home";
     const auto config = folder / "config";
-    // As the environment gives them: narrow text on every system.
-    const std::string homeText = home.string();
-    const std::string configText = config.string();
     struct Case {
         std::filesystem::path program;
-        const char* configHome;
-        const char* home;
+        std::filesystem::path configHome;
+        std::filesystem::path home;
         std::filesystem::path expected;
     } cases[] = {
-        {build / "bin", configText.c_str(), homeText.c_str(), build / "bin" / "parameter"},
-        {installed, configText.c_str(), homeText.c_str(), config / "m742" / "parameter"},
-        {installed, nullptr, homeText.c_str(), home / ".config" / "m742" / "parameter"},
-        {installed, "", homeText.c_str(), home / ".config" / "m742" / "parameter"},
-        {installed, "relative/config", homeText.c_str(), home / ".config" / "m742" / "parameter"},
-        {installed, nullptr, nullptr, installed / "parameter"},
+        {build / "bin", config, home, build / "bin" / "parameter"},
+        {installed, config, home, config / "m742" / "parameter"},
+        {installed, {}, home, home / ".config" / "m742" / "parameter"},
+        {installed, "relative/config", home, home / ".config" / "m742" / "parameter"},
+        {installed, {}, {}, installed / "parameter"},
         // The build folder itself, or a folder beside one, is not where a build's programs are.
-        {build, configText.c_str(), homeText.c_str(), config / "m742" / "parameter"},
+        {build, config, home, config / "m742" / "parameter"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PreferencesPath(c.program, c.configHome, c.home), c.expected) << c.program;

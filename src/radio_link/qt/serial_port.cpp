@@ -6,8 +6,6 @@
 
 #include <QFileInfo>
 
-#include "radio_link/com_ports.h"
-
 namespace m742 {
 
 namespace {
@@ -37,16 +35,7 @@ QtSerialControl::QtSerialControl() {
                      [this](QSerialPort::SerialPortError error) { OnError(error); });
 }
 
-void QtSerialControl::SetPortNumber(int number) {
-    if (!m_fixed) {
-        m_device = ComPortDevice(number);
-    }
-}
-
-void QtSerialControl::SetFixedDevice(std::string device) {
-    m_device = std::move(device);
-    m_fixed = true;
-}
+QtSerialControl::~QtSerialControl() = default;
 
 void QtSerialControl::SetPortOpen(bool open) {
     if (!open) {

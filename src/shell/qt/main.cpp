@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/process_text.h"
 #include "shell/program_arguments.h"
 #include "shell/qt/main_window.h"
 #include "texts/command_texts.h"
@@ -38,8 +39,8 @@ int main(int argc, char** argv) {
     const m742::Lang lang = TerminalLanguage();
     // The whole command line is read before Qt looks for a display: version, help and a usage
     // error need none. Qt's own options are left for QApplication to take.
-    const m742::ProgramArguments parsed =
-        Parse(std::vector<std::string>(argv + 1, argv + argc), lang);
+    m742::UseUtf8Streams();
+    const m742::ProgramArguments parsed = Parse(m742::Utf8Arguments(argc, argv), lang);
     if (parsed.action == Action::kVersion) {
         std::cout << "m742 " << m742::kProgramVersion << "\n";
         return 0;
@@ -59,7 +60,11 @@ int main(int argc, char** argv) {
     m742::Form1 window;
     window.show();
     if (!parsed.file.empty()) {
+#ifdef _WIN32
+        window.OpenFile(QString::fromStdString(parsed.file));  // UTF-8, as the arguments are
+#else
         window.OpenFile(QFile::decodeName(parsed.file.c_str()));
+#endif
     }
     return QApplication::exec();
 }

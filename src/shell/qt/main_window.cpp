@@ -34,6 +34,7 @@
 #include "printing/report.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
+#include "radio_data/file_names.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
 #include "radio_link/qt/port_info.h"
@@ -42,6 +43,7 @@
 #include "shell/preferences.h"
 #include "shell/qt/dialogs.h"
 #include "shell/qt/file_dialogs.h"
+#include "shell/qt/local_path.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/program_icon.h"
 #include "shell/qt/undo_menu.h"
@@ -125,8 +127,13 @@ QString KeepAllowed(QLineEdit& box, const QString& text, std::string (*filter)(s
 
 // A build keeps its preferences beside the program; anywhere else they are the user's.
 std::filesystem::path DefaultPreferencesPath() {
-    return PreferencesPath(QCoreApplication::applicationDirPath().toStdString(),
-                           std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+#ifdef _WIN32
+    return PreferencesPath(LocalPath(QCoreApplication::applicationDirPath()),
+                           EnvironmentPath("APPDATA"), {});
+#else
+    return PreferencesPath(LocalPath(QCoreApplication::applicationDirPath()),
+                           EnvironmentPath("XDG_CONFIG_HOME"), EnvironmentPath("HOME"));
+#endif
 }
 
 }  // namespace
@@ -502,7 +509,7 @@ void Form1::Form_Unload() {
         SavePreferences(m_preferences, m_lock->isChecked(),
                         static_cast<std::uint8_t>(m_ports.PortNumber()), m_editor.LanguageFlag);
     if (!reason.empty()) {
-        qWarning("m742: the preferences were not saved to %s: %s", m_preferences.c_str(),
+        qWarning("m742: the preferences were not saved to %s: %s", m_preferences.string().c_str(),
                  reason.c_str());
     }
 }
@@ -605,9 +612,7 @@ void Form1::PowerLock_Click() {
 
 void Form1::mnumainhelp_Click() {
     const std::filesystem::path folder =
-        m_helpFolder.empty()
-            ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
-            : m_helpFolder;
+        m_helpFolder.empty() ? LocalPath(QCoreApplication::applicationDirPath()) : m_helpFolder;
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const std::filesystem::path help = HelpFilePath(folder, lang);
     if (help.empty()) {
@@ -872,7 +877,7 @@ void Form1::mnuOpen_Click() {
 
 void Form1::OpenFile(const QString& file) {
     EditorState opened = m_editor;
-    Status status = OpenDataFile(file.toStdString(), opened);
+    Status status = OpenDataFile(LocalPath(file), opened);
     // Open and then Write is how a file reaches a radio: a file that is no data file (a JSON
     // plan, a PDF, another program's file) opens only when the user says so.
     if (status.code == ErrorCode::kNotDataFile) {
@@ -882,7 +887,7 @@ void Form1::OpenFile(const QString& file) {
         if (ShowMessage(question, kStyleQuestion + kDefaultSecond, "") != kMessageYes) {
             return;
         }
-        status = OpenDataFile(file.toStdString(), opened, DataFileCheck::kAnyContent);
+        status = OpenDataFile(LocalPath(file), opened, DataFileCheck::kAnyContent);
     }
     if (!status.ok()) {
         ShowMessage(status.message, kStyleError, "");
@@ -921,7 +926,7 @@ bool Form1::Save() {
         if (QFileInfo::exists(file)) {
             // A file that cannot be replaced (read-only, a pipe, a device) is refused at once.
             if (const Status ready =
-                    CheckDataFileSavable(file.toStdString(), LanguageOf(m_editor.LanguageFlag));
+                    CheckDataFileSavable(LocalPath(file), LanguageOf(m_editor.LanguageFlag));
                 !ready.ok()) {
                 ShowMessage(ready.message, kStyleError, "");
                 return false;
@@ -935,7 +940,7 @@ bool Form1::Save() {
             }
         }
         const Status saved =
-            WriteDataFile(file.toStdString(), image.value(), LanguageOf(m_editor.LanguageFlag));
+            WriteDataFile(LocalPath(file), image.value(), LanguageOf(m_editor.LanguageFlag));
         if (!saved.ok()) {
             ShowMessage(saved.message, kStyleError, "");
             return false;

@@ -4,12 +4,10 @@
 // "Verify after write" on, a completed write is followed by a read of the radio whose image
 // is compared with what was sent; the editor keeps its contents.
 #include <QAction>
-#include <QDateTime>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QTimer>
-#include <ctime>
 
 #include "radio_link/write_verify.h"
 #include "shell/qt/backup_dialog.h"
@@ -27,18 +25,6 @@ namespace {
 constexpr int kVerifyPauseMs = 500;
 // A radio that lost its whole plan differs everywhere; the box shows this many lines.
 constexpr std::size_t kDifferencesShown = 20;
-
-std::string StampNow() {
-    const QDateTime now = QDateTime::currentDateTime();
-    std::tm local{};
-    local.tm_year = now.date().year() - 1900;
-    local.tm_mon = now.date().month() - 1;
-    local.tm_mday = now.date().day();
-    local.tm_hour = now.time().hour();
-    local.tm_min = now.time().minute();
-    local.tm_sec = now.time().second();
-    return BackupStamp(local);
-}
 
 QString Of(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -87,7 +73,7 @@ void Form1::mnuOpenBackup_Click() {
 
 void Form1::KeepBackupOf(const RadioImage& image, BackupKind kind) {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    const KeptBackup kept = KeepBackup(m_backupFolder, image, kind, StampNow(), lang);
+    const KeptBackup kept = KeepBackup(m_backupFolder, image, kind, BackupStampNow(), lang);
     if (kept.ok()) {
         return;
     }

@@ -11,6 +11,7 @@
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "shell/qt/compare_dialog.h"
+#include "shell/qt/local_path.h"
 #include "shell/qt/main_window.h"
 #include "texts/message_style.h"
 
@@ -39,7 +40,7 @@ void Form1::mnuCompare_Click() {
         return;
     }
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    const auto content = ReadDataFileBytes(file.toStdString(), lang);
+    const auto content = ReadDataFileBytes(LocalPath(file), lang);
     if (!content.ok()) {
         ShowMessage(content.status().message, kStyleError, "");
         return;

@@ -8,6 +8,7 @@
 #include "channel_editing/qt/memory_grid.h"
 #include "plan_formats/chirp_csv.h"
 #include "shell/qt/file_dialogs.h"
+#include "shell/qt/local_path.h"
 #include "shell/qt/main_window.h"
 #include "texts/csv_texts.h"
 #include "texts/edit_texts.h"
@@ -64,7 +65,7 @@ void Form1::mnuImportCsv_Click() {
         return;
     }
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    const auto text = ReadCsvFile(file.toStdString(), lang);
+    const auto text = ReadCsvFile(LocalPath(file), lang);
     if (!text.ok()) {
         ShowMessage(text.status().message, kStyleError, "");
         return;
@@ -93,7 +94,7 @@ void Form1::mnuExportCsv_Click() {
     }
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const CsvExport csv = ExportChirpCsv(m_editor);
-    if (const Status written = WriteCsvFile(file.toStdString(), csv.text, lang); !written.ok()) {
+    if (const Status written = WriteCsvFile(LocalPath(file), csv.text, lang); !written.ok()) {
         ShowMessage(written.message, kStyleError, "");
         return;
     }

@@ -7,6 +7,7 @@
 #include "printing/qt/report_preview.h"
 #include "printing/report.h"
 #include "shell/qt/file_dialogs.h"
+#include "shell/qt/local_path.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/message_box.h"
 #include "texts/command_texts.h"
@@ -60,8 +61,8 @@ void Form1::mnuExportPdf_Click() {
     if (QFileInfo(file).suffix().isEmpty()) {
         file += ".pdf";
     }
-    const Status written = RenderReportPdf(*lines, std::filesystem::path(file.toStdString()),
-                                           LanguageOf(m_editor.LanguageFlag));
+    const Status written =
+        RenderReportPdf(*lines, LocalPath(file), LanguageOf(m_editor.LanguageFlag));
     if (!written.ok()) {
         ShowMessage(written.message, kStyleError, "");
     }
