@@ -33,8 +33,7 @@ PortRow Look(int number) {
     PortRow row;
     row.number = number;
     row.device = ComPortDevice(number);
-    std::error_code ec;
-    row.present = !row.device.empty() && std::filesystem::exists(row.device, ec);
+    row.present = !row.device.empty() && DeviceExists(row.device);
     if (row.present) {
         row.about = DescribePort(row.device);
         row.error = ProbePort(row.device);

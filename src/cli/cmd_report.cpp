@@ -1,6 +1,7 @@
 // m742-cli report [--tab memory|debug] [--pdf OUT.pdf] FILE.dat: the printed report of a data
 // file as text, or as the printed pages in a PDF file.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -54,10 +55,21 @@ int RenderPdf(const std::vector<std::string>& lines, const std::string& out, Lan
     static char* argv[] = {name, nullptr};
     const QGuiApplication application(argc, argv);
     // Qt prints in another font without a word; in it the Chinese columns may not line up.
-    if (const QString family = QFontInfo(ReportFont()).family(); family != kReportFontFamily) {
+    if (const QString family = QFontInfo(ReportFont()).family();
+        std::none_of(std::begin(kReportFontFamilies), std::end(kReportFontFamilies),
+                     [&family](const char* wanted) { return family == wanted; })) {
+#ifdef _WIN32
+        PrintError(lang == Lang::English
+                       ? "none of the fonts NSimSun, SimSun, Microsoft YaHei is installed; the "
+                         "report uses " +
+                             family.toStdString() + " instead"
+                       : "NSimSun、SimSun、Microsoft YaHei 字体都没有安装；报告改用 " +
+                             family.toStdString());
+#else
         PrintError(std::string("the font ") + kReportFontFamily +
                    " is not installed (package fonts-wqy-zenhei); the report uses " +
                    family.toStdString() + " instead");
+#endif
     }
     const Status rendered = RenderReportPdf(lines, FilePath(out), lang);
     return rendered.ok() ? kDone : ReportStatus(rendered, lang);

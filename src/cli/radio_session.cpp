@@ -241,20 +241,23 @@ std::optional<std::vector<std::string>> PortsOf(const Invocation& invocation,
     std::vector<std::string> ports;
     std::vector<std::string> devices;
     for (const std::string& port : given->second) {
-        // "COM" and digits is meant as a port number, never as a file name.
+        const auto number = ComPortNumber(port);
+#ifndef _WIN32
+        // "COM" and digits is meant as a port number, never as a file name. (On Windows COM9
+        // and above are ports of their own.)
         std::string prefix = port.substr(0, 3);
         for (char& c : prefix) {
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         }
         const bool comName = port.size() > 3 && prefix == "COM" &&
                              port.find_first_not_of("0123456789", 3) == std::string::npos;
-        const auto number = ComPortNumber(port);
         if (comName && !number) {
             PrintError(name +
                        ": --port takes COM1 to COM8 or a device path such as /dev/ttyUSB0, not \"" +
                        port + "\" (see m742-cli " + name + " --help)");
             return std::nullopt;
         }
+#endif
         // Two exchanges on one line would answer each other's radio: each port once.
         const std::string device = number ? ComPortDevice(*number) : port;
         const std::string key = number && device.empty() ? "COM" + std::to_string(*number) : device;

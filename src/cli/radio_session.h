@@ -40,8 +40,13 @@ struct SessionResult {
 };
 
 // The option both radio commands need.
+#ifdef _WIN32
+inline constexpr Option kPortOption{"--port", "PORT",
+                                    "COM1..COM8 or another port such as COM12 (required)"};
+#else
 inline constexpr Option kPortOption{"--port", "PORT",
                                     "COM1..COM8 or a device path such as /dev/ttyUSB0 (required)"};
+#endif
 
 // The ports named on the command line (--port may be given several times), in order; says
 // so on stderr when there is none, when one is not a port, or when one is named twice.

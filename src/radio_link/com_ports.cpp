@@ -1,12 +1,18 @@
 #include "radio_link/com_ports.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "radio_data/file_names.h"
 #include "texts/port_texts.h"
 
 namespace m742 {
@@ -72,12 +78,37 @@ std::string ComPortDevice(int number) {
 #endif
 }
 
+bool DeviceExists(const std::string& device) {
+#ifdef _WIN32
+    // "COM3", "\\.\COM3": a name in the system's device space.
+    const std::string name = device.starts_with("\\\\.\\") ? device.substr(4) : device;
+    if (name.find_first_of("/\\") == std::string::npos) {
+        std::array<wchar_t, 512> target{};
+        if (QueryDosDeviceW(FilePath(name).c_str(), target.data(),
+                            static_cast<DWORD>(target.size())) != 0) {
+            return true;
+        }
+        // A port the system did not register (Wine's links to other devices): there when it
+        // opens, or is held by another program.
+        const HANDLE port =
+            CreateFileW(FilePath("\\\\.\\" + name).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                        nullptr, OPEN_EXISTING, 0, nullptr);
+        if (port == INVALID_HANDLE_VALUE) {
+            return GetLastError() == ERROR_ACCESS_DENIED;
+        }
+        CloseHandle(port);
+        return true;
+    }
+#endif
+    std::error_code ec;
+    return std::filesystem::exists(FilePath(device), ec);
+}
+
 std::vector<ComPort> PresentComPorts() {
     std::vector<ComPort> present;
     for (int number = 1; number <= kComPortCount; ++number) {
         std::string device = ComPortDevice(number);
-        std::error_code ec;
-        if (!device.empty() && std::filesystem::exists(device, ec)) {
+        if (!device.empty() && DeviceExists(device)) {
             present.push_back({number, std::move(device)});
         }
     }

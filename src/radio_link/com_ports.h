@@ -30,6 +30,10 @@ struct ComPort {
     std::string device;
 };
 
+// Whether the system has the device: a COM port that Windows knows or that opens, a file that
+// Linux has.
+bool DeviceExists(const std::string& device);
+
 // Those of COM1 to COM8 whose device is there, in order.
 std::vector<ComPort> PresentComPorts();
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "radio_data/file_names.h"
 #include "radio_data/status.h"
 #include "texts/backup_texts.h"
 #include "texts/message_style.h"
@@ -89,7 +90,7 @@ std::string NotFound(int number, std::string_view device, const std::vector<ComP
     std::string text;
     if (!IsComNumber(number)) {
         text = english ? "There is no serial device " + name + "." : "没有串口设备 " + name + "。";
-    } else if (name.empty()) {
+    } else if (name.empty() || name == com) {  // Windows: COMn is the device itself
         text = english ? "No serial device is connected as " + com + "."
                        : "没有串口设备连接为 " + com + "。";
     } else {
@@ -113,7 +114,7 @@ std::string NotSerial(const std::string& port, const std::string& name, Lang lan
 #ifdef _WIN32
     // Windows: the name is UTF-8 here and UTF-16 to the system.
     std::error_code ec;
-    const auto status = std::filesystem::status(std::filesystem::u8path(name), ec);
+    const auto status = std::filesystem::status(FilePath(name), ec);
     if (std::filesystem::is_regular_file(status)) {
         what = &kIsRegularFile;
     } else if (std::filesystem::is_directory(status)) {

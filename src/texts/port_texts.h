@@ -40,11 +40,19 @@ inline constexpr Bilingual kDeviceBusy{"%1 已被其它程序使用，请关掉�
                                        "%1 is in use by another program: close that program or "
                                        "choose another port."};
 // The command-line tool's words for a port that did not open: %1 the port as given.
+#ifdef _WIN32
+inline constexpr Bilingual kCliPortNotOpen{
+    "无法打开端口 %1。请用 --port 指定对讲机所在的串口（COM1..COM8 或其它端口，如 "
+    "COM12；“m742-cli ports”列出它们）。",
+    "Cannot open the port %1. Name the radio's port with --port (COM1..COM8 or another port "
+    "such as COM12; \"m742-cli ports\" lists them)."};
+#else
 inline constexpr Bilingual kCliPortNotOpen{
     "无法打开端口 %1。请用 --port 指定对讲机所在的串口（COM1..COM8 或设备路径，如 "
     "/dev/ttyUSB0；“m742-cli ports”列出它们）。",
     "Cannot open the port %1. Name the radio's port with --port (COM1..COM8 or a device path "
     "such as /dev/ttyUSB0; \"m742-cli ports\" lists them)."};
+#endif
 
 // m742-cli ports: the headings of the table and the answers of its last column.
 inline constexpr Bilingual kPortHeading{"端口", "PORT"};

@@ -9,6 +9,7 @@
 #include <QPrinterInfo>
 #include <QString>
 #include <QTextDocument>
+#include <algorithm>
 #include <fstream>
 
 #include "radio_data/atomic_file.h"
@@ -115,9 +116,14 @@ Status PdfUnwritable(const std::filesystem::path& out, const std::string& reason
 }  // namespace
 
 QFont ReportFont() {
-    QFont font(QString::fromLatin1(kReportFontFamily), kReportPointSize);
-    if (!QFontDatabase::hasFamily(font.family())) {
-        // Qt would quietly take any font for the missing family; a monospace one at least
+    QFont font;
+    const auto installed = std::find_if(
+        std::begin(kReportFontFamilies), std::end(kReportFontFamilies),
+        [](const char* family) { return QFontDatabase::hasFamily(QString::fromLatin1(family)); });
+    if (installed != std::end(kReportFontFamilies)) {
+        font = QFont(QString::fromLatin1(*installed), kReportPointSize);
+    } else {
+        // Qt would quietly take any font for a missing family; a monospace one at least
         // keeps the English columns.
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         font.setPointSize(kReportPointSize);

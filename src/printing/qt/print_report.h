@@ -28,9 +28,18 @@ namespace m742 {
 
 inline constexpr char kReportFontFamily[] = "WenQuanYi Zen Hei Mono";
 inline constexpr int kReportPointSize = 12;
+// The families the report is printed in, the first one installed. Every Chinese Windows has
+// NSimSun and SimSun (NSimSun's characters all have the same width) and Microsoft YaHei;
+// elsewhere the font is kReportFontFamily (fonts-wqy-zenhei).
+#ifdef _WIN32
+inline constexpr const char* kReportFontFamilies[] = {"NSimSun", "SimSun", "Microsoft YaHei",
+                                                      kReportFontFamily};
+#else
+inline constexpr const char* kReportFontFamilies[] = {kReportFontFamily};
+#endif
 
-// The report's font: kReportFontFamily at kReportPointSize. When that family is not
-// installed, the system's monospace font of the same size instead, so that the columns still
+// The report's font: the first of kReportFontFamilies installed, at kReportPointSize. When
+// none is, the system's monospace font of the same size instead, so that the columns still
 // line up in English. QFontInfo(ReportFont()).family() names the family the printer gets.
 QFont ReportFont();
 

@@ -3,8 +3,10 @@
 // modem lines (a pseudo-terminal, as the simulated radio is), so that replies never arrive
 // there. A reader thread that asks ReadFile for "whatever is there, or nothing after a few
 // milliseconds" works on Windows and under Wine alike. The handle is not overlapped (Wine's
-// overlapped reads of a pseudo-terminal never return), so a write waits for the reader's
-// pending read, at most kReadWaitMs: nothing against the exchange's 200 ms steps.
+// overlapped reads of a pseudo-terminal never return); a write cancels the reader's pending
+// read, which would otherwise hold it up for up to kReadWaitMs, as Windows does one transfer
+// at a time on such a handle.
+#include <pthread.h>
 #include <windows.h>
 
 #include <QMetaObject>
@@ -19,7 +21,7 @@ namespace m742 {
 namespace {
 
 // How long one read waits when nothing comes: bounds the time closing the port takes.
-constexpr DWORD kReadWaitMs = 20;
+constexpr DWORD kReadWaitMs = 5;
 // A write that the port cannot take in this time has failed (a cable pulled mid-write).
 constexpr DWORD kWriteTimeoutMs = 2000;
 
@@ -132,6 +134,9 @@ bool QtSerialControl::Output(std::span<const std::uint8_t> bytes) {
     if (m_handle == nullptr) {
         return false;
     }
+    // The pending read has nothing (it returns as soon as a byte is there), so nothing is lost;
+    // where cancelling is not supported the write waits for it.
+    CancelSynchronousIo(pthread_gethandle(m_reader.native_handle()));
     DWORD written = 0;
     return WriteFile(m_handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) !=
                0 &&
@@ -157,6 +162,9 @@ void QtSerialControl::ReadUntilStopped(void* handle, unsigned opening) {
             ReadFile(handle, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr);
         if (m_stop) {
             return;
+        }
+        if (read == 0 && GetLastError() == ERROR_OPERATION_ABORTED) {
+            continue;  // cancelled for a write
         }
         if (read == 0) {
             ReportLost(opening);  // the device went away

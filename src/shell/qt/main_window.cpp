@@ -37,6 +37,7 @@
 #include "radio_data/file_names.h"
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
+#include "radio_link/com_ports.h"
 #include "radio_link/qt/port_info.h"
 #include "shell/help_file.h"
 #include "shell/panel_rules.h"
@@ -978,8 +979,7 @@ void Form1::RefreshComMenu() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     for (auto& [n, action] : m_comActions) {
         const std::string device = ComPortDevice(n);
-        std::error_code ec;
-        const bool present = !device.empty() && std::filesystem::exists(device, ec);
+        const bool present = !device.empty() && DeviceExists(device);
         const PortDescription port = present ? DescribePort(device) : PortDescription{};
         action->setText(QString::fromStdString(ComMenuCaption(n, device, present, port, lang)));
         // A ticked entry stays choosable, so that choosing it again says what became of it.
