@@ -164,13 +164,22 @@ const Command kReadCommand{
     "file, a missing folder, not a regular file) the command fails at once.\n"
     "\n"
     "Every successful read also keeps a dated copy (M-742-YYYYMMDD-HHMMSS.DAT) in the backup\n"
+#ifdef _WIN32
+    "folder: %APPDATA%\\m742\\backups. A copy that cannot\n"
+#else
     "folder: $XDG_DATA_HOME/m742/backups, or ~/.local/share/m742/backups. A copy that cannot\n"
+#endif
     "be kept is a warning on stderr; the read still succeeded.\n"
     "\n"
+#ifdef _WIN32
+    "PORT is COM1..COM8, or another port such as COM12.\n"
+    "\n"
+#else
     "PORT is COM1..COM8 or a device path. On Linux COMn is the n-th serial device of\n"
     "/dev/ttyUSB*, /dev/ttyACM*, /dev/ttyS* (in this order, by number); the environment\n"
     "variable M742_COMn=/dev/... points COMn at any device.\n"
     "\n"
+#endif
     "--port may be given several times: the radios are read at once, each on its own port,\n"
     "into OUT-PORT.dat each (OUT-COM2.dat, OUT-ttyUSB0.dat, OUT-pts-3.dat for /dev/pts/3),\n"
     "with one line per radio on stdout and a summary.\n"

@@ -41,7 +41,8 @@ struct BackupEntry {
     std::string time() const;  // "HH:MM:SS"
 };
 
-// $XDG_DATA_HOME/m742/backups, or ~/.local/share/m742/backups.
+// $XDG_DATA_HOME/m742/backups, or ~/.local/share/m742/backups; %APPDATA%\m742\backups on
+// Windows.
 std::filesystem::path DefaultBackupFolder();
 
 // "YYYYMMDD-HHMMSS" of a local time.

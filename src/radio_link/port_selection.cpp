@@ -63,8 +63,11 @@ std::string Mapping(const std::vector<ComPort>& present, int except, std::string
     std::string text;
     for (const ComPort& port : present) {
         if (port.number != except) {
-            text += (text.empty() ? "" : std::string(separator)) + "COM" +
-                    std::to_string(port.number) + " = " + port.device;
+            const std::string com = "COM" + std::to_string(port.number);
+            text += (text.empty() ? "" : std::string(separator)) + com;
+            if (port.device != com) {  // Windows: COMn is the device itself
+                text += " = " + port.device;
+            }
         }
     }
     return text;
@@ -76,7 +79,7 @@ std::string PortLabel(int number, std::string_view device, bool english) {
         return std::string(device);
     }
     std::string com = "COM" + std::to_string(number);
-    if (device.empty()) {
+    if (device.empty() || device == com) {  // Windows: COMn is the device itself
         return com;
     }
     return english ? com + " (" + std::string(device) + ")"

@@ -113,10 +113,12 @@ void QtSerialControl::SetPortOpen(bool open) {
         }
         return;
     }
-    // A file or a device that is no serial port opens, but has no serial line to set.
+    // A file opens, but is no serial line; a port whose line cannot be set has nothing behind it
+    // (a serial port the computer does not have).
     if (GetFileType(handle) != FILE_TYPE_CHAR || !SetLine(handle)) {
+        m_lastError =
+            GetFileType(handle) != FILE_TYPE_CHAR ? OpenError::kNotSerial : OpenError::kNotFound;
         CloseHandle(handle);
-        m_lastError = OpenError::kNotSerial;
         return;
     }
     m_handle = handle;

@@ -1,5 +1,6 @@
 #include "shell/qt/file_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
@@ -51,8 +52,9 @@ QString ChooseFileName(QWidget* parent, const FileDialogRequest& request) {
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::ReadOnly);
     }
+    // The name as the system writes it (C:\Users\... on Windows), in the title and the messages.
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-               ? dialog.selectedFiles().front()
+               ? QDir::toNativeSeparators(dialog.selectedFiles().front())
                : QString();
 }
 
