@@ -44,3 +44,15 @@ file(COPY /usr/include/nlohmann DESTINATION ${CMAKE_BINARY_DIR}/json-headers)
 add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
 set_target_properties(nlohmann_json::nlohmann_json PROPERTIES
                       INTERFACE_INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/json-headers)
+
+# Qt's own texts in Chinese (the file dialogs, the print preview, the standard buttons): Debian's
+# catalogues, in translations/ beside the programs, where qt.conf tells Qt to look.
+set(M742_QT_TRANSLATIONS qt_zh_CN.qm qtbase_zh_CN.qm qtserialport_zh_CN.qm)
+foreach(catalogue ${M742_QT_TRANSLATIONS})
+  if(NOT EXISTS /usr/share/qt6/translations/${catalogue})
+    message(FATAL_ERROR "/usr/share/qt6/translations/${catalogue} missing (package qt6-translations-l10n)")
+  endif()
+  file(COPY /usr/share/qt6/translations/${catalogue}
+       DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations)
+endforeach()
+file(COPY ${CMAKE_CURRENT_LIST_DIR}/qt.conf DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})

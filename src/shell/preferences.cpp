@@ -1,5 +1,10 @@
 #include "shell/preferences.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include <array>
 #include <cstdlib>
 #include <fstream>
 
@@ -64,6 +69,18 @@ std::string DesktopLocaleName() {
             return value;
         }
     }
+#ifdef _WIN32
+    // Windows sets none of them: the language of the user's desktop, "zh-CN" as "zh_CN".
+    std::array<wchar_t, LOCALE_NAME_MAX_LENGTH> name{};
+    if (LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name.data(),
+                         static_cast<int>(name.size()), 0) > 0) {
+        std::string text;
+        for (const wchar_t* c = name.data(); *c != L'\0'; ++c) {
+            text += *c == L'-' ? '_' : static_cast<char>(*c & 0x7F);
+        }
+        return text;
+    }
+#endif
     return {};
 }
 

@@ -39,7 +39,8 @@ Preferences LoadPreferences(const std::filesystem::path& path);
 std::uint8_t FirstStartLanguageFlag(std::string_view localeName);
 
 // The locale whose language the desktop asks for: the first of LC_ALL, LC_MESSAGES and LANG
-// that is set and not empty; empty when none is.
+// that is set and not empty; on Windows, when none is, the desktop's language ("en_US");
+// otherwise empty.
 std::string DesktopLocaleName();
 
 // What the window starts with: the file's values, or when there is no file yet, the defaults

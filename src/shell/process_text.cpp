@@ -35,6 +35,14 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 
 void UseUtf8Streams() {
 #ifdef _WIN32
+    // A window program started from a console has no standard output of its own: --help and
+    // --version go to that console (unless redirected to a file or a pipe, which it has).
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((output == nullptr || output == INVALID_HANDLE_VALUE) &&
+        AttachConsole(ATTACH_PARENT_PROCESS) != 0) {
+        (void)std::freopen("CONOUT$", "w", stdout);
+        (void)std::freopen("CONOUT$", "w", stderr);
+    }
     SetConsoleOutputCP(CP_UTF8);
     SetConsoleCP(CP_UTF8);
     for (std::FILE* stream : {stdin, stdout, stderr}) {

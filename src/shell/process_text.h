@@ -13,8 +13,8 @@ namespace m742 {
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
 // Windows: the console shows UTF-8, and the standard streams carry bytes unchanged (no "\r\n"
-// for "\n", so that data files and texts written to them are those of Linux). Elsewhere:
-// nothing to do.
+// for "\n", so that data files and texts written to them are those of Linux); a window
+// program writes to the console it was started from. Elsewhere: nothing to do.
 void UseUtf8Streams();
 
 }  // namespace m742

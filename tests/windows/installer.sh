@@ -33,7 +33,7 @@ wine "$installer" /S
 wineserver -w
 for file in m742.exe m742-cli.exe Qt6Core.dll Qt6Widgets.dll Qt6SerialPort.dll Qt6PrintSupport.dll \
     libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll \
-    M-742.html M-742.zh.html cli.md Uninstall.exe; do
+    qt.conf translations/qtbase_zh_CN.qm M-742.html M-742.zh.html cli.md Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "not installed: $file"
 done
 [ -f "$menu/M-742.lnk" ] || fail "no Start-menu entry: $(ls "$menu" 2>&1)"

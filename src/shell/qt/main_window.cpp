@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -851,7 +852,9 @@ void Form1::mnuNew_Click() {
 }
 
 void Form1::SetCaptionTo(const QString& file) {
-    m_planFile = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    // As the system writes names: C:\Users\... on Windows.
+    m_planFile =
+        file.isEmpty() ? QString() : QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
     if (!m_planFile.isEmpty()) {
         setWindowTitle(QString(kApplicationTitle) + "-" + m_planFile);
         return;
