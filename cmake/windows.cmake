@@ -47,7 +47,8 @@ set_target_properties(nlohmann_json::nlohmann_json PROPERTIES
 
 # Qt's own texts in Chinese (the file dialogs, the print preview, the standard buttons): Debian's
 # catalogues, in translations/ beside the programs, where qt.conf tells Qt to look.
-set(M742_QT_TRANSLATIONS qt_zh_CN.qm qtbase_zh_CN.qm qtserialport_zh_CN.qm)
+# qt_zh_CN loads only with every catalogue it names: qtbase and qtmultimedia.
+set(M742_QT_TRANSLATIONS qt_zh_CN.qm qtbase_zh_CN.qm qtmultimedia_zh_CN.qm qtserialport_zh_CN.qm)
 foreach(catalogue ${M742_QT_TRANSLATIONS})
   if(NOT EXISTS /usr/share/qt6/translations/${catalogue})
     message(FATAL_ERROR "/usr/share/qt6/translations/${catalogue} missing (package qt6-translations-l10n)")
