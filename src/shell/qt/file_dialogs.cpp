@@ -1,10 +1,12 @@
 #include "shell/qt/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
 #include <QLocale>
+#include <QStandardPaths>
 
 namespace m742 {
 
@@ -42,7 +44,16 @@ void FollowInterfaceLanguage(QFileDialog& dialog) {
 }
 
 QString ChooseFileName(QWidget* parent, const FileDialogRequest& request) {
-    QFileDialog dialog(parent, request.caption, QString(), request.filter);
+    // The working folder, as the original's dialogs. On Windows the Start menu starts the
+    // program in its own folder, where the user may not write (C:\Program Files\M-742): then
+    // the user's documents.
+    QString folder;
+#ifdef _WIN32
+    if (QDir::current() == QDir(QCoreApplication::applicationDirPath())) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+#endif
+    QFileDialog dialog(parent, request.caption, folder, request.filter);
     FollowInterfaceLanguage(dialog);
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
