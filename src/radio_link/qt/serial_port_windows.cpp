@@ -10,10 +10,10 @@
 #include <windows.h>
 
 #include <QMetaObject>
-#include <algorithm>
 #include <array>
 #include <vector>
 
+#include "radio_data/file_names.h"
 #include "radio_link/qt/serial_port.h"
 
 namespace m742 {
@@ -26,15 +26,12 @@ constexpr DWORD kReadWaitMs = 5;
 constexpr DWORD kWriteTimeoutMs = 2000;
 
 std::wstring DevicePath(const std::string& device) {
-    std::string path = device;
-    if (!path.starts_with("\\\\")) {
-        path = "\\\\.\\" + path;  // \\.\COM10 and above need it; COM1 to COM9 take it as well
+    // A port's name ("COM3") in the device space: COM10 and above need it, COM1 to COM9 take
+    // it as well. A name with a folder ("C:\plan.dat", "\\.\COM3") stays as it is.
+    if (device.find_first_of("/\\") == std::string::npos) {
+        return FilePath("\\\\.\\" + device).wstring();
     }
-    std::wstring wide(path.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()),
-                                           wide.data(), static_cast<int>(wide.size()));
-    wide.resize(static_cast<std::size_t>(std::max(length, 0)));
-    return wide;
+    return FilePath(device).wstring();
 }
 
 // 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control; DTR and RTS raised, as a
