@@ -13,10 +13,22 @@ PortDescription DescribePort(const std::string& device) {
         return port;
     }
     // A link such as /dev/serial/by-id/... stands for the device it points at.
-    const QString wanted = QFileInfo(QString::fromStdString(device)).canonicalFilePath();
+    const QString name = QString::fromStdString(device);
+    const QString wanted = QFileInfo(name).canonicalFilePath();
+    const auto matches = [&name, &wanted](const QSerialPortInfo& info) {
+        const QString location = info.systemLocation();
+        if (location == name || (!wanted.isEmpty() && location == wanted)) {
+            return true;
+        }
+#ifdef _WIN32
+        // Windows lists "\\.\COM3" named "COM3": the port is known by its name.
+        return info.portName().compare(name, Qt::CaseInsensitive) == 0;
+#else
+        return false;
+#endif
+    };
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        if (info.systemLocation() != QString::fromStdString(device) &&
-            (wanted.isEmpty() || info.systemLocation() != wanted)) {
+        if (!matches(info)) {
             continue;
         }
         port.description = info.description().toStdString();
