@@ -1,6 +1,8 @@
 # The Windows build made on Linux with MinGW-w64: GoogleTest from source, the MinGW runtime
 # beside the programs, and Wine to run them.
 
+enable_language(RC)  # the program's icon
+
 set(M742_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's source, built with the tests")
 
 # A program built here runs under Wine in a prefix of its own; ctest and the tests' runs go
