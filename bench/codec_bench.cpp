@@ -50,20 +50,20 @@ EditorState FullPlan() {
         debug[1] = Frequency(470 - n, 3125 * n);
         debug[2] = Frequency(450 + n, 500 * n);
     }
-    editor.Text2 = "123456";
-    editor.Text3 = "12AB*#D0";
-    editor.panel.Combo2 = 3;
-    editor.panel.Combo3 = 10;
-    editor.panel.Combo4 = 7;
-    editor.panel.Combo7 = 15;
-    editor.panel.Combo11 = 2;
-    editor.panel.Combo13 = 8;
-    editor.panel.Combo14 = 2;
-    editor.globals.SideKeyPf1Short = 3;
-    editor.globals.DtmfFirstDelay = 40;
-    editor.globals.DtmfInterval = 200;
-    editor.globals.PowerLow = 40;
-    editor.globals.PowerHigh = 240;
+    editor.password = "123456";
+    editor.ani = "12AB*#D0";
+    editor.settings.pttId = 3;
+    editor.settings.transmitTimeout = 10;
+    editor.settings.squelchLevel = 7;
+    editor.settings.priorityChannel = 15;
+    editor.settings.tailElimination = 2;
+    editor.settings.voiceLevel = 8;
+    editor.settings.voicePrompt = 2;
+    editor.sideKeys.pf1Short = 3;
+    editor.dtmf.firstDigitDelay = 40;
+    editor.dtmf.digitInterval = 200;
+    editor.powerLevels.low = 40;
+    editor.powerLevels.high = 240;
     CreateDialogControls(editor);
     return editor;
 }

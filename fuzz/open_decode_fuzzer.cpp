@@ -75,7 +75,7 @@ void CheckSettingsInRange(EditorState& editor) {
         }
         Check(position >= 0 && position < ListSize(field.list));
         if (field.dialogControl != nullptr) {
-            Check(*field.dialogControl(editor) == position);
+            Check(*field.dialogControl(editor.dialogs) == position);
         }
     }
     for (int n = 1; n <= kChannelCount; ++n) {

@@ -31,24 +31,24 @@ void ResetChannelPlan(EditorState& editor) {
         editor.mfgrid2[i + 1][1] = kDefaultDebugChannels[i][0];
         editor.mfgrid2[i + 1][2] = kDefaultDebugChannels[i][1];
     }
-    SettingsPanel& p = editor.panel;
-    p.Combo2 = 1;   // PTT ID: Start TX
-    p.Combo3 = 2;   // time-out 60 s
-    p.Combo4 = 5;   // squelch grade 5
-    p.Combo9 = 1;   // battery save on
-    p.Combo6 = 1;   // beep on
-    p.Combo7 = 0;   // priority channel 1
-    p.Combo10 = 0;  // end beep off
-    p.Combo11 = 0;  // tail elimination 120 degrees
-    p.Combo12 = 0;  // voice control on
-    p.Combo13 = 0;  // voice control level 1
-    p.Combo14 = 0;  // voice prompts off
+    RadioSettings& s = editor.settings;
+    s.pttId = 1;            // Start TX
+    s.transmitTimeout = 2;  // 60 s
+    s.squelchLevel = 5;
+    s.batterySave = 1;      // on
+    s.beep = 1;             // on
+    s.priorityChannel = 0;  // channel 1
+    s.endBeep = 0;          // off
+    s.tailElimination = 0;  // 120 degrees
+    s.voiceSwitch = 0;      // on
+    s.voiceLevel = 0;       // level 1
+    s.voicePrompt = 0;      // off
 }
 
 EditorState StartupEditor(std::int16_t languageFlag) {
     EditorState editor;
     editor.LanguageFlag = languageFlag;
-    editor.panel.Combo1 = 0;
+    editor.settings.band = 0;
     CreateDialogControls(editor);
     ResetChannelPlan(editor);
     return editor;

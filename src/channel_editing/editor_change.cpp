@@ -11,11 +11,12 @@ std::size_t At(int row) {
 }
 
 bool SamePanel(const EditorState& a, const EditorState& b) {
-    return a.panel == b.panel && a.Text2 == b.Text2 && a.Text3 == b.Text3;
+    return a.settings == b.settings && a.password == b.password && a.ani == b.ani;
 }
 
 bool SameDialogs(const EditorState& a, const EditorState& b) {
-    return a.globals == b.globals && a.Form5 == b.Form5 && a.Form2 == b.Form2 && a.Form3 == b.Form3;
+    return a.sideKeys == b.sideKeys && a.dtmf == b.dtmf && a.powerLevels == b.powerLevels &&
+           a.dialogs == b.dialogs;
 }
 
 }  // namespace
@@ -55,10 +56,10 @@ EditorChange::Side EditorChange::Take(const EditorState& editor, const std::vect
         side.debug.push_back({row, editor.mfgrid2[At(row)]});
     }
     if (panel) {
-        side.panel = Panel{editor.panel, editor.Text2, editor.Text3};
+        side.panel = Panel{editor.settings, editor.password, editor.ani};
     }
     if (dialogs) {
-        side.dialogs = Dialogs{editor.globals, editor.Form5, editor.Form2, editor.Form3};
+        side.dialogs = Dialogs{editor.sideKeys, editor.dtmf, editor.powerLevels, editor.dialogs};
     }
     return side;
 }
@@ -74,15 +75,15 @@ void EditorChange::Put(const Side& side, EditorState& editor) {
         editor.mfgrid2[At(row.row)] = row.cells;
     }
     if (side.panel) {
-        editor.panel = side.panel->panel;
-        editor.Text2 = side.panel->Text2;
-        editor.Text3 = side.panel->Text3;
+        editor.settings = side.panel->settings;
+        editor.password = side.panel->password;
+        editor.ani = side.panel->ani;
     }
     if (side.dialogs) {
-        editor.globals = side.dialogs->globals;
-        editor.Form5 = side.dialogs->Form5;
-        editor.Form2 = side.dialogs->Form2;
-        editor.Form3 = side.dialogs->Form3;
+        editor.sideKeys = side.dialogs->sideKeys;
+        editor.dtmf = side.dialogs->dtmf;
+        editor.powerLevels = side.dialogs->powerLevels;
+        editor.dialogs = side.dialogs->shown;
     }
 }
 
@@ -104,9 +105,7 @@ bool EditorChange::MergeWith(const EditorChange& next) {
         return false;
     }
     m_after.panel = next.m_after.panel;
-    if (m_after.panel->panel == m_before.panel->panel &&
-        m_after.panel->Text2 == m_before.panel->Text2 &&
-        m_after.panel->Text3 == m_before.panel->Text3) {
+    if (*m_after.panel == *m_before.panel) {
         m_before.panel.reset();
         m_after.panel.reset();
     }

@@ -46,15 +46,16 @@ private:
         std::array<std::string, kDebugColumns> cells;
     };
     struct Panel {
-        SettingsPanel panel;
-        std::string Text2;
-        std::string Text3;
+        RadioSettings settings;
+        std::string password;
+        std::string ani;
+        bool operator==(const Panel&) const = default;
     };
     struct Dialogs {
-        DialogGlobals globals;
-        SideKeyDialog Form5;
-        DtmfDialog Form2;
-        PowerDialog Form3;
+        SideKeys sideKeys;
+        DtmfTiming dtmf;
+        PowerLevels powerLevels;
+        DialogSelections shown;
     };
     // What one side of the step holds of the changed parts.
     struct Side {

@@ -16,7 +16,7 @@ constexpr std::int64_t kHighestTone = 2541;
 constexpr int kDcsDigits = 3;
 constexpr int kDcsLimit = 778;
 
-std::optional<std::string> CtcssTone(std::string_view entered) {
+std::optional<std::string> CtcssEntry(std::string_view entered) {
     const std::string_view number = entered.substr(0, LeadingNumberLength(entered));
     if (!IsNumberText(number)) {
         return std::nullopt;  // no number at the start: its value 0 is below the range
@@ -31,7 +31,7 @@ std::optional<std::string> CtcssTone(std::string_view entered) {
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
-std::optional<std::string> DcsCode(std::string_view entered) {
+std::optional<std::string> DcsEntry(std::string_view entered) {
     const char suffix = entered.size() >= 2 ? entered.back() : '\0';
     if (suffix != 'N' && suffix != 'I') {
         return std::nullopt;
@@ -56,9 +56,9 @@ std::optional<std::string> NormalisedTone(std::string_view entered) {
         return std::nullopt;
     }
     if (!entered.starts_with('D')) {
-        return CtcssTone(entered);
+        return CtcssEntry(entered);
     }
-    return DcsCode(entered);
+    return DcsEntry(entered);
 }
 
 bool CommitTone(EditorState& editor, int row, int column, std::string_view entered) {

@@ -45,7 +45,7 @@ int RunDump(const Invocation& invocation) {
         return PrintOutput(FormatJson(EditorToJson(editor)));
     }
     // The plan keeps the file's password, so that encode writes it back.
-    editor.Text2 = PasswordOfImage(image.value());
+    editor.password = PasswordOfImage(image.value());
     return PrintOutput(FormatPlanJson(PlanToJson(editor)));
 }
 

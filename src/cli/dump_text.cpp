@@ -114,7 +114,7 @@ std::string DumpText(const EditorState& editor, Lang lang) {
         groups[GroupOf(field)].push_back({Label(field.caption.in(lang)),
                                           ListItem(field.list, SettingValue(field, editor), lang)});
     }
-    groups[kFunctions].push_back({std::string(kAniCaption), Printable(editor.Text3)});
+    groups[kFunctions].push_back({std::string(kAniCaption), Printable(editor.ani)});
     for (int group = 0; group < kGroupCount; ++group) {
         text += '\n';
         text += Render(kGroupTitles[group].in(lang), groups[group]);

@@ -192,7 +192,7 @@ void ApplyPassword(const Json& value, const std::string& path, EditorState& edit
                              Printable(Utf8Of(code)) + "\"");
         }
     }
-    editor.Text2 = std::move(text);
+    editor.password = std::move(text);
 }
 
 // Any character with a code the radio can store: a decoded image may hold any of them.
@@ -206,7 +206,7 @@ void ApplyAni(const Json& value, const std::string& path, EditorState& editor) {
                              ") cannot be stored: the radio keeps character codes 0 to 254");
         }
     }
-    editor.Text3 = std::move(text);
+    editor.ani = std::move(text);
 }
 
 void ApplySettings(const Json& value, const std::string& path, Section section,
@@ -303,8 +303,8 @@ Json EditorToJson(const EditorState& editor) {
     json["memory"] = std::move(memory);
     json["CellListIndex"] = std::move(positions);
     json["debug"] = std::move(debug);
-    json["Text2"] = editor.Text2;
-    json["Text3"] = editor.Text3;
+    json["Text2"] = editor.password;
+    json["Text3"] = editor.ani;
     for (const auto& [key, section] :
          {std::pair{"settings", Section::kPanel}, std::pair{"globals", Section::kGlobal}}) {
         Json values = Json::object();

@@ -303,7 +303,7 @@ void ApplyDocument(const Json& document, EditorState& editor, Lang lang) {
         RefuseValue(std::string(kVersionKey), *version, kPlanVersionChoice.in(lang), lang);
     }
     if (const auto password = document.find(kPasswordKey);
-        password != document.end() && !Unchanged(*password, editor.Text2)) {
+        password != document.end() && !Unchanged(*password, editor.password)) {
         Take(*password, std::string(kPasswordKey), std::string(kPlanPasswordChoice.in(lang)), lang,
              [&](const PlanValue& v) { return SetPlanPassword(editor, v); });
     }
@@ -355,8 +355,8 @@ Json PlanToJson(const EditorState& editor) {
     Json plan = Json::object();
     plan[kFormatKey] = kFormatName;
     plan[kVersionKey] = kVersion;
-    plan[kPasswordKey] = editor.Text2;
-    plan[kAniKey] = editor.Text3;
+    plan[kPasswordKey] = editor.password;
+    plan[kAniKey] = editor.ani;
     for (const std::string_view group : kGroups) {
         Json values = Json::object();
         for (const PlanSetting& setting : PlanSettings()) {

@@ -11,7 +11,7 @@ namespace m742 {
 EditorState EditorOfImage(const RadioImage& image, std::int16_t languageFlag) {
     EditorState editor = StartupEditor(languageFlag);
     DecodeImage(image, editor);
-    editor.Text2 = PasswordOfImage(image);
+    editor.password = PasswordOfImage(image);
     return editor;
 }
 

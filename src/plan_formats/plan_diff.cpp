@@ -52,7 +52,7 @@ public:
         CompareSettings();
         CompareText(DiffSection::kPassword, PasswordOfImage(m_imageA), PasswordOfImage(m_imageB),
                     kPasswordAddress, kPasswordLength);
-        CompareText(DiffSection::kAni, m_a.Text3, m_b.Text3, kAniAddress, kAniLength);
+        CompareText(DiffSection::kAni, m_a.ani, m_b.ani, kAniAddress, kAniLength);
         CompareBytes(a.first(kDataFileHeaderSize), b.first(kDataFileHeaderSize), ByteArea::kHeader,
                      {});
         CompareBytes(m_imageA, m_imageB, ByteArea::kImage, m_covered);

@@ -209,7 +209,7 @@ PlanResult SetPlanPassword(EditorState& editor, const PlanValue& value) {
     if (text == nullptr || codes.size() > kPasswordCharacters || !digits) {
         return NotAllowed(std::string(kPlanPasswordChoice.in(LangOf(editor))));
     }
-    editor.Text2 = *text;
+    editor.password = *text;
     return std::nullopt;
 }
 
@@ -221,7 +221,7 @@ PlanResult SetPlanAni(EditorState& editor, const PlanValue& value) {
     if (text == nullptr || codes.size() > kAniCharacters || !storable) {
         return NotAllowed(std::string(kPlanAniChoice.in(LangOf(editor))));
     }
-    editor.Text3 = *text;
+    editor.ani = *text;
     return std::nullopt;
 }
 

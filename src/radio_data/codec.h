@@ -1,4 +1,4 @@
-// The image decoder and encoder: between a whole radio image and the editor.
+// The image decoder and encoder: between a whole radio image and a plan (or the editor).
 #pragma once
 
 #include <array>
@@ -6,26 +6,51 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "radio_data/editor_state.h"
 #include "radio_data/image.h"
+#include "radio_data/radio_plan.h"
 #include "radio_data/status.h"
 
 namespace m742 {
 
-// Spreads a whole image over the editor: memory grid and its list positions, debug grid,
-// ANI box, settings panel, dialog-held globals and the dialogs' controls. Never fails: an
-// out-of-range setting falls back to a fixed position. Leaves the password box, the band,
-// the channel numbers and the language alone. Texts come out in the editor's language.
+// Reads a whole image into a plan: memory and debug channels, ANI code and settings. Never
+// fails: an out-of-range setting falls back to a fixed position, and the voice prompt keeps
+// its value when the stored one is not in its list. Leaves the password and the band alone:
+// the password box is not filled from a radio or a file (PasswordOfImage reads it).
+void DecodeImage(const RadioImage& image, RadioPlan& plan);
+
+// The same into the editor, in the editor's language, with the dialogs' own selections set to
+// the values read. The channel numbers and the language stay.
 void DecodeImage(const RadioImage& image, EditorState& editor);
 
 // The same for the text form; returns false, leaving the editor untouched, unless `imageHex`
 // is exactly 2048 upper-case hexadecimal digits.
 bool DecodeImage(std::string_view imageHex, EditorState& editor);
 
-// Builds a whole image from the editor. Refuses, with the frequency message in the editor's
-// language, at the first frequency cell it cannot store (and with a tone message at a tone
-// cell that holds no tone); nothing after that cell is looked at.
+// Which grid a field is in.
+enum class PlanGrid { kMemory, kDebug };
+
+// A field the radio cannot store: a frequency or tone as typed. `column` is the grid column
+// (memory 1-4, debug 1-2), `text` the field's text.
+struct StoreRefusal {
+    ErrorCode code = ErrorCode::kNone;  // kFrequencyRefused or kToneRefused
+    PlanGrid grid = PlanGrid::kMemory;
+    int channel = 0;
+    int column = 0;
+    std::string text;
+    bool operator==(const StoreRefusal&) const = default;
+};
+using PlanEncoding = std::variant<RadioImage, StoreRefusal>;
+
+// Builds a whole image from a plan, or refuses at the first field it cannot store in the
+// order memory channel 1-16 (RX, TX, decode tone, encode tone), then debug channel 1-16 (RX,
+// TX); nothing after that field is looked at.
+PlanEncoding EncodeImage(const RadioPlan& plan);
+
+// The same from the editor, the refusal worded in the editor's language: the frequency or tone
+// message, and the field named ("memory channel 5, RX Frequency: "4x0.1"") as `where`.
 Outcome<RadioImage> EncodeImage(const EditorState& editor);
 
 // The password an image holds, as the password box would show it: the characters of its
@@ -33,13 +58,12 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor);
 // file or a radio reads it from here.
 std::string PasswordOfImage(const RadioImage& image);
 
-// For each image byte, the bits the editor holds: what the decoder reads and the encoder
-// writes from the editor (the debug channels' in-use marker included). The rest is fill or
-// bytes the program does not know.
+// For each image byte, the bits a plan holds: what the decoder reads and the encoder writes (the
+// debug channels' in-use marker included). The rest is fill or bytes the program does not know.
 using ImageMask = std::array<std::uint8_t, kImageSize>;
 const ImageMask& ModeledBits();
 
-// The bits of the image that hold one value of the editor: `length` bytes from `address`, the
+// The bits of the image that hold one value of a plan: `length` bytes from `address`, the
 // bits of `mask` in each.
 struct HeldBits {
     int address;
@@ -47,16 +71,18 @@ struct HeldBits {
     std::uint8_t mask;
 };
 
-// Calls `visit` with the bits of every value the editor holds, and whether `a` and `b` hold
-// the same value there (the same cell text, list position, setting, password or ANI code).
-void ForEachHeldValue(const EditorState& a, const EditorState& b,
+// Calls `visit` with the bits of every value a plan holds, and whether `a` and `b` hold the
+// same value there.
+void ForEachHeldValue(const RadioPlan& a, const RadioPlan& b,
                       const std::function<void(const HeldBits&, bool same)>& visit);
 
-// Encodes `editor` over an older image: `base`, whose own plan is `baseEditor`, with the bits
-// of every value the editor holds otherwise than `baseEditor` encoded afresh. Everything else
-// stays as `base` has it: the bits the editor does not hold, and the bits of a value the plan
-// leaves as it was, even where the decoder read them as a fallback. A base's own plan thus
-// encodes back to the base byte for byte. Refuses as EncodeImage does.
+// Encodes `plan` over an older image: `base`, whose own plan is `basePlan`, with the bits of
+// every value `plan` holds otherwise than `basePlan` encoded afresh. Everything else stays as
+// `base` has it: the bits a plan does not hold, and the bits of a value the plan leaves as it
+// was, even where the decoder read them as a fallback. A base's own plan thus encodes back to
+// the base byte for byte. Refuses as EncodeImage does.
+PlanEncoding EncodeOverBase(const RadioPlan& plan, const RadioPlan& basePlan,
+                            const RadioImage& base);
 Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
                                    const RadioImage& base);
 

@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <string>
 
 #include "radio_data/codec.h"
+#include "radio_data/editor_plan.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
@@ -25,29 +27,37 @@ int DigitsAsDecimal(std::uint8_t byte) {
     return low > 9 ? high : 10 * high + low;
 }
 
-void DecodeMemoryChannel(const RadioImage& image, int n, EditorState& editor) {
-    const Lang lang = LanguageOf(editor.LanguageFlag);
+std::array<std::uint8_t, 4> StoredBytes(const RadioImage& image, int address) {
+    std::array<std::uint8_t, 4> bytes{};
+    std::copy_n(image.begin() + address, bytes.size(), bytes.begin());
+    return bytes;
+}
+
+std::uint16_t StoredWord(const RadioImage& image, int address) {
+    return static_cast<std::uint16_t>(image[static_cast<std::size_t>(address)] |
+                                      image[static_cast<std::size_t>(address + 1)] << 8);
+}
+
+MemoryChannel DecodeMemoryChannel(const RadioImage& image, int n) {
     const int base = MemoryChannelAddress(n);
-    auto& cells = editor.mfgrid1[static_cast<std::size_t>(n)];
-    cells[1] = FrequencyText(image, base + kRxOffset);
-    if (cells[1].empty()) {
-        ClearNO(editor, n);
-        return;
+    MemoryChannel channel;
+    channel.rx = FrequencyCellOfBytes(StoredBytes(image, base + kRxOffset));
+    if (!channel.inUse()) {
+        return channel;
     }
-    cells[3] = FrequencyText(image, base + kTxOffset);
-    cells[2] = ToneText(image, base + kDecodeToneOffset, true, lang);
-    cells[4] = ToneText(image, base + kEncodeToneOffset, !cells[3].empty(), lang);
+    channel.tx = FrequencyCellOfBytes(StoredBytes(image, base + kTxOffset));
+    channel.decodeTone = ToneCellOfCode(StoredWord(image, base + kDecodeToneOffset), true);
+    channel.encodeTone =
+        ToneCellOfCode(StoredWord(image, base + kEncodeToneOffset), !IsEmpty(channel.tx));
     const std::uint8_t flags = image[static_cast<std::size_t>(base + kFlagsOffset)];
     for (const FlagField& field : kFlagFields) {
         int position = FieldBits(flags, field.lowBit, field.bitCount);
         if (field.column == kColumnBusyLock) {
             position = BusyLockPosition(static_cast<std::uint8_t>(position));
         }
-        cells[static_cast<std::size_t>(field.column)] =
-            ListItem(GridColumnList(field.column), position, lang);
-        editor.CellListIndex[static_cast<std::size_t>(n)][static_cast<std::size_t>(field.column)] =
-            static_cast<std::int16_t>(position);
+        SetListPosition(channel, field.column, static_cast<ListPosition>(position));
     }
+    return channel;
 }
 
 // The position a stored value selects, or nothing when the setting keeps its position.
@@ -75,20 +85,18 @@ std::optional<int> DecodeSetting(const SettingField& field, std::uint8_t byte) {
 
 }  // namespace
 
-void DecodeImage(const RadioImage& image, EditorState& editor) {
+void DecodeImage(const RadioImage& image, RadioPlan& plan) {
     for (int n = 1; n <= kChannelCount; ++n) {
-        DecodeMemoryChannel(image, n, editor);
+        MemoryChannelOf(plan, n) = DecodeMemoryChannel(image, n);
+        DebugChannel& debug = DebugChannelOf(plan, n);
+        debug.rx = FrequencyCellOfBytes(StoredBytes(image, DebugChannelAddress(n) + kRxOffset));
+        debug.tx = FrequencyCellOfBytes(StoredBytes(image, DebugChannelAddress(n) + kTxOffset));
     }
-    for (int n = 1; n <= kChannelCount; ++n) {
-        auto& cells = editor.mfgrid2[static_cast<std::size_t>(n)];
-        cells[1] = FrequencyText(image, DebugChannelAddress(n) + kRxOffset);
-        cells[2] = FrequencyText(image, DebugChannelAddress(n) + kTxOffset);
-    }
-    editor.Text3.clear();
+    plan.ani.clear();
     for (int i = 0; i < kAniLength; ++i) {
         const std::uint8_t code = image[static_cast<std::size_t>(kAniAddress + i)];
         if (code != 0xFF) {
-            editor.Text3 += CharacterOfCode(code);
+            plan.ani += CharacterOfCode(code);
         }
     }
     for (const SettingField& field : SettingFields()) {
@@ -96,12 +104,20 @@ void DecodeImage(const RadioImage& image, EditorState& editor) {
             continue;
         }
         const auto position = DecodeSetting(field, image[static_cast<std::size_t>(field.address)]);
-        if (!position) {
-            continue;
+        if (position) {
+            field.value(plan) = static_cast<ListPosition>(*position);
         }
-        field.value(editor) = static_cast<std::int16_t>(*position);
+    }
+}
+
+void DecodeImage(const RadioImage& image, EditorState& editor) {
+    RadioPlan plan;
+    static_cast<RadioWideSettings&>(plan) = editor;
+    DecodeImage(image, plan);
+    ShowPlan(plan, editor);
+    for (const SettingField& field : SettingFields()) {
         if (field.dialogControl != nullptr) {
-            *field.dialogControl(editor) = static_cast<std::int16_t>(*position);
+            *field.dialogControl(editor.dialogs) = SettingValue(field, plan);
         }
     }
 }

@@ -46,14 +46,16 @@ void ClearDebugGrid(EditorState& editor) {
 }
 
 void CreateDialogControls(EditorState& editor) {
-    const DialogGlobals& g = editor.globals;
-    editor.Form5 = {SideKeyAtCreation(g.SideKeyPf1Short), SideKeyAtCreation(g.SideKeyPf1Long),
-                    SideKeyAtCreation(g.SideKeyPf2Short), SideKeyAtCreation(g.SideKeyPf2Long)};
-    SelectIfInList(editor.Form2.Combo1, g.DtmfFirstDelay, ListId::kDtmfFirstDelay);
-    SelectIfInList(editor.Form2.Combo2, g.DtmfInterval, ListId::kDtmfTime);
-    SelectIfInList(editor.Form2.Combo3, g.DtmfDelay, ListId::kDtmfTime);
-    SelectIfInList(editor.Form3.Slider1, g.PowerLow, ListId::kPowerLevel);
-    SelectIfInList(editor.Form3.Slider3, g.PowerHigh, ListId::kPowerLevel);
+    const SideKeys& keys = editor.sideKeys;
+    editor.dialogs.sideKeys = {SideKeyAtCreation(keys.pf1Short), SideKeyAtCreation(keys.pf1Long),
+                               SideKeyAtCreation(keys.pf2Short), SideKeyAtCreation(keys.pf2Long)};
+    DialogSelections& shown = editor.dialogs;
+    SelectIfInList(shown.dtmf.firstDigitDelay, editor.dtmf.firstDigitDelay,
+                   ListId::kDtmfFirstDelay);
+    SelectIfInList(shown.dtmf.digitInterval, editor.dtmf.digitInterval, ListId::kDtmfTime);
+    SelectIfInList(shown.dtmf.digitDelay, editor.dtmf.digitDelay, ListId::kDtmfTime);
+    SelectIfInList(shown.powerLevels.low, editor.powerLevels.low, ListId::kPowerLevel);
+    SelectIfInList(shown.powerLevels.high, editor.powerLevels.high, ListId::kPowerLevel);
 }
 
 }  // namespace m742

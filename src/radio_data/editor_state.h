@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-namespace m742 {
+#include "radio_data/radio_plan.h"
 
-inline constexpr int kChannelCount = 16;  // memory channels and debug channels alike
+namespace m742 {
 
 // Memory grid mfgrid1: rows 1-16 are channels 1-16; column 0 holds the channel number,
 // 1 RX frequency, 2 decode tone, 3 TX frequency, 4 encode tone, 5 busy lock, 6 bandwidth,
@@ -30,9 +30,6 @@ inline constexpr int kListColumnCount = kLastListColumn - kFirstListColumn + 1;
 constexpr bool IsToneColumn(int column) {
     return column == kColumnDecodeTone || column == kColumnEncodeTone;
 }
-constexpr bool IsFrequencyColumn(int column) {
-    return column == kColumnRx || column == kColumnTx;
-}
 constexpr bool IsListColumn(int column) {
     return column >= kFirstListColumn && column <= kLastListColumn;
 }
@@ -48,76 +45,24 @@ inline constexpr int kDebugColumnRx = 1;
 inline constexpr int kDebugColumnTx = 2;
 using DebugGrid = std::array<std::array<std::string, kDebugColumns>, kChannelCount + 1>;
 
-// List positions of the settings panel; -1 means no selection.
-struct SettingsPanel {
-    std::int16_t Combo1 = -1;   // frequency band, single item "400-480MHz"
-    std::int16_t Combo2 = -1;   // PTT ID
-    std::int16_t Combo3 = -1;   // transmit time-out ("Lauch Time")
-    std::int16_t Combo4 = -1;   // squelch grade
-    std::int16_t Combo6 = -1;   // beep
-    std::int16_t Combo7 = -1;   // priority channel
-    std::int16_t Combo9 = -1;   // battery save
-    std::int16_t Combo10 = -1;  // end beep
-    std::int16_t Combo11 = -1;  // squelch tail elimination ("Tail Delect")
-    std::int16_t Combo12 = -1;  // voice control switch, position 0 is On
-    std::int16_t Combo13 = -1;  // voice control level 1-9
-    std::int16_t Combo14 = -1;  // voice prompt language
-    bool operator==(const SettingsPanel&) const = default;
+// The dialogs' own selections: a dialog shows these, and OK commits them to the plan's values.
+// The decoder sets them along with the plan's values; -1 is no selection.
+struct DialogSelections {
+    SideKeys sideKeys{kNoSelection, kNoSelection, kNoSelection, kNoSelection};
+    DtmfTiming dtmf{kNoSelection, kNoSelection, kNoSelection};
+    PowerLevels powerLevels{0, 0};  // the sliders, 0-255
+    bool operator==(const DialogSelections&) const = default;
 };
 
-// The radio-wide settings edited in the dialogs, with the values the program starts with.
-// The encoder reads these, never the dialogs' own controls.
-struct DialogGlobals {
-    std::int16_t SideKeyPf1Short = 1;  // Surveillance
-    std::int16_t SideKeyPf1Long = 7;   // Voice operated switch
-    std::int16_t SideKeyPf2Short = 4;  // high/low power
-    std::int16_t SideKeyPf2Long = 2;   // scan switch
-    std::int16_t DtmfFirstDelay = 0;   // 50 ms
-    std::int16_t DtmfInterval = 2;     // 75 ms
-    std::int16_t DtmfDelay = 2;        // 75 ms
-    std::int16_t PowerLow = 92;
-    std::int16_t PowerHigh = 208;
-    bool operator==(const DialogGlobals&) const = default;
-};
-
-// The controls of the side key dialog Form5: positions in the side-key list.
-struct SideKeyDialog {
-    std::int16_t Combo1 = -1;  // PF1 short press
-    std::int16_t Combo2 = -1;  // PF1 long press
-    std::int16_t Combo3 = -1;  // PF2 short press
-    std::int16_t Combo4 = -1;  // PF2 long press
-    bool operator==(const SideKeyDialog&) const = default;
-};
-
-// The controls of the DTMF timing dialog Form2.
-struct DtmfDialog {
-    std::int16_t Combo1 = -1;  // first digit delay, 50 ms steps
-    std::int16_t Combo2 = -1;  // digit interval, 25 ms steps
-    std::int16_t Combo3 = -1;  // digit delay, 25 ms steps
-    bool operator==(const DtmfDialog&) const = default;
-};
-
-// The sliders of the power parameters dialog Form3 (0-255); their value labels show the same.
-struct PowerDialog {
-    std::int16_t Slider1 = 0;  // TX low power level
-    std::int16_t Slider3 = 0;  // TX high power level
-    bool operator==(const PowerDialog&) const = default;
-};
-
-struct EditorState {
+// The grids still hold the texts they show; the radio-wide values are the plan's own.
+struct EditorState : RadioWideSettings {
     std::int16_t LanguageFlag = 0;  // 0 Chinese, any other value English
     // The string grids take no "{}": clang 14 crashes on a braced default member initializer
     // of nested arrays of strings, and their cells start empty without one.
     MemoryGrid mfgrid1;
     CellListTable CellListIndex{};
     DebugGrid mfgrid2;
-    std::string Text2;  // password, at most 6 digits or points in the window
-    std::string Text3;  // ANI code, DTMF characters
-    SettingsPanel panel;
-    DialogGlobals globals;
-    SideKeyDialog Form5;
-    DtmfDialog Form2;
-    PowerDialog Form3;
+    DialogSelections dialogs;
     bool operator==(const EditorState&) const = default;
 };
 

@@ -1,7 +1,10 @@
+#include <algorithm>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "radio_data/codec.h"
+#include "radio_data/editor_plan.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
@@ -11,28 +14,30 @@ namespace m742 {
 
 namespace {
 
-enum class GridId { kMemory, kDebug };
-
-// "memory channel 5, RX Frequency: "4x0.1"": the cell a refusal is about.
-std::string CellName(GridId grid, int row, int column, std::string_view text, Lang lang) {
+// "memory channel 5, RX Frequency: "4x0.1"": the field a refusal is about.
+std::string CellName(const StoreRefusal& refusal, Lang lang) {
     static constexpr Bilingual kGrid[] = {{"记忆信道", "memory channel"},
                                           {"调试信道", "debug channel"}};
-    const Bilingual column_name = grid == GridId::kMemory
-                                      ? kMemoryHeadings[static_cast<std::size_t>(column)]
-                                      : kDebugHeadings[static_cast<std::size_t>(column)];
+    const Bilingual column_name = refusal.grid == PlanGrid::kMemory
+                                      ? kMemoryHeadings[static_cast<std::size_t>(refusal.column)]
+                                      : kDebugHeadings[static_cast<std::size_t>(refusal.column)];
     const std::string separator = lang == Lang::English ? ", " : "，";
     const std::string colon = lang == Lang::English ? ": \"" : "：“";
     const std::string close = lang == Lang::English ? "\"" : "”";
-    return std::string(kGrid[static_cast<int>(grid)].in(lang)) + " " + std::to_string(row) +
-           separator + std::string(column_name.in(lang)) + colon + std::string(text) + close;
+    return std::string(kGrid[static_cast<int>(refusal.grid)].in(lang)) + " " +
+           std::to_string(refusal.channel) + separator + std::string(column_name.in(lang)) + colon +
+           refusal.text + close;
 }
 
-// Writes the eight storage-order digits of a FreqCode at `address`.
-void PutFrequency(RadioImage& image, int address, const std::string& digits) {
-    for (int i = 0; i < 4; ++i) {
-        image[static_cast<std::size_t>(address + i)] = static_cast<std::uint8_t>(
-            std::stoi(digits.substr(2 * static_cast<std::size_t>(i), 2), nullptr, 16));
+Outcome<RadioImage> WithRefusalWorded(const PlanEncoding& encoding, Lang lang) {
+    if (const auto* image = std::get_if<RadioImage>(&encoding)) {
+        return *image;
     }
+    const auto& refusal = std::get<StoreRefusal>(encoding);
+    return Failed(
+        {refusal.code,
+         refusal.code == ErrorCode::kToneRefused ? ToneMessage(lang) : FrequencyMessage(lang),
+         CellName(refusal, lang)});
 }
 
 void PutWord(RadioImage& image, int address, std::uint16_t value) {
@@ -40,31 +45,15 @@ void PutWord(RadioImage& image, int address, std::uint16_t value) {
     image[static_cast<std::size_t>(address + 1)] = static_cast<std::uint8_t>(value >> 8);
 }
 
-// Stores a frequency cell, or says why it cannot.
-Status EncodeFrequency(RadioImage& image, int address, GridId grid, int row, int column,
-                       const std::string& text, Lang lang, bool* present) {
-    const auto digits = FreqToHex(text, lang);
-    if (!digits.ok()) {
-        Status refused = digits.status();
-        refused.where = CellName(grid, row, column, text, lang);
-        return refused;
+// Stores a frequency field and says whether it holds a frequency; nothing when the field
+// cannot be stored.
+std::optional<bool> PutFrequency(RadioImage& image, int address, const FrequencyCell& cell) {
+    const auto bytes = FrequencyCellBytes(cell);
+    if (!bytes) {
+        return std::nullopt;
     }
-    PutFrequency(image, address, digits.value());
-    if (present != nullptr) {
-        *present = digits.value() != "FFFFFFFF";
-    }
-    return Status::Ok();
-}
-
-Status EncodeTone(RadioImage& image, int address, int row, int column, const std::string& text,
-                  Lang lang) {
-    const auto code = ToneCodeOf(text);
-    if (!code) {
-        return {ErrorCode::kToneRefused, ToneMessage(lang),
-                CellName(GridId::kMemory, row, column, text, lang)};
-    }
-    PutWord(image, address, *code);
-    return Status::Ok();
+    std::copy(bytes->begin(), bytes->end(), image.begin() + address);
+    return std::any_of(bytes->begin(), bytes->end(), [](std::uint8_t b) { return b != 0xFF; });
 }
 
 // The value a setting stores, before it is shifted into its bits.
@@ -89,38 +78,37 @@ void EncodeSetting(RadioImage& image, const SettingField& field, std::int16_t po
 
 }  // namespace
 
-Outcome<RadioImage> EncodeImage(const EditorState& editor) {
-    const Lang lang = LanguageOf(editor.LanguageFlag);
+PlanEncoding EncodeImage(const RadioPlan& plan) {
     RadioImage image = BlankImage();
 
-    const auto password = CharacterCodes(editor.Text2);
+    const auto password = CharacterCodes(plan.password);
     for (std::size_t i = 0; i < password.size() && i < kPasswordLength; ++i) {
         image[kPasswordAddress + i] = static_cast<std::uint8_t>(password[i] & 0xFF);
     }
 
     for (int n = 1; n <= kChannelCount; ++n) {
         const int base = MemoryChannelAddress(n);
-        const auto& cells = editor.mfgrid1[static_cast<std::size_t>(n)];
-        for (const auto& [column, offset] :
-             {std::pair{kColumnRx, kRxOffset}, std::pair{kColumnTx, kTxOffset}}) {
-            Status status = EncodeFrequency(image, base + offset, GridId::kMemory, n, column,
-                                            cells[static_cast<std::size_t>(column)], lang, nullptr);
-            if (!status.ok()) {
-                return Failed(std::move(status));
+        const MemoryChannel& channel = MemoryChannelOf(plan, n);
+        for (const auto& [column, offset, cell] : {std::tuple{kColumnRx, kRxOffset, &channel.rx},
+                                                   std::tuple{kColumnTx, kTxOffset, &channel.tx}}) {
+            if (!PutFrequency(image, base + offset, *cell)) {
+                return StoreRefusal{ErrorCode::kFrequencyRefused, PlanGrid::kMemory, n, column,
+                                    FrequencyCellText(*cell)};
             }
         }
-        for (const auto& [column, offset] : {std::pair{kColumnDecodeTone, kDecodeToneOffset},
-                                             std::pair{kColumnEncodeTone, kEncodeToneOffset}}) {
-            Status status = EncodeTone(image, base + offset, n, column,
-                                       cells[static_cast<std::size_t>(column)], lang);
-            if (!status.ok()) {
-                return Failed(std::move(status));
+        for (const auto& [column, offset, cell] :
+             {std::tuple{kColumnDecodeTone, kDecodeToneOffset, &channel.decodeTone},
+              std::tuple{kColumnEncodeTone, kEncodeToneOffset, &channel.encodeTone}}) {
+            const auto code = ToneCodeOfCell(*cell);
+            if (!code) {
+                return StoreRefusal{ErrorCode::kToneRefused, PlanGrid::kMemory, n, column,
+                                    std::get<ToneAsTyped>(*cell).text};
             }
+            PutWord(image, base + offset, *code);
         }
-        const auto& positions = editor.CellListIndex[static_cast<std::size_t>(n)];
         int flags = 0xE0;
         for (const FlagField& field : kFlagFields) {
-            const int position = positions[static_cast<std::size_t>(field.column)];
+            const int position = ListPositionOf(channel, field.column);
             const int bits =
                 field.column == kColumnBusyLock ? BusyLockBits(position) : (position & 1);
             flags |= bits << field.lowBit;
@@ -130,68 +118,65 @@ Outcome<RadioImage> EncodeImage(const EditorState& editor) {
 
     for (int n = 1; n <= kChannelCount; ++n) {
         const int base = DebugChannelAddress(n);
-        const auto& cells = editor.mfgrid2[static_cast<std::size_t>(n)];
-        bool rx = false;
-        bool tx = false;
-        Status status =
-            EncodeFrequency(image, base + kRxOffset, GridId::kDebug, n, 1, cells[1], lang, &rx);
-        if (status.ok()) {
-            status =
-                EncodeFrequency(image, base + kTxOffset, GridId::kDebug, n, 2, cells[2], lang, &tx);
+        const DebugChannel& channel = DebugChannelOf(plan, n);
+        const auto rx = PutFrequency(image, base + kRxOffset, channel.rx);
+        if (!rx) {
+            return StoreRefusal{ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, kDebugColumnRx,
+                                FrequencyCellText(channel.rx)};
         }
-        if (!status.ok()) {
-            return Failed(std::move(status));
+        const auto tx = PutFrequency(image, base + kTxOffset, channel.tx);
+        if (!tx) {
+            return StoreRefusal{ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, kDebugColumnTx,
+                                FrequencyCellText(channel.tx)};
         }
-        if (rx && tx) {
+        if (*rx && *tx) {
             PutWord(image, base + kDebugMarkerOffset, 0x0101);
         }
     }
 
-    const auto ani = CharacterCodes(editor.Text3);
+    const auto ani = CharacterCodes(plan.ani);
     for (std::size_t i = 0; i < ani.size() && i < kAniLength; ++i) {
         image[kAniAddress + i] = static_cast<std::uint8_t>(ani[i] & 0xFF);
     }
 
     for (const SettingField& field : SettingFields()) {
         if (field.address != kNoAddress) {
-            EncodeSetting(image, field, SettingValue(field, editor));
+            EncodeSetting(image, field, SettingValue(field, plan));
         }
     }
     return image;
 }
 
-void ForEachHeldValue(const EditorState& a, const EditorState& b,
+void ForEachHeldValue(const RadioPlan& a, const RadioPlan& b,
                       const std::function<void(const HeldBits&, bool same)>& visit) {
-    visit({kPasswordAddress, kPasswordLength, 0xFF}, a.Text2 == b.Text2);
-    for (std::size_t n = 1; n <= kChannelCount; ++n) {
-        const int base = MemoryChannelAddress(static_cast<int>(n));
-        const auto& cellsA = a.mfgrid1[n];
-        const auto& cellsB = b.mfgrid1[n];
+    visit({kPasswordAddress, kPasswordLength, 0xFF}, a.password == b.password);
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const int base = MemoryChannelAddress(n);
+        const MemoryChannel& channelA = MemoryChannelOf(a, n);
+        const MemoryChannel& channelB = MemoryChannelOf(b, n);
         // A channel that comes into use or goes out of it takes all its values along: an empty
         // channel's lists are not values of the plan.
-        const bool sameUse = cellsA[kColumnRx].empty() == cellsB[kColumnRx].empty();
-        const auto sameCell = [&](int column) {
-            return sameUse && cellsA[static_cast<std::size_t>(column)] ==
-                                  cellsB[static_cast<std::size_t>(column)];
-        };
-        visit({base + kRxOffset, 4, 0xFF}, sameCell(kColumnRx));
-        visit({base + kTxOffset, 4, 0xFF}, sameCell(kColumnTx));
-        visit({base + kDecodeToneOffset, 2, 0xFF}, sameCell(kColumnDecodeTone));
-        visit({base + kEncodeToneOffset, 2, 0xFF}, sameCell(kColumnEncodeTone));
+        const bool sameUse = channelA.inUse() == channelB.inUse();
+        visit({base + kRxOffset, 4, 0xFF}, sameUse && channelA.rx == channelB.rx);
+        visit({base + kTxOffset, 4, 0xFF}, sameUse && channelA.tx == channelB.tx);
+        visit({base + kDecodeToneOffset, 2, 0xFF},
+              sameUse && channelA.decodeTone == channelB.decodeTone);
+        visit({base + kEncodeToneOffset, 2, 0xFF},
+              sameUse && channelA.encodeTone == channelB.encodeTone);
         for (const FlagField& field : kFlagFields) {
-            const auto column = static_cast<std::size_t>(field.column);
             visit({base + kFlagsOffset, 1,
                    static_cast<std::uint8_t>(((1 << field.bitCount) - 1) << field.lowBit)},
-                  sameUse && a.CellListIndex[n][column] == b.CellListIndex[n][column]);
+                  sameUse && ListPositionOf(channelA, field.column) ==
+                                 ListPositionOf(channelB, field.column));
         }
-        const int debug = DebugChannelAddress(static_cast<int>(n));
-        const bool sameRx = a.mfgrid2[n][kDebugColumnRx] == b.mfgrid2[n][kDebugColumnRx];
-        const bool sameTx = a.mfgrid2[n][kDebugColumnTx] == b.mfgrid2[n][kDebugColumnTx];
+        const int debug = DebugChannelAddress(n);
+        const bool sameRx = DebugChannelOf(a, n).rx == DebugChannelOf(b, n).rx;
+        const bool sameTx = DebugChannelOf(a, n).tx == DebugChannelOf(b, n).tx;
         visit({debug + kRxOffset, 4, 0xFF}, sameRx);
         visit({debug + kTxOffset, 4, 0xFF}, sameTx);
         visit({debug + kDebugMarkerOffset, 2, 0xFF}, sameRx && sameTx);
     }
-    visit({kAniAddress, kAniLength, 0xFF}, a.Text3 == b.Text3);
+    visit({kAniAddress, kAniLength, 0xFF}, a.ani == b.ani);
     for (const SettingField& field : SettingFields()) {
         if (field.address != kNoAddress) {
             visit({field.address, 1,
@@ -204,7 +189,7 @@ void ForEachHeldValue(const EditorState& a, const EditorState& b,
 const ImageMask& ModeledBits() {
     static const ImageMask mask = [] {
         ImageMask bits{};
-        const EditorState any;
+        const RadioPlan any;
         ForEachHeldValue(any, any, [&bits](const HeldBits& held, bool /*same*/) {
             for (int i = 0; i < held.length; ++i) {
                 bits[static_cast<std::size_t>(held.address + i)] |= held.mask;
@@ -215,24 +200,35 @@ const ImageMask& ModeledBits() {
     return mask;
 }
 
-Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
-                                   const RadioImage& base) {
-    const auto encoded = EncodeImage(editor);
-    if (!encoded.ok()) {
-        return Failed(encoded.status());
+PlanEncoding EncodeOverBase(const RadioPlan& plan, const RadioPlan& basePlan,
+                            const RadioImage& base) {
+    PlanEncoding encoded = EncodeImage(plan);
+    const auto* fresh = std::get_if<RadioImage>(&encoded);
+    if (fresh == nullptr) {
+        return encoded;
     }
     RadioImage merged = base;
-    ForEachHeldValue(editor, baseEditor, [&](const HeldBits& held, bool same) {
+    ForEachHeldValue(plan, basePlan, [&](const HeldBits& held, bool same) {
         if (same) {
             return;
         }
         for (int i = 0; i < held.length; ++i) {
             auto& byte = merged[static_cast<std::size_t>(held.address + i)];
-            const auto fresh = encoded.value()[static_cast<std::size_t>(held.address + i)];
-            byte = static_cast<std::uint8_t>((byte & ~held.mask) | (fresh & held.mask));
+            const auto freshByte = (*fresh)[static_cast<std::size_t>(held.address + i)];
+            byte = static_cast<std::uint8_t>((byte & ~held.mask) | (freshByte & held.mask));
         }
     });
     return merged;
+}
+
+Outcome<RadioImage> EncodeImage(const EditorState& editor) {
+    return WithRefusalWorded(EncodeImage(PlanOfEditor(editor)), LanguageOf(editor.LanguageFlag));
+}
+
+Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
+                                   const RadioImage& base) {
+    return WithRefusalWorded(EncodeOverBase(PlanOfEditor(editor), PlanOfEditor(baseEditor), base),
+                             LanguageOf(editor.LanguageFlag));
 }
 
 }  // namespace m742

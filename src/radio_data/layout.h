@@ -51,6 +51,10 @@ inline constexpr std::array<FlagField, 4> kFlagFields{{
     {8, 4, 1},  // TX power: 0 low, 1 high
 }};
 
+// The list position of a memory channel shown in grid column `column` (5-8), and setting it.
+ListPosition ListPositionOf(const MemoryChannel& channel, int column);
+void SetListPosition(MemoryChannel& channel, int column, ListPosition position);
+
 // Busy lock positions to the two bits stored, and back.
 constexpr std::uint8_t BusyLockBits(int position) {
     return position == 1 ? 0b01 : position == 2 ? 0b10 : 0b11;
@@ -94,17 +98,17 @@ struct SettingField {
     int max;
     int fallback;
     Bilingual caption;
-    std::int16_t& (*value)(EditorState&);
-    // The dialog control the decoder sets along with a global, or null.
-    std::int16_t* (*dialogControl)(EditorState&);
+    ListPosition& (*value)(RadioWideSettings&);
+    // The dialog's own selection the decoder sets along with a dialog-held setting, or null.
+    ListPosition* (*dialogControl)(DialogSelections&);
 };
 
 // Every radio-wide setting, in the order the settings panel and the dialogs show them.
 std::span<const SettingField> SettingFields();
 
-inline std::int16_t SettingValue(const SettingField& field, const EditorState& editor) {
-    // `value` only hands out a reference; reading through it leaves the editor unchanged.
-    return field.value(const_cast<EditorState&>(editor));
+inline ListPosition SettingValue(const SettingField& field, const RadioWideSettings& values) {
+    // `value` only hands out a reference; reading through it leaves the values unchanged.
+    return field.value(const_cast<RadioWideSettings&>(values));
 }
 
 }  // namespace m742

@@ -82,6 +82,10 @@ std::string_view OffWord(Lang lang) {
     return kOff.in(lang);
 }
 
+bool IsOffWord(std::string_view text) {
+    return text == kOff.zh || text == kOff.en;
+}
+
 int ListSize(ListId list) {
     switch (list) {
         case ListId::kBand:

@@ -43,6 +43,9 @@ std::string ListItem(ListId list, int position, Lang lang);
 // The Off word: the first entry of the tone list ("关闭" / "Off").
 std::string_view OffWord(Lang lang);
 
+// Whether a text is the Off word of either language.
+bool IsOffWord(std::string_view text);
+
 // The memory grid's list for columns 5 to 8.
 ListId GridColumnList(int column);
 

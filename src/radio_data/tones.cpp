@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "radio_data/lists.h"
+#include "radio_data/radio_plan.h"
 
 namespace m742 {
 
@@ -28,21 +29,8 @@ const std::array<std::string_view, kDcsCount> kDcsCodes = {
 
 namespace {
 
-// The digits of `count` bytes starting at `address`, most significant (highest address) first.
-std::string DigitsHighFirst(const RadioImage& image, int address, int count) {
-    std::string digits;
-    for (int i = count - 1; i >= 0; --i) {
-        digits += Hex2(image[static_cast<std::size_t>(address + i)]);
-    }
-    return digits;
-}
-
 bool AllOf(std::string_view text, bool (*pred)(char)) {
     return std::all_of(text.begin(), text.end(), pred);
-}
-
-bool IsDecimalDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // Characters `first`..`last` (1-based, inclusive) of `text`, as far as it reaches.
@@ -60,11 +48,9 @@ bool IsBlank(std::string_view text) {
 }  // namespace
 
 std::string FrequencyText(const RadioImage& image, int address) {
-    const std::string digits = DigitsHighFirst(image, address, 4);
-    if (digits == "FFFFFFFF") {
-        return {};
-    }
-    return digits.substr(0, 3) + "." + digits.substr(3);
+    std::array<std::uint8_t, 4> bytes{};
+    std::copy_n(image.begin() + address, bytes.size(), bytes.begin());
+    return FrequencyBytesText(bytes);
 }
 
 std::string FrequencyMessage(Lang lang) {
@@ -79,55 +65,40 @@ std::string ToneMessage(Lang lang) {
             lang));
 }
 
-Outcome<std::string> FreqToHex(std::string_view text, Lang lang) {
+std::optional<std::array<std::uint8_t, 4>> FrequencyBytesOfText(std::string_view text) {
     if (IsBlank(text)) {
-        return std::string("FFFFFFFF");
+        return std::array<std::uint8_t, 4>{0xFF, 0xFF, 0xFF, 0xFF};
     }
-    const Status refused{ErrorCode::kFrequencyRefused, FrequencyMessage(lang), {}};
     std::string t(text);
     if (t.find('.') == std::string::npos) {
         if (t.size() <= 2) {
-            return Failed(refused);
+            return std::nullopt;
         }
         t += '.';
     }
     // Exactly three characters before the point: 100 MHz, 10 MHz and 1 MHz. A fourth would
-    // not fit a FreqCode.
+    // not fit the four bytes.
     if (t.find('.') != 3) {
-        return Failed(refused);
+        return std::nullopt;
     }
     if (t.size() < 9) {
         t.append(9 - t.size(), '0');
     }
     // d7d8 d5d6 d3d4 d1d2: characters 8-9, 6-7, 3 and 5, 1-2 of "d1d2d3.d4d5d6d7d8".
-    std::string digits =
+    const std::string digits =
         t.substr(7, 2) + t.substr(5, 2) + t.substr(2, 1) + t.substr(4, 1) + t.substr(0, 2);
     if (!AllOf(digits, IsUpperHexDigit)) {
-        return Failed(refused);
+        return std::nullopt;
     }
-    return digits;
-}
-
-std::string ToneText(const RadioImage& image, int address, bool frequencyPresent, Lang lang) {
-    const std::string t = DigitsHighFirst(image, address, 2);
-    if (t == "FFFF" && frequencyPresent) {
-        return std::string(OffWord(lang));
+    std::array<std::uint8_t, 4> bytes{};
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<std::uint8_t>(std::stoi(digits.substr(2 * i, 2), nullptr, 16));
     }
-    if (t[0] == '8') {
-        return "D" + t.substr(1) + "N";
-    }
-    if (t[0] == 'C') {
-        return "D" + t.substr(1) + "I";
-    }
-    if (AllOf(t, IsDecimalDigit)) {
-        std::string text = t.substr(0, 3) + "." + t.substr(3);
-        return text[0] == '0' ? text.substr(1) : text;
-    }
-    return {};
+    return bytes;
 }
 
 std::optional<std::uint16_t> ToneCodeOf(std::string_view t) {
-    if (t.empty() || t == OffWord(Lang::English) || t == OffWord(Lang::Chinese)) {
+    if (t.empty() || IsOffWord(t)) {
         return 0xFFFF;
     }
     // The four digits in storage order: low byte first, then high byte.

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,16 +31,10 @@ extern const std::array<std::string_view, kDcsCount> kDcsCodes;
 // The digits are not checked: a damaged image shows whatever its nibbles hold (A-F too).
 std::string FrequencyText(const RadioImage& image, int address);
 
-// The eight hexadecimal digits of a frequency text in storage order ("460.125" ->
-// "00250146"), "FFFFFFFF" for a blank text. Refuses, with the frequency message in `lang`,
-// a text with fewer than three or more than three characters before the point, and any text
-// whose digits would not be upper-case hexadecimal.
-Outcome<std::string> FreqToHex(std::string_view text, Lang lang);
-
-// The grid text of the tone at `address`. FFFFh is the Off word only when the channel has a
-// frequency in the same direction (`frequencyPresent`), otherwise an empty cell; a code that
-// fits no rule gives an empty cell too.
-std::string ToneText(const RadioImage& image, int address, bool frequencyPresent, Lang lang);
+// The four bytes of a frequency text in storage order ("460.125" -> 00h 25h 01h 46h), FFh
+// four times for a blank text. Nothing for a text with fewer than three or more than three
+// characters before the point, or whose digits would not be upper-case hexadecimal.
+std::optional<std::array<std::uint8_t, 4>> FrequencyBytesOfText(std::string_view text);
 
 // The 16-bit code of a tone cell text: "", "Off" and "关闭" are FFFFh in either language.
 // Nothing when the text does not give four hexadecimal digits.

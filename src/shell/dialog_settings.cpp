@@ -35,7 +35,7 @@ std::vector<const SettingField*> DialogFields(SettingsDialog dialog) {
 
 void AcceptDialog(EditorState& editor, SettingsDialog dialog) {
     for (const SettingField* field : DialogFields(dialog)) {
-        field->value(editor) = *field->dialogControl(editor);
+        field->value(editor) = *field->dialogControl(editor.dialogs);
     }
 }
 
@@ -43,7 +43,7 @@ void RevertDialog(EditorState& editor, SettingsDialog dialog) {
     for (const SettingField* field : DialogFields(dialog)) {
         const std::int16_t setting = field->value(editor);
         if (setting >= 0 && setting < ListSize(field->list)) {
-            *field->dialogControl(editor) = setting;
+            *field->dialogControl(editor.dialogs) = setting;
         }
     }
 }

@@ -21,33 +21,35 @@ TEST(StartupEditor, HoldsAFreshPlan) {
         EXPECT_EQ(editor.mfgrid2[row][1], debug[row - 1].first) << row;
         EXPECT_EQ(editor.mfgrid2[row][2], debug[row - 1].second) << row;
     }
-    EXPECT_EQ(editor.panel, (SettingsPanel{0, 1, 2, 5, 1, 0, 1, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(editor.globals, DialogGlobals{});
-    EXPECT_EQ(editor.globals.PowerHigh, 208);
-    EXPECT_EQ(editor.Form5, (SideKeyDialog{1, 7, 4, 2}));
-    EXPECT_EQ(editor.Form2, (DtmfDialog{0, 2, 2}));
-    EXPECT_EQ(editor.Form3, (PowerDialog{92, 208}));
-    EXPECT_TRUE(editor.Text2.empty());
-    EXPECT_TRUE(editor.Text3.empty());
+    EXPECT_EQ(editor.settings, (RadioSettings{0, 1, 2, 5, 1, 0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(editor.sideKeys, SideKeys{});
+    EXPECT_EQ(editor.dtmf, DtmfTiming{});
+    EXPECT_EQ(editor.powerLevels, PowerLevels{});
+    EXPECT_EQ(editor.powerLevels.high, 208);
+    EXPECT_EQ(editor.dialogs.sideKeys, (SideKeys{1, 7, 4, 2}));
+    EXPECT_EQ(editor.dialogs.dtmf, (DtmfTiming{0, 2, 2}));
+    EXPECT_EQ(editor.dialogs.powerLevels, (PowerLevels{92, 208}));
+    EXPECT_TRUE(editor.password.empty());
+    EXPECT_TRUE(editor.ani.empty());
 }
 
 TEST(ResetChannelPlan, KeepsWhatANewPlanDoesNotReset) {
     EditorState editor = StartupEditor(0);
-    editor.Text2 = "123";
-    editor.Text3 = "99";
-    editor.globals.PowerLow = 7;
+    editor.password = "123";
+    editor.ani = "99";
+    editor.powerLevels.low = 7;
     editor.mfgrid2[12][1] = "455.00000";
     editor.mfgrid2[2][1] = "";
-    editor.panel.Combo4 = 9;
-    editor.panel.Combo14 = 2;
+    editor.settings.squelchLevel = 9;
+    editor.settings.voicePrompt = 2;
     ResetChannelPlan(editor);
-    EXPECT_EQ(editor.Text2, "123");
-    EXPECT_EQ(editor.Text3, "99");
-    EXPECT_EQ(editor.globals.PowerLow, 7);
+    EXPECT_EQ(editor.password, "123");
+    EXPECT_EQ(editor.ani, "99");
+    EXPECT_EQ(editor.powerLevels.low, 7);
     EXPECT_EQ(editor.mfgrid2[12][1], "455.00000");
     EXPECT_EQ(editor.mfgrid2[2][1], "450.10000");
-    EXPECT_EQ(editor.panel.Combo4, 5);
-    EXPECT_EQ(editor.panel.Combo14, 0);
+    EXPECT_EQ(editor.settings.squelchLevel, 5);
+    EXPECT_EQ(editor.settings.voicePrompt, 0);
 }
 
 TEST(ClearingTheGrids, LeavesNumbersAndPositions) {
@@ -70,11 +72,13 @@ TEST(ClearingTheGrids, LeavesNumbersAndPositions) {
 
 TEST(CreateDialogControls, SelectsOnlyWhatTheListsHold) {
     EditorState editor;
-    editor.globals = {9, -1, 7, 0, 90, 255, 256, 255, 300};
+    editor.sideKeys = {9, -1, 7, 0};
+    editor.dtmf = {90, 255, 256};
+    editor.powerLevels = {255, 300};
     CreateDialogControls(editor);
-    EXPECT_EQ(editor.Form5, (SideKeyDialog{1, 1, 7, 0}));
-    EXPECT_EQ(editor.Form2, (DtmfDialog{-1, 255, -1}));
-    EXPECT_EQ(editor.Form3, (PowerDialog{255, 0}));
+    EXPECT_EQ(editor.dialogs.sideKeys, (SideKeys{1, 1, 7, 0}));
+    EXPECT_EQ(editor.dialogs.dtmf, (DtmfTiming{-1, 255, -1}));
+    EXPECT_EQ(editor.dialogs.powerLevels, (PowerLevels{255, 0}));
 }
 
 }  // namespace

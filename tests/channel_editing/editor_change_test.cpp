@@ -42,15 +42,15 @@ void Scramble(EditorState& editor, std::mt19937& random) {
                 editor.mfgrid2[std::size_t(row)][1] = std::to_string(random() % 500) + ".00000";
                 break;
             case 3:
-                editor.panel.Combo4 = std::int16_t(random() % 10);
-                editor.Text3 = std::to_string(random() % 1000);
+                editor.settings.squelchLevel = std::int16_t(random() % 10);
+                editor.ani = std::to_string(random() % 1000);
                 break;
             case 4:
-                editor.globals.PowerLow = std::int16_t(random() % 256);
-                editor.Form3.Slider1 = editor.globals.PowerLow;
+                editor.powerLevels.low = std::int16_t(random() % 256);
+                editor.dialogs.powerLevels.low = editor.powerLevels.low;
                 break;
             default:
-                editor.Text2 = std::to_string(random() % 100000);
+                editor.password = std::to_string(random() % 100000);
                 break;
         }
     }
@@ -84,9 +84,9 @@ TEST(EditorChange, TouchesOnlyTheChangedParts) {
         {"a memory cell", [](EditorState& e) { e.mfgrid1[3][1] = "460.00000"; }},
         {"a list position", [](EditorState& e) { e.CellListIndex[5][kColumnTxPower] = 1; }},
         {"a debug row", [](EditorState& e) { e.mfgrid2[9][2] = "470.00000"; }},
-        {"the ANI box", [](EditorState& e) { e.Text3 = "12#"; }},
-        {"a panel list", [](EditorState& e) { e.panel.Combo9 = 0; }},
-        {"a dialog setting", [](EditorState& e) { e.globals.DtmfDelay = 7; }},
+        {"the ANI box", [](EditorState& e) { e.ani = "12#"; }},
+        {"a panel list", [](EditorState& e) { e.settings.batterySave = 0; }},
+        {"a dialog setting", [](EditorState& e) { e.dtmf.digitDelay = 7; }},
     };
     for (const Case& c : cases) {
         const EditorState before = StartupEditor(1);
@@ -129,7 +129,7 @@ TEST(EditorChange, EditsOfOneBoxMergeIntoOneStep) {
     const EditorState start = StartupEditor(1);
     auto typed = [&start](const std::string& text) {
         EditorState editor = start;
-        editor.Text2 = text;
+        editor.password = text;
         return editor;
     };
     const EditName password{EditKind::kSetting, 0, 0, "Label5"};
@@ -137,9 +137,9 @@ TEST(EditorChange, EditsOfOneBoxMergeIntoOneStep) {
     ASSERT_TRUE(first.MergeWith(EditorChange(password, typed("1"), typed("12"))));
     EditorState editor = start;
     first.Redo(editor);
-    EXPECT_EQ(editor.Text2, "12");
+    EXPECT_EQ(editor.password, "12");
     first.Undo(editor);
-    EXPECT_EQ(editor.Text2, "");
+    EXPECT_EQ(editor.password, "");
 
     // Typed back to where it started: no step is left.
     ASSERT_TRUE(first.MergeWith(EditorChange(password, typed("12"), start)));
@@ -148,7 +148,7 @@ TEST(EditorChange, EditsOfOneBoxMergeIntoOneStep) {
     // Another box, or a cell, is a step of its own.
     EditorChange again(password, start, typed("1"));
     EditorState ani = start;
-    ani.Text3 = "9";
+    ani.ani = "9";
     EXPECT_FALSE(again.MergeWith(EditorChange({EditKind::kSetting, 0, 0, "Label12"}, start, ani)));
     EditorState cell = start;
     cell.mfgrid1[1][1] = "460.00000";

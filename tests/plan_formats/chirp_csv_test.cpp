@@ -221,8 +221,8 @@ TEST(ChirpCsv, ImportReplacesTheChannelsOfItsBase) {
                                 "450.0\tOff\t450.0\tOff\tCarrier\tWide\tYes\tHigh\n"
                                 "451.0\tOff\t451.0\tOff\tQT/DQT\tWide\tYes\tHigh\n"
                                 "452.0\tOff\t452.0\tOff\tOff\tWide\tYes\tHigh\n");
-    base.Text2 = "1234";
-    base.panel.Combo4 = 7;
+    base.password = "1234";
+    base.settings.squelchLevel = 7;
     const std::string text =
         std::string(kHeader) +
         "2,,460.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n"
@@ -241,8 +241,8 @@ TEST(ChirpCsv, ImportReplacesTheChannelsOfItsBase) {
     EXPECT_EQ(Channel(result.editor, 3),
               "463.00000\tOff\t463.00000\tOff\tQT/DQT\tWide\tYes\tHigh\n");
     EXPECT_FALSE(ChannelInUse(result.editor, 4));  // not in the file
-    EXPECT_EQ(result.editor.Text2, "1234");
-    EXPECT_EQ(result.editor.panel, base.panel);
+    EXPECT_EQ(result.editor.password, "1234");
+    EXPECT_EQ(result.editor.settings, base.settings);
     EXPECT_EQ(result.editor.mfgrid2, base.mfgrid2);
     EXPECT_EQ(ImportReport(result, Lang::English),
               (std::vector<std::string>{
@@ -265,7 +265,7 @@ TEST(ChirpCsv, ExportThenImportGivesTheSameChannels) {
                                     "430\tD025I\t430\t77.0\tOff\tWide\tYes\tHigh\n"
                                     "445\tOff\t\t\tOff\tWide\tYes\tHigh\n"  // receive only
                                     "446\t71.9\t\t100.0\tOff\tNarrow\tYes\tLow\n");
-        plan.Text2 = "1234";
+        plan.password = "1234";
         const auto image = EncodeImage(plan);
         ASSERT_TRUE(image.ok());
         EXPECT_EQ(PasswordOfImage(image.value()), "1234");

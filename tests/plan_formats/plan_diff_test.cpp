@@ -19,7 +19,7 @@ EditorState BasePlan() {
     EditorState editor = StartupEditor(1);
     editor.mfgrid1[1] = {"1", "460.12500", "88.5", "461.12500", "D023N", "", "", "", ""};
     editor.CellListIndex[1] = {0, 0, 0, 0, 0, 0, 0, 1, 1};  // Off, Wide, Yes, High
-    editor.Text3 = "123";
+    editor.ani = "123";
     return editor;
 }
 
@@ -115,17 +115,17 @@ const DiffCase kCases[] = {
      {R"(debug 3 tx_mhz: "469.97500" | null)"}},
     {"settings and dialogs",
      [](EditorState& e) {
-         e.panel.Combo4 = 3;
-         e.globals.SideKeyPf2Long = 0;
-         e.globals.PowerHigh = 200;
+         e.settings.squelchLevel = 3;
+         e.sideKeys.pf2Long = 0;
+         e.powerLevels.high = 200;
      },
      {},
      {"settings squelch_level: 5 | 3", R"(dialogs pf2_long: "scan" | "off")",
       "dialogs high: 208 | 200"}},
     {"password and ANI",
      [](EditorState& e) {
-         e.Text2 = "1234";
-         e.Text3 = "";
+         e.password = "1234";
+         e.ani = "";
      },
      {},
      {R"(password password: "" | "1234")", R"(ani ani: "123" | "")"}},

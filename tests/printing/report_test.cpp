@@ -63,12 +63,12 @@ TEST(ReportTest, HeaderAndSettingsFollowTheLanguageAndTheListPositions) {
     // clang-format on
     for (const Case& c : cases) {
         EditorState editor = StartupEditor(FlagOf(c.lang));
-        editor.panel.Combo2 = -1;  // no selection prints an empty text
-        editor.panel.Combo3 = 0;
-        editor.panel.Combo4 = 9;
-        editor.panel.Combo9 = 0;
-        editor.panel.Combo6 = 1;
-        editor.panel.Combo7 = 15;
+        editor.settings.pttId = -1;  // no selection prints an empty text
+        editor.settings.transmitTimeout = 0;
+        editor.settings.squelchLevel = 9;
+        editor.settings.batterySave = 0;
+        editor.settings.beep = 1;
+        editor.settings.priorityChannel = 15;
         for (const ReportTab tab : {ReportTab::kMemory, ReportTab::kDebug}) {
             const std::vector<std::string> report = ComposeReport(editor, tab, c.lang);
             ASSERT_EQ(report.size(), kReportLines);

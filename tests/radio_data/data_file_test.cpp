@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(DataFile, SavedFileIsHeaderThenImage) {
-    editor.Text2 = "7";
+    editor.password = "7";
     editor.mfgrid1[1][1] = "460.12500";
     const auto path = folder / "plan.DAT";
     ASSERT_TRUE(SaveDataFile(path, editor).ok());

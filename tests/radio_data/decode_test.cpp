@@ -43,7 +43,7 @@ TEST(DecodeImage, AnErasedRadioGivesTheFallbacks) {
                                "Carrier",           "Wide",      "Yes", "High"};
         editor.CellListIndex[row] = {0, 0, 0, 0, 0, 1, 0, 1, 1};
     }
-    editor.Text3 = "123";
+    editor.ani = "123";
     DecodeImage(BlankImage(), editor);
 
     for (int row = 1; row <= kChannelCount; ++row) {
@@ -57,7 +57,7 @@ TEST(DecodeImage, AnErasedRadioGivesTheFallbacks) {
         EXPECT_EQ(editor.mfgrid2[row][1], "");
         EXPECT_EQ(editor.mfgrid2[row][2], "");
     }
-    EXPECT_EQ(editor.Text3, "");
+    EXPECT_EQ(editor.ani, "");
     const struct {
         const char* name;
         int position;
@@ -73,18 +73,18 @@ TEST(DecodeImage, AnErasedRadioGivesTheFallbacks) {
     for (const auto& e : expected) {
         EXPECT_EQ(Setting(editor, e.name), e.position) << e.name;
     }
-    EXPECT_EQ(editor.Form5, (SideKeyDialog{3, 3, 3, 3}));
-    EXPECT_EQ(editor.Form2, (DtmfDialog{0, 255, 255}));
-    EXPECT_EQ(editor.Form3, (PowerDialog{255, 255}));
+    EXPECT_EQ(editor.dialogs.sideKeys, (SideKeys{3, 3, 3, 3}));
+    EXPECT_EQ(editor.dialogs.dtmf, (DtmfTiming{0, 255, 255}));
+    EXPECT_EQ(editor.dialogs.powerLevels, (PowerLevels{255, 255}));
 }
 
 TEST(DecodeImage, LeavesWhatTheImageDoesNotHold) {
     EditorState editor = StartupEditor(kEnglish);
-    editor.Text2 = "1234";
-    editor.panel.Combo1 = 0;
+    editor.password = "1234";
+    editor.settings.band = 0;
     DecodeImage(BlankImage(), editor);
-    EXPECT_EQ(editor.Text2, "1234");
-    EXPECT_EQ(editor.panel.Combo1, 0);
+    EXPECT_EQ(editor.password, "1234");
+    EXPECT_EQ(editor.settings.band, 0);
     EXPECT_EQ(editor.LanguageFlag, kEnglish);
     EXPECT_EQ(editor.mfgrid2[16][0], "16");
 }
@@ -157,29 +157,28 @@ TEST(DecodeImage, OutOfRangeSettingsFallBack) {
 TEST(DecodeImage, VoicePromptKeepsItsPositionForOtherValues) {
     for (std::uint8_t byte : {0x03, 0x09, 0x10, 0x99}) {
         EditorState editor = StartupEditor(kEnglish);
-        editor.panel.Combo14 = 2;
+        editor.settings.voicePrompt = 2;
         DecodeImage(WithBytes(0x3F0, {byte}), editor);
-        EXPECT_EQ(editor.panel.Combo14, 2) << int(byte);
+        EXPECT_EQ(editor.settings.voicePrompt, 2) << int(byte);
     }
 }
 
 TEST(DecodeImage, DialogControlsFollowTheirGlobals) {
     const EditorState editor = Decoded(
         WithBytes(0x3C5, {0x80, 0x52, 0xFF, 0xFF, 0x07, 0x10, 0x20}, WithBytes(0x3F8, {1, 2})));
-    EXPECT_EQ(editor.globals.SideKeyPf1Short, 3);
-    EXPECT_EQ(editor.globals.SideKeyPf1Long, 0);
-    EXPECT_EQ(editor.Form5, (SideKeyDialog{3, 0, 5, 2}));
-    EXPECT_EQ(editor.Form2, (DtmfDialog{7, 16, 32}));
-    EXPECT_EQ(editor.Form3, (PowerDialog{1, 2}));
-    EXPECT_EQ(editor.globals.PowerHigh, 2);
+    EXPECT_EQ(editor.sideKeys.pf1Short, 3);
+    EXPECT_EQ(editor.sideKeys.pf1Long, 0);
+    EXPECT_EQ(editor.dialogs.sideKeys, (SideKeys{3, 0, 5, 2}));
+    EXPECT_EQ(editor.dialogs.dtmf, (DtmfTiming{7, 16, 32}));
+    EXPECT_EQ(editor.dialogs.powerLevels, (PowerLevels{1, 2}));
+    EXPECT_EQ(editor.powerLevels.high, 2);
 }
 
 TEST(DecodeImage, AniTakesEveryByteButFFh) {
-    EXPECT_EQ(Decoded(WithBytes(0x3B0, {'1', '2', 'A', 'B', '*'})).Text3, "12AB*");
-    EXPECT_EQ(Decoded(WithBytes(0x3B0, {'1', 0xFF, '#', 0xFF, 0xFF, 0xFF, 0xFF, 'D'})).Text3,
-              "1#D");
+    EXPECT_EQ(Decoded(WithBytes(0x3B0, {'1', '2', 'A', 'B', '*'})).ani, "12AB*");
+    EXPECT_EQ(Decoded(WithBytes(0x3B0, {'1', 0xFF, '#', 0xFF, 0xFF, 0xFF, 0xFF, 'D'})).ani, "1#D");
     // A byte above 7Fh is the character with that code, kept as UTF-8 text.
-    EXPECT_EQ(Decoded(WithBytes(0x3B0, {0xE9})).Text3, "\xC3\xA9");
+    EXPECT_EQ(Decoded(WithBytes(0x3B0, {0xE9})).ani, "\xC3\xA9");
 }
 
 TEST(DecodeImage, TextFormMustBeAWholeImage) {
@@ -188,7 +187,7 @@ TEST(DecodeImage, TextFormMustBeAWholeImage) {
     EXPECT_FALSE(DecodeImage(std::string_view("FFFF"), editor));
     EXPECT_EQ(editor, before);
     EXPECT_TRUE(DecodeImage(ImageToHex(WithBytes(0x3C1, {0x03})), editor));
-    EXPECT_EQ(editor.panel.Combo4, 3);
+    EXPECT_EQ(editor.settings.squelchLevel, 3);
 }
 
 }  // namespace

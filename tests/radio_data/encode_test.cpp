@@ -96,39 +96,39 @@ TEST(EncodeImage, SettingsBytes) {
         int address;
         std::uint8_t byte;
     } cases[] = {
-        {[](EditorState& e) { e.panel.Combo12 = 1; }, 0x3C0, 0xE7},
-        {[](EditorState& e) { e.panel.Combo11 = 3; }, 0x3C0, 0xBF},
+        {[](EditorState& e) { e.settings.voiceSwitch = 1; }, 0x3C0, 0xE7},
+        {[](EditorState& e) { e.settings.tailElimination = 3; }, 0x3C0, 0xBF},
         {[](EditorState& e) {
-             e.panel.Combo9 = 0;
-             e.panel.Combo6 = 0;
+             e.settings.batterySave = 0;
+             e.settings.beep = 0;
          },
          0x3C0, 0xA4},
-        {[](EditorState& e) { e.panel.Combo4 = -1; }, 0x3C1, 0xFF},
-        {[](EditorState& e) { e.panel.Combo3 = 6; }, 0x3C3, 0x06},
-        {[](EditorState& e) { e.panel.Combo7 = 15; }, 0x3C4, 0x0F},
+        {[](EditorState& e) { e.settings.squelchLevel = -1; }, 0x3C1, 0xFF},
+        {[](EditorState& e) { e.settings.transmitTimeout = 6; }, 0x3C3, 0x06},
+        {[](EditorState& e) { e.settings.priorityChannel = 15; }, 0x3C4, 0x0F},
         {[](EditorState& e) {
-             e.globals.SideKeyPf1Short = 3;
-             e.globals.SideKeyPf1Long = 0;
+             e.sideKeys.pf1Short = 3;
+             e.sideKeys.pf1Long = 0;
          },
          0x3C5, 0x80},
         {[](EditorState& e) {
-             e.globals.SideKeyPf1Short = 3;
-             e.globals.SideKeyPf1Long = 7;
+             e.sideKeys.pf1Short = 3;
+             e.sideKeys.pf1Long = 7;
          },
          0x3C5, 0x87},
-        {[](EditorState& e) { e.globals.SideKeyPf2Long = 3; }, 0x3C6, 0x48},
-        {[](EditorState& e) { e.panel.Combo13 = 8; }, 0x3C7, 0x09},
-        {[](EditorState& e) { e.panel.Combo13 = -1; }, 0x3C7, 0x00},
+        {[](EditorState& e) { e.sideKeys.pf2Long = 3; }, 0x3C6, 0x48},
+        {[](EditorState& e) { e.settings.voiceLevel = 8; }, 0x3C7, 0x09},
+        {[](EditorState& e) { e.settings.voiceLevel = -1; }, 0x3C7, 0x00},
         {[](EditorState& e) {
-             e.panel.Combo10 = 1;
-             e.panel.Combo2 = 3;
+             e.settings.endBeep = 1;
+             e.settings.pttId = 3;
          },
          0x3C8, 0xFF},
-        {[](EditorState& e) { e.panel.Combo2 = 0; }, 0x3C8, 0xF4},
-        {[](EditorState& e) { e.globals.DtmfFirstDelay = 89; }, 0x3C9, 0x59},
-        {[](EditorState& e) { e.globals.DtmfInterval = 255; }, 0x3CA, 0xFF},
-        {[](EditorState& e) { e.panel.Combo14 = 2; }, 0x3F0, 0x02},
-        {[](EditorState& e) { e.globals.PowerHigh = 0; }, 0x3F9, 0x00},
+        {[](EditorState& e) { e.settings.pttId = 0; }, 0x3C8, 0xF4},
+        {[](EditorState& e) { e.dtmf.firstDigitDelay = 89; }, 0x3C9, 0x59},
+        {[](EditorState& e) { e.dtmf.digitInterval = 255; }, 0x3CA, 0xFF},
+        {[](EditorState& e) { e.settings.voicePrompt = 2; }, 0x3F0, 0x02},
+        {[](EditorState& e) { e.powerLevels.high = 0; }, 0x3F9, 0x00},
     };
     for (const auto& c : cases) {
         EditorState editor = StartupEditor(1);
@@ -136,8 +136,8 @@ TEST(EncodeImage, SettingsBytes) {
         const RadioImage image = Encoded(editor);
         EXPECT_EQ(image[c.address], c.byte) << std::hex << c.address;
         // The dialogs' own controls are never read.
-        editor.Form5 = {0, 0, 0, 0};
-        editor.Form3 = {0, 0};
+        editor.dialogs.sideKeys = {0, 0, 0, 0};
+        editor.dialogs.powerLevels = {0, 0};
         EXPECT_EQ(Encoded(editor), image);
     }
 }
@@ -158,8 +158,8 @@ TEST(EncodeImage, PasswordAndAniAreCharacterCodes) {
     };
     for (const auto& c : cases) {
         EditorState editor = StartupEditor(1);
-        editor.Text2 = c.password;
-        editor.Text3 = c.ani;
+        editor.password = c.password;
+        editor.ani = c.ani;
         const RadioImage image = Encoded(editor);
         Bytes password = c.passwordBytes;
         password.resize(16, 0xFF);

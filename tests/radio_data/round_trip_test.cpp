@@ -76,9 +76,9 @@ Case RandomCase(std::mt19937& rng) {
             x.mfgrid2[row][col] = e.mfgrid2[row][col];
         }
     }
-    e.Text2 = RandomText(rng, "0123456789.", 6);
-    e.Text3 = RandomText(rng, "0123456789ABCD*#", 10);
-    x.Text3 = e.Text3.substr(0, kAniLength);
+    e.password = RandomText(rng, "0123456789.", 6);
+    e.ani = RandomText(rng, "0123456789ABCD*#", 10);
+    x.ani = e.ani.substr(0, kAniLength);
     for (const SettingField& field : SettingFields()) {
         if (field.address == kNoAddress) {
             continue;
@@ -91,10 +91,10 @@ Case RandomCase(std::mt19937& rng) {
         field.value(e) = position;
         field.value(x) = position;
     }
-    x.Form5 = {x.globals.SideKeyPf1Short, x.globals.SideKeyPf1Long, x.globals.SideKeyPf2Short,
-               x.globals.SideKeyPf2Long};
-    x.Form2 = {x.globals.DtmfFirstDelay, x.globals.DtmfInterval, x.globals.DtmfDelay};
-    x.Form3 = {x.globals.PowerLow, x.globals.PowerHigh};
+    x.dialogs.sideKeys = {x.sideKeys.pf1Short, x.sideKeys.pf1Long, x.sideKeys.pf2Short,
+                          x.sideKeys.pf2Long};
+    x.dialogs.dtmf = {x.dtmf.firstDigitDelay, x.dtmf.digitInterval, x.dtmf.digitDelay};
+    x.dialogs.powerLevels = {x.powerLevels.low, x.powerLevels.high};
     return c;
 }
 

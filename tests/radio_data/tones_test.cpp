@@ -3,45 +3,47 @@
 #include <gtest/gtest.h>
 
 #include "radio_data/lists.h"
+#include "radio_data/radio_plan.h"
 
 namespace m742 {
 namespace {
 
-TEST(FreqToHex, GivesTheStorageOrderDigits) {
+using Bytes = std::array<std::uint8_t, 4>;
+
+// A frequency text, the bytes it stores, and the field it stands for in a plan.
+TEST(FrequencyField, TextsStoreTheirDigitsAndReadBackAsTheSameField) {
     const struct {
         const char* text;
-        const char* digits;
+        Bytes bytes;
+        FrequencyCell cell;
     } cases[] = {
-        {"460.12500", "00250146"},
-        {"460.125", "00250146"},
-        {"460.1", "00000146"},
-        {"460.10000", "00000146"},
-        {"460", "00000046"},
-        {"400.00000", "00000040"},
-        {"479.99750", "50979947"},
-        {"460.123456", "45230146"},
-        {"", "FFFFFFFF"},
-        {"   ", "FFFFFFFF"},
+        {"460.12500", {0x00, 0x25, 0x01, 0x46}, Frequency{46012500}},
+        {"460.125", {0x00, 0x25, 0x01, 0x46}, FrequencyAsTyped{"460.125"}},
+        {"460", {0x00, 0x00, 0x00, 0x46}, FrequencyAsTyped{"460"}},
+        {"479.99750", {0x50, 0x97, 0x99, 0x47}, Frequency{47999750}},
+        {"005.00000", {0x00, 0x00, 0x50, 0x00}, Frequency{500000}},
+        {"460.123456", {0x45, 0x23, 0x01, 0x46}, FrequencyAsTyped{"460.123456"}},
+        {"", {0xFF, 0xFF, 0xFF, 0xFF}, std::monostate{}},
+        {"   ", {0xFF, 0xFF, 0xFF, 0xFF}, FrequencyAsTyped{"   "}},
         // A damaged image can show hexadecimal digits; they go back as they came.
-        {"4A0.12500", "0025014A"},
-        {"FFF.FFFFE", "FEFFFFFF"},
+        {"4A0.12500", {0x00, 0x25, 0x01, 0x4A}, UndecodedFrequency{{0x00, 0x25, 0x01, 0x4A}}},
+        {"FFF.FFFFE", {0xFE, 0xFF, 0xFF, 0xFF}, UndecodedFrequency{{0xFE, 0xFF, 0xFF, 0xFF}}},
     };
     for (const auto& c : cases) {
-        const auto result = FreqToHex(c.text, Lang::English);
-        ASSERT_TRUE(result.ok()) << c.text;
-        EXPECT_EQ(result.value(), c.digits) << c.text;
+        EXPECT_EQ(FrequencyBytesOfText(c.text), c.bytes) << c.text;
+        EXPECT_EQ(FrequencyCellOf(c.text), c.cell) << c.text;
+        EXPECT_EQ(FrequencyCellBytes(c.cell), c.bytes) << c.text;
+        EXPECT_EQ(FrequencyCellText(c.cell), c.text) << c.text;
     }
 }
 
-TEST(FreqToHex, RefusesTextsThatDoNotFitAFrequencyCode) {
+TEST(FrequencyField, TextsThatDoNotFitFourBytesAreKeptAndNotStored) {
     for (const char* text : {"46.1", "46", "4", ".5", "1000.5", "4601", " 460.1", "460.1.2",
-                             "460.1 ", "4x0.1", "460.1250a", "-60.125", "46e.1"}) {
-        const auto result = FreqToHex(text, Lang::English);
-        ASSERT_FALSE(result.ok()) << text;
-        EXPECT_EQ(result.status().code, ErrorCode::kFrequencyRefused);
-        EXPECT_EQ(result.status().message, "Frequency input is incorrect, please correct!");
+                             "460.1 ", "4x0.1", "460.1250a", "-60.125", "46e.1", "5.00000"}) {
+        EXPECT_EQ(FrequencyBytesOfText(text), std::nullopt) << text;
+        EXPECT_EQ(FrequencyCellOf(text), FrequencyCell(FrequencyAsTyped{text})) << text;
+        EXPECT_EQ(FrequencyCellBytes(FrequencyCellOf(text)), std::nullopt) << text;
     }
-    EXPECT_EQ(FreqToHex("46.1", Lang::Chinese).status().message, "频率输入有误，请改正！");
 }
 
 RadioImage WithBytes(int address, std::initializer_list<std::uint8_t> bytes) {
@@ -51,6 +53,12 @@ RadioImage WithBytes(int address, std::initializer_list<std::uint8_t> bytes) {
 }
 
 TEST(FrequencyText, ShowsTheDigitsAsStored) {
+    // Every digit pattern of the top byte reads back as the text it shows.
+    for (int top = 0; top <= 0xFF; ++top) {
+        const Bytes bytes{0x00, 0x25, 0x01, static_cast<std::uint8_t>(top)};
+        EXPECT_EQ(FrequencyCellText(FrequencyCellOfBytes(bytes)), FrequencyBytesText(bytes));
+        EXPECT_EQ(FrequencyCellBytes(FrequencyCellOf(FrequencyBytesText(bytes))), bytes);
+    }
     EXPECT_EQ(FrequencyText(WithBytes(16, {0x00, 0x25, 0x01, 0x46}), 16), "460.12500");
     EXPECT_EQ(FrequencyText(WithBytes(16, {0x50, 0x97, 0x99, 0x47}), 16), "479.99750");
     EXPECT_EQ(FrequencyText(WithBytes(16, {0x00, 0x25, 0x01, 0x4A}), 16), "4A0.12500");
@@ -58,22 +66,39 @@ TEST(FrequencyText, ShowsTheDigitsAsStored) {
     EXPECT_EQ(FrequencyText(WithBytes(16, {0xFE}), 16), "FFF.FFFFE");
 }
 
-TEST(ToneText, FollowsTheCodeForms) {
+TEST(ToneField, FollowsTheCodeForms) {
     const struct {
-        std::uint8_t low, high;
+        std::uint16_t code;
         bool frequency;
         const char* text;
     } cases[] = {
-        {0x85, 0x08, true, "88.5"},  {0x70, 0x06, true, "67.0"},   {0x00, 0x10, true, "100.0"},
-        {0x41, 0x25, true, "254.1"}, {0x99, 0x19, true, "199.9"},  {0x23, 0x80, true, "D023N"},
-        {0x54, 0xC7, true, "D754I"}, {0x12, 0xA3, true, ""},       {0xFF, 0xFF, true, "Off"},
-        {0xFF, 0xFF, false, ""},     {0x23, 0x80, false, "D023N"},
+        {0x0885, true, "88.5"},  {0x0670, true, "67.0"},   {0x1000, true, "100.0"},
+        {0x2541, true, "254.1"}, {0x1999, true, "199.9"},  {0x8023, true, "D023N"},
+        {0xC754, true, "D754I"}, {0xA312, true, ""},       {0xFFFF, true, "Off"},
+        {0xFFFF, false, ""},     {0x8023, false, "D023N"}, {0x0000, true, "00.0"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ToneText(WithBytes(24, {c.low, c.high}), 24, c.frequency, Lang::English), c.text)
-            << std::hex << int(c.high) << int(c.low);
+        EXPECT_EQ(ToneCellText(ToneCellOfCode(c.code, c.frequency), "Off"), c.text)
+            << std::hex << c.code;
     }
-    EXPECT_EQ(ToneText(BlankImage(), 24, true, Lang::Chinese), "关闭");
+    EXPECT_EQ(ToneCellText(ToneOff{}, OffWord(Lang::Chinese)), "关闭");
+}
+
+// Whatever code a radio holds, the field read from it stores what its text stores: the plan
+// encodes exactly what the grid's text did.
+TEST(ToneField, EveryCodeStoresWhatItsTextStores) {
+    for (int code = 0; code <= 0xFFFF; ++code) {
+        const ToneCell cell = ToneCellOfCode(static_cast<std::uint16_t>(code), true);
+        const std::string text = ToneCellText(cell, "Off");
+        ASSERT_EQ(ToneCodeOfCell(cell), ToneCodeOf(text)) << std::hex << code;
+        ASSERT_EQ(ToneCellOf(text), cell) << std::hex << code;
+    }
+    for (const char* typed : {"088.5", "88.50", "D23N", "12", "off"}) {
+        EXPECT_EQ(ToneCellOf(typed), ToneCell(ToneAsTyped{typed})) << typed;
+        EXPECT_EQ(ToneCodeOfCell(ToneCellOf(typed)), ToneCodeOf(typed)) << typed;
+    }
+    EXPECT_EQ(ToneCellOf("关闭"), ToneCell(ToneOff{}));
+    EXPECT_EQ(ToneCellOf("Off"), ToneCell(ToneOff{}));
 }
 
 TEST(ToneCodeOf, ReadsEveryFormAndRefusesTheRest) {
@@ -104,9 +129,7 @@ TEST(ToneList, EveryEntryRoundTripsThroughTheImage) {
             const std::string text = ListItem(ListId::kTone, i, lang);
             const auto code = ToneCodeOf(text);
             ASSERT_TRUE(code.has_value()) << text;
-            const RadioImage image = WithBytes(24, {static_cast<std::uint8_t>(*code & 0xFF),
-                                                    static_cast<std::uint8_t>(*code >> 8)});
-            EXPECT_EQ(ToneText(image, 24, true, lang), text);
+            EXPECT_EQ(ToneCellText(ToneCellOfCode(*code, true), OffWord(lang)), text);
         }
     }
 }

@@ -59,9 +59,9 @@ RadioImage Plan() {
     channel(3, "460.12500", "Off", "", "", {0, 0, 0, 0});
     plan.mfgrid2[2][1] = "470.00000";
     plan.mfgrid2[2][2] = "470.50000";
-    plan.Text2 = "123";
-    plan.Text3 = "123";
-    plan.panel.Combo4 = 7;
+    plan.password = "123";
+    plan.ani = "123";
+    plan.settings.squelchLevel = 7;
     const auto image = EncodeImage(plan);
     EXPECT_TRUE(image.ok());
     return image.value();

@@ -247,10 +247,10 @@ void DialogTest::sideKeys() {
     form.mnuSideFunction_Click();
     QDialog& dialog = form.sideKeyDialog();
     Child<QComboBox>(dialog, "Combo1").setCurrentIndex(5);  // "Off Net"
-    QCOMPARE(form.editor().globals.SideKeyPf1Short, std::int16_t(1));
+    QCOMPARE(form.editor().sideKeys.pf1Short, std::int16_t(1));
     Dismiss(dialog, button);
     QVERIFY(dialog.isHidden());
-    QCOMPARE(int(form.editor().globals.SideKeyPf1Short), setting);
+    QCOMPARE(int(form.editor().sideKeys.pf1Short), setting);
     QCOMPARE(Child<QComboBox>(dialog, "Combo1").currentIndex(), shown);
     QCOMPARE(ImageByte(form.editor(), 0x3C5) >> 4, setting);  // PF1 short press, high nibble
     QCOMPARE(ImageByte(form.editor(), 0x3C5) & 0x0F, 7);      // PF1 long press stays
@@ -277,7 +277,7 @@ void DialogTest::dtmf() {
     QCOMPARE(interval.currentText(), QString("6400ms"));
     Dismiss(dialog, button);
     QVERIFY(dialog.isHidden());
-    QCOMPARE(int(form.editor().globals.DtmfInterval), setting);
+    QCOMPARE(int(form.editor().dtmf.digitInterval), setting);
     QCOMPARE(interval.currentIndex(), setting);
     QCOMPARE(int(ImageByte(form.editor(), 0x3CA)), setting);
 }
@@ -308,7 +308,7 @@ void DialogTest::powerLevels() {
     QCOMPARE(Child<QLabel>(dialog, "Lblpower1").text(), QString("97"));
     Dismiss(dialog, button);
     QVERIFY(dialog.isHidden());
-    QCOMPARE(int(form.editor().globals.PowerLow), ok ? 97 : 92);
+    QCOMPARE(int(form.editor().powerLevels.low), ok ? 97 : 92);
     QCOMPARE(int(ImageByte(form.editor(), 0x3F8)), ok ? 97 : 92);
     // The next opening shows the slider where it was left.
     form.mnuDebug_Click();
@@ -380,7 +380,9 @@ void DialogTest::decodedImageReachesDialogs() {
     Harness harness(EnglishPreferences());
     Form1& form = harness.form();
     EditorState plan = form.editor();
-    plan.globals = {5, 6, 0, 3, 89, 100, 255, 1, 250};
+    plan.sideKeys = {5, 6, 0, 3};
+    plan.dtmf = {89, 100, 255};
+    plan.powerLevels = {1, 250};
     const auto image = EncodeImage(plan);
     QVERIFY(image.ok());
     form.DecodeImage(ImageToHex(image.value()));

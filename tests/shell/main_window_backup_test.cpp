@@ -35,7 +35,7 @@ EditorState Plan(const char* rx = "460.12500") {
     EditorState plan = StartupEditor(1);
     SetMemoryChannel(plan, 1, rx, "67.0", "461.12500", "D023N", 2, 1, 1, 1);
     SetMemoryChannel(plan, 9, "445.00625", "Off", "445.00625", "Off", 0, 0, 0, 0);
-    plan.Text3 = "123";
+    plan.ani = "123";
     return plan;
 }
 
@@ -57,7 +57,7 @@ void PutPlanInEditor(Form1& form, const EditorState& plan) {
     form.document().ApplyUnrecorded([&plan](EditorState& editor) {
         editor.mfgrid1 = plan.mfgrid1;
         editor.CellListIndex = plan.CellListIndex;
-        editor.Text3 = plan.Text3;
+        editor.ani = plan.ani;
     });
     form.document().MarkSaved();  // as if opened
 }

@@ -41,9 +41,9 @@ RadioImage PlanImage() {
     SetMemoryChannel(plan, 9, "445.00625", "Off", "445.00625", "Off", 0, 0, 0, 0);
     plan.mfgrid2[10][1] = "470.00000";
     plan.mfgrid2[10][2] = "470.50000";
-    plan.Text3 = "123";
-    plan.panel.Combo4 = 7;
-    plan.panel.Combo2 = 3;
+    plan.ani = "123";
+    plan.settings.squelchLevel = 7;
+    plan.settings.pttId = 3;
     return ImageOf(plan);
 }
 

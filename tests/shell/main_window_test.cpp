@@ -80,12 +80,12 @@ void FillEditor(EditorState& editor) {
     SetMemoryChannel(editor, 16, "479.99375", "D754I", "400.00000", "254.1", 1, 0, 0, 0);
     editor.mfgrid2[1][1] = "461.00000";
     editor.mfgrid2[12][2] = "455.55000";
-    editor.Text3 = "A1*#D";
-    editor.panel.Combo4 = 9;
-    editor.panel.Combo13 = 8;
-    editor.panel.Combo12 = 1;
-    editor.globals.PowerLow = 100;
-    editor.globals.SideKeyPf2Long = 6;
+    editor.ani = "A1*#D";
+    editor.settings.squelchLevel = 9;
+    editor.settings.voiceLevel = 8;
+    editor.settings.voiceSwitch = 1;
+    editor.powerLevels.low = 100;
+    editor.sideKeys.pf2Long = 6;
     CreateDialogControls(editor);  // the dialogs show what they set
 }
 
@@ -445,12 +445,12 @@ void LanguageTest::switchKeepsSelections() {
     form.mnuEnglist_Click();
     QCOMPARE(box.currentIndex(), position);
     QCOMPARE(box.currentText(), english);
-    QCOMPARE(PanelPosition(form.editor().panel, list), position);
+    QCOMPARE(PanelPosition(form.editor().settings, list), position);
 
     form.mnuChinese_Click();
     QCOMPARE(box.currentIndex(), position);
     QCOMPARE(box.currentText(), chinese);
-    QCOMPARE(PanelPosition(form.editor().panel, list), position);
+    QCOMPARE(PanelPosition(form.editor().settings, list), position);
 }
 
 void LanguageTest::switchRetextsMemoryGrid_data() {
@@ -769,7 +769,7 @@ void SettingsPanelTest::defaults() {
     if (auto* list = form.findChild<QComboBox*>(control)) {
         QCOMPARE(list->currentText(), text);
         if (control.startsWith("Combo")) {
-            QCOMPARE(PanelPosition(form.editor().panel, control), list->currentIndex());
+            QCOMPARE(PanelPosition(form.editor().settings, control), list->currentIndex());
         }
     } else {
         QCOMPARE(Child<QLineEdit>(form, control).text(), text);
@@ -807,7 +807,7 @@ void SettingsPanelTest::passwordTyping() {
         QTest::keyClicks(&box, typedAtStart);
     }
     QCOMPARE(box.text(), kept);
-    QCOMPARE(QString::fromStdString(harness.form().editor().Text2), kept);
+    QCOMPARE(QString::fromStdString(harness.form().editor().password), kept);
 }
 
 void SettingsPanelTest::passwordPasting_data() {
@@ -841,7 +841,7 @@ void SettingsPanelTest::passwordPasting() {
         box.paste();
     }
     QCOMPARE(box.text(), kept);
-    QCOMPARE(QString::fromStdString(harness.form().editor().Text2), kept);
+    QCOMPARE(QString::fromStdString(harness.form().editor().password), kept);
 }
 
 void SettingsPanelTest::aniTyping_data() {
@@ -877,7 +877,7 @@ void SettingsPanelTest::aniTyping() {
         QTest::keyClicks(&box, typed);
     }
     QCOMPARE(box.text(), kept);
-    QCOMPARE(QString::fromStdString(harness.form().editor().Text3), kept);
+    QCOMPARE(QString::fromStdString(harness.form().editor().ani), kept);
 }
 
 void SettingsPanelTest::listPickReachesEditor_data() {
@@ -895,9 +895,9 @@ void SettingsPanelTest::listPickReachesEditor() {
     QComboBox& box = Child<QComboBox>(form, list);
     QTest::keyClick(&box, Qt::Key_End);
     QCOMPARE(box.currentIndex(), box.count() - 1);
-    QCOMPARE(PanelPosition(form.editor().panel, list), box.count() - 1);
+    QCOMPARE(PanelPosition(form.editor().settings, list), box.count() - 1);
     QTest::keyClick(&box, Qt::Key_Home);
-    QCOMPARE(PanelPosition(form.editor().panel, list), 0);
+    QCOMPARE(PanelPosition(form.editor().settings, list), 0);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -955,7 +955,7 @@ void FileCommandTest::newConfirmed() {
     const EditorState fresh = StartupEditor(1);
     expected.mfgrid1 = fresh.mfgrid1;
     expected.mfgrid2 = fresh.mfgrid2;
-    expected.panel = fresh.panel;
+    expected.settings = fresh.settings;
     const QString difference = FirstDifference(expected, form.editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     // The views show the fresh plan; the password and ANI boxes keep their texts.
@@ -1084,7 +1084,7 @@ void FileCommandTest::openRestoresSavedPlan() {
 
     // Everything comes back but the password, which the file never gives back.
     EditorState expected = saver.form().editor();
-    expected.Text2.clear();
+    expected.password.clear();
     const QString difference = FirstDifference(expected, form.editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QCOMPARE(form.windowTitle(), "M-742-" + QFileInfo(path).absoluteFilePath());

@@ -101,16 +101,22 @@ QByteArray EnglishPreferences() {
 
 namespace {
 
-using PanelMember = std::int16_t SettingsPanel::*;
+using PanelMember = std::int16_t RadioSettings::*;
 
 const std::map<QString, PanelMember>& PanelMembers() {
     static const std::map<QString, PanelMember> members = {
-        {"Combo1", &SettingsPanel::Combo1},   {"Combo2", &SettingsPanel::Combo2},
-        {"Combo3", &SettingsPanel::Combo3},   {"Combo4", &SettingsPanel::Combo4},
-        {"Combo6", &SettingsPanel::Combo6},   {"Combo7", &SettingsPanel::Combo7},
-        {"Combo9", &SettingsPanel::Combo9},   {"Combo10", &SettingsPanel::Combo10},
-        {"Combo11", &SettingsPanel::Combo11}, {"Combo12", &SettingsPanel::Combo12},
-        {"Combo13", &SettingsPanel::Combo13}, {"Combo14", &SettingsPanel::Combo14},
+        {"Combo1", &RadioSettings::band},
+        {"Combo2", &RadioSettings::pttId},
+        {"Combo3", &RadioSettings::transmitTimeout},
+        {"Combo4", &RadioSettings::squelchLevel},
+        {"Combo6", &RadioSettings::beep},
+        {"Combo7", &RadioSettings::priorityChannel},
+        {"Combo9", &RadioSettings::batterySave},
+        {"Combo10", &RadioSettings::endBeep},
+        {"Combo11", &RadioSettings::tailElimination},
+        {"Combo12", &RadioSettings::voiceSwitch},
+        {"Combo13", &RadioSettings::voiceLevel},
+        {"Combo14", &RadioSettings::voicePrompt},
     };
     return members;
 }
@@ -121,7 +127,7 @@ QString Quoted(const std::string& text) {
 
 }  // namespace
 
-std::int16_t PanelPosition(const SettingsPanel& panel, const QString& list) {
+std::int16_t PanelPosition(const RadioSettings& panel, const QString& list) {
     const auto member = PanelMembers().find(list);
     if (member == PanelMembers().end()) {
         qFatal("%s is not a list of the settings panel", qPrintable(list));
@@ -162,25 +168,27 @@ QString FirstDifference(const EditorState& expected, const EditorState& actual) 
             }
         }
     }
-    if (expected.Text2 != actual.Text2) {
-        return "Text2 holds " + Quoted(actual.Text2) + ", expected " + Quoted(expected.Text2);
+    if (expected.password != actual.password) {
+        return "Text2 holds " + Quoted(actual.password) + ", expected " + Quoted(expected.password);
     }
-    if (expected.Text3 != actual.Text3) {
-        return "Text3 holds " + Quoted(actual.Text3) + ", expected " + Quoted(expected.Text3);
+    if (expected.ani != actual.ani) {
+        return "Text3 holds " + Quoted(actual.ani) + ", expected " + Quoted(expected.ani);
     }
     for (const auto& [name, member] : PanelMembers()) {
-        if (expected.panel.*member != actual.panel.*member) {
+        if (expected.settings.*member != actual.settings.*member) {
             return QString("%1 at %2, expected %3")
                 .arg(name)
-                .arg(actual.panel.*member)
-                .arg(expected.panel.*member);
+                .arg(actual.settings.*member)
+                .arg(expected.settings.*member);
         }
     }
-    if (!(expected.globals == actual.globals)) {
+    if (!(expected.sideKeys == actual.sideKeys) || !(expected.dtmf == actual.dtmf) ||
+        !(expected.powerLevels == actual.powerLevels)) {
         return "the dialog-held settings differ";
     }
-    if (!(expected.Form5 == actual.Form5) || !(expected.Form2 == actual.Form2) ||
-        !(expected.Form3 == actual.Form3)) {
+    if (!(expected.dialogs.sideKeys == actual.dialogs.sideKeys) ||
+        !(expected.dialogs.dtmf == actual.dialogs.dtmf) ||
+        !(expected.dialogs.powerLevels == actual.dialogs.powerLevels)) {
         return "the dialogs' controls differ";
     }
     return {};

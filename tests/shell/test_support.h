@@ -116,7 +116,7 @@ T& Child(const QObject& root, const QString& name) {
 }
 
 // The settings panel's list position that a list of the panel ("Combo2" ... "Combo14") edits.
-std::int16_t PanelPosition(const SettingsPanel& panel, const QString& list);
+std::int16_t PanelPosition(const RadioSettings& panel, const QString& list);
 
 // The first difference between two editors, in words; empty when they are the same.
 QString FirstDifference(const EditorState& expected, const EditorState& actual);

@@ -71,13 +71,14 @@ QString ViewsDiffer(Form1& form) {
             }
         }
     }
-    if (Child<QComboBox>(form, "Combo4").currentIndex() != editor.panel.Combo4) {
+    if (Child<QComboBox>(form, "Combo4").currentIndex() != editor.settings.squelchLevel) {
         return "Combo4";
     }
-    if (Child<QLineEdit>(form, "Text2").text().toStdString() != editor.Text2) {
+    if (Child<QLineEdit>(form, "Text2").text().toStdString() != editor.password) {
         return "Text2";
     }
-    if (Child<QComboBox>(form.sideKeyDialog(), "Combo1").currentIndex() != editor.Form5.Combo1) {
+    if (Child<QComboBox>(form.sideKeyDialog(), "Combo1").currentIndex() !=
+        editor.dialogs.sideKeys.pf1Short) {
         return "Form5.Combo1";
     }
     return {};
@@ -123,7 +124,7 @@ void UndoTest::everyChangeIsOneStep_data() {
     const QString plan = m_dir.filePath("plan.DAT");
     EditorState other = StartupEditor(1);
     SetMemoryChannel(other, 5, "450.00000", "Off", "450.00000", "Off", 0, 0, 1, 1);
-    other.panel.Combo4 = 2;
+    other.settings.squelchLevel = 2;
     if (!WriteDataFile(plan.toStdString(), EncodeImage(other).value(), Lang::English).ok()) {
         qFatal("no plan file");
     }

@@ -52,7 +52,7 @@ void SamplePlan(m742::EditorState& editor) {
         }
         ++row;
     }
-    editor.Text3 = "12AB*";
+    editor.ani = "12AB*";
 }
 
 bool Save(QWidget& widget, const QString& file) {
@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
         m742::EditorState other = window.editor();
         other.mfgrid1[2][1] = "462.61250";
         m742::ClearNO(other, 3);
-        other.panel.Combo4 = 3;
+        other.settings.squelchLevel = 3;
         const auto otherImage = m742::EncodeImage(other);
         if (!otherImage.ok()) {
             return 1;

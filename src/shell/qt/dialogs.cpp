@@ -156,7 +156,7 @@ ListSettingsWindow::ListSettingsWindow(EditorDocument& document, SettingsDialog 
         }
         connect(list, &QComboBox::currentIndexChanged, this, [this, field](int position) {
             m_document.ApplyUnrecorded([field, position](EditorState& editor) {
-                *field->dialogControl(editor) = static_cast<std::int16_t>(position);
+                *field->dialogControl(editor.dialogs) = static_cast<std::int16_t>(position);
             });
         });
         grid->addWidget(label, row, 0);
@@ -178,7 +178,7 @@ void ListSettingsWindow::Sync() {
     auto& editor = const_cast<EditorState&>(m_document.editor());
     for (const auto& [field, list] : m_lists) {
         const QSignalBlocker quiet(list);
-        list->setCurrentIndex(*field->dialogControl(editor));
+        list->setCurrentIndex(*field->dialogControl(editor.dialogs));
     }
 }
 
@@ -255,7 +255,7 @@ PowerWindow::PowerWindow(EditorDocument& document, std::function<void(int)> maxL
         connect(slider, &QSlider::valueChanged, this, [this, low, value](int level) {
             value->setText(QString::number(level));
             m_document.ApplyUnrecorded([low, level](EditorState& editor) {
-                (low ? editor.Form3.Slider1 : editor.Form3.Slider3) =
+                (low ? editor.dialogs.powerLevels.low : editor.dialogs.powerLevels.high) =
                     static_cast<std::int16_t>(level);
             });
         });
@@ -269,9 +269,9 @@ PowerWindow::PowerWindow(EditorDocument& document, std::function<void(int)> maxL
 }
 
 void PowerWindow::Sync() {
-    const PowerDialog& levels = m_document.editor().Form3;
-    for (auto [slider, label, level] : {std::tuple{m_low, m_lowValue, levels.Slider1},
-                                        std::tuple{m_high, m_highValue, levels.Slider3}}) {
+    const PowerLevels& levels = m_document.editor().dialogs.powerLevels;
+    for (auto [slider, label, level] : {std::tuple{m_low, m_lowValue, levels.low},
+                                        std::tuple{m_high, m_highValue, levels.high}}) {
         const QSignalBlocker quiet(slider);
         slider->setValue(level);
         label->setText(QString::number(level));

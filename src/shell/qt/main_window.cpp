@@ -343,7 +343,7 @@ QWidget* Form1::BuildModelFrame() {
     bandList->addItem(QString());
     connect(bandList, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_document->Apply({EditKind::kBand, 0, 0, {}}, [index](EditorState& editor) {
-            editor.panel.Combo1 = static_cast<std::int16_t>(index);
+            editor.settings.band = static_cast<std::int16_t>(index);
         });
         Combo1_Click();
     });
@@ -354,7 +354,7 @@ QWidget* Form1::BuildModelFrame() {
     connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
         const QString kept = KeepAllowed(*m_password, text, FilterPassword, kPasswordBoxLength);
         m_document->Apply({EditKind::kSetting, 0, 0, "Label5"},
-                          [&kept](EditorState& editor) { editor.Text2 = kept.toStdString(); });
+                          [&kept](EditorState& editor) { editor.password = kept.toStdString(); });
     });
     grid->addWidget(band, 0, 0);
     grid->addWidget(bandList, 0, 1);
@@ -394,7 +394,7 @@ QWidget* Form1::BuildFunctionFrame() {
                     const QString kept = KeepAllowed(*m_ani, text, FilterAni, kAniBoxLength);
                     m_document->Apply(
                         {EditKind::kSetting, 0, 0, "Label12"},
-                        [&kept](EditorState& editor) { editor.Text3 = kept.toStdString(); });
+                        [&kept](EditorState& editor) { editor.ani = kept.toStdString(); });
                 });
                 grid->addWidget(m_ani, row, 2 * col + 1);
                 continue;
@@ -830,9 +830,11 @@ bool Form1::MaySaveChanges(const std::function<void(EditorState&, const EditorSt
 void Form1::mnuNew_Click() {
     // A new plan keeps the password, the ANI code and the dialogs' settings.
     if (!MaySaveChanges([](EditorState& editor, const EditorState& saved) {
-            editor.Text2 = saved.Text2;
-            editor.Text3 = saved.Text3;
-            editor.globals = saved.globals;
+            editor.password = saved.password;
+            editor.ani = saved.ani;
+            editor.sideKeys = saved.sideKeys;
+            editor.dtmf = saved.dtmf;
+            editor.powerLevels = saved.powerLevels;
         })) {
         return;
     }
@@ -957,8 +959,9 @@ bool Form1::Save() {
 
 void Form1::mnureadFre_Click() {
     // A read keeps the password it is checked against.
-    if (!MaySaveChanges(
-            [](EditorState& editor, const EditorState& saved) { editor.Text2 = saved.Text2; })) {
+    if (!MaySaveChanges([](EditorState& editor, const EditorState& saved) {
+            editor.password = saved.password;
+        })) {
         return;
     }
     m_exchange->mnureadFre_Click();
@@ -1003,7 +1006,7 @@ void Form1::SyncPanelFromEditor() {
     }
     // A box being typed into keeps its cursor: only a text from elsewhere is put in.
     for (auto [box, text] :
-         {std::pair{m_password, &m_editor.Text2}, std::pair{m_ani, &m_editor.Text3}}) {
+         {std::pair{m_password, &m_editor.password}, std::pair{m_ani, &m_editor.ani}}) {
         const QString shown = QString::fromStdString(*text);
         if (box->text() != shown) {
             const QSignalBlocker quiet(box);

@@ -155,7 +155,7 @@ public:
     // ExchangeWindow
     std::int16_t LanguageFlag() const override { return m_editor.LanguageFlag; }
     int PowerUnlock() const override { return m_powerLock.PowerUnlock(); }
-    std::string PasswordText() const override { return m_editor.Text2; }
+    std::string PasswordText() const override { return m_editor.password; }
     void HideFrequencyEditor() override;
     void SetStatusText(std::string_view caption) override;
     void SetStatusVisible(bool visible) override;
