@@ -15,6 +15,8 @@
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 #include "radio_data/lists.h"
 
 namespace {
@@ -33,22 +35,19 @@ EditorState FullPlan() {
     EditorState editor = StartupEditor(1);
     const Lang lang = LanguageOf(editor.LanguageFlag);
     for (int n = 1; n <= kChannelCount; ++n) {
-        auto& cells = editor.mfgrid1[static_cast<std::size_t>(n)];
-        auto& positions = editor.CellListIndex[static_cast<std::size_t>(n)];
-        cells[1] = Frequency(400 + 4 * n, 1250 * n);
-        cells[3] = Frequency(479 - n, 625 * n);
-        cells[2] = ListItem(ListId::kTone, (n * 17) % ListSize(ListId::kTone), lang);
-        cells[4] = ListItem(ListId::kTone, (n * 53 + 7) % ListSize(ListId::kTone), lang);
+        SetMemoryCellText(editor, n, kColumnRx, Frequency(400 + 4 * n, 1250 * n));
+        SetMemoryCellText(editor, n, kColumnTx, Frequency(479 - n, 625 * n));
+        SetMemoryCellText(editor, n, kColumnDecodeTone,
+                          ListItem(ListId::kTone, (n * 17) % ListSize(ListId::kTone), lang));
+        SetMemoryCellText(editor, n, kColumnEncodeTone,
+                          ListItem(ListId::kTone, (n * 53 + 7) % ListSize(ListId::kTone), lang));
         for (int column = 5; column <= 8; ++column) {
-            const auto position =
-                static_cast<std::int16_t>((n + column) % ListSize(GridColumnList(column)));
-            positions[static_cast<std::size_t>(column)] = position;
-            cells[static_cast<std::size_t>(column)] =
-                ListItem(GridColumnList(column), position, lang);
+            SetListPosition(
+                MemoryChannelOf(editor, n), column,
+                static_cast<std::int16_t>((n + column) % ListSize(GridColumnList(column))));
         }
-        auto& debug = editor.mfgrid2[static_cast<std::size_t>(n)];
-        debug[1] = Frequency(470 - n, 3125 * n);
-        debug[2] = Frequency(450 + n, 500 * n);
+        SetDebugCellText(editor, n, kDebugColumnRx, Frequency(470 - n, 3125 * n));
+        SetDebugCellText(editor, n, kDebugColumnTx, Frequency(450 + n, 500 * n));
     }
     editor.password = "123456";
     editor.ani = "12AB*#D0";

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "channel_editing/channel_plan.h"
+#include "memory_rows.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/image.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
@@ -79,16 +81,15 @@ void CheckSettingsInRange(EditorState& editor) {
         }
     }
     for (int n = 1; n <= kChannelCount; ++n) {
-        const auto row = static_cast<std::size_t>(n);
         for (const FlagField& flag : kFlagFields) {
-            const auto column = static_cast<std::size_t>(flag.column);
-            const int position = editor.CellListIndex[row][column];
+            const int position = ListPositionOf(MemoryChannelOf(editor, n), flag.column);
             Check(position >= 0 && position < ListSize(GridColumnList(flag.column)));
             if (ChannelInUse(editor, n)) {
-                Check(editor.mfgrid1[row][column] == ListItem(GridColumnList(flag.column), position,
-                                                              LanguageOf(editor.LanguageFlag)));
+                Check(MemoryCellText(editor, n, flag.column) ==
+                      ListItem(GridColumnList(flag.column), position,
+                               LanguageOf(editor.LanguageFlag)));
             } else {
-                Check(position == 0 && editor.mfgrid1[row][column].empty());
+                Check(position == 0 && MemoryCellText(editor, n, flag.column).empty());
             }
         }
     }
@@ -186,15 +187,15 @@ void CheckWrittenImage(const RadioImage& original, const RadioImage& written) {
 EditorState WithUnshownTonesOff(EditorState editor) {
     const std::string off(OffWord(LanguageOf(editor.LanguageFlag)));
     for (int n = 1; n <= kChannelCount; ++n) {
-        auto& cells = editor.mfgrid1[static_cast<std::size_t>(n)];
-        if (cells[1].empty()) {
+        MemoryChannel& channel = MemoryChannelOf(editor, n);
+        if (!channel.inUse()) {
             continue;
         }
-        if (cells[2].empty()) {
-            cells[2] = off;
+        if (IsEmpty(channel.decodeTone)) {
+            channel.decodeTone = ToneOff{};
         }
-        if (cells[4].empty() && !cells[3].empty()) {
-            cells[4] = off;
+        if (IsEmpty(channel.encodeTone) && !IsEmpty(channel.tx)) {
+            channel.encodeTone = ToneOff{};
         }
     }
     return editor;

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "channel_editing/grid_text.h"
 #include "channel_editing/key_filters.h"
 #include "channel_editing/list_entry.h"
 #include "channel_editing/tone_entry.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 #include "radio_data/lists.h"
 
 namespace m742 {
@@ -37,7 +38,7 @@ std::vector<std::string> Split(std::string_view line, char separator) {
 }
 
 // The list position whose item reads `text` in either language, or -1.
-int ListPosition(int column, const std::string& text) {
+int PositionNamed(int column, const std::string& text) {
     const ListId list = GridColumnList(column);
     for (int position = 0; position < ListSize(list); ++position) {
         if (ListItem(list, position, Lang::English) == text ||
@@ -56,7 +57,7 @@ std::optional<PasteRefusal> PasteLine(EditorState& editor, int row, std::string_
     auto cell = [&cells](int column) -> const std::string& { return cells[At(column - 1)]; };
     auto refused = [&](int column) { return PasteRefusal{row, column, cell(column)}; };
     if (cell(kColumnRx).empty()) {
-        ClearNO(editor, row);
+        ClearMemoryChannel(editor, row);
         return std::nullopt;
     }
     for (int column : {kColumnRx, kColumnTx}) {
@@ -73,8 +74,8 @@ std::optional<PasteRefusal> PasteLine(EditorState& editor, int row, std::string_
     }
     for (int column : {kColumnDecodeTone, kColumnEncodeTone}) {
         const std::string& tone = cell(column);
-        if (tone == OffWord(Lang::English) || tone == OffWord(Lang::Chinese)) {
-            editor.mfgrid1[At(row)][At(column)] = OffWord(LanguageOf(editor.LanguageFlag));
+        if (IsOffWord(tone)) {
+            ToneField(MemoryChannelOf(editor, row), column) = ToneOff{};
         } else if (!tone.empty() && !CommitTone(editor, row, column, ToneKeyFilter().Text(tone))) {
             return refused(column);
         }
@@ -83,7 +84,7 @@ std::optional<PasteRefusal> PasteLine(EditorState& editor, int row, std::string_
         if (cell(column).empty()) {
             continue;
         }
-        if (!PickListItem(editor, row, column, ListPosition(column, cell(column)))) {
+        if (!PickListItem(editor, row, column, PositionNamed(column, cell(column)))) {
             return refused(column);
         }
     }
@@ -96,7 +97,7 @@ std::string CopyChannels(const EditorState& editor, std::vector<int> rows) {
     std::string text;
     for (int row : Sorted(std::move(rows))) {
         for (int column = kColumnRx; column <= kLastListColumn; ++column) {
-            text += editor.mfgrid1[At(row)][At(column)];
+            text += MemoryCellText(editor, row, column);
             text += column == kLastListColumn ? '\n' : '\t';
         }
     }
@@ -140,7 +141,7 @@ std::string PasteRefusalText(const PasteRefusal& refusal, Lang lang) {
 
 void ClearChannels(EditorState& editor, const std::vector<int>& rows) {
     for (int row : Sorted(rows)) {
-        ClearNO(editor, row);
+        ClearMemoryChannel(editor, row);
     }
 }
 
@@ -154,11 +155,7 @@ bool MoveChannels(EditorState& editor, std::vector<int> rows, bool up) {
     }
     for (int row : rows) {
         const int other = up ? row - 1 : row + 1;
-        for (int column = kColumnRx; column < kMemoryColumns; ++column) {
-            std::swap(editor.mfgrid1[At(row)][At(column)], editor.mfgrid1[At(other)][At(column)]);
-            std::swap(editor.CellListIndex[At(row)][At(column)],
-                      editor.CellListIndex[At(other)][At(column)]);
-        }
+        std::swap(MemoryChannelOf(editor, row), MemoryChannelOf(editor, other));
     }
     return true;
 }
@@ -173,13 +170,16 @@ void FillDown(EditorState& editor, std::vector<int> rows, int column) {
     if (rows.empty() || !IsFillColumn(column) || !ChannelInUse(editor, rows.front())) {
         return;
     }
-    const auto c = At(column);
-    const std::string text = editor.mfgrid1[At(rows.front())][c];
-    const std::int16_t position = editor.CellListIndex[At(rows.front())][c];
+    const MemoryChannel first = MemoryChannelOf(editor, rows.front());
     for (int row : rows) {
-        if (ChannelInUse(editor, row)) {
-            editor.mfgrid1[At(row)][c] = text;
-            editor.CellListIndex[At(row)][c] = position;
+        MemoryChannel& channel = MemoryChannelOf(editor, row);
+        if (!channel.inUse()) {
+            continue;
+        }
+        if (IsToneColumn(column)) {
+            ToneField(channel, column) = ToneField(first, column);
+        } else {
+            SetListPosition(channel, column, ListPositionOf(first, column));
         }
     }
 }

@@ -8,28 +8,24 @@ namespace m742 {
 
 namespace {
 
-// The debug channels the radio is tuned on at the factory: RX, TX of rows 1-8.
-constexpr std::array<std::array<std::string_view, 2>, 8> kDefaultDebugChannels{{
-    {"460.10000", "460.00000"},
-    {"450.10000", "450.00000"},
-    {"469.90000", "469.97500"},
-    {"460.30000", "460.30000"},
-    {"460.35000", "460.35000"},
-    {"460.40000", "460.40000"},
-    {"460.35000", "460.35000"},
-    {"460.45000", "460.45000"},
+// The debug channels the radio is tuned on at the factory: RX, TX of channels 1-8, in 10 Hz.
+constexpr std::array<std::array<std::int32_t, 2>, 8> kDefaultDebugChannels{{
+    {46010000, 46000000},
+    {45010000, 45000000},
+    {46990000, 46997500},
+    {46030000, 46030000},
+    {46035000, 46035000},
+    {46040000, 46040000},
+    {46035000, 46035000},
+    {46045000, 46045000},
 }};
 
 }  // namespace
 
 void ResetChannelPlan(EditorState& editor) {
-    for (std::size_t row = 1; row <= kChannelCount; ++row) {
-        editor.mfgrid1[row][0] = std::to_string(row);
-        editor.mfgrid2[row][0] = std::to_string(row);
-    }
     for (std::size_t i = 0; i < kDefaultDebugChannels.size(); ++i) {
-        editor.mfgrid2[i + 1][1] = kDefaultDebugChannels[i][0];
-        editor.mfgrid2[i + 1][2] = kDefaultDebugChannels[i][1];
+        editor.debug[i] = {Frequency{kDefaultDebugChannels[i][0]},
+                           Frequency{kDefaultDebugChannels[i][1]}};
     }
     RadioSettings& s = editor.settings;
     s.pttId = 1;            // Start TX

@@ -7,7 +7,7 @@
 
 namespace m742 {
 
-// Numbers both grids 1-16, loads the default debug channels into debug rows 1-8 (rows 9-16
+// Loads the default debug channels into debug channels 1-8 (9-16
 // stay as they are) and selects the default item of every function setting. The password,
 // the ANI code and the dialog-held settings are left alone.
 void ResetChannelPlan(EditorState& editor);

@@ -13,12 +13,12 @@ bool IsDebugRow(int row) {
     return row >= 1 && row <= kChannelCount;
 }
 
-bool Store(std::string& cell, std::string_view entered) {
-    auto text = StoredFrequencyText(entered);
+bool Store(FrequencyCell& cell, std::string_view entered) {
+    const auto text = StoredFrequencyText(entered);
     if (!text) {
         return false;
     }
-    cell = std::move(*text);
+    cell = FrequencyCellOf(*text);
     return true;
 }
 
@@ -29,9 +29,9 @@ DebugStore StoreDebugChannel(EditorState& editor, int row, std::string_view rxTe
     if (!IsDebugRow(row)) {
         return {};
     }
-    auto& cells = editor.mfgrid2[static_cast<std::size_t>(row)];
-    const bool rx = Store(cells[1], rxText);
-    const bool tx = Store(cells[2], txText);
+    DebugChannel& channel = DebugChannelOf(editor, row);
+    const bool rx = Store(channel.rx, rxText);
+    const bool tx = Store(channel.tx, txText);
     return {rx, tx};
 }
 
@@ -50,9 +50,7 @@ void DeleteDebugChannel(EditorState& editor, int row) {
     if (!IsDebugRow(row)) {
         return;
     }
-    auto& cells = editor.mfgrid2[static_cast<std::size_t>(row)];
-    cells[1].clear();
-    cells[2].clear();
+    DebugChannelOf(editor, row) = DebugChannel{};
 }
 
 }  // namespace m742

@@ -1,14 +1,8 @@
 #include "channel_editing/editor_change.h"
 
-#include "channel_editing/grid_text.h"
-
 namespace m742 {
 
 namespace {
-
-std::size_t At(int row) {
-    return static_cast<std::size_t>(row);
-}
 
 bool SamePanel(const EditorState& a, const EditorState& b) {
     return a.settings == b.settings && a.password == b.password && a.ani == b.ani;
@@ -25,14 +19,12 @@ EditorChange::EditorChange(EditName name, const EditorState& before, const Edito
     : m_name(std::move(name)) {
     std::vector<int> memoryRows;
     std::vector<int> debugRows;
-    // Row 0 is the heading row; it holds no text, but a step keeps it like any other row.
-    for (int row = 0; row <= kChannelCount; ++row) {
-        if (before.mfgrid1[At(row)] != after.mfgrid1[At(row)] ||
-            before.CellListIndex[At(row)] != after.CellListIndex[At(row)]) {
-            memoryRows.push_back(row);
+    for (int number = 1; number <= kChannelCount; ++number) {
+        if (MemoryChannelOf(before, number) != MemoryChannelOf(after, number)) {
+            memoryRows.push_back(number);
         }
-        if (before.mfgrid2[At(row)] != after.mfgrid2[At(row)]) {
-            debugRows.push_back(row);
+        if (DebugChannelOf(before, number) != DebugChannelOf(after, number)) {
+            debugRows.push_back(number);
         }
     }
     const bool panel = !SamePanel(before, after);
@@ -49,11 +41,11 @@ bool EditorChange::empty() const {
 EditorChange::Side EditorChange::Take(const EditorState& editor, const std::vector<int>& memoryRows,
                                       const std::vector<int>& debugRows, bool panel, bool dialogs) {
     Side side;
-    for (int row : memoryRows) {
-        side.memory.push_back({row, editor.mfgrid1[At(row)], editor.CellListIndex[At(row)]});
+    for (int number : memoryRows) {
+        side.memory.push_back({number, MemoryChannelOf(editor, number)});
     }
-    for (int row : debugRows) {
-        side.debug.push_back({row, editor.mfgrid2[At(row)]});
+    for (int number : debugRows) {
+        side.debug.push_back({number, DebugChannelOf(editor, number)});
     }
     if (panel) {
         side.panel = Panel{editor.settings, editor.password, editor.ani};
@@ -66,13 +58,10 @@ EditorChange::Side EditorChange::Take(const EditorState& editor, const std::vect
 
 void EditorChange::Put(const Side& side, EditorState& editor) {
     for (const MemoryRow& row : side.memory) {
-        editor.mfgrid1[At(row.row)] = row.cells;
-        editor.CellListIndex[At(row.row)] = row.lists;
-        // The step may have been recorded in the other language.
-        SetGrid1RowText(editor, row.row);
+        MemoryChannelOf(editor, row.number) = row.channel;
     }
     for (const DebugRow& row : side.debug) {
-        editor.mfgrid2[At(row.row)] = row.cells;
+        DebugChannelOf(editor, row.number) = row.channel;
     }
     if (side.panel) {
         editor.settings = side.panel->settings;

@@ -1,6 +1,6 @@
 // One change to the editor, as a step that can be undone and done again: what the changed parts
-// of the editor held before and after it. Only the parts that differ are kept — a memory row
-// (its cells and list positions), a debug row, the settings panel with the password and ANI
+// of the editor held before and after it. Only the parts that differ are kept — a memory
+// channel, a debug channel, the settings panel with the password and ANI
 // boxes, the dialogs' settings with their controls — so a cell edit keeps one row, while a new,
 // opened or read plan keeps whatever it replaced.
 #pragma once
@@ -26,8 +26,8 @@ public:
     // Nothing differs: there is no step to take.
     bool empty() const;
 
-    // Puts the changed parts as they were after (Redo) or before (Undo) the step. Either way the
-    // language-dependent cells are worded in the editor's current language.
+    // Puts the changed parts as they were after (Redo) or before (Undo) the step. A step holds
+    // values, not texts: the grids show them in whatever language the editor has by then.
     void Redo(EditorState& editor) const;
     void Undo(EditorState& editor) const;
 
@@ -37,13 +37,12 @@ public:
 
 private:
     struct MemoryRow {
-        int row = 0;
-        std::array<std::string, kMemoryColumns> cells;
-        std::array<std::int16_t, kMemoryColumns> lists{};
+        int number = 0;
+        MemoryChannel channel;
     };
     struct DebugRow {
-        int row = 0;
-        std::array<std::string, kDebugColumns> cells;
+        int number = 0;
+        DebugChannel channel;
     };
     struct Panel {
         RadioSettings settings;

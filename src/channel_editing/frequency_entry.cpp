@@ -3,6 +3,7 @@
 #include <array>
 
 #include "channel_editing/snap.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/plan_texts.h"
@@ -13,22 +14,16 @@ namespace {
 
 constexpr Bilingual kOutOfBand{"超出频段范围", "Beyond the frequency range"};
 
-// The list positions of a new channel in columns 5-8: busy lock Off, band Wide, add scan Yes,
-// power High.
-constexpr std::array<std::int16_t, 4> kNewChannelPositions{0, 0, 1, 1};
-
-void StartChannel(EditorState& editor, std::size_t row) {
-    const Lang lang = LanguageOf(editor.LanguageFlag);
-    auto& cells = editor.mfgrid1[row];
-    cells[kColumnTx] = cells[kColumnRx];
-    cells[2] = OffWord(lang);
-    cells[4] = OffWord(lang);
-    for (int col = kFirstListColumn; col <= kLastListColumn; ++col) {
-        const std::int16_t position =
-            kNewChannelPositions[static_cast<std::size_t>(col - kFirstListColumn)];
-        cells[static_cast<std::size_t>(col)] = ListItem(GridColumnList(col), position, lang);
-        editor.CellListIndex[row][static_cast<std::size_t>(col)] = position;
-    }
+// A new channel: TX as RX, both tones Off, busy lock Off, band Wide, added to the scan, high
+// power.
+void StartChannel(MemoryChannel& channel) {
+    channel.tx = channel.rx;
+    channel.decodeTone = ToneOff{};
+    channel.encodeTone = ToneOff{};
+    channel.busyLock = BusyLock::kOff;
+    channel.bandwidth = Bandwidth::kWide;
+    channel.scan = ScanList::kAdded;
+    channel.power = TxPower::kHigh;
 }
 
 }  // namespace
@@ -50,7 +45,7 @@ FrequencyCommit CommitFrequency(EditorState& editor, int row, int column, std::s
         if (column != kColumnRx) {
             return {};
         }
-        ClearNO(editor, row);
+        ClearMemoryChannel(editor, row);
         return {FrequencyOutcome::kChannelDeleted, std::nullopt};
     }
     if (!IsNumberText(entered)) {
@@ -68,11 +63,10 @@ FrequencyCommit CommitFrequency(EditorState& editor, int row, int column, std::s
         return {FrequencyOutcome::kOutOfBand, OutOfBandMessage(LanguageOf(editor.LanguageFlag))};
     }
 
-    const auto r = static_cast<std::size_t>(row);
-    auto& cells = editor.mfgrid1[r];
-    cells[static_cast<std::size_t>(column)] = FormatSteps(stored);
-    if (column == kColumnRx && cells[kColumnTx].empty()) {
-        StartChannel(editor, r);
+    MemoryChannel& channel = MemoryChannelOf(editor, row);
+    FrequencyField(channel, column) = FrequencyCellOf(FormatSteps(stored));
+    if (column == kColumnRx && IsEmpty(channel.tx)) {
+        StartChannel(channel);
         return {FrequencyOutcome::kChannelStarted, std::nullopt};
     }
     return {FrequencyOutcome::kWritten, std::nullopt};

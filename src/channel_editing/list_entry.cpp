@@ -1,5 +1,6 @@
 #include "channel_editing/list_entry.h"
 
+#include "radio_data/layout.h"
 #include "radio_data/lists.h"
 
 namespace m742 {
@@ -12,10 +13,7 @@ bool PickListItem(EditorState& editor, int row, int column, int position) {
     if (position < 0 || position >= ListSize(list)) {
         return false;
     }
-    const auto r = static_cast<std::size_t>(row);
-    const auto c = static_cast<std::size_t>(column);
-    editor.mfgrid1[r][c] = ListItem(list, position, LanguageOf(editor.LanguageFlag));
-    editor.CellListIndex[r][c] = static_cast<std::int16_t>(position);
+    SetListPosition(MemoryChannelOf(editor, row), column, static_cast<ListPosition>(position));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "channel_editing/snap.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 
 namespace m742 {
@@ -69,7 +70,7 @@ bool CommitTone(EditorState& editor, int row, int column, std::string_view enter
     if (!tone) {
         return false;
     }
-    editor.mfgrid1[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = *tone;
+    SetMemoryCellText(editor, row, column, *tone);
     return true;
 }
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "cli/terminal_text.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
@@ -82,18 +84,18 @@ std::string Render(std::string_view title, const Table& table) {
 }
 
 template <std::size_t Columns>
-Table GridTable(const std::array<std::array<std::string, Columns>, kChannelCount + 1>& grid,
-                const std::array<Bilingual, Columns>& headings, Lang lang) {
+Table GridTable(const std::array<Bilingual, Columns>& headings, Lang lang,
+                const std::function<std::string(int row, int column)>& cellText) {
     Table table;
     Row heading;
     for (const Bilingual& caption : headings) {
         heading.emplace_back(caption.in(lang));
     }
     table.push_back(std::move(heading));
-    for (std::size_t row = 1; row <= kChannelCount; ++row) {
+    for (int row = 1; row <= kChannelCount; ++row) {
         Row cells;
-        for (const std::string& cell : grid[row]) {
-            cells.push_back(Printable(cell));
+        for (int column = 0; column < static_cast<int>(Columns); ++column) {
+            cells.push_back(Printable(cellText(row, column)));
         }
         table.push_back(std::move(cells));
     }
@@ -103,11 +105,15 @@ Table GridTable(const std::array<std::array<std::string, Columns>, kChannelCount
 }  // namespace
 
 std::string DumpText(const EditorState& editor, Lang lang) {
-    std::string text =
-        Render(TabTitle(kMemoryTabCaption, lang), GridTable(editor.mfgrid1, kMemoryHeadings, lang));
+    std::string text = Render(TabTitle(kMemoryTabCaption, lang),
+                              GridTable(kMemoryHeadings, lang, [&](int row, int column) {
+                                  return MemoryCellText(editor, row, column, lang);
+                              }));
     text += '\n';
-    text +=
-        Render(TabTitle(kDebugTabCaption, lang), GridTable(editor.mfgrid2, kDebugHeadings, lang));
+    text += Render(TabTitle(kDebugTabCaption, lang),
+                   GridTable(kDebugHeadings, lang, [&](int row, int column) {
+                       return DebugCellText(editor, row, column);
+                   }));
 
     std::array<Table, kGroupCount> groups;
     for (const SettingField& field : SettingFields()) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/terminal_text.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
@@ -155,7 +156,9 @@ std::int16_t Number(const Json& value, const std::string& path, int first, int l
 void ApplyMemory(const Json& value, const std::string& path, EditorState& editor) {
     ForEachEntry(value, path, "cell texts", std::span(kMemoryHeadings).subspan(1),
                  [&](std::size_t row, std::size_t col, const Json& cell, const std::string& at) {
-                     editor.mfgrid1[row + 1][col + 1] = Text(cell, at);
+                     // The list columns' texts are shown, not stored: their positions are.
+                     SetMemoryCellText(editor, static_cast<int>(row + 1), static_cast<int>(col + 1),
+                                       Text(cell, at));
                  });
 }
 
@@ -166,15 +169,17 @@ void ApplyCellListIndex(const Json& value, const std::string& path, EditorState&
         [&](std::size_t row, std::size_t col, const Json& position, const std::string& at) {
             const std::size_t column = kFirstListIndex + col;
             const int last = ListSize(GridColumnList(static_cast<int>(column))) - 1;
-            editor.CellListIndex[row + 1][column] =
-                Number(position, at, -1, last, "a position of its list");
+            SetListPosition(MemoryChannelOf(editor, static_cast<int>(row + 1)),
+                            static_cast<int>(column),
+                            Number(position, at, -1, last, "a position of its list"));
         });
 }
 
 void ApplyDebug(const Json& value, const std::string& path, EditorState& editor) {
     ForEachEntry(value, path, "cell texts (RX, TX)", std::span(kDebugHeadings).subspan(1),
                  [&](std::size_t row, std::size_t col, const Json& cell, const std::string& at) {
-                     editor.mfgrid2[row + 1][col + 1] = Text(cell, at);
+                     SetDebugCellText(editor, static_cast<int>(row + 1), static_cast<int>(col + 1),
+                                      Text(cell, at));
                  });
 }
 
@@ -292,12 +297,16 @@ Json EditorToJson(const EditorState& editor) {
     Json positions = Json::array();
     Json debug = Json::array();
     for (std::size_t row = 1; row <= kRows; ++row) {
-        const auto& cells = editor.mfgrid1[row];
+        const int number = static_cast<int>(row);
+        const auto cells = MemoryRowText(editor, number);
         memory.push_back(Json(std::vector<std::string>(cells.begin() + 1, cells.end())));
-        const auto& listed = editor.CellListIndex[row];
-        positions.push_back(Json(std::vector<std::int16_t>(
-            listed.begin() + kFirstListIndex, listed.begin() + kFirstListIndex + kListColumns)));
-        debug.push_back(Json::array({editor.mfgrid2[row][1], editor.mfgrid2[row][2]}));
+        std::vector<std::int16_t> listed;
+        for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
+            listed.push_back(ListPositionOf(MemoryChannelOf(editor, number), column));
+        }
+        positions.push_back(Json(listed));
+        debug.push_back(Json::array({DebugCellText(editor, number, kDebugColumnRx),
+                                     DebugCellText(editor, number, kDebugColumnTx)}));
     }
     Json json = Json::object();
     json["memory"] = std::move(memory);

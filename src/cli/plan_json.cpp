@@ -199,7 +199,7 @@ void ApplyChannels(const Json& value, EditorState& editor, Lang lang) {
     ArrayOf(value, where, lang);
     const EditorState start = editor;
     for (int row = 1; row <= kChannelCount; ++row) {
-        ClearNO(editor, row);
+        ClearMemoryChannel(editor, row);
     }
     std::vector<std::string_view> keys;
     for (int column = 0; column < kMemoryColumns; ++column) {
@@ -218,10 +218,8 @@ void ApplyChannels(const Json& value, EditorState& editor, Lang lang) {
         }
         // A channel in use keeps what the plan leaves out; an empty one starts as the window
         // starts a channel when its RX frequency is entered.
-        const auto r = static_cast<std::size_t>(row);
         if (ChannelInUse(start, row)) {
-            editor.mfgrid1[r] = start.mfgrid1[r];
-            editor.CellListIndex[r] = start.CellListIndex[r];
+            MemoryChannelOf(editor, row) = MemoryChannelOf(start, row);
         }
         if (!entry.contains(ChannelKey(kColumnRx))) {
             RefuseMissing(place, ChannelKey(kColumnRx), lang);
@@ -243,7 +241,7 @@ void ApplyDebugChannels(const Json& value, EditorState& editor, Lang lang) {
     const std::string where(kDebugChannelsKey);
     ArrayOf(value, where, lang);
     const EditorState start = editor;
-    ClearDebugGrid(editor);
+    ClearDebugChannels(editor);
     const std::vector<std::string_view> keys{DebugChannelKey(0), DebugChannelKey(kDebugColumnRx),
                                              DebugChannelKey(kDebugColumnTx)};
     std::set<int> seen;
@@ -257,8 +255,7 @@ void ApplyDebugChannels(const Json& value, EditorState& editor, Lang lang) {
                 RefuseKey(place, item.key(), keys, lang);
             }
         }
-        const auto r = static_cast<std::size_t>(row);
-        editor.mfgrid2[r] = start.mfgrid2[r];
+        DebugChannelOf(editor, row) = DebugChannelOf(start, row);
         for (const int column : {kDebugColumnRx, kDebugColumnTx}) {
             const auto cell = entry.find(DebugChannelKey(column));
             if (cell != entry.end() && !Unchanged(*cell, DebugPlanValue(start, row, column))) {

@@ -12,6 +12,7 @@
 #include "channel_editing/tone_entry.h"
 #include "radio_data/data_file.h"
 #include "radio_data/file_reading.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "radio_data/tones.h"
@@ -251,8 +252,8 @@ CsvExport ExportChirpCsv(const EditorState& editor) {
         if (!ChannelInUse(editor, channel)) {
             continue;
         }
-        const auto& cells = editor.mfgrid1[At(channel)];
-        const auto& lists = editor.CellListIndex[At(channel)];
+        const auto cells = MemoryRowText(editor, channel);
+        const MemoryChannel& values = MemoryChannelOf(editor, channel);
         const auto leaveOut = [&](int column) {
             out.leftOut.push_back(FillText(
                 kNotExported.in(lang), {std::to_string(channel),
@@ -305,10 +306,10 @@ CsvExport ExportChirpCsv(const EditorState& editor) {
             tones[4],
             tones[5],
             tones[6],
-            lists[kColumnBandwidth] == kNarrow ? "NFM" : "FM",
+            values.bandwidth == Bandwidth::kNarrow ? "NFM" : "FM",
             step,
-            lists[kColumnAddScan] == kNotScanned ? "S" : "",
-            std::string(lists[kColumnTxPower] == kHighPower ? kHighWatts : kLowWatts),
+            values.scan == ScanList::kLeftOut ? "S" : "",
+            std::string(values.power == TxPower::kHigh ? kHighWatts : kLowWatts),
             "",
             "",
             "",
@@ -357,7 +358,7 @@ public:
     // Fills `channel` of `plan` from the row; false, with the refusal, when the row cannot go
     // in. `plan` may then be half changed: the caller works on a copy.
     bool Into(EditorState& plan, int channel, std::int16_t busyLock, BandLimits band) {
-        ClearNO(plan, channel);
+        ClearMemoryChannel(plan, channel);
         const auto rx = Number("Frequency");
         if (!rx) {
             return false;
@@ -378,9 +379,9 @@ public:
         if (!*tx) {
             // Receive only: no TX frequency, and no TX tone unless the file gives one, as a
             // channel read from a radio shows it.
-            plan.mfgrid1[At(channel)][kColumnTx].clear();
+            MemoryChannelOf(plan, channel).tx = {};
             if (tones->first.empty()) {
-                plan.mfgrid1[At(channel)][kColumnEncodeTone].clear();
+                MemoryChannelOf(plan, channel).encodeTone = {};
             }
         }
         const auto bandwidth = Bandwidth();
@@ -393,7 +394,7 @@ public:
                                            std::pair{kColumnDecodeTone, tones->second}}) {
             if (tone.empty()) {
                 if (column == kColumnDecodeTone || *tx) {
-                    plan.mfgrid1[At(channel)][At(column)] = OffWord(LanguageOf(plan.LanguageFlag));
+                    ToneField(MemoryChannelOf(plan, channel), column) = ToneOff{};
                 }
             } else {
                 CommitTone(plan, channel, column, tone);
@@ -473,7 +474,8 @@ private:
             }
             return Refuse(field, FieldOrEmpty(field), why);
         }
-        const std::string& stored = plan.mfgrid1[At(channel)][At(column)];
+        const std::string stored =
+            FrequencyCellText(FrequencyField(MemoryChannelOf(plan, channel), column));
         if (noteMove && FrequencySteps(stored) != steps) {
             m_adjusted.push_back(
                 FillText(kFrequencySnapped.in(m_lang),
@@ -690,7 +692,7 @@ Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base
     const Columns columns = HeaderColumns(parsed->records.front());
     CsvImport import{base, {}, {}, {}};
     for (int channel = 1; channel <= kChannelCount; ++channel) {
-        ClearNO(import.editor, channel);
+        ClearMemoryChannel(import.editor, channel);
     }
     std::map<int, int> givenOn;  // channel -> line
     for (auto record = parsed->records.begin() + 1; record != parsed->records.end(); ++record) {
@@ -710,7 +712,9 @@ Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base
             continue;
         }
         const std::int16_t busyLock =
-            ChannelInUse(base, *channel) ? base.CellListIndex[At(*channel)][kColumnBusyLock] : 0;
+            ChannelInUse(base, *channel)
+                ? static_cast<std::int16_t>(MemoryChannelOf(base, *channel).busyLock)
+                : std::int16_t{0};
         EditorState plan = import.editor;
         if (!row.Into(plan, *channel, busyLock, band)) {
             skip(row.refusal());

@@ -5,6 +5,7 @@
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "texts/backup_texts.h"
@@ -70,14 +71,12 @@ private:
 
     // A memory cell in the chosen language and as a plan holds it.
     DiffValue Cell(const EditorState& editor, int row, int column) const {
-        const auto r = static_cast<std::size_t>(row);
-        const auto c = static_cast<std::size_t>(column);
         if (IsListColumn(column)) {
             const ListId list = GridColumnList(column);
-            const int position = editor.CellListIndex[r][c];
+            const int position = ListPositionOf(MemoryChannelOf(editor, row), column);
             return Value(ListItem(list, position, m_lang), PlanValueOf(list, position));
         }
-        const std::string& cell = editor.mfgrid1[r][c];
+        const std::string cell = MemoryCellText(editor, row, column, m_lang);
         if (IsToneColumn(column)) {
             return Value(cell, PlanTone(cell));
         }
@@ -170,10 +169,9 @@ private:
 
     void CompareDebugChannels() {
         for (int row = 1; row <= kChannelCount; ++row) {
-            const auto r = static_cast<std::size_t>(row);
             for (const int column : {kDebugColumnRx, kDebugColumnTx}) {
-                const std::string& a = m_a.mfgrid2[r][static_cast<std::size_t>(column)];
-                const std::string& b = m_b.mfgrid2[r][static_cast<std::size_t>(column)];
+                const std::string a = DebugCellText(m_a, row, column);
+                const std::string b = DebugCellText(m_b, row, column);
                 if (a != b) {
                     Add(DiffSection::kDebugChannels, row, column, Value(a, a), Value(b, b));
                     const int base = DebugChannelAddress(row);

@@ -5,6 +5,7 @@
 #include "channel_editing/frequency_entry.h"
 #include "channel_editing/snap.h"
 #include "channel_editing/tone_entry.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "radio_data/tones.h"
@@ -45,9 +46,8 @@ const std::string* TextOf(const PlanValue& value) {
 
 PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const std::string& text) {
     const Lang lang = LangOf(editor);
-    auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
     if (column == kColumnTx && text.empty()) {
-        cells[kColumnTx].clear();  // receive only, as a radio may hold it
+        MemoryChannelOf(editor, row).tx = {};  // receive only, as a radio may hold it
         return std::nullopt;
     }
     // The window's entry decides; the text itself is kept when it is in the stored form.
@@ -63,23 +63,23 @@ PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const st
     }
     // A channel in use only takes the frequency: the window would start a receive-only
     // channel afresh, which a plan that leaves its other keys out must not do.
-    const auto c = static_cast<std::size_t>(column);
     const bool started = !ChannelInUse(editor, row);
-    const std::string stored =
-        IsStoredFrequencyForm(text) ? text : entered.mfgrid1[static_cast<std::size_t>(row)][c];
+    const FrequencyCell stored = IsStoredFrequencyForm(text)
+                                     ? FrequencyCellOf(text)
+                                     : FrequencyField(MemoryChannelOf(entered, row), column);
     if (started) {
         editor = std::move(entered);
-        cells[kColumnTx] = stored;
+        MemoryChannelOf(editor, row).tx = stored;
     }
-    cells[c] = stored;
+    FrequencyField(MemoryChannelOf(editor, row), column) = stored;
     return std::nullopt;
 }
 
 PlanResult SetTone(EditorState& editor, int row, int column, const std::string& tone) {
     const Lang lang = LangOf(editor);
-    auto& cell = editor.mfgrid1[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    ToneCell& cell = ToneField(MemoryChannelOf(editor, row), column);
     if (tone == "off") {
-        cell = OffWord(lang);
+        cell = ToneOff{};
         return std::nullopt;
     }
     const auto normalised = NormalisedTone(tone);
@@ -87,20 +87,18 @@ PlanResult SetTone(EditorState& editor, int row, int column, const std::string& 
         return PlanRefusal{true, ErrorCode::kToneRefused,
                            ToneMessage(lang) + std::string(kToneFormsHint.in(lang))};
     }
-    cell = *normalised;
+    cell = ToneCellOf(*normalised);
     return std::nullopt;
 }
 
 }  // namespace
 
 PlanValue ChannelPlanValue(const EditorState& editor, int row, int column) {
-    const auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
-    const std::string& cell = cells[static_cast<std::size_t>(column)];
     if (IsListColumn(column)) {
-        return PlanValueOf(
-            GridColumnList(column),
-            editor.CellListIndex[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]);
+        return PlanValueOf(GridColumnList(column),
+                           ListPositionOf(MemoryChannelOf(editor, row), column));
     }
+    const std::string cell = MemoryCellText(editor, row, column);
     if (IsToneColumn(column)) {
         return cell.empty() ? std::string("off") : PlanTone(cell);
     }
@@ -108,7 +106,7 @@ PlanValue ChannelPlanValue(const EditorState& editor, int row, int column) {
 }
 
 std::string DebugPlanValue(const EditorState& editor, int row, int column) {
-    return editor.mfgrid2[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    return DebugCellText(editor, row, column);
 }
 
 PlanValue SettingPlanValue(const EditorState& editor, const PlanSetting& setting) {
@@ -116,8 +114,7 @@ PlanValue SettingPlanValue(const EditorState& editor, const PlanSetting& setting
 }
 
 bool DebugChannelInUse(const EditorState& editor, int row) {
-    const auto& cells = editor.mfgrid2[static_cast<std::size_t>(row)];
-    return !cells[kDebugColumnRx].empty() || !cells[kDebugColumnTx].empty();
+    return DebugChannelOf(editor, row).inUse();
 }
 
 std::string ChannelValueChoices(int column, Lang lang) {
@@ -151,10 +148,7 @@ PlanResult SetChannelPlanValue(EditorState& editor, int row, int column, const P
         if (!position) {
             return NotAllowed(ChannelValueChoices(column, lang));
         }
-        const auto r = static_cast<std::size_t>(row);
-        const auto c = static_cast<std::size_t>(column);
-        editor.CellListIndex[r][c] = static_cast<std::int16_t>(*position);
-        editor.mfgrid1[r][c] = ListItem(list, *position, lang);
+        SetListPosition(MemoryChannelOf(editor, row), column, static_cast<ListPosition>(*position));
         return std::nullopt;
     }
     const std::string* text = TextOf(value);
@@ -172,16 +166,16 @@ PlanResult SetDebugPlanValue(EditorState& editor, int row, int column, const Pla
     if (text == nullptr) {
         return NotAllowed(DebugValueChoices(LangOf(editor)));
     }
-    auto& cell = editor.mfgrid2[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    FrequencyCell& cell = DebugField(DebugChannelOf(editor, row), column);
     if (text->empty() || IsStoredFrequencyForm(*text)) {
-        cell = *text;
+        cell = FrequencyCellOf(*text);
         return std::nullopt;
     }
     const auto stored = StoredFrequencyText(*text);
     if (!stored) {
         return PlanRefusal{true, ErrorCode::kFrequencyRefused, FrequencyMessage(LangOf(editor))};
     }
-    cell = *stored;
+    cell = FrequencyCellOf(*stored);
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
@@ -134,16 +135,22 @@ int ToneWidth(std::string_view cell, Lang lang) {
     return cell == OffWord(lang) ? kOffToneWidth : kToneWidth;
 }
 
-std::string MemoryRow(const EditorState& editor, std::size_t row, Lang lang) {
-    const auto& cells = editor.mfgrid1[row];
+std::string MemoryRow(const EditorState& editor, int row, Lang lang) {
+    std::array<std::string, kMemoryColumns> cells;
+    for (int column = 0; column < kMemoryColumns; ++column) {
+        cells[static_cast<std::size_t>(column)] = MemoryCellText(editor, row, column, lang);
+    }
     return kMargin + AlignRight(cells[0], kChannelWidth) + AlignRight(cells[1], kFrequencyWidth) +
            AlignRight(cells[2], ToneWidth(cells[2], lang)) + AlignRight(cells[3], kFrequencyWidth) +
            AlignRight(cells[4], ToneWidth(cells[4], lang)) + AlignRight(cells[5], kListWidth) +
            AlignRight(cells[6], kListWidth);
 }
 
-std::string DebugRow(const EditorState& editor, std::size_t row, Lang lang) {
-    const auto& cells = editor.mfgrid2[row];
+std::string DebugRow(const EditorState& editor, int row, Lang lang) {
+    std::array<std::string, kDebugColumns> cells;
+    for (int column = 0; column < kDebugColumns; ++column) {
+        cells[static_cast<std::size_t>(column)] = DebugCellText(editor, row, column);
+    }
     // Each language prints the two frequencies in the order its heading names them: the
     // English heading puts TX first.
     const std::string& first = lang == Lang::English ? cells[2] : cells[1];
@@ -171,7 +178,7 @@ std::vector<std::string> ComposeReport(const EditorState& editor, ReportTab tab,
     lines.emplace_back();
     const bool memory = tab == ReportTab::kMemory;
     lines.emplace_back(memory ? kMemoryHeading.in(lang) : kDebugHeading.in(lang));
-    for (std::size_t row = 1; row <= kChannelCount; ++row) {
+    for (int row = 1; row <= kChannelCount; ++row) {
         lines.push_back(memory ? MemoryRow(editor, row, lang) : DebugRow(editor, row, lang));
         lines.emplace_back();
     }

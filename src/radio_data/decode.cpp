@@ -2,7 +2,6 @@
 #include <string>
 
 #include "radio_data/codec.h"
-#include "radio_data/editor_plan.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
@@ -111,13 +110,10 @@ void DecodeImage(const RadioImage& image, RadioPlan& plan) {
 }
 
 void DecodeImage(const RadioImage& image, EditorState& editor) {
-    RadioPlan plan;
-    static_cast<RadioWideSettings&>(plan) = editor;
-    DecodeImage(image, plan);
-    ShowPlan(plan, editor);
+    DecodeImage(image, static_cast<RadioPlan&>(editor));
     for (const SettingField& field : SettingFields()) {
         if (field.dialogControl != nullptr) {
-            *field.dialogControl(editor.dialogs) = SettingValue(field, plan);
+            *field.dialogControl(editor.dialogs) = SettingValue(field, editor);
         }
     }
 }

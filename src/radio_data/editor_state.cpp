@@ -19,30 +19,21 @@ void SelectIfInList(std::int16_t& control, std::int16_t position, ListId list) {
 
 }  // namespace
 
-void ClearNO(EditorState& editor, int row) {
-    auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
-    auto& positions = editor.CellListIndex[static_cast<std::size_t>(row)];
-    for (int col = 1; col < kMemoryColumns; ++col) {
-        cells[static_cast<std::size_t>(col)].clear();
-    }
-    for (int col = kFirstListColumn; col <= kLastListColumn; ++col) {
-        positions[static_cast<std::size_t>(col)] = 0;
+void ClearMemoryChannel(RadioPlan& plan, int number) {
+    MemoryChannelOf(plan, number) = MemoryChannel{};
+}
+
+void ClearMemoryChannels(RadioPlan& plan) {
+    for (MemoryChannel& channel : plan.memory) {
+        channel.rx = {};
+        channel.tx = {};
+        channel.decodeTone = {};
+        channel.encodeTone = {};
     }
 }
 
-void ClearMemoryGrid(EditorState& editor) {
-    for (int row = 1; row <= kChannelCount; ++row) {
-        for (int col = 1; col < kMemoryColumns; ++col) {
-            editor.mfgrid1[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].clear();
-        }
-    }
-}
-
-void ClearDebugGrid(EditorState& editor) {
-    for (int row = 1; row <= kChannelCount; ++row) {
-        editor.mfgrid2[static_cast<std::size_t>(row)][1].clear();
-        editor.mfgrid2[static_cast<std::size_t>(row)][2].clear();
-    }
+void ClearDebugChannels(RadioPlan& plan) {
+    plan.debug.fill(DebugChannel{});
 }
 
 void CreateDialogControls(EditorState& editor) {

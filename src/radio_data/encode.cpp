@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "radio_data/codec.h"
-#include "radio_data/editor_plan.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
@@ -222,12 +221,14 @@ PlanEncoding EncodeOverBase(const RadioPlan& plan, const RadioPlan& basePlan,
 }
 
 Outcome<RadioImage> EncodeImage(const EditorState& editor) {
-    return WithRefusalWorded(EncodeImage(PlanOfEditor(editor)), LanguageOf(editor.LanguageFlag));
+    return WithRefusalWorded(EncodeImage(static_cast<const RadioPlan&>(editor)),
+                             LanguageOf(editor.LanguageFlag));
 }
 
 Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
                                    const RadioImage& base) {
-    return WithRefusalWorded(EncodeOverBase(PlanOfEditor(editor), PlanOfEditor(baseEditor), base),
+    return WithRefusalWorded(EncodeOverBase(static_cast<const RadioPlan&>(editor),
+                                            static_cast<const RadioPlan&>(baseEditor), base),
                              LanguageOf(editor.LanguageFlag));
 }
 

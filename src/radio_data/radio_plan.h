@@ -82,6 +82,10 @@ struct ToneAsTyped {
 };
 using ToneCell = std::variant<std::monostate, ToneOff, CtcssTone, DcsCode, ToneAsTyped>;
 
+inline bool IsEmpty(const ToneCell& cell) {
+    return std::holds_alternative<std::monostate>(cell);
+}
+
 // The text of a tone field; Off is `offWord` in the interface language.
 std::string ToneCellText(const ToneCell& cell, std::string_view offWord);
 
@@ -192,16 +196,16 @@ struct RadioPlan : RadioWideSettings {
 
 // Memory channel `number` (1-16) and debug channel `number`.
 inline MemoryChannel& MemoryChannelOf(RadioPlan& plan, int number) {
-    return plan.memory.at(static_cast<std::size_t>(number - 1));
+    return plan.memory[static_cast<std::size_t>(number - 1)];
 }
 inline const MemoryChannel& MemoryChannelOf(const RadioPlan& plan, int number) {
-    return plan.memory.at(static_cast<std::size_t>(number - 1));
+    return plan.memory[static_cast<std::size_t>(number - 1)];
 }
 inline DebugChannel& DebugChannelOf(RadioPlan& plan, int number) {
-    return plan.debug.at(static_cast<std::size_t>(number - 1));
+    return plan.debug[static_cast<std::size_t>(number - 1)];
 }
 inline const DebugChannel& DebugChannelOf(const RadioPlan& plan, int number) {
-    return plan.debug.at(static_cast<std::size_t>(number - 1));
+    return plan.debug[static_cast<std::size_t>(number - 1)];
 }
 
 }  // namespace m742

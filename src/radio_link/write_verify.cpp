@@ -5,6 +5,7 @@
 
 #include "radio_data/codec.h"
 #include "radio_data/editor_state.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
@@ -178,23 +179,22 @@ private:
                 return Fill(kDifferenceSetting, {kAniCaption.in(m_lang), plan, radio});
             }
             case Item::kChannel: {
-                const auto row = static_cast<std::size_t>(d.number);
-                const auto column = static_cast<std::size_t>(d.column);
                 const bool flags = d.column >= kColumnBusyLock;
                 const auto [plan, radio] =
-                    Values(m_plan.mfgrid1[row][column], m_radio.mfgrid1[row][column], d.address,
+                    Values(MemoryCellText(m_plan, d.number, d.column, m_lang),
+                           MemoryCellText(m_radio, d.number, d.column, m_lang), d.address,
                            flags                                            ? 1
                            : d.column == kColumnRx || d.column == kColumnTx ? 4
                                                                             : 2);
                 return Fill(kDifferenceChannel, {number, Heading(d.column), plan, radio});
             }
             case Item::kDebugChannel: {
-                const auto row = static_cast<std::size_t>(d.number);
-                const auto column = static_cast<std::size_t>(d.column);
                 const auto [plan, radio] =
-                    Values(m_plan.mfgrid2[row][column], m_radio.mfgrid2[row][column], d.address, 4);
+                    Values(DebugCellText(m_plan, d.number, d.column),
+                           DebugCellText(m_radio, d.number, d.column), d.address, 4);
                 return Fill(kDifferenceDebugChannel,
-                            {number, kDebugHeadings[column].in(m_lang), plan, radio});
+                            {number, kDebugHeadings[static_cast<std::size_t>(d.column)].in(m_lang),
+                             plan, radio});
             }
             case Item::kSetting: {
                 const SettingField& field = SettingFields()[static_cast<std::size_t>(d.number)];

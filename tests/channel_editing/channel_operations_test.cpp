@@ -1,4 +1,7 @@
 #include "channel_editing/channel_operations.h"
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -36,13 +39,15 @@ TEST(ChannelOperations, CopiedChannelsPasteBackAsTheyWere) {
             EditorState expected = ThreeChannels(to);
             for (int row = 1; row <= 3; ++row) {
                 for (int column = 1; column < kMemoryColumns; ++column) {
-                    EXPECT_EQ(target.mfgrid1[std::size_t(row + 9)][std::size_t(column)],
-                              expected.mfgrid1[std::size_t(row)][std::size_t(column)])
+                    EXPECT_EQ(MemoryCellText(target, std::size_t(row + 9), std::size_t(column)),
+                              MemoryCellText(expected, std::size_t(row), std::size_t(column)))
                         << "from " << from << " to " << to << " row " << row << " col " << column;
-                    EXPECT_EQ(target.CellListIndex[std::size_t(row + 9)][std::size_t(column)],
-                              expected.CellListIndex[std::size_t(row)][std::size_t(column)]);
+                    EXPECT_EQ(ListPositionOf(MemoryChannelOf(target, std::size_t(row + 9)),
+                                             std::size_t(column)),
+                              ListPositionOf(MemoryChannelOf(expected, std::size_t(row)),
+                                             std::size_t(column)));
                 }
-                EXPECT_EQ(target.mfgrid1[std::size_t(row + 9)][0], std::to_string(row + 9));
+                EXPECT_EQ(MemoryCellText(target, std::size_t(row + 9), 0), std::to_string(row + 9));
             }
         }
     }
@@ -59,12 +64,12 @@ TEST(ChannelOperations, PasteTakesTheRulesOfTyping) {
     EditorState editor = StartupEditor(1);
     ASSERT_EQ(PasteChannels(editor, 5, "462.563\t88\t460.007\td23n\tCarrier\tNarrow\t否\tLow\n"),
               std::nullopt);
-    EXPECT_EQ(editor.mfgrid1[5], (Row{"5", "462.56250", "88.0", "460.00625", "D023N", "Carrier",
-                                      "Narrow", "No", "Low"}));
+    EXPECT_EQ(MemoryRow(editor, 5), (Row{"5", "462.56250", "88.0", "460.00625", "D023N", "Carrier",
+                                         "Narrow", "No", "Low"}));
     // An empty RX empties the channel; only an RX starts one with its defaults.
     ASSERT_EQ(PasteChannels(editor, 5, "\n460\n"), std::nullopt);
-    EXPECT_EQ(editor.mfgrid1[5][kColumnRx], "");
-    EXPECT_EQ(editor.mfgrid1[6],
+    EXPECT_EQ(MemoryCellText(editor, 5, kColumnRx), "");
+    EXPECT_EQ(MemoryRow(editor, 6),
               (Row{"6", "460.00000", "Off", "460.00000", "Off", "Off", "Wide", "Yes", "High"}));
 }
 
@@ -98,12 +103,13 @@ TEST(ChannelOperations, MoveSwapsWithTheNeighbourAndStopsAtTheEnds) {
     const EditorState start = ThreeChannels(1);
     EditorState editor = start;
     ASSERT_TRUE(MoveChannels(editor, {2, 3}, true));
-    EXPECT_EQ(editor.mfgrid1[1][kColumnRx], "450.00000");
-    EXPECT_EQ(editor.mfgrid1[2][kColumnRx], "470.50000");
-    EXPECT_EQ(editor.mfgrid1[3][kColumnRx], "460.01250");
-    EXPECT_EQ(editor.mfgrid1[3][kColumnDecodeTone], "88.5");
-    EXPECT_EQ(editor.CellListIndex[1][kColumnTxPower], 0);  // list positions move along
-    EXPECT_EQ(editor.mfgrid1[1][0], "1");                   // the numbers stay
+    EXPECT_EQ(MemoryCellText(editor, 1, kColumnRx), "450.00000");
+    EXPECT_EQ(MemoryCellText(editor, 2, kColumnRx), "470.50000");
+    EXPECT_EQ(MemoryCellText(editor, 3, kColumnRx), "460.01250");
+    EXPECT_EQ(MemoryCellText(editor, 3, kColumnDecodeTone), "88.5");
+    EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 1), kColumnTxPower),
+              0);                                  // list positions move along
+    EXPECT_EQ(MemoryCellText(editor, 1, 0), "1");  // the numbers stay
     EXPECT_FALSE(MoveChannels(editor, {1, 2}, true));
     ASSERT_TRUE(MoveChannels(editor, {1, 2}, false));
     EXPECT_EQ(editor, start);
@@ -114,20 +120,20 @@ TEST(ChannelOperations, FillDownAndClear) {
     EditorState editor = ThreeChannels(1);
     FillDown(editor, {3, 1, 2, 7}, kColumnDecodeTone);
     for (int row : {1, 2, 3}) {
-        EXPECT_EQ(editor.mfgrid1[std::size_t(row)][kColumnDecodeTone], "88.5");
+        EXPECT_EQ(MemoryCellText(editor, std::size_t(row), kColumnDecodeTone), "88.5");
     }
-    EXPECT_EQ(editor.mfgrid1[7][kColumnDecodeTone], "");  // an empty channel stays empty
+    EXPECT_EQ(MemoryCellText(editor, 7, kColumnDecodeTone), "");  // an empty channel stays empty
     FillDown(editor, {2, 3}, kColumnTxPower);
-    EXPECT_EQ(editor.mfgrid1[3][kColumnTxPower], "Low");
-    EXPECT_EQ(editor.CellListIndex[3][kColumnTxPower], 0);
+    EXPECT_EQ(MemoryCellText(editor, 3, kColumnTxPower), "Low");
+    EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 3), kColumnTxPower), 0);
     const EditorState before = editor;
     FillDown(editor, {1, 2}, kColumnRx);  // not a column to fill
     EXPECT_EQ(editor, before);
 
     ClearChannels(editor, {1, 3});
-    EXPECT_EQ(editor.mfgrid1[1], (Row{"1", "", "", "", "", "", "", "", ""}));
-    EXPECT_EQ(editor.mfgrid1[2][kColumnRx], "450.00000");
-    EXPECT_EQ(editor.mfgrid1[3][kColumnRx], "");
+    EXPECT_EQ(MemoryRow(editor, 1), (Row{"1", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(MemoryCellText(editor, 2, kColumnRx), "450.00000");
+    EXPECT_EQ(MemoryCellText(editor, 3, kColumnRx), "");
 }
 
 }  // namespace

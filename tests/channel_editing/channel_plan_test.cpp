@@ -1,4 +1,7 @@
 #include "channel_editing/channel_plan.h"
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +12,8 @@ TEST(StartupEditor, HoldsAFreshPlan) {
     const EditorState editor = StartupEditor(1);
     EXPECT_EQ(editor.LanguageFlag, 1);
     for (int row = 1; row <= kChannelCount; ++row) {
-        EXPECT_EQ(editor.mfgrid1[row][0], std::to_string(row));
-        EXPECT_EQ(editor.mfgrid2[row][0], std::to_string(row));
+        EXPECT_EQ(MemoryCellText(editor, row, 0), std::to_string(row));
+        EXPECT_EQ(DebugCellText(editor, row, 0), std::to_string(row));
         EXPECT_FALSE(ChannelInUse(editor, row));
     }
     const std::pair<const char*, const char*> debug[] = {
@@ -18,8 +21,8 @@ TEST(StartupEditor, HoldsAFreshPlan) {
         {"460.30000", "460.30000"}, {"460.35000", "460.35000"}, {"460.40000", "460.40000"},
         {"460.35000", "460.35000"}, {"460.45000", "460.45000"}, {"", ""}};
     for (int row = 1; row <= 9; ++row) {
-        EXPECT_EQ(editor.mfgrid2[row][1], debug[row - 1].first) << row;
-        EXPECT_EQ(editor.mfgrid2[row][2], debug[row - 1].second) << row;
+        EXPECT_EQ(DebugCellText(editor, row, 1), debug[row - 1].first) << row;
+        EXPECT_EQ(DebugCellText(editor, row, 2), debug[row - 1].second) << row;
     }
     EXPECT_EQ(editor.settings, (RadioSettings{0, 1, 2, 5, 1, 0, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(editor.sideKeys, SideKeys{});
@@ -38,36 +41,37 @@ TEST(ResetChannelPlan, KeepsWhatANewPlanDoesNotReset) {
     editor.password = "123";
     editor.ani = "99";
     editor.powerLevels.low = 7;
-    editor.mfgrid2[12][1] = "455.00000";
-    editor.mfgrid2[2][1] = "";
+    SetDebugCellText(editor, 12, 1, "455.00000");
+    SetDebugCellText(editor, 2, 1, "");
     editor.settings.squelchLevel = 9;
     editor.settings.voicePrompt = 2;
     ResetChannelPlan(editor);
     EXPECT_EQ(editor.password, "123");
     EXPECT_EQ(editor.ani, "99");
     EXPECT_EQ(editor.powerLevels.low, 7);
-    EXPECT_EQ(editor.mfgrid2[12][1], "455.00000");
-    EXPECT_EQ(editor.mfgrid2[2][1], "450.10000");
+    EXPECT_EQ(DebugCellText(editor, 12, 1), "455.00000");
+    EXPECT_EQ(DebugCellText(editor, 2, 1), "450.10000");
     EXPECT_EQ(editor.settings.squelchLevel, 5);
     EXPECT_EQ(editor.settings.voicePrompt, 0);
 }
 
 TEST(ClearingTheGrids, LeavesNumbersAndPositions) {
     EditorState editor = StartupEditor(1);
-    editor.mfgrid1[3] = {"3", "460.00000", "Off", "460.00000", "Off", "Off", "Wide", "Yes", "High"};
-    editor.CellListIndex[3] = {0, 0, 0, 0, 0, 0, 0, 1, 1};
-    ClearMemoryGrid(editor);
-    ClearDebugGrid(editor);
-    EXPECT_EQ(editor.mfgrid1[3][0], "3");
+    SetMemoryRow(editor, 3,
+                 Row{"3", "460.00000", "Off", "460.00000", "Off", "Off", "Wide", "Yes", "High"});
+    SetListPositions(editor, 3, Positions{0, 0, 0, 0, 0, 0, 0, 1, 1});
+    ClearMemoryChannels(editor);
+    ClearDebugChannels(editor);
+    EXPECT_EQ(MemoryCellText(editor, 3, 0), "3");
     EXPECT_FALSE(ChannelInUse(editor, 3));
-    EXPECT_EQ(editor.CellListIndex[3][8], 1);
-    EXPECT_EQ(editor.mfgrid2[1][0], "1");
-    EXPECT_EQ(editor.mfgrid2[1][1], "");
+    EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 3), 8), 1);
+    EXPECT_EQ(DebugCellText(editor, 1, 0), "1");
+    EXPECT_EQ(DebugCellText(editor, 1, 1), "");
 
-    editor.mfgrid1[3][1] = "460.00000";
-    ClearNO(editor, 3);
-    EXPECT_EQ(editor.CellListIndex[3][8], 0);
-    EXPECT_EQ(editor.mfgrid1[3][0], "3");
+    SetMemoryCellText(editor, 3, 1, "460.00000");
+    ClearMemoryChannel(editor, 3);
+    EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 3), 8), 0);
+    EXPECT_EQ(MemoryCellText(editor, 3, 0), "3");
 }
 
 TEST(CreateDialogControls, SelectsOnlyWhatTheListsHold) {

@@ -1,6 +1,9 @@
 // The entry rules of both channel grids: snapping, the three memory-grid editors, the debug
 // panel and every key filter.
 #include <gtest/gtest.h>
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <array>
 #include <cmath>
@@ -46,10 +49,11 @@ class FrequencyEntry : public testing::Test {
 protected:
     void SetUp() override {
         editor = StartupEditor(1);
-        editor.mfgrid1[2] = {"2",       "460.00000", "88.5", "461.00000", "D023N",
-                             "Carrier", "Narrow",    "No",   "Low"};
-        editor.CellListIndex[2] = {0, 0, 0, 0, 0, 1, 1, 0, 0};
-        editor.mfgrid1[3] = {"3", "450.00000", "Off", "", "", "Off", "Wide", "Yes", "High"};
+        SetMemoryRow(
+            editor, 2,
+            Row{"2", "460.00000", "88.5", "461.00000", "D023N", "Carrier", "Narrow", "No", "Low"});
+        SetListPositions(editor, 2, Positions{0, 0, 0, 0, 0, 1, 1, 0, 0});
+        SetMemoryRow(editor, 3, Row{"3", "450.00000", "Off", "", "", "Off", "Wide", "Yes", "High"});
     }
     EditorState editor;
 };
@@ -78,13 +82,13 @@ TEST_F(FrequencyEntry, CommitsChangeOnlyTheCellOrRefuseQuietly) {
     };
     for (const auto& c : cases) {
         SetUp();
-        const Row before = editor.mfgrid1[2];
+        const Row before = MemoryRow(editor, 2);
         const FrequencyCommit commit = CommitFrequency(editor, c.row, c.column, c.entered);
         EXPECT_EQ(commit.outcome, c.outcome) << c.entered;
         EXPECT_EQ(commit.message.has_value(), c.outcome == FrequencyOutcome::kOutOfBand);
         Row after = before;
         after[static_cast<std::size_t>(c.column)] = c.cell;
-        EXPECT_EQ(editor.mfgrid1[2], after) << c.entered;
+        EXPECT_EQ(MemoryRow(editor, 2), after) << c.entered;
     }
 }
 
@@ -113,20 +117,19 @@ TEST_F(FrequencyEntry, RxEntryWithoutTxStartsTheChannelWithDefaults) {
     for (const auto& c : cases) {
         SetUp();
         editor.LanguageFlag = c.languageFlag;
-        editor.CellListIndex[static_cast<std::size_t>(c.row)] = {0, 0, 0, 0, 0, 2, 1, 0, 0};
+        SetListPositions(editor, c.row, Positions{0, 0, 0, 0, 0, 2, 1, 0, 0});
         EXPECT_EQ(CommitFrequency(editor, c.row, 1, "460.0125").outcome,
                   FrequencyOutcome::kChannelStarted);
-        EXPECT_EQ(editor.mfgrid1[static_cast<std::size_t>(c.row)], c.started);
-        EXPECT_EQ(editor.CellListIndex[static_cast<std::size_t>(c.row)],
-                  (Positions{0, 0, 0, 0, 0, 0, 0, 1, 1}));
+        EXPECT_EQ(MemoryRow(editor, c.row), c.started);
+        EXPECT_EQ(ListPositions(editor, c.row), (Positions{0, 0, 0, 0, 0, 0, 0, 1, 1}));
     }
 }
 
 TEST_F(FrequencyEntry, EmptyRxDeletesTheChannel) {
     EXPECT_EQ(CommitFrequency(editor, 2, 1, "").outcome, FrequencyOutcome::kChannelDeleted);
-    EXPECT_EQ(editor.mfgrid1[2], (Row{"2", "", "", "", "", "", "", "", ""}));
-    EXPECT_EQ(editor.CellListIndex[2], Positions{});
-    EXPECT_EQ(editor.mfgrid1[3][1], "450.00000");
+    EXPECT_EQ(MemoryRow(editor, 2), (Row{"2", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(ListPositions(editor, 2), Positions{});
+    EXPECT_EQ(MemoryCellText(editor, 3, 1), "450.00000");
 }
 
 TEST(ToneEntry, NormalisesCtcssAndDcsOrRefuses) {
@@ -147,12 +150,13 @@ TEST(ToneEntry, NormalisesCtcssAndDcsOrRefuses) {
 
 TEST(ToneEntry, CommitWritesOnlyAcceptedEntriesToToneCells) {
     EditorState editor = StartupEditor(0);
-    editor.mfgrid1[4] = {"4", "460.00000", "关闭", "460.00000", "88.5", "关闭", "宽", "是", "高"};
+    SetMemoryRow(editor, 4,
+                 Row{"4", "460.00000", "关闭", "460.00000", "88.5", "关闭", "宽", "是", "高"});
     EXPECT_FALSE(CommitTone(editor, 4, 2, "Off"));  // the Off word of the other language
     EXPECT_TRUE(CommitTone(editor, 4, 4, "D23N"));
     EXPECT_FALSE(CommitTone(editor, 4, 2, "D778N"));
     EXPECT_FALSE(CommitTone(editor, 4, 3, "88.5"));
-    EXPECT_EQ(editor.mfgrid1[4],
+    EXPECT_EQ(MemoryRow(editor, 4),
               (Row{"4", "460.00000", "关闭", "460.00000", "D023N", "关闭", "宽", "是", "高"}));
 }
 
@@ -236,9 +240,11 @@ TEST(ListEntry, PickWritesTheItemAndItsPosition) {
         for (const auto& c : cases) {
             EditorState editor = StartupEditor(flag);
             const auto col = static_cast<std::size_t>(c.column);
+            ASSERT_TRUE(CommitFrequency(editor, 16, kColumnRx, "460").outcome ==
+                        FrequencyOutcome::kChannelStarted);
             ASSERT_TRUE(PickListItem(editor, 16, c.column, c.position));
-            EXPECT_EQ(editor.mfgrid1[16][col], flag ? c.en : c.zh);
-            EXPECT_EQ(editor.CellListIndex[16][col], c.position);
+            EXPECT_EQ(MemoryCellText(editor, 16, col), flag ? c.en : c.zh);
+            EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 16), col), c.position);
         }
     }
     EditorState editor = StartupEditor(1);
@@ -267,9 +273,9 @@ TEST(DebugPanel, StoreSnapsWithoutBandCheckAndSkipsBoxesWithoutNumber) {
         const DebugStore stored = StoreDebugChannel(editor, 1, c.rx, c.tx);
         EXPECT_EQ(stored.rxStored, IsNumberText(c.rx)) << c.rx;
         EXPECT_EQ(stored.txStored, IsNumberText(c.tx)) << c.tx;
-        EXPECT_EQ(editor.mfgrid2[1][1], c.rxCell) << c.rx;
-        EXPECT_EQ(editor.mfgrid2[1][2], c.txCell) << c.tx;
-        EXPECT_EQ(editor.mfgrid2[2][1], "450.10000");
+        EXPECT_EQ(DebugCellText(editor, 1, 1), c.rxCell) << c.rx;
+        EXPECT_EQ(DebugCellText(editor, 1, 2), c.txCell) << c.tx;
+        EXPECT_EQ(DebugCellText(editor, 2, 1), "450.10000");
     }
 }
 
@@ -283,7 +289,7 @@ TEST(DebugPanel, ContextMenuDeletesOneRow) {
     EditorState editor = StartupEditor(1);
     StoreDebugChannel(editor, 12, "460.5", "461.5");
     EditorState expected = editor;
-    expected.mfgrid2[12] = {"12", "", ""};
+    DebugChannelOf(expected, 12) = {};
     DeleteDebugChannel(editor, 12);
     DeleteDebugChannel(editor, 17);
     EXPECT_EQ(editor, expected);

@@ -1,11 +1,13 @@
 #include "channel_editing/editor_change.h"
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "channel_editing/channel_plan.h"
-#include "channel_editing/grid_text.h"
 #include "radio_data/lists.h"
 
 namespace m742 {
@@ -17,12 +19,14 @@ void FillChannel(EditorState& editor, int row, std::mt19937& random) {
     const Lang lang = LanguageOf(editor.LanguageFlag);
     const std::string rx = std::to_string(400 + int(random() % 80)) + ".12500";
     const std::string off(OffWord(lang));
-    editor.mfgrid1[r] = {std::to_string(row), rx, random() % 2 != 0 ? off : "88.5", rx,
-                         random() % 2 != 0 ? "D023N" : off};
+    SetMemoryRow(editor, r,
+                 Row{std::to_string(row), rx, random() % 2 != 0 ? off : "88.5", rx,
+                     random() % 2 != 0 ? "D023N" : off});
     for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
         const int position = int(random() % std::size_t(ListSize(GridColumnList(column))));
-        editor.CellListIndex[r][std::size_t(column)] = std::int16_t(position);
-        editor.mfgrid1[r][std::size_t(column)] = ListItem(GridColumnList(column), position, lang);
+        SetListPosition(MemoryChannelOf(editor, r), std::size_t(column), std::int16_t(position));
+        SetMemoryCellText(editor, r, std::size_t(column),
+                          ListItem(GridColumnList(column), position, lang));
     }
 }
 
@@ -36,10 +40,11 @@ void Scramble(EditorState& editor, std::mt19937& random) {
                 FillChannel(editor, row, random);
                 break;
             case 1:
-                ClearNO(editor, row);
+                ClearMemoryChannel(editor, row);
                 break;
             case 2:
-                editor.mfgrid2[std::size_t(row)][1] = std::to_string(random() % 500) + ".00000";
+                SetDebugCellText(editor, std::size_t(row), 1,
+                                 std::to_string(random() % 500) + ".00000");
                 break;
             case 3:
                 editor.settings.squelchLevel = std::int16_t(random() % 10);
@@ -81,9 +86,10 @@ TEST(EditorChange, TouchesOnlyTheChangedParts) {
         void (*edit)(EditorState&);
     };
     const Case cases[] = {
-        {"a memory cell", [](EditorState& e) { e.mfgrid1[3][1] = "460.00000"; }},
-        {"a list position", [](EditorState& e) { e.CellListIndex[5][kColumnTxPower] = 1; }},
-        {"a debug row", [](EditorState& e) { e.mfgrid2[9][2] = "470.00000"; }},
+        {"a memory cell", [](EditorState& e) { SetMemoryCellText(e, 3, 1, "460.00000"); }},
+        {"a list position",
+         [](EditorState& e) { SetListPosition(MemoryChannelOf(e, 5), kColumnTxPower, 1); }},
+        {"a debug row", [](EditorState& e) { SetDebugCellText(e, 9, 2, "470.00000"); }},
         {"the ANI box", [](EditorState& e) { e.ani = "12#"; }},
         {"a panel list", [](EditorState& e) { e.settings.batterySave = 0; }},
         {"a dialog setting", [](EditorState& e) { e.dtmf.digitDelay = 7; }},
@@ -97,11 +103,11 @@ TEST(EditorChange, TouchesOnlyTheChangedParts) {
 
         // Elsewhere, meanwhile: another memory row, another debug row, the password.
         EditorState editor = after;
-        editor.mfgrid1[12][1] = "455.00000";
-        editor.mfgrid2[14][1] = "401.00000";
+        SetMemoryCellText(editor, 12, 1, "455.00000");
+        SetDebugCellText(editor, 14, 1, "401.00000");
         EditorState expected = before;
-        expected.mfgrid1[12][1] = "455.00000";
-        expected.mfgrid2[14][1] = "401.00000";
+        SetMemoryCellText(expected, 12, 1, "455.00000");
+        SetDebugCellText(expected, 14, 1, "401.00000");
         change.Undo(editor);
         EXPECT_EQ(editor, expected) << c.what;
     }
@@ -112,17 +118,17 @@ TEST(EditorChange, UndoneCellsTakeTheCurrentLanguage) {
     EditorState before = StartupEditor(0);  // recorded in Chinese
     EditorState after = before;
     FillChannel(after, 4, random);
-    after.mfgrid1[4][kColumnDecodeTone] = std::string(OffWord(Lang::Chinese));
+    SetMemoryCellText(after, 4, kColumnDecodeTone, std::string(OffWord(Lang::Chinese)));
     const EditorChange change({EditKind::kCell, 4, 1, {}}, before, after);
 
     EditorState editor = before;
     editor.LanguageFlag = 1;  // then the language switched
     change.Redo(editor);
     EXPECT_EQ(editor.LanguageFlag, 1);
-    EXPECT_EQ(editor.mfgrid1[4][kColumnDecodeTone], "Off");
-    EXPECT_EQ(editor.mfgrid1[4][kColumnBusyLock],
-              ListItem(GridColumnList(kColumnBusyLock), after.CellListIndex[4][kColumnBusyLock],
-                       Lang::English));
+    EXPECT_EQ(MemoryCellText(editor, 4, kColumnDecodeTone), "Off");
+    EXPECT_EQ(MemoryCellText(editor, 4, kColumnBusyLock),
+              ListItem(GridColumnList(kColumnBusyLock),
+                       ListPositionOf(MemoryChannelOf(after, 4), kColumnBusyLock), Lang::English));
 }
 
 TEST(EditorChange, EditsOfOneBoxMergeIntoOneStep) {
@@ -151,7 +157,7 @@ TEST(EditorChange, EditsOfOneBoxMergeIntoOneStep) {
     ani.ani = "9";
     EXPECT_FALSE(again.MergeWith(EditorChange({EditKind::kSetting, 0, 0, "Label12"}, start, ani)));
     EditorState cell = start;
-    cell.mfgrid1[1][1] = "460.00000";
+    SetMemoryCellText(cell, 1, 1, "460.00000");
     EXPECT_FALSE(again.MergeWith(EditorChange({EditKind::kCell, 1, 1, {}}, start, cell)));
 }
 

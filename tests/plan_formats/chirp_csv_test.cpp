@@ -1,4 +1,6 @@
 #include "plan_formats/chirp_csv.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -81,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(ChirpCsv, ExportRow, ::testing::ValuesIn(kExportCases),
 TEST(ChirpCsv, ExportLeavesOutWhatItCannotWrite) {
     EditorState editor = PlanWith(1, "460.125\tOff\t460.125\tOff\tOff\tWide\tYes\tHigh");
     PasteChannels(editor, 2, "461.125\tOff\t461.125\tOff\tOff\tWide\tYes\tHigh");
-    editor.mfgrid1[2][kColumnEncodeTone] = "D9A3N";  // what a damaged file decodes to
+    SetMemoryCellText(editor, 2, kColumnEncodeTone, "D9A3N");  // what a damaged file decodes to
     const CsvExport csv = ExportChirpCsv(editor);
     EXPECT_EQ(csv.channels, 1);
     EXPECT_EQ(csv.leftOut, std::vector<std::string>{"Channel 2: QT/DQT Enc \"D9A3N\" cannot be "
@@ -243,7 +245,7 @@ TEST(ChirpCsv, ImportReplacesTheChannelsOfItsBase) {
     EXPECT_FALSE(ChannelInUse(result.editor, 4));  // not in the file
     EXPECT_EQ(result.editor.password, "1234");
     EXPECT_EQ(result.editor.settings, base.settings);
-    EXPECT_EQ(result.editor.mfgrid2, base.mfgrid2);
+    EXPECT_EQ(result.editor.debug, base.debug);
     EXPECT_EQ(ImportReport(result, Lang::English),
               (std::vector<std::string>{
                   "Imported 3 channels, skipped 2 rows.", "Rows skipped:",

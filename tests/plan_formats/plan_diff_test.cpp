@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <algorithm>
 #include <functional>
@@ -17,8 +20,8 @@ using Bytes = std::vector<std::uint8_t>;
 // Channel 1 in use with every field set; channel 2 empty.
 EditorState BasePlan() {
     EditorState editor = StartupEditor(1);
-    editor.mfgrid1[1] = {"1", "460.12500", "88.5", "461.12500", "D023N", "", "", "", ""};
-    editor.CellListIndex[1] = {0, 0, 0, 0, 0, 0, 0, 1, 1};  // Off, Wide, Yes, High
+    SetMemoryRow(editor, 1, Row{"1", "460.12500", "88.5", "461.12500", "D023N", "", "", "", ""});
+    SetListPositions(editor, 1, Positions{0, 0, 0, 0, 0, 0, 0, 1, 1});  // Off, Wide, Yes, High
     editor.ani = "123";
     return editor;
 }
@@ -77,21 +80,21 @@ const DiffCase kCases[] = {
     {"equal", {}, {}, {}},
     {"channel fields",
      [](EditorState& e) {
-         e.mfgrid1[1][1] = "460.25000";
-         e.mfgrid1[1][4] = "Off";
-         e.CellListIndex[1][kColumnBandwidth] = 1;
+         SetMemoryCellText(e, 1, 1, "460.25000");
+         SetMemoryCellText(e, 1, 4, "Off");
+         SetListPosition(MemoryChannelOf(e, 1), kColumnBandwidth, 1);
      },
      {},
      {R"(channels 1 rx_mhz: "460.12500" | "460.25000")", R"(channels 1 tx_tone: "D023N" | "off")",
       R"(channels 1 bandwidth: "wide" | "narrow")"}},
     // A channel in one plan only is one line, whatever else its record holds.
     {"channel in one plan only",
-     [](EditorState& e) { ClearNO(e, 1); },
+     [](EditorState& e) { ClearMemoryChannel(e, 1); },
      [](Bytes& b) { b[kFlags1] = 0x00; },
      {"channels 1 whole: 8 fields | 0 fields", "image 01Ch: FB | 00"}},
     {"channel in the other plan only",
      [](EditorState& e) {
-         e.mfgrid1[2] = {"2", "470.00000", "Off", "470.00000", "Off", "", "", "", ""};
+         SetMemoryRow(e, 2, Row{"2", "470.00000", "Off", "470.00000", "Off", "", "", "", ""});
      },
      {},
      {"channels 2 whole: 0 fields | 8 fields"}},
@@ -110,7 +113,7 @@ const DiffCase kCases[] = {
      {"image 024h: FF | 12"}},
     // The in-use marker follows the frequencies and is not told apart.
     {"debug channel",
-     [](EditorState& e) { e.mfgrid2[3][2] = ""; },
+     [](EditorState& e) { SetDebugCellText(e, 3, 2, ""); },
      {},
      {R"(debug 3 tx_mhz: "469.97500" | null)"}},
     {"settings and dialogs",

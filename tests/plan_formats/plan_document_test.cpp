@@ -1,6 +1,8 @@
 // A plan's frequencies and tones go into the editor by the window's rules, except that a
 // frequency in the form a plan prints is kept exactly.
 #include <gtest/gtest.h>
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/channel_plan.h"
 #include "plan_formats/plan_document.h"
@@ -69,7 +71,7 @@ TEST_P(ChannelValue, FollowsTheWindowAndKeepsPrintedFrequencies) {
         EXPECT_NE(result->message.find(c.expected), std::string::npos) << result->message;
         EXPECT_EQ(editor, before);
     } else {
-        EXPECT_EQ(editor.mfgrid1[4][static_cast<std::size_t>(c.column)], c.expected);
+        EXPECT_EQ(MemoryCellText(editor, 4, c.column), c.expected);
     }
 }
 

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <random>
 #include <set>
@@ -89,11 +91,11 @@ TEST(PlanKeys, EncodeOverBaseChangesOnlyWhatThePlanChanges) {
 
         // Channel 1 filled in anew, wide, and channel 2's encode tone set to Off.
         EditorState edited = own;
-        ClearNO(edited, 1);
+        ClearMemoryChannel(edited, 1);
         ASSERT_EQ(CommitFrequency(edited, 1, kColumnRx, "460.125").outcome,
                   FrequencyOutcome::kChannelStarted);
         ASSERT_TRUE(PickListItem(edited, 1, kColumnBandwidth, 0));
-        edited.mfgrid1[2][kColumnEncodeTone] = OffWord(Lang::English);
+        SetMemoryCellText(edited, 2, kColumnEncodeTone, OffWord(Lang::English));
         const auto merged = EncodeOverBase(edited, own, c.image);
         const auto fresh = EncodeImage(edited);
         ASSERT_TRUE(merged.ok() && fresh.ok());

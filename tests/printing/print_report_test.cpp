@@ -17,6 +17,9 @@
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/channel_plan.h"
 #include "pdf_text.h"
@@ -51,9 +54,11 @@ constexpr Report kReports[] = {
 std::vector<std::string> SampleReport(Lang lang, ReportTab tab) {
     EditorState editor = StartupEditor(lang == Lang::English ? 1 : 0);
     const std::string off(OffWord(lang));
-    editor.mfgrid1[1] = {"1", "460.12500", off, "460.12500", "D023N", off, "Wide", "Yes", "High"};
-    editor.mfgrid1[2] = {"2", "470.00000", "88.5", "471.00000", "254.1", "载波", "宽", "", ""};
-    editor.mfgrid2[16][1] = "460.0000012345";
+    SetMemoryRow(editor, 1,
+                 Row{"1", "460.12500", off, "460.12500", "D023N", off, "Wide", "Yes", "High"});
+    SetMemoryRow(editor, 2,
+                 Row{"2", "470.00000", "88.5", "471.00000", "254.1", "载波", "宽", "", ""});
+    SetDebugCellText(editor, 16, 1, "460.0000012345");
     return ComposeReport(editor, tab, lang);
 }
 

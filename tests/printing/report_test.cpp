@@ -6,6 +6,9 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/channel_plan.h"
 #include "printing/report.h"
@@ -104,7 +107,7 @@ TEST(ReportTest, TableTitleAndHeadingFollowTheTab) {
     }
 }
 
-TEST(ReportTest, MemoryRowsAlignEachFieldAndNarrowOnlyTheOffWordOfTheLanguage) {
+TEST(ReportTest, MemoryRowsAlignEachFieldAndNarrowTheOffWord) {
     struct Case {
         Lang lang;
         int row;
@@ -121,9 +124,9 @@ TEST(ReportTest, MemoryRowsAlignEachFieldAndNarrowOnlyTheOffWordOfTheLanguage) {
          "          " "     2" "   450.00000" "   Off" "            " "   Off" " Off" "Narrow"},
         {Lang::English, 3, {"", "", "", "", "", ""},
          "          " "     3" "            " "        " "            " "        " "    " "    "},
-        // An over-long cell is printed whole; the other language's Off word is a plain value.
+        // An over-long cell is printed whole; Off is worded in the report's language.
         {Lang::English, 16, {"460.0000012345", "关闭", "460.00000", "D754I", "Off", "Wide"},
-         "          " "    16" "460.0000012345" "      关闭" "   460.00000" "   D754I" " Off" "Wide"},
+         "          " "    16" "460.0000012345" "   Off" "   460.00000" "   D754I" " Off" "Wide"},
         {Lang::Chinese, 1, {"460.12500", "88.5", "461.00000", "D023N", "亚音", "宽"},
          "          " "     1" "   460.12500" "    88.5" "   461.00000" "   D023N" "  亚音" "   宽"},
         {Lang::Chinese, 2, {"450.00000", "关闭", "", "关闭", "关闭", "窄"},
@@ -131,15 +134,16 @@ TEST(ReportTest, MemoryRowsAlignEachFieldAndNarrowOnlyTheOffWordOfTheLanguage) {
         {Lang::Chinese, 3, {"", "", "", "", "", ""},
          "          " "     3" "            " "        " "            " "        " "    " "    "},
         {Lang::Chinese, 16, {"460.00000", "Off", "460.00000", "88.5", "载波", "窄"},
-         "          " "    16" "   460.00000" "     Off" "   460.00000" "    88.5" "  载波" "   窄"},
+         "          " "    16" "   460.00000" "    关闭" "   460.00000" "    88.5" "  载波" "   窄"},
     };
     // clang-format on
     for (const Case& c : cases) {
         EditorState editor = StartupEditor(FlagOf(c.lang));
-        auto& cells = editor.mfgrid1[static_cast<std::size_t>(c.row)];
+        Row cells = MemoryRow(editor, c.row);
         std::copy(c.cells.begin(), c.cells.end(), cells.begin() + 1);
         cells[7] = "Yes";  // add scan and TX power are not printed
         cells[8] = "High";
+        SetMemoryRow(editor, c.row, cells);
         const auto report = ComposeReport(editor, ReportTab::kMemory, c.lang);
         EXPECT_EQ(RowLine(report, c.row), c.expected) << "row " << c.row;
     }
@@ -165,8 +169,8 @@ TEST(ReportTest, DebugRowsPrintTheFrequenciesInTheHeadingsOrder) {
     // clang-format on
     for (const Case& c : cases) {
         EditorState editor = StartupEditor(FlagOf(c.lang));
-        editor.mfgrid2[16][1] = "460.0000012345";
-        editor.mfgrid2[16][2] = "470.00000";
+        SetDebugCellText(editor, 16, 1, "460.0000012345");
+        SetDebugCellText(editor, 16, 2, "470.00000");
         const auto report = ComposeReport(editor, ReportTab::kDebug, c.lang);
         EXPECT_EQ(RowLine(report, c.row), c.expected) << "row " << c.row;
     }

@@ -1,4 +1,6 @@
 #include "radio_data/data_file.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +41,7 @@ protected:
 
 TEST_F(DataFile, SavedFileIsHeaderThenImage) {
     editor.password = "7";
-    editor.mfgrid1[1][1] = "460.12500";
+    SetMemoryCellText(editor, 1, 1, "460.12500");
     const auto path = folder / "plan.DAT";
     ASSERT_TRUE(SaveDataFile(path, editor).ok());
     const Bytes bytes = ReadAll(path);
@@ -69,7 +71,7 @@ TEST_F(DataFile, FailedSaveLeavesTheOldFile) {
     const Bytes old(1074, 0x22);
     WriteAll(path, old);
 
-    editor.mfgrid1[3][1] = "46.1";
+    SetMemoryCellText(editor, 3, 1, "46.1");
     const Status refused = SaveDataFile(path, editor);
     EXPECT_EQ(refused.code, ErrorCode::kFrequencyRefused);
     EXPECT_EQ(ReadAll(path), old);
@@ -109,7 +111,7 @@ TEST_F(DataFile, OpenRefusesWithoutTouchingTheEditor) {
     for (const auto& c : cases) {
         for (std::int16_t flag : {1, 0}) {
             EditorState target = StartupEditor(flag);
-            target.mfgrid1[2][1] = "460.00000";
+            SetMemoryCellText(target, 2, 1, "460.00000");
             const EditorState before = target;
             const Status status = OpenDataFile(c.path, target);
             EXPECT_EQ(status.code, c.code) << c.path;
@@ -127,8 +129,8 @@ TEST_F(DataFile, OpenRefusesWithoutTouchingTheEditor) {
 // header or a tail as the original program did.
 TEST_F(DataFile, OnlyADataFileOpensUnlessAnyContentIsTaken) {
     EditorState saved = StartupEditor(1);
-    saved.mfgrid1[4][1] = "470.00000";
-    saved.mfgrid1[4][3] = "470.00000";
+    SetMemoryCellText(saved, 4, 1, "470.00000");
+    SetMemoryCellText(saved, 4, 3, "470.00000");
     const Bytes good = DataFileBytes(EncodeImage(saved).value());
     Bytes otherHeader = good;
     std::fill(otherHeader.begin(), otherHeader.begin() + 50, 0x00);
@@ -163,7 +165,7 @@ TEST_F(DataFile, OnlyADataFileOpensUnlessAnyContentIsTaken) {
         const bool opens = c.content.size() >= good.size();
         EXPECT_EQ(OpenDataFile(path, editor, DataFileCheck::kAnyContent).ok(), opens) << c.name;
         if (opens && c.content[60] == good[60]) {
-            EXPECT_EQ(editor.mfgrid1[4][1], "470.00000") << c.name;
+            EXPECT_EQ(MemoryCellText(editor, 4, 1), "470.00000") << c.name;
         }
     }
 }

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
@@ -39,23 +42,24 @@ TEST(DecodeImage, AnErasedRadioGivesTheFallbacks) {
     EditorState editor = StartupEditor(kEnglish);
     // Something in every row first, to see the decoder blank it.
     for (int row = 1; row <= kChannelCount; ++row) {
-        editor.mfgrid1[row] = {std::to_string(row), "460.00000", "Off", "460.00000", "Off",
-                               "Carrier",           "Wide",      "Yes", "High"};
-        editor.CellListIndex[row] = {0, 0, 0, 0, 0, 1, 0, 1, 1};
+        SetMemoryRow(editor, row,
+                     Row{std::to_string(row), "460.00000", "Off", "460.00000", "Off", "Carrier",
+                         "Wide", "Yes", "High"});
+        SetListPositions(editor, row, Positions{0, 0, 0, 0, 0, 1, 0, 1, 1});
     }
     editor.ani = "123";
     DecodeImage(BlankImage(), editor);
 
     for (int row = 1; row <= kChannelCount; ++row) {
-        EXPECT_EQ(editor.mfgrid1[row][0], std::to_string(row));
+        EXPECT_EQ(MemoryCellText(editor, row, 0), std::to_string(row));
         for (int col = 1; col <= 8; ++col) {
-            EXPECT_EQ(editor.mfgrid1[row][col], "") << row << "," << col;
+            EXPECT_EQ(MemoryCellText(editor, row, col), "") << row << "," << col;
         }
         for (int col = 5; col <= 8; ++col) {
-            EXPECT_EQ(editor.CellListIndex[row][col], 0);
+            EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, row), col), 0);
         }
-        EXPECT_EQ(editor.mfgrid2[row][1], "");
-        EXPECT_EQ(editor.mfgrid2[row][2], "");
+        EXPECT_EQ(DebugCellText(editor, row, 1), "");
+        EXPECT_EQ(DebugCellText(editor, row, 2), "");
     }
     EXPECT_EQ(editor.ani, "");
     const struct {
@@ -86,7 +90,7 @@ TEST(DecodeImage, LeavesWhatTheImageDoesNotHold) {
     EXPECT_EQ(editor.password, "1234");
     EXPECT_EQ(editor.settings.band, 0);
     EXPECT_EQ(editor.LanguageFlag, kEnglish);
-    EXPECT_EQ(editor.mfgrid2[16][0], "16");
+    EXPECT_EQ(DebugCellText(editor, 16, 0), "16");
 }
 
 TEST(DecodeImage, ShowsAChannelInTheInterfaceLanguage) {
@@ -95,12 +99,12 @@ TEST(DecodeImage, ShowsAChannelInTheInterfaceLanguage) {
         16, {0x00, 0x25, 0x01, 0x46, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFB});
     const EditorState english = Decoded(image, kEnglish);
     using Row = std::array<std::string, kMemoryColumns>;
-    EXPECT_EQ(english.mfgrid1[1],
+    EXPECT_EQ(MemoryRow(english, 1),
               (Row{"1", "460.12500", "Off", "", "", "Off", "Wide", "Yes", "High"}));
-    EXPECT_EQ(english.CellListIndex[1][5], 0);
-    EXPECT_EQ(english.CellListIndex[1][7], 1);
+    EXPECT_EQ(ListPositionOf(MemoryChannelOf(english, 1), 5), 0);
+    EXPECT_EQ(ListPositionOf(MemoryChannelOf(english, 1), 7), 1);
     const EditorState chinese = Decoded(image, kChinese);
-    EXPECT_EQ(chinese.mfgrid1[1],
+    EXPECT_EQ(MemoryRow(chinese, 1),
               (Row{"1", "460.12500", "关闭", "", "", "关闭", "宽", "是", "高"}));
 }
 
@@ -117,9 +121,10 @@ TEST(DecodeImage, FlagsByteGivesEachListPosition) {
         const EditorState editor =
             Decoded(WithBytes(32, {0x00, 0x00, 0x00, 0x44}, WithBytes(44, {c.flags})));
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(editor.CellListIndex[2][5 + i], c.positions[static_cast<std::size_t>(i)])
+            EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 2), 5 + i),
+                      c.positions[static_cast<std::size_t>(i)])
                 << std::hex << int(c.flags) << " column " << 5 + i;
-            EXPECT_EQ(editor.mfgrid1[2][5 + i],
+            EXPECT_EQ(MemoryCellText(editor, 2, 5 + i),
                       ListItem(GridColumnList(5 + i), c.positions[static_cast<std::size_t>(i)],
                                Lang::English));
         }

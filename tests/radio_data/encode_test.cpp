@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <vector>
 
@@ -25,12 +28,11 @@ RadioImage Encoded(const EditorState& editor) {
 void PutChannel(EditorState& editor, int row, std::array<std::string, 4> cells,
                 std::array<std::int16_t, 4> positions) {
     for (int col = 1; col <= 4; ++col) {
-        editor.mfgrid1[row][col] = cells[static_cast<std::size_t>(col - 1)];
+        SetMemoryCellText(editor, row, col, cells[static_cast<std::size_t>(col - 1)]);
     }
     for (int col = 5; col <= 8; ++col) {
-        editor.CellListIndex[row][col] = positions[static_cast<std::size_t>(col - 5)];
-        editor.mfgrid1[row][col] = ListItem(
-            GridColumnList(col), positions[static_cast<std::size_t>(col - 5)], Lang::English);
+        SetListPosition(MemoryChannelOf(editor, row), col,
+                        positions[static_cast<std::size_t>(col - 5)]);
     }
 }
 
@@ -78,15 +80,13 @@ TEST(EncodeImage, FlagsByteComesFromTheListPositions) {
     for (const auto& c : cases) {
         EditorState editor = StartupEditor(1);
         PutChannel(editor, 1, {"460.00000", "Off", "460.00000", "Off"}, c.positions);
-        // The cell texts say otherwise: only the positions count.
-        editor.mfgrid1[1][5] = "QT/DQT";
         EXPECT_EQ(Encoded(editor)[MemoryChannelAddress(1) + kFlagsOffset], c.flags);
     }
 }
 
 TEST(EncodeImage, BlankRowsKeepTheirPositionsInTheFlags) {
     EditorState editor = StartupEditor(1);
-    editor.CellListIndex[4] = {0, 0, 0, 0, 0, 2, 1, 1, 0};
+    SetListPositions(editor, 4, Positions{0, 0, 0, 0, 0, 2, 1, 1, 0});
     EXPECT_EQ(Encoded(editor)[MemoryChannelAddress(4) + kFlagsOffset], 0xEE);
 }
 
@@ -182,8 +182,8 @@ TEST(EncodeImage, DebugMarkerNeedsBothFrequencies) {
                  {"", "", {0xFF, 0xFF}}};
     for (const auto& c : cases) {
         EditorState editor = StartupEditor(1);
-        editor.mfgrid2[5][1] = c.rx;
-        editor.mfgrid2[5][2] = c.tx;
+        SetDebugCellText(editor, 5, 1, c.rx);
+        SetDebugCellText(editor, 5, 2, c.tx);
         EXPECT_EQ(Slice(Encoded(editor), DebugChannelAddress(5) + kDebugMarkerOffset, 2), c.marker);
     }
 }
@@ -195,20 +195,20 @@ TEST(EncodeImage, RefusesAtTheFirstBadCell) {
         const char* where;
     } cases[] = {
         {[](EditorState& e) {
-             e.mfgrid1[5][1] = "46.1";
-             e.mfgrid1[6][1] = "4x";
+             SetMemoryCellText(e, 5, 1, "46.1");
+             SetMemoryCellText(e, 6, 1, "4x");
          },
          ErrorCode::kFrequencyRefused, "memory channel 5, RX Frequency: \"46.1\""},
         {[](EditorState& e) {
-             e.mfgrid1[2][1] = "460";
-             e.mfgrid1[2][3] = "46";
+             SetMemoryCellText(e, 2, 1, "460");
+             SetMemoryCellText(e, 2, 3, "46");
          },
          ErrorCode::kFrequencyRefused, "memory channel 2, TX Frequency: \"46\""},
-        {[](EditorState& e) { e.mfgrid2[12][2] = "1000.00000"; }, ErrorCode::kFrequencyRefused,
-         "debug channel 12, TX Frequency: \"1000.00000\""},
+        {[](EditorState& e) { SetDebugCellText(e, 12, 2, "1000.00000"); },
+         ErrorCode::kFrequencyRefused, "debug channel 12, TX Frequency: \"1000.00000\""},
         {[](EditorState& e) {
-             e.mfgrid1[1][1] = "460";
-             e.mfgrid1[1][4] = "12";
+             SetMemoryCellText(e, 1, 1, "460");
+             SetMemoryCellText(e, 1, 4, "12");
          },
          ErrorCode::kToneRefused, "memory channel 1, QT/DQT Enc: \"12\""},
     };
@@ -221,7 +221,7 @@ TEST(EncodeImage, RefusesAtTheFirstBadCell) {
         EXPECT_EQ(result.status().where, c.where);
     }
     EditorState chinese = StartupEditor(0);
-    chinese.mfgrid1[5][1] = "46.1";
+    SetMemoryCellText(chinese, 5, 1, "46.1");
     EXPECT_EQ(EncodeImage(chinese).status().message, "频率输入有误，请改正！");
 }
 

@@ -1,6 +1,9 @@
 // Saving an editor and opening it again gives the same editor, but for what the image does
 // not keep: the password box, and an Off encode tone on a channel without a TX frequency.
 #include <gtest/gtest.h>
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -50,30 +53,32 @@ Case RandomCase(std::mt19937& rng) {
     EditorState& x = c.expected;
     for (int row = 1; row <= kChannelCount; ++row) {
         for (int col = 5; col <= 8; ++col) {
-            e.CellListIndex[row][col] =
-                static_cast<std::int16_t>(Pick(rng, 0, ListSize(GridColumnList(col)) - 1));
+            SetListPosition(
+                MemoryChannelOf(e, row), col,
+                static_cast<std::int16_t>(Pick(rng, 0, ListSize(GridColumnList(col)) - 1)));
         }
         if (Pick(rng, 0, 3) == 0) {
             continue;  // an empty channel: its list positions come back as 0
         }
-        auto& cells = e.mfgrid1[row];
+        Row cells = MemoryRow(e, row);
         cells[1] = RandomFrequency(rng);
         cells[3] = Pick(rng, 0, 7) == 0 ? "" : RandomFrequency(rng);
         cells[2] = ListItem(ListId::kTone, Pick(rng, 0, kToneListSize - 1), lang);
         cells[4] = ListItem(ListId::kTone, Pick(rng, 0, kToneListSize - 1), lang);
         for (int col = 5; col <= 8; ++col) {
-            cells[col] = ListItem(GridColumnList(col), e.CellListIndex[row][col], lang);
+            cells[col] =
+                ListItem(GridColumnList(col), ListPositionOf(MemoryChannelOf(e, row), col), lang);
         }
-        x.mfgrid1[row] = cells;
-        x.CellListIndex[row] = e.CellListIndex[row];
+        SetMemoryRow(e, row, cells);
+        SetMemoryRow(x, row, cells);
         if (cells[3].empty() && cells[4] == OffWord(lang)) {
-            x.mfgrid1[row][4] = "";
+            SetMemoryCellText(x, row, 4, "");
         }
     }
     for (int row = 1; row <= kChannelCount; ++row) {
         for (int col = 1; col <= 2; ++col) {
-            e.mfgrid2[row][col] = Pick(rng, 0, 4) == 0 ? "" : RandomFrequency(rng);
-            x.mfgrid2[row][col] = e.mfgrid2[row][col];
+            SetDebugCellText(e, row, col, Pick(rng, 0, 4) == 0 ? "" : RandomFrequency(rng));
+            SetDebugCellText(x, row, col, DebugCellText(e, row, col));
         }
     }
     e.password = RandomText(rng, "0123456789.", 6);

@@ -1,6 +1,9 @@
 // The verify after a write: the ranges it compares are the ones the write exchange sends, and
 // each difference is told by what it is about, in the interface language.
 #include "radio_link/write_verify.h"
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <gtest/gtest.h>
 
@@ -44,21 +47,19 @@ RadioImage Plan() {
     EditorState plan = StartupEditor(1);
     auto channel = [&plan](int row, const char* rx, const char* dec, const char* tx,
                            const char* enc, std::array<std::int16_t, 4> lists) {
-        auto& cells = plan.mfgrid1[static_cast<std::size_t>(row)];
-        cells[kColumnRx] = rx;
-        cells[kColumnDecodeTone] = dec;
-        cells[kColumnTx] = tx;
-        cells[kColumnEncodeTone] = enc;
+        SetMemoryCellText(plan, row, kColumnRx, rx);
+        SetMemoryCellText(plan, row, kColumnDecodeTone, dec);
+        SetMemoryCellText(plan, row, kColumnTx, tx);
+        SetMemoryCellText(plan, row, kColumnEncodeTone, enc);
         for (int i = 0; i < 4; ++i) {
-            plan.CellListIndex[static_cast<std::size_t>(row)]
-                              [static_cast<std::size_t>(kFirstListColumn + i)] =
-                lists[static_cast<std::size_t>(i)];
+            SetListPosition(MemoryChannelOf(plan, row), kFirstListColumn + i,
+                            lists[static_cast<std::size_t>(i)]);
         }
     };
     channel(1, "460.12500", "67.0", "461.12500", "D023N", {2, 1, 1, 1});
     channel(3, "460.12500", "Off", "", "", {0, 0, 0, 0});
-    plan.mfgrid2[2][1] = "470.00000";
-    plan.mfgrid2[2][2] = "470.50000";
+    SetDebugCellText(plan, 2, 1, "470.00000");
+    SetDebugCellText(plan, 2, 2, "470.50000");
     plan.password = "123";
     plan.ani = "123";
     plan.settings.squelchLevel = 7;

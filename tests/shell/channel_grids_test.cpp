@@ -15,6 +15,9 @@
 #include <QTableView>
 #include <QtTest>
 #include <map>
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/qt/debug_grid.h"
 #include "radio_data/lists.h"
@@ -62,8 +65,7 @@ public:
         return open;
     }
     std::string Cell(int row, int column) {
-        return form().editor().mfgrid1[static_cast<std::size_t>(row)]
-                                      [static_cast<std::size_t>(column)];
+        return MemoryRow(form().editor(), row)[static_cast<std::size_t>(column)];
     }
     QStringList Row(int row) {
         QStringList cells;
@@ -217,7 +219,8 @@ void MemoryGridTest::pressOpensEditor() {
         QCOMPARE(combo.currentText(), text);
         if (editColumn >= 5) {
             QCOMPARE(combo.currentIndex(),
-                     int(window.form().editor().CellListIndex[2][std::size_t(editColumn)]));
+                     int(ListPositionOf(MemoryChannelOf(window.form().editor(), 2),
+                                        std::size_t(editColumn))));
         }
         combo.hidePopup();
         QVERIFY(combo.hasFocus());  // back from its list
@@ -325,8 +328,8 @@ void MemoryGridTest::frequencyEntry() {
     const QAbstractItemModel* model = window.grid("mfgrid1").model();
     QCOMPARE(model->data(model->index(row - 1, 1)).toString(), cells[0]);
     if (row == 3) {
-        QCOMPARE(window.form().editor().CellListIndex[3][7], std::int16_t(1));
-        QCOMPARE(window.form().editor().CellListIndex[3][8], std::int16_t(1));
+        QCOMPARE(ListPositionOf(MemoryChannelOf(window.form().editor(), 3), 7), std::int16_t(1));
+        QCOMPARE(ListPositionOf(MemoryChannelOf(window.form().editor(), 3), 8), std::int16_t(1));
     }
 }
 
@@ -463,7 +466,8 @@ void MemoryGridTest::listEditor() {
     Child<QLineEdit>(window.form(), "Text2").setFocus();
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(QString::fromStdString(window.Cell(2, column)), cell);
-    QCOMPARE(int(window.form().editor().CellListIndex[2][std::size_t(column)]), position);
+    QCOMPARE(int(ListPositionOf(MemoryChannelOf(window.form().editor(), 2), std::size_t(column))),
+             position);
 }
 
 void MemoryGridTest::pastePassesTheKeyRules_data() {
@@ -780,15 +784,16 @@ private:
 
 void DebugGridTest::startup() {
     ShownWindow window;
-    const auto& grid = window.form().editor().mfgrid2;
+    const EditorState& editor = window.form().editor();
     const char* const defaults[8][2] = {{"460.10000", "460.00000"}, {"450.10000", "450.00000"},
                                         {"469.90000", "469.97500"}, {"460.30000", "460.30000"},
                                         {"460.35000", "460.35000"}, {"460.40000", "460.40000"},
                                         {"460.35000", "460.35000"}, {"460.45000", "460.45000"}};
     for (std::size_t row = 1; row <= 16; ++row) {
-        QCOMPARE(QString::fromStdString(grid[row][0]), QString::number(row));
-        QCOMPARE(grid[row][1], std::string(row <= 8 ? defaults[row - 1][0] : ""));
-        QCOMPARE(grid[row][2], std::string(row <= 8 ? defaults[row - 1][1] : ""));
+        const int n = static_cast<int>(row);
+        QCOMPARE(QString::fromStdString(DebugCellText(editor, n, 0)), QString::number(row));
+        QCOMPARE(DebugCellText(editor, n, 1), std::string(row <= 8 ? defaults[row - 1][0] : ""));
+        QCOMPARE(DebugCellText(editor, n, 2), std::string(row <= 8 ? defaults[row - 1][1] : ""));
     }
     QCOMPARE(Panel(window), (QStringList{"1", "460.10000", "460.00000"}));
     QVERIFY(window.form().findChild<DebugGridView*>("mfgrid2")->panelReady());
@@ -863,12 +868,15 @@ void DebugGridTest::store() {
     tx.setFocus();
     Type(tx, "^A\b" + txKeys);
     QCOMPARE((QStringList{rx.text(), tx.text()}), boxes);
-    QCOMPARE(window.form().editor().mfgrid2[2][1], std::string("450.10000"));  // not before OK
+    QCOMPARE(DebugCellText(window.form().editor(), 2, 1),
+             std::string("450.10000"));  // not before OK
 
     QTest::mouseClick(&Child<QPushButton>(window.form(), "Command1"), Qt::LeftButton);
-    const auto& row = window.form().editor().mfgrid2[2];
-    QCOMPARE((QStringList{QString::fromStdString(row[1]), QString::fromStdString(row[2])}), cells);
-    QCOMPARE(window.form().editor().mfgrid2[1][1], std::string("460.10000"));
+    const EditorState& editor = window.form().editor();
+    QCOMPARE((QStringList{QString::fromStdString(DebugCellText(editor, 2, 1)),
+                          QString::fromStdString(DebugCellText(editor, 2, 2))}),
+             cells);
+    QCOMPARE(DebugCellText(window.form().editor(), 1, 1), std::string("460.10000"));
     QVERIFY(window.messages().all().isEmpty());
 }
 
@@ -933,8 +941,7 @@ void DebugGridTest::contextMenu() {
     menu.hide();
     const int row = where.toInt();
     EditorState expected = before;
-    expected.mfgrid2[std::size_t(row)][1].clear();
-    expected.mfgrid2[std::size_t(row)][2].clear();
+    DebugChannelOf(expected, row) = {};
     const QString difference = FirstDifference(expected, window.form().editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     // The panel shows the selected channel again: channel 2, still there.
@@ -989,7 +996,8 @@ void DebugGridTest::keyboardMovesPanel() {
     rx.setFocus();
     Type(rx, "^A\b470");
     QTest::mouseClick(&Child<QPushButton>(window.form(), "Command1"), Qt::LeftButton);
-    QCOMPARE(window.form().editor().mfgrid2[std::size_t(row + 1)][1], std::string("470.00000"));
+    QCOMPARE(DebugCellText(window.form().editor(), std::size_t(row + 1), 1),
+             std::string("470.00000"));
 }
 
 void DebugGridTest::deleteOnlyWhileShown() {
@@ -1001,7 +1009,7 @@ void DebugGridTest::deleteOnlyWhileShown() {
     menu.hide();
     Child<QTabBar>(window.form(), "TabStrip1").setCurrentIndex(0);
     menu.actions().front()->trigger();
-    QCOMPARE(window.form().editor().mfgrid2[3][1], std::string("469.90000"));
+    QCOMPARE(DebugCellText(window.form().editor(), 3, 1), std::string("469.90000"));
 }
 
 namespace m742::test {

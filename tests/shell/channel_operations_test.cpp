@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QTableView>
 #include <QtTest>
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/qt/channel_actions.h"
 #include "channel_editing/qt/memory_grid.h"
@@ -46,7 +48,7 @@ public:
         QTest::mousePress(grid().viewport(), button, modifiers, at);
         QTest::mouseRelease(grid().viewport(), button, modifiers, at);
     }
-    std::string Rx(int row) { return form().editor().mfgrid1[std::size_t(row)][1]; }
+    std::string Rx(int row) { return MemoryCellText(form().editor(), row, 1); }
 
 private:
     Harness m_harness;
@@ -158,7 +160,7 @@ void ChannelOperationsTest::operationIsOneStep() {
     QCOMPARE(shown, rx);
     if (step.startsWith("fill")) {
         for (int row = 1; row <= 3; ++row) {
-            QCOMPARE(window.form().editor().mfgrid1[std::size_t(row)][2], std::string("67.0"));
+            QCOMPARE(MemoryCellText(window.form().editor(), row, 2), std::string("67.0"));
         }
     }
     QCOMPARE(Selected(window), selectedAfter);

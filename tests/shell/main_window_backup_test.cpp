@@ -11,6 +11,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 #include <memory>
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/backups.h"
@@ -55,8 +57,7 @@ QString StatusText(Form1& form) {
 
 void PutPlanInEditor(Form1& form, const EditorState& plan) {
     form.document().ApplyUnrecorded([&plan](EditorState& editor) {
-        editor.mfgrid1 = plan.mfgrid1;
-        editor.CellListIndex = plan.CellListIndex;
+        editor.memory = plan.memory;
         editor.ani = plan.ani;
     });
     form.document().MarkSaved();  // as if opened
@@ -157,7 +158,7 @@ void BackupTest::copyThatCannotBeKept() {
     if (write) {
         QVERIFY(radio->Memory()[0x10] == ImageOf(Plan())[0x10]);
     } else {
-        QCOMPARE(form.editor().mfgrid1[1][1], std::string("470.00000"));
+        QCOMPARE(MemoryCellText(form.editor(), 1, 1), std::string("470.00000"));
     }
 }
 

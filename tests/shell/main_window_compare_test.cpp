@@ -81,10 +81,7 @@ void CompareTest::compare() {
     Harness harness(QByteArray("\x00\x00", 2) + char(language));
     Form1& form = harness.form();
     const EditorState plan = Plan(language, "460.12500");
-    form.document().ApplyUnrecorded([&plan](EditorState& editor) {
-        editor.mfgrid1 = plan.mfgrid1;
-        editor.CellListIndex = plan.CellListIndex;
-    });
+    form.document().ApplyUnrecorded([&plan](EditorState& editor) { editor.memory = plan.memory; });
     std::vector<std::uint8_t> file =
         DataFileBytes(ImageOf(Plan(language, fileRx.toUtf8().constData())));
     if (!rows.isEmpty()) {

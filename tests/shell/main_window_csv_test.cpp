@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QFile>
 #include <QtTest>
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "test_support.h"
 #include "texts/message_style.h"
@@ -69,11 +72,11 @@ void ChannelListTest::importIsOneUndoStep() {
     const EditorState before = form.editor();
 
     Child<QAction>(form, "mnuImportCsv").trigger();
-    const auto& cells = form.editor().mfgrid1[2];
+    const auto& cells = MemoryRow(form.editor(), 2);
     QCOMPARE(QString::fromStdString(cells[kColumnRx]), QString("462.50000"));
     QCOMPARE(QString::fromStdString(cells[kColumnEncodeTone]), QString("100.0"));
-    QCOMPARE(form.editor().CellListIndex[2][kColumnBusyLock], 1);  // kept
-    QCOMPARE(form.editor().CellListIndex[2][kColumnTxPower], 0);
+    QCOMPARE(ListPositionOf(MemoryChannelOf(form.editor(), 2), kColumnBusyLock), 1);  // kept
+    QCOMPARE(ListPositionOf(MemoryChannelOf(form.editor(), 2), kColumnTxPower), 0);
     QVERIFY(!ChannelInUse(form.editor(), 5));  // not in the file
     QCOMPARE(harness.messages().texts(), QStringList{report});
     QCOMPARE(harness.messages().all().front().style, int(kStyleWarning));

@@ -16,6 +16,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
@@ -39,8 +41,8 @@ RadioImage PlanImage() {
     EditorState plan = StartupEditor(1);
     SetMemoryChannel(plan, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
     SetMemoryChannel(plan, 9, "445.00625", "Off", "445.00625", "Off", 0, 0, 0, 0);
-    plan.mfgrid2[10][1] = "470.00000";
-    plan.mfgrid2[10][2] = "470.50000";
+    SetDebugCellText(plan, 10, 1, "470.00000");
+    SetDebugCellText(plan, 10, 2, "470.50000");
     plan.ani = "123";
     plan.settings.squelchLevel = 7;
     plan.settings.pttId = 3;
@@ -228,7 +230,7 @@ void RadioTest::readChecksPassword() {
     if (accepted) {
         QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
         QCOMPARE(StatusText(form), QString("Read frequency success!"));
-        QCOMPARE(form.editor().mfgrid1[1][1], std::string("460.12500"));
+        QCOMPARE(MemoryCellText(form.editor(), 1, 1), std::string("460.12500"));
     } else {
         QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kPasswordRefused);
         QCOMPARE(StatusText(form), QString("The password is invalid!"));
@@ -367,7 +369,7 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     form.mnucom_Click(1);
     PressCell(form, 2, 1);
     TypeHere(form, "460", true);  // channel 2 in use, changed since the start
-    const std::string before = form.editor().mfgrid1[2][openColumn == 0 ? 1 : openColumn];
+    const std::string before = MemoryCellText(form.editor(), 2, openColumn == 0 ? 1 : openColumn);
     if (openColumn != 0) {
         PressCell(form, 2, openColumn);
         QCOMPARE(OpenEditors(form).size(), 1);
@@ -392,8 +394,7 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     QVERIFY(Child<QWidget>(form, "Txtrfre2").isEnabled());
     const int column = openColumn == 0 ? 1 : openColumn;
     // A read leaves the radio's channel 2 (empty); a write leaves the plan it sent.
-    QCOMPARE(form.editor().mfgrid1[2][static_cast<std::size_t>(column)],
-             command == "read" ? std::string() : before);
+    QCOMPARE(MemoryCellText(form.editor(), 2, column), command == "read" ? std::string() : before);
     QVERIFY(!form.windowTitle().endsWith('*'));
 }
 

@@ -21,6 +21,8 @@
 #include <QtTest>
 #include <initializer_list>
 #include <memory>
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
@@ -78,8 +80,8 @@ void WriteFile(const QString& path, const QByteArray& content) {
 void FillEditor(EditorState& editor) {
     SetMemoryChannel(editor, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
     SetMemoryChannel(editor, 16, "479.99375", "D754I", "400.00000", "254.1", 1, 0, 0, 0);
-    editor.mfgrid2[1][1] = "461.00000";
-    editor.mfgrid2[12][2] = "455.55000";
+    SetDebugCellText(editor, 1, 1, "461.00000");
+    SetDebugCellText(editor, 12, 2, "455.55000");
     editor.ani = "A1*#D";
     editor.settings.squelchLevel = 9;
     editor.settings.voiceLevel = 8;
@@ -953,8 +955,8 @@ void FileCommandTest::newConfirmed() {
 
     EditorState expected = before;
     const EditorState fresh = StartupEditor(1);
-    expected.mfgrid1 = fresh.mfgrid1;
-    expected.mfgrid2 = fresh.mfgrid2;
+    ClearMemoryChannels(expected);  // their lists keep their positions
+    expected.debug = fresh.debug;
     expected.settings = fresh.settings;
     const QString difference = FirstDifference(expected, form.editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
@@ -1046,7 +1048,8 @@ void FileCommandTest::saveRefusedFrequency() {
     Harness harness(EnglishPreferences());
     Form1& form = harness.form();
     FillEditor(form);
-    form.document().ApplyUnrecorded([](EditorState& editor) { editor.mfgrid1[1][1] = "46.1"; });
+    form.document().ApplyUnrecorded(
+        [](EditorState& editor) { SetMemoryCellText(editor, 1, 1, "46.1"); });
     form.document().MarkSaved();  // as if opened
     const QString title = form.windowTitle();
     const QString path = harness.folder().filePath("plan.DAT");

@@ -1,4 +1,7 @@
 #include "test_support.h"
+#include "memory_rows.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -141,38 +144,38 @@ QString FirstDifference(const EditorState& expected, const EditorState& actual) 
             .arg(actual.LanguageFlag)
             .arg(expected.LanguageFlag);
     }
-    for (std::size_t row = 0; row <= kChannelCount; ++row) {
-        for (std::size_t column = 0; column < kMemoryColumns; ++column) {
-            if (expected.mfgrid1[row][column] != actual.mfgrid1[row][column]) {
+    for (int row = 1; row <= kChannelCount; ++row) {
+        for (int column = 0; column < kMemoryColumns; ++column) {
+            if (MemoryCellText(expected, row, column) != MemoryCellText(actual, row, column)) {
                 return QString("mfgrid1 row %1 column %2 holds %3, expected %4")
                     .arg(row)
                     .arg(column)
-                    .arg(Quoted(actual.mfgrid1[row][column]),
-                         Quoted(expected.mfgrid1[row][column]));
-            }
-            if (expected.CellListIndex[row][column] != actual.CellListIndex[row][column]) {
-                return QString("CellListIndex row %1 column %2 is %3, expected %4")
-                    .arg(row)
-                    .arg(column)
-                    .arg(actual.CellListIndex[row][column])
-                    .arg(expected.CellListIndex[row][column]);
+                    .arg(Quoted(MemoryCellText(actual, row, column)),
+                         Quoted(MemoryCellText(expected, row, column)));
             }
         }
-        for (std::size_t column = 0; column < kDebugColumns; ++column) {
-            if (expected.mfgrid2[row][column] != actual.mfgrid2[row][column]) {
+        if (!(MemoryChannelOf(expected, row) == MemoryChannelOf(actual, row))) {
+            return QString("memory channel %1 differs where the grid shows no difference").arg(row);
+        }
+        for (int column = 0; column < kDebugColumns; ++column) {
+            if (DebugCellText(expected, row, column) != DebugCellText(actual, row, column)) {
                 return QString("mfgrid2 row %1 column %2 holds %3, expected %4")
                     .arg(row)
                     .arg(column)
-                    .arg(Quoted(actual.mfgrid2[row][column]),
-                         Quoted(expected.mfgrid2[row][column]));
+                    .arg(Quoted(DebugCellText(actual, row, column)),
+                         Quoted(DebugCellText(expected, row, column)));
             }
+        }
+        if (!(DebugChannelOf(expected, row) == DebugChannelOf(actual, row))) {
+            return QString("debug channel %1 differs where the grid shows no difference").arg(row);
         }
     }
     if (expected.password != actual.password) {
-        return "Text2 holds " + Quoted(actual.password) + ", expected " + Quoted(expected.password);
+        return "the password holds " + Quoted(actual.password) + ", expected " +
+               Quoted(expected.password);
     }
     if (expected.ani != actual.ani) {
-        return "Text3 holds " + Quoted(actual.ani) + ", expected " + Quoted(expected.ani);
+        return "the ANI code holds " + Quoted(actual.ani) + ", expected " + Quoted(expected.ani);
     }
     for (const auto& [name, member] : PanelMembers()) {
         if (expected.settings.*member != actual.settings.*member) {
@@ -197,18 +200,14 @@ QString FirstDifference(const EditorState& expected, const EditorState& actual) 
 void SetMemoryChannel(EditorState& editor, int row, const char* rx, const char* decodeTone,
                       const char* tx, const char* encodeTone, int busyLock, int bandwidth,
                       int addScan, int txPower) {
-    const Lang lang = LanguageOf(editor.LanguageFlag);
-    auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
-    auto& positions = editor.CellListIndex[static_cast<std::size_t>(row)];
-    cells[1] = rx;
-    cells[2] = decodeTone;
-    cells[3] = tx;
-    cells[4] = encodeTone;
+    SetMemoryCellText(editor, row, kColumnRx, rx);
+    SetMemoryCellText(editor, row, kColumnDecodeTone, decodeTone);
+    SetMemoryCellText(editor, row, kColumnTx, tx);
+    SetMemoryCellText(editor, row, kColumnEncodeTone, encodeTone);
     const int lists[] = {busyLock, bandwidth, addScan, txPower};
     for (int column = 5; column <= 8; ++column) {
-        const int position = lists[column - 5];
-        positions[static_cast<std::size_t>(column)] = static_cast<std::int16_t>(position);
-        cells[static_cast<std::size_t>(column)] = ListItem(GridColumnList(column), position, lang);
+        SetListPosition(MemoryChannelOf(editor, row), column,
+                        static_cast<ListPosition>(lists[column - 5]));
     }
 }
 

@@ -12,6 +12,8 @@
 #include <QTableView>
 #include <QtTest>
 #include <functional>
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
@@ -63,8 +65,8 @@ QString ViewsDiffer(Form1& form) {
             for (int column = 0; column < model.columnCount(); ++column) {
                 const auto r = std::size_t(row + 1);
                 const auto c = std::size_t(column);
-                const std::string& cell =
-                    QString(name) == "mfgrid1" ? editor.mfgrid1[r][c] : editor.mfgrid2[r][c];
+                const std::string& cell = QString(name) == "mfgrid1" ? MemoryCellText(editor, r, c)
+                                                                     : DebugCellText(editor, r, c);
                 if (model.index(row, column).data().toString() != QString::fromStdString(cell)) {
                     return QString("%1 cell %2,%3").arg(name).arg(row + 1).arg(column);
                 }
@@ -214,15 +216,15 @@ void UndoTest::languageSwitchRewordsAndIsNoStep() {
     EditingWindow window;
     window.Press(2, 5);  // busy lock of channel 2
     QTest::keyClick(Child<QComboBox>(window.form(), "Combo5_5").view(), Qt::Key_Down);
-    QCOMPARE(window.form().editor().mfgrid1[2][5], std::string("QT/DQT"));
+    QCOMPARE(MemoryCellText(window.form().editor(), 2, 5), std::string("QT/DQT"));
 
     window.form().mnuChinese_Click();
     QCOMPARE(window.undo().text(), QString::fromUtf8("撤销 编辑信道 2 繁忙锁定"));
-    QCOMPARE(window.form().editor().mfgrid1[2][5], std::string("亚音"));
+    QCOMPARE(MemoryCellText(window.form().editor(), 2, 5), std::string("亚音"));
     window.undo().trigger();
     // Back to the list position it had, in the language shown now.
-    QCOMPARE(window.form().editor().CellListIndex[2][5], std::int16_t(1));
-    QCOMPARE(window.form().editor().mfgrid1[2][5], std::string("载波"));
+    QCOMPARE(ListPositionOf(MemoryChannelOf(window.form().editor(), 2), 5), std::int16_t(1));
+    QCOMPARE(MemoryCellText(window.form().editor(), 2, 5), std::string("载波"));
     QCOMPARE(window.redo().text(), QString::fromUtf8("恢复 编辑信道 2 繁忙锁定"));
     QVERIFY(!window.undo().isEnabled());
     QVERIFY(!window.form().windowTitle().endsWith('*'));

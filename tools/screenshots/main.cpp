@@ -15,6 +15,7 @@
 #include "radio_data/backups.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
+#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "shell/preferences.h"
 #include "shell/qt/backup_dialog.h"
@@ -39,16 +40,14 @@ void SamplePlan(m742::EditorState& editor) {
     };
     int row = 1;
     for (const auto& c : channels) {
-        auto& cells = editor.mfgrid1[static_cast<std::size_t>(row)];
-        cells[1] = c.rx;
-        cells[2] = *c.decode != '\0' ? c.decode : std::string(m742::OffWord(lang));
-        cells[3] = c.tx;
-        cells[4] = c.encode;
+        m742::SetMemoryCellText(editor, row, m742::kColumnRx, c.rx);
+        m742::SetMemoryCellText(editor, row, m742::kColumnDecodeTone,
+                                *c.decode != '\0' ? c.decode : std::string(m742::OffWord(lang)));
+        m742::SetMemoryCellText(editor, row, m742::kColumnTx, c.tx);
+        m742::SetMemoryCellText(editor, row, m742::kColumnEncodeTone, c.encode);
         for (int col = m742::kFirstListColumn; col <= m742::kLastListColumn; ++col) {
-            const auto p = c.positions[static_cast<std::size_t>(col - 5)];
-            editor.CellListIndex[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = p;
-            cells[static_cast<std::size_t>(col)] =
-                m742::ListItem(m742::GridColumnList(col), p, lang);
+            m742::SetListPosition(m742::MemoryChannelOf(editor, row), col,
+                                  c.positions[static_cast<std::size_t>(col - 5)]);
         }
         ++row;
     }
@@ -138,8 +137,8 @@ int main(int argc, char** argv) {
         // Compare with File, against a file where a channel moved, one went and the squelch
         // and a byte the program does not use changed.
         m742::EditorState other = window.editor();
-        other.mfgrid1[2][1] = "462.61250";
-        m742::ClearNO(other, 3);
+        m742::SetMemoryCellText(other, 2, m742::kColumnRx, "462.61250");
+        m742::ClearMemoryChannel(other, 3);
         other.settings.squelchLevel = 3;
         const auto otherImage = m742::EncodeImage(other);
         if (!otherImage.ok()) {

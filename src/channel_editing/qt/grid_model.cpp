@@ -6,6 +6,7 @@
 #include <QTableView>
 
 #include "channel_editing/qt/editor_document.h"
+#include "radio_data/grid_cells.h"
 
 namespace m742 {
 
@@ -29,10 +30,8 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString GridModel::cellText(int row, int column) const {
-    const auto r = static_cast<std::size_t>(row);
-    const auto c = static_cast<std::size_t>(column);
-    return QString::fromStdString(m_grid == Grid::kMemory ? m_editor.mfgrid1[r][c]
-                                                          : m_editor.mfgrid2[r][c]);
+    return QString::fromStdString(m_grid == Grid::kMemory ? MemoryCellText(m_editor, row, column)
+                                                          : DebugCellText(m_editor, row, column));
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {

@@ -20,6 +20,8 @@
 #include "channel_editing/qt/entry_filter.h"
 #include "channel_editing/qt/grid_model.h"
 #include "channel_editing/tone_entry.h"
+#include "radio_data/grid_cells.h"
+#include "radio_data/layout.h"
 #include "radio_data/lists.h"
 
 namespace m742 {
@@ -176,7 +178,7 @@ void MemoryGridView::mfgrid1_Click() {
     }
     const int row = cell.row() + 1;
     // An empty channel is started by its RX frequency, whatever column was clicked.
-    if (m_document.editor().mfgrid1[static_cast<std::size_t>(row)][kColumnRx].empty()) {
+    if (!ChannelInUse(m_document.editor(), row)) {
         cell = m_model->index(cell.row(), kColumnRx);
         setCurrentIndex(cell);
     }
@@ -205,8 +207,8 @@ void MemoryGridView::mfgrid1_Click() {
         QComboBox* list = m_combo5[static_cast<std::size_t>(m_column - kFirstListColumn)];
         PlaceOver(list, false);
         // Set while hidden: a pick only counts once the list is shown.
-        list->setCurrentIndex(m_document.editor().CellListIndex[static_cast<std::size_t>(
-            m_row)][static_cast<std::size_t>(m_column)]);
+        list->setCurrentIndex(
+            ListPositionOf(MemoryChannelOf(m_document.editor(), m_row), m_column));
         editor = list;
     }
     editor->show();
@@ -310,8 +312,7 @@ void MemoryGridView::Combo8_Click(int index) {
         return;
     }
     EditorState after = m_document.editor();
-    after.mfgrid1[static_cast<std::size_t>(m_row)][static_cast<std::size_t>(m_column)] =
-        m_combo8->itemText(index).toStdString();
+    SetMemoryCellText(after, m_row, m_column, m_combo8->itemText(index).toStdString());
     CommitCell(after);
     setFocus();  // the commit that follows finds the picked text
     m_combo8->hide();

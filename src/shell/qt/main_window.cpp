@@ -27,7 +27,6 @@
 #include <cstdlib>
 
 #include "channel_editing/channel_plan.h"
-#include "channel_editing/grid_text.h"
 #include "channel_editing/qt/debug_grid.h"
 #include "channel_editing/qt/grid_model.h"
 #include "channel_editing/qt/memory_grid.h"
@@ -724,10 +723,7 @@ void Form1::mnuChinese_Click() {
     if (m_editor.LanguageFlag != 1) {
         return;
     }
-    m_document->ApplyUnrecorded([](EditorState& editor) {
-        editor.LanguageFlag = 0;
-        SetGrid1Text(editor);
-    });
+    m_document->ApplyUnrecorded([](EditorState& editor) { editor.LanguageFlag = 0; });
     ApplyLanguage();
     GrowToShowPlan(*this);  // the other language may need more room
 }
@@ -736,10 +732,7 @@ void Form1::mnuEnglist_Click() {
     if (m_editor.LanguageFlag != 0) {
         return;
     }
-    m_document->ApplyUnrecorded([](EditorState& editor) {
-        editor.LanguageFlag = 1;
-        SetGrid1Text(editor);
-    });
+    m_document->ApplyUnrecorded([](EditorState& editor) { editor.LanguageFlag = 1; });
     ApplyLanguage();
     GrowToShowPlan(*this);  // the other language may need more room
 }
@@ -795,8 +788,8 @@ void Form1::Combo1_Click() {
         }
         if (answer == kMessageYes) {
             m_document->Apply({EditKind::kBand, 0, 0, {}}, [](EditorState& editor) {
-                ClearMemoryGrid(editor);
-                ClearDebugGrid(editor);
+                ClearMemoryChannels(editor);
+                ClearDebugChannels(editor);
             });
         }
     }
@@ -845,8 +838,8 @@ void Form1::mnuNew_Click() {
         return;
     }
     m_document->Apply({EditKind::kNew, 0, 0, {}}, [](EditorState& editor) {
-        ClearMemoryGrid(editor);
-        ClearDebugGrid(editor);
+        ClearMemoryChannels(editor);
+        ClearDebugChannels(editor);
         ResetChannelPlan(editor);
     });
     m_debugGrid->SelectChannel(1);

@@ -1,0 +1,78 @@
+#include "radio_data/grid_cells.h"
+
+#include "radio_data/layout.h"
+#include "radio_data/lists.h"
+
+namespace m742 {
+
+FrequencyCell& FrequencyField(MemoryChannel& channel, int column) {
+    return column == kColumnTx ? channel.tx : channel.rx;
+}
+
+const FrequencyCell& FrequencyField(const MemoryChannel& channel, int column) {
+    return column == kColumnTx ? channel.tx : channel.rx;
+}
+
+ToneCell& ToneField(MemoryChannel& channel, int column) {
+    return column == kColumnEncodeTone ? channel.encodeTone : channel.decodeTone;
+}
+
+const ToneCell& ToneField(const MemoryChannel& channel, int column) {
+    return column == kColumnEncodeTone ? channel.encodeTone : channel.decodeTone;
+}
+
+FrequencyCell& DebugField(DebugChannel& channel, int column) {
+    return column == kDebugColumnTx ? channel.tx : channel.rx;
+}
+
+const FrequencyCell& DebugField(const DebugChannel& channel, int column) {
+    return column == kDebugColumnTx ? channel.tx : channel.rx;
+}
+
+std::string MemoryCellText(const RadioPlan& plan, int row, int column, Lang lang) {
+    const MemoryChannel& channel = MemoryChannelOf(plan, row);
+    switch (column) {
+        case kColumnChannel:
+            return std::to_string(row);
+        case kColumnRx:
+        case kColumnTx:
+            return FrequencyCellText(FrequencyField(channel, column));
+        case kColumnDecodeTone:
+        case kColumnEncodeTone:
+            return ToneCellText(ToneField(channel, column), OffWord(lang));
+        default:
+            return channel.inUse()
+                       ? ListItem(GridColumnList(column), ListPositionOf(channel, column), lang)
+                       : std::string();
+    }
+}
+
+std::string DebugCellText(const RadioPlan& plan, int row, int column) {
+    if (column == 0) {
+        return std::to_string(row);
+    }
+    return FrequencyCellText(DebugField(DebugChannelOf(plan, row), column));
+}
+
+std::array<std::string, kMemoryColumns> MemoryRowText(const EditorState& editor, int row) {
+    std::array<std::string, kMemoryColumns> cells;
+    for (int column = 0; column < kMemoryColumns; ++column) {
+        cells[static_cast<std::size_t>(column)] = MemoryCellText(editor, row, column);
+    }
+    return cells;
+}
+
+void SetMemoryCellText(RadioPlan& plan, int row, int column, std::string_view text) {
+    MemoryChannel& channel = MemoryChannelOf(plan, row);
+    if (column == kColumnRx || column == kColumnTx) {
+        FrequencyField(channel, column) = FrequencyCellOf(text);
+    } else if (IsToneColumn(column)) {
+        ToneField(channel, column) = ToneCellOf(text);
+    }
+}
+
+void SetDebugCellText(RadioPlan& plan, int row, int column, std::string_view text) {
+    DebugField(DebugChannelOf(plan, row), column) = FrequencyCellOf(text);
+}
+
+}  // namespace m742
