@@ -30,9 +30,6 @@ inline constexpr int kListColumnCount = kLastListColumn - kFirstListColumn + 1;
 constexpr bool IsToneColumn(int column) {
     return column == kColumnDecodeTone || column == kColumnEncodeTone;
 }
-constexpr bool IsFrequencyColumn(int column) {
-    return column == kColumnRx || column == kColumnTx;
-}
 constexpr bool IsListColumn(int column) {
     return column >= kFirstListColumn && column <= kLastListColumn;
 }
