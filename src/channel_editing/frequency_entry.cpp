@@ -5,6 +5,7 @@
 #include "channel_editing/snap.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
+#include "texts/message_style.h"
 #include "texts/plan_texts.h"
 
 namespace m742 {
@@ -34,7 +35,7 @@ void StartChannel(EditorState& editor, std::size_t row) {
 }  // namespace
 
 EntryMessage OutOfBandMessage(Lang lang) {
-    return {std::string(kOutOfBand.in(lang)), 0, ""};
+    return {std::string(kOutOfBand.in(lang)), kStylePlain, ""};
 }
 
 std::string BandHint(BandLimits band, Lang lang) {
