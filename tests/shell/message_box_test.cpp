@@ -11,21 +11,12 @@
 #include <algorithm>
 #include <string>
 
+#include "message_captions.h"
 #include "shell/qt/message_box.h"
 
 using m742::MessageRequest;
 
 namespace {
-
-// Each button's caption per LanguageFlag 0, 1, 2, by identifier 1 to 7.
-const char* const kCaptions[8][3] = {{},
-                                     {"确定", "OK", "確定"},
-                                     {"取消", "Cancel", "取消"},
-                                     {"放弃", "Abort", "放棄"},
-                                     {"重试", "Retry", "重試"},
-                                     {"忽略", "Ignore", "忽略"},
-                                     {"是", "Yes", "是"},
-                                     {"否", "No", "否"}};
 
 bool HasOwnCaptions(int flag) {
     return flag >= 0 && flag <= 2;
@@ -36,7 +27,9 @@ bool HasOwnCaptions(int flag) {
 QStringList Captions(const QList<int>& ids, int flag) {
     QStringList captions;
     for (const int id : ids) {
-        captions << QString::fromUtf8(kCaptions[id][HasOwnCaptions(flag) ? flag : 1]);
+        const std::string_view caption =
+            m742::testing::ButtonCaption(id, HasOwnCaptions(flag) ? flag : 1);
+        captions << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     }
     return captions;
 }
@@ -275,9 +268,9 @@ void MessageBoxTest::eachMessageInARowGetsItsCaptions() {
     QCOMPARE(m742::ShowMessage(nullptr, 2, "新建？", 305, ""), m742::kMessageOk);
 
     QCOMPARE(first.seen().captions, (QStringList{"&Yes", "&No"}));
-    QCOMPARE(second.seen().captions, (QStringList{"确定", "取消"}));
-    QCOMPARE(second.seen().defaultCaption, QStringLiteral("取消"));
-    QCOMPARE(third.seen().captions, (QStringList{"確定", "取消"}));
+    QCOMPARE(second.seen().captions, Captions({m742::kMessageOk, m742::kMessageCancel}, 0));
+    QCOMPARE(second.seen().defaultCaption, second.seen().captions.back());
+    QCOMPARE(third.seen().captions, Captions({m742::kMessageOk, m742::kMessageCancel}, 2));
 }
 
 void MessageBoxTest::accessKeysAnswer_data() {
