@@ -4,7 +4,6 @@
 #include <array>
 #include <vector>
 
-#include "cli/terminal_text.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
