@@ -6,6 +6,7 @@
 #include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
+#include "texts/message_style.h"
 #include "texts/plan_texts.h"
 
 namespace m742 {
@@ -29,7 +30,7 @@ void StartChannel(MemoryChannel& channel) {
 }  // namespace
 
 EntryMessage OutOfBandMessage(Lang lang) {
-    return {std::string(kOutOfBand.in(lang)), 0, ""};
+    return {std::string(kOutOfBand.in(lang)), kStylePlain, ""};
 }
 
 std::string BandHint(BandLimits band, Lang lang) {

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/editor_json.h"
-#include "cli/plan_json.h"
 #include "cli/terminal_text.h"
+#include "plan_formats/editor_json.h"
 #include "plan_formats/plan_diff.h"
+#include "plan_formats/plan_json.h"
 #include "radio_data/data_file.h"
 #include "radio_data/file_names.h"
 #include "radio_data/lists.h"

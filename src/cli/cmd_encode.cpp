@@ -8,9 +8,9 @@
 
 #include "channel_editing/channel_plan.h"
 #include "cli/commands.h"
-#include "cli/editor_json.h"
-#include "cli/plan_json.h"
 #include "plan_formats/base_plan.h"
+#include "plan_formats/editor_json.h"
+#include "plan_formats/plan_json.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/file_names.h"

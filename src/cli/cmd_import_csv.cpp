@@ -4,11 +4,11 @@
 
 #include "channel_editing/channel_plan.h"
 #include "cli/commands.h"
-#include "cli/terminal_text.h"
 #include "plan_formats/base_plan.h"
 #include "plan_formats/chirp_csv.h"
 #include "radio_data/data_file.h"
 #include "radio_data/file_names.h"
+#include "radio_data/text_codes.h"
 
 namespace m742::cli {
 

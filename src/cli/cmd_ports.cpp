@@ -5,8 +5,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/commands.h"
-#include "cli/editor_json.h"
 #include "cli/terminal_text.h"
+#include "plan_formats/editor_json.h"
+#include "radio_data/text_codes.h"
 #include "radio_link/com_ports.h"
 #include "radio_link/port_holders.h"
 #include "radio_link/qt/port_info.h"

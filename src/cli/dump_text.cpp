@@ -5,7 +5,6 @@
 #include <functional>
 #include <vector>
 
-#include "cli/terminal_text.h"
 #include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"

@@ -201,8 +201,4 @@ std::string PlanTone(std::string_view cell) {
     return std::string(cell);
 }
 
-std::string ToneCellOfPlan(std::string_view tone, Lang lang) {
-    return tone == "off" ? std::string(OffWord(lang)) : std::string(tone);
-}
-
 }  // namespace m742

@@ -59,8 +59,4 @@ std::string PlanValueText(const PlanValue& value);
 // cell's text otherwise ("88.5", "D023N").
 std::string PlanTone(std::string_view cell);
 
-// The grid cell text of a plan tone in the editor's language: the Off word for "off", the
-// tone itself otherwise (unchecked: the editing rules judge it).
-std::string ToneCellOfPlan(std::string_view tone, Lang lang);
-
 }  // namespace m742

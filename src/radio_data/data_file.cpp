@@ -111,6 +111,14 @@ Status CannotSave(const std::filesystem::path& name, const std::string& reason, 
             name.string()};
 }
 
+// Writes `bytes` as the whole content of `path`, atomically: how every file the user names is
+// saved, a data file or one of another kind.
+Status SaveWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                     Lang lang) {
+    const std::string reason = WriteFileAtomically(path, bytes, lang);
+    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> DataFileBytes(const RadioImage& image) {
@@ -172,14 +180,12 @@ Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path
 }
 
 Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang) {
-    const std::string reason = WriteFileAtomically(path, DataFileBytes(image), lang);
-    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
+    return SaveWholeFile(path, DataFileBytes(image), lang);
 }
 
 Status WriteDataFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                           Lang lang) {
-    const std::string reason = WriteFileAtomically(path, bytes, lang);
-    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
+    return SaveWholeFile(path, bytes, lang);
 }
 
 bool HoldsDataFile(const std::filesystem::path& path) {
@@ -197,8 +203,7 @@ Status WriteOtherFile(const std::filesystem::path& path, std::span<const std::ui
     if (HoldsDataFile(path)) {
         return DataFileNotReplaced(path, lang);
     }
-    const std::string reason = WriteFileAtomically(path, bytes, lang);
-    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
+    return SaveWholeFile(path, bytes, lang);
 }
 
 Status CheckDataFileSavable(const std::filesystem::path& path, Lang lang) {

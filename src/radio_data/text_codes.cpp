@@ -1,5 +1,7 @@
 #include "radio_data/text_codes.h"
 
+#include <cstdio>
+
 namespace m742 {
 
 namespace {
@@ -11,6 +13,10 @@ bool IsWide(std::uint32_t code) {
            (code >= 0xF900 && code <= 0xFAFF) || (code >= 0xFE30 && code <= 0xFE4F) ||
            (code >= 0xFF00 && code <= 0xFF60) || (code >= 0xFFE0 && code <= 0xFFE6) ||
            (code >= 0x20000 && code <= 0x3FFFD);
+}
+
+bool IsControl(std::uint32_t code) {
+    return code < 0x20 || (code >= 0x7F && code < 0xA0);
 }
 
 }  // namespace
@@ -73,6 +79,20 @@ int DisplayWidth(std::string_view utf8) {
         width += IsWide(code) ? 2 : 1;
     }
     return width;
+}
+
+std::string Printable(std::string_view utf8) {
+    std::string text;
+    for (const std::uint32_t code : CharacterCodes(utf8)) {
+        if (IsControl(code)) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(code));
+            text += escaped;
+        } else {
+            text += Utf8Of(code);
+        }
+    }
+    return text;
 }
 
 std::string Shortened(std::string_view text, std::size_t longest) {

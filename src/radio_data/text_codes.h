@@ -27,6 +27,10 @@ std::string Utf8Of(std::uint32_t code);
 // (CJK, full-width) character, one for any other.
 int DisplayWidth(std::string_view utf8);
 
+// The text with control characters written as \xNN, so that a damaged image cannot send
+// terminal control sequences. Bytes that are not UTF-8 count as the character of that code.
+std::string Printable(std::string_view utf8);
+
 // The text whole when it has at most `longest` bytes; else cut, never inside a character, so
 // that with "..." added it has at most `longest` bytes.
 std::string Shortened(std::string_view text, std::size_t longest);

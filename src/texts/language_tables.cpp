@@ -11,6 +11,7 @@
 #include "radio_link/com_ports.h"
 #include "texts/command_texts.h"
 #include "texts/csv_texts.h"
+#include "texts/message_style.h"
 
 namespace m742 {
 
@@ -310,15 +311,17 @@ std::vector<TextRow> BuildDialogTexts() {
     return rows.take();
 }
 
-// Columns: LanguageFlag 0, 1, 2; rows: button identifiers 1 to 7.
-constexpr std::array<std::array<std::string_view, 3>, 7> kMessageButtons{{
-    {"确定", "OK", "確定"},
-    {"取消", "Cancel", "取消"},
-    {"放弃", "Abort", "放棄"},
-    {"重试", "Retry", "重試"},
-    {"忽略", "Ignore", "忽略"},
-    {"是", "Yes", "是"},
-    {"否", "No", "否"},
+// A message box button's captions for LanguageFlag 0, 1 and 2.
+struct MessageButton {
+    int id;
+    std::array<std::string_view, 3> captions;
+};
+
+constexpr std::array<MessageButton, 4> kMessageButtons{{
+    {kMessageOk, {"确定", "OK", "確定"}},
+    {kMessageCancel, {"取消", "Cancel", "取消"}},
+    {kMessageYes, {"是", "Yes", "是"}},
+    {kMessageNo, {"否", "No", "否"}},
 }};
 
 }  // namespace
@@ -339,12 +342,15 @@ const std::vector<TextRow>& DialogTexts() {
 }
 
 std::optional<std::string_view> MessageButtonCaption(int buttonId, std::int16_t languageFlag) {
-    if (buttonId < 1 || buttonId > static_cast<int>(kMessageButtons.size()) || languageFlag < 0 ||
-        languageFlag > 2) {
+    if (languageFlag < 0 || languageFlag > 2) {
         return std::nullopt;
     }
-    return kMessageButtons[static_cast<std::size_t>(buttonId - 1)]
-                          [static_cast<std::size_t>(languageFlag)];
+    for (const MessageButton& button : kMessageButtons) {
+        if (button.id == buttonId) {
+            return button.captions[static_cast<std::size_t>(languageFlag)];
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace m742

@@ -62,9 +62,9 @@ const std::vector<TextRow>& MainWindowFixedTexts();
 // About dialog frmAbout. The captions of Form2, Form3 and frmAbout read alike in both languages.
 const std::vector<TextRow>& DialogTexts();
 
-// The message box's button caption for a button identifier (1 OK, 2 Cancel, 3 Abort, 4 Retry,
-// 5 Ignore, 6 Yes, 7 No) and LanguageFlag 0 (Chinese), 1 (English) or 2 (traditional
-// characters). Nothing for any other flag or identifier: the platform's caption stays.
+// The message box's button caption for a button identifier (message_style.h: OK, Cancel, Yes,
+// No) and LanguageFlag 0 (Chinese), 1 (English) or 2 (traditional characters). Nothing for any
+// other flag or identifier: the platform's caption stays.
 std::optional<std::string_view> MessageButtonCaption(int buttonId, std::int16_t languageFlag);
 
 }  // namespace m742

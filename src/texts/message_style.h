@@ -8,10 +8,8 @@ namespace m742 {
 // Button sets.
 inline constexpr int kButtonsOk = 0;
 inline constexpr int kButtonsOkCancel = 1;
-inline constexpr int kButtonsAbortRetryIgnore = 2;
 inline constexpr int kButtonsYesNoCancel = 3;
 inline constexpr int kButtonsYesNo = 4;
-inline constexpr int kButtonsRetryCancel = 5;
 
 // Icons.
 inline constexpr int kIconStop = 16;
@@ -19,9 +17,8 @@ inline constexpr int kIconQuestion = 32;
 inline constexpr int kIconExclamation = 48;
 inline constexpr int kIconInformation = 64;
 
-// Default buttons (the first is the default when none is added).
+// The second button as the default (the first is the default when none is added).
 inline constexpr int kDefaultSecond = 256;
-inline constexpr int kDefaultThird = 512;
 
 // The styles the program asks for.
 inline constexpr int kStylePlain = kButtonsOk;                                 // 0
@@ -33,12 +30,9 @@ inline constexpr int kStyleYesNoCancel = kButtonsYesNoCancel + kIconQuestion;  /
 inline constexpr int kStyleConfirm =  // 305: OK/Cancel with Cancel preselected
     kButtonsOkCancel + kIconExclamation + kDefaultSecond;
 
-// Answers: the identifier of the pressed button.
+// Answers: the identifier of the pressed button, as the classic message box numbers them.
 inline constexpr int kMessageOk = 1;
 inline constexpr int kMessageCancel = 2;
-inline constexpr int kMessageAbort = 3;
-inline constexpr int kMessageRetry = 4;
-inline constexpr int kMessageIgnore = 5;
 inline constexpr int kMessageYes = 6;
 inline constexpr int kMessageNo = 7;
 

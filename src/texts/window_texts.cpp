@@ -1,7 +1,5 @@
 #include "texts/window_texts.h"
 
-#include <array>
-
 #include "texts/message_style.h"
 
 namespace m742 {
@@ -14,10 +12,11 @@ const std::vector<TextRow>& HelpMenuTexts() {
 }
 
 std::string MessageButtonLabel(int buttonId, std::int16_t languageFlag, std::string_view caption) {
-    // The access key of each button, by identifier 1 (OK) to 7 (No); none for OK.
-    constexpr std::array<char, 8> kKeys{0, 0, 'C', 'A', 'R', 'I', 'Y', 'N'};
-    const bool known = buttonId >= 1 && buttonId < static_cast<int>(kKeys.size());
-    const char key = known ? kKeys[static_cast<std::size_t>(buttonId)] : 0;
+    // The access key of each button; none for OK.
+    const char key = buttonId == kMessageCancel ? 'C'
+                     : buttonId == kMessageYes  ? 'Y'
+                     : buttonId == kMessageNo   ? 'N'
+                                                : 0;
     std::string label(caption);
     if (key == 0) {
         return label;

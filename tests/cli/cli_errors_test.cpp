@@ -64,6 +64,19 @@ std::vector<FailureCase> FailureCases() {
          "Cannot open \"none.json\": the file does not exist.", "out.dat"},
         {"encode_into_missing_folder", {"encode", "state.json", "nowhere/out.dat"}, valid, 2,
          "Cannot save \"nowhere/out.dat\"", ""},
+        // A CSV file is read and written as a data file is, with the same messages.
+        {"import_csv_missing_file", {"import-csv", "none.csv", "out.dat"}, "", 2,
+         "m742-cli: Cannot open \"none.csv\": the file does not exist.\n", "out.dat"},
+        {"import_csv_directory", {"import-csv", ".", "out.dat"}, "", 2,
+         "m742-cli: Cannot read \".\": not a regular file.\n", "out.dat"},
+        {"import_csv_too_large", {"import-csv", "state.json", "out.dat"}, std::string(1100000, ' '),
+         2, "m742-cli: \"state.json\" is too large for a channel list (more than 1048576 bytes).\n",
+         "out.dat"},
+        {"export_csv_into_missing_folder", {"export-csv", "mine.dat", "nowhere/out.csv"}, "", 2,
+         "m742-cli: Cannot save \"nowhere/out.csv\": No such file or directory. The file was not "
+         "changed.\n", ""},
+        {"export_csv_onto_directory", {"export-csv", "mine.dat", "."}, "", 2,
+         "m742-cli: Cannot save \".\": not a regular file. The file was not changed.\n", ""},
 
         // Files that are no data files never reach a radio, a CSV, a report or a comparison;
         // nothing replaces a data file with a file of another kind.

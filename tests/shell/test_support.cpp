@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <map>
 
+#include "message_captions.h"
 #include "radio_data/codec.h"
 #include "radio_data/lists.h"
 
@@ -28,6 +29,15 @@ ScriptedMessages::ScriptedMessages() {
 
 ScriptedMessages::~ScriptedMessages() {
     SetMessageResponder(std::move(m_previous));
+}
+
+QStringList ButtonCaptionsOf(const QList<int>& ids, int flag) {
+    QStringList captions;
+    for (const int id : ids) {
+        const std::string_view caption = testing::ButtonCaption(id, flag);
+        captions << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    }
+    return captions;
 }
 
 QStringList ScriptedMessages::texts() const {

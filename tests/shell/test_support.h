@@ -104,6 +104,10 @@ private:
 // Preferences that start the window unlocked, with no port and in English.
 QByteArray EnglishPreferences();
 
+// The captions of the message box buttons `ids` in LanguageFlag `flag` (0 to 2), as a recorded
+// message carries them.
+QStringList ButtonCaptionsOf(const QList<int>& ids, int flag);
+
 // The child of `root` with this objectName; a missing control is a broken window, so the
 // run stops with its name.
 template <typename T>

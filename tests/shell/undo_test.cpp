@@ -299,7 +299,7 @@ void UndoTest::unsavedChangesAsked() {
     const RecordedMessage& question = messages.all().front();
     QCOMPARE(question.text, QString("Save the changes to the channel plan?"));
     QCOMPARE(question.style, 35);
-    QCOMPARE(question.captions, (QStringList{"Yes", "No", "Cancel"}));
+    QCOMPARE(question.captions, ButtonCaptionsOf({kMessageYes, kMessageNo, kMessageCancel}, 1));
     QCOMPARE(QFileInfo::exists(saved + ".DAT"), saveChosen);
     QCOMPARE(window.harness().chooser().calls.size() - choicesBefore,
              qsizetype(answer == kMessageYes) + qsizetype(command == "open" && goesOn));

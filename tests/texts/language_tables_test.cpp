@@ -5,7 +5,10 @@
 #include <optional>
 #include <set>
 #include <tuple>
+#include <utility>
 #include <vector>
+
+#include "message_captions.h"
 
 namespace m742 {
 namespace {
@@ -118,20 +121,17 @@ TEST(MainWindowTexts, TextsAreExactlyAsShown) {
 }
 
 TEST(MessageButtonCaption, FollowsTheLanguageFlagAndOtherwiseLeavesThePlatformCaption) {
-    struct Case {
-        int id;
-        std::int16_t flag;
-        std::optional<std::string_view> caption;
-    };
-    const Case cases[] = {
-        {1, 0, "确定"}, {1, 1, "OK"},   {1, 2, "確定"}, {2, 2, "取消"}, {3, 0, "放弃"},
-        {3, 2, "放棄"}, {4, 0, "重试"}, {4, 2, "重試"}, {5, 2, "忽略"}, {6, 1, "Yes"},
-        {6, 2, "是"},   {7, 0, "否"},   {7, 1, "No"},   {7, 2, "否"},   {4, 1, "Retry"},
-        {1, 3, {}},     {1, -1, {}},    {6, 256, {}},   {0, 0, {}},     {8, 0, {}},
-        {8, 2, {}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(MessageButtonCaption(c.id, c.flag), c.caption) << c.id << " " << c.flag;
+    for (const auto& button : testing::kButtonCaptions) {
+        for (const std::int16_t flag : {0, 1, 2}) {
+            EXPECT_EQ(MessageButtonCaption(button.id, flag),
+                      button.byFlag[static_cast<std::size_t>(flag)])
+                << button.id << " " << flag;
+        }
+    }
+    // Other flags and identifiers of no button keep the platform's caption.
+    const std::pair<int, std::int16_t> none[] = {{1, 3}, {1, -1}, {6, 256}, {0, 0}, {3, 0}, {8, 2}};
+    for (const auto& [id, flag] : none) {
+        EXPECT_EQ(MessageButtonCaption(id, flag), std::nullopt) << id << " " << flag;
     }
 }
 

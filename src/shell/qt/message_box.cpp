@@ -29,14 +29,10 @@ std::vector<int> ButtonSet(int style) {
     switch (style & kButtonSetMask) {
         case kButtonsOkCancel:
             return {kMessageOk, kMessageCancel};
-        case kButtonsAbortRetryIgnore:
-            return {kMessageAbort, kMessageRetry, kMessageIgnore};
         case kButtonsYesNoCancel:
             return {kMessageYes, kMessageNo, kMessageCancel};
         case kButtonsYesNo:
             return {kMessageYes, kMessageNo};
-        case kButtonsRetryCancel:
-            return {kMessageRetry, kMessageCancel};
         default:
             return {kMessageOk};
     }
@@ -61,12 +57,6 @@ QDialogButtonBox::StandardButton StandardButtonOf(int buttonId) {
     switch (buttonId) {
         case kMessageCancel:
             return QDialogButtonBox::Cancel;
-        case kMessageAbort:
-            return QDialogButtonBox::Abort;
-        case kMessageRetry:
-            return QDialogButtonBox::Retry;
-        case kMessageIgnore:
-            return QDialogButtonBox::Ignore;
         case kMessageYes:
             return QDialogButtonBox::Yes;
         case kMessageNo:
@@ -84,12 +74,6 @@ QString QtCaption(int buttonId) {
         switch (standard) {
             case QDialogButtonBox::Cancel:
                 return QStringLiteral("Cancel");
-            case QDialogButtonBox::Abort:
-                return QStringLiteral("Abort");
-            case QDialogButtonBox::Retry:
-                return QStringLiteral("Retry");
-            case QDialogButtonBox::Ignore:
-                return QStringLiteral("Ignore");
             case QDialogButtonBox::Yes:
                 return QStringLiteral("&Yes");
             case QDialogButtonBox::No:
@@ -109,15 +93,14 @@ QString ButtonCaption(int buttonId, std::int16_t languageFlag) {
     return QtCaption(buttonId);
 }
 
-// Escape and the close box answer Cancel, else No; a box with OK alone answers OK. A box
-// without any of them (Abort/Retry/Ignore) can only be answered with one of its buttons.
+// Escape and the close box answer Cancel, else No; a box with OK alone answers OK.
 int EscapeButtonOf(const std::vector<int>& buttons) {
     for (const int id : {kMessageCancel, kMessageNo}) {
         if (std::ranges::find(buttons, id) != buttons.end()) {
             return id;
         }
     }
-    return buttons == std::vector<int>{kMessageOk} ? kMessageOk : 0;
+    return kMessageOk;
 }
 
 }  // namespace

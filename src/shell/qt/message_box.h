@@ -35,7 +35,7 @@ using MessageResponder = std::function<int(const MessageRequest&)>;
 
 // Shows a modal message box owned by `owner` and returns the identifier of the pressed button.
 // `style` is the classic message-box style number: button set (0 OK, 1 OK/Cancel,
-// 2 Abort/Retry/Ignore, 3 Yes/No/Cancel, 4 Yes/No, 5 Retry/Cancel) + icon (16 stop, 32 question,
+// 3 Yes/No/Cancel, 4 Yes/No; any other shows OK alone) + icon (16 stop, 32 question,
 // 48 exclamation, 64 information) + default button (0 first, 256 second, 512 third). Text and
 // title are UTF-8. LanguageFlag 0, 1 and 2 choose the button captions; any other flag keeps
 // Qt's own.

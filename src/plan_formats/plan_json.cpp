@@ -1,4 +1,4 @@
-#include "cli/plan_json.h"
+#include "plan_formats/plan_json.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +13,7 @@
 #include "radio_data/text_codes.h"
 #include "texts/plan_texts.h"
 
-namespace m742::cli {
+namespace m742 {
 
 namespace {
 
@@ -428,4 +428,4 @@ std::string FormatPlanJson(const Json& plan) {
     return out + "}\n";
 }
 
-}  // namespace m742::cli
+}  // namespace m742

@@ -1,4 +1,4 @@
-#include "cli/editor_json.h"
+#include "plan_formats/editor_json.h"
 
 #include <algorithm>
 #include <array>
@@ -7,13 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/terminal_text.h"
 #include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 
-namespace m742::cli {
+namespace m742 {
 
 namespace {
 
@@ -356,4 +355,4 @@ std::string FormatJson(const Json& value) {
     return out + "\n";
 }
 
-}  // namespace m742::cli
+}  // namespace m742

@@ -18,7 +18,7 @@
 
 #include "radio_data/editor_state.h"
 
-namespace m742::cli {
+namespace m742 {
 
 // Keys keep the order they are written in, so a dump reads in the order above.
 using Json = nlohmann::ordered_json;
@@ -40,4 +40,4 @@ std::optional<JsonProblem> ApplyStateJson(const Json& state, EditorState& editor
 // The JSON text with one grid row per line, so that a dump reads like the grids.
 std::string FormatJson(const Json& value);
 
-}  // namespace m742::cli
+}  // namespace m742

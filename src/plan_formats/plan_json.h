@@ -13,12 +13,12 @@
 #include <optional>
 #include <string>
 
-#include "cli/editor_json.h"
+#include "plan_formats/editor_json.h"
 #include "plan_formats/plan_keys.h"
 #include "radio_data/editor_state.h"
 #include "radio_data/status.h"
 
-namespace m742::cli {
+namespace m742 {
 
 // The plan of `editor`, whose Text2 holds the password (the decoder leaves it to the caller).
 // Empty memory and debug channels are left out.
@@ -47,4 +47,4 @@ std::optional<PlanProblem> ApplyPlanJson(const Json& document, EditorState& edit
 // The JSON text: a group's settings one per line, a channel on a line of its own.
 std::string FormatPlanJson(const Json& plan);
 
-}  // namespace m742::cli
+}  // namespace m742
