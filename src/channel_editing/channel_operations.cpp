@@ -8,6 +8,8 @@
 #include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "radio_data/text_codes.h"
+#include "texts/edit_texts.h"
 
 namespace m742 {
 
@@ -131,12 +133,8 @@ std::optional<PasteRefusal> PasteChannels(EditorState& editor, int firstRow, std
 std::string PasteRefusalText(const PasteRefusal& refusal, Lang lang) {
     const std::string column(
         kMemoryHeadings[At(std::clamp(refusal.column, 0, kMemoryColumns - 1))].in(lang));
-    if (lang == Lang::English) {
-        return "Channel " + std::to_string(refusal.channel) + ", " + column + ": \"" +
-               refusal.text + "\" cannot be pasted.";
-    }
-    return "信道 " + std::to_string(refusal.channel) + " " + column + "：无法粘贴“" + refusal.text +
-           "”。";
+    return FillText(kPasteRefusedText.in(lang),
+                    {std::to_string(refusal.channel), column, refusal.text});
 }
 
 void ClearChannels(EditorState& editor, const std::vector<int>& rows) {

@@ -4,6 +4,8 @@
 
 #include "channel_editing/snap.h"
 #include "radio_data/status.h"
+#include "radio_data/text_codes.h"
+#include "texts/edit_texts.h"
 
 namespace m742 {
 
@@ -39,11 +41,7 @@ std::optional<std::string> DeleteChannelCaption(std::int16_t languageFlag, int r
     if (!IsDebugRow(row)) {
         return std::nullopt;
     }
-    const std::string number = std::to_string(row);
-    if (LanguageOf(languageFlag) == Lang::English) {
-        return "Delete debugging channel" + number + "data";
-    }
-    return "删除调试信道" + number + "的数据";
+    return FillText(kDeleteDebugChannelText.in(LanguageOf(languageFlag)), {std::to_string(row)});
 }
 
 void DeleteDebugChannel(EditorState& editor, int row) {

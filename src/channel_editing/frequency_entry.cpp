@@ -6,14 +6,13 @@
 #include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
+#include "texts/edit_texts.h"
 #include "texts/message_style.h"
 #include "texts/plan_texts.h"
 
 namespace m742 {
 
 namespace {
-
-constexpr Bilingual kOutOfBand{"超出频段范围", "Beyond the frequency range"};
 
 // A new channel: TX as RX, both tones Off, busy lock Off, band Wide, added to the scan, high
 // power.
@@ -30,7 +29,7 @@ void StartChannel(MemoryChannel& channel) {
 }  // namespace
 
 EntryMessage OutOfBandMessage(Lang lang) {
-    return {std::string(kOutOfBand.in(lang)), kStylePlain, ""};
+    return {std::string(kOutOfBandText.in(lang)), kStylePlain, ""};
 }
 
 std::string BandHint(BandLimits band, Lang lang) {

@@ -18,6 +18,7 @@
 #include "radio_data/text_codes.h"
 #include "texts/file_texts.h"
 #include "texts/plan_texts.h"
+#include "texts/punctuation.h"
 
 namespace m742::cli {
 
@@ -97,7 +98,7 @@ int RunEncode(const Invocation& invocation) {
     try {
         state = ParsePlanText(text, invocation.lang);
     } catch (const JsonRefused& refused) {
-        PrintError(stateName + (invocation.lang == Lang::English ? ": " : "：") + refused.problem);
+        PrintError(stateName + std::string(kColon.in(invocation.lang)) + refused.problem);
         return kFailed;
     } catch (const Json::exception& error) {  // a syntax error or a number out of range
         PrintError(stateName + ": not valid JSON: " + ParseProblem(error.what()));
@@ -117,7 +118,7 @@ int RunEncode(const Invocation& invocation) {
                 return ReportStatus({problem->code, problem->message, problem->where},
                                     invocation.lang);
             }
-            const std::string colon = invocation.lang == Lang::English ? ": " : "：";
+            const std::string colon(kColon.in(invocation.lang));
             PrintError(stateName + colon + (problem->where.empty() ? "" : problem->where + colon) +
                        problem->message);
             return kFailed;

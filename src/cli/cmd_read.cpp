@@ -11,6 +11,7 @@
 #include "radio_data/file_names.h"
 #include "shell/panel_rules.h"
 #include "texts/backup_texts.h"
+#include "texts/command_texts.h"
 #include "texts/fleet_texts.h"
 
 namespace m742::cli {
@@ -37,7 +38,6 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, const std
     const std::filesystem::path folder = invocation.has("--backup-dir")
                                              ? FilePath(invocation.options.at("--backup-dir"))
                                              : DefaultBackupFolder();
-    const bool english = invocation.lang == Lang::English;
     const std::string stamp = BackupStampNow();
     const KeptBackup kept =
         m742::KeepBackup(folder, image, BackupKind::kRead, stamp, invocation.lang, port);
@@ -45,16 +45,14 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, const std
     const std::string& reason = kept.reason;
     const std::string label = port.empty() ? "" : port + ": ";
     if (reason.empty()) {
-        std::cout << label << (english ? "Backup copy: " : "备份：") << path.string() << std::endl;
+        std::cout << label << FillText(kBackupKeptText.in(invocation.lang), {path.string()})
+                  << std::endl;
         return;
     }
-    std::string warning = english
-                              ? "warning: the backup copy could not be kept in \"" +
-                                    folder.string() + "\": " + reason + "."
-                              : "警告：无法在“" + folder.string() + "”中保留备份：" + reason + "。";
+    std::string warning =
+        FillText(kBackupNotKeptText.in(invocation.lang), {folder.string(), reason});
     if (saved) {
-        warning += english ? " The image read was saved to \"" + out + "\"."
-                           : "读到的数据已保存到“" + out + "”。";
+        warning += FillText(kImageSavedAnywayText.in(invocation.lang), {out});
     }
     PrintError(label + warning);
 }
@@ -118,7 +116,7 @@ int RunRead(const Invocation& invocation) {
         int radioStatus = ExitStatusOf(result);
         std::string text;
         if (result.outcome == ExchangeOutcome::kPasswordRefused) {
-            PrintError(label + (lang == Lang::English ? "The password is invalid!" : "口令不对！"));
+            PrintError(label + std::string(kPasswordRefusedText.in(lang)));
             text = kFleetPasswordRefused.in(lang);
         } else if (result.outcome != ExchangeOutcome::kCompleted || !result.image) {
             radioStatus = kCommunication;

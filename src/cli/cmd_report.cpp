@@ -17,6 +17,8 @@
 #include "printing/report.h"
 #include "radio_data/data_file.h"
 #include "radio_data/file_names.h"
+#include "radio_data/text_codes.h"
+#include "texts/command_texts.h"
 
 namespace m742::cli {
 
@@ -59,12 +61,7 @@ int RenderPdf(const std::vector<std::string>& lines, const std::string& out, Lan
         std::none_of(std::begin(kReportFontFamilies), std::end(kReportFontFamilies),
                      [&family](const char* wanted) { return family == wanted; })) {
 #ifdef _WIN32
-        PrintError(lang == Lang::English
-                       ? "none of the fonts NSimSun, SimSun, Microsoft YaHei is installed; the "
-                         "report uses " +
-                             family.toStdString() + " instead"
-                       : "NSimSun、SimSun、Microsoft YaHei 字体都没有安装；报告改用 " +
-                             family.toStdString());
+        PrintError(FillText(kReportFontMissingText.in(lang), {family.toStdString()}));
 #else
         PrintError(std::string("the font ") + kReportFontFamily +
                    " is not installed (package fonts-wqy-zenhei); the report uses " +

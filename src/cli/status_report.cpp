@@ -5,6 +5,9 @@
 
 #include "cli/commands.h"
 #include "radio_data/file_names.h"
+#include "radio_data/text_codes.h"
+#include "texts/command_texts.h"
+#include "texts/punctuation.h"
 
 namespace m742::cli {
 
@@ -33,7 +36,7 @@ int ReportStatus(const Status& status, Lang lang) {
     // The message alone does not say which of the 64 cells is wrong; `where` does.
     std::string line = status.message;
     if (!status.where.empty()) {
-        line += lang == Lang::English ? " (" + status.where + ")" : "（" + status.where + "）";
+        line += FillText(kInParentheses.in(lang), {status.where});
     }
     PrintError(line);
     return kRefused;
@@ -46,9 +49,7 @@ int SaveDataFileOutput(const std::string& out, const EditorState& editor, const 
         return saved.ok() ? kDone : ReportStatus(saved, lang);
     }
     if (::isatty(STDOUT_FILENO) != 0) {
-        PrintError(lang == Lang::English
-                       ? "a data file is binary: send standard output (\"-\") to a file or a pipe"
-                       : "数据文件是二进制文件：请把标准输出（“-”）重定向到文件或管道");
+        PrintError(std::string(kBinaryToTerminalText.in(lang)));
         return kFailed;
     }
     const auto bytes = DataFileOverBase(editor, base);

@@ -135,7 +135,7 @@ std::string DebugValueChoices(Lang lang) {
 std::string SettingValueChoices(const PlanSetting& setting, Lang lang) {
     std::string choices = PlanValueChoices(setting.field->list, lang);
     if (setting.field->section == Section::kPanel) {
-        return choices + (lang == Lang::English ? ", or null" : "，或 null");
+        return choices + std::string(kPlanOrNull.in(lang));
     }
     return choices;
 }

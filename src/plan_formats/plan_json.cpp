@@ -12,6 +12,7 @@
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/plan_texts.h"
+#include "texts/punctuation.h"
 
 namespace m742 {
 
@@ -54,18 +55,18 @@ std::string Shown(const Json& value) {
 }
 
 std::string Colon(Lang lang) {
-    return lang == Lang::English ? ": " : "：";
+    return std::string(kColon.in(lang));
 }
 
 std::string Comma(Lang lang) {
-    return lang == Lang::English ? ", " : "，";
+    return std::string(kComma.in(lang));
 }
 
 // "<value> is not allowed; <choices>"
 [[noreturn]] void RefuseValue(std::string where, const Json& value, std::string_view choices,
                               Lang lang) {
     Refuse(std::move(where), Shown(value) + " " + std::string(kPlanNotAllowedText.in(lang)) +
-                                 (lang == Lang::English ? "; " : "；") + std::string(choices));
+                                 std::string(kSemicolon.in(lang)) + std::string(choices));
 }
 
 [[noreturn]] void RefuseKey(std::string where, const std::string& key,
@@ -75,7 +76,7 @@ std::string Comma(Lang lang) {
         list += (list.empty() ? "" : ", ") + std::string(name);
     }
     Refuse(std::move(where), std::string(kPlanUnknownKeyText.in(lang)) + " " + Shown(Json(key)) +
-                                 (lang == Lang::English ? "; " : "；") +
+                                 std::string(kSemicolon.in(lang)) +
                                  std::string(kPlanKeysAreText.in(lang)) + list);
 }
 

@@ -1,4 +1,7 @@
 #include "plan_formats/plan_keys.h"
+#include "radio_data/text_codes.h"
+#include "texts/plan_texts.h"
+#include "texts/punctuation.h"
 
 #include <array>
 #include <vector>
@@ -151,13 +154,12 @@ std::optional<int> PositionOfPlanValue(ListId list, const PlanValue& value) {
 }
 
 std::string PlanValueChoices(ListId list, Lang lang) {
-    const bool english = lang == Lang::English;
     std::vector<PlanValue> values;
     for (int position = 0; position < ListSize(list); ++position) {
         values.push_back(PlanValueOf(list, position));
     }
     if (std::holds_alternative<bool>(values.front())) {
-        return english ? "true or false" : "true 或 false";
+        return std::string(kPlanTrueOrFalse.in(lang));
     }
     if (std::holds_alternative<std::int64_t>(values.front())) {
         // Every numeric list is evenly spaced.
@@ -166,19 +168,18 @@ std::string PlanValueChoices(ListId list, Lang lang) {
         const auto step =
             values.size() > 1 ? std::get<std::int64_t>(values[1]) - first : std::int64_t{1};
         std::string text =
-            english ? "a whole number from " + std::to_string(first) + " to " + std::to_string(last)
-                    : "从 " + std::to_string(first) + " 到 " + std::to_string(last) + " 的整数";
+            FillText(kPlanWholeNumber.in(lang), {std::to_string(first), std::to_string(last)});
         if (step != 1) {
-            text +=
-                english ? " in steps of " + std::to_string(step) : "，步长 " + std::to_string(step);
+            text += FillText(kPlanInSteps.in(lang), {std::to_string(step)});
         }
         return text;
     }
     std::string words;
     for (const PlanValue& value : values) {
-        words += (words.empty() ? "" : english ? ", " : "、") + std::get<std::string>(value);
+        words +=
+            (words.empty() ? "" : std::string(kListComma.in(lang))) + std::get<std::string>(value);
     }
-    return english ? "one of " + words : words + " 之一";
+    return FillText(kPlanOneOf.in(lang), {words});
 }
 
 std::string PlanValueText(const PlanValue& value) {

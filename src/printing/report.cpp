@@ -10,6 +10,7 @@
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/language_tables.h"
+#include "texts/report_texts.h"
 
 namespace m742 {
 
@@ -24,7 +25,6 @@ const std::string kMargin(10, ' ');
 constexpr int kMakerIndentZh = 30;
 constexpr int kMakerIndentEn = 17;
 constexpr int kTitleIndent = 14;
-constexpr Bilingual kTitleSuffix{"-编程数据", "-Programming Data"};
 
 // English setting labels end in column 21 with ": "; Chinese ones fill 9 cells after the
 // margin with ":" and blanks.
@@ -42,30 +42,20 @@ struct SettingLine {
 };
 constexpr std::array<SettingLine, 7> kSettingLines{{
     {"Combo1", "Label3", {}},
-    {"Combo2", "", {"监听功能", "Monitor"}},
-    {"Combo3", "", {"发射定时", "LauchTime"}},
+    {"Combo2", "", kReportPttIdLabel},
+    {"Combo3", "", kReportTimeoutLabel},
     {"Combo4", "Label8", {}},
     {"Combo9", "Label9", {}},
     {"Combo6", "Label10", {}},
-    {"Combo7", "", {"频带", "Frequency Band"}},
+    {"Combo7", "", kReportPriorityLabel},
 }};
-
-// The table title is the tab's caption followed by these words.
-constexpr Bilingual kTableTitleSuffix{"数据:", " Data:"};
-
-// The table headings stand over right-aligned fields but are laid out as whole lines.
-constexpr Bilingual kMemoryHeading{
-    "          信道  接收频率    亚音频  发射频率    亚音频  禁发  频移",
-    "        Channel RXFrequency QT/DQT TXFrequency  QT/DQT Prohibit  Move"};
-constexpr Bilingual kDebugHeading{"          信道  接收频率    发射频率",
-                                  "          channel  TxFrequency   RxFrequency"};
 
 // Field widths in characters.
 constexpr int kChannelWidth = 6;
 constexpr int kFrequencyWidth = 12;
 constexpr int kToneWidth = 8;
-// "Off" is narrower than a tone value; "关闭" has two characters that print two cells wide,
-// so in Chinese the narrower field fills as many cells as the others.
+// "Off" is narrower than a tone value; the Chinese Off word has two characters that print two cells
+// wide, so in Chinese the narrower field fills as many cells as the others.
 constexpr int kOffToneWidth = 6;
 constexpr int kListWidth = 4;
 
@@ -128,7 +118,7 @@ std::string TableTitle(ReportTab tab, Lang lang) {
     while (caption.ends_with(' ')) {
         caption.remove_suffix(1);
     }
-    return kMargin + std::string(caption) + std::string(kTableTitleSuffix.in(lang));
+    return kMargin + std::string(caption) + std::string(kReportTableTitleSuffix.in(lang));
 }
 
 int ToneWidth(std::string_view cell, Lang lang) {
@@ -167,7 +157,7 @@ std::vector<std::string> ComposeReport(const EditorState& editor, ReportTab tab,
     lines.push_back(std::string(static_cast<std::size_t>(makerIndent), ' ') + std::string(kMaker));
     lines.emplace_back();
     lines.push_back(std::string(kTitleIndent, ' ') + std::string(kApplicationTitle) +
-                    std::string(kTitleSuffix.in(lang)));
+                    std::string(kReportTitleSuffix.in(lang)));
     lines.emplace_back();
     for (const SettingLine& line : kSettingLines) {
         lines.push_back(SettingLabel(line, lang) + ComboText(editor, line.combo, lang));
@@ -177,7 +167,7 @@ std::vector<std::string> ComposeReport(const EditorState& editor, ReportTab tab,
     lines.push_back(TableTitle(tab, lang));
     lines.emplace_back();
     const bool memory = tab == ReportTab::kMemory;
-    lines.emplace_back(memory ? kMemoryHeading.in(lang) : kDebugHeading.in(lang));
+    lines.emplace_back(memory ? kReportMemoryHeading.in(lang) : kReportDebugHeading.in(lang));
     for (int row = 1; row <= kChannelCount; ++row) {
         lines.push_back(memory ? MemoryRow(editor, row, lang) : DebugRow(editor, row, lang));
         lines.emplace_back();

@@ -10,6 +10,7 @@
 #include "texts/backup_texts.h"
 #include "texts/message_style.h"
 #include "texts/port_texts.h"
+#include "texts/punctuation.h"
 
 namespace m742 {
 
@@ -82,32 +83,25 @@ std::string PortLabel(int number, std::string_view device, bool english) {
     if (device.empty() || device == com) {  // Windows: COMn is the device itself
         return com;
     }
-    return english ? com + " (" + std::string(device) + ")"
-                   : com + "（" + std::string(device) + "）";
+    return com + FillText(kInParentheses.in(english ? Lang::English : Lang::Chinese), {device});
 }
 
 std::string NotFound(int number, std::string_view device, const std::vector<ComPort>& present,
                      bool english) {
     const std::string name(device);
     const std::string com = "COM" + std::to_string(number);
+    const Lang lang = english ? Lang::English : Lang::Chinese;
     std::string text;
     if (!IsComNumber(number)) {
-        text = english ? "There is no serial device " + name + "." : "没有串口设备 " + name + "。";
+        text = FillText(kNoSerialDevice.in(lang), {name});
     } else if (name.empty() || name == com) {  // Windows: COMn is the device itself
-        text = english ? "No serial device is connected as " + com + "."
-                       : "没有串口设备连接为 " + com + "。";
+        text = FillText(kNothingConnectedAs.in(lang), {com});
     } else {
-        text = english ? "No serial device is connected as " + com + " (" + name + ")."
-                       : "没有串口设备连接为 " + com + "（" + name + "）。";
+        text = FillText(kNothingConnectedAsDevice.in(lang), {com, name});
     }
-    const std::string others = Mapping(present, number, english ? ", " : "，");
-    if (others.empty()) {
-        text += english ? "\n\nNo other serial device was found (COM1 to COM8)."
-                        : "\n\n也没有找到其它串口设备（COM1 至 COM8）。";
-    } else {
-        text += english ? "\n\nSerial devices: " + others + "."
-                        : "\n\n已有的串口设备：" + others + "。";
-    }
+    const std::string others = Mapping(present, number, kComma.in(lang));
+    text += others.empty() ? std::string(kNoOtherSerialDevice.in(lang))
+                           : FillText(kOtherSerialDevices.in(lang), {others});
     return text;
 }
 
@@ -153,12 +147,8 @@ std::string OpenFailureCause(OpenError error, int number, std::string_view devic
                                                         : std::string();
         case OpenError::kPermissionDenied: {
             const std::string port = PortLabel(number, name, english);
-            return english ? "You may not open " + port +
-                                 ". Add your user to the \"dialout\" group (sudo usermod -aG "
-                                 "dialout $USER), then log out and in again."
-                           : "没有打开 " + port +
-                                 " 的权限。请把当前用户加入 dialout 组（sudo usermod -aG dialout "
-                                 "$USER），然后重新登录。";
+            return FillText(kPortPermissionDenied.in(english ? Lang::English : Lang::Chinese),
+                            {port});
         }
         case OpenError::kBusy: {
             std::string note =
@@ -210,12 +200,7 @@ std::string ComPortMessage(int number, OpenError error, std::string_view device,
         return cause;
     }
     const std::string n = std::to_string(number);
-    std::string busy =
-        LanguageOf(languageFlag) == Lang::English
-            ? "Serial port " + n +
-                  " have been other programs use, please choose other serial or turn off its "
-                  "program."
-            : "串行端口" + n + "已被其它程序使用，请选择其它串口或关掉其程序.";
+    std::string busy = FillText(kSerialPortInUse.in(LanguageOf(languageFlag)), {n});
     if (!holder.text.empty()) {
         busy += "\n\n" + holder.text;
     }

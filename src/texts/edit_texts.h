@@ -54,4 +54,14 @@ std::string ChannelCommandText(ChannelCommand command, Lang lang);
 // "Save the changes to the channel plan?" / "是否保存对信道资料的修改？".
 std::string SaveChangesQuestion(Lang lang);
 
+// The grids' own messages and captions. A pasted cell refused: %1 the channel, %2 the
+// column's heading, %3 the text.
+inline constexpr Bilingual kPasteRefusedText{"信道 %1 %2：无法粘贴“%3”。",
+                                             "Channel %1, %2: \"%3\" cannot be pasted."};
+// The debug grid's context menu over channel %1 (the original's words).
+inline constexpr Bilingual kDeleteDebugChannelText{"删除调试信道%1的数据",
+                                                   "Delete debugging channel%1data"};
+// A frequency entry outside the band (the original's words).
+inline constexpr Bilingual kOutOfBandText{"超出频段范围", "Beyond the frequency range"};
+
 }  // namespace m742

@@ -54,4 +54,13 @@ inline constexpr Bilingual kPlanPasswordChoice{"最多 6 个数字或 \".\" 的�
 inline constexpr Bilingual kPlanAniChoice{"最多 8 个字符的文本（字符编码 0 到 254）",
                                           "a text of at most 8 characters (codes 0 to 254)"};
 
+// What a list admits, for a message: true or false; a whole number from %1 to %2 (and %1 in
+// steps); one of the words %1, joined with kListComma.
+inline constexpr Bilingual kPlanTrueOrFalse{"true 或 false", "true or false"};
+inline constexpr Bilingual kPlanWholeNumber{"从 %1 到 %2 的整数", "a whole number from %1 to %2"};
+inline constexpr Bilingual kPlanInSteps{"，步长 %1", " in steps of %1"};
+inline constexpr Bilingual kPlanOneOf{"%1 之一", "one of %1"};
+// A setting of the panel may also be null.
+inline constexpr Bilingual kPlanOrNull{"，或 null", ", or null"};
+
 }  // namespace m742

@@ -28,6 +28,31 @@ inline constexpr Bilingual kMayHoldPort{
     "这台电脑上正在运行 %1（进程 %2），它可能占用了这个串口。",
     "%1 is running on this computer (process %2) and may be holding the port."};
 
+// No serial device behind a name or a COM number: %1 the name; %1 the COM number and %2 its
+// device.
+inline constexpr Bilingual kNoSerialDevice{"没有串口设备 %1。", "There is no serial device %1."};
+inline constexpr Bilingual kNothingConnectedAs{"没有串口设备连接为 %1。",
+                                               "No serial device is connected as %1."};
+inline constexpr Bilingual kNothingConnectedAsDevice{"没有串口设备连接为 %1（%2）。",
+                                                     "No serial device is connected as %1 (%2)."};
+// What follows: no other device, or %1 the others ("COM1 = /dev/ttyUSB0, COM2 = /dev/ttyS0").
+inline constexpr Bilingual kNoOtherSerialDevice{"\n\n也没有找到其它串口设备（COM1 至 COM8）。",
+                                                "\n\nNo other serial device was found (COM1 to "
+                                                "COM8)."};
+inline constexpr Bilingual kOtherSerialDevices{"\n\n已有的串口设备：%1。",
+                                               "\n\nSerial devices: %1."};
+// The user may not open %1, the port.
+inline constexpr Bilingual kPortPermissionDenied{
+    "没有打开 %1 的权限。请把当前用户加入 dialout 组（sudo usermod -aG dialout $USER），然后重新"
+    "登录。",
+    "You may not open %1. Add your user to the \"dialout\" group (sudo usermod -aG dialout "
+    "$USER), then log out and in again."};
+// The port of number %1 is in use by another program (the original's own words).
+inline constexpr Bilingual kSerialPortInUse{
+    "串行端口%1已被其它程序使用，请选择其它串口或关掉其程序.",
+    "Serial port %1 have been other programs use, please choose other serial or turn off its "
+    "program."};
+
 // A name given as the port that is no serial port: %1 the name, %2 what it is.
 inline constexpr Bilingual kNotSerialPort{"%1 不是串口：它是%2。",
                                           "%1 is not a serial port: it is %2."};

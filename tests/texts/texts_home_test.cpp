@@ -1,0 +1,111 @@
+// Every user-visible text lives in src/texts/: no string literal elsewhere in src/ or tools/
+// holds a Chinese character or a full-width mark.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// CJK symbols and punctuation, the unified ideographs and the full-width forms.
+bool IsChineseCharacter(std::uint32_t code) {
+    return (code >= 0x3000 && code <= 0x303F) || (code >= 0x4E00 && code <= 0x9FFF) ||
+           (code >= 0xFF00 && code <= 0xFFEF);
+}
+
+bool HoldsChinese(const std::string& utf8) {
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if ((lead & 0xF0) == 0xE0 && i + 2 < utf8.size()) {
+            const std::uint32_t code = (lead & 0x0Fu) << 12 |
+                                       (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu) << 6 |
+                                       (static_cast<unsigned char>(utf8[i + 2]) & 0x3Fu);
+            if (IsChineseCharacter(code)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The string literals of a C++ source, comments and character literals left out.
+std::vector<std::string> StringLiterals(const std::string& source) {
+    std::vector<std::string> literals;
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        if (source.compare(i, 2, "//") == 0) {
+            i = source.find('\n', i);
+            if (i == std::string::npos) {
+                break;
+            }
+        } else if (source.compare(i, 2, "/*") == 0) {
+            i = source.find("*/", i + 2);
+            if (i == std::string::npos) {
+                break;
+            }
+            ++i;
+        } else if (source[i] == '\'' || source[i] == '"') {
+            const char quote = source[i];
+            std::string literal;
+            for (++i; i < source.size() && source[i] != quote; ++i) {
+                if (source[i] == '\\') {
+                    literal += source[i++];
+                }
+                literal += source[i];
+            }
+            if (quote == '"') {
+                literals.push_back(literal);
+            }
+        }
+    }
+    return literals;
+}
+
+TEST(TextsHome, NoChineseLiteralOutsideTheTexts) {
+    const fs::path root = M742_SOURCE_DIR;
+    // Files whose texts are still to move into src/texts/.
+    const std::set<std::string> notYet{
+        "src/radio_data/lists.cpp",
+        "src/radio_data/layout.cpp",
+        "src/radio_data/encode.cpp",
+        "src/radio_data/tones.cpp",
+        "src/radio_data/atomic_file.cpp",
+        "src/radio_link/exchange.cpp",
+        "src/printing/qt/print_report.cpp",
+        "src/shell/qt/main_window.cpp",
+        "src/channel_editing/qt/channel_actions.cpp",
+    };
+    std::vector<std::string> offenders;
+    int files = 0;
+    for (const char* top : {"src", "tools"}) {
+        for (const auto& entry : fs::recursive_directory_iterator(root / top)) {
+            const fs::path& path = entry.path();
+            const std::string name = path.lexically_relative(root).generic_string();
+            if (!entry.is_regular_file() || name.starts_with("src/texts/") ||
+                (path.extension() != ".cpp" && path.extension() != ".h")) {
+                continue;
+            }
+            ++files;
+            std::ifstream in(path, std::ios::binary);
+            const std::string source{std::istreambuf_iterator<char>(in), {}};
+            const auto literals = StringLiterals(source);
+            const bool chinese = std::any_of(literals.begin(), literals.end(), HoldsChinese);
+            if (chinese != notYet.contains(name)) {
+                offenders.push_back(name);
+            }
+        }
+    }
+    EXPECT_GT(files, 100);
+    EXPECT_TRUE(offenders.empty())
+        << "Chinese text outside src/texts/ (or a file in the list that no longer has any): "
+        << ::testing::PrintToString(offenders);
+}
+
+}  // namespace
