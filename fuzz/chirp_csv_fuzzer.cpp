@@ -11,6 +11,7 @@
 #include "channel_editing/channel_plan.h"
 #include "plan_formats/chirp_csv.h"
 #include "radio_data/codec.h"
+#include "texts/store_refusal.h"
 
 namespace {
 

@@ -15,10 +15,12 @@
 #include "memory_rows.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/image.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
+#include "texts/store_refusal.h"
 
 namespace {
 

@@ -5,11 +5,12 @@
 #include "channel_editing/key_filters.h"
 #include "channel_editing/list_entry.h"
 #include "channel_editing/tone_entry.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/edit_texts.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 

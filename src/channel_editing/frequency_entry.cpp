@@ -3,10 +3,10 @@
 #include <array>
 
 #include "channel_editing/snap.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/edit_texts.h"
+#include "texts/grid_cells.h"
 #include "texts/message_style.h"
 #include "texts/plan_texts.h"
 

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "channel_editing/snap.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 

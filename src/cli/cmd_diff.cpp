@@ -13,6 +13,7 @@
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/compare_texts.h"
+#include "texts/list_texts.h"
 
 namespace m742::cli {
 

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "radio_data/data_file.h"
 #include "radio_data/file_names.h"
+#include "texts/store_refusal.h"
 
 namespace m742::cli {
 

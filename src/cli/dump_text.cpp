@@ -5,11 +5,12 @@
 #include <functional>
 #include <vector>
 
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
+#include "texts/grid_cells.h"
 #include "texts/language_tables.h"
+#include "texts/list_texts.h"
 
 namespace m742::cli {
 
@@ -116,7 +117,7 @@ std::string DumpText(const EditorState& editor, Lang lang) {
 
     std::array<Table, kGroupCount> groups;
     for (const SettingField& field : SettingFields()) {
-        groups[GroupOf(field)].push_back({Label(field.caption.in(lang)),
+        groups[GroupOf(field)].push_back({Label(SettingCaption(field).in(lang)),
                                           ListItem(field.list, SettingValue(field, editor), lang)});
     }
     groups[kFunctions].push_back({std::string(kAniCaption), Printable(editor.ani)});

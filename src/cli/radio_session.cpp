@@ -22,6 +22,7 @@
 #include "texts/backup_texts.h"
 #include "texts/fleet_texts.h"
 #include "texts/port_texts.h"
+#include "texts/store_refusal.h"
 
 namespace m742::cli {
 

@@ -5,6 +5,7 @@
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 

@@ -10,6 +10,7 @@
 #include "radio_data/editor_state.h"
 #include "radio_data/image.h"
 #include "radio_data/status.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 

@@ -12,10 +12,11 @@
 #include "plan_formats/csv_records.h"
 #include "radio_data/data_file.h"
 #include "radio_data/file_reading.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/csv_texts.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 

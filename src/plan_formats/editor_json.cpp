@@ -7,10 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 

@@ -5,11 +5,12 @@
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "texts/backup_texts.h"
 #include "texts/compare_texts.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 
@@ -298,7 +299,7 @@ std::string PlanDifference::caption(Lang lang) const {
         case DiffSection::kAni:
             return std::string(kAniCaption.in(lang));
         default:
-            return Label(setting->field->caption.in(lang));
+            return Label(SettingCaption(*setting->field).in(lang));
     }
 }
 

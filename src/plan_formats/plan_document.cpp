@@ -5,11 +5,12 @@
 #include "channel_editing/frequency_entry.h"
 #include "channel_editing/snap.h"
 #include "channel_editing/tone_entry.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "radio_data/tones.h"
+#include "texts/grid_cells.h"
 #include "texts/plan_texts.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 

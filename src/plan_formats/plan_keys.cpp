@@ -1,5 +1,6 @@
 #include "plan_formats/plan_keys.h"
 #include "radio_data/text_codes.h"
+#include "texts/list_texts.h"
 #include "texts/plan_texts.h"
 #include "texts/punctuation.h"
 

@@ -5,11 +5,12 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
+#include "texts/grid_cells.h"
 #include "texts/language_tables.h"
+#include "texts/list_texts.h"
 #include "texts/report_texts.h"
 
 namespace m742 {

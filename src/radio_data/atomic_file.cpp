@@ -17,6 +17,7 @@
 #include <system_error>
 
 #include "radio_data/unique_file.h"
+#include "texts/file_texts.h"
 
 namespace m742 {
 
@@ -24,8 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr Bilingual kNotRegular{"不是普通文件", "not a regular file"};
-constexpr Bilingual kReadOnly{"文件是只读的", "the file is read-only"};
 constexpr int kMaxLinks = 40;  // as many as the system follows in one path
 
 std::string SystemReason(int error) {
@@ -66,7 +65,7 @@ std::string FindTarget(const fs::path& path, Target& target, Lang lang) {
         return NotARegularFile(lang);
     }
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        return std::string(kReadOnly.in(lang));
+        return std::string(kReadOnlyFileText.in(lang));
     }
     return {};
 #endif
@@ -85,7 +84,7 @@ std::string FindTarget(const fs::path& path, Target& target, Lang lang) {
             }
             // The system lets root write any file; one without a write bit is still kept.
             if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-                return std::string(kReadOnly.in(lang));
+                return std::string(kReadOnlyFileText.in(lang));
             }
             target.mode = status.st_mode & 07777;
             return {};
@@ -188,7 +187,7 @@ struct Cleanup {
 }  // namespace
 
 std::string NotARegularFile(Lang lang) {
-    return std::string(kNotRegular.in(lang));
+    return std::string(kNotRegularFileText.in(lang));
 }
 
 std::string WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes,

@@ -46,12 +46,8 @@ using PlanEncoding = std::variant<RadioImage, StoreRefusal>;
 
 // Builds a whole image from a plan, or refuses at the first field it cannot store in the
 // order memory channel 1-16 (RX, TX, decode tone, encode tone), then debug channel 1-16 (RX,
-// TX); nothing after that field is looked at.
+// TX); nothing after that field is looked at. texts/store_refusal.h words the refusal.
 PlanEncoding EncodeImage(const RadioPlan& plan);
-
-// The same from the editor, the refusal worded in the editor's language: the frequency or tone
-// message, and the field named ("memory channel 5, RX Frequency: "4x0.1"") as `where`.
-Outcome<RadioImage> EncodeImage(const EditorState& editor);
 
 // The password an image holds, as the password box would show it: the characters of its
 // first 16 bytes, FFh bytes left out. The decoder leaves the box alone, so a plan taken from a
@@ -83,7 +79,5 @@ void ForEachHeldValue(const RadioPlan& a, const RadioPlan& b,
 // the base byte for byte. Refuses as EncodeImage does.
 PlanEncoding EncodeOverBase(const RadioPlan& plan, const RadioPlan& basePlan,
                             const RadioImage& base);
-Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
-                                   const RadioImage& base);
 
 }  // namespace m742

@@ -220,12 +220,4 @@ Status OpenDataFile(const std::filesystem::path& path, EditorState& editor, Data
     return Status::Ok();
 }
 
-Status SaveDataFile(const std::filesystem::path& path, const EditorState& editor) {
-    const auto image = EncodeImage(editor);
-    if (!image.ok()) {
-        return image.status();
-    }
-    return WriteDataFile(path, image.value(), LanguageOf(editor.LanguageFlag));
-}
-
 }  // namespace m742

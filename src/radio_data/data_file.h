@@ -84,7 +84,4 @@ Status CheckDataFileSavable(const std::filesystem::path& path, Lang lang);
 Status OpenDataFile(const std::filesystem::path& path, EditorState& editor,
                     DataFileCheck check = DataFileCheck::kDataFile);
 
-// "Save": encodes the editor and writes the file. A refused cell leaves the file untouched.
-Status SaveDataFile(const std::filesystem::path& path, const EditorState& editor);
-
 }  // namespace m742

@@ -13,32 +13,6 @@ namespace m742 {
 
 namespace {
 
-// "memory channel 5, RX Frequency: "4x0.1"": the field a refusal is about.
-std::string CellName(const StoreRefusal& refusal, Lang lang) {
-    static constexpr Bilingual kGrid[] = {{"记忆信道", "memory channel"},
-                                          {"调试信道", "debug channel"}};
-    const Bilingual column_name = refusal.grid == PlanGrid::kMemory
-                                      ? kMemoryHeadings[static_cast<std::size_t>(refusal.column)]
-                                      : kDebugHeadings[static_cast<std::size_t>(refusal.column)];
-    const std::string separator = lang == Lang::English ? ", " : "，";
-    const std::string colon = lang == Lang::English ? ": \"" : "：“";
-    const std::string close = lang == Lang::English ? "\"" : "”";
-    return std::string(kGrid[static_cast<int>(refusal.grid)].in(lang)) + " " +
-           std::to_string(refusal.channel) + separator + std::string(column_name.in(lang)) + colon +
-           refusal.text + close;
-}
-
-Outcome<RadioImage> WithRefusalWorded(const PlanEncoding& encoding, Lang lang) {
-    if (const auto* image = std::get_if<RadioImage>(&encoding)) {
-        return *image;
-    }
-    const auto& refusal = std::get<StoreRefusal>(encoding);
-    return Failed(
-        {refusal.code,
-         refusal.code == ErrorCode::kToneRefused ? ToneMessage(lang) : FrequencyMessage(lang),
-         CellName(refusal, lang)});
-}
-
 void PutWord(RadioImage& image, int address, std::uint16_t value) {
     image[static_cast<std::size_t>(address)] = static_cast<std::uint8_t>(value & 0xFF);
     image[static_cast<std::size_t>(address + 1)] = static_cast<std::uint8_t>(value >> 8);
@@ -218,18 +192,6 @@ PlanEncoding EncodeOverBase(const RadioPlan& plan, const RadioPlan& basePlan,
         }
     });
     return merged;
-}
-
-Outcome<RadioImage> EncodeImage(const EditorState& editor) {
-    return WithRefusalWorded(EncodeImage(static_cast<const RadioPlan&>(editor)),
-                             LanguageOf(editor.LanguageFlag));
-}
-
-Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
-                                   const RadioImage& base) {
-    return WithRefusalWorded(EncodeOverBase(static_cast<const RadioPlan&>(editor),
-                                            static_cast<const RadioPlan&>(baseEditor), base),
-                             LanguageOf(editor.LanguageFlag));
 }
 
 }  // namespace m742

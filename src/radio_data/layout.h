@@ -97,7 +97,6 @@ struct SettingField {
     ReadRule read;
     int max;
     int fallback;
-    Bilingual caption;
     ListPosition& (*value)(RadioWideSettings&);
     // The dialog's own selection the decoder sets along with a dialog-held setting, or null.
     ListPosition* (*dialogControl)(DialogSelections&);

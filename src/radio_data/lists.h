@@ -1,6 +1,6 @@
 // The item lists of the settings panel, the grid's list columns, the tone list and the
-// settings dialogs. A setting is stored as a position in its list; the texts follow the
-// interface language while the positions stay.
+// settings dialogs. A setting is stored as a position in its list; the texts of the items
+// (texts/list_texts.h) follow the interface language while the positions stay.
 #pragma once
 
 #include <array>
@@ -36,22 +36,7 @@ enum class ListId {
 
 int ListSize(ListId list);
 
-// The text of one item in the given language; the empty text for a position outside the list
-// (-1 is "no selection").
-std::string ListItem(ListId list, int position, Lang lang);
-
-// The Off word: the first entry of the tone list ("关闭" / "Off").
-std::string_view OffWord(Lang lang);
-
-// Whether a text is the Off word of either language.
-bool IsOffWord(std::string_view text);
-
 // The memory grid's list for columns 5 to 8.
 ListId GridColumnList(int column);
-
-// The column headings of the memory grid mfgrid1 and the debug grid mfgrid2. The two tone
-// columns carry the same Chinese heading.
-extern const std::array<Bilingual, kMemoryColumns> kMemoryHeadings;
-extern const std::array<Bilingual, kDebugColumns> kDebugHeadings;
 
 }  // namespace m742

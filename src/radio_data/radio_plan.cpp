@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "radio_data/lists.h"
 #include "radio_data/tones.h"
 
 namespace m742 {
@@ -161,23 +160,6 @@ std::string ToneCellText(const ToneCell& cell, std::string_view offWord) {
                           [](const ToneAsTyped& typed) { return typed.text; },
                       },
                       cell);
-}
-
-ToneCell ToneCellOf(std::string_view text) {
-    if (text.empty()) {
-        return std::monostate{};
-    }
-    if (IsOffWord(text)) {
-        return ToneOff{};
-    }
-    const auto code = ToneCodeOf(text);
-    if (code && *code != 0xFFFF) {
-        ToneCell cell = ToneCellOfCode(*code, true);
-        if (!std::holds_alternative<std::monostate>(cell) && ToneCellText(cell, {}) == text) {
-            return cell;
-        }
-    }
-    return ToneAsTyped{std::string(text)};
 }
 
 }  // namespace m742

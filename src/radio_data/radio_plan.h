@@ -60,8 +60,9 @@ std::optional<std::array<std::uint8_t, 4>> FrequencyCellBytes(const FrequencyCel
 // ("460.12500", "4A0.12500") the frequency; any other text as typed.
 FrequencyCell FrequencyCellOf(std::string_view text);
 
-// Squelch tones. A tone field is nothing (no frequency in its direction), Off, a CTCSS tone,
-// a DCS code, or a text as typed that is not one of these in the radio's own form.
+// Squelch tones (texts/grid_cells.h reads a tone from a text). A tone field is nothing (no
+// frequency in its direction), Off, a CTCSS tone, a DCS code, or a text as typed that is not one of
+// these in the radio's own form.
 struct ToneOff {
     bool operator==(const ToneOff&) const = default;
 };
@@ -88,10 +89,6 @@ inline bool IsEmpty(const ToneCell& cell) {
 
 // The text of a tone field; Off is `offWord` in the interface language.
 std::string ToneCellText(const ToneCell& cell, std::string_view offWord);
-
-// The field a text stands for: "" nothing, the Off word of either language Off, a tone in the
-// radio's own form ("88.5", "D023N") that tone, any other text as typed.
-ToneCell ToneCellOf(std::string_view text);
 
 // The tone a stored code gives: FFFFh is Off when the channel has a frequency in the same
 // direction (`frequencyPresent`), else nothing; 8xyzh and Cxyzh DCS codes; four decimal digits

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "radio_data/lists.h"
 #include "radio_data/radio_plan.h"
 
 namespace m742 {
@@ -53,18 +52,6 @@ std::string FrequencyText(const RadioImage& image, int address) {
     return FrequencyBytesText(bytes);
 }
 
-std::string FrequencyMessage(Lang lang) {
-    return std::string(
-        Bilingual{"频率输入有误，请改正！", "Frequency input is incorrect, please correct!"}.in(
-            lang));
-}
-
-std::string ToneMessage(Lang lang) {
-    return std::string(
-        Bilingual{"亚音频输入有误，请改正！", "QT/DQT input is incorrect, please correct!"}.in(
-            lang));
-}
-
 std::optional<std::array<std::uint8_t, 4>> FrequencyBytesOfText(std::string_view text) {
     if (IsBlank(text)) {
         return std::array<std::uint8_t, 4>{0xFF, 0xFF, 0xFF, 0xFF};
@@ -98,7 +85,7 @@ std::optional<std::array<std::uint8_t, 4>> FrequencyBytesOfText(std::string_view
 }
 
 std::optional<std::uint16_t> ToneCodeOf(std::string_view t) {
-    if (t.empty() || IsOffWord(t)) {
+    if (t.empty()) {
         return 0xFFFF;
     }
     // The four digits in storage order: low byte first, then high byte.

@@ -36,14 +36,9 @@ std::string FrequencyText(const RadioImage& image, int address);
 // characters before the point, or whose digits would not be upper-case hexadecimal.
 std::optional<std::array<std::uint8_t, 4>> FrequencyBytesOfText(std::string_view text);
 
-// The 16-bit code of a tone cell text: "", "Off" and "关闭" are FFFFh in either language.
+// The 16-bit code of a tone text: "" is FFFFh (the Off word is read as Off before a text
+// comes here).
 // Nothing when the text does not give four hexadecimal digits.
 std::optional<std::uint16_t> ToneCodeOf(std::string_view text);
-
-// The "Frequency input is incorrect" message.
-std::string FrequencyMessage(Lang lang);
-
-// The "QT/DQT input is incorrect" message.
-std::string ToneMessage(Lang lang);
 
 }  // namespace m742

@@ -6,6 +6,7 @@
 #include "radio_data/text_codes.h"
 #include "texts/backup_texts.h"
 #include "texts/message_style.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 

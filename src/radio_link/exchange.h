@@ -22,6 +22,7 @@
 #include "radio_data/image.h"
 #include "radio_link/port.h"
 #include "radio_link/port_selection.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 

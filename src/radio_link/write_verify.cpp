@@ -5,11 +5,12 @@
 
 #include "radio_data/codec.h"
 #include "radio_data/editor_state.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/backup_texts.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 
@@ -201,7 +202,7 @@ private:
                 const auto [plan, radio] = Values(
                     ListItem(field.list, SettingValue(field, m_plan), m_lang),
                     ListItem(field.list, SettingValue(field, m_radio), m_lang), d.address, 1);
-                std::string caption(field.caption.in(m_lang));
+                std::string caption(SettingCaption(field).in(m_lang));
                 while (!caption.empty() && caption.back() == ':') {
                     caption.pop_back();
                 }

@@ -4,6 +4,7 @@
 
 #include "radio_data/lists.h"
 #include "texts/language_tables.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 

@@ -5,6 +5,10 @@
 
 namespace m742 {
 
+// Why a file cannot be replaced.
+inline constexpr Bilingual kNotRegularFileText{"不是普通文件", "not a regular file"};
+inline constexpr Bilingual kReadOnlyFileText{"文件是只读的", "the file is read-only"};
+
 // %1 the file (quoted); %2 the system's reason.
 inline constexpr Bilingual kFileMissingText{"无法打开%1：文件不存在。",
                                             "Cannot open %1: the file does not exist."};

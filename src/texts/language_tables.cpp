@@ -11,6 +11,7 @@
 #include "radio_link/com_ports.h"
 #include "texts/command_texts.h"
 #include "texts/csv_texts.h"
+#include "texts/list_texts.h"
 #include "texts/message_style.h"
 
 namespace m742 {
@@ -183,7 +184,7 @@ constexpr std::array<Caption, 4> kAboutDialog{{
 Bilingual FieldCaption(std::string_view name) {
     for (const SettingField& field : SettingFields()) {
         if (field.name == name) {
-            return field.caption;
+            return SettingCaption(field);
         }
     }
     throw std::logic_error("no setting named " + std::string(name));

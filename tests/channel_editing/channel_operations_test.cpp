@@ -1,7 +1,7 @@
 #include "channel_editing/channel_operations.h"
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <gtest/gtest.h>
 

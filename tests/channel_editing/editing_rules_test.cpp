@@ -2,8 +2,8 @@
 // panel and every key filter.
 #include <gtest/gtest.h>
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "channel_editing/editor_change.h"
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/lists.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 namespace {

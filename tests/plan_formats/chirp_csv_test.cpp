@@ -1,6 +1,6 @@
 #include "plan_formats/chirp_csv.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include "plan_formats/base_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/layout.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <algorithm>
 #include <functional>
@@ -11,6 +11,7 @@
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 namespace {

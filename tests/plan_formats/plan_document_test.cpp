@@ -1,8 +1,8 @@
 // A plan's frequencies and tones go into the editor by the window's rules, except that a
 // frequency in the form a plan prints is kept exactly.
 #include <gtest/gtest.h>
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
 #include "plan_formats/plan_document.h"

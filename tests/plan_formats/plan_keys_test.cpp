@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <random>
 #include <set>
@@ -11,6 +11,8 @@
 #include "plan_formats/base_plan.h"
 #include "plan_formats/plan_keys.h"
 #include "radio_data/codec.h"
+#include "texts/list_texts.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 namespace {

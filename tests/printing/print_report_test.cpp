@@ -18,8 +18,8 @@
 
 #include <gtest/gtest.h>
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
 #include "pdf_text.h"
@@ -27,6 +27,7 @@
 #include "printing/report.h"
 #include "radio_data/lists.h"
 #include "temp_folder.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 namespace {

@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
 #include "printing/report.h"

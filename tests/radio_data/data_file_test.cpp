@@ -1,6 +1,6 @@
 #include "radio_data/data_file.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include "radio_data/codec.h"
 #include "special_files.h"
 #include "temp_folder.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 namespace {

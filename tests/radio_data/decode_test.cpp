@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/layout.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 namespace {

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <vector>
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/layout.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 namespace {

@@ -1,4 +1,4 @@
-#include "radio_data/grid_cells.h"
+#include "texts/grid_cells.h"
 
 #include <gtest/gtest.h>
 

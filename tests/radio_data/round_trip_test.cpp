@@ -2,8 +2,8 @@
 // not keep: the password box, and an Off encode tone on a channel without a TX frequency.
 #include <gtest/gtest.h>
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +15,8 @@
 #include "radio_data/layout.h"
 #include "radio_data/tones.h"
 #include "temp_folder.h"
+#include "texts/list_texts.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 namespace {

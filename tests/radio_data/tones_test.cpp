@@ -4,6 +4,8 @@
 
 #include "radio_data/lists.h"
 #include "radio_data/radio_plan.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 namespace {
@@ -90,7 +92,9 @@ TEST(ToneField, EveryCodeStoresWhatItsTextStores) {
     for (int code = 0; code <= 0xFFFF; ++code) {
         const ToneCell cell = ToneCellOfCode(static_cast<std::uint16_t>(code), true);
         const std::string text = ToneCellText(cell, "Off");
-        ASSERT_EQ(ToneCodeOfCell(cell), ToneCodeOf(text)) << std::hex << code;
+        if (!std::holds_alternative<ToneOff>(cell)) {
+            ASSERT_EQ(ToneCodeOfCell(cell), ToneCodeOf(text)) << std::hex << code;
+        }
         ASSERT_EQ(ToneCellOf(text), cell) << std::hex << code;
     }
     for (const char* typed : {"088.5", "88.50", "D23N", "12", "off"}) {
@@ -106,10 +110,10 @@ TEST(ToneCodeOf, ReadsEveryFormAndRefusesTheRest) {
         const char* text;
         std::optional<std::uint16_t> code;
     } cases[] = {
-        {"88.5", 0x0885},     {"67.0", 0x0670},        {"254.1", 0x2541},     {"199.9", 0x1999},
-        {"123.0", 0x1230},    {"D023N", 0x8023},       {"D754I", 0xC754},     {"", 0xFFFF},
-        {"Off", 0xFFFF},      {"关闭", 0xFFFF},        {"DFFFN", 0x8FFF},     {"12", std::nullopt},
-        {"DN", std::nullopt}, {"D0X3N", std::nullopt}, {"off", std::nullopt},
+        {"88.5", 0x0885},      {"67.0", 0x0670},     {"254.1", 0x2541},    {"199.9", 0x1999},
+        {"123.0", 0x1230},     {"D023N", 0x8023},    {"D754I", 0xC754},    {"", 0xFFFF},
+        {"DFFFN", 0x8FFF},     {"12", std::nullopt}, {"DN", std::nullopt}, {"D0X3N", std::nullopt},
+        {"off", std::nullopt},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ToneCodeOf(c.text), c.code) << c.text;
@@ -127,7 +131,7 @@ TEST(ToneList, EveryEntryRoundTripsThroughTheImage) {
     for (Lang lang : {Lang::English, Lang::Chinese}) {
         for (int i = 0; i < kToneListSize; ++i) {
             const std::string text = ListItem(ListId::kTone, i, lang);
-            const auto code = ToneCodeOf(text);
+            const auto code = ToneCodeOfCell(ToneCellOf(text));
             ASSERT_TRUE(code.has_value()) << text;
             EXPECT_EQ(ToneCellText(ToneCellOfCode(*code, true), OffWord(lang)), text);
         }

@@ -9,6 +9,7 @@
 
 #include "radio_data/image.h"
 #include "radio_link/exchange.h"
+#include "texts/store_refusal.h"
 
 namespace m742::testing {
 

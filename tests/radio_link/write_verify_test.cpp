@@ -2,8 +2,8 @@
 // each difference is told by what it is about, in the interface language.
 #include "radio_link/write_verify.h"
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include "channel_editing/channel_plan.h"
 #include "fake_link.h"
 #include "radio_data/codec.h"
+#include "texts/store_refusal.h"
 
 namespace m742::testing {
 namespace {

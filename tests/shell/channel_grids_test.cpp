@@ -16,8 +16,8 @@
 #include <QtTest>
 #include <map>
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/qt/debug_grid.h"
 #include "radio_data/lists.h"
@@ -1027,3 +1027,4 @@ int RunChannelGridTests(int argc, char** argv, const QString& onlyClass) {
 }  // namespace m742::test
 
 #include "channel_grids_test.moc"
+#include "texts/list_texts.h"

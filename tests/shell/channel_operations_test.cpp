@@ -8,8 +8,8 @@
 #include <QMenu>
 #include <QTableView>
 #include <QtTest>
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/qt/channel_actions.h"
 #include "channel_editing/qt/memory_grid.h"

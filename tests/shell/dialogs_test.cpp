@@ -584,3 +584,4 @@ int RunDialogTests(int argc, char** argv, const QString& onlyClass) {
 }  // namespace m742::test
 
 #include "dialogs_test.moc"
+#include "texts/store_refusal.h"

@@ -11,8 +11,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 #include <memory>
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/backups.h"

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QtTest>
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "test_support.h"
 #include "texts/message_style.h"

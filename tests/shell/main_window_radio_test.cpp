@@ -16,8 +16,8 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
@@ -573,3 +573,4 @@ int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass) {
 }  // namespace m742::test
 
 #include "main_window_radio_test.moc"
+#include "texts/store_refusal.h"

@@ -21,8 +21,8 @@
 #include <QtTest>
 #include <initializer_list>
 #include <memory>
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
@@ -1213,3 +1213,4 @@ int RunMainWindowTests(int argc, char** argv, const QString& onlyClass) {
 }  // namespace m742::test
 
 #include "main_window_test.moc"
+#include "texts/store_refusal.h"

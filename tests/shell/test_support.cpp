@@ -1,7 +1,7 @@
 #include "test_support.h"
 #include "memory_rows.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -12,6 +12,7 @@
 #include "message_captions.h"
 #include "radio_data/codec.h"
 #include "radio_data/lists.h"
+#include "texts/store_refusal.h"
 
 namespace m742::test {
 

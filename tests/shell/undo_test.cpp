@@ -12,8 +12,8 @@
 #include <QTableView>
 #include <QtTest>
 #include <functional>
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
+#include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
@@ -334,4 +334,5 @@ int RunUndoTests(int argc, char** argv, const QString& onlyClass) {
 
 }  // namespace m742::test
 
+#include "texts/store_refusal.h"
 #include "undo_test.moc"

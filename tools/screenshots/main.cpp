@@ -15,13 +15,15 @@
 #include "radio_data/backups.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/lists.h"
 #include "shell/preferences.h"
 #include "shell/qt/backup_dialog.h"
 #include "shell/qt/compare_dialog.h"
 #include "shell/qt/dialogs.h"
 #include "shell/qt/main_window.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
+#include "texts/store_refusal.h"
 
 namespace {
 

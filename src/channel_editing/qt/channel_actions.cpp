@@ -9,6 +9,7 @@
 #include "channel_editing/qt/editor_document.h"
 #include "channel_editing/qt/memory_grid.h"
 #include "radio_data/lists.h"
+#include "texts/list_texts.h"
 #include "texts/message_style.h"
 
 namespace m742 {

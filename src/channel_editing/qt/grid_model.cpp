@@ -6,7 +6,7 @@
 #include <QTableView>
 
 #include "channel_editing/qt/editor_document.h"
-#include "radio_data/grid_cells.h"
+#include "texts/grid_cells.h"
 
 namespace m742 {
 

@@ -20,9 +20,10 @@
 #include "channel_editing/qt/entry_filter.h"
 #include "channel_editing/qt/grid_model.h"
 #include "channel_editing/tone_entry.h"
-#include "radio_data/grid_cells.h"
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "texts/grid_cells.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "radio_data/lists.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 

@@ -55,6 +55,7 @@
 #include "texts/edit_texts.h"
 #include "texts/file_texts.h"
 #include "texts/language_tables.h"
+#include "texts/store_refusal.h"
 #include "texts/window_texts.h"
 
 namespace m742 {

@@ -25,6 +25,7 @@
 #include "radio_link/qt/serial_port.h"
 #include "shell/power_lock.h"
 #include "shell/qt/qt_translations.h"
+#include "texts/store_refusal.h"
 
 class QAction;
 class QDialog;

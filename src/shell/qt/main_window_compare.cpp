@@ -14,6 +14,7 @@
 #include "shell/qt/local_path.h"
 #include "shell/qt/main_window.h"
 #include "texts/message_style.h"
+#include "texts/store_refusal.h"
 
 namespace m742 {
 

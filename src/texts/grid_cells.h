@@ -8,6 +8,7 @@
 #include "radio_data/editor_state.h"
 #include "radio_data/radio_plan.h"
 #include "radio_data/status.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 
@@ -26,6 +27,10 @@ inline std::string MemoryCellText(const EditorState& editor, int row, int column
 
 // Every cell of memory channel `row` in the editor's language, by column.
 std::array<std::string, kMemoryColumns> MemoryRowText(const EditorState& editor, int row);
+
+// The field a text stands for: "" nothing, the Off word of either language Off, a tone in the
+// radio's own form ("88.5", "D023N") that tone, any other text as typed.
+ToneCell ToneCellOf(std::string_view text);
 
 // Puts a text into a frequency or tone column (1-4) of memory channel `row` as the field it
 // stands for (FrequencyCellOf, ToneCellOf). Other columns are left alone.

@@ -1,7 +1,9 @@
-#include "radio_data/grid_cells.h"
+#include "texts/grid_cells.h"
 
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "radio_data/tones.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 
@@ -60,6 +62,23 @@ std::array<std::string, kMemoryColumns> MemoryRowText(const EditorState& editor,
         cells[static_cast<std::size_t>(column)] = MemoryCellText(editor, row, column);
     }
     return cells;
+}
+
+ToneCell ToneCellOf(std::string_view text) {
+    if (text.empty()) {
+        return std::monostate{};
+    }
+    if (IsOffWord(text)) {
+        return ToneOff{};
+    }
+    const auto code = ToneCodeOf(text);
+    if (code && *code != 0xFFFF) {
+        ToneCell cell = ToneCellOfCode(*code, true);
+        if (!std::holds_alternative<std::monostate>(cell) && ToneCellText(cell, {}) == text) {
+            return cell;
+        }
+    }
+    return ToneAsTyped{std::string(text)};
 }
 
 void SetMemoryCellText(RadioPlan& plan, int row, int column, std::string_view text) {

@@ -1,0 +1,71 @@
+#include "texts/store_refusal.h"
+
+#include "radio_data/data_file.h"
+#include "radio_data/text_codes.h"
+#include "texts/list_texts.h"
+#include "texts/punctuation.h"
+
+namespace m742 {
+
+namespace {
+
+constexpr Bilingual kFrequencyRefused{"频率输入有误，请改正！",
+                                      "Frequency input is incorrect, please correct!"};
+constexpr Bilingual kToneRefused{"亚音频输入有误，请改正！",
+                                 "QT/DQT input is incorrect, please correct!"};
+constexpr Bilingual kGridNames[] = {{"记忆信道", "memory channel"}, {"调试信道", "debug channel"}};
+constexpr Bilingual kQuoted{"“%1”", "\"%1\""};
+
+// "memory channel 5, RX Frequency: "4x0.1"": the field a refusal is about.
+std::string FieldName(const StoreRefusal& refusal, Lang lang) {
+    const Bilingual column = refusal.grid == PlanGrid::kMemory
+                                 ? kMemoryHeadings[static_cast<std::size_t>(refusal.column)]
+                                 : kDebugHeadings[static_cast<std::size_t>(refusal.column)];
+    return std::string(kGridNames[static_cast<int>(refusal.grid)].in(lang)) + " " +
+           std::to_string(refusal.channel) + std::string(kComma.in(lang)) +
+           std::string(column.in(lang)) + std::string(kColon.in(lang)) +
+           FillText(kQuoted.in(lang), {refusal.text});
+}
+
+}  // namespace
+
+std::string FrequencyMessage(Lang lang) {
+    return std::string(kFrequencyRefused.in(lang));
+}
+
+std::string ToneMessage(Lang lang) {
+    return std::string(kToneRefused.in(lang));
+}
+
+Outcome<RadioImage> WithRefusalWorded(const PlanEncoding& encoding, Lang lang) {
+    if (const auto* image = std::get_if<RadioImage>(&encoding)) {
+        return *image;
+    }
+    const auto& refusal = std::get<StoreRefusal>(encoding);
+    return Failed(
+        {refusal.code,
+         refusal.code == ErrorCode::kToneRefused ? ToneMessage(lang) : FrequencyMessage(lang),
+         FieldName(refusal, lang)});
+}
+
+Outcome<RadioImage> EncodeImage(const EditorState& editor) {
+    return WithRefusalWorded(EncodeImage(static_cast<const RadioPlan&>(editor)),
+                             LanguageOf(editor.LanguageFlag));
+}
+
+Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
+                                   const RadioImage& base) {
+    return WithRefusalWorded(EncodeOverBase(static_cast<const RadioPlan&>(editor),
+                                            static_cast<const RadioPlan&>(baseEditor), base),
+                             LanguageOf(editor.LanguageFlag));
+}
+
+Status SaveDataFile(const std::filesystem::path& path, const EditorState& editor) {
+    const auto image = EncodeImage(editor);
+    if (!image.ok()) {
+        return image.status();
+    }
+    return WriteDataFile(path, image.value(), LanguageOf(editor.LanguageFlag));
+}
+
+}  // namespace m742

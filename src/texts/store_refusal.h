@@ -1,0 +1,33 @@
+// The encoder's refusals in words: the frequency and tone messages, and the field named.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "radio_data/codec.h"
+#include "radio_data/editor_state.h"
+#include "radio_data/image.h"
+#include "radio_data/status.h"
+
+namespace m742 {
+
+// "Frequency input is incorrect, please correct!" and "QT/DQT input is incorrect, please
+// correct!" (the original's words).
+std::string FrequencyMessage(Lang lang);
+std::string ToneMessage(Lang lang);
+
+// A refusal as a status: the frequency or tone message, and the field named as `where`
+// ("memory channel 5, RX Frequency: "4x0.1"").
+Outcome<RadioImage> WithRefusalWorded(const PlanEncoding& encoding, Lang lang);
+
+// EncodeImage and EncodeOverBase of the editor's plan, a refusal worded in the editor's
+// language.
+Outcome<RadioImage> EncodeImage(const EditorState& editor);
+Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
+                                   const RadioImage& base);
+
+// "Save": encodes the editor and writes the data file. A refused field leaves the file
+// untouched.
+Status SaveDataFile(const std::filesystem::path& path, const EditorState& editor);
+
+}  // namespace m742
