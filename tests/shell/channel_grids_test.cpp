@@ -558,7 +558,7 @@ void MemoryGridTest::entryEndedByCommand() {
     } else if (command == "save") {
         form.mnuAssave_Click();
     } else if (command == "write") {
-        form.mnuwriteFre_Click();
+        form.WriteRadio();
     } else if (command == "compare") {
         form.mnuCompare_Click();
     } else {

@@ -95,7 +95,7 @@ void BackupTest::readKeepsACopy() {
     Harness harness(EnglishPreferences());
     Form1& form = harness.form();
     form.mnucom_Click(1);
-    form.mnureadFre_Click();
+    form.ReadRadio();
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
@@ -113,7 +113,7 @@ void BackupTest::writeKeepsWhatItSends() {
     Form1& form = harness.form();
     PutPlanInEditor(form, Plan());
     form.mnucom_Click(1);
-    form.mnuwriteFre_Click();
+    form.WriteRadio();
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
@@ -147,7 +147,7 @@ void BackupTest::copyThatCannotBeKept() {
     blocker.close();
     PutPlanInEditor(form, Plan());
     form.mnucom_Click(1);
-    write ? form.mnuwriteFre_Click() : form.mnureadFre_Click();
+    write ? form.WriteRadio() : form.ReadRadio();
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
@@ -276,7 +276,7 @@ void BackupTest::verifyAfterWrite() {
     form.mnucom_Click(1);
     const EditorState before = form.editor();
 
-    form.mnuwriteFre_Click();
+    form.WriteRadio();
     QVERIFY(WaitUntil([&] { return radio->EndFrames() == 2; }, kExchangeTimeoutMs));
     QVERIFY(WaitUntil([&] { return StatusText(form) == status; }, kExchangeTimeoutMs));
     QTest::qWait(50);
@@ -333,7 +333,7 @@ void BackupTest::writeStoppedPartWay() {
     Form1& form = harness.form();
     PutPlanInEditor(form, Plan());
     form.mnucom_Click(1);
-    form.mnuwriteFre_Click();
+    form.WriteRadio();
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(harness.messages().texts(),
              QStringList{QString(kCommunicationError) +

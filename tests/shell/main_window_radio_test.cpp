@@ -31,7 +31,7 @@ using namespace m742::test;
 namespace {
 
 constexpr int kExchangeTimeoutMs = 10000;
-// The status blinks 11 ticks of Timer2 after the end before the commands come back.
+// The status blinks 11 ticks of the status blink after the end before the commands come back.
 constexpr int kLingerTimeoutMs = 4000;
 
 const char* const kPortVariables[] = {"M742_COM1", "M742_COM2", "M742_COM5"};
@@ -163,7 +163,7 @@ void RadioTest::readFromRadio() {
     Form1& form = harness.form();
     form.mnucom_Click(1);
 
-    form.mnureadFre_Click();
+    form.ReadRadio();
     QCOMPARE(StatusText(form), QString("Communication...... "));
     QVERIFY(CommandsDisabled(form));
 
@@ -223,7 +223,7 @@ void RadioTest::readChecksPassword() {
     form.mnucom_Click(1);
     const EditorState before = form.editor();
 
-    form.mnureadFre_Click();
+    form.ReadRadio();
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
     QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
@@ -244,10 +244,10 @@ void RadioTest::silentRadio_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<bool>("write");
     QTest::addColumn<int>("maxMs");
-    // The handshake goes twice, 10 TimerSend ticks apart; the watchdog fires 11 Timer1 ticks
+    // The handshake goes twice, 10 handshake-repeat ticks apart; the watchdog fires 11 ticks
     // after the second (with the tests' quick timers, under a second in all).
     QTest::newRow("silent, read") << "silent" << false << 3000;
-    // A line that never stops sending: 11 Timer1 ticks after the last identify request.
+    // A line that never stops sending: 11 watchdog ticks after the last identify request.
     QTest::newRow("sending 16h, read") << "flood-16" << false << 3000;
     QTest::newRow("sending noise, write") << "flood-noise" << true << 3000;
 }
@@ -266,7 +266,7 @@ void RadioTest::silentRadio() {
 
     QElapsedTimer clock;
     clock.start();
-    write ? form.mnuwriteFre_Click() : form.mnureadFre_Click();
+    write ? form.WriteRadio() : form.ReadRadio();
     QVERIFY(CommandsDisabled(form));
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QVERIFY(clock.elapsed() < maxMs);
@@ -316,7 +316,7 @@ void RadioTest::writeToRadio() {
     }
     form.mnucom_Click(1);
 
-    form.mnuwriteFre_Click();
+    form.WriteRadio();
     QCOMPARE(StatusText(form), QString("Is communication, please later …… "));
     QVERIFY(CommandsDisabled(form));
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
@@ -376,7 +376,7 @@ void RadioTest::noEntryWhileTheRadioTalks() {
         TypeHere(form, "88");
     }
     harness.messages().Answer(kMessageNo);  // the change before the read is not saved
-    command == "read" ? form.mnureadFre_Click() : form.mnuwriteFre_Click();
+    command == "read" ? form.ReadRadio() : form.WriteRadio();
     QVERIFY(CommandsDisabled(form));
     QCOMPARE(OpenEditors(form), QStringList());
     for (const char* area : {"mfgrid1", "mfgrid2", "Frame1", "Frame2", "Txtrfre2"}) {
@@ -454,7 +454,7 @@ void RadioTest::outcomeStaysInView() {
     form.mnucom_Click(1);
     const QLabel& outcome = Child<QLabel>(form, "statusOutcome");
 
-    command == "read" ? form.mnureadFre_Click() : form.mnuwriteFre_Click();
+    command == "read" ? form.ReadRadio() : form.WriteRadio();
     QVERIFY(outcome.isHidden());
     QVERIFY(WaitUntil([&] { return outcome.text().endsWith(english); }, kExchangeTimeoutMs));
     QVERIFY(WaitUntil([&] { return CommandsEnabled(form) && form.exchange().ExchangeEnded; },
@@ -469,7 +469,7 @@ void RadioTest::outcomeStaysInView() {
     QVERIFY2(outcome.text().endsWith(chinese), qPrintable(outcome.text()));
 
     harness.messages().clear();
-    form.mnureadFre_Click();  // the next command
+    form.ReadRadio();  // the next command
     QVERIFY(outcome.isHidden());
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
 }
@@ -520,7 +520,7 @@ void RadioTest::readAfterFailedChoiceUsesStoredPort() {
     form.mnucom_Click(5);
     QCOMPARE(harness.messages().all().size(), 1);
 
-    form.mnureadFre_Click();
+    form.ReadRadio();
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);

@@ -288,7 +288,7 @@ void UndoTest::unsavedChangesAsked() {
         form.mnuOpen_Click();
         wentOn = window.harness().chooser().calls.endsWith(false);
     } else {
-        form.mnureadFre_Click();  // no port chosen: the read goes on to say so
+        form.ReadRadio();  // no port chosen: the read goes on to say so
         wentOn = !messages.all().isEmpty() && messages.all().back().style != kStyleYesNoCancel;
     }
     QCOMPARE(wentOn, goesOn);

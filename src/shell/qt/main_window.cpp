@@ -162,7 +162,7 @@ Form1::Form1(StartupOptions options)
     m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
     m_timers = std::make_unique<QtExchangeTimers>(*m_exchange, options.exchangeIntervals);
     m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
-        m_exchange->MSComm1_OnComm(bytes);
+        m_exchange->OnBytesReceived(bytes);
     };
     m_port.onLost = [this] { m_exchange->PortLost(); };
 
@@ -265,11 +265,9 @@ void Form1::BuildMenus() {
     new UndoMenuItems(*m_document, *edit, [this] { return m_memoryGrid->EndEntry(); });
 
     m_programming = menu(nullptr, "mnupro");
-    item(m_programming, "mnureadFre", [this] {
-        mnureadFre_Click();
-    })->setShortcut(QKeySequence("Ctrl+R"));
+    item(m_programming, "mnureadFre", [this] { ReadRadio(); })->setShortcut(QKeySequence("Ctrl+R"));
     item(m_programming, "mnuwriteFre", [this] {
-        mnuwriteFre_Click();
+        WriteRadio();
     })->setShortcut(QKeySequence("Ctrl+W"));
 
     QMenu* set = menu(nullptr, "mnuset");
@@ -745,9 +743,9 @@ void Form1::Toolbar1_ButtonClick(const QString& key) {
     } else if (key == "save") {
         mnuAssave_Click();
     } else if (key == "write") {
-        mnuwriteFre_Click();
+        WriteRadio();
     } else if (key == "read") {
-        mnureadFre_Click();
+        ReadRadio();
     } else if (key == "PowerLock") {
         PowerLock_Click();
     }
@@ -950,25 +948,25 @@ bool Form1::Save() {
     }
 }
 
-void Form1::mnureadFre_Click() {
+void Form1::ReadRadio() {
     // A read keeps the password it is checked against.
     if (!MaySaveChanges([](EditorState& editor, const EditorState& saved) {
             editor.password = saved.password;
         })) {
         return;
     }
-    m_exchange->mnureadFre_Click();
+    m_exchange->ReadRadio();
 }
 
-void Form1::mnuwriteFre_Click() {
+void Form1::WriteRadio() {
     if (!m_memoryGrid->EndEntry()) {
         return;
     }
-    m_exchange->mnuwriteFre_Click();
+    m_exchange->WriteRadio();
 }
 
 void Form1::mnucom_Click(int number) {
-    m_ports.mnucom(number, m_editor.LanguageFlag);
+    m_ports.ChoosePort(number, m_editor.LanguageFlag);
     for (auto& [n, action] : m_comActions) {
         action->setChecked(m_ports.Checked(n));
     }

@@ -100,8 +100,8 @@ public:
     void mnumainhelp_Click();
     void mnuChinese_Click();
     void mnuEnglist_Click();
-    void mnureadFre_Click();
-    void mnuwriteFre_Click();
+    void ReadRadio();
+    void WriteRadio();
     void mnucom_Click(int number);
     // Each entry of the "Com Port" menu names its device and what the system says about it;
     // a number with no device is greyed. Done each time the menu opens.

@@ -148,7 +148,7 @@ void Form1::StartVerify() {
     }
     m_verifying = true;
     m_readBack.reset();
-    m_exchange->mnureadFre_Click();
+    m_exchange->ReadRadio();
 }
 
 void Form1::FinishVerify(ExchangeOutcome outcome) {
