@@ -58,9 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return encodes ? m742::ImageToHex(m742::BlankImage()) : m742::ImageHex();
     };
     if (mode == 'W') {
-        link.exchange.mnuwriteFre_Click();
+        link.exchange.WriteRadio();
     } else {
-        link.exchange.mnureadFre_Click();
+        link.exchange.ReadRadio();
     }
 
     // Events: 0-2 deliver 1-16 of the following bytes, 3 a watchdog tick, 4 a handshake
@@ -80,18 +80,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             // A timer ticks only while it is enabled.
             case 3:
-                if (link.window.Timer(m742::ExchangeTimer::Timer1)) {
-                    link.exchange.Timer1_Timer();
+                if (link.window.Timer(m742::ExchangeTimer::kWatchdog)) {
+                    link.exchange.OnWatchdogTick();
                 }
                 break;
             case 4:
-                if (link.window.Timer(m742::ExchangeTimer::TimerSend)) {
-                    link.exchange.TimerSend_Timer();
+                if (link.window.Timer(m742::ExchangeTimer::kHandshakeRepeat)) {
+                    link.exchange.OnHandshakeTick();
                 }
                 break;
             case 5:
-                if (link.window.Timer(m742::ExchangeTimer::Timer2)) {
-                    link.exchange.Timer2_Timer();
+                if (link.window.Timer(m742::ExchangeTimer::kStatusBlink)) {
+                    link.exchange.OnStatusBlinkTick();
                 }
                 break;
             default:
@@ -102,8 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     // The radio falls silent: the watchdog must end whatever is left.
-    for (int tick = 0; tick < 12 && link.window.Timer(m742::ExchangeTimer::Timer1); ++tick) {
-        link.exchange.Timer1_Timer();
+    for (int tick = 0; tick < 12 && link.window.Timer(m742::ExchangeTimer::kWatchdog); ++tick) {
+        link.exchange.OnWatchdogTick();
     }
     Check(link.exchange.ExchangeEnded);
     Check(!link.port.open);

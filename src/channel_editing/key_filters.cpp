@@ -18,13 +18,13 @@ bool RoomForKey(int key, std::string_view text, std::size_t selectedLength) {
 
 }  // namespace
 
-bool Text1KeyPasses(int key, std::string_view text, std::size_t selectedLength) {
+bool FrequencyBoxKeyPasses(int key, std::string_view text, std::size_t selectedLength) {
     return IsFrequencyKey(key) && RoomForKey(key, text, selectedLength);
 }
 
 bool DebugFrequencyKeyPasses(int key, std::string_view text, std::size_t selectedLength) {
     const bool secondPoint = key == '.' && text.find('.') != std::string_view::npos;
-    return Text1KeyPasses(key, text, selectedLength) && !secondPoint;
+    return FrequencyBoxKeyPasses(key, text, selectedLength) && !secondPoint;
 }
 
 std::string PastedFrequency(std::string_view rest, std::string_view inserted, bool debugBox) {

@@ -16,7 +16,7 @@ inline constexpr std::size_t kFrequencyBoxLength = 9;  // "460.12500"
 // Text1, the frequency editor of the memory grid: digits, "." and Backspace; the box holds at
 // most nine characters, so with nine in it a digit or point passes only over a selection.
 // Points are not counted: "4..5" can be typed and is refused when it is committed.
-bool Text1KeyPasses(int key, std::string_view text, std::size_t selectedLength);
+bool FrequencyBoxKeyPasses(int key, std::string_view text, std::size_t selectedLength);
 
 // Txtrfre2 and Txtsfre2, the boxes of the debug panel: as Text1, and a point is dropped while
 // the box holds one, selected or not.

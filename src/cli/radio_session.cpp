@@ -68,7 +68,7 @@ public:
             m_ports.SetPortNumber(0);  // a device, not a number: messages name the device
         }
         m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
-            m_exchange.MSComm1_OnComm(bytes);
+            m_exchange.OnBytesReceived(bytes);
         };
         m_port.onLost = [this] { m_exchange.PortLost(); };
     }
@@ -79,9 +79,9 @@ public:
     void Start() {
         m_start = std::chrono::steady_clock::now();
         if (m_request.mode == 'W') {
-            m_exchange.mnuwriteFre_Click();
+            m_exchange.WriteRadio();
         } else {
-            m_exchange.mnureadFre_Click();
+            m_exchange.ReadRadio();
         }
     }
 
@@ -178,7 +178,7 @@ public:
             QTimer::singleShot(kVerifyPauseMs, [this] {
                 m_verifying = true;
                 m_readBack.reset();
-                m_exchange.mnureadFre_Click();
+                m_exchange.ReadRadio();
             });
             return;
         }

@@ -45,11 +45,11 @@ std::string ExchangeWindow::PortNotOpenText() const {
                            : "通信端口未打开，请先选择菜单“通信端口”打开其串口！");
 }
 
-void Exchange::mnureadFre_Click() {
+void Exchange::ReadRadio() {
     Start('R');
 }
 
-void Exchange::mnuwriteFre_Click() {
+void Exchange::WriteRadio() {
     Start('W');
 }
 
@@ -94,9 +94,9 @@ void Exchange::Start(char mode) {
     m_window.SetStatusText(mode == 'R'
                                ? Text("正在通信,请稍后……", "Communication...... ")
                                : Text("正在通信,请稍后……", "Is communication, please later …… "));
-    m_window.SetTimerEnabled(ExchangeTimer::Timer2, true);
-    m_window.SetTimerEnabled(ExchangeTimer::Timer1, true);
-    m_window.SetTimerEnabled(ExchangeTimer::TimerSend, true);
+    m_window.SetTimerEnabled(ExchangeTimer::kStatusBlink, true);
+    m_window.SetTimerEnabled(ExchangeTimer::kWatchdog, true);
+    m_window.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, true);
 }
 
 void Exchange::Send(std::vector<std::uint8_t> frame) {
@@ -114,7 +114,7 @@ void Exchange::SendBuffer() {
     }
 }
 
-void Exchange::MSComm1_OnComm(std::span<const std::uint8_t> bytes) {
+void Exchange::OnBytesReceived(std::span<const std::uint8_t> bytes) {
     // A text longer than any reply never matches one again, so a flood of bytes need not
     // grow it without end: its tail is kept, still too long to match and holding no 16h that
     // was not there.
@@ -159,7 +159,7 @@ void Exchange::OnHandshakePhase() {
             WriteHex.clear();
             End(ExchangeOutcome::kEncodeRefused);
             m_window.SetStatusVisible(false);
-            m_window.SetTimerEnabled(ExchangeTimer::Timer2, false);
+            m_window.SetTimerEnabled(ExchangeTimer::kStatusBlink, false);
             m_window.SetCommandsEnabled(true);
             return;
         }
@@ -262,27 +262,27 @@ void Exchange::OnReadTransfer() {
 void Exchange::End(ExchangeOutcome outcome) {
     ExchangeEnded = true;
     m_outcome = outcome;
-    m_window.SetTimerEnabled(ExchangeTimer::Timer1, false);
-    m_window.SetTimerEnabled(ExchangeTimer::TimerSend, false);
+    m_window.SetTimerEnabled(ExchangeTimer::kWatchdog, false);
+    m_window.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, false);
     Send({kEndFrame});
     m_port.SetPortOpen(false);
     m_window.ExchangeFinished(outcome);
 }
 
-void Exchange::TimerSend_Timer() {
+void Exchange::OnHandshakeTick() {
     if (RetryTicks == kRetryStopped) {
         RetryTicks = 0;
-        m_window.SetTimerEnabled(ExchangeTimer::TimerSend, false);
+        m_window.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, false);
         return;
     }
     if (++RetryTicks == kHandshakeRepeatTicks) {
         RetryTicks = 0;
         SendBuffer();  // the handshake once more, 2 s after the first
-        m_window.SetTimerEnabled(ExchangeTimer::TimerSend, false);
+        m_window.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, false);
     }
 }
 
-void Exchange::Timer1_Timer() {
+void Exchange::OnWatchdogTick() {
     if (++WatchdogTicks <= kWatchdogTicks) {
         return;
     }
@@ -296,7 +296,7 @@ void Exchange::CommunicationError() {
     }
     RecvHex.clear();
     m_window.SetStatusVisible(false);
-    m_window.SetTimerEnabled(ExchangeTimer::Timer2, false);
+    m_window.SetTimerEnabled(ExchangeTimer::kStatusBlink, false);
     m_window.SetProgressVisible(false);
     // Blocks already sent may be stored: the radio no longer holds its old plan for sure.
     const bool partlyWritten = BlocksSent();
@@ -315,7 +315,7 @@ void Exchange::PortLost() {
     CommunicationError();
 }
 
-void Exchange::Timer2_Timer() {
+void Exchange::OnStatusBlinkTick() {
     m_window.SetStatusVisible(!m_window.StatusVisible());
     if (ExchangeEnded) {
         ++LingerTicks;
@@ -323,7 +323,7 @@ void Exchange::Timer2_Timer() {
     if (LingerTicks > kLingerTicks) {
         LingerTicks = 0;
         m_window.SetStatusVisible(false);
-        m_window.SetTimerEnabled(ExchangeTimer::Timer2, false);
+        m_window.SetTimerEnabled(ExchangeTimer::kStatusBlink, false);
         m_window.SetCommandsEnabled(true);
     }
 }

@@ -27,13 +27,13 @@
 namespace m742 {
 
 enum class ExchangeTimer {
-    TimerSend,  // one repeat of the handshake
-    Timer1,     // communication watchdog
-    Timer2,     // blinking status and the pause before the commands return
+    kHandshakeRepeat,  // one repeat of the handshake
+    kWatchdog,         // communication watchdog
+    kStatusBlink,      // blinking status and the pause before the commands return
 };
-inline constexpr int kTimerSendInterval = 200;  // ms
-inline constexpr int kTimer1Interval = 300;     // ms
-inline constexpr int kTimer2Interval = 200;     // ms
+inline constexpr int kHandshakeRepeatInterval = 200;  // ms
+inline constexpr int kWatchdogInterval = 300;         // ms
+inline constexpr int kStatusBlinkInterval = 200;      // ms
 
 enum class ExchangeOutcome {
     kNone,                // nothing ended yet
@@ -76,14 +76,14 @@ class Exchange {
 public:
     Exchange(SerialControl& port, PortSelection& ports, ExchangeWindow& window);
 
-    void mnureadFre_Click();
-    void mnuwriteFre_Click();
+    void ReadRadio();
+    void WriteRadio();
 
     // The bytes the port received since the last call, all of them.
-    void MSComm1_OnComm(std::span<const std::uint8_t> bytes);
-    void TimerSend_Timer();
-    void Timer1_Timer();
-    void Timer2_Timer();
+    void OnBytesReceived(std::span<const std::uint8_t> bytes);
+    void OnHandshakeTick();
+    void OnWatchdogTick();
+    void OnStatusBlinkTick();
 
     // The port failed under a running exchange (the device vanished): ends it at once, as
     // the watchdog would.
@@ -145,10 +145,11 @@ inline constexpr int kSettingsBlocksStart = 0x3B0;
 inline constexpr int kSettingsBlocksEnd = 0x3D0;
 inline constexpr int kPowerBlocksStart = 0x3F0;
 
-// Tick counts. TimerSend repeats the handshake once, kHandshakeRepeatTicks ticks after the
-// first; RetryTicks set to kRetryStopped means the identify request has gone and the repeat is
-// off. Timer1 ends the exchange after kWatchdogTicks ticks without a transmission; Timer2 keeps
-// blinking for kLingerTicks ticks after the end before the commands come back.
+// Tick counts. The handshake-repeat timer repeats the handshake once, kHandshakeRepeatTicks
+// ticks after the first; RetryTicks set to kRetryStopped means the identify request has gone and
+// the repeat is off. The watchdog ends the exchange after kWatchdogTicks ticks without a
+// transmission; the status blink keeps blinking for kLingerTicks ticks after the end before the
+// commands come back.
 inline constexpr int kHandshakeRepeatTicks = 10;
 inline constexpr int kRetryStopped = 50;
 inline constexpr int kWatchdogTicks = 10;

@@ -17,7 +17,7 @@ namespace m742 {
 PortSelection::PortSelection(SerialControl& port, MessageFunction showMessage)
     : m_port(port), m_showMessage(std::move(showMessage)) {}
 
-void PortSelection::mnucom(int number, std::int16_t languageFlag) {
+void PortSelection::ChoosePort(int number, std::int16_t languageFlag) {
     if (number < 1 || number > 8) {
         return;
     }

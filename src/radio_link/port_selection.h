@@ -24,7 +24,7 @@ public:
 
     // Choosing menu entry N (1-8): tries to open COMN at once, so that a port held elsewhere
     // is reported when it is chosen. The port is left open.
-    void mnucom(int number, std::int16_t languageFlag);
+    void ChoosePort(int number, std::int16_t languageFlag);
 
     // Closes the port and opens the stored port number again; errors are left for the caller
     // to find through PortOpen().

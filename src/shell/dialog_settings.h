@@ -1,6 +1,7 @@
-// The OK and Cancel of the three settings dialogs. Each dialog's controls (the lists of Form5
-// and Form2, the sliders of Form3) are kept in the editor beside the settings they edit; a
-// change in a dialog reaches the settings, and so the radio, only through OK.
+// The OK and Cancel of the three settings dialogs. Each dialog's controls (the lists of the side
+// keys and DTMF dialogs, the sliders of the power dialog) are kept in the editor beside the
+// settings they edit; a change in a dialog reaches the settings, and so the radio, only through
+// OK.
 #pragma once
 
 #include <vector>
@@ -11,9 +12,9 @@
 namespace m742 {
 
 enum class SettingsDialog {
-    kSideKeys,  // Form5: the PF1 and PF2 short and long press functions
-    kDtmf,      // Form2: the three DTMF times
-    kPower,     // Form3: the low and high TX power levels
+    kSideKeys,  // SideKeyDialog ("Form5"): the PF1 and PF2 short and long press functions
+    kDtmf,      // DtmfDialog ("Form2"): the three DTMF times
+    kPower,     // PowerDialog ("Form3"): the low and high TX power levels
 };
 
 // The settings a dialog edits, in the order it shows them; each has its dialog control.

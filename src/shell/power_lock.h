@@ -22,8 +22,8 @@ public:
 
     // A click on the "最大" label of the low power frame (Label8) or of the high power frame
     // (Label7). True when this click unlocked.
-    bool Label8_Click() { return MaxLabelClick(m_lowClicked, m_highClicked); }
-    bool Label7_Click() { return MaxLabelClick(m_highClicked, m_lowClicked); }
+    bool LowMaxLabelClick() { return MaxLabelClick(m_lowClicked, m_highClicked); }
+    bool HighMaxLabelClick() { return MaxLabelClick(m_highClicked, m_lowClicked); }
 
     // A click on the "PowerLock" toolbar button. True when this click locked.
     bool PowerLockClick();

@@ -189,7 +189,7 @@ TEST(FrequencyKeyFilters, TypedKeys) {
         int key;
         const char* text;
         std::size_t selected;
-        bool text1, debug;
+        bool frequencyBox, debug;
     } cases[] = {
         {'5', "460.1250", 0, true, true},  {'5', "460.12500", 0, false, false},
         {'5', "460.12500", 1, true, true}, {kBackspaceKey, "460.12500", 0, true, true},
@@ -199,7 +199,8 @@ TEST(FrequencyKeyFilters, TypedKeys) {
         {0x4E00, "", 0, false, false},  // a CJK character
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Text1KeyPasses(c.key, c.text, c.selected), c.text1) << c.key << " " << c.text;
+        EXPECT_EQ(FrequencyBoxKeyPasses(c.key, c.text, c.selected), c.frequencyBox)
+            << c.key << " " << c.text;
         EXPECT_EQ(DebugFrequencyKeyPasses(c.key, c.text, c.selected), c.debug)
             << c.key << " " << c.text;
     }
@@ -209,7 +210,7 @@ TEST(FrequencyKeyFilters, PastedText) {
     const struct {
         const char* rest;
         const char* pasted;
-        const char* text1;
+        const char* frequencyBox;
         const char* debug;
     } cases[] = {
         {"", "460.125", "460.125", "460.125"},
@@ -224,7 +225,8 @@ TEST(FrequencyKeyFilters, PastedText) {
         {"", "\b\t\n", "", ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(PastedFrequency(c.rest, c.pasted, false), c.text1) << c.rest << "|" << c.pasted;
+        EXPECT_EQ(PastedFrequency(c.rest, c.pasted, false), c.frequencyBox)
+            << c.rest << "|" << c.pasted;
         EXPECT_EQ(PastedFrequency(c.rest, c.pasted, true), c.debug) << c.rest << "|" << c.pasted;
     }
 }

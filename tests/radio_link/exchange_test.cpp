@@ -49,7 +49,7 @@ TEST(Exchange, PortThatWillNotOpenStopsBeforeAnything) {
     Link link;
     link.port.canOpen = false;
     link.port.openError = OpenError::kPermissionDenied;
-    link.exchange.mnureadFre_Click();
+    link.exchange.ReadRadio();
     EXPECT_TRUE(link.port.sent.empty());
     ASSERT_EQ(link.window.messages.size(), 1u);
     EXPECT_EQ(link.window.messages[0].second, 64);
@@ -70,7 +70,7 @@ TEST(Exchange, BusyPortSaysSo) {
     Link link;
     link.port.canOpen = false;
     link.port.openError = OpenError::kBusy;
-    link.exchange.mnuwriteFre_Click();
+    link.exchange.WriteRadio();
     ASSERT_EQ(link.window.messages.size(), 1u);
     EXPECT_NE(link.window.messages[0].first.find("have been other programs use"), std::string::npos)
         << link.window.messages[0].first;
@@ -83,12 +83,12 @@ class ReadInPieces : public ::testing::TestWithParam<std::size_t> {};
 TEST_P(ReadInPieces, MovesTheWholeImage) {
     Link link;
     RadioImage radio = PatternImage();
-    link.exchange.mnureadFre_Click();
+    link.exchange.ReadRadio();
     EXPECT_FALSE(link.window.commandsEnabled);
     EXPECT_EQ(link.window.status, "Communication...... ");
-    EXPECT_TRUE(link.window.Timer(ExchangeTimer::Timer1));
-    EXPECT_TRUE(link.window.Timer(ExchangeTimer::Timer2));
-    EXPECT_TRUE(link.window.Timer(ExchangeTimer::TimerSend));
+    EXPECT_TRUE(link.window.Timer(ExchangeTimer::kWatchdog));
+    EXPECT_TRUE(link.window.Timer(ExchangeTimer::kStatusBlink));
+    EXPECT_TRUE(link.window.Timer(ExchangeTimer::kHandshakeRepeat));
     EXPECT_EQ(link.port.sent.front(), kHandshake);
 
     link.Converse(radio, GetParam());
@@ -104,7 +104,7 @@ TEST_P(ReadInPieces, MovesTheWholeImage) {
     EXPECT_EQ(link.window.debugChannelShown, 1);
     EXPECT_EQ(link.LastSent(), kEnd);
     EXPECT_FALSE(link.port.open);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer1));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kWatchdog));
     EXPECT_TRUE(link.window.messages.empty());
 }
 
@@ -113,17 +113,17 @@ INSTANTIATE_TEST_SUITE_P(Pieces, ReadInPieces, ::testing::Values(0u, 1u, 5u));
 TEST(Exchange, LingersElevenTicksBeforeTheCommandsReturn) {
     Link link;
     RadioImage radio = PatternImage();
-    link.exchange.mnureadFre_Click();
+    link.exchange.ReadRadio();
     link.Converse(radio);
     ASSERT_EQ(link.exchange.outcome(), ExchangeOutcome::kCompleted);
     for (int tick = 1; tick <= 10; ++tick) {
-        link.exchange.Timer2_Timer();
+        link.exchange.OnStatusBlinkTick();
         EXPECT_FALSE(link.window.commandsEnabled) << tick;
     }
-    link.exchange.Timer2_Timer();
+    link.exchange.OnStatusBlinkTick();
     EXPECT_TRUE(link.window.commandsEnabled);
     EXPECT_FALSE(link.window.statusVisible);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer2));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kStatusBlink));
 }
 
 TEST(Exchange, PasswordMustMatchTheBox) {
@@ -145,7 +145,7 @@ TEST(Exchange, PasswordMustMatchTheBox) {
         link.window.password = c.box;
         RadioImage radio = PatternImage();
         std::copy(c.stored.begin(), c.stored.end(), radio.begin());
-        link.exchange.mnureadFre_Click();
+        link.exchange.ReadRadio();
         link.Converse(radio);
         ASSERT_TRUE(link.exchange.ExchangeEnded) << c.box;
         EXPECT_EQ(link.window.decoded.has_value(), c.accepted) << c.box;
@@ -167,7 +167,7 @@ TEST(Exchange, WriteSendsTheLockedOrUnlockedRanges) {
         const RadioImage editor = PatternImage();
         link.window.encode = [&] { return ImageToHex(editor); };
         RadioImage radio = BlankImage();
-        link.exchange.mnuwriteFre_Click();
+        link.exchange.WriteRadio();
         EXPECT_EQ(link.window.status, "Is communication, please later …… ");
         link.Converse(radio);
 
@@ -195,7 +195,7 @@ TEST(Exchange, WriteThatCannotBeEncodedSendsNoBlock) {
     Link link;
     link.window.encode = [] { return ImageHex(); };
     RadioImage radio = BlankImage();
-    link.exchange.mnuwriteFre_Click();
+    link.exchange.WriteRadio();
     link.Converse(radio);
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kEncodeRefused);
     EXPECT_TRUE(BlockAddresses(link.port.sent, 'W').empty());
@@ -203,26 +203,26 @@ TEST(Exchange, WriteThatCannotBeEncodedSendsNoBlock) {
     EXPECT_FALSE(link.port.open);
     EXPECT_TRUE(link.window.commandsEnabled);
     EXPECT_FALSE(link.window.statusVisible);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer2));
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer1));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kStatusBlink));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kWatchdog));
 }
 
 TEST(Exchange, WatchdogFiresAfterElevenQuietTicks) {
     Link link;
-    link.exchange.mnureadFre_Click();
+    link.exchange.ReadRadio();
     link.Feed({0x06, 0x16});  // a transmission (the identify request) resets the count
     for (int tick = 1; tick <= 10; ++tick) {
-        link.exchange.Timer1_Timer();
+        link.exchange.OnWatchdogTick();
     }
     EXPECT_FALSE(link.exchange.ExchangeEnded);
     EXPECT_EQ(link.LastSent(), kIdentify);
-    link.exchange.Timer1_Timer();
+    link.exchange.OnWatchdogTick();
     EXPECT_TRUE(link.exchange.ExchangeEnded);
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
     EXPECT_EQ(link.LastSent(), kEnd);
     EXPECT_FALSE(link.port.open);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer1));
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::Timer2));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kWatchdog));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kStatusBlink));
     ASSERT_EQ(link.window.messages.size(), 1u);
     EXPECT_EQ(link.window.messages[0],
               std::make_pair(std::string("Communication error, please check the intercom fault, "
@@ -230,7 +230,7 @@ TEST(Exchange, WatchdogFiresAfterElevenQuietTicks) {
                              16));
     EXPECT_TRUE(link.window.commandsEnabled);
     // Once ended, nothing more: no second message.
-    link.exchange.Timer1_Timer();
+    link.exchange.OnWatchdogTick();
     EXPECT_EQ(link.window.messages.size(), 1u);
 }
 
@@ -243,7 +243,7 @@ TEST(Exchange, EndlessBytesCannotKeepTheExchangeAlive) {
     for (const auto& [mode, noise, piece] : cases) {
         Link link;
         link.window.encode = [] { return ImageToHex(PatternImage()); };
-        mode == 'R' ? link.exchange.mnureadFre_Click() : link.exchange.mnuwriteFre_Click();
+        mode == 'R' ? link.exchange.ReadRadio() : link.exchange.WriteRadio();
         std::mt19937 random(42);
         int ticks = 0;
         for (; ticks < 60 && !link.exchange.ExchangeEnded; ++ticks) {
@@ -252,10 +252,10 @@ TEST(Exchange, EndlessBytesCannotKeepTheExchangeAlive) {
                 std::generate(bytes.begin(), bytes.end(), [&] { return random() & 0xFF; });
             }
             link.Feed(bytes, piece);
-            if (link.window.Timer(ExchangeTimer::TimerSend)) {
-                link.exchange.TimerSend_Timer();
+            if (link.window.Timer(ExchangeTimer::kHandshakeRepeat)) {
+                link.exchange.OnHandshakeTick();
             }
-            link.exchange.Timer1_Timer();
+            link.exchange.OnWatchdogTick();
         }
         EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError) << mode << noise;
         EXPECT_LE(ticks, 12) << mode << noise;
@@ -265,20 +265,20 @@ TEST(Exchange, EndlessBytesCannotKeepTheExchangeAlive) {
 
 TEST(Exchange, HandshakeIsRepeatedOnceAfterTwoSeconds) {
     Link link;
-    link.exchange.mnureadFre_Click();
+    link.exchange.ReadRadio();
     for (int tick = 1; tick <= 9; ++tick) {
-        link.exchange.TimerSend_Timer();
+        link.exchange.OnHandshakeTick();
     }
     EXPECT_EQ(link.port.sent.size(), 1u);
-    link.exchange.TimerSend_Timer();
+    link.exchange.OnHandshakeTick();
     EXPECT_EQ(link.port.sent, (std::vector<Bytes>{kHandshake, kHandshake}));
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::TimerSend));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kHandshakeRepeat));
 
     Link answered;
-    answered.exchange.mnureadFre_Click();
+    answered.exchange.ReadRadio();
     answered.Feed({0x06, 0x16});
-    answered.exchange.TimerSend_Timer();
-    EXPECT_FALSE(answered.window.Timer(ExchangeTimer::TimerSend));
+    answered.exchange.OnHandshakeTick();
+    EXPECT_FALSE(answered.window.Timer(ExchangeTimer::kHandshakeRepeat));
     EXPECT_EQ(answered.port.sent, (std::vector<Bytes>{kHandshake, kIdentify}));
 }
 
@@ -293,7 +293,7 @@ TEST(Exchange, HandshakeReplyIsFoundInTheHexText) {
     };
     for (const auto& c : cases) {
         Link link;
-        link.exchange.mnureadFre_Click();
+        link.exchange.ReadRadio();
         link.Feed(c.reply, 1);
         EXPECT_EQ(link.LastSent() == kIdentify, c.identifySent) << int(c.reply[0]);
     }
@@ -313,7 +313,7 @@ TEST(Exchange, IdentifyReplyIsCheckedForLengthAndMarker) {
     };
     for (const auto& c : cases) {
         Link link;
-        link.exchange.mnureadFre_Click();
+        link.exchange.ReadRadio();
         link.Feed({0x06, 0x16});
         const std::size_t before = link.port.sent.size();
         link.Feed(c.reply, 3);
@@ -339,7 +339,7 @@ TEST(Exchange, WrongBlocksAndAcknowledgesAreIgnored) {
     };
     for (const Bytes& reply : wrongReplies) {
         Link link;
-        link.exchange.mnureadFre_Click();
+        link.exchange.ReadRadio();
         link.Feed({0x06, 0x16});
         link.Feed(kIdentifyReply);
         link.Feed({0x06});  // the radio's acknowledge: the first request goes out
@@ -348,7 +348,7 @@ TEST(Exchange, WrongBlocksAndAcknowledgesAreIgnored) {
         link.Feed(reply);
         EXPECT_EQ(link.port.sent.size(), before);
         for (int tick = 0; tick < 11; ++tick) {
-            link.exchange.Timer1_Timer();
+            link.exchange.OnWatchdogTick();
         }
         EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
         EXPECT_FALSE(link.window.decoded.has_value());
@@ -365,7 +365,7 @@ TEST(Exchange, StrayAcknowledgeOrRepeatedBlockCannotShiftTheImage) {
     };
     for (const auto& replies : strays) {
         Link link;
-        link.exchange.mnureadFre_Click();
+        link.exchange.ReadRadio();
         link.Feed({0x06, 0x16});
         link.Feed(kIdentifyReply);
         link.Feed({0x06});
@@ -382,7 +382,7 @@ TEST(Exchange, StrayAcknowledgeOrRepeatedBlockCannotShiftTheImage) {
 TEST(Exchange, LoneAcknowledgeAfterTheEndIsIgnored) {
     Link link;
     RadioImage radio = PatternImage();
-    link.exchange.mnureadFre_Click();
+    link.exchange.ReadRadio();
     link.Converse(radio);
     const std::size_t frames = link.port.sent.size();
     link.Feed({0x06});
@@ -391,7 +391,7 @@ TEST(Exchange, LoneAcknowledgeAfterTheEndIsIgnored) {
 
 TEST(Exchange, FailedTransmissionEndsAtOnce) {
     Link link;
-    link.exchange.mnureadFre_Click();
+    link.exchange.ReadRadio();
     link.Feed({0x06, 0x16});
     link.port.outputWorks = false;
     link.Feed(kIdentifyReply);  // the acknowledge cannot go out
@@ -405,12 +405,12 @@ TEST(Exchange, FailedTransmissionEndsAtOnce) {
 
 TEST(Exchange, LostDeviceEndsAtOnceAndOnlyOnce) {
     Link link;
-    link.exchange.mnuwriteFre_Click();
+    link.exchange.WriteRadio();
     link.exchange.PortLost();
     link.exchange.PortLost();
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
     EXPECT_EQ(link.window.messages.size(), 1u);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::TimerSend));
+    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kHandshakeRepeat));
     EXPECT_FALSE(link.port.open);
 
     Link idle;
@@ -424,11 +424,11 @@ TEST(Exchange, WatchdogDuringTheEncoderMessageWins) {
     Link link;
     link.window.encode = [&link] {
         for (int tick = 0; tick < 11; ++tick) {
-            link.exchange.Timer1_Timer();
+            link.exchange.OnWatchdogTick();
         }
         return ImageToHex(PatternImage());
     };
-    link.exchange.mnuwriteFre_Click();
+    link.exchange.WriteRadio();
     link.Feed({0x06, 0x16});
     link.Feed(kIdentifyReply);
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
@@ -464,7 +464,7 @@ TEST(Exchange, WriteThatStopsAfterBlocksSaysThePlanIsPartlyWritten) {
         Link link;
         link.window.languageFlag = c.languageFlag;
         link.window.encode = [] { return ImageToHex(PatternImage()); };
-        c.mode == 'W' ? link.exchange.mnuwriteFre_Click() : link.exchange.mnureadFre_Click();
+        c.mode == 'W' ? link.exchange.WriteRadio() : link.exchange.ReadRadio();
         if (c.radioAcknowledges >= 0) {
             link.Feed({0x06, 0x16});
             link.Feed(kIdentifyReply);
@@ -484,11 +484,11 @@ TEST(Exchange, ChineseTexts) {
     link.window.languageFlag = 0;
     link.window.password = "9";
     RadioImage radio = PatternImage();
-    link.exchange.mnuwriteFre_Click();
+    link.exchange.WriteRadio();
     EXPECT_EQ(link.window.status, "正在通信,请稍后……");
     link.exchange.PortLost();
     EXPECT_EQ(link.window.messages.back().first, "通信出错，请检查对讲机故障、连线及串口的选择！");
-    link.exchange.mnureadFre_Click();
+    link.exchange.ReadRadio();
     link.Converse(radio);
     EXPECT_EQ(link.window.status, "口令不对！");
 }

@@ -31,12 +31,12 @@ Bytes RadioAnswer(const Bytes& frame, RadioImage& memory) {
 
 void Link::Feed(const Bytes& bytes, std::size_t piece) {
     if (piece == 0) {
-        exchange.MSComm1_OnComm(bytes);
+        exchange.OnBytesReceived(bytes);
         return;
     }
     for (std::size_t at = 0; at < bytes.size(); at += piece) {
         const std::size_t n = std::min(piece, bytes.size() - at);
-        exchange.MSComm1_OnComm(std::span(bytes).subspan(at, n));
+        exchange.OnBytesReceived(std::span(bytes).subspan(at, n));
     }
 }
 

@@ -22,23 +22,23 @@ std::vector<int> Ticked(const PortSelection& ports) {
 
 TEST(PortSelection, ChoosingAPortTicksItAndKeepsItOpen) {
     Link link;
-    link.ports.mnucom(3, 1);
+    link.ports.ChoosePort(3, 1);
     EXPECT_EQ(Ticked(link.ports), std::vector<int>{3});
     EXPECT_EQ(link.ports.PortNumber(), 3);
     EXPECT_EQ(link.port.number, 3);
     EXPECT_TRUE(link.port.open);
-    link.ports.mnucom(5, 1);
+    link.ports.ChoosePort(5, 1);
     EXPECT_EQ(Ticked(link.ports), std::vector<int>{5});
     EXPECT_TRUE(link.window.messages.empty());
 }
 
 TEST(PortSelection, APortThatWillNotOpenIsReported) {
     Link link;
-    link.ports.mnucom(2, 1);
+    link.ports.ChoosePort(2, 1);
     link.port.canOpen = false;
 
     // The ticked entry again: its tick stays, the message comes.
-    link.ports.mnucom(2, 1);
+    link.ports.ChoosePort(2, 1);
     EXPECT_EQ(Ticked(link.ports), std::vector<int>{2});
     ASSERT_EQ(link.window.messages.size(), 1u);
     EXPECT_EQ(link.window.messages[0].second, 64);
@@ -49,7 +49,7 @@ TEST(PortSelection, APortThatWillNotOpenIsReported) {
               0u);
 
     // Another entry: no tick is left anywhere and the old number stays for the exchanges.
-    link.ports.mnucom(7, 0);
+    link.ports.ChoosePort(7, 0);
     EXPECT_TRUE(Ticked(link.ports).empty());
     EXPECT_EQ(link.ports.PortNumber(), 2);
     EXPECT_EQ(link.window.messages[1].first.rfind(

@@ -24,7 +24,7 @@ TEST(WrittenRanges, AreTheBlocksTheWriteExchangeSends) {
         RadioImage image = BlankImage();
         link.window.encode = [&] { return ImageToHex(image); };
         RadioImage radio = BlankImage();
-        link.exchange.mnuwriteFre_Click();
+        link.exchange.WriteRadio();
         link.Converse(radio);
         ASSERT_EQ(link.exchange.outcome(), ExchangeOutcome::kCompleted);
         std::vector<int> sent;

@@ -35,16 +35,16 @@ class ShownWindow {
 public:
     explicit ShownWindow(int languageFlag = 1)
         : m_harness(QByteArray("\x00\x00", 2) + char(languageFlag)) {
-        form().resize(1400, 1000);
-        form().show();
-        if (!QTest::qWaitForWindowActive(&form())) {
+        mainWindow().resize(1400, 1000);
+        mainWindow().show();
+        if (!QTest::qWaitForWindowActive(&mainWindow())) {
             qFatal("the window never became active");
         }
     }
-    Form1& form() { return m_harness.form(); }
+    MainWindow& mainWindow() { return m_harness.mainWindow(); }
     ScriptedMessages& messages() { return m_harness.messages(); }
     ScriptedChooser& chooser() { return m_harness.chooser(); }
-    QTableView& grid(const char* name) { return Child<QTableView>(form(), name); }
+    QTableView& grid(const char* name) { return Child<QTableView>(mainWindow(), name); }
 
     QPoint CellCentre(const char* name, int row, int column) {
         QTableView& view = grid(name);
@@ -58,14 +58,14 @@ public:
     QStringList OpenEditors() {
         QStringList open;
         for (const char* name : kEditors) {
-            if (Child<QWidget>(form(), name).isVisible()) {
+            if (Child<QWidget>(mainWindow(), name).isVisible()) {
                 open << name;
             }
         }
         return open;
     }
     std::string Cell(int row, int column) {
-        return MemoryRow(form().editor(), row)[static_cast<std::size_t>(column)];
+        return MemoryRow(mainWindow().editor(), row)[static_cast<std::size_t>(column)];
     }
     QStringList Row(int row) {
         QStringList cells;
@@ -115,7 +115,7 @@ const QStringList kEmptyRow = Cells({"", "", "", "", "", "", "", ""});
 const QStringList kUsedRow =
     Cells({"460.12500", "67.0", "461.12500", "D023N", "Carrier", "Narrow", "No", "Low"});
 
-void FillRowTwo(Form1& form) {
+void FillRowTwo(MainWindow& form) {
     form.document().ApplyUnrecorded([](EditorState& editor) {
         SetMemoryChannel(editor, 2, "460.12500", "67.0", "461.12500", "D023N", 1, 1, 0, 0);
     });
@@ -190,7 +190,7 @@ void MemoryGridTest::pressOpensEditor() {
     QFETCH(QString, editor);
     QFETCH(int, editColumn);
     ShownWindow window;
-    FillRowTwo(window.form());
+    FillRowTwo(window.mainWindow());
     const int row = used ? 2 : 3;
     window.Press("mfgrid1", row, column, Qt::MouseButton(button));
 
@@ -202,7 +202,7 @@ void MemoryGridTest::pressOpensEditor() {
         return;
     }
     QCOMPARE(window.OpenEditors(), QStringList{editor});
-    QWidget& open = Child<QWidget>(window.form(), editor);
+    QWidget& open = Child<QWidget>(window.mainWindow(), editor);
     QCOMPARE(grid.currentIndex(), grid.model()->index(row - 1, editColumn));
     // Laid over the cell it edits.
     const QRect cell = grid.visualRect(grid.currentIndex()).translated(grid.viewport()->pos());
@@ -219,7 +219,7 @@ void MemoryGridTest::pressOpensEditor() {
         QCOMPARE(combo.currentText(), text);
         if (editColumn >= 5) {
             QCOMPARE(combo.currentIndex(),
-                     int(ListPositionOf(MemoryChannelOf(window.form().editor(), 2),
+                     int(ListPositionOf(MemoryChannelOf(window.mainWindow().editor(), 2),
                                         std::size_t(editColumn))));
         }
         combo.hidePopup();
@@ -232,7 +232,7 @@ void MemoryGridTest::pressOpensEditor() {
 
 void MemoryGridTest::enterOpensEditor() {
     ShownWindow window;
-    FillRowTwo(window.form());
+    FillRowTwo(window.mainWindow());
     QTableView& grid = window.grid("mfgrid1");
     grid.setFocus();
     grid.setCurrentIndex(grid.model()->index(1, 1));
@@ -244,7 +244,7 @@ void MemoryGridTest::enterOpensEditor() {
     QCOMPARE(grid.currentIndex().column(), 3);
 
     // Enter in the editor ends the entry and gives the grid the keyboard back.
-    QTest::keyClick(&Child<QLineEdit>(window.form(), "Text1"), Qt::Key_Return);
+    QTest::keyClick(&Child<QLineEdit>(window.mainWindow(), "Text1"), Qt::Key_Return);
     QCOMPARE(window.OpenEditors(), QStringList());
     QVERIFY(grid.hasFocus());
     // The cursor never stops on the channel numbers.
@@ -303,18 +303,18 @@ void MemoryGridTest::frequencyEntry() {
     QFETCH(QStringList, cells);
     QFETCH(QString, message);
     ShownWindow window;
-    FillRowTwo(window.form());
+    FillRowTwo(window.mainWindow());
     const int row = used ? 2 : 3;
     window.Press("mfgrid1", row, column);
-    auto& text1 = Child<QLineEdit>(window.form(), "Text1");
-    Type(text1, keys);
-    QCOMPARE(text1.text(), shown);
+    auto& frequencyBox = Child<QLineEdit>(window.mainWindow(), "Text1");
+    Type(frequencyBox, keys);
+    QCOMPARE(frequencyBox.text(), shown);
     QCOMPARE(window.Row(row), used ? kUsedRow : kEmptyRow);  // nothing written while open
 
     if (byEnter) {
-        QTest::keyClick(&text1, Qt::Key_Return);
+        QTest::keyClick(&frequencyBox, Qt::Key_Return);
     } else {
-        Child<QLineEdit>(window.form(), "Text2").setFocus();
+        Child<QLineEdit>(window.mainWindow(), "Text2").setFocus();
     }
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(window.Row(row), cells);
@@ -328,8 +328,10 @@ void MemoryGridTest::frequencyEntry() {
     const QAbstractItemModel* model = window.grid("mfgrid1").model();
     QCOMPARE(model->data(model->index(row - 1, 1)).toString(), cells[0]);
     if (row == 3) {
-        QCOMPARE(ListPositionOf(MemoryChannelOf(window.form().editor(), 3), 7), std::int16_t(1));
-        QCOMPARE(ListPositionOf(MemoryChannelOf(window.form().editor(), 3), 8), std::int16_t(1));
+        QCOMPARE(ListPositionOf(MemoryChannelOf(window.mainWindow().editor(), 3), 7),
+                 std::int16_t(1));
+        QCOMPARE(ListPositionOf(MemoryChannelOf(window.mainWindow().editor(), 3), 8),
+                 std::int16_t(1));
     }
 }
 
@@ -345,7 +347,7 @@ void MemoryGridTest::outOfBandMessageFollowsLanguage() {
     QFETCH(QString, message);
     ShownWindow window(flag);
     window.Press("mfgrid1", 1, 1);
-    Type(Child<QLineEdit>(window.form(), "Text1"), "500\n");
+    Type(Child<QLineEdit>(window.mainWindow(), "Text1"), "500\n");
     QCOMPARE(window.messages().texts(), QStringList{message});
     QCOMPARE(window.messages().all().front().captions, ButtonCaptionsOf({kMessageOk}, flag));
     QCOMPARE(window.Row(1), kEmptyRow);
@@ -382,9 +384,9 @@ void MemoryGridTest::toneEntry() {
     QFETCH(QString, shown);
     QFETCH(QString, cell);
     ShownWindow window;
-    FillRowTwo(window.form());
+    FillRowTwo(window.mainWindow());
     window.Press("mfgrid1", 2, 4);  // D023N
-    auto& combo = Child<QComboBox>(window.form(), "Combo8");
+    auto& combo = Child<QComboBox>(window.mainWindow(), "Combo8");
     QVERIFY(combo.view()->isVisible());
     // The whole text is selected on opening, so typing replaces it; the keys reach the edit
     // field while the list is dropped down.
@@ -404,8 +406,8 @@ void MemoryGridTest::toneEntry() {
 
 void MemoryGridTest::tonePickedFromList() {
     ShownWindow window;
-    FillRowTwo(window.form());
-    auto& combo = Child<QComboBox>(window.form(), "Combo8");
+    FillRowTwo(window.mainWindow());
+    auto& combo = Child<QComboBox>(window.mainWindow(), "Combo8");
     QTableView& grid = window.grid("mfgrid1");
 
     // An arrow key in the dropped-down list picks the next item at once.
@@ -452,22 +454,23 @@ void MemoryGridTest::listEditor() {
     QFETCH(QString, cell);
     QFETCH(int, position);
     ShownWindow window(flag);
-    window.form().document().ApplyUnrecorded([](EditorState& editor) {
+    window.mainWindow().document().ApplyUnrecorded([](EditorState& editor) {
         SetMemoryChannel(editor, 2, "460.12500", "67.0", "461.12500", "D023N", 1, 1, 0, 0);
     });
-    window.form().document().MarkSaved();  // as if opened
+    window.mainWindow().document().MarkSaved();  // as if opened
     window.Press("mfgrid1", 2, column);
-    auto& list = Child<QComboBox>(window.form(), QString("Combo5_%1").arg(column));
+    auto& list = Child<QComboBox>(window.mainWindow(), QString("Combo5_%1").arg(column));
     if (key != 0) {
         QTest::keyClick(list.view(), Qt::Key(key));
     }
     // Leaving the editor without a pick only hides it.
     list.hidePopup();
-    Child<QLineEdit>(window.form(), "Text2").setFocus();
+    Child<QLineEdit>(window.mainWindow(), "Text2").setFocus();
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(QString::fromStdString(window.Cell(2, column)), cell);
-    QCOMPARE(int(ListPositionOf(MemoryChannelOf(window.form().editor(), 2), std::size_t(column))),
-             position);
+    QCOMPARE(
+        int(ListPositionOf(MemoryChannelOf(window.mainWindow().editor(), 2), std::size_t(column))),
+        position);
 }
 
 void MemoryGridTest::pastePassesTheKeyRules_data() {
@@ -498,22 +501,22 @@ void MemoryGridTest::pastePassesTheKeyRules() {
     QFETCH(QString, kept);
     QFETCH(QString, rx);
     ShownWindow window;
-    FillRowTwo(window.form());
+    FillRowTwo(window.mainWindow());
     QLineEdit* edit = nullptr;
     QWidget* keys = nullptr;
     if (box == "Text1") {
         window.Press("mfgrid1", 3, 1);
-        edit = &Child<QLineEdit>(window.form(), box);
+        edit = &Child<QLineEdit>(window.mainWindow(), box);
         keys = edit;
     } else if (box == "Combo8") {
         window.Press("mfgrid1", 2, 2);
-        auto& combo = Child<QComboBox>(window.form(), box);
+        auto& combo = Child<QComboBox>(window.mainWindow(), box);
         combo.hidePopup();
         edit = combo.lineEdit();
         keys = &combo;
     } else {
-        window.form().findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
-        edit = &Child<QLineEdit>(window.form(), box);
+        window.mainWindow().findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
+        edit = &Child<QLineEdit>(window.mainWindow(), box);
         keys = edit;
         edit->setFocus();
     }
@@ -550,19 +553,19 @@ void MemoryGridTest::entryEndedByCommand() {
     QFETCH(QString, entry);
     QFETCH(bool, ran);
     ShownWindow window;
-    Form1& form = window.form();
+    MainWindow& form = window.mainWindow();
     window.Press("mfgrid1", 1, 1);
     Type(Child<QLineEdit>(form, "Text1"), entry);
     if (command == "debug tab") {
         Child<QTabBar>(form, "TabStrip1").setCurrentIndex(1);
     } else if (command == "save") {
-        form.mnuAssave_Click();
+        form.SavePlan();
     } else if (command == "write") {
-        form.mnuwriteFre_Click();
+        form.WriteRadio();
     } else if (command == "compare") {
-        form.mnuCompare_Click();
+        form.CompareWithFile();
     } else {
-        form.mnuprint_Click();
+        form.PrintPlan();
     }
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(QString::fromStdString(window.Cell(1, 1)), entry == "470" ? "470.00000" : "");
@@ -609,7 +612,7 @@ void MemoryGridTest::tabAndEscapeInEditor() {
     QFETCH(QString, cell);
     QFETCH(int, nowColumn);
     ShownWindow window;
-    FillRowTwo(window.form());
+    FillRowTwo(window.mainWindow());
     window.Press("mfgrid1", 2, column);
     QWidget* target = QApplication::focusWidget();
     Type(*target, keys);
@@ -636,13 +639,13 @@ void MemoryGridTest::listStaysDownAfterPress_data() {
 void MemoryGridTest::listStaysDownAfterPress() {
     QFETCH(int, column);
     ShownWindow window;
-    FillRowTwo(window.form());
+    FillRowTwo(window.mainWindow());
     QTableView& grid = window.grid("mfgrid1");
-    QWindow* screen = window.form().windowHandle();
+    QWindow* screen = window.mainWindow().windowHandle();
     const QPoint at =
-        grid.viewport()->mapTo(&window.form(), window.CellCentre("mfgrid1", 2, column));
+        grid.viewport()->mapTo(&window.mainWindow(), window.CellCentre("mfgrid1", 2, column));
     QTest::mousePress(screen, Qt::LeftButton, {}, at);
-    auto& combo = Child<QComboBox>(window.form(), column == 2 ? "Combo8" : "Combo5_5");
+    auto& combo = Child<QComboBox>(window.mainWindow(), column == 2 ? "Combo8" : "Combo5_5");
     QVERIFY(combo.view()->isVisible());
     QTest::mouseRelease(screen, Qt::LeftButton, {}, at);
     QVERIFY2(combo.view()->isVisible(), "the release leaves the list down");
@@ -661,7 +664,7 @@ void MemoryGridTest::channelNumbersStayInView() {
     const QByteArray name = grid.toLatin1();
     ShownWindow window;
     const bool debug = grid == "mfgrid2";
-    Child<QTabBar>(window.form(), "TabStrip1").setCurrentIndex(debug ? 1 : 0);
+    Child<QTabBar>(window.mainWindow(), "TabStrip1").setCurrentIndex(debug ? 1 : 0);
     QTableView& view = window.grid(name);
     const int last = view.model()->columnCount() - 1;
     view.setColumnWidth(last, 3 * view.viewport()->width());
@@ -678,7 +681,8 @@ void MemoryGridTest::channelNumbersStayInView() {
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(view.currentIndex().row(), debug ? 2 : 0);
     if (debug) {
-        QCOMPARE(Child<QComboBox>(window.form(), "combochannel2").currentText(), QString("3"));
+        QCOMPARE(Child<QComboBox>(window.mainWindow(), "combochannel2").currentText(),
+                 QString("3"));
     }
     // A cell brought into view lies beside the numbers, not under them.
     view.setCurrentIndex(view.model()->index(1, 1));
@@ -691,14 +695,14 @@ void MemoryGridTest::channelNumbersStayInView() {
 void MemoryGridTest::startedChannelFollowsLanguage() {
     ShownWindow window;
     window.Press("mfgrid1", 1, 1);
-    Type(Child<QLineEdit>(window.form(), "Text1"), "460\n");
+    Type(Child<QLineEdit>(window.mainWindow(), "Text1"), "460\n");
     QCOMPARE(window.Row(1),
              Cells({"460.00000", "Off", "460.00000", "Off", "Off", "Wide", "Yes", "High"}));
-    window.form().mnuChinese_Click();
+    window.mainWindow().ChooseChinese();
     QCOMPARE(window.Row(1),
              Cells({"460.00000", "关闭", "460.00000", "关闭", "关闭", "宽", "是", "高"}));
     QCOMPARE(window.Row(2), kEmptyRow);
-    window.form().mnuEnglist_Click();
+    window.mainWindow().ChooseEnglish();
     QCOMPARE(window.Row(1),
              Cells({"460.00000", "Off", "460.00000", "Off", "Off", "Wide", "Yes", "High"}));
 }
@@ -706,30 +710,30 @@ void MemoryGridTest::startedChannelFollowsLanguage() {
 void MemoryGridTest::hiddenForReadWithoutCommit() {
     ShownWindow window;
     window.Press("mfgrid1", 1, 1);
-    auto& text1 = Child<QLineEdit>(window.form(), "Text1");
-    Type(text1, "460");
-    window.form().HideFrequencyEditor();
+    auto& frequencyBox = Child<QLineEdit>(window.mainWindow(), "Text1");
+    Type(frequencyBox, "460");
+    window.mainWindow().HideFrequencyEditor();
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(window.Row(1), kEmptyRow);
     QVERIFY(window.messages().all().isEmpty());
 
     // Opening a file hides it the same way, before the file is even chosen.
     window.Press("mfgrid1", 1, 1);
-    Type(text1, "470");
-    window.form().mnuOpen_Click();
+    Type(frequencyBox, "470");
+    window.mainWindow().OpenPlan();
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(window.Row(1), kEmptyRow);
 }
 
 void MemoryGridTest::lockDisablesBothGrids() {
     ShownWindow window;
-    window.form().mnulock_Click();
+    window.mainWindow().ToggleEditingLock();
     QVERIFY(!window.grid("mfgrid1").isEnabled());
     QVERIFY(!window.grid("mfgrid2").isEnabled());
     window.Press("mfgrid1", 1, 1);
     QCOMPARE(window.OpenEditors(), QStringList());
 
-    window.form().mnulock_Click();
+    window.mainWindow().ToggleEditingLock();
     window.Press("mfgrid1", 1, 1);
     QCOMPARE(window.OpenEditors(), QStringList{"Text1"});
 }
@@ -743,12 +747,12 @@ void MemoryGridTest::modelsPassTheModelTester() {
     QAbstractItemModelTester debug(window.grid("mfgrid2").model(),
                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     window.Press("mfgrid1", 4, 1);
-    Type(Child<QLineEdit>(window.form(), "Text1"), "450\n");
+    Type(Child<QLineEdit>(window.mainWindow(), "Text1"), "450\n");
     QCOMPARE(window.Cell(4, 1), std::string("450.00000"));
-    window.form().mnuChinese_Click();
-    Child<QAction>(window.form(), "mnuUndo").trigger();
+    window.mainWindow().ChooseChinese();
+    Child<QAction>(window.mainWindow(), "mnuUndo").trigger();
     QCOMPARE(window.Cell(4, 1), std::string());
-    window.form().mnuNew_Click();
+    window.mainWindow().NewPlan();
     QCOMPARE(window.grid("mfgrid1").model()->headerData(1, Qt::Horizontal).toString(),
              QString::fromUtf8("接收频率"));
 }
@@ -773,18 +777,18 @@ private slots:
 
 private:
     static void ShowDebugTab(ShownWindow& window) {
-        Child<QTabBar>(window.form(), "TabStrip1").setCurrentIndex(1);
+        Child<QTabBar>(window.mainWindow(), "TabStrip1").setCurrentIndex(1);
     }
     static QStringList Panel(ShownWindow& window) {
-        return {Child<QComboBox>(window.form(), "combochannel2").currentText(),
-                Child<QLineEdit>(window.form(), "Txtrfre2").text(),
-                Child<QLineEdit>(window.form(), "Txtsfre2").text()};
+        return {Child<QComboBox>(window.mainWindow(), "combochannel2").currentText(),
+                Child<QLineEdit>(window.mainWindow(), "Txtrfre2").text(),
+                Child<QLineEdit>(window.mainWindow(), "Txtsfre2").text()};
     }
 };
 
 void DebugGridTest::startup() {
     ShownWindow window;
-    const EditorState& editor = window.form().editor();
+    const EditorState& editor = window.mainWindow().editor();
     const char* const defaults[8][2] = {{"460.10000", "460.00000"}, {"450.10000", "450.00000"},
                                         {"469.90000", "469.97500"}, {"460.30000", "460.30000"},
                                         {"460.35000", "460.35000"}, {"460.40000", "460.40000"},
@@ -796,15 +800,15 @@ void DebugGridTest::startup() {
         QCOMPARE(DebugCellText(editor, n, 2), std::string(row <= 8 ? defaults[row - 1][1] : ""));
     }
     QCOMPARE(Panel(window), (QStringList{"1", "460.10000", "460.00000"}));
-    QVERIFY(window.form().findChild<DebugGridView*>("mfgrid2")->panelReady());
+    QVERIFY(window.mainWindow().findChild<DebugGridView*>("mfgrid2")->panelReady());
     QVERIFY(!window.grid("mfgrid2").hasFocus());
-    QVERIFY(!Child<QPushButton>(window.form(), "Command1").isVisible());
+    QVERIFY(!Child<QPushButton>(window.mainWindow(), "Command1").isVisible());
 }
 
 void DebugGridTest::selectFromList() {
     ShownWindow window;
     ShowDebugTab(window);
-    auto& list = Child<QComboBox>(window.form(), "combochannel2");
+    auto& list = Child<QComboBox>(window.mainWindow(), "combochannel2");
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Down);
     QTest::keyClick(&list, Qt::Key_Down);
@@ -861,22 +865,22 @@ void DebugGridTest::store() {
     ShownWindow window;
     ShowDebugTab(window);
     window.Press("mfgrid2", 2, 1);
-    auto& rx = Child<QLineEdit>(window.form(), "Txtrfre2");
-    auto& tx = Child<QLineEdit>(window.form(), "Txtsfre2");
+    auto& rx = Child<QLineEdit>(window.mainWindow(), "Txtrfre2");
+    auto& tx = Child<QLineEdit>(window.mainWindow(), "Txtsfre2");
     rx.setFocus();
     Type(rx, "^A\b" + rxKeys);
     tx.setFocus();
     Type(tx, "^A\b" + txKeys);
     QCOMPARE((QStringList{rx.text(), tx.text()}), boxes);
-    QCOMPARE(DebugCellText(window.form().editor(), 2, 1),
+    QCOMPARE(DebugCellText(window.mainWindow().editor(), 2, 1),
              std::string("450.10000"));  // not before OK
 
-    QTest::mouseClick(&Child<QPushButton>(window.form(), "Command1"), Qt::LeftButton);
-    const EditorState& editor = window.form().editor();
+    QTest::mouseClick(&Child<QPushButton>(window.mainWindow(), "Command1"), Qt::LeftButton);
+    const EditorState& editor = window.mainWindow().editor();
     QCOMPARE((QStringList{QString::fromStdString(DebugCellText(editor, 2, 1)),
                           QString::fromStdString(DebugCellText(editor, 2, 2))}),
              cells);
-    QCOMPARE(DebugCellText(window.form().editor(), 1, 1), std::string("460.10000"));
+    QCOMPARE(DebugCellText(window.mainWindow().editor(), 1, 1), std::string("460.10000"));
     QVERIFY(window.messages().all().isEmpty());
 }
 
@@ -905,7 +909,7 @@ void DebugGridTest::contextMenu() {
     ShowDebugTab(window);
     QTableView& grid = window.grid("mfgrid2");
     window.Press("mfgrid2", 2, 1);
-    const EditorState before = window.form().editor();
+    const EditorState before = window.mainWindow().editor();
 
     QWidget* target = grid.viewport();
     QPoint point;
@@ -924,11 +928,12 @@ void DebugGridTest::contextMenu() {
         point = window.CellCentre("mfgrid2", where.toInt(), 1);
     }
     QTest::mousePress(target, Qt::MouseButton(button), {}, point);
-    auto& menu = Child<QMenu>(window.form(), "mnuchannel");
+    auto& menu = Child<QMenu>(window.mainWindow(), "mnuchannel");
     if (caption.isEmpty()) {
         QVERIFY(!menu.isVisible());
         QVERIFY(QApplication::activePopupWidget() == nullptr);
-        QVERIFY2(FirstDifference(before, window.form().editor()).isEmpty(), "nothing deleted");
+        QVERIFY2(FirstDifference(before, window.mainWindow().editor()).isEmpty(),
+                 "nothing deleted");
         return;
     }
     QVERIFY(menu.isVisible());
@@ -942,7 +947,7 @@ void DebugGridTest::contextMenu() {
     const int row = where.toInt();
     EditorState expected = before;
     DebugChannelOf(expected, row) = {};
-    const QString difference = FirstDifference(expected, window.form().editor());
+    const QString difference = FirstDifference(expected, window.mainWindow().editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     // The panel shows the selected channel again: channel 2, still there.
     QCOMPARE(Panel(window), (QStringList{"2", "450.10000", "450.00000"}));
@@ -992,11 +997,11 @@ void DebugGridTest::keyboardMovesPanel() {
     QVERIFY(grid.selectionModel()->isSelected(grid.model()->index(row, 1)));
     QVERIFY(grid.hasFocus());
 
-    auto& rx = Child<QLineEdit>(window.form(), "Txtrfre2");
+    auto& rx = Child<QLineEdit>(window.mainWindow(), "Txtrfre2");
     rx.setFocus();
     Type(rx, "^A\b470");
-    QTest::mouseClick(&Child<QPushButton>(window.form(), "Command1"), Qt::LeftButton);
-    QCOMPARE(DebugCellText(window.form().editor(), std::size_t(row + 1), 1),
+    QTest::mouseClick(&Child<QPushButton>(window.mainWindow(), "Command1"), Qt::LeftButton);
+    QCOMPARE(DebugCellText(window.mainWindow().editor(), std::size_t(row + 1), 1),
              std::string("470.00000"));
 }
 
@@ -1005,11 +1010,11 @@ void DebugGridTest::deleteOnlyWhileShown() {
     ShowDebugTab(window);
     QTest::mousePress(window.grid("mfgrid2").viewport(), Qt::RightButton, {},
                       window.CellCentre("mfgrid2", 3, 1));
-    auto& menu = Child<QMenu>(window.form(), "mnuchannel");
+    auto& menu = Child<QMenu>(window.mainWindow(), "mnuchannel");
     menu.hide();
-    Child<QTabBar>(window.form(), "TabStrip1").setCurrentIndex(0);
+    Child<QTabBar>(window.mainWindow(), "TabStrip1").setCurrentIndex(0);
     menu.actions().front()->trigger();
-    QCOMPARE(DebugCellText(window.form().editor(), 3, 1), std::string("469.90000"));
+    QCOMPARE(DebugCellText(window.mainWindow().editor(), 3, 1), std::string("469.90000"));
 }
 
 namespace m742::test {

@@ -25,22 +25,22 @@ class ChannelWindow {
 public:
     explicit ChannelWindow(int languageFlag = 1)
         : m_harness(QByteArray("\x00\x00", 2) + char(languageFlag)) {
-        form().resize(1400, 1000);
-        form().show();
-        if (!QTest::qWaitForWindowActive(&form())) {
+        mainWindow().resize(1400, 1000);
+        mainWindow().show();
+        if (!QTest::qWaitForWindowActive(&mainWindow())) {
             qFatal("the window never became active");
         }
-        form().document().ApplyUnrecorded([](EditorState& editor) {
+        mainWindow().document().ApplyUnrecorded([](EditorState& editor) {
             SetMemoryChannel(editor, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
             SetMemoryChannel(editor, 2, "450.00000", "Off", "450.00000", "Off", 0, 0, 0, 0);
             SetMemoryChannel(editor, 3, "470.00000", "88.5", "470.00000", "Off", 1, 0, 1, 0);
         });
-        form().document().MarkSaved();
+        mainWindow().document().MarkSaved();
     }
-    Form1& form() { return m_harness.form(); }
+    MainWindow& mainWindow() { return m_harness.mainWindow(); }
     ScriptedMessages& messages() { return m_harness.messages(); }
-    MemoryGridView& grid() { return Child<MemoryGridView>(form(), "mfgrid1"); }
-    QAction& undo() { return Child<QAction>(form(), "mnuUndo"); }
+    MemoryGridView& grid() { return Child<MemoryGridView>(mainWindow(), "mfgrid1"); }
+    QAction& undo() { return Child<QAction>(mainWindow(), "mnuUndo"); }
 
     void Press(int row, int column, Qt::KeyboardModifiers modifiers = {},
                Qt::MouseButton button = Qt::LeftButton) {
@@ -48,7 +48,7 @@ public:
         QTest::mousePress(grid().viewport(), button, modifiers, at);
         QTest::mouseRelease(grid().viewport(), button, modifiers, at);
     }
-    std::string Rx(int row) { return MemoryCellText(form().editor(), row, 1); }
+    std::string Rx(int row) { return MemoryCellText(mainWindow().editor(), row, 1); }
 
 private:
     Harness m_harness;
@@ -101,10 +101,10 @@ void ChannelOperationsTest::numbersSelectChannels() {
         window.Press(press % 100, 0, modifiers);
     }
     QCOMPARE(Selected(window), selected);
-    QVERIFY(!Child<QLineEdit>(window.form(), "Text1").isVisible());  // no editor opens
+    QVERIFY(!Child<QLineEdit>(window.mainWindow(), "Text1").isVisible());  // no editor opens
     // A press on a cell opens its editor and ends the channel selection.
     window.Press(2, 1);
-    QVERIFY(Child<QLineEdit>(window.form(), "Text1").isVisible());
+    QVERIFY(Child<QLineEdit>(window.mainWindow(), "Text1").isVisible());
     QCOMPARE(Selected(window), Rows{});
 }
 
@@ -140,12 +140,12 @@ void ChannelOperationsTest::operationIsOneStep() {
     QFETCH(QString, step);
     QFETCH(Rows, selectedAfter);
     ChannelWindow window;
-    const EditorState before = window.form().editor();
+    const EditorState before = window.mainWindow().editor();
     window.grid().SelectChannels(std::vector<int>(selection.begin(), selection.end()));
     window.grid().setFocus();
     for (const QString& key : keys.split(' ')) {
         if (key.startsWith("fill")) {
-            Child<QAction>(window.form(), "mnuFillDown" + keys.section(' ', 1)).trigger();
+            Child<QAction>(window.mainWindow(), "mnuFillDown" + keys.section(' ', 1)).trigger();
             break;
         }
         if (key.contains('@')) {  // the key after selecting this channel
@@ -160,13 +160,13 @@ void ChannelOperationsTest::operationIsOneStep() {
     QCOMPARE(shown, rx);
     if (step.startsWith("fill")) {
         for (int row = 1; row <= 3; ++row) {
-            QCOMPARE(MemoryCellText(window.form().editor(), row, 2), std::string("67.0"));
+            QCOMPARE(MemoryCellText(window.mainWindow().editor(), row, 2), std::string("67.0"));
         }
     }
     QCOMPARE(Selected(window), selectedAfter);
     QCOMPARE(window.undo().text(), "Undo " + step);
     window.undo().trigger();
-    const QString difference = FirstDifference(before, window.form().editor());
+    const QString difference = FirstDifference(before, window.mainWindow().editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QVERIFY(!window.undo().isEnabled());
 }
@@ -174,12 +174,12 @@ void ChannelOperationsTest::operationIsOneStep() {
 void ChannelOperationsTest::refusedPasteStoresNothing() {
     ChannelWindow window;
     QGuiApplication::clipboard()->setText("455\t\t455\n455\tD999N\n");
-    const EditorState before = window.form().editor();
+    const EditorState before = window.mainWindow().editor();
     window.Press(14, 0);
     QTest::keySequence(&window.grid(), QKeySequence("Ctrl+V"));
     QCOMPARE(window.messages().texts(),
              QStringList{"Channel 15, QT/DQT Dec: \"D999N\" cannot be pasted."});
-    QVERIFY(FirstDifference(before, window.form().editor()).isEmpty());
+    QVERIFY(FirstDifference(before, window.mainWindow().editor()).isEmpty());
     QVERIFY(!window.undo().isEnabled());
 }
 
@@ -187,16 +187,16 @@ void ChannelOperationsTest::editorKeepsItsOwnKeys() {
     ChannelWindow window;
     QGuiApplication::clipboard()->setText("465.5");
     window.Press(5, 1);
-    auto& text1 = Child<QLineEdit>(window.form(), "Text1");
-    QVERIFY(text1.hasFocus());
-    QTest::keySequence(&text1, QKeySequence("Ctrl+V"));
-    QCOMPARE(text1.text(), QString("465.5"));
-    QTest::keySequence(&text1, QKeySequence("Ctrl+A"));
-    QTest::keySequence(&text1, QKeySequence("Ctrl+C"));
+    auto& frequencyBox = Child<QLineEdit>(window.mainWindow(), "Text1");
+    QVERIFY(frequencyBox.hasFocus());
+    QTest::keySequence(&frequencyBox, QKeySequence("Ctrl+V"));
+    QCOMPARE(frequencyBox.text(), QString("465.5"));
+    QTest::keySequence(&frequencyBox, QKeySequence("Ctrl+A"));
+    QTest::keySequence(&frequencyBox, QKeySequence("Ctrl+C"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("465.5"));
-    QTest::keyClick(&text1, Qt::Key_Delete);  // deletes the selected text, not a channel
+    QTest::keyClick(&frequencyBox, Qt::Key_Delete);  // deletes the selected text, not a channel
     QCOMPARE(window.Rx(1), std::string("460.12500"));
-    QCOMPARE(window.form().document().undoStack().count(), 0);
+    QCOMPARE(window.mainWindow().document().undoStack().count(), 0);
 }
 
 void ChannelOperationsTest::menuOfTheNumbers() {

@@ -78,7 +78,7 @@ QStringList CutTexts(const QWidget& area) {
 }
 
 // Opens each dialog from its menu item and closes it again: the sizes they opened at.
-QList<QSize> OpenEachDialog(Form1& form) {
+QList<QSize> OpenEachDialog(MainWindow& form) {
     QList<QSize> sizes;
     for (const char* item : {"mnuSideFunction", "mnuDTMF", "mnuDebug", "mnuabout"}) {
         Child<QAction>(form, item).trigger();
@@ -144,7 +144,7 @@ void DialogTest::everyTextRow_data() {
 void DialogTest::everyTextRow() {
     QFETCH(int, flag);
     Harness harness(QByteArray("\x00\x00", 2) + char(flag));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     const Lang lang = LanguageOf(std::int16_t(flag));
     for (const TextRow& row : DialogTexts()) {
         QDialog* window = nullptr;
@@ -193,7 +193,7 @@ void DialogTest::startup() {
     QFETCH(QStringList, sideKeys);
     QFETCH(QStringList, captions);
     Harness harness(QByteArray("\x00\x00", 2) + char(flag));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QDialog* dialogs[] = {&form.sideKeyDialog(), &form.dtmfDialog(), &form.powerDialog(),
                           &form.aboutDialog()};
     QStringList shown;
@@ -243,8 +243,8 @@ void DialogTest::sideKeys() {
     QFETCH(int, setting);
     QFETCH(int, shown);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
-    form.mnuSideFunction_Click();
+    MainWindow& form = harness.mainWindow();
+    form.ShowSideKeyDialog();
     QDialog& dialog = form.sideKeyDialog();
     Child<QComboBox>(dialog, "Combo1").setCurrentIndex(5);  // "Off Net"
     QCOMPARE(form.editor().sideKeys.pf1Short, std::int16_t(1));
@@ -269,8 +269,8 @@ void DialogTest::dtmf() {
     QFETCH(QString, button);
     QFETCH(int, setting);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
-    form.mnuDTMF_Click();
+    MainWindow& form = harness.mainWindow();
+    form.ShowDtmfDialog();
     QDialog& dialog = form.dtmfDialog();
     auto& interval = Child<QComboBox>(dialog, "Combo2");
     interval.setCurrentIndex(interval.count() - 1);
@@ -294,8 +294,8 @@ void DialogTest::powerLevels() {
     const bool ok = button == "Command1";
     FakeClock clock;
     Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
-    Form1& form = harness.form();
-    form.mnuDebug_Click();
+    MainWindow& form = harness.mainWindow();
+    form.ShowPowerDialog();
     QDialog& dialog = form.powerDialog();
     ClickLabel(dialog, "Label8");
     clock.now += 2;
@@ -311,7 +311,7 @@ void DialogTest::powerLevels() {
     QCOMPARE(int(form.editor().powerLevels.low), ok ? 97 : 92);
     QCOMPARE(int(ImageByte(form.editor(), 0x3F8)), ok ? 97 : 92);
     // The next opening shows the slider where it was left.
-    form.mnuDebug_Click();
+    form.ShowPowerDialog();
     QCOMPARE(low.value(), 97);
 }
 
@@ -337,8 +337,8 @@ void DialogTest::unlockGesture() {
     QFETCH(bool, unlocked);
     FakeClock clock;
     Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
-    Form1& form = harness.form();
-    form.mnuDebug_Click();
+    MainWindow& form = harness.mainWindow();
+    form.ShowPowerDialog();
     for (qsizetype i = 0; i < labels.size(); ++i) {
         clock.now += delays[i];
         ClickLabel(form.powerDialog(), qPrintable(labels[i]));
@@ -361,7 +361,7 @@ void DialogTest::powerLockButton() {
     QFETCH(bool, locked);
     FakeClock clock;
     Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     ClickLabel(form.powerDialog(), "Label8");
     ClickLabel(form.powerDialog(), "Label7");
     QAction& button = Child<QAction>(form, "Toolbar1_PowerLock");
@@ -378,7 +378,7 @@ void DialogTest::powerLockButton() {
 
 void DialogTest::decodedImageReachesDialogs() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     EditorState plan = form.editor();
     plan.sideKeys = {5, 6, 0, 3};
     plan.dtmf = {89, 100, 255};
@@ -398,9 +398,9 @@ void DialogTest::decodedImageReachesDialogs() {
 
 void DialogTest::languageSwitch() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     Child<QComboBox>(form.sideKeyDialog(), "Combo2").setCurrentIndex(6);
-    form.mnuChinese_Click();
+    form.ChooseChinese();
     QDialog& keys = form.sideKeyDialog();
     QCOMPARE(keys.windowTitle(), QString("键设定"));
     QCOMPARE(Child<QLabel>(keys, "Label2").text(), QString("侧键1长按:"));
@@ -408,7 +408,7 @@ void DialogTest::languageSwitch() {
     QCOMPARE(Child<QPushButton>(form.dtmfDialog(), "Command2").text(), QString("取消"));
     QCOMPARE(Child<QGroupBox>(form.powerDialog(), "Frame2").title(), QString("发射高功率"));
     QCOMPARE(Child<QLabel>(form.aboutDialog(), "Label2").text(), QString("发布：2012.4"));
-    form.mnuEnglist_Click();
+    form.ChooseEnglish();
     QCOMPARE(Child<QGroupBox>(form.powerDialog(), "Frame2").title(), QString("TX-Hight Power"));
     QCOMPARE(Child<QLabel>(form.powerDialog(), "Label7").text(), QString("Hight"));
     QCOMPARE(Child<QLabel>(form.dtmfDialog(), "Label1").text(),
@@ -418,7 +418,7 @@ void DialogTest::languageSwitch() {
 
 void DialogTest::about() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QDialog& about = form.aboutDialog();
     QCOMPARE(Child<QLabel>(about, "lblTitle").text(), QString("M-742 Radio Software"));
     QCOMPARE(Child<QLabel>(about, "lblVersion").text(), QString("English"));
@@ -426,11 +426,11 @@ void DialogTest::about() {
 
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");
-    static_cast<AboutWindow&>(about).lblDescription_Click();
+    static_cast<AboutDialog&>(about).OpenMakerAddress();
     QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(AboutWindow::kMakerAddress)});
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(AboutDialog::kMakerAddress)});
 
-    form.mnuabout_Click();
+    form.ShowAboutDialog();
     Click(about, "cmdOK");
     QVERIFY(about.isHidden());
 }
@@ -444,8 +444,8 @@ void DialogTest::makerLine_data() {
 void DialogTest::makerLine() {
     QFETCH(double, across);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
-    form.mnuabout_Click();
+    MainWindow& form = harness.mainWindow();
+    form.ShowAboutDialog();
     QLabel& line = Child<QLabel>(form.aboutDialog(), "lblDescription");
     QCOMPARE(line.cursor().shape(), Qt::PointingHandCursor);
     UrlCatcher catcher;
@@ -453,7 +453,7 @@ void DialogTest::makerLine() {
     QTest::mouseClick(&line, Qt::LeftButton, {},
                       QPoint(int(line.width() * across), line.height() / 2));
     QDesktopServices::unsetUrlHandler("https");
-    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(AboutWindow::kMakerAddress)});
+    QCOMPARE(catcher.opened, QList<QUrl>{QUrl(AboutDialog::kMakerAddress)});
 }
 
 void DialogTest::ownedByMainWindow_data() {
@@ -467,7 +467,7 @@ void DialogTest::ownedByMainWindow_data() {
 void DialogTest::ownedByMainWindow() {
     QFETCH(QString, item);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     form.show();
     Child<QAction>(form, item).trigger();
     QWidget* dialog = QApplication::activeModalWidget();
@@ -487,17 +487,17 @@ void DialogTest::languageSwitchFitsTexts_data() {
 void DialogTest::languageSwitchFitsTexts() {
     QFETCH(int, flag);
     Harness harness(QByteArray("\x00\x00", 2) + char(flag));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     form.show();
     OpenEachDialog(form);  // every box is measured in the first language
-    flag == 0 ? form.mnuEnglist_Click() : form.mnuChinese_Click();
+    flag == 0 ? form.ChooseEnglish() : form.ChooseChinese();
     QTest::qWait(50);  // the layouts settle
     const QStringList cut =
         CutTexts(Child<QGroupBox>(form, "Frame1")) + CutTexts(Child<QGroupBox>(form, "Frame2"));
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
     // The dialogs open as they do when the program starts in the new language.
     Harness fresh(QByteArray("\x00\x00", 2) + char(1 - flag));
-    QCOMPARE(OpenEachDialog(form), OpenEachDialog(fresh.form()));
+    QCOMPARE(OpenEachDialog(form), OpenEachDialog(fresh.mainWindow()));
 }
 
 void DialogTest::printWithoutPrinter() {
@@ -505,7 +505,7 @@ void DialogTest::printWithoutPrinter() {
         QSKIP("this machine has a printer; the report would really be printed");
     }
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     harness.messages().Answer(3);  // neither the preview nor a PDF file
     Child<QAction>(form, "mnuprint").trigger();
     QCOMPARE(harness.messages().all().size(), 1);
@@ -517,7 +517,7 @@ void DialogTest::helpOpensTheGuide() {
     Harness harness(EnglishPreferences());
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("file", &catcher, "open");
-    harness.form().mnumainhelp_Click();
+    harness.mainWindow().OpenHelp();
     QDesktopServices::unsetUrlHandler("file");
     // The build puts the guide beside the program.
     QVERIFY2(harness.messages().all().isEmpty(), qPrintable(harness.messages().texts().join("")));
@@ -567,7 +567,7 @@ void DialogTest::helpMessages() {
     if (fileThere) {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No such method"));
     }
-    harness.form().mnumainhelp_Click();
+    harness.mainWindow().OpenHelp();
     QDesktopServices::unsetUrlHandler("file");
     const QString path = fileThere ? QFileInfo(help).canonicalFilePath() : help;
     QCOMPARE(harness.messages().texts(), QStringList{message.arg(path)});

@@ -42,20 +42,20 @@ EditorState Plan(const char* rx = "460.12500") {
 }
 
 // The names of the backups kept, oldest first.
-QStringList BackupNames(const Form1& form) {
+QStringList BackupNames(const MainWindow& form) {
     return QDir(QString::fromStdString(form.backupFolder().string()))
         .entryList({"M-742-*"}, QDir::Files, QDir::Name);
 }
 
-RadioImage ImageIn(const Form1& form, const QString& name) {
+RadioImage ImageIn(const MainWindow& form, const QString& name) {
     return ReadDataFile(form.backupFolder() / name.toStdString(), Lang::English).value();
 }
 
-QString StatusText(Form1& form) {
+QString StatusText(MainWindow& form) {
     return Child<QLabel>(form, "Label20").text();
 }
 
-void PutPlanInEditor(Form1& form, const EditorState& plan) {
+void PutPlanInEditor(MainWindow& form, const EditorState& plan) {
     form.document().ApplyUnrecorded([&plan](EditorState& editor) {
         editor.memory = plan.memory;
         editor.ani = plan.ani;
@@ -93,9 +93,9 @@ void BackupTest::readKeepsACopy() {
     options.memory = ImageOf(Plan());
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
-    form.mnucom_Click(1);
-    form.mnureadFre_Click();
+    MainWindow& form = harness.mainWindow();
+    form.ChoosePort(1);
+    form.ReadRadio();
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
@@ -110,10 +110,10 @@ void BackupTest::readKeepsACopy() {
 void BackupTest::writeKeepsWhatItSends() {
     const auto radio = StartRadio({});
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     PutPlanInEditor(form, Plan());
-    form.mnucom_Click(1);
-    form.mnuwriteFre_Click();
+    form.ChoosePort(1);
+    form.WriteRadio();
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
@@ -141,13 +141,13 @@ void BackupTest::copyThatCannotBeKept() {
     options.memory = ImageOf(Plan("470.00000"));
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QFile blocker(QString::fromStdString(form.backupFolder().string()));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     PutPlanInEditor(form, Plan());
-    form.mnucom_Click(1);
-    write ? form.mnuwriteFre_Click() : form.mnureadFre_Click();
+    form.ChoosePort(1);
+    write ? form.WriteRadio() : form.ReadRadio();
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
@@ -175,7 +175,7 @@ void BackupTest::openBackup() {
     QFETCH(QStringList, kinds);
     QFETCH(QString, title);
     Harness harness(QByteArray("\x00\x00", 2) + char(language));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     const EditorState older = Plan();
     const EditorState newer = Plan("470.00000");
     QVERIFY(KeepBackup(form.backupFolder(), ImageOf(older), BackupKind::kRead, "20261201-101010",
@@ -201,7 +201,7 @@ void BackupTest::openBackup() {
         dialog.list().setCurrentItem(list.topLevelItem(1));
         return true;
     };
-    form.mnuOpenBackup_Click();
+    form.OpenBackup();
     QCOMPARE(shownKinds, kinds);
     EditorState expected = form.editor();
     DecodeImage(ImageOf(older), expected);
@@ -213,13 +213,13 @@ void BackupTest::openBackup() {
     // Cancel opens nothing.
     const EditorState before = form.editor();
     form.showBackupDialog = [](BackupDialog&) { return false; };
-    form.mnuOpenBackup_Click();
+    form.OpenBackup();
     QVERIFY(FirstDifference(before, form.editor()).isEmpty());
 }
 
 void BackupTest::openBackupWithNone() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     bool shown = false;
     form.showBackupDialog = [&](BackupDialog& dialog) {
         shown = true;
@@ -237,7 +237,7 @@ void BackupTest::openBackupWithNone() {
         return true;  // even an accepted dialog without a choice opens nothing
     };
     const EditorState before = form.editor();
-    form.mnuOpenBackup_Click();
+    form.OpenBackup();
     QVERIFY(shown);
     QVERIFY(FirstDifference(before, form.editor()).isEmpty());
     QVERIFY(harness.messages().all().isEmpty());
@@ -268,15 +268,15 @@ void BackupTest::verifyAfterWrite() {
     }
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     PutPlanInEditor(form, Plan());
     QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), "12");
     Child<QAction>(form, "mnuVerify").trigger();
     QVERIFY(form.VerifyAfterWrite());
-    form.mnucom_Click(1);
+    form.ChoosePort(1);
     const EditorState before = form.editor();
 
-    form.mnuwriteFre_Click();
+    form.WriteRadio();
     QVERIFY(WaitUntil([&] { return radio->EndFrames() == 2; }, kExchangeTimeoutMs));
     QVERIFY(WaitUntil([&] { return StatusText(form) == status; }, kExchangeTimeoutMs));
     QTest::qWait(50);
@@ -291,7 +291,7 @@ void BackupTest::verifyAfterWrite() {
 
 void BackupTest::verifyIsRememberedPerUser() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QVERIFY(!form.VerifyAfterWrite());
     QAction& verify = Child<QAction>(form, "mnuVerify");
     QVERIFY(verify.isCheckable());
@@ -299,28 +299,28 @@ void BackupTest::verifyIsRememberedPerUser() {
     const QString settings = harness.folder().filePath("settings.ini");
     QCOMPARE(QSettings(settings, QSettings::IniFormat).value("radio/verifyAfterWrite").toBool(),
              true);
-    Form1 again(StartupOptions{harness.folder().filePath("other").toStdString(),
-                               {},
-                               {},
-                               {},
-                               harness.folder().filePath("backups").toStdString(),
-                               settings.toStdString(),
-                               std::string("C")});
+    MainWindow again(StartupOptions{harness.folder().filePath("other").toStdString(),
+                                    {},
+                                    {},
+                                    {},
+                                    harness.folder().filePath("backups").toStdString(),
+                                    settings.toStdString(),
+                                    std::string("C")});
     QVERIFY(again.VerifyAfterWrite());
     verify.trigger();
     QCOMPARE(QSettings(settings, QSettings::IniFormat).value("radio/verifyAfterWrite").toBool(),
              false);
     // The preferences file keeps its four bytes.
-    harness.DestroyForm();
+    harness.DestroyMainWindow();
     QCOMPARE(harness.folder().read().size(), 4);
 }
 
 void BackupTest::menuItemsFollowTheLanguage() {
     Harness harness(QByteArray("\x00\x00\x00", 3));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QCOMPARE(Child<QAction>(form, "mnuOpenBackup").text(), QString("打开备份(&B)…"));
     QCOMPARE(Child<QAction>(form, "mnuVerify").text(), QString("写后校验(&V)"));
-    form.mnuEnglist_Click();
+    form.ChooseEnglish();
     QCOMPARE(Child<QAction>(form, "mnuOpenBackup").text(), QString("Open backup(&B)…"));
     QCOMPARE(Child<QAction>(form, "mnuVerify").text(), QString("Verify after write(&V)"));
 }
@@ -330,10 +330,10 @@ void BackupTest::writeStoppedPartWay() {
     options.fault = *sim::ParseFault("bad-ack@0x100");
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     PutPlanInEditor(form, Plan());
-    form.mnucom_Click(1);
-    form.mnuwriteFre_Click();
+    form.ChoosePort(1);
+    form.WriteRadio();
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(harness.messages().texts(),
              QStringList{QString(kCommunicationError) +

@@ -79,7 +79,7 @@ void CompareTest::compare() {
     QFETCH(QString, summary);
     QFETCH(QStringList, rows);
     Harness harness(QByteArray("\x00\x00", 2) + char(language));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     const EditorState plan = Plan(language, "460.12500");
     form.document().ApplyUnrecorded([&plan](EditorState& editor) { editor.memory = plan.memory; });
     std::vector<std::uint8_t> file =
@@ -106,7 +106,7 @@ void CompareTest::compare() {
             QCOMPARE(dialog.copiedText(), rows[1].split('|').join('\t') + '\n');
         }
     };
-    form.mnuCompare_Click();
+    form.CompareWithFile();
     QVERIFY(shown);
     QVERIFY(harness.messages().all().isEmpty());
     QVERIFY(FirstDifference(before, form.editor()).isEmpty());  // the editor is left alone
@@ -131,7 +131,7 @@ void CompareTest::notCompared() {
     QFETCH(QString, message);
     QFETCH(int, chooserCalls);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     const std::string cell = rx.toStdString();
     form.document().ApplyUnrecorded([&cell](EditorState& editor) {
         SetMemoryChannel(editor, 1, cell.c_str(), "Off", "460.12500", "Off", 0, 0, 1, 1);
@@ -140,7 +140,7 @@ void CompareTest::notCompared() {
     WriteFile(path, "old");
     harness.chooser().answers = {path};
     form.showCompareDialog = [](CompareDialog&) { QFAIL("nothing to compare"); };
-    form.mnuCompare_Click();
+    form.CompareWithFile();
     QCOMPARE(harness.messages().texts().size(), 1);
     QVERIFY2(harness.messages().texts().front().endsWith(message),
              qPrintable(harness.messages().texts().front()));

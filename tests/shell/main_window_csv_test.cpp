@@ -32,12 +32,12 @@ private slots:
 
 // Channels 2 and 5 in use, as if opened; the chooser answers `file`.
 void Prepare(Harness& harness, const QString& file) {
-    harness.form().document().ApplyUnrecorded([](EditorState& editor) {
+    harness.mainWindow().document().ApplyUnrecorded([](EditorState& editor) {
         SetMemoryChannel(editor, 2, "450.00000", "67.0", "450.00000", "D023N", 1, 0, 1, 1);
         SetMemoryChannel(editor, 5, "470.00000", "88.5", "470.00000", "88.5", 0, 0, 1, 0);
     });
-    harness.form().document().MarkSaved();
-    harness.form().chooseCsv = [file](bool) { return file; };
+    harness.mainWindow().document().MarkSaved();
+    harness.mainWindow().chooseCsv = [file](bool) { return file; };
 }
 
 void Write(const QString& path, const QByteArray& content) {
@@ -68,7 +68,7 @@ void ChannelListTest::importIsOneUndoStep() {
     const QString file = harness.folder().filePath("plan.csv");
     Write(file, kCsv);
     Prepare(harness, file);
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     const EditorState before = form.editor();
 
     Child<QAction>(form, "mnuImportCsv").trigger();
@@ -96,13 +96,13 @@ void ChannelListTest::noChannelListChangesNothing() {
     const QString file = harness.folder().filePath("plan.DAT");
     Write(file, QByteArray("ZMR47C\xFF\xFF\xFF\xFFV0100", 15) + QByteArray(1059, '\xFF'));
     Prepare(harness, file);
-    const EditorState before = harness.form().editor();
-    Child<QAction>(harness.form(), "mnuImportCsv").trigger();
+    const EditorState before = harness.mainWindow().editor();
+    Child<QAction>(harness.mainWindow(), "mnuImportCsv").trigger();
     QCOMPARE(harness.messages().texts(),
              QStringList{"\"plan.DAT\" is not a CHIRP CSV file: it has no header line with the "
                          "columns Location and Frequency."});
-    QCOMPARE(FirstDifference(before, harness.form().editor()), QString());
-    QVERIFY(!harness.form().document().undoStack().canUndo());
+    QCOMPARE(FirstDifference(before, harness.mainWindow().editor()), QString());
+    QVERIFY(!harness.mainWindow().document().undoStack().canUndo());
 }
 
 }  // namespace

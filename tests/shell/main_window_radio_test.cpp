@@ -31,7 +31,7 @@ using namespace m742::test;
 namespace {
 
 constexpr int kExchangeTimeoutMs = 10000;
-// The status blinks 11 ticks of Timer2 after the end before the commands come back.
+// The status blinks 11 ticks of the status blink after the end before the commands come back.
 constexpr int kLingerTimeoutMs = 4000;
 
 const char* const kPortVariables[] = {"M742_COM1", "M742_COM2", "M742_COM5"};
@@ -54,13 +54,13 @@ RadioImage PlanImage() {
 const char* const kHeldItems[] = {"mnuNew", "mnuOpen", "mnuAssave", "mnucom_menu",
                                   "mnuLanguage_menu"};
 
-bool HeldItemsEnabled(Form1& form, bool enabled) {
+bool HeldItemsEnabled(MainWindow& form, bool enabled) {
     return std::all_of(std::begin(kHeldItems), std::end(kHeldItems), [&](const char* item) {
         return Child<QAction>(form, item).isEnabled() == enabled;
     });
 }
 
-bool CommandsEnabled(Form1& form) {
+bool CommandsEnabled(MainWindow& form) {
     return HeldItemsEnabled(form, true) && Child<QToolBar>(form, "Toolbar1").isEnabled() &&
            Child<QMenu>(form, "mnupro").isEnabled() &&
            Child<QAction>(form, "mnureadFre").isEnabled() &&
@@ -68,19 +68,19 @@ bool CommandsEnabled(Form1& form) {
            Child<QAction>(form, "Toolbar1_write").isEnabled();
 }
 
-bool CommandsDisabled(Form1& form) {
+bool CommandsDisabled(MainWindow& form) {
     return HeldItemsEnabled(form, false) && !Child<QToolBar>(form, "Toolbar1").isEnabled() &&
            !Child<QMenu>(form, "mnupro").isEnabled() &&
            !Child<QAction>(form, "mnureadFre").isEnabled() &&
            !Child<QAction>(form, "mnuwriteFre").isEnabled();
 }
 
-QString StatusText(Form1& form) {
+QString StatusText(MainWindow& form) {
     return Child<QLabel>(form, "Label20").text();
 }
 
 // The memory grid's editors that are open.
-QStringList OpenEditors(Form1& form) {
+QStringList OpenEditors(MainWindow& form) {
     QStringList open;
     for (const char* name : {"Text1", "Combo8", "Combo5_5", "Combo5_6", "Combo5_7", "Combo5_8"}) {
         if (Child<QWidget>(form, name).isVisible()) {
@@ -91,7 +91,7 @@ QStringList OpenEditors(Form1& form) {
 }
 
 // A press of the left button on a cell of the memory grid, as a person makes it.
-void PressCell(Form1& form, int row, int column) {
+void PressCell(MainWindow& form, int row, int column) {
     auto& grid = Child<QTableView>(form, "mfgrid1");
     const QPoint centre = grid.visualRect(grid.model()->index(row - 1, column)).center();
     QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, centre);
@@ -99,7 +99,7 @@ void PressCell(Form1& form, int row, int column) {
 }
 
 // Keys typed wherever the keyboard is; Enter after them when `enter`.
-void TypeHere(Form1& form, const char* keys, bool enter = false) {
+void TypeHere(MainWindow& form, const char* keys, bool enter = false) {
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClicks(focus != nullptr ? focus : &form, keys);
     if (enter) {
@@ -143,8 +143,8 @@ void RadioTest::cleanup() {
 void RadioTest::choosingThePort() {
     const auto radio = StartRadio({});
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
-    form.mnucom_Click(1);
+    MainWindow& form = harness.mainWindow();
+    form.ChoosePort(1);
     QVERIFY(harness.messages().all().isEmpty());
     QCOMPARE(form.portNumber(), 1);
     for (int n = 1; n <= 8; ++n) {
@@ -160,10 +160,10 @@ void RadioTest::readFromRadio() {
     options.memory = image;
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
-    form.mnucom_Click(1);
+    MainWindow& form = harness.mainWindow();
+    form.ChoosePort(1);
 
-    form.mnureadFre_Click();
+    form.ReadRadio();
     QCOMPARE(StatusText(form), QString("Communication...... "));
     QVERIFY(CommandsDisabled(form));
 
@@ -218,12 +218,12 @@ void RadioTest::readChecksPassword() {
     }
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), typed);
-    form.mnucom_Click(1);
+    form.ChoosePort(1);
     const EditorState before = form.editor();
 
-    form.mnureadFre_Click();
+    form.ReadRadio();
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
     QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
@@ -244,10 +244,10 @@ void RadioTest::silentRadio_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<bool>("write");
     QTest::addColumn<int>("maxMs");
-    // The handshake goes twice, 10 TimerSend ticks apart; the watchdog fires 11 Timer1 ticks
+    // The handshake goes twice, 10 handshake-repeat ticks apart; the watchdog fires 11 ticks
     // after the second (with the tests' quick timers, under a second in all).
     QTest::newRow("silent, read") << "silent" << false << 3000;
-    // A line that never stops sending: 11 Timer1 ticks after the last identify request.
+    // A line that never stops sending: 11 watchdog ticks after the last identify request.
     QTest::newRow("sending 16h, read") << "flood-16" << false << 3000;
     QTest::newRow("sending noise, write") << "flood-noise" << true << 3000;
 }
@@ -260,13 +260,13 @@ void RadioTest::silentRadio() {
     options.fault = *sim::ParseFault(fault.toStdString());
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
-    form.mnucom_Click(1);
+    MainWindow& form = harness.mainWindow();
+    form.ChoosePort(1);
     const EditorState before = form.editor();
 
     QElapsedTimer clock;
     clock.start();
-    write ? form.mnuwriteFre_Click() : form.mnureadFre_Click();
+    write ? form.WriteRadio() : form.ReadRadio();
     QVERIFY(CommandsDisabled(form));
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QVERIFY(clock.elapsed() < maxMs);
@@ -299,7 +299,7 @@ void RadioTest::writeToRadio() {
     const auto radio = StartRadio({});  // an erased radio: every byte FFh
     double now = 43200;
     Harness harness(EnglishPreferences(), [&now] { return now; });
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     form.document().ApplyUnrecorded([](EditorState& editor) {
         SetMemoryChannel(editor, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
         SetMemoryChannel(editor, 16, "479.00000", "D754I", "479.00000", "254.1", 1, 0, 0, 1);
@@ -314,9 +314,9 @@ void RadioTest::writeToRadio() {
         QTest::mouseClick(&Child<QLabel>(form.powerDialog(), "Label8"), Qt::LeftButton);
         QCOMPARE(form.PowerUnlock(), 1);
     }
-    form.mnucom_Click(1);
+    form.ChoosePort(1);
 
-    form.mnuwriteFre_Click();
+    form.WriteRadio();
     QCOMPARE(StatusText(form), QString("Is communication, please later …… "));
     QVERIFY(CommandsDisabled(form));
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
@@ -362,11 +362,11 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     options.memory = PlanImage();
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     form.resize(1400, 1000);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.mnucom_Click(1);
+    form.ChoosePort(1);
     PressCell(form, 2, 1);
     TypeHere(form, "460", true);  // channel 2 in use, changed since the start
     const std::string before = MemoryCellText(form.editor(), 2, openColumn == 0 ? 1 : openColumn);
@@ -376,7 +376,7 @@ void RadioTest::noEntryWhileTheRadioTalks() {
         TypeHere(form, "88");
     }
     harness.messages().Answer(kMessageNo);  // the change before the read is not saved
-    command == "read" ? form.mnureadFre_Click() : form.mnuwriteFre_Click();
+    command == "read" ? form.ReadRadio() : form.WriteRadio();
     QVERIFY(CommandsDisabled(form));
     QCOMPARE(OpenEditors(form), QStringList());
     for (const char* area : {"mfgrid1", "mfgrid2", "Frame1", "Frame2", "Txtrfre2"}) {
@@ -449,12 +449,12 @@ void RadioTest::outcomeStaysInView() {
     }
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     form.SetVerifyAfterWrite(command == "write and verify");
-    form.mnucom_Click(1);
+    form.ChoosePort(1);
     const QLabel& outcome = Child<QLabel>(form, "statusOutcome");
 
-    command == "read" ? form.mnureadFre_Click() : form.mnuwriteFre_Click();
+    command == "read" ? form.ReadRadio() : form.WriteRadio();
     QVERIFY(outcome.isHidden());
     QVERIFY(WaitUntil([&] { return outcome.text().endsWith(english); }, kExchangeTimeoutMs));
     QVERIFY(WaitUntil([&] { return CommandsEnabled(form) && form.exchange().ExchangeEnded; },
@@ -465,11 +465,11 @@ void RadioTest::outcomeStaysInView() {
              qPrintable(outcome.text()));
     QTest::qWait(300);  // it does not blink away
     QVERIFY(!outcome.isHidden());
-    form.mnuChinese_Click();
+    form.ChooseChinese();
     QVERIFY2(outcome.text().endsWith(chinese), qPrintable(outcome.text()));
 
     harness.messages().clear();
-    form.mnureadFre_Click();  // the next command
+    form.ReadRadio();  // the next command
     QVERIFY(outcome.isHidden());
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
 }
@@ -496,9 +496,9 @@ void RadioTest::missingPort() {
     qputenv("M742_COM2", "/dev/null");
     qputenv("M742_COM5", "/dev/no-such");
     Harness harness(QByteArray("\x00", 1) + char(storedPort) + char(language));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
 
-    form.mnucom_Click(5);
+    form.ChoosePort(5);
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& shown = harness.messages().all().front();
     QVERIFY2(shown.text.startsWith(message) && shown.text.contains("COM2 = /dev/null"),
@@ -515,12 +515,12 @@ void RadioTest::readAfterFailedChoiceUsesStoredPort() {
     const auto radio = StartRadio({});
     qputenv("M742_COM5", "/dev/no-such");
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
-    form.mnucom_Click(1);
-    form.mnucom_Click(5);
+    MainWindow& form = harness.mainWindow();
+    form.ChoosePort(1);
+    form.ChoosePort(5);
     QCOMPARE(harness.messages().all().size(), 1);
 
-    form.mnureadFre_Click();
+    form.ReadRadio();
     QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
@@ -543,7 +543,7 @@ void RadioTest::comMenuNamesTheDevices() {
     qputenv("M742_COM2", "/dev/no-such");
     qputenv("M742_COM5", "/dev/no-such");
     Harness harness(QByteArray("\x00\x05", 2) + char(language));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     auto& menu = Child<QMenu>(form, "mnucom");
     emit menu.aboutToShow();
     const auto entry = [&](int n) -> QAction& {

@@ -59,7 +59,7 @@ QStringList Events(Harness& harness) {
     return events;
 }
 
-QString CellShown(Form1& form, const char* grid, int row, int column) {
+QString CellShown(MainWindow& form, const char* grid, int row, int column) {
     const QAbstractItemModel* model = Child<QTableView>(form, grid).model();
     return model->data(model->index(row - 1, column)).toString();
 }
@@ -91,7 +91,7 @@ void FillEditor(EditorState& editor) {
     CreateDialogControls(editor);  // the dialogs show what they set
 }
 
-void FillEditor(Form1& form) {
+void FillEditor(MainWindow& form) {
     form.document().ApplyUnrecorded([](EditorState& editor) { FillEditor(editor); });
     form.document().MarkSaved();  // as if opened
 }
@@ -159,7 +159,7 @@ void StartupTest::preferencesAtStartup() {
     QFETCH(QByteArray, written);
 
     Harness harness(hasFile ? std::optional<QByteArray>(file) : std::nullopt);
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     for (const char* name : kLockedControls) {
         QVERIFY2(Child<QWidget>(form, name).isEnabled() == !windowLocked, name);
     }
@@ -194,8 +194,8 @@ void StartupTest::firstStartLanguage() {
     QFETCH(QByteArray, written);
     Harness harness(hasFile ? std::optional<QByteArray>(Bytes({0, 0, 0, 0})) : std::nullopt, {}, {},
                     locale.toStdString());
-    QCOMPARE(harness.form().windowTitle(), title);
-    harness.form().close();
+    QCOMPARE(harness.mainWindow().windowTitle(), title);
+    harness.mainWindow().close();
     QCOMPARE(harness.folder().read(), written);
 }
 
@@ -209,31 +209,31 @@ void StartupTest::shutdownWritesPreferencesOnce_data() {
 void StartupTest::shutdownWritesPreferencesOnce() {
     QFETCH(QString, ending);
     Harness harness(Bytes({0, 2, 1}));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QAction& lock = Child<QAction>(form, "mnulock");
 
     // What changes while the program runs goes to the file only at the end.
     lock.trigger();
-    form.mnuChinese_Click();
+    form.ChooseChinese();
     QCOMPARE(harness.folder().read(), Bytes({0, 2, 1}));
 
     const QByteArray expected = Bytes({1, 2, 0, 0});
     if (ending == "destroy") {
-        harness.DestroyForm();
+        harness.DestroyMainWindow();
         QCOMPARE(harness.folder().read(), expected);
         return;
     }
     if (ending == "close") {
         form.close();
     } else {
-        form.mnuQuit_Click();
+        form.Quit();
     }
     QCOMPARE(harness.folder().read(), expected);
 
     // The window is gone for the program; destroying it must not write again.
     lock.trigger();
-    form.mnuEnglist_Click();
-    harness.DestroyForm();
+    form.ChooseEnglish();
+    harness.DestroyMainWindow();
     QCOMPARE(harness.folder().read(), expected);
 }
 
@@ -250,11 +250,11 @@ void StartupTest::lockToggle() {
     QFETCH(bool, startLocked);
     QFETCH(bool, fromMenu);
     Harness harness(Bytes({startLocked ? 1 : 0, 0, 1}));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     if (fromMenu) {
         Child<QAction>(form, "mnulock").trigger();
     } else {
-        form.mnulock_Click();
+        form.ToggleEditingLock();
     }
     QCOMPARE(Child<QAction>(form, "mnulock").isChecked(), !startLocked);
     for (const char* name : kLockedControls) {
@@ -322,7 +322,7 @@ void LanguageTest::everyTextRow() {
     QFETCH(int, language);
     QFETCH(bool, fixed);
     QFETCH(int, row);
-    Form1& form = m_windows[language]->form();
+    MainWindow& form = m_windows[language]->mainWindow();
     const TextRow& text =
         (fixed ? MainWindowFixedTexts() : MainWindowTexts())[static_cast<std::size_t>(row)];
     QCOMPARE(QString::fromStdString(text.window), form.objectName());
@@ -402,7 +402,7 @@ void LanguageTest::noListItemLeftBlank_data() {
 
 void LanguageTest::noListItemLeftBlank() {
     QFETCH(int, language);
-    const QList<QComboBox*> lists = m_windows[language]->form().findChildren<QComboBox*>();
+    const QList<QComboBox*> lists = m_windows[language]->mainWindow().findChildren<QComboBox*>();
     QVERIFY(lists.size() >= 17);  // 12 settings, combochannel2, Combo8, four Combo5 members
     for (const QComboBox* list : lists) {
         QVERIFY2(list->count() > 0, qPrintable(list->objectName()));
@@ -440,16 +440,16 @@ void LanguageTest::switchKeepsSelections() {
     QFETCH(QString, chinese);
     QFETCH(QString, english);
     Harness harness;
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QComboBox& box = Child<QComboBox>(form, list);
     box.setCurrentIndex(position);
 
-    form.mnuEnglist_Click();
+    form.ChooseEnglish();
     QCOMPARE(box.currentIndex(), position);
     QCOMPARE(box.currentText(), english);
     QCOMPARE(PanelPosition(form.editor().settings, list), position);
 
-    form.mnuChinese_Click();
+    form.ChooseChinese();
     QCOMPARE(box.currentIndex(), position);
     QCOMPARE(box.currentText(), chinese);
     QCOMPARE(PanelPosition(form.editor().settings, list), position);
@@ -482,16 +482,16 @@ void LanguageTest::switchRetextsMemoryGrid() {
     QFETCH(QString, chinese);
     QFETCH(QString, english);
     Harness harness;
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     form.document().ApplyUnrecorded([](EditorState& editor) {
         SetMemoryChannel(editor, 1, "460.12500", "关闭", "460.12500", "67.0", 1, 1, 1, 1);
         SetMemoryChannel(editor, 2, "450.00000", "D023N", "450.00000", "关闭", 2, 0, 0, 0);
     });
     form.document().MarkSaved();  // as if opened
 
-    form.mnuEnglist_Click();
+    form.ChooseEnglish();
     QCOMPARE(CellShown(form, "mfgrid1", row, column), english);
-    form.mnuChinese_Click();
+    form.ChooseChinese();
     QCOMPARE(CellShown(form, "mfgrid1", row, column), chinese);
 }
 
@@ -508,15 +508,15 @@ void LanguageTest::unavailableSwitchDoesNothing() {
     QFETCH(int, flag);
     QFETCH(bool, toChinese);
     Harness harness(Bytes({0, 0, flag}));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     const QString title = form.windowTitle();
     // A caption changed behind the tables' back shows whether they ran again.
     Child<QGroupBox>(form, "Frame1").setTitle("untouched");
 
     if (toChinese) {
-        form.mnuChinese_Click();
+        form.ChooseChinese();
     } else {
-        form.mnuEnglist_Click();
+        form.ChooseEnglish();
     }
     QCOMPARE(form.LanguageFlag(), flag);
     QCOMPARE(form.windowTitle(), title);
@@ -570,7 +570,7 @@ void CommandTest::toolbarKeys() {
     QFETCH(QString, key);
     QFETCH(QStringList, events);
     Harness harness(EnglishPreferences());
-    harness.form().Toolbar1_ButtonClick(key);
+    harness.mainWindow().ToolbarButtonClicked(key);
     QCOMPARE(Events(harness), events);
 }
 
@@ -593,7 +593,7 @@ void CommandTest::menuItems() {
     QFETCH(QString, item);
     QFETCH(QStringList, events);
     Harness harness(EnglishPreferences());
-    Child<QAction>(harness.form(), item).trigger();
+    Child<QAction>(harness.mainWindow(), item).trigger();
     QCOMPARE(Events(harness), events);
 }
 
@@ -627,7 +627,7 @@ void CommandTest::itemStates() {
     QFETCH(bool, enabledWhenShown);
     QFETCH(bool, checkable);
     Harness harness;
-    QAction& action = Child<QAction>(harness.form(), item);
+    QAction& action = Child<QAction>(harness.mainWindow(), item);
     QCOMPARE(action.shortcut(), shortcut);
     QCOMPARE(action.isVisible(), visible);
     QCOMPARE(action.isCheckable(), checkable);
@@ -653,7 +653,7 @@ void CommandTest::questionFollowsLanguage() {
     QFETCH(QString, text);
     Harness harness(Bytes({0, 0, flag}));
     harness.messages().Answer(kMessageCancel);
-    harness.form().mnuNew_Click();
+    harness.mainWindow().NewPlan();
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& question = harness.messages().all().front();
     QCOMPARE(question.title, title);
@@ -677,7 +677,7 @@ void CommandTest::tabSwitching() {
     QFETCH(bool, memoryShown);
     QFETCH(bool, debugShown);
     Harness harness;
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     form.show();
     QTabBar& strip = Child<QTabBar>(form, "TabStrip1");
     for (const int tab : tabs) {
@@ -698,7 +698,7 @@ void CommandTest::toolbarStaysPut_data() {
 void CommandTest::toolbarStaysPut() {
     QFETCH(bool, onMenuBar);
     Harness harness;
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     form.show();
     QToolBar& toolbar = Child<QToolBar>(form, "Toolbar1");
     QWidget* area = onMenuBar ? static_cast<QWidget*>(form.menuBar()) : &toolbar;
@@ -763,7 +763,7 @@ void SettingsPanelTest::defaults() {
     QFETCH(QString, control);
     QFETCH(QString, text);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     if (auto* list = form.findChild<QComboBox*>(control)) {
         QCOMPARE(list->currentText(), text);
         if (control.startsWith("Combo")) {
@@ -798,14 +798,14 @@ void SettingsPanelTest::passwordTyping() {
     QFETCH(QString, typedAtStart);
     QFETCH(QString, kept);
     Harness harness;
-    QLineEdit& box = Child<QLineEdit>(harness.form(), "Text2");
+    QLineEdit& box = Child<QLineEdit>(harness.mainWindow(), "Text2");
     QTest::keyClicks(&box, typed);
     if (!typedAtStart.isEmpty()) {
         QTest::keyClick(&box, Qt::Key_Home);
         QTest::keyClicks(&box, typedAtStart);
     }
     QCOMPARE(box.text(), kept);
-    QCOMPARE(QString::fromStdString(harness.form().editor().password), kept);
+    QCOMPARE(QString::fromStdString(harness.mainWindow().editor().password), kept);
 }
 
 void SettingsPanelTest::passwordPasting_data() {
@@ -830,7 +830,7 @@ void SettingsPanelTest::passwordPasting() {
     QFETCH(bool, byShortcut);
     QFETCH(QString, kept);
     Harness harness;
-    QLineEdit& box = Child<QLineEdit>(harness.form(), "Text2");
+    QLineEdit& box = Child<QLineEdit>(harness.mainWindow(), "Text2");
     QTest::keyClicks(&box, typed);
     QApplication::clipboard()->setText(pasted);
     if (byShortcut) {
@@ -839,7 +839,7 @@ void SettingsPanelTest::passwordPasting() {
         box.paste();
     }
     QCOMPARE(box.text(), kept);
-    QCOMPARE(QString::fromStdString(harness.form().editor().password), kept);
+    QCOMPARE(QString::fromStdString(harness.mainWindow().editor().password), kept);
 }
 
 void SettingsPanelTest::aniTyping_data() {
@@ -866,7 +866,7 @@ void SettingsPanelTest::aniTyping() {
     QFETCH(int, pastes);
     QFETCH(QString, kept);
     Harness harness;
-    QLineEdit& box = Child<QLineEdit>(harness.form(), "Text3");
+    QLineEdit& box = Child<QLineEdit>(harness.mainWindow(), "Text3");
     QApplication::clipboard()->setText(typed);
     for (int i = 0; i < pastes; ++i) {
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
@@ -875,7 +875,7 @@ void SettingsPanelTest::aniTyping() {
         QTest::keyClicks(&box, typed);
     }
     QCOMPARE(box.text(), kept);
-    QCOMPARE(QString::fromStdString(harness.form().editor().ani), kept);
+    QCOMPARE(QString::fromStdString(harness.mainWindow().editor().ani), kept);
 }
 
 void SettingsPanelTest::listPickReachesEditor_data() {
@@ -889,7 +889,7 @@ void SettingsPanelTest::listPickReachesEditor_data() {
 void SettingsPanelTest::listPickReachesEditor() {
     QFETCH(QString, list);
     Harness harness;
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QComboBox& box = Child<QComboBox>(form, list);
     QTest::keyClick(&box, Qt::Key_End);
     QCOMPARE(box.currentIndex(), box.count() - 1);
@@ -922,13 +922,13 @@ private slots:
 
 void FileCommandTest::newCancelled() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     FillEditor(form);
     const EditorState before = form.editor();
     const QString title = form.windowTitle();
 
     harness.messages().Answer(kMessageCancel);
-    form.mnuNew_Click();
+    form.NewPlan();
     QCOMPARE(harness.messages().all().size(), 1);
     QCOMPARE(harness.messages().all().front().style, 305);
     const QString difference = FirstDifference(before, form.editor());
@@ -938,13 +938,13 @@ void FileCommandTest::newCancelled() {
 
 void FileCommandTest::newConfirmed() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     FillEditor(form);
     QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), "12");
     const EditorState before = form.editor();
     const QString title = form.windowTitle();
 
-    form.mnuNew_Click();  // answered OK
+    form.NewPlan();  // answered OK
     QCOMPARE(harness.messages().texts(),
              QStringList{QString("All the channel's data will be cleared！")});
     QCOMPARE(harness.messages().all().front().title, QString("Warmming"));
@@ -969,12 +969,12 @@ void FileCommandTest::newConfirmed() {
 
 void FileCommandTest::saveToNewFile() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     FillEditor(form);
     const QString path = harness.folder().filePath("plan.DAT");
     harness.chooser().answers = {path};
 
-    form.mnuAssave_Click();
+    form.SavePlan();
     QCOMPARE(harness.chooser().calls, QList<bool>{true});
     QVERIFY(harness.messages().all().isEmpty());
     const QByteArray content = FileContent(path);
@@ -1001,7 +1001,7 @@ void FileCommandTest::saveOverExistingFile() {
     QFETCH(int, namesGiven);
     QFETCH(bool, written);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     FillEditor(form);
     const QString title = form.windowTitle();
     const QString path = harness.folder().filePath("old.DAT");
@@ -1014,7 +1014,7 @@ void FileCommandTest::saveOverExistingFile() {
         harness.chooser().answers.push_back(path);
     }
 
-    form.mnuAssave_Click();
+    form.SavePlan();
     // A No shows the dialog again: then a name once more, or Cancel.
     QCOMPARE(harness.chooser().calls.size(), answers.contains(kMessageNo) ? 2 : 1);
     QCOMPARE(harness.messages().all().size(), namesGiven);
@@ -1042,7 +1042,7 @@ void FileCommandTest::saveRefusedFrequency_data() {
 void FileCommandTest::saveRefusedFrequency() {
     QFETCH(bool, fileExists);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     FillEditor(form);
     form.document().ApplyUnrecorded(
         [](EditorState& editor) { SetMemoryCellText(editor, 1, 1, "46.1"); });
@@ -1054,7 +1054,7 @@ void FileCommandTest::saveRefusedFrequency() {
     }
     harness.chooser().answers = {path};
 
-    form.mnuAssave_Click();
+    form.SavePlan();
     QCOMPARE(harness.messages().texts(),
              QStringList{QString("Frequency input is incorrect, please correct!")});
     QCOMPARE(harness.messages().all().front().style, 16);
@@ -1067,22 +1067,22 @@ void FileCommandTest::saveRefusedFrequency() {
 
 void FileCommandTest::openRestoresSavedPlan() {
     Harness saver(EnglishPreferences());
-    FillEditor(saver.form());
-    QTest::keyClicks(&Child<QLineEdit>(saver.form(), "Text2"), "12");
+    FillEditor(saver.mainWindow());
+    QTest::keyClicks(&Child<QLineEdit>(saver.mainWindow(), "Text2"), "12");
     const QString path = saver.folder().filePath("plan.DAT");
     saver.chooser().answers = {path};
-    saver.form().mnuAssave_Click();
+    saver.mainWindow().SavePlan();
     QVERIFY(QFile::exists(path));
 
     Harness opener(EnglishPreferences());
-    Form1& form = opener.form();
+    MainWindow& form = opener.mainWindow();
     opener.chooser().answers = {path};
-    form.mnuOpen_Click();
+    form.OpenPlan();
     QCOMPARE(opener.chooser().calls, QList<bool>{false});
     QVERIFY(opener.messages().all().isEmpty());
 
     // Everything comes back but the password, which the file never gives back.
-    EditorState expected = saver.form().editor();
+    EditorState expected = saver.mainWindow().editor();
     expected.password.clear();
     const QString difference = FirstDifference(expected, form.editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
@@ -1115,17 +1115,17 @@ void FileCommandTest::titleNamesThePlanFile() {
     QFETCH(QString, command);
     QFETCH(QString, title);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     const QString path = harness.folder().filePath("plan.DAT");
     harness.chooser().answers = {path};
-    form.mnuAssave_Click();
+    form.SavePlan();
     QTest::keyClicks(&Child<QLineEdit>(form, "Text3"), "1");  // changed since: "*"
     for (const QString& step : command.split(' ')) {
         if (step == "New") {
             harness.messages().Answer(kMessageNo);  // not saved; then the clearing confirmed
-            form.mnuNew_Click();
+            form.NewPlan();
         } else {
-            step == "Chinese" ? form.mnuChinese_Click() : form.mnuEnglist_Click();
+            step == "Chinese" ? form.ChooseChinese() : form.ChooseEnglish();
         }
     }
     if (title.contains("%1")) {
@@ -1147,7 +1147,7 @@ void FileCommandTest::openRefusedFile() {
     QFETCH(bool, exists);
     QFETCH(int, size);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     FillEditor(form);
     const EditorState before = form.editor();
     const QString title = form.windowTitle();
@@ -1157,7 +1157,7 @@ void FileCommandTest::openRefusedFile() {
     }
     harness.chooser().answers = {path};
 
-    form.mnuOpen_Click();
+    form.OpenPlan();
     QCOMPARE(harness.messages().all().size(), 1);
     QVERIFY2(harness.messages().all().front().text.contains("short.DAT"),
              qPrintable(harness.messages().all().front().text));
@@ -1176,15 +1176,15 @@ void FileCommandTest::dialogCancelled_data() {
 void FileCommandTest::dialogCancelled() {
     QFETCH(bool, save);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     FillEditor(form);
     const EditorState before = form.editor();
     const QString title = form.windowTitle();
 
     if (save) {
-        form.mnuAssave_Click();
+        form.SavePlan();
     } else {
-        form.mnuOpen_Click();
+        form.OpenPlan();
     }
     QCOMPARE(harness.chooser().calls, QList<bool>{save});
     QVERIFY(harness.messages().all().isEmpty());

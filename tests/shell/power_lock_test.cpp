@@ -30,18 +30,18 @@ TEST_P(PowerLockTest, Gesture) {
     PowerLock lock([&now] { return now; });
     if (c.startUnlocked) {
         now = 100;
-        lock.Label8_Click();
-        lock.Label7_Click();
+        lock.LowMaxLabelClick();
+        lock.HighMaxLabelClick();
         ASSERT_EQ(lock.PowerUnlock(), 1);
     }
     for (const Step& step : c.steps) {
         now = step.at;
         switch (step.click) {
             case Click::kLowMax:
-                lock.Label8_Click();
+                lock.LowMaxLabelClick();
                 break;
             case Click::kHighMax:
-                lock.Label7_Click();
+                lock.HighMaxLabelClick();
                 break;
             case Click::kLockButton:
                 lock.PowerLockClick();
@@ -79,9 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PowerLockClicks, ReportTheChange) {
     double now = 500;
     PowerLock lock([&now] { return now; });
-    EXPECT_FALSE(lock.Label7_Click());
+    EXPECT_FALSE(lock.HighMaxLabelClick());
     now = 502;
-    EXPECT_TRUE(lock.Label8_Click());
+    EXPECT_TRUE(lock.LowMaxLabelClick());
     EXPECT_FALSE(lock.PowerLockClick());
     now = 502.5;
     EXPECT_TRUE(lock.PowerLockClick());

@@ -80,11 +80,11 @@ Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
     // The simulated radio answers at once: a tenth of the radio's intervals is still ample.
     constexpr ExchangeIntervals kQuickExchange{20, 60, 20};
     // Backups and the user's settings stay in the test's folder too.
-    m_form = std::make_unique<Form1>(
+    m_mainWindow = std::make_unique<MainWindow>(
         StartupOptions{m_folder.path(), std::move(clock), kQuickExchange, std::move(helpFolder),
                        m_folder.filePath("backups").toStdString(),
                        m_folder.filePath("settings.ini").toStdString(), std::move(desktopLocale)});
-    m_form->choosePdf = [chooser = m_chooser] {
+    m_mainWindow->choosePdf = [chooser = m_chooser] {
         ++chooser->pdfCalls;
         if (chooser->answers.empty()) {
             return QString();
@@ -93,7 +93,7 @@ Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
         chooser->answers.pop_front();
         return name;
     };
-    m_form->chooseFile = [chooser = m_chooser](bool save) {
+    m_mainWindow->chooseFile = [chooser = m_chooser](bool save) {
         chooser->calls.append(save);
         if (chooser->answers.empty()) {
             return QString();
@@ -106,7 +106,7 @@ Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
 
 Harness::~Harness() {
     // The window writes its preferences as it goes, while the messages are still scripted.
-    m_form.reset();
+    m_mainWindow.reset();
 }
 
 QByteArray EnglishPreferences() {

@@ -87,18 +87,18 @@ public:
     Harness(const Harness&) = delete;
     Harness& operator=(const Harness&) = delete;
 
-    Form1& form() { return *m_form; }
+    MainWindow& mainWindow() { return *m_mainWindow; }
     ScriptedMessages& messages() { return m_messages; }
     ScriptedChooser& chooser() { return *m_chooser; }
     PreferencesFolder& folder() { return m_folder; }
     // Ends the window as the program does when it is closed or quits.
-    void DestroyForm() { m_form.reset(); }
+    void DestroyMainWindow() { m_mainWindow.reset(); }
 
 private:
     PreferencesFolder m_folder;
     ScriptedMessages m_messages;
     std::shared_ptr<ScriptedChooser> m_chooser;
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<MainWindow> m_mainWindow;
 };
 
 // Preferences that start the window unlocked, with no port and in English.

@@ -30,23 +30,23 @@ namespace {
 class EditingWindow {
 public:
     EditingWindow() : m_harness(EnglishPreferences()) {
-        form().resize(1400, 1000);
-        form().show();
-        if (!QTest::qWaitForWindowActive(&form())) {
+        mainWindow().resize(1400, 1000);
+        mainWindow().show();
+        if (!QTest::qWaitForWindowActive(&mainWindow())) {
             qFatal("the window never became active");
         }
-        form().document().ApplyUnrecorded([](EditorState& editor) {
+        mainWindow().document().ApplyUnrecorded([](EditorState& editor) {
             SetMemoryChannel(editor, 2, "460.12500", "67.0", "461.12500", "D023N", 1, 1, 0, 0);
         });
-        form().document().MarkSaved();
+        mainWindow().document().MarkSaved();
     }
-    Form1& form() { return m_harness.form(); }
+    MainWindow& mainWindow() { return m_harness.mainWindow(); }
     Harness& harness() { return m_harness; }
-    QAction& undo() { return Child<QAction>(form(), "mnuUndo"); }
-    QAction& redo() { return Child<QAction>(form(), "mnuRedo"); }
+    QAction& undo() { return Child<QAction>(mainWindow(), "mnuUndo"); }
+    QAction& redo() { return Child<QAction>(mainWindow(), "mnuRedo"); }
 
     void Press(int row, int column) {
-        auto& grid = Child<QTableView>(form(), "mfgrid1");
+        auto& grid = Child<QTableView>(mainWindow(), "mfgrid1");
         const QPoint at = grid.visualRect(grid.model()->index(row - 1, column)).center();
         QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, at);
@@ -57,7 +57,7 @@ private:
 };
 
 // What the views show differs from the editor: the first such place, in words.
-QString ViewsDiffer(Form1& form) {
+QString ViewsDiffer(MainWindow& form) {
     const EditorState& editor = form.editor();
     for (const char* name : {"mfgrid1", "mfgrid2"}) {
         const QAbstractItemModel& model = *Child<QTableView>(form, name).model();
@@ -117,7 +117,7 @@ void UndoTest::nothingToUndoAtStart() {
     QCOMPARE(window.undo().shortcut(), QKeySequence("Ctrl+Z"));
     QCOMPARE(window.redo().shortcuts(),
              (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
-    QVERIFY(!window.form().windowTitle().endsWith('*'));
+    QVERIFY(!window.mainWindow().windowTitle().endsWith('*'));
 }
 
 void UndoTest::everyChangeIsOneStep_data() {
@@ -133,51 +133,51 @@ void UndoTest::everyChangeIsOneStep_data() {
 
     QTest::newRow("frequency typed") << Action([](EditingWindow& w) {
         w.Press(3, 1);
-        QTest::keyClicks(&Child<QLineEdit>(w.form(), "Text1"), "460.0125");
-        QTest::keyClick(&Child<QLineEdit>(w.form(), "Text1"), Qt::Key_Return);
+        QTest::keyClicks(&Child<QLineEdit>(w.mainWindow(), "Text1"), "460.0125");
+        QTest::keyClick(&Child<QLineEdit>(w.mainWindow(), "Text1"), Qt::Key_Return);
     }) << "edit channel 3 RX Frequency";
     QTest::newRow("channel deleted") << Action([](EditingWindow& w) {
         w.Press(2, 1);
-        auto& text1 = Child<QLineEdit>(w.form(), "Text1");
-        QTest::keyClick(&text1, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(&text1, Qt::Key_Backspace);
-        QTest::keyClick(&text1, Qt::Key_Return);
+        auto& frequencyBox = Child<QLineEdit>(w.mainWindow(), "Text1");
+        QTest::keyClick(&frequencyBox, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&frequencyBox, Qt::Key_Backspace);
+        QTest::keyClick(&frequencyBox, Qt::Key_Return);
     }) << "delete channel 2";
     QTest::newRow("list picked") << Action([](EditingWindow& w) {
         w.Press(2, 8);
-        auto& list = Child<QComboBox>(w.form(), "Combo5_8");
+        auto& list = Child<QComboBox>(w.mainWindow(), "Combo5_8");
         QTest::keyClick(list.view(), Qt::Key_Down);
     }) << "edit channel 2 TX-Power";
     QTest::newRow("debug OK") << Action([](EditingWindow& w) {
-        Child<QLineEdit>(w.form(), "Txtrfre2").setText("455");
-        Child<QPushButton>(w.form(), "Command1").click();
+        Child<QLineEdit>(w.mainWindow(), "Txtrfre2").setText("455");
+        Child<QPushButton>(w.mainWindow(), "Command1").click();
         // The box keeps what was typed until another channel is chosen.
-        QCOMPARE(Child<QLineEdit>(w.form(), "Txtrfre2").text(), QString("455"));
+        QCOMPARE(Child<QLineEdit>(w.mainWindow(), "Txtrfre2").text(), QString("455"));
     }) << "edit debug channel 1";
     QTest::newRow("debug deleted") << Action([](EditingWindow& w) {
-        Child<QTabBar>(w.form(), "TabStrip1").setCurrentIndex(1);
-        auto& grid = Child<QTableView>(w.form(), "mfgrid2");
+        Child<QTabBar>(w.mainWindow(), "TabStrip1").setCurrentIndex(1);
+        auto& grid = Child<QTableView>(w.mainWindow(), "mfgrid2");
         const QPoint at = grid.visualRect(grid.model()->index(2, 1)).center();
         QTest::mousePress(grid.viewport(), Qt::RightButton, {}, at);
-        auto& menu = Child<QMenu>(w.form(), "mnuchannel");
+        auto& menu = Child<QMenu>(w.mainWindow(), "mnuchannel");
         menu.actions().front()->trigger();
         menu.hide();
     }) << "delete debug channel 3";
     QTest::newRow("panel list") << Action([](EditingWindow& w) {
-        Child<QComboBox>(w.form(), "Combo4").setCurrentIndex(2);
+        Child<QComboBox>(w.mainWindow(), "Combo4").setCurrentIndex(2);
     }) << "change Squelch Grade";
     QTest::newRow("password typed") << Action([](EditingWindow& w) {
-        QTest::keyClicks(&Child<QLineEdit>(w.form(), "Text2"), "1234");
+        QTest::keyClicks(&Child<QLineEdit>(w.mainWindow(), "Text2"), "1234");
     }) << QString::fromUtf8("change 口令");
     QTest::newRow("side keys OK") << Action([](EditingWindow& w) {
-        Child<QComboBox>(w.form().sideKeyDialog(), "Combo1").setCurrentIndex(3);
-        w.form().sideKeyDialog().Command1_Click();
+        Child<QComboBox>(w.mainWindow().sideKeyDialog(), "Combo1").setCurrentIndex(3);
+        w.mainWindow().sideKeyDialog().StoreSettings();
     }) << "change side keys";
-    QTest::newRow("new") << Action([](EditingWindow& w) { w.form().mnuNew_Click(); })
+    QTest::newRow("new") << Action([](EditingWindow& w) { w.mainWindow().NewPlan(); })
                          << "new channel plan";
     QTest::newRow("open") << Action([plan](EditingWindow& w) {
         w.harness().chooser().answers.push_back(plan);
-        w.form().mnuOpen_Click();
+        w.mainWindow().OpenPlan();
     }) << "open file";
 }
 
@@ -185,60 +185,63 @@ void UndoTest::everyChangeIsOneStep() {
     QFETCH(Action, action);
     QFETCH(QString, step);
     EditingWindow window;
-    const EditorState before = window.form().editor();
+    const EditorState before = window.mainWindow().editor();
 
     action(window);
-    const EditorState after = window.form().editor();
+    const EditorState after = window.mainWindow().editor();
     QVERIFY2(!FirstDifference(before, after).isEmpty(), "the action changed nothing");
-    QVERIFY2(ViewsDiffer(window.form()).isEmpty(), qPrintable(ViewsDiffer(window.form())));
+    QVERIFY2(ViewsDiffer(window.mainWindow()).isEmpty(),
+             qPrintable(ViewsDiffer(window.mainWindow())));
     QCOMPARE(window.undo().text(), "Undo " + step);
     QVERIFY(window.undo().isEnabled());
     QVERIFY(!window.redo().isEnabled());
     const bool opened = step == "open file";  // what was opened counts as saved
-    QCOMPARE(window.form().windowTitle().endsWith('*'), !opened);
+    QCOMPARE(window.mainWindow().windowTitle().endsWith('*'), !opened);
 
     window.undo().trigger();
-    QString difference = FirstDifference(before, window.form().editor());
+    QString difference = FirstDifference(before, window.mainWindow().editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
-    QVERIFY2(ViewsDiffer(window.form()).isEmpty(), qPrintable(ViewsDiffer(window.form())));
+    QVERIFY2(ViewsDiffer(window.mainWindow()).isEmpty(),
+             qPrintable(ViewsDiffer(window.mainWindow())));
     QVERIFY(!window.undo().isEnabled());  // one step, not one per key
     QCOMPARE(window.redo().text(), "Redo " + step);
-    QCOMPARE(window.form().windowTitle().endsWith('*'), opened);
+    QCOMPARE(window.mainWindow().windowTitle().endsWith('*'), opened);
 
     window.redo().trigger();
-    difference = FirstDifference(after, window.form().editor());
+    difference = FirstDifference(after, window.mainWindow().editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
-    QVERIFY2(ViewsDiffer(window.form()).isEmpty(), qPrintable(ViewsDiffer(window.form())));
-    QCOMPARE(window.form().windowTitle().endsWith('*'), !opened);
+    QVERIFY2(ViewsDiffer(window.mainWindow()).isEmpty(),
+             qPrintable(ViewsDiffer(window.mainWindow())));
+    QCOMPARE(window.mainWindow().windowTitle().endsWith('*'), !opened);
 }
 
 void UndoTest::languageSwitchRewordsAndIsNoStep() {
     EditingWindow window;
     window.Press(2, 5);  // busy lock of channel 2
-    QTest::keyClick(Child<QComboBox>(window.form(), "Combo5_5").view(), Qt::Key_Down);
-    QCOMPARE(MemoryCellText(window.form().editor(), 2, 5), std::string("QT/DQT"));
+    QTest::keyClick(Child<QComboBox>(window.mainWindow(), "Combo5_5").view(), Qt::Key_Down);
+    QCOMPARE(MemoryCellText(window.mainWindow().editor(), 2, 5), std::string("QT/DQT"));
 
-    window.form().mnuChinese_Click();
+    window.mainWindow().ChooseChinese();
     QCOMPARE(window.undo().text(), QString::fromUtf8("撤销 编辑信道 2 繁忙锁定"));
-    QCOMPARE(MemoryCellText(window.form().editor(), 2, 5), std::string("亚音"));
+    QCOMPARE(MemoryCellText(window.mainWindow().editor(), 2, 5), std::string("亚音"));
     window.undo().trigger();
     // Back to the list position it had, in the language shown now.
-    QCOMPARE(ListPositionOf(MemoryChannelOf(window.form().editor(), 2), 5), std::int16_t(1));
-    QCOMPARE(MemoryCellText(window.form().editor(), 2, 5), std::string("载波"));
+    QCOMPARE(ListPositionOf(MemoryChannelOf(window.mainWindow().editor(), 2), 5), std::int16_t(1));
+    QCOMPARE(MemoryCellText(window.mainWindow().editor(), 2, 5), std::string("载波"));
     QCOMPARE(window.redo().text(), QString::fromUtf8("恢复 编辑信道 2 繁忙锁定"));
     QVERIFY(!window.undo().isEnabled());
-    QVERIFY(!window.form().windowTitle().endsWith('*'));
+    QVERIFY(!window.mainWindow().windowTitle().endsWith('*'));
 }
 
 void UndoTest::keysInAnOpenEditorStayWithIt() {
     EditingWindow window;
     window.Press(3, 1);
-    auto& text1 = Child<QLineEdit>(window.form(), "Text1");
-    QTest::keyClicks(&text1, "46");
-    QTest::keyClick(&text1, Qt::Key_Z, Qt::ControlModifier);  // the box's own undo
-    QCOMPARE(window.form().document().undoStack().index(), 0);
-    QVERIFY(text1.isVisible());
-    QVERIFY(text1.text() != "46");
+    auto& frequencyBox = Child<QLineEdit>(window.mainWindow(), "Text1");
+    QTest::keyClicks(&frequencyBox, "46");
+    QTest::keyClick(&frequencyBox, Qt::Key_Z, Qt::ControlModifier);  // the box's own undo
+    QCOMPARE(window.mainWindow().document().undoStack().index(), 0);
+    QVERIFY(frequencyBox.isVisible());
+    QVERIFY(frequencyBox.text() != "46");
 }
 
 void UndoTest::unsavedChangesAsked_data() {
@@ -265,7 +268,7 @@ void UndoTest::unsavedChangesAsked() {
     QFETCH(bool, saveChosen);
     QFETCH(bool, goesOn);
     EditingWindow window;
-    Form1& form = window.form();
+    MainWindow& form = window.mainWindow();
     ScriptedMessages& messages = window.harness().messages();
     const QString saved = m_dir.filePath(QString("saved-%1").arg(QTest::currentDataTag()));
     if (modified) {
@@ -282,13 +285,13 @@ void UndoTest::unsavedChangesAsked() {
     if (command == "quit") {
         wentOn = form.close();
     } else if (command == "new") {
-        form.mnuNew_Click();
+        form.NewPlan();
         wentOn = messages.texts().contains("All the channel's data will be cleared！");
     } else if (command == "open") {
-        form.mnuOpen_Click();
+        form.OpenPlan();
         wentOn = window.harness().chooser().calls.endsWith(false);
     } else {
-        form.mnureadFre_Click();  // no port chosen: the read goes on to say so
+        form.ReadRadio();  // no port chosen: the read goes on to say so
         wentOn = !messages.all().isEmpty() && messages.all().back().style != kStyleYesNoCancel;
     }
     QCOMPARE(wentOn, goesOn);
@@ -307,22 +310,22 @@ void UndoTest::unsavedChangesAsked() {
 
 void UndoTest::saveAddsTheExtension() {
     EditingWindow window;
-    QTest::keyClicks(&Child<QLineEdit>(window.form(), "Text2"), "12");
-    QVERIFY(window.form().windowTitle().endsWith('*'));
+    QTest::keyClicks(&Child<QLineEdit>(window.mainWindow(), "Text2"), "12");
+    QVERIFY(window.mainWindow().windowTitle().endsWith('*'));
     for (const char* name : {"typed", "typed.dat", "with.point.DAT"}) {
         window.harness().chooser().answers.push_back(m_dir.filePath(name));
-        window.form().mnuAssave_Click();
+        window.mainWindow().SavePlan();
     }
     QVERIFY(QFileInfo::exists(m_dir.filePath("typed.DAT")));
     QVERIFY(QFileInfo::exists(m_dir.filePath("typed.dat")));
     QVERIFY(!QFileInfo::exists(m_dir.filePath("typed.dat.DAT")));
     QVERIFY(QFileInfo::exists(m_dir.filePath("with.point.DAT")));
-    QVERIFY(!window.form().windowTitle().endsWith('*'));
+    QVERIFY(!window.mainWindow().windowTitle().endsWith('*'));
     // Undoing past the save makes the plan differ again; redoing comes back to it.
     window.undo().trigger();
-    QVERIFY(window.form().windowTitle().endsWith('*'));
+    QVERIFY(window.mainWindow().windowTitle().endsWith('*'));
     window.redo().trigger();
-    QVERIFY(!window.form().windowTitle().endsWith('*'));
+    QVERIFY(!window.mainWindow().windowTitle().endsWith('*'));
 }
 
 namespace m742::test {

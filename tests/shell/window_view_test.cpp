@@ -34,7 +34,7 @@ using namespace m742::test;
 
 namespace {
 
-QTableView& Grid(Form1& form, const char* name) {
+QTableView& Grid(MainWindow& form, const char* name) {
     return Child<QTableView>(form, name);
 }
 
@@ -105,7 +105,7 @@ std::shared_ptr<PreviewSeen> WatchForPreview(QObject& owner) {
     return seen;
 }
 
-void ShowAt(Form1& form, QSize size) {
+void ShowAt(MainWindow& form, QSize size) {
     form.resize(size);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -190,7 +190,7 @@ void WindowPlacementTest::fullPlanShownWhole_data() {
 void WindowPlacementTest::fullPlanShownWhole() {
     QFETCH(QByteArray, preferences);
     Harness harness(preferences);
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     const QSize full = FullPlanSize(form);
     ShowAt(form, full);
     QCOMPARE(form.size(), full);
@@ -219,7 +219,7 @@ void WindowPlacementTest::growingSpreadsOverFrequencyAndToneColumns() {
     QFETCH(int, wider);
     QFETCH(int, taller);
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QTableView& grid = Grid(form, "mfgrid1");
     const QSize full = FullPlanSize(form);
     ShowAt(form, full);
@@ -258,7 +258,7 @@ void WindowPlacementTest::growingSpreadsOverFrequencyAndToneColumns() {
 // Smaller than the plan, the columns and rows keep their sizes and the grid scrolls to them.
 void WindowPlacementTest::shrinkingScrolls() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QTableView& grid = Grid(form, "mfgrid1");
     const QSize full = FullPlanSize(form);
     ShowAt(form, full);
@@ -278,7 +278,7 @@ void WindowPlacementTest::shrinkingScrolls() {
 // tones.
 void WindowPlacementTest::columnWidenedByHandKept() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     QTableView& grid = Grid(form, "mfgrid1");
     const QSize full = FullPlanSize(form);
     ShowAt(form, full);
@@ -301,21 +301,22 @@ void WindowPlacementTest::languageSwitchShowsWholePlan_data() {
 void WindowPlacementTest::languageSwitchShowsWholePlan() {
     QFETCH(int, from);
     Harness fresh(QByteArray("\x00\x00", 2) + char(1 - from));
-    const QSize wanted = FullPlanSize(fresh.form());
+    const QSize wanted = FullPlanSize(fresh.mainWindow());
     const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
     if (wanted.width() + 8 > room.width() || wanted.height() + 36 > room.height()) {
         QSKIP("the screen is too small for the whole plan (ctest gives this test 1366x768)");
     }
     Harness harness(QByteArray("\x00\x00", 2) + char(from));
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     ShowAt(form, FullPlanSize(form));
-    from == 0 ? form.mnuEnglist_Click() : form.mnuChinese_Click();
+    from == 0 ? form.ChooseEnglish() : form.ChooseChinese();
     QApplication::processEvents();
-    qWarning() << "DBG after" << FullPlanSize(form) << form.sizeHint() << fresh.form().sizeHint()
-               << form.centralWidget()->sizeHint() << fresh.form().centralWidget()->sizeHint();
+    qWarning() << "DBG after" << FullPlanSize(form) << form.sizeHint()
+               << fresh.mainWindow().sizeHint() << form.centralWidget()->sizeHint()
+               << fresh.mainWindow().centralWidget()->sizeHint();
     for (auto* w : {"Frame1", "Frame2", "mfgrid1", "Picture1"})
         qWarning() << w << Child<QWidget>(form, w).sizeHint()
-                   << Child<QWidget>(fresh.form(), w).sizeHint();
+                   << Child<QWidget>(fresh.mainWindow(), w).sizeHint();
     QVERIFY2(form.width() >= wanted.width() && form.height() >= wanted.height(),
              qPrintable(QString("%1x%2, a fresh start is %3x%4")
                             .arg(form.width())
@@ -350,8 +351,8 @@ void WindowPlacementTest::headingsShownWhole() {
         QApplication::setFont(large);
     }
     Harness harness(QByteArray("\x00\x00", 2) + char(1 - flag));
-    Form1& form = harness.form();
-    flag == 1 ? form.mnuEnglist_Click() : form.mnuChinese_Click();
+    MainWindow& form = harness.mainWindow();
+    flag == 1 ? form.ChooseEnglish() : form.ChooseChinese();
     QApplication::setFont(usual);
     for (const char* name : {"mfgrid1", "mfgrid2"}) {
         QTableView& grid = Grid(form, name);
@@ -370,7 +371,7 @@ void WindowPlacementTest::headingsShownWhole() {
 // A wider window widens the lists of all three columns of the settings panel, not the last.
 void WindowPlacementTest::settingsPanelGrowsEvenly() {
     Harness harness(EnglishPreferences());
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     const QSize full = FullPlanSize(form);
     ShowAt(form, full);
     const int lists[] = {Child<QComboBox>(form, "Combo2").width(),
@@ -408,7 +409,7 @@ void WindowPlacementTest::placementRemembered() {
     };
     QRect normal;
     {
-        Form1 form(options());
+        MainWindow form(options());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.setGeometry(QRect(40, 30, 700, 500));
@@ -421,7 +422,7 @@ void WindowPlacementTest::placementRemembered() {
     }
     QVERIFY(QFile::exists(placement));
     QCOMPARE(folder.read().size(), 4);
-    Form1 again(options());
+    MainWindow again(options());
     QCOMPARE(again.isMaximized() || (again.windowState() & Qt::WindowMaximized) != 0, maximised);
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
@@ -467,7 +468,7 @@ void WindowPlacementTest::fileAtStartAsOpen() {
     if (answer != 0) {
         viaOpen.messages().Answer(answer);
     }
-    viaOpen.form().mnuOpen_Click();
+    viaOpen.mainWindow().OpenPlan();
     const QStringList messages = viaOpen.messages().texts();
     QCOMPARE(messages.size(), size == 1074 && header ? 0 : 1);
     if (size == 1074 && !header) {
@@ -481,11 +482,13 @@ void WindowPlacementTest::fileAtStartAsOpen() {
     if (answer != 0) {
         atStart.messages().Answer(answer);
     }
-    atStart.form().OpenFile(path);
+    atStart.mainWindow().OpenFile(path);
     QCOMPARE(atStart.messages().texts(), messages);
-    QCOMPARE(atStart.form().windowTitle(), viaOpen.form().windowTitle());
-    QCOMPARE(atStart.form().windowTitle().contains(QFileInfo(path).absoluteFilePath()), opens);
-    const QString difference = FirstDifference(viaOpen.form().editor(), atStart.form().editor());
+    QCOMPARE(atStart.mainWindow().windowTitle(), viaOpen.mainWindow().windowTitle());
+    QCOMPARE(atStart.mainWindow().windowTitle().contains(QFileInfo(path).absoluteFilePath()),
+             opens);
+    const QString difference =
+        FirstDifference(viaOpen.mainWindow().editor(), atStart.mainWindow().editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QVERIFY(atStart.chooser().calls.isEmpty());
 }
@@ -535,7 +538,7 @@ void ReportOutputTest::exportPdf() {
     QFETCH(QString, expected);
     QFETCH(QString, title);
     Harness harness(preferences);
-    Form1& form = harness.form();
+    MainWindow& form = harness.mainWindow();
     Child<QTabBar>(form, "TabStrip1").setCurrentIndex(tab);
     harness.chooser().answers = {harness.folder().filePath(name)};
     Child<QAction>(form, "mnuExportPdf").trigger();
@@ -563,7 +566,7 @@ void ReportOutputTest::exportPdfCancelledOrRefused() {
     Harness harness(EnglishPreferences());
     const QString path = answer.isEmpty() ? QString() : harness.folder().filePath(answer);
     harness.chooser().answers = {path};
-    harness.form().mnuExportPdf_Click();
+    harness.mainWindow().ExportPdf();
     QCOMPARE(harness.messages().all().size(), messages);
     if (messages > 0) {
         const RecordedMessage& message = harness.messages().all().front();
@@ -585,8 +588,8 @@ void ReportOutputTest::printPreview() {
     QFETCH(QByteArray, preferences);
     QFETCH(QString, title);
     Harness harness(preferences);
-    const auto seen = WatchForPreview(harness.form());
-    Child<QAction>(harness.form(), "mnuPrintPreview").trigger();
+    const auto seen = WatchForPreview(harness.mainWindow());
+    Child<QAction>(harness.mainWindow(), "mnuPrintPreview").trigger();
     QCOMPARE(seen->shown, 1);
     QCOMPARE(seen->title, title);
     QVERIFY(seen->pages >= 1);
@@ -620,8 +623,8 @@ void ReportOutputTest::printWithoutPrinterOffersBoth() {
     Harness harness(preferences);
     harness.messages().Answer(answer);
     harness.chooser().answers = {harness.folder().filePath("report.pdf")};
-    const auto seen = WatchForPreview(harness.form());
-    Child<QAction>(harness.form(), "mnuprint").trigger();
+    const auto seen = WatchForPreview(harness.mainWindow());
+    Child<QAction>(harness.mainWindow(), "mnuprint").trigger();
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& message = harness.messages().all().front();
     QCOMPARE(message.captions, captions);
@@ -681,10 +684,10 @@ void InterfaceLanguageTest::qtTextsFollowLanguage() {
     {
         Harness harness(preferences);
         if (switchLanguage) {
-            harness.form().mnuChinese_Click();
-            harness.form().mnuEnglist_Click();
+            harness.mainWindow().ChooseChinese();
+            harness.mainWindow().ChooseEnglish();
             if (preferences == EnglishPreferences()) {
-                harness.form().mnuChinese_Click();
+                harness.mainWindow().ChooseChinese();
             }
         }
         const QStringList texts = QtTexts();
@@ -731,8 +734,8 @@ void InterfaceLanguageTest::fileDialogFollowsLanguage() {
 
     Harness harness(preferences);
     if (switchLanguage) {
-        preferences == EnglishPreferences() ? harness.form().mnuChinese_Click()
-                                            : harness.form().mnuEnglist_Click();
+        preferences == EnglishPreferences() ? harness.mainWindow().ChooseChinese()
+                                            : harness.mainWindow().ChooseEnglish();
     }
     QStringList shown;  // the folder's type, the file's size and date
     QTimer::singleShot(0, [&shown, &folder] {
@@ -764,7 +767,7 @@ void InterfaceLanguageTest::fileDialogFollowsLanguage() {
               << cell(row("channels.csv"), 3);
         dialog->reject();
     });
-    QCOMPARE(harness.form().chooseCsv(false), QString());
+    QCOMPARE(harness.mainWindow().chooseCsv(false), QString());
     QCOMPARE(shown, (QStringList{folderType, locale.formattedDataSize(1500),
                                  locale.toString(stamp, QLocale::ShortFormat)}));
 }
@@ -792,17 +795,17 @@ void InterfaceLanguageTest::helpOfTheLanguage() {
     QFETCH(QString, heading);
     Harness harness(preferences);
     if (switchLanguage) {
-        harness.form().mnuChinese_Click();
-        harness.form().mnuEnglist_Click();
-        harness.form().mnuChinese_Click();
+        harness.mainWindow().ChooseChinese();
+        harness.mainWindow().ChooseEnglish();
+        harness.mainWindow().ChooseChinese();
         if (file == "M-742.html") {
-            harness.form().mnuEnglist_Click();
+            harness.mainWindow().ChooseEnglish();
         }
     }
     UrlCatcher taker;
     QDesktopServices::setUrlHandler("file", &taker, "open");
-    QTest::keyClick(&harness.form(), Qt::Key_F1);
-    harness.form().mnumainhelp_Click();
+    QTest::keyClick(&harness.mainWindow(), Qt::Key_F1);
+    harness.mainWindow().OpenHelp();
     QDesktopServices::unsetUrlHandler("file");
     QVERIFY2(harness.messages().all().isEmpty(), qPrintable(harness.messages().texts().join("")));
     QVERIFY(!taker.opened.isEmpty());

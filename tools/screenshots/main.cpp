@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
         options.preferences = preferences;
         // The user's own window place stays out of the pictures.
         options.settingsFile = std::filesystem::path(temp.path().toStdString()) / "settings.ini";
-        m742::Form1 window(std::move(options));
+        m742::MainWindow window(std::move(options));
         window.document().ApplyUnrecorded(SamplePlan);
         window.document().MarkSaved();  // shown as an opened plan, without the "*" of a change
         window.resize(1180, 760);
@@ -103,12 +103,12 @@ int main(int argc, char** argv) {
         window.findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
         window.findChild<QComboBox*>("combochannel2")->setCurrentIndex(2);
         window.ShowDebugChannel();
-        window.mnuSideFunction_Click();
+        window.ShowSideKeyDialog();
         QApplication::processEvents();
         const bool saved = Save(window, out.filePath("debug-channels-en.png")) &&
                            Save(window.sideKeyDialog(), out.filePath("side-keys-en.png"));
         window.sideKeyDialog().hide();
-        window.mnuDebug_Click();
+        window.ShowPowerDialog();
         QApplication::processEvents();
         if (!saved || !Save(window.powerDialog(), out.filePath("power-en.png"))) {
             return 1;

@@ -31,7 +31,7 @@ DebugGridView::DebugGridView(EditorDocument& document, QWidget* parent)
     m_menu->setObjectName("mnuchannel");
     m_delete = m_menu->addAction(QString());
     m_delete->setObjectName("mnudel_channel");
-    connect(m_delete, &QAction::triggered, this, [this] { mnudel_channel_Click(); });
+    connect(m_delete, &QAction::triggered, this, [this] { DeleteMenuChannel(); });
 
     BuildPanel(parent);
     // The panel always shows the highlighted channel, however the highlight moved (arrow keys,
@@ -72,7 +72,7 @@ void DebugGridView::BuildPanel(QWidget* parent) {
     for (int n = 1; n <= kChannelCount; ++n) {
         m_channel->addItem(QString::number(n));
     }
-    connect(m_channel, &QComboBox::activated, this, [this] { combochannel2_Click(); });
+    connect(m_channel, &QComboBox::activated, this, [this] { ChannelChosen(); });
     m_rx = new QLineEdit(m_panel);
     m_rx->setObjectName("Txtrfre2");
     m_tx = new QLineEdit(m_panel);
@@ -84,7 +84,7 @@ void DebugGridView::BuildPanel(QWidget* parent) {
     }
     m_ok = new QPushButton(m_panel);
     m_ok->setObjectName("Command1");
-    connect(m_ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(m_ok, &QPushButton::clicked, this, [this] { StoreChannel(); });
     layout->addWidget(label("Label26"), 0, 0);  // "Channel"
     layout->addWidget(m_channel, 0, 1);
     layout->addWidget(label("Label24"), 1, 0);  // "RX Frequency"
@@ -104,10 +104,10 @@ void DebugGridView::SelectChannel(int channel) {
         const QSignalBlocker quiet(m_channel);
         m_channel->setCurrentIndex(channel - 1);
     }
-    combochannel2_Click();
+    ChannelChosen();
 }
 
-void DebugGridView::combochannel2_Click() {
+void DebugGridView::ChannelChosen() {
     if (isVisible() && isEnabled() && m_panelReady) {
         setFocus();
     }
@@ -132,7 +132,7 @@ void DebugGridView::ShowDebugChannel() {
     m_tx->setText(m_shownTx);
 }
 
-void DebugGridView::Command1_Click() {
+void DebugGridView::StoreChannel() {
     const int channel = SelectedChannel();
     const std::string rx = m_rx->text().toStdString();
     const std::string tx = m_tx->text().toStdString();
@@ -142,7 +142,7 @@ void DebugGridView::Command1_Click() {
     m_storing = false;
 }
 
-void DebugGridView::mnudel_channel_Click() {
+void DebugGridView::DeleteMenuChannel() {
     if (!isVisible()) {
         return;
     }

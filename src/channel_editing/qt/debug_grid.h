@@ -43,9 +43,9 @@ public:
     void ShowDebugChannel();
     bool panelReady() const { return m_panelReady; }
 
-    void combochannel2_Click();
-    void Command1_Click();
-    void mnudel_channel_Click();
+    void ChannelChosen();
+    void StoreChannel();
+    void DeleteMenuChannel();
     // A digit typed into the grid highlights the channel of that number.
     void keyboardSearch(const QString& search) override;
 

@@ -66,7 +66,7 @@ EntryFilter::KeyRule EntryFilter::FrequencyKeys(bool debugBox) {
         const std::string text = box.text().toStdString();
         const auto selected = static_cast<std::size_t>(box.selectedText().size());
         const bool passes = debugBox ? DebugFrequencyKeyPasses(key, text, selected)
-                                     : Text1KeyPasses(key, text, selected);
+                                     : FrequencyBoxKeyPasses(key, text, selected);
         return passes ? std::optional<char>(static_cast<char>(key)) : std::nullopt;
     };
 }

@@ -95,40 +95,40 @@ MemoryGridView::MemoryGridView(EditorDocument& document, const BandLimits& band,
     for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, [this] {
             if (QWidget* open = OpenEditor()) {
-                PlaceOver(open, open == m_text1);
+                PlaceOver(open, open == m_frequencyBox);
             }
         });
     }
 }
 
 void MemoryGridView::BuildEditors() {
-    m_text1 = new QLineEdit(this);
-    m_text1->setObjectName("Text1");  // frequency editor of columns 1 and 3
-    m_text1->hide();
-    new EntryFilter(m_text1, m_text1, EntryFilter::FrequencyKeys(false),
+    m_frequencyBox = new QLineEdit(this);
+    m_frequencyBox->setObjectName("Text1");  // frequency editor of columns 1 and 3
+    m_frequencyBox->hide();
+    new EntryFilter(m_frequencyBox, m_frequencyBox, EntryFilter::FrequencyKeys(false),
                     EntryFilter::FrequencyText(false), [this] { setFocus(); });
-    m_text1->installEventFilter(this);
+    m_frequencyBox->installEventFilter(this);
 
-    m_combo8 = new QComboBox(this);
-    m_combo8->setObjectName("Combo8");  // tone editor of columns 2 and 4
-    m_combo8->setEditable(true);
-    m_combo8->setInsertPolicy(QComboBox::NoInsert);
-    m_combo8->setCompleter(nullptr);  // a typed "6" must stay "6", not become "67.0"
-    m_combo8->setMaxVisibleItems(20);
+    m_toneList = new QComboBox(this);
+    m_toneList->setObjectName("Combo8");  // tone editor of columns 2 and 4
+    m_toneList->setEditable(true);
+    m_toneList->setInsertPolicy(QComboBox::NoInsert);
+    m_toneList->setCompleter(nullptr);  // a typed "6" must stay "6", not become "67.0"
+    m_toneList->setMaxVisibleItems(20);
     for (int i = 0; i < ListSize(ListId::kTone); ++i) {
-        m_combo8->addItem(QString::fromStdString(ListItem(ListId::kTone, i, Lang::English)));
+        m_toneList->addItem(QString::fromStdString(ListItem(ListId::kTone, i, Lang::English)));
     }
-    m_combo8->hide();
+    m_toneList->hide();
     new EntryFilter(
-        m_combo8, m_combo8->lineEdit(),
+        m_toneList, m_toneList->lineEdit(),
         [this](int key, const QLineEdit&) { return m_toneKeys.Key(key); },
         [this](const QString&, const QString& inserted) {
             return QString::fromStdString(m_toneKeys.Text(inserted.toStdString()));
         },
         [this] { setFocus(); });
-    m_combo8->installEventFilter(this);
-    m_combo8->view()->installEventFilter(this);
-    connect(m_combo8, &QComboBox::activated, this, &MemoryGridView::Combo8_Click);
+    m_toneList->installEventFilter(this);
+    m_toneList->view()->installEventFilter(this);
+    connect(m_toneList, &QComboBox::activated, this, &MemoryGridView::ToneChosen);
 
     for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
         auto* list = new QComboBox(this);
@@ -141,19 +141,19 @@ void MemoryGridView::BuildEditors() {
         list->installEventFilter(this);
         list->view()->installEventFilter(this);
         connect(list, &QComboBox::activated, this,
-                [this, column](int index) { Combo5_Click(column, index); });
-        m_combo5[static_cast<std::size_t>(column - kFirstListColumn)] = list;
+                [this, column](int index) { ListItemChosen(column, index); });
+        m_columnLists[static_cast<std::size_t>(column - kFirstListColumn)] = list;
     }
 }
 
 QWidget* MemoryGridView::OpenEditor() const {
-    if (!m_text1->isHidden()) {
-        return m_text1;
+    if (!m_frequencyBox->isHidden()) {
+        return m_frequencyBox;
     }
-    if (!m_combo8->isHidden()) {
-        return m_combo8;
+    if (!m_toneList->isHidden()) {
+        return m_toneList;
     }
-    for (QComboBox* list : m_combo5) {
+    for (QComboBox* list : m_columnLists) {
         if (!list->isHidden()) {
             return list;
         }
@@ -168,7 +168,7 @@ void MemoryGridView::PlaceOver(QWidget* editor, bool cellHeight) {
     editor->resize(cell.width(), cellHeight ? cell.height() : editor->sizeHint().height());
 }
 
-void MemoryGridView::mfgrid1_Click() {
+void MemoryGridView::EditClickedCell() {
     if (!m_armed) {
         return;
     }
@@ -195,17 +195,17 @@ void MemoryGridView::mfgrid1_Click() {
 
     QWidget* editor = nullptr;
     if (m_column == kColumnRx || m_column == kColumnTx) {
-        PlaceOver(m_text1, true);
-        m_text1->setText(text);
-        editor = m_text1;
+        PlaceOver(m_frequencyBox, true);
+        m_frequencyBox->setText(text);
+        editor = m_frequencyBox;
     } else if (IsToneColumn(m_column)) {
-        PlaceOver(m_combo8, false);
-        const QSignalBlocker quiet(m_combo8);
-        m_combo8->setCurrentIndex(m_combo8->findText(text));
-        m_combo8->setEditText(text);
-        editor = m_combo8;
+        PlaceOver(m_toneList, false);
+        const QSignalBlocker quiet(m_toneList);
+        m_toneList->setCurrentIndex(m_toneList->findText(text));
+        m_toneList->setEditText(text);
+        editor = m_toneList;
     } else {
-        QComboBox* list = m_combo5[static_cast<std::size_t>(m_column - kFirstListColumn)];
+        QComboBox* list = m_columnLists[static_cast<std::size_t>(m_column - kFirstListColumn)];
         PlaceOver(list, false);
         // Set while hidden: a pick only counts once the list is shown.
         list->setCurrentIndex(
@@ -221,18 +221,18 @@ void MemoryGridView::mfgrid1_Click() {
             new ReleaseGuard(list);
         }
     }
-    if (editor == m_combo8) {
+    if (editor == m_toneList) {
         // As a combo box's edit field is when it takes the focus: what is typed replaces it.
-        m_combo8->lineEdit()->selectAll();
+        m_toneList->lineEdit()->selectAll();
     }
 }
 
 void MemoryGridView::HideFrequencyEditor() {
     m_discarding = true;
-    if (m_text1->hasFocus()) {
+    if (m_frequencyBox->hasFocus()) {
         setFocus();
     }
-    m_text1->hide();
+    m_frequencyBox->hide();
     m_discarding = false;
 }
 
@@ -270,7 +270,7 @@ void MemoryGridView::DiscardEntry() {
     }
     open->hide();
     m_discarding = false;
-    if (open == m_combo8) {
+    if (open == m_toneList) {
         m_toneKeys.FocusLost();
     }
 }
@@ -292,46 +292,46 @@ void MemoryGridView::CommitCell(const EditorState& after, bool deleted) {
     m_document.Commit(name, after);
 }
 
-void MemoryGridView::Text1_LostFocus() {
-    if (m_discarding || m_text1->isHidden()) {
+void MemoryGridView::FrequencyBoxLostFocus() {
+    if (m_discarding || m_frequencyBox->isHidden()) {
         return;
     }
     EditorState after = m_document.editor();
     const FrequencyCommit commit =
-        CommitFrequency(after, m_row, m_column, m_text1->text().toStdString(), m_band);
+        CommitFrequency(after, m_row, m_column, m_frequencyBox->text().toStdString(), m_band);
     CommitCell(after, commit.outcome == FrequencyOutcome::kChannelDeleted);
     m_refused = commit.message.has_value();
     if (commit.message) {
         m_message(*commit.message);
         setFocus();
     }
-    m_text1->hide();
+    m_frequencyBox->hide();
 }
 
-void MemoryGridView::Combo8_Click(int index) {
-    if (m_combo8->isHidden() || index < 0 || !IsToneColumn(m_column)) {
+void MemoryGridView::ToneChosen(int index) {
+    if (m_toneList->isHidden() || index < 0 || !IsToneColumn(m_column)) {
         return;
     }
     EditorState after = m_document.editor();
-    SetMemoryCellText(after, m_row, m_column, m_combo8->itemText(index).toStdString());
+    SetMemoryCellText(after, m_row, m_column, m_toneList->itemText(index).toStdString());
     CommitCell(after);
     setFocus();  // the commit that follows finds the picked text
-    m_combo8->hide();
+    m_toneList->hide();
 }
 
-void MemoryGridView::Combo8_LostFocus() {
+void MemoryGridView::ToneListLostFocus() {
     m_toneKeys.FocusLost();
-    if (m_discarding || m_combo8->isHidden()) {
+    if (m_discarding || m_toneList->isHidden()) {
         return;
     }
     EditorState after = m_document.editor();
-    CommitTone(after, m_row, m_column, m_combo8->currentText().toStdString());
+    CommitTone(after, m_row, m_column, m_toneList->currentText().toStdString());
     CommitCell(after);
-    m_combo8->hide();
+    m_toneList->hide();
 }
 
-void MemoryGridView::Combo5_Click(int column, int index) {
-    QComboBox* list = m_combo5[static_cast<std::size_t>(column - kFirstListColumn)];
+void MemoryGridView::ListItemChosen(int column, int index) {
+    QComboBox* list = m_columnLists[static_cast<std::size_t>(column - kFirstListColumn)];
     if (list->isHidden() || column != m_column) {
         return;
     }
@@ -351,32 +351,32 @@ void MemoryGridView::ListArrowKey(QComboBox* list, int step) {
     }
     list->hidePopup();
     list->setCurrentIndex(row);
-    if (list == m_combo8) {
-        Combo8_Click(row);
+    if (list == m_toneList) {
+        ToneChosen(row);
         return;
     }
     for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
-        if (list == m_combo5[static_cast<std::size_t>(column - kFirstListColumn)]) {
-            Combo5_Click(column, row);
+        if (list == m_columnLists[static_cast<std::size_t>(column - kFirstListColumn)]) {
+            ListItemChosen(column, row);
         }
     }
 }
 
 void MemoryGridView::EntryLostFocus(QObject* editor) {
-    if (editor == m_text1) {
-        Text1_LostFocus();
-    } else if (editor == m_combo8) {
-        Combo8_LostFocus();
+    if (editor == m_frequencyBox) {
+        FrequencyBoxLostFocus();
+    } else if (editor == m_toneList) {
+        ToneListLostFocus();
     } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
         list->hide();  // a list editor left without a pick changes nothing
     }
 }
 
 QWidget* MemoryGridView::EditorOf(const QObject* watched) const {
-    if (watched == m_text1 || watched == m_combo8 || watched == m_combo8->view()) {
-        return watched == m_text1 ? static_cast<QWidget*>(m_text1) : m_combo8;
+    if (watched == m_frequencyBox || watched == m_toneList || watched == m_toneList->view()) {
+        return watched == m_frequencyBox ? static_cast<QWidget*>(m_frequencyBox) : m_toneList;
     }
-    for (QComboBox* list : m_combo5) {
+    for (QComboBox* list : m_columnLists) {
         if (watched == list || watched == list->view()) {
             return list;
         }
@@ -412,13 +412,13 @@ bool MemoryGridView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     QComboBox* list = nullptr;
-    for (QComboBox* candidate : m_combo5) {
+    for (QComboBox* candidate : m_columnLists) {
         if (watched == candidate->view()) {
             list = candidate;
         }
     }
-    if (watched == m_combo8->view()) {
-        list = m_combo8;
+    if (watched == m_toneList->view()) {
+        list = m_toneList;
     }
     if (list == nullptr) {
         return QTableView::eventFilter(watched, event);
@@ -427,7 +427,7 @@ bool MemoryGridView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // The list would take Enter as a pick of its highlighted item before the key press
         // arrives; in the tone list Enter ends the typed entry instead.
-        if (list == m_combo8 && enter) {
+        if (list == m_toneList && enter) {
             event->accept();
             return true;
         }
@@ -437,12 +437,13 @@ bool MemoryGridView::eventFilter(QObject* watched, QEvent* event) {
         ListArrowKey(list, key->key() == Qt::Key_Up ? -1 : 1);
         return true;
     }
-    if (list == m_combo8 && (enter || key->key() == Qt::Key_Backspace || !key->text().isEmpty())) {
+    if (list == m_toneList &&
+        (enter || key->key() == Qt::Key_Backspace || !key->text().isEmpty())) {
         if (enter) {
-            m_combo8->hidePopup();
+            m_toneList->hidePopup();
         }
         QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text());
-        QCoreApplication::sendEvent(m_combo8, &copy);
+        QCoreApplication::sendEvent(m_toneList, &copy);
         return true;
     }
     return QTableView::eventFilter(watched, event);
@@ -532,7 +533,7 @@ void MemoryGridView::mousePressEvent(QMouseEvent* event) {
     m_armed = true;
     setCurrentIndex(cell);
     m_pressing = true;
-    mfgrid1_Click();
+    EditClickedCell();
     m_pressing = false;
 }
 
@@ -551,7 +552,7 @@ void MemoryGridView::mouseDoubleClickEvent(QMouseEvent* event) {
 void MemoryGridView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         m_armed = true;
-        mfgrid1_Click();
+        EditClickedCell();
         return;
     }
     QTableView::keyPressEvent(event);

@@ -36,7 +36,7 @@ public:
 
     // The click handling: opens the editor of the selected cell, but only while a left press
     // or Enter has armed it.
-    void mfgrid1_Click();
+    void EditClickedCell();
     // Hides Text1 without taking over its text (a read, a write or an opened file replaces it).
     void HideFrequencyEditor();
     // Ends an open entry as losing the focus does. False when the entry was refused: its
@@ -71,10 +71,10 @@ private:
     // The editor `watched` belongs to (an editor, or the list of a combo editor), or nothing.
     QWidget* EditorOf(const QObject* watched) const;
     void TabOut(bool forward);
-    void Text1_LostFocus();
-    void Combo8_Click(int index);
-    void Combo8_LostFocus();
-    void Combo5_Click(int column, int index);
+    void FrequencyBoxLostFocus();
+    void ToneChosen(int index);
+    void ToneListLostFocus();
+    void ListItemChosen(int column, int index);
     void ListArrowKey(QComboBox* list, int step);
     // Commits `after` as the edit of the current cell (or the deletion of its channel).
     void CommitCell(const EditorState& after, bool deleted = false);
@@ -94,9 +94,9 @@ private:
     int m_row = 1;
     int m_column = 1;
     ToneKeyFilter m_toneKeys;
-    QLineEdit* m_text1 = nullptr;
-    QComboBox* m_combo8 = nullptr;
-    std::array<QComboBox*, kListColumnCount> m_combo5{};  // the list columns, busy lock first
+    QLineEdit* m_frequencyBox = nullptr;
+    QComboBox* m_toneList = nullptr;
+    std::array<QComboBox*, kListColumnCount> m_columnLists{};  // the list columns, busy lock first
     ChannelActions* m_channelActions = nullptr;
     int m_anchor = 1;  // where a Shift+click selection starts
 };

@@ -3,25 +3,25 @@
 namespace m742 {
 
 QtExchangeTimers::QtExchangeTimers(Exchange& exchange, ExchangeIntervals intervals) {
-    m_timerSend.setInterval(intervals.timerSend);
-    m_timer1.setInterval(intervals.timer1);
-    m_timer2.setInterval(intervals.timer2);
-    QObject::connect(&m_timerSend, &QTimer::timeout, &m_timerSend,
-                     [&exchange] { exchange.TimerSend_Timer(); });
-    QObject::connect(&m_timer1, &QTimer::timeout, &m_timer1,
-                     [&exchange] { exchange.Timer1_Timer(); });
-    QObject::connect(&m_timer2, &QTimer::timeout, &m_timer2,
-                     [&exchange] { exchange.Timer2_Timer(); });
+    m_handshakeRepeat.setInterval(intervals.handshakeRepeat);
+    m_watchdog.setInterval(intervals.watchdog);
+    m_statusBlink.setInterval(intervals.statusBlink);
+    QObject::connect(&m_handshakeRepeat, &QTimer::timeout, &m_handshakeRepeat,
+                     [&exchange] { exchange.OnHandshakeTick(); });
+    QObject::connect(&m_watchdog, &QTimer::timeout, &m_watchdog,
+                     [&exchange] { exchange.OnWatchdogTick(); });
+    QObject::connect(&m_statusBlink, &QTimer::timeout, &m_statusBlink,
+                     [&exchange] { exchange.OnStatusBlinkTick(); });
 }
 
 QTimer& QtExchangeTimers::Timer(ExchangeTimer timer) {
     switch (timer) {
-        case ExchangeTimer::TimerSend:
-            return m_timerSend;
-        case ExchangeTimer::Timer1:
-            return m_timer1;
+        case ExchangeTimer::kHandshakeRepeat:
+            return m_handshakeRepeat;
+        case ExchangeTimer::kWatchdog:
+            return m_watchdog;
         default:
-            return m_timer2;
+            return m_statusBlink;
     }
 }
 

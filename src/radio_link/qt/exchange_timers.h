@@ -10,9 +10,9 @@ namespace m742 {
 // The timers' intervals in ms. The radio needs the standard ones; tests against the simulated
 // radio, which answers at once, shorten them.
 struct ExchangeIntervals {
-    int timerSend = kTimerSendInterval;
-    int timer1 = kTimer1Interval;
-    int timer2 = kTimer2Interval;
+    int handshakeRepeat = kHandshakeRepeatInterval;
+    int watchdog = kWatchdogInterval;
+    int statusBlink = kStatusBlinkInterval;
 };
 
 class QtExchangeTimers {
@@ -23,9 +23,9 @@ public:
 private:
     QTimer& Timer(ExchangeTimer timer);
 
-    QTimer m_timerSend;
-    QTimer m_timer1;
-    QTimer m_timer2;
+    QTimer m_handshakeRepeat;
+    QTimer m_watchdog;
+    QTimer m_statusBlink;
 };
 
 }  // namespace m742

@@ -125,7 +125,7 @@ void CommitDialog(EditorDocument& document, SettingsDialog dialog, EditKind kind
 
 }  // namespace
 
-ListSettingsWindow::ListSettingsWindow(EditorDocument& document, SettingsDialog dialog,
+ListSettingsDialog::ListSettingsDialog(EditorDocument& document, SettingsDialog dialog,
                                        const char* name, int listsPerFrame, QWidget* parent)
     : QDialog(parent), m_document(document), m_dialog(dialog) {
     setObjectName(name);
@@ -167,14 +167,14 @@ ListSettingsWindow::ListSettingsWindow(EditorDocument& document, SettingsDialog 
     }
     QPushButton* ok = NamedButton("Command1", this);
     QPushButton* cancel = NamedButton("Command2", this);
-    connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { StoreSettings(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { DiscardChanges(); });
     layout->addLayout(Buttons({ok, cancel}));
-    connect(&m_document, &EditorDocument::changed, this, &ListSettingsWindow::Sync);
+    connect(&m_document, &EditorDocument::changed, this, &ListSettingsDialog::Sync);
     Sync();
 }
 
-void ListSettingsWindow::Sync() {
+void ListSettingsDialog::Sync() {
     // The layout table's accessor serves writers too; here it is only read.
     auto& editor = const_cast<EditorState&>(m_document.editor());
     for (const auto& [field, list] : m_lists) {
@@ -183,18 +183,18 @@ void ListSettingsWindow::Sync() {
     }
 }
 
-void ListSettingsWindow::Command1_Click() {
+void ListSettingsDialog::StoreSettings() {
     CommitDialog(m_document, m_dialog,
                  m_dialog == SettingsDialog::kSideKeys ? EditKind::kSideKeys : EditKind::kDtmf);
     hide();
 }
 
-void ListSettingsWindow::Command2_Click() {
+void ListSettingsDialog::DiscardChanges() {
     m_document.ApplyUnrecorded([this](EditorState& editor) { RevertDialog(editor, m_dialog); });
     hide();
 }
 
-void SideKeyWindow::closeEvent(QCloseEvent* event) {
+void SideKeyDialog::closeEvent(QCloseEvent* event) {
     hide();
     event->accept();
 }
@@ -216,7 +216,7 @@ void FitListsToTexts(QWidget& area) {
 
 // Power levels --------------------------------------------------------------------------------
 
-PowerWindow::PowerWindow(EditorDocument& document, std::function<void(int)> maxLabelClicked,
+PowerDialog::PowerDialog(EditorDocument& document, std::function<void(int)> maxLabelClicked,
                          QWidget* parent)
     : QDialog(parent), m_document(document), m_maxLabelClicked(std::move(maxLabelClicked)) {
     setObjectName("Form3");
@@ -262,14 +262,14 @@ PowerWindow::PowerWindow(EditorDocument& document, std::function<void(int)> maxL
         });
     }
     QPushButton* ok = NamedButton("Command1", this);
-    connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { StoreLevels(); });
     layout->addLayout(Buttons({ok}));
     SetUnlocked(false);
-    connect(&m_document, &EditorDocument::changed, this, &PowerWindow::Sync);
+    connect(&m_document, &EditorDocument::changed, this, &PowerDialog::Sync);
     Sync();
 }
 
-void PowerWindow::Sync() {
+void PowerDialog::Sync() {
     const PowerLevels& levels = m_document.editor().dialogs.powerLevels;
     for (auto [slider, label, level] : {std::tuple{m_low, m_lowValue, levels.low},
                                         std::tuple{m_high, m_highValue, levels.high}}) {
@@ -279,21 +279,21 @@ void PowerWindow::Sync() {
     }
 }
 
-void PowerWindow::SetUnlocked(bool unlocked) {
+void PowerDialog::SetUnlocked(bool unlocked) {
     m_low->setEnabled(unlocked);
     m_high->setEnabled(unlocked);
 }
 
-void PowerWindow::Command1_Click() {
+void PowerDialog::StoreLevels() {
     CommitDialog(m_document, SettingsDialog::kPower, EditKind::kPower);
     hide();
 }
 
-void PowerWindow::reject() {
+void PowerDialog::reject() {
     hide();
 }
 
-bool PowerWindow::eventFilter(QObject* watched, QEvent* event) {
+bool PowerDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == m_lowMax) {
@@ -309,9 +309,9 @@ bool PowerWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // The maker's address; the maker publishes none we could check, so it points at a reserved
 // example domain until one is given.
-const char* const AboutWindow::kMakerAddress = "https://www.orvenna.example/";
+const char* const AboutDialog::kMakerAddress = "https://www.orvenna.example/";
 
-AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
     auto* layout = new QGridLayout(this);
     QLabel* image1 = NamedLabel("Image1", this);
@@ -333,12 +333,12 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     // The maker's line: the name and the address, drawn as a link; a click anywhere on it
     // opens the address.
     auto* maker = new ClickableLabel(
-        "lblDescription", [this] { lblDescription_Click(); }, this);
+        "lblDescription", [this] { OpenMakerAddress(); }, this);
     maker->setText(
         QString("Orvenna  <span style=\"color: %1; text-decoration: underline\">%2</span>")
             .arg(palette().color(QPalette::Link).name(), kMakerAddress));
     QPushButton* ok = NamedButton("cmdOK", this);
-    connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(ok, &QPushButton::clicked, this, [this] { Dismiss(); });
 
     layout->addWidget(image1, 0, 0, 3, 1);
     layout->addWidget(title, 0, 1);
@@ -352,11 +352,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     layout->addLayout(Buttons({ok}), 7, 0, 1, 3);
 }
 
-void AboutWindow::cmdOK_Click() {
+void AboutDialog::Dismiss() {
     hide();
 }
 
-void AboutWindow::lblDescription_Click() {
+void AboutDialog::OpenMakerAddress() {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(kMakerAddress)));
 }
 

@@ -1,8 +1,8 @@
-// The main window's four dialogs: side keys (Form5), DTMF times (Form2), power levels (Form3)
-// and About (frmAbout). Each is made once when the program starts and afterwards only shown
-// and hidden, so it keeps its controls' states between showings. The settings dialogs are
-// views of the editor: their controls' positions live in the editor beside the settings, and
-// only OK turns them into settings.
+// The main window's four dialogs, with their object names: side keys ("Form5"), DTMF times
+// ("Form2"), power levels ("Form3") and About ("frmAbout"). Each is made once when the program
+// starts and afterwards only shown and hidden, so it keeps its controls' states between
+// showings. The settings dialogs are views of the editor: their controls' positions live in the
+// editor beside the settings, and only OK turns them into settings.
 #pragma once
 
 #include <QDialog>
@@ -21,21 +21,22 @@ class QSlider;
 
 namespace m742 {
 
-// A settings dialog of drop-down lists with OK and Cancel: Form5 and Form2. The lists are
-// Combo1, Combo2, ... beside the labels Label1, Label2, ..., one per setting of the dialog.
-class ListSettingsWindow : public QDialog {
+// A settings dialog of drop-down lists with OK and Cancel: the side keys and DTMF dialogs. The
+// lists are Combo1, Combo2, ... beside the labels Label1, Label2, ..., one per setting of the
+// dialog.
+class ListSettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Shows the editor's list positions.
     void Sync();
-    void Command1_Click();  // OK
-    void Command2_Click();  // Cancel
+    void StoreSettings();   // OK
+    void DiscardChanges();  // Cancel
 
 protected:
     // `listsPerFrame`: the lists stand in frames Frame1, Frame2, ... of this many each; 0 for
     // no frames.
-    ListSettingsWindow(EditorDocument& document, SettingsDialog dialog, const char* name,
+    ListSettingsDialog(EditorDocument& document, SettingsDialog dialog, const char* name,
                        int listsPerFrame, QWidget* parent);
 
 private:
@@ -44,15 +45,16 @@ private:
     std::vector<std::pair<const SettingField*, QComboBox*>> m_lists;
 };
 
-// Form5, "键设定" / "Keys Set": the PF1 and PF2 short and long press functions.
-class SideKeyWindow : public ListSettingsWindow {
+// The side keys dialog ("Form5"), "键设定" / "Keys Set": the PF1 and PF2 short and long press
+// functions.
+class SideKeyDialog : public ListSettingsDialog {
     Q_OBJECT
 
 public:
-    explicit SideKeyWindow(EditorDocument& document, QWidget* parent = nullptr)
-        : ListSettingsWindow(document, SettingsDialog::kSideKeys, "Form5", 2, parent) {}
+    explicit SideKeyDialog(EditorDocument& document, QWidget* parent = nullptr)
+        : ListSettingsDialog(document, SettingsDialog::kSideKeys, "Form5", 2, parent) {}
     // Escape: as Cancel.
-    void reject() override { Command2_Click(); }
+    void reject() override { DiscardChanges(); }
 
 protected:
     // The close box: hidden as it is; a changed list keeps showing the change, which reaches
@@ -60,30 +62,30 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
-// Form2, "DTMF": the first digit delay, the digit interval and the digit delay.
-class DtmfWindow : public ListSettingsWindow {
+// The DTMF dialog ("Form2"), "DTMF": the first digit delay, the digit interval and the digit delay.
+class DtmfDialog : public ListSettingsDialog {
     Q_OBJECT
 
 public:
-    explicit DtmfWindow(EditorDocument& document, QWidget* parent = nullptr)
-        : ListSettingsWindow(document, SettingsDialog::kDtmf, "Form2", 0, parent) {}
+    explicit DtmfDialog(EditorDocument& document, QWidget* parent = nullptr)
+        : ListSettingsDialog(document, SettingsDialog::kDtmf, "Form2", 0, parent) {}
     // The close box (and Escape): as Cancel.
-    void reject() override { Command2_Click(); }
+    void reject() override { DiscardChanges(); }
 };
 
-// Form3, "Power": two sliders 0-255 behind the power lock.
-class PowerWindow : public QDialog {
+// The power levels dialog ("Form3"), "Power": two sliders 0-255 behind the power lock.
+class PowerDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `maxLabelClicked` hears a click on the "最大" label of the low power frame (8, Label8)
     // or of the high power frame (7, Label7): the halves of the unlock gesture.
-    PowerWindow(EditorDocument& document, std::function<void(int label)> maxLabelClicked,
+    PowerDialog(EditorDocument& document, std::function<void(int label)> maxLabelClicked,
                 QWidget* parent = nullptr);
     void Sync();
     // The sliders can be moved only while the power levels are unlocked.
     void SetUnlocked(bool unlocked);
-    void Command1_Click();  // OK
+    void StoreLevels();  // OK
     // The close box (and Escape): hidden as it is, nothing stored.
     void reject() override;
 
@@ -101,17 +103,19 @@ private:
     QLabel* m_highMax = nullptr;    // Label7
 };
 
-// frmAbout, "Help": the program's title, edition, maker and issue date.
-class AboutWindow : public QDialog {
+// The About dialog ("frmAbout"), "Help": the program's title, edition, maker and issue date.
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
     // The maker's web address, opened by a click on the maker's line.
     static const char* const kMakerAddress;
 
-    explicit AboutWindow(QWidget* parent = nullptr);
-    void cmdOK_Click();
-    void lblDescription_Click();
+    explicit AboutDialog(QWidget* parent = nullptr);
+    // OK: hides the dialog.
+    void Dismiss();
+    // A click on the maker's line: opens kMakerAddress.
+    void OpenMakerAddress();
 };
 
 // Makes every list in `area` wide enough for its longest item again. A list measures its items

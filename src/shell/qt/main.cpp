@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(m742::kApplicationTitle);
     QApplication::setApplicationVersion(m742::kProgramVersion);
-    m742::Form1 window;
+    m742::MainWindow window;
     window.show();
     if (!parsed.file.empty()) {
 #ifdef _WIN32

@@ -140,7 +140,7 @@ std::filesystem::path DefaultPreferencesPath() {
 
 }  // namespace
 
-Form1::Form1(StartupOptions options)
+MainWindow::MainWindow(StartupOptions options)
     : m_preferences(options.preferences.empty() ? DefaultPreferencesPath()
                                                 : std::move(options.preferences)),
       m_helpFolder(std::move(options.helpFolder)),
@@ -163,7 +163,7 @@ Form1::Form1(StartupOptions options)
     m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
     m_timers = std::make_unique<QtExchangeTimers>(*m_exchange, options.exchangeIntervals);
     m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
-        m_exchange->MSComm1_OnComm(bytes);
+        m_exchange->OnBytesReceived(bytes);
     };
     m_port.onLost = [this] { m_exchange->PortLost(); };
 
@@ -217,21 +217,21 @@ Form1::Form1(StartupOptions options)
     connect(m_document, &EditorDocument::changed, this, [this] { SyncPanelFromEditor(); });
     new ModifiedMark(*m_document, *this);
 
-    Form_Load();
+    StartUp();
     FitGridsToWindow(*this);
     RestorePlacement(*this, *m_settings);
 }
 
-Form1::~Form1() {
-    Form_Unload();
+MainWindow::~MainWindow() {
+    ShutDown();
 }
 
-QString Form1::Text(const char* chinese, const char* english) const {
+QString MainWindow::Text(const char* chinese, const char* english) const {
     return QString::fromUtf8(LanguageOf(m_editor.LanguageFlag) == Lang::English ? english
                                                                                 : chinese);
 }
 
-void Form1::BuildMenus() {
+void MainWindow::BuildMenus() {
     auto menu = [this](QMenu* parent, const char* name) {
         QMenu* m = parent != nullptr ? parent->addMenu(name) : menuBar()->addMenu(name);
         m->setObjectName(name);
@@ -245,32 +245,30 @@ void Form1::BuildMenus() {
         return a;
     };
     QMenu* file = menu(nullptr, "mnuFile");
-    item(file, "mnuNew", [this] { mnuNew_Click(); });
-    item(file, "mnuOpen", [this] { mnuOpen_Click(); });
-    item(file, "mnuAssave", [this] { mnuAssave_Click(); });
-    item(file, "mnuprint", [this] { mnuprint_Click(); });
-    item(file, "mnuPrintPreview", [this] { mnuPrintPreview_Click(); });
-    item(file, "mnuExportPdf", [this] { mnuExportPdf_Click(); });
+    item(file, "mnuNew", [this] { NewPlan(); });
+    item(file, "mnuOpen", [this] { OpenPlan(); });
+    item(file, "mnuAssave", [this] { SavePlan(); });
+    item(file, "mnuprint", [this] { PrintPlan(); });
+    item(file, "mnuPrintPreview", [this] { PreviewReport(); });
+    item(file, "mnuExportPdf", [this] { ExportPdf(); });
     file->addSeparator()->setObjectName("mnuLine");
-    item(file, "mnuQuit", [this] { mnuQuit_Click(); });
+    item(file, "mnuQuit", [this] { Quit(); });
 
     QMenu* edit = menu(nullptr, "mnuEdit");
-    item(edit, "mnuSideFunction", [this] { mnuSideFunction_Click(); });
-    item(edit, "mnuDTMF", [this] { mnuDTMF_Click(); })->setText("DTMF");
+    item(edit, "mnuSideFunction", [this] { ShowSideKeyDialog(); });
+    item(edit, "mnuDTMF", [this] { ShowDtmfDialog(); })->setText("DTMF");
     QAction* frequency = item(edit, "mnuFrequency", [] {});
     frequency->setText(QString::fromUtf8("测试频率"));
     frequency->setVisible(false);
     frequency->setEnabled(false);
-    item(edit, "mnuDebug", [this] { mnuDebug_Click(); });
+    item(edit, "mnuDebug", [this] { ShowPowerDialog(); });
     // Undo and Redo head the menu; an open cell entry ends before either runs.
     new UndoMenuItems(*m_document, *edit, [this] { return m_memoryGrid->EndEntry(); });
 
     m_programming = menu(nullptr, "mnupro");
-    item(m_programming, "mnureadFre", [this] {
-        mnureadFre_Click();
-    })->setShortcut(QKeySequence("Ctrl+R"));
+    item(m_programming, "mnureadFre", [this] { ReadRadio(); })->setShortcut(QKeySequence("Ctrl+R"));
     item(m_programming, "mnuwriteFre", [this] {
-        mnuwriteFre_Click();
+        WriteRadio();
     })->setShortcut(QKeySequence("Ctrl+W"));
 
     QMenu* set = menu(nullptr, "mnuset");
@@ -285,30 +283,30 @@ void Form1::BuildMenus() {
         QAction* a = com->addAction(QString("COM%1(&%1)").arg(n));
         a->setObjectName(name);
         a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, n] { mnucom_Click(n); });
+        connect(a, &QAction::triggered, this, [this, n] { ChoosePort(n); });
         m_comActions[n] = a;
     }
     // A cable plugged in while the program runs shows up the next time the menu opens.
     connect(com, &QMenu::aboutToShow, this, [this] { RefreshComMenu(); });
 
     QMenu* language = menu(nullptr, "mnuLanguage");
-    item(language, "mnuChinese", [this] { mnuChinese_Click(); });
-    item(language, "mnuEnglist", [this] { mnuEnglist_Click(); });
+    item(language, "mnuChinese", [this] { ChooseChinese(); });
+    item(language, "mnuEnglist", [this] { ChooseEnglish(); });
 
     QMenu* help = menu(nullptr, "mnuhelp");
-    QAction* topics = item(help, "mnumainhelp", [this] { mnumainhelp_Click(); });
+    QAction* topics = item(help, "mnumainhelp", [this] { OpenHelp(); });
     topics->setShortcut(QKeySequence(Qt::Key_F1));
     topics->setVisible(false);
     // The designed item stays hidden (its caption names F1 itself); this one shows the user's
     // guide in the menu, and takes F1, since a hidden item's shortcut is off.
-    item(help, "mnuGuide", [this] { mnumainhelp_Click(); })->setShortcut(QKeySequence(Qt::Key_F1));
-    item(help, "mnuabout", [this] { mnuabout_Click(); });
+    item(help, "mnuGuide", [this] { OpenHelp(); })->setShortcut(QKeySequence(Qt::Key_F1));
+    item(help, "mnuabout", [this] { ShowAboutDialog(); });
     BuildBackupMenus(file, m_programming);
     BuildChannelListMenus(file);
     BuildCompareMenu(file);
 }
 
-void Form1::BuildToolbar() {
+void MainWindow::BuildToolbar() {
     m_toolbar = addToolBar("Toolbar1");
     m_toolbar->setObjectName("Toolbar1");
     m_toolbar->setMovable(false);
@@ -324,7 +322,7 @@ void Form1::BuildToolbar() {
             a = m_toolbar->addAction(ToolbarIcon(key), QString());
             a->setObjectName(QString("Toolbar1_") + key);
             a->setData(QString(key));
-            connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+            connect(a, &QAction::triggered, this, [this, key] { ToolbarButtonClicked(key); });
             m_toolbarButtons[key] = a;
         }
         m_toolbarByIndex[index] = a;
@@ -332,24 +330,24 @@ void Form1::BuildToolbar() {
     m_toolbarButtons["PowerLock"]->setVisible(false);
 }
 
-QWidget* Form1::BuildModelFrame() {
-    m_frame1 = new QGroupBox(this);
-    m_frame1->setObjectName("Frame1");
-    auto* grid = new QGridLayout(m_frame1);
-    auto* band = new QLabel(m_frame1);
+QWidget* MainWindow::BuildModelFrame() {
+    m_modelFrame = new QGroupBox(this);
+    m_modelFrame->setObjectName("Frame1");
+    auto* grid = new QGridLayout(m_modelFrame);
+    auto* band = new QLabel(m_modelFrame);
     band->setObjectName("Label3");
-    auto* bandList = new QComboBox(m_frame1);
+    auto* bandList = new QComboBox(m_modelFrame);
     bandList->setObjectName("Combo1");  // frequency band
     bandList->addItem(QString());
     connect(bandList, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_document->Apply({EditKind::kBand, 0, 0, {}}, [index](EditorState& editor) {
             editor.settings.band = static_cast<std::int16_t>(index);
         });
-        Combo1_Click();
+        BandChosen();
     });
-    auto* passwordLabel = new QLabel(m_frame1);
+    auto* passwordLabel = new QLabel(m_modelFrame);
     passwordLabel->setObjectName("Label5");
-    m_password = new QLineEdit(m_frame1);
+    m_password = new QLineEdit(m_modelFrame);
     m_password->setObjectName("Text2");
     connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
         const QString kept = KeepAllowed(*m_password, text, FilterPassword, kPasswordBoxLength);
@@ -360,15 +358,15 @@ QWidget* Form1::BuildModelFrame() {
     grid->addWidget(bandList, 0, 1);
     grid->addWidget(passwordLabel, 1, 0);
     grid->addWidget(m_password, 1, 1);
-    return m_frame1;
+    return m_modelFrame;
 }
 
-QWidget* Form1::BuildFunctionFrame() {
-    m_frame2 = new QGroupBox(this);
-    m_frame2->setObjectName("Frame2");
-    auto* inner = new QWidget(m_frame2);  // Picture1
+QWidget* MainWindow::BuildFunctionFrame() {
+    m_functionFrame = new QGroupBox(this);
+    m_functionFrame->setObjectName("Frame2");
+    auto* inner = new QWidget(m_functionFrame);  // Picture1
     inner->setObjectName("Picture1");
-    auto* outer = new QVBoxLayout(m_frame2);
+    auto* outer = new QVBoxLayout(m_functionFrame);
     outer->addWidget(inner);
     auto* grid = new QGridLayout(inner);
     // Four rows of three settings, each label left of its list.
@@ -425,10 +423,10 @@ QWidget* Form1::BuildFunctionFrame() {
     for (int col = 0; col < 3; ++col) {
         grid->setColumnStretch(2 * col + 1, 1);
     }
-    return m_frame2;
+    return m_functionFrame;
 }
 
-QWidget* Form1::BuildChannelArea() {
+QWidget* MainWindow::BuildChannelArea() {
     auto* area = new QWidget(this);
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -436,7 +434,7 @@ QWidget* Form1::BuildChannelArea() {
     m_tabs->setObjectName("TabStrip1");
     m_tabs->addTab(QString());
     m_tabs->addTab(QString());
-    connect(m_tabs, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
+    connect(m_tabs, &QTabBar::currentChanged, this, [this] { ShowSelectedTab(); });
     layout->addWidget(m_tabs);
 
     m_memoryGrid = new MemoryGridView(
@@ -455,7 +453,7 @@ QWidget* Form1::BuildChannelArea() {
     return area;
 }
 
-void Form1::Form_Load() {
+void MainWindow::StartUp() {
     // Priority channel list, CH-1 to CH-16.
     auto* priority = findChild<QComboBox*>("Combo7");
     for (int i = 0; i < priority->count(); ++i) {
@@ -468,7 +466,7 @@ void Form1::Form_Load() {
         [&preferences](EditorState& editor) { editor = StartupEditor(preferences.languageFlag); });
     // The single band; selecting it sets the band limits.
     findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
-    Combo1_Click();
+    BandChosen();
 
     if (preferences.lock == 1) {
         m_lock->setChecked(true);
@@ -484,7 +482,7 @@ void Form1::Form_Load() {
     for (auto& [n, action] : m_comActions) {
         action->setChecked(m_ports.Checked(n));
     }
-    TabStrip1_Click();
+    ShowSelectedTab();
 
     const int memoryWidths[] = {900, 1480, 1200, 1480, 1200, 1180, 1100, 1100, 1000};
     for (int column = 0; column < kMemoryColumns; ++column) {
@@ -498,11 +496,11 @@ void Form1::Form_Load() {
     m_document->ForgetSteps();
 }
 
-void Form1::Form_Unload() {
-    if (m_unloaded) {
+void MainWindow::ShutDown() {
+    if (m_shutDown) {
         return;
     }
-    m_unloaded = true;
+    m_shutDown = true;
     m_port.SetPortOpen(false);
     SavePlacement(*this, *m_settings);
     // The window is going: a box now would hold up every way of quitting, so a preferences
@@ -516,31 +514,31 @@ void Form1::Form_Unload() {
     }
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
-    if (!m_unloaded) {
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_shutDown) {
         m_memoryGrid->EndEntry();  // a typed entry is a change like any other
         if (!MaySaveChanges()) {
             event->ignore();
             return;
         }
     }
-    Form_Unload();
+    ShutDown();
     event->accept();
 }
 
-void Form1::mnuQuit_Click() {
+void MainWindow::Quit() {
     close();
 }
 
-void Form1::SetLocked(bool locked) {
+void MainWindow::SetLocked(bool locked) {
     m_locked = locked;
     UpdateEditing();
 }
 
-void Form1::UpdateEditing() {
+void MainWindow::UpdateEditing() {
     const bool editable = !m_locked && !m_exchangeRunning;
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_frame1, m_frame2, m_memoryGrid, m_debugGrid}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_modelFrame, m_functionFrame, m_memoryGrid,
+                                                      m_debugGrid}) {
         w->setEnabled(editable);
     }
     // The debug panel and the Edit menu (the dialogs, undo, the channel operations) are
@@ -551,26 +549,26 @@ void Form1::UpdateEditing() {
     edit->menuAction()->setEnabled(!m_exchangeRunning);
 }
 
-void Form1::mnulock_Click() {
+void MainWindow::ToggleEditingLock() {
     m_lock->setChecked(!m_lock->isChecked());
     SetLocked(m_lock->isChecked());
 }
 
-void Form1::CreateDialogs() {
+void MainWindow::CreateDialogs() {
     if (m_sideKeys) {
         return;
     }
     // Owned by the main window: above it, centred on it, without a taskbar entry of their own.
-    m_sideKeys = std::make_unique<SideKeyWindow>(*m_document, this);
-    m_dtmf = std::make_unique<DtmfWindow>(*m_document, this);
-    m_power = std::make_unique<PowerWindow>(
-        *m_document, [this](int label) { MaxLabel_Click(label); }, this);
-    m_about = std::make_unique<AboutWindow>(this);
+    m_sideKeys = std::make_unique<SideKeyDialog>(*m_document, this);
+    m_dtmf = std::make_unique<DtmfDialog>(*m_document, this);
+    m_power = std::make_unique<PowerDialog>(
+        *m_document, [this](int label) { PowerMaxLabelClicked(label); }, this);
+    m_about = std::make_unique<AboutDialog>(this);
     m_power->SetUnlocked(m_powerLock.PowerUnlock() == 1);
 }
 
 // Modal over the main window; the dialog hides itself when it is done.
-void Form1::ShowDialog(QDialog& dialog) {
+void MainWindow::ShowDialog(QDialog& dialog) {
     dialog.setWindowModality(Qt::ApplicationModal);
     // Its size for the texts it has now: the layout first drops the minimum of earlier texts.
     dialog.layout()->activate();
@@ -581,38 +579,39 @@ void Form1::ShowDialog(QDialog& dialog) {
     dialog.activateWindow();
 }
 
-void Form1::mnuSideFunction_Click() {
+void MainWindow::ShowSideKeyDialog() {
     ShowDialog(*m_sideKeys);
 }
 
-void Form1::mnuDTMF_Click() {
+void MainWindow::ShowDtmfDialog() {
     ShowDialog(*m_dtmf);
 }
 
-void Form1::mnuDebug_Click() {
+void MainWindow::ShowPowerDialog() {
     ShowDialog(*m_power);
 }
 
-void Form1::mnuabout_Click() {
+void MainWindow::ShowAboutDialog() {
     ShowDialog(*m_about);
 }
 
-void Form1::MaxLabel_Click(int label) {
-    const bool unlocked = label == 8 ? m_powerLock.Label8_Click() : m_powerLock.Label7_Click();
+void MainWindow::PowerMaxLabelClicked(int label) {
+    const bool unlocked =
+        label == 8 ? m_powerLock.LowMaxLabelClick() : m_powerLock.HighMaxLabelClick();
     if (unlocked) {
         m_power->SetUnlocked(true);
         m_toolbarButtons["PowerLock"]->setVisible(true);
     }
 }
 
-void Form1::PowerLock_Click() {
+void MainWindow::PowerLockButtonClicked() {
     if (m_powerLock.PowerLockClick()) {
         m_power->SetUnlocked(false);
         m_toolbarButtons["PowerLock"]->setVisible(false);
     }
 }
 
-void Form1::mnumainhelp_Click() {
+void MainWindow::OpenHelp() {
     const std::filesystem::path folder =
         m_helpFolder.empty() ? LocalPath(QCoreApplication::applicationDirPath()) : m_helpFolder;
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
@@ -634,7 +633,7 @@ void Form1::mnumainhelp_Click() {
     }
 }
 
-void Form1::mnuprint_Click() {
+void MainWindow::PrintPlan() {
     if (!m_memoryGrid->EndEntry()) {
         return;
     }
@@ -650,7 +649,7 @@ void Form1::mnuprint_Click() {
     }
 }
 
-QWidget* Form1::WindowNamed(const std::string& name) {
+QWidget* MainWindow::WindowNamed(const std::string& name) {
     for (QWidget* window : std::initializer_list<QWidget*>{this, m_sideKeys.get(), m_dtmf.get(),
                                                            m_power.get(), m_about.get()}) {
         if (window != nullptr && window->objectName().toStdString() == name) {
@@ -660,7 +659,7 @@ QWidget* Form1::WindowNamed(const std::string& name) {
     return nullptr;
 }
 
-void Form1::ApplyLanguage() {
+void MainWindow::ApplyLanguage() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     m_qtTexts.Apply(lang);
     for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(),
@@ -710,8 +709,8 @@ void Form1::ApplyLanguage() {
             }
         }
     }
-    for (QWidget* area : std::initializer_list<QWidget*>{m_frame1, m_frame2, m_sideKeys.get(),
-                                                         m_dtmf.get(), m_power.get()}) {
+    for (QWidget* area : std::initializer_list<QWidget*>{
+             m_modelFrame, m_functionFrame, m_sideKeys.get(), m_dtmf.get(), m_power.get()}) {
         FitListsToTexts(*area);
     }
     if (!m_planFile.isEmpty()) {
@@ -720,7 +719,7 @@ void Form1::ApplyLanguage() {
     ShowOutcomeText();
 }
 
-void Form1::mnuChinese_Click() {
+void MainWindow::ChooseChinese() {
     if (m_editor.LanguageFlag != 1) {
         return;
     }
@@ -729,7 +728,7 @@ void Form1::mnuChinese_Click() {
     GrowToShowPlan(*this);  // the other language may need more room
 }
 
-void Form1::mnuEnglist_Click() {
+void MainWindow::ChooseEnglish() {
     if (m_editor.LanguageFlag != 0) {
         return;
     }
@@ -738,24 +737,24 @@ void Form1::mnuEnglist_Click() {
     GrowToShowPlan(*this);  // the other language may need more room
 }
 
-void Form1::Toolbar1_ButtonClick(const QString& key) {
+void MainWindow::ToolbarButtonClicked(const QString& key) {
     if (key == "new") {
-        mnuNew_Click();
+        NewPlan();
     } else if (key == "open") {
-        mnuOpen_Click();
+        OpenPlan();
     } else if (key == "save") {
-        mnuAssave_Click();
+        SavePlan();
     } else if (key == "write") {
-        mnuwriteFre_Click();
+        WriteRadio();
     } else if (key == "read") {
-        mnureadFre_Click();
+        ReadRadio();
     } else if (key == "PowerLock") {
-        PowerLock_Click();
+        PowerLockButtonClicked();
     }
     // Any other key does nothing.
 }
 
-void Form1::TabStrip1_Click() {
+void MainWindow::ShowSelectedTab() {
     const bool memory = m_tabs->currentIndex() == 0;
     // Leaving the memory tab ends an open entry as leaving the editor does; a refused one has
     // shown its message by now and its cell is unchanged.
@@ -773,7 +772,7 @@ void Form1::TabStrip1_Click() {
     }
 }
 
-void Form1::Combo1_Click() {
+void MainWindow::BandChosen() {
     m_band = BandLimits{400, 480};
     auto* band = findChild<QComboBox*>("Combo1");
     if (band->currentIndex() != m_bandIndex) {
@@ -797,7 +796,7 @@ void Form1::Combo1_Click() {
     m_bandIndex = band->currentIndex();
 }
 
-bool Form1::MaySaveChanges(const std::function<void(EditorState&, const EditorState&)>& kept) {
+bool MainWindow::MaySaveChanges(const std::function<void(EditorState&, const EditorState&)>& kept) {
     if (!m_document->isModified()) {
         return true;
     }
@@ -821,7 +820,7 @@ bool Form1::MaySaveChanges(const std::function<void(EditorState&, const EditorSt
     return answer == kMessageNo;
 }
 
-void Form1::mnuNew_Click() {
+void MainWindow::NewPlan() {
     // A new plan keeps the password, the ANI code and the dialogs' settings.
     if (!MaySaveChanges([](EditorState& editor, const EditorState& saved) {
             editor.password = saved.password;
@@ -847,7 +846,7 @@ void Form1::mnuNew_Click() {
     SetCaptionTo({});  // the new plan is no file's
 }
 
-void Form1::SetCaptionTo(const QString& file) {
+void MainWindow::SetCaptionTo(const QString& file) {
     // As the system writes names: C:\Users\... on Windows.
     m_planFile =
         file.isEmpty() ? QString() : QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
@@ -863,7 +862,7 @@ void Form1::SetCaptionTo(const QString& file) {
     }
 }
 
-void Form1::mnuOpen_Click() {
+void MainWindow::OpenPlan() {
     HideFrequencyEditor();
     if (!MaySaveChanges()) {
         return;
@@ -875,7 +874,7 @@ void Form1::mnuOpen_Click() {
     OpenFile(file);
 }
 
-void Form1::OpenFile(const QString& file) {
+void MainWindow::OpenFile(const QString& file) {
     EditorState opened = m_editor;
     Status status = OpenDataFile(LocalPath(file), opened);
     // Open and then Write is how a file reaches a radio: a file that is no data file (a JSON
@@ -899,11 +898,11 @@ void Form1::OpenFile(const QString& file) {
     m_debugGrid->SelectChannel(1);
 }
 
-void Form1::mnuAssave_Click() {
+void MainWindow::SavePlan() {
     Save();
 }
 
-bool Form1::Save() {
+bool MainWindow::Save() {
     // Save, Write and Print take an open entry first, as leaving it would; a refused entry
     // stops them.
     if (!m_memoryGrid->EndEntry()) {
@@ -951,31 +950,31 @@ bool Form1::Save() {
     }
 }
 
-void Form1::mnureadFre_Click() {
+void MainWindow::ReadRadio() {
     // A read keeps the password it is checked against.
     if (!MaySaveChanges([](EditorState& editor, const EditorState& saved) {
             editor.password = saved.password;
         })) {
         return;
     }
-    m_exchange->mnureadFre_Click();
+    m_exchange->ReadRadio();
 }
 
-void Form1::mnuwriteFre_Click() {
+void MainWindow::WriteRadio() {
     if (!m_memoryGrid->EndEntry()) {
         return;
     }
-    m_exchange->mnuwriteFre_Click();
+    m_exchange->WriteRadio();
 }
 
-void Form1::mnucom_Click(int number) {
-    m_ports.mnucom(number, m_editor.LanguageFlag);
+void MainWindow::ChoosePort(int number) {
+    m_ports.ChoosePort(number, m_editor.LanguageFlag);
     for (auto& [n, action] : m_comActions) {
         action->setChecked(m_ports.Checked(n));
     }
 }
 
-void Form1::RefreshComMenu() {
+void MainWindow::RefreshComMenu() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     for (auto& [n, action] : m_comActions) {
         const std::string device = ComPortDevice(n);
@@ -987,7 +986,7 @@ void Form1::RefreshComMenu() {
     }
 }
 
-void Form1::SyncPanelFromEditor() {
+void MainWindow::SyncPanelFromEditor() {
     for (const SettingField& field : SettingFields()) {
         if (field.section != Section::kPanel) {
             continue;
@@ -1011,40 +1010,40 @@ void Form1::SyncPanelFromEditor() {
 
 // ExchangeWindow
 
-void Form1::HideFrequencyEditor() {
+void MainWindow::HideFrequencyEditor() {
     m_memoryGrid->HideFrequencyEditor();
 }
 
-void Form1::SetStatusText(std::string_view caption) {
+void MainWindow::SetStatusText(std::string_view caption) {
     m_status->setText(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
 }
 
-void Form1::SetStatusVisible(bool visible) {
+void MainWindow::SetStatusVisible(bool visible) {
     m_status->setVisible(visible);
 }
 
 // The label's own flag: isVisible() would also be false while the window is hidden.
-bool Form1::StatusVisible() const {
+bool MainWindow::StatusVisible() const {
     return !m_status->isHidden();
 }
 
-void Form1::SetProgress(int value) {
+void MainWindow::SetProgress(int value) {
     m_progress->setValue(value);
 }
 
-void Form1::SetProgressVisible(bool visible) {
+void MainWindow::SetProgressVisible(bool visible) {
     m_progress->setVisible(visible);
     m_outcome->setVisible(!visible && m_lastOutcome != nullptr);
 }
 
-void Form1::ShowOutcome(const Bilingual* outcome) {
+void MainWindow::ShowOutcome(const Bilingual* outcome) {
     m_lastOutcome = outcome;
     m_outcomeTime = QTime::currentTime();
     ShowOutcomeText();
     m_outcome->setVisible(outcome != nullptr && m_progress->isHidden());
 }
 
-void Form1::ShowOutcomeText() {
+void MainWindow::ShowOutcomeText() {
     if (m_lastOutcome == nullptr) {
         m_outcome->clear();
         return;
@@ -1054,7 +1053,7 @@ void Form1::ShowOutcomeText() {
                        QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
 
-void Form1::SetCommandsEnabled(bool enabled) {
+void MainWindow::SetCommandsEnabled(bool enabled) {
     if (!enabled && !m_exchangeRunning) {
         ShowOutcome(nullptr);  // the last outcome is in view until this next command
         // The exchange will replace or send the plan: an entry still open is dropped without
@@ -1088,15 +1087,15 @@ void Form1::SetCommandsEnabled(bool enabled) {
     }
 }
 
-void Form1::SetTimerEnabled(ExchangeTimer timer, bool enabled) {
+void MainWindow::SetTimerEnabled(ExchangeTimer timer, bool enabled) {
     m_timers->SetEnabled(timer, enabled);
 }
 
-int Form1::ShowMessage(std::string_view text, int style, std::string_view title) {
+int MainWindow::ShowMessage(std::string_view text, int style, std::string_view title) {
     return m742::ShowMessage(this, m_editor.LanguageFlag, text, style, title);
 }
 
-ImageHex Form1::EncodeImage() {
+ImageHex MainWindow::EncodeImage() {
     const auto image = m742::EncodeImage(m_editor);
     if (!image.ok()) {
         ShowMessage(image.status().message, kStyleError, "");
@@ -1107,7 +1106,7 @@ ImageHex Form1::EncodeImage() {
     return ImageToHex(image.value());
 }
 
-void Form1::DecodeImage(const ImageHex& image) {
+void MainWindow::DecodeImage(const ImageHex& image) {
     if (TakeReadBack(image)) {
         return;  // a verify's read-back leaves the editor alone
     }
@@ -1120,7 +1119,7 @@ void Form1::DecodeImage(const ImageHex& image) {
     }
 }
 
-void Form1::ShowDebugChannel() {
+void MainWindow::ShowDebugChannel() {
     m_debugGrid->ShowDebugChannel();
 }
 

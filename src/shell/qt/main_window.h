@@ -1,5 +1,5 @@
-// The main window Form1: menus, toolbar, settings panel, the two channel grids, the status
-// line, and the commands behind them. The editor state it owns is the only copy of the
+// The main window (object name "Form1"): menus, toolbar, settings panel, the two channel grids, the
+// status line, and the commands behind them. The editor state it owns is the only copy of the
 // channel plan; every widget is a view of it.
 #pragma once
 
@@ -40,14 +40,14 @@ class QToolBar;
 
 namespace m742 {
 
-class AboutWindow;
+class AboutDialog;
 class BackupDialog;
 class CompareDialog;
 class DebugGridView;
-class DtmfWindow;
+class DtmfDialog;
 class MemoryGridView;
-class PowerWindow;
-class SideKeyWindow;
+class PowerDialog;
+class SideKeyDialog;
 
 struct StartupOptions {
     // The preferences file. Empty: "parameter" in the program's folder when that is a build
@@ -70,46 +70,49 @@ struct StartupOptions {
     std::optional<std::string> desktopLocale;
 };
 
-class Form1 : public QMainWindow, public ExchangeWindow {
+class MainWindow : public QMainWindow, public ExchangeWindow {
     Q_OBJECT
 
 public:
-    explicit Form1(StartupOptions options = {});
-    ~Form1() override;
+    explicit MainWindow(StartupOptions options = {});
+    ~MainWindow() override;
 
     // The commands, as the menus and the toolbar run them.
-    void mnuNew_Click();
-    void mnuOpen_Click();
+    void NewPlan();
+    void OpenPlan();
     // Open's work once the file is chosen: also the program's FILE.DAT argument.
     void OpenFile(const QString& file);
-    void mnuAssave_Click();
+    void SavePlan();
     // Prints the report of the selected tab in the interface language on the default
     // printer; says so when there is no printer or the printing fails.
-    void mnuprint_Click();
+    void PrintPlan();
     // The report of the selected tab in a print preview, from which it can be printed.
-    void mnuPrintPreview_Click();
+    void PreviewReport();
     // The report of the selected tab into a PDF file chosen by choosePdf.
-    void mnuExportPdf_Click();
-    void mnuQuit_Click();
-    void mnulock_Click();
-    void mnuSideFunction_Click();
-    void mnuDTMF_Click();
-    void mnuDebug_Click();
-    void mnuabout_Click();
+    void ExportPdf();
+    void Quit();
+    void ToggleEditingLock();
+    void ShowSideKeyDialog();
+    void ShowDtmfDialog();
+    void ShowPowerDialog();
+    void ShowAboutDialog();
     // The toolbar's "PowerLock" button: two clicks within a second lock the power levels.
-    void PowerLock_Click();
-    void mnumainhelp_Click();
-    void mnuChinese_Click();
-    void mnuEnglist_Click();
-    void mnureadFre_Click();
-    void mnuwriteFre_Click();
-    void mnucom_Click(int number);
+    void PowerLockButtonClicked();
+    void OpenHelp();
+    void ChooseChinese();
+    void ChooseEnglish();
+    void ReadRadio();
+    void WriteRadio();
+    void ChoosePort(int number);
     // Each entry of the "Com Port" menu names its device and what the system says about it;
     // a number with no device is greyed. Done each time the menu opens.
     void RefreshComMenu();
-    void Toolbar1_ButtonClick(const QString& key);
-    void TabStrip1_Click();
-    void Combo1_Click();
+    // The toolbar button of `key` ("new", "open", "save", "write", "read", "PowerLock").
+    void ToolbarButtonClicked(const QString& key);
+    // Shows the grid of the selected tab, the memory or the debug channels.
+    void ShowSelectedTab();
+    // The frequency band list's choice: a different band clears the channels once confirmed.
+    void BandChosen();
 
     // Writes every caption, tooltip, heading and list text for LanguageFlag.
     void ApplyLanguage();
@@ -122,8 +125,8 @@ public:
 
     // The memory channels from and to CHIRP CSV files (main_window_csv.cpp). An import is one
     // undoable step and reports the rows it skipped.
-    void mnuImportCsv_Click();
-    void mnuExportCsv_Click();
+    void ImportCsv();
+    void ExportCsv();
     // Chooses the CSV file to import (save false) or export to; the empty text is Cancel.
     // Tests put their own here.
     std::function<QString(bool save)> chooseCsv;
@@ -134,13 +137,13 @@ public:
     std::int16_t portNumber() const { return m_ports.PortNumber(); }
     const std::filesystem::path& preferencesPath() const { return m_preferences; }
     Exchange& exchange() { return *m_exchange; }
-    SideKeyWindow& sideKeyDialog() const { return *m_sideKeys; }
-    DtmfWindow& dtmfDialog() const { return *m_dtmf; }
-    PowerWindow& powerDialog() const { return *m_power; }
-    AboutWindow& aboutDialog() const { return *m_about; }
+    SideKeyDialog& sideKeyDialog() const { return *m_sideKeys; }
+    DtmfDialog& dtmfDialog() const { return *m_dtmf; }
+    PowerDialog& powerDialog() const { return *m_power; }
+    AboutDialog& aboutDialog() const { return *m_about; }
 
     // Backups and the verify after a write (main_window_backups.cpp).
-    void mnuOpenBackup_Click();
+    void OpenBackup();
     bool VerifyAfterWrite() const;
     void SetVerifyAfterWrite(bool verify);
     const std::filesystem::path& backupFolder() const { return m_backupFolder; }
@@ -149,7 +152,7 @@ public:
 
     // "Compare with File…" (main_window_compare.cpp): the editor as Save would write it against
     // a data file chosen with chooseFile, in a dialog in the interface language.
-    void mnuCompare_Click();
+    void CompareWithFile();
     // Shows the comparison's dialog. Tests put their own here.
     std::function<void(CompareDialog&)> showCompareDialog;
 
@@ -180,8 +183,8 @@ private:
     QWidget* BuildModelFrame();
     QWidget* BuildFunctionFrame();
     QWidget* BuildChannelArea();
-    void Form_Load();
-    void Form_Unload();
+    void StartUp();
+    void ShutDown();
     void SetLocked(bool locked);
     // Enables the settings, the grids, the debug panel and the Edit menu for the lock and a
     // running exchange.
@@ -190,7 +193,7 @@ private:
     // The main window or the dialog with this objectName.
     QWidget* WindowNamed(const std::string& name);
     void ShowDialog(QDialog& dialog);
-    void MaxLabel_Click(int label);
+    void PowerMaxLabelClicked(int label);
     void SyncPanelFromEditor();
     // The title names the plan's file; the empty name gives the window's own caption.
     void SetCaptionTo(const QString& file);
@@ -231,13 +234,13 @@ private:
     const EditorState& m_editor;  // what the document holds, for reading
     int m_writeStep = -1;         // the undo step whose plan a running write sends
     PowerLock m_powerLock;
-    std::unique_ptr<SideKeyWindow> m_sideKeys;  // Form5
-    std::unique_ptr<DtmfWindow> m_dtmf;         // Form2
-    std::unique_ptr<PowerWindow> m_power;       // Form3
-    std::unique_ptr<AboutWindow> m_about;       // frmAbout
+    std::unique_ptr<SideKeyDialog> m_sideKeys;  // object name "Form5"
+    std::unique_ptr<DtmfDialog> m_dtmf;         // object name "Form2"
+    std::unique_ptr<PowerDialog> m_power;       // object name "Form3"
+    std::unique_ptr<AboutDialog> m_about;       // object name "frmAbout"
     int m_bandIndex = 0;
     BandLimits m_band;  // BandLow, BandHigh: the band the frequency editors accept
-    bool m_unloaded = false;
+    bool m_shutDown = false;
     bool m_locked = false;           // the editing lock holds the settings and the grids
     bool m_exchangeRunning = false;  // from a read's or write's start until its commands return
     QPointer<QWidget> m_focusBeforeExchange;
@@ -253,8 +256,8 @@ private:
     QToolBar* m_toolbar = nullptr;
     QMenu* m_programming = nullptr;  // mnupro
     QAction* m_lock = nullptr;       // mnulock
-    QGroupBox* m_frame1 = nullptr;
-    QGroupBox* m_frame2 = nullptr;
+    QGroupBox* m_modelFrame = nullptr;
+    QGroupBox* m_functionFrame = nullptr;
     QLineEdit* m_password = nullptr;  // Text2
     QLineEdit* m_ani = nullptr;       // Text3
     QTabBar* m_tabs = nullptr;

@@ -32,10 +32,10 @@ QString Of(std::string_view text) {
 
 }  // namespace
 
-void Form1::BuildBackupMenus(QMenu* file, QMenu* programming) {
+void MainWindow::BuildBackupMenus(QMenu* file, QMenu* programming) {
     auto* open = new QAction(this);
     open->setObjectName("mnuOpenBackup");
-    connect(open, &QAction::triggered, this, [this] { mnuOpenBackup_Click(); });
+    connect(open, &QAction::triggered, this, [this] { OpenBackup(); });
     file->insertAction(findChild<QAction*>("mnuAssave"), open);
 
     m_verify = new QAction(this);
@@ -48,17 +48,17 @@ void Form1::BuildBackupMenus(QMenu* file, QMenu* programming) {
     programming->addAction(m_verify);
 }
 
-bool Form1::VerifyAfterWrite() const {
+bool MainWindow::VerifyAfterWrite() const {
     return m_verify->isChecked();
 }
 
-void Form1::SetVerifyAfterWrite(bool verify) {
+void MainWindow::SetVerifyAfterWrite(bool verify) {
     m_verify->setChecked(verify);
     m_settings->setValue(kVerifyAfterWriteKey, verify);
     m_settings->sync();
 }
 
-void Form1::mnuOpenBackup_Click() {
+void MainWindow::OpenBackup() {
     HideFrequencyEditor();
     if (!MaySaveChanges()) {
         return;
@@ -71,7 +71,7 @@ void Form1::mnuOpenBackup_Click() {
     }
 }
 
-void Form1::KeepBackupOf(const RadioImage& image, BackupKind kind) {
+void MainWindow::KeepBackupOf(const RadioImage& image, BackupKind kind) {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const KeptBackup kept = KeepBackup(m_backupFolder, image, kind, BackupStampNow(), lang);
     if (kept.ok()) {
@@ -82,7 +82,7 @@ void Form1::KeepBackupOf(const RadioImage& image, BackupKind kind) {
     m_backupWarning = Of(FillText(text.in(lang), {m_backupFolder.string(), kept.reason}));
 }
 
-bool Form1::TakeReadBack(const ImageHex& image) {
+bool MainWindow::TakeReadBack(const ImageHex& image) {
     if (!m_verifying) {
         return false;
     }
@@ -93,7 +93,7 @@ bool Form1::TakeReadBack(const ImageHex& image) {
     return true;
 }
 
-void Form1::ExchangeFinished(ExchangeOutcome outcome) {
+void MainWindow::ExchangeFinished(ExchangeOutcome outcome) {
     // A completed write leaves the radio holding the plan it sent: unless the plan has changed
     // since, there is nothing left to save.
     if (outcome == ExchangeOutcome::kCompleted && m_exchange->Mode == 'W' &&
@@ -137,21 +137,21 @@ void Form1::ExchangeFinished(ExchangeOutcome outcome) {
 }
 
 // After the exchange's own ending and its own message, if it has one.
-void Form1::ShowLater(const QString& text) {
+void MainWindow::ShowLater(const QString& text) {
     QTimer::singleShot(0, this,
                        [this, text] { ShowMessage(text.toStdString(), kStyleWarning, ""); });
 }
 
-void Form1::StartVerify() {
+void MainWindow::StartVerify() {
     if (!m_sent) {
         return;
     }
     m_verifying = true;
     m_readBack.reset();
-    m_exchange->mnureadFre_Click();
+    m_exchange->ReadRadio();
 }
 
-void Form1::FinishVerify(ExchangeOutcome outcome) {
+void MainWindow::FinishVerify(ExchangeOutcome outcome) {
     const std::optional<RadioImage> sent = std::exchange(m_sent, std::nullopt);
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     if (outcome != ExchangeOutcome::kCompleted || !sent || !m_readBack) {

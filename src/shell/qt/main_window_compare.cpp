@@ -18,14 +18,14 @@
 
 namespace m742 {
 
-void Form1::BuildCompareMenu(QMenu* file) {
+void MainWindow::BuildCompareMenu(QMenu* file) {
     auto* compare = new QAction(this);
     compare->setObjectName("mnuCompare");
-    connect(compare, &QAction::triggered, this, [this] { mnuCompare_Click(); });
+    connect(compare, &QAction::triggered, this, [this] { CompareWithFile(); });
     file->insertAction(findChild<QAction*>("mnuprint"), compare);
 }
 
-void Form1::mnuCompare_Click() {
+void MainWindow::CompareWithFile() {
     // An open entry is part of the editor, as for Save; a refused one stops the comparison.
     if (!m_memoryGrid->EndEntry()) {
         return;

@@ -33,12 +33,12 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-void Form1::BuildChannelListMenus(QMenu* file) {
+void MainWindow::BuildChannelListMenus(QMenu* file) {
     // Beside Save, before the report commands: the plan in another form.
     QAction* print = findChild<QAction*>("mnuprint");
     for (const auto& [name, run] :
-         {std::pair<const char*, void (Form1::*)()>{"mnuImportCsv", &Form1::mnuImportCsv_Click},
-          std::pair<const char*, void (Form1::*)()>{"mnuExportCsv", &Form1::mnuExportCsv_Click}}) {
+         {std::pair<const char*, void (MainWindow::*)()>{"mnuImportCsv", &MainWindow::ImportCsv},
+          std::pair<const char*, void (MainWindow::*)()>{"mnuExportCsv", &MainWindow::ExportCsv}}) {
         auto* action = new QAction(this);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, [this, run = run] { (this->*run)(); });
@@ -47,7 +47,7 @@ void Form1::BuildChannelListMenus(QMenu* file) {
     file->insertSeparator(print)->setObjectName("mnuLineCsv");
 }
 
-QString Form1::ChooseCsvFile(bool save) {
+QString MainWindow::ChooseCsvFile(bool save) {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     // The dialog adds ".csv" to a bare name before it asks about replacing a file.
     return ChooseFileName(this,
@@ -55,7 +55,7 @@ QString Form1::ChooseCsvFile(bool save) {
                            Translated(kCsvFilterText, lang), save, "csv", true});
 }
 
-void Form1::mnuImportCsv_Click() {
+void MainWindow::ImportCsv() {
     // A typed entry is a change of its own, before the import.
     if (!m_memoryGrid->EndEntry()) {
         return;
@@ -81,7 +81,7 @@ void Form1::mnuImportCsv_Click() {
                 import.value().skipped.empty() ? kStyleNotice : kStyleWarning, "");
 }
 
-void Form1::mnuExportCsv_Click() {
+void MainWindow::ExportCsv() {
     if (!m_memoryGrid->EndEntry()) {
         return;
     }

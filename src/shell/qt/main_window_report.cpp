@@ -25,13 +25,13 @@ QString Translated(Bilingual text, Lang lang) {
 
 }  // namespace
 
-QString Form1::ChoosePdfFile() {
+QString MainWindow::ChoosePdfFile() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     return ChooseFileName(this, {Translated(kExportPdfTitleText, lang),
                                  Translated(kPdfFilterText, lang), true, QString(), true});
 }
 
-std::optional<std::vector<std::string>> Form1::ReportLines() {
+std::optional<std::vector<std::string>> MainWindow::ReportLines() {
     // An open entry is taken first, as Print takes it; a refused one stops the command.
     if (!m_memoryGrid->EndEntry()) {
         return std::nullopt;
@@ -40,7 +40,7 @@ std::optional<std::vector<std::string>> Form1::ReportLines() {
     return ComposeReport(m_editor, tab, LanguageOf(m_editor.LanguageFlag));
 }
 
-void Form1::mnuPrintPreview_Click() {
+void MainWindow::PreviewReport() {
     const auto lines = ReportLines();
     if (!lines) {
         return;
@@ -49,7 +49,7 @@ void Form1::mnuPrintPreview_Click() {
                       Translated(kPrintPreviewTitleText, LanguageOf(m_editor.LanguageFlag)));
 }
 
-void Form1::mnuExportPdf_Click() {
+void MainWindow::ExportPdf() {
     const auto lines = ReportLines();
     if (!lines) {
         return;
@@ -68,16 +68,16 @@ void Form1::mnuExportPdf_Click() {
     }
 }
 
-void Form1::OfferPreviewOrPdf() {
+void MainWindow::OfferPreviewOrPdf() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const int choice =
         ShowChoice(this, kNoPrinterChoiceText.in(lang), "", QMessageBox::Information,
                    {Translated(kPrintPreviewText, lang), Translated(kExportPdfText, lang),
                     Translated(kCancelText, lang)});
     if (choice == 1) {
-        mnuPrintPreview_Click();
+        PreviewReport();
     } else if (choice == 2) {
-        mnuExportPdf_Click();
+        ExportPdf();
     }
 }
 
