@@ -19,6 +19,7 @@
 #include "radio_data/lists.h"
 #include "texts/grid_cells.h"
 #include "texts/list_texts.h"
+#include "texts/message_text.h"
 #include "texts/store_refusal.h"
 
 namespace {
@@ -73,7 +74,7 @@ RadioImage FullImage() {
     const auto image = EncodeImage(FullPlan());
     if (!image.ok()) {
         std::fprintf(stderr, "the benchmark plan does not encode: %s\n",
-                     image.status().message.c_str());
+                     Worded(image.status().message, Lang::English).c_str());
         std::abort();
     }
     return image.value();
@@ -112,7 +113,7 @@ void BM_DataFileSaveOpen(benchmark::State& state) {
         const Status save = SaveDataFile(file, saved);
         const Status open = OpenDataFile(file, opened);
         if (!save.ok() || !open.ok()) {
-            state.SkipWithError((save.ok() ? open : save).message.c_str());
+            state.SkipWithError(Worded((save.ok() ? open : save).message, Lang::English).c_str());
             break;
         }
         benchmark::DoNotOptimize(opened);

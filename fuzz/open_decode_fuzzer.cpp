@@ -233,7 +233,7 @@ RadioImage RoundTrip(const RadioImage& image, std::int16_t languageFlag) {
 
     // Saving the written image and opening the file gives it back.
     const auto saved = DataFileBytes(written.value());
-    const auto reopened = ImageOfDataFile(saved, "fuzz.dat", LanguageOf(languageFlag));
+    const auto reopened = ImageOfDataFile(saved, "fuzz.dat");
     Check(saved.size() == kDataFileSize && reopened.ok() && reopened.value() == written.value());
     return written.value();
 }
@@ -242,7 +242,7 @@ RadioImage RoundTrip(const RadioImage& image, std::int16_t languageFlag) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> content(data, size);
-    const auto image = ImageOfDataFile(content, "fuzz.dat", Lang::English);
+    const auto image = ImageOfDataFile(content, "fuzz.dat");
     if (size < kDataFileSize) {
         Check(!image.ok() && image.status().code == ErrorCode::kFileTooShort);
         return 0;

@@ -148,11 +148,11 @@ std::string DiffText(const PlanDiff& diff, const std::string& nameA, const std::
 int RunDiff(const Invocation& invocation) {
     const std::string& nameA = invocation.operands[0];
     const std::string& nameB = invocation.operands[1];
-    const auto a = ReadDataFileBytes(FilePath(nameA), invocation.lang);
+    const auto a = ReadDataFileBytes(FilePath(nameA));
     if (!a.ok()) {
         return ReportStatus(a.status(), invocation.lang);
     }
-    const auto b = ReadDataFileBytes(FilePath(nameB), invocation.lang);
+    const auto b = ReadDataFileBytes(FilePath(nameB));
     if (!b.ok()) {
         return ReportStatus(b.status(), invocation.lang);
     }

@@ -33,7 +33,7 @@ int RunDump(const Invocation& invocation) {
     // "Open" decodes into the editor as it stands, so start from the start-up editor: the
     // decoder leaves the password, the band and the channel numbers to it.
     EditorState editor = StartupEditor(invocation.languageFlag());
-    const auto image = ReadDataFile(FilePath(invocation.operands[0]), invocation.lang);
+    const auto image = ReadDataFile(FilePath(invocation.operands[0]));
     if (!image.ok()) {
         return ReportStatus(image.status(), invocation.lang);
     }

@@ -86,10 +86,9 @@ int RunEncode(const Invocation& invocation) {
     const std::string& statePath = invocation.operands[0];
     const std::string stateName = statePath == kStandardInput ? "standard input" : statePath;
 
-    auto read =
-        statePath == kStandardInput
-            ? ReadWholeStream(std::cin, stateName, kLargestPlan, kPlanTooLarge, invocation.lang)
-            : ReadWholeFile(FilePath(statePath), kLargestPlan, kPlanTooLarge, invocation.lang);
+    auto read = statePath == kStandardInput
+                    ? ReadWholeStream(std::cin, stateName, kLargestPlan, kPlanTooLarge)
+                    : ReadWholeFile(FilePath(statePath), kLargestPlan, kPlanTooLarge);
     if (!read.ok()) {
         return ReportStatus(read.status(), invocation.lang);
     }
@@ -115,8 +114,8 @@ int RunEncode(const Invocation& invocation) {
     if (IsPlanDocument(state)) {
         if (const auto problem = ApplyPlanJson(state, editor)) {
             if (problem->windowRule) {
-                return ReportStatus({problem->code, problem->message, problem->where},
-                                    invocation.lang);
+                return ReportRefusal(problem->code, problem->message, problem->where,
+                                     invocation.lang);
             }
             const std::string colon(kColon.in(invocation.lang));
             PrintError(stateName + colon + (problem->where.empty() ? "" : problem->where + colon) +

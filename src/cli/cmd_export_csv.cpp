@@ -30,8 +30,7 @@ int RunExportCsv(const Invocation& invocation) {
         if (const int printed = PrintOutput(csv.text); printed != kDone) {
             return printed;
         }
-    } else if (const Status written = WriteCsvFile(FilePath(out), csv.text, invocation.lang);
-               !written.ok()) {
+    } else if (const Status written = WriteCsvFile(FilePath(out), csv.text); !written.ok()) {
         return ReportStatus(written, invocation.lang);
     }
     for (const std::string& message : csv.leftOut) {

@@ -22,8 +22,7 @@ constexpr std::string_view kOperands[] = {"IN.csv", "PLAN.dat"};
 int RunImportCsv(const Invocation& invocation) {
     const std::string& in = invocation.operands[0];
     const std::string name = in == "-" ? "standard input" : in;
-    auto read = in == "-" ? ReadCsvStream(std::cin, name, invocation.lang)
-                          : ReadCsvFile(FilePath(in), invocation.lang);
+    auto read = in == "-" ? ReadCsvStream(std::cin, name) : ReadCsvFile(FilePath(in));
     if (!read.ok()) {
         return ReportStatus(read.status(), invocation.lang);
     }

@@ -13,6 +13,7 @@
 #include "texts/backup_texts.h"
 #include "texts/command_texts.h"
 #include "texts/fleet_texts.h"
+#include "texts/message_text.h"
 
 namespace m742::cli {
 
@@ -39,18 +40,16 @@ void KeepBackup(const Invocation& invocation, const RadioImage& image, const std
                                              ? FilePath(invocation.options.at("--backup-dir"))
                                              : DefaultBackupFolder();
     const std::string stamp = BackupStampNow();
-    const KeptBackup kept =
-        m742::KeepBackup(folder, image, BackupKind::kRead, stamp, invocation.lang, port);
+    const KeptBackup kept = m742::KeepBackup(folder, image, BackupKind::kRead, stamp, port);
     const std::filesystem::path& path = kept.path;
-    const std::string& reason = kept.reason;
     const std::string label = port.empty() ? "" : port + ": ";
-    if (reason.empty()) {
+    if (kept.ok()) {
         std::cout << label << FillText(kBackupKeptText.in(invocation.lang), {path.string()})
                   << std::endl;
         return;
     }
-    std::string warning =
-        FillText(kBackupNotKeptText.in(invocation.lang), {folder.string(), reason});
+    std::string warning = FillText(kBackupNotKeptText.in(invocation.lang),
+                                   {folder.string(), Worded(*kept.reason, invocation.lang)});
     if (saved) {
         warning += FillText(kImageSavedAnywayText.in(invocation.lang), {out});
     }
@@ -96,7 +95,7 @@ int RunRead(const Invocation& invocation) {
     }
     // A radio is read only when its memory can be kept: the outputs are checked first.
     for (const std::string& out : outs) {
-        if (const Status ready = CheckDataFileSavable(FilePath(out), lang); !ready.ok()) {
+        if (const Status ready = CheckDataFileSavable(FilePath(out)); !ready.ok()) {
             return ReportStatus(ready, lang);
         }
     }
@@ -122,11 +121,11 @@ int RunRead(const Invocation& invocation) {
             radioStatus = kCommunication;
             text = result.outcome == ExchangeOutcome::kPortNotOpen ? kFleetPortNotOpen.in(lang)
                                                                    : kFleetReadFailed.in(lang);
-        } else if (const Status saved = WriteDataFile(FilePath(outs[i]), *result.image, lang);
+        } else if (const Status saved = WriteDataFile(FilePath(outs[i]), *result.image);
                    !saved.ok()) {
             // Only a whole image that passed the password check gets here. Success is told once
             // it is saved; should the save fail after all, the backup copy still keeps it.
-            PrintError(label + saved.message);
+            PrintError(label + Worded(saved.message, lang));
             KeepBackup(invocation, *result.image, outs[i], false, fleet ? (*ports)[i] : "");
             radioStatus = kFailed;
             text = kFleetNotSaved.in(lang);

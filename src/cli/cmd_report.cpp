@@ -68,7 +68,7 @@ int RenderPdf(const std::vector<std::string>& lines, const std::string& out, Lan
                    family.toStdString() + " instead");
 #endif
     }
-    const Status rendered = RenderReportPdf(lines, FilePath(out), lang);
+    const Status rendered = RenderReportPdf(lines, FilePath(out));
     return rendered.ok() ? kDone : ReportStatus(rendered, lang);
 }
 

@@ -8,6 +8,7 @@
 #include "radio_data/file_names.h"
 #include "texts/backup_texts.h"
 #include "texts/fleet_texts.h"
+#include "texts/message_text.h"
 
 namespace m742::cli {
 
@@ -76,9 +77,9 @@ int RunWrite(const Invocation& invocation) {
     if (!ports) {
         return kFailed;
     }
-    const auto image = ReadDataFile(FilePath(invocation.operands[0]), invocation.lang);
+    const auto image = ReadDataFile(FilePath(invocation.operands[0]));
     if (!image.ok()) {
-        PrintError(image.status().message);
+        PrintError(Worded(image.status().message, invocation.lang));
         return kFailed;
     }
     // Several radios at once: their messages name their port, and each gets one line at the

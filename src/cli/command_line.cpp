@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "radio_data/text_codes.h"
+#include "texts/message_text.h"
 
 namespace m742::cli {
 

@@ -80,6 +80,8 @@ void PrintError(std::string_view message);
 // Reports a failed core operation on stderr and returns its exit status: kRefused for a cell
 // the encoder refused (the message and the cell it names), kFailed for everything else.
 int ReportStatus(const Status& status, Lang lang);
+// The same for a failure already worded.
+int ReportRefusal(ErrorCode code, std::string message, const std::string& where, Lang lang);
 
 // Saves the data file of `editor`, over `base` when there is one (SaveOverBase), as `out`;
 // "-" writes it to standard output, unless that is a terminal. The exit status, any failure

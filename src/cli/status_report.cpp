@@ -7,6 +7,7 @@
 #include "radio_data/file_names.h"
 #include "radio_data/text_codes.h"
 #include "texts/command_texts.h"
+#include "texts/message_text.h"
 #include "texts/punctuation.h"
 
 namespace m742::cli {
@@ -25,21 +26,23 @@ void PrintError(std::string_view message) {
     std::cerr << "m742-cli: " << message << '\n';
 }
 
-int ReportStatus(const Status& status, Lang lang) {
-    const bool refused =
-        status.code == ErrorCode::kFrequencyRefused || status.code == ErrorCode::kToneRefused;
+int ReportRefusal(ErrorCode code, std::string message, const std::string& where, Lang lang) {
+    const bool refused = code == ErrorCode::kFrequencyRefused || code == ErrorCode::kToneRefused;
     if (!refused) {
         // File errors: the message already names the file.
-        PrintError(status.message);
+        PrintError(message);
         return kFailed;
     }
     // The message alone does not say which of the 64 cells is wrong; `where` does.
-    std::string line = status.message;
-    if (!status.where.empty()) {
-        line += FillText(kInParentheses.in(lang), {status.where});
+    if (!where.empty()) {
+        message += FillText(kInParentheses.in(lang), {where});
     }
-    PrintError(line);
+    PrintError(message);
     return kRefused;
+}
+
+int ReportStatus(const Status& status, Lang lang) {
+    return ReportRefusal(status.code, Worded(status.message, lang), status.where, lang);
 }
 
 int SaveDataFileOutput(const std::string& out, const EditorState& editor, const BaseFile* base,

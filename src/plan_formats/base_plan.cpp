@@ -18,7 +18,7 @@ EditorState EditorOfImage(const RadioImage& image, std::int16_t languageFlag) {
 
 Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t languageFlag) {
     // A file saved over may come from another program: its header is kept, not judged.
-    auto content = ReadDataFileBytes(path, LanguageOf(languageFlag), DataFileCheck::kAnyHeader);
+    auto content = ReadDataFileBytes(path, DataFileCheck::kAnyHeader);
     if (!content.ok()) {
         return Failed(content.status());
     }
@@ -53,7 +53,7 @@ Status SaveOverBase(const std::filesystem::path& path, const EditorState& editor
     if (!bytes.ok()) {
         return bytes.status();
     }
-    return WriteDataFileBytes(path, bytes.value(), LanguageOf(editor.LanguageFlag));
+    return WriteDataFileBytes(path, bytes.value());
 }
 
 }  // namespace m742

@@ -226,7 +226,6 @@ std::string Counted(int count, std::string_view one, std::string_view many) {
 Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base,
                                   std::string_view name, BandLimits band) {
     const Lang lang = LanguageOf(base.LanguageFlag);
-    const std::string file = Quoted(name, lang);
     text = WithoutByteOrderMark(text);
     std::optional<CsvRecords> parsed;
     char separator = ',';
@@ -239,14 +238,15 @@ Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base
         }
     }
     if (!parsed) {
-        return Failed({ErrorCode::kFileUnreadable, FillText(kNotChirpCsv.in(lang), {file}),
+        return Failed({ErrorCode::kFileUnreadable,
+                       {&kNotChirpCsv, {QuotedName{std::string(name)}}},
                        std::string(name)});
     }
     if (parsed->unclosedQuoteLine != 0) {
-        return Failed(
-            {ErrorCode::kFileUnreadable,
-             FillText(kUnclosedQuote.in(lang), {file, std::to_string(parsed->unclosedQuoteLine)}),
-             std::string(name)});
+        return Failed({ErrorCode::kFileUnreadable,
+                       {&kUnclosedQuote,
+                        {QuotedName{std::string(name)}, std::to_string(parsed->unclosedQuoteLine)}},
+                       std::string(name)});
     }
 
     const CsvColumns columns = ColumnsOfHeader(parsed->records.front());
@@ -335,17 +335,17 @@ std::vector<std::string> RowNoteLines(std::vector<CsvRowNote> notes, Lang lang) 
 // ---------------------------------------------------------------------------------------------
 // Files
 
-Outcome<std::string> ReadCsvFile(const std::filesystem::path& path, Lang lang) {
-    return ReadWholeFile(path, kLargestCsvFile, kCsvTooLarge, lang);
+Outcome<std::string> ReadCsvFile(const std::filesystem::path& path) {
+    return ReadWholeFile(path, kLargestCsvFile, kCsvTooLarge);
 }
 
-Outcome<std::string> ReadCsvStream(std::istream& in, std::string_view name, Lang lang) {
-    return ReadWholeStream(in, name, kLargestCsvFile, kCsvTooLarge, lang);
+Outcome<std::string> ReadCsvStream(std::istream& in, std::string_view name) {
+    return ReadWholeStream(in, name, kLargestCsvFile, kCsvTooLarge);
 }
 
-Status WriteCsvFile(const std::filesystem::path& path, std::string_view text, Lang lang) {
+Status WriteCsvFile(const std::filesystem::path& path, std::string_view text) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    return WriteOtherFile(path, {bytes, text.size()}, lang);
+    return WriteOtherFile(path, {bytes, text.size()});
 }
 
 }  // namespace m742

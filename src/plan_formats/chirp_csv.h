@@ -85,10 +85,10 @@ inline constexpr std::size_t kLargestCsvFile = 1 << 20;
 
 // The content of a CSV file. Refuses what is not a regular file, a missing or unreadable one
 // and one larger than kLargestCsvFile, with the message in `lang`.
-Outcome<std::string> ReadCsvFile(const std::filesystem::path& path, Lang lang);
+Outcome<std::string> ReadCsvFile(const std::filesystem::path& path);
 // The same for standard input, named `name` in the messages.
-Outcome<std::string> ReadCsvStream(std::istream& in, std::string_view name, Lang lang);
+Outcome<std::string> ReadCsvStream(std::istream& in, std::string_view name);
 // Writes a CSV file whole and atomically, as a data file is saved; never over a data file.
-Status WriteCsvFile(const std::filesystem::path& path, std::string_view text, Lang lang);
+Status WriteCsvFile(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace m742

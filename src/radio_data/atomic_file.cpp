@@ -31,6 +31,13 @@ std::string SystemReason(int error) {
     return std::generic_category().message(error);
 }
 
+Reason ReasonOf(std::string reason) {
+    if (reason.empty()) {
+        return std::nullopt;
+    }
+    return reason;
+}
+
 // The file that replacing `path` replaces.
 struct Target {
     fs::path file;               // the path with its symbolic links followed
@@ -48,7 +55,7 @@ int SyncDescriptor(int fd) {
 
 // Follows the symbolic links of `path` to the file to replace and checks that it may be
 // replaced: the empty text, or the reason it may not. A missing file may be created.
-std::string FindTarget(const fs::path& path, Target& target, Lang lang) {
+Reason FindTarget(const fs::path& path, Target& target) {
     target.file = path;
 #ifdef _WIN32
     // Windows: the file system library reads the kind and the read-only attribute (all there is
@@ -62,10 +69,10 @@ std::string FindTarget(const fs::path& path, Target& target, Lang lang) {
         return ec.message();
     }
     if (!fs::is_regular_file(status)) {
-        return NotARegularFile(lang);
+        return &kNotRegularFileText;
     }
     if ((status.permissions() & fs::perms::owner_write) == fs::perms::none) {
-        return std::string(kReadOnlyFileText.in(lang));
+        return &kReadOnlyFileText;
     }
     return {};
 #endif
@@ -73,18 +80,21 @@ std::string FindTarget(const fs::path& path, Target& target, Lang lang) {
     for (int links = 0;; ++links) {
         struct stat status {};
         if (::lstat(target.file.c_str(), &status) != 0) {
-            return errno == ENOENT ? std::string() : SystemReason(errno);
+            if (errno == ENOENT) {
+                return std::nullopt;
+            }
+            return SystemReason(errno);
         }
         if (!S_ISLNK(status.st_mode)) {
             if (!S_ISREG(status.st_mode)) {
-                return NotARegularFile(lang);
+                return &kNotRegularFileText;
             }
             if (::faccessat(AT_FDCWD, target.file.c_str(), W_OK, AT_EACCESS) != 0) {
                 return SystemReason(errno);
             }
             // The system lets root write any file; one without a write bit is still kept.
             if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-                return std::string(kReadOnlyFileText.in(lang));
+                return &kReadOnlyFileText;
             }
             target.mode = status.st_mode & 07777;
             return {};
@@ -186,14 +196,9 @@ struct Cleanup {
 
 }  // namespace
 
-std::string NotARegularFile(Lang lang) {
-    return std::string(kNotRegularFileText.in(lang));
-}
-
-std::string WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes,
-                                Lang lang) {
+Reason WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
     Target target;
-    if (std::string reason = FindTarget(path, target, lang); !reason.empty()) {
+    if (Reason reason = FindTarget(path, target)) {
         return reason;
     }
     fs::path temporary;
@@ -220,16 +225,15 @@ std::string WriteFileAtomically(const fs::path& path, std::span<const std::uint8
     }
     std::string reason = Finish(temporary, target);
     cleanup.keep = reason.empty();
-    return reason;
+    return ReasonOf(std::move(reason));
 }
 
 namespace {
 
 // Finds the file that `path` stands for and creates an empty temporary file beside it: the
 // empty text, or the reason neither can be done.
-std::string PrepareReplacement(const fs::path& path, Lang lang, Target& target,
-                               fs::path& temporary) {
-    if (std::string reason = FindTarget(path, target, lang); !reason.empty()) {
+Reason PrepareReplacement(const fs::path& path, Target& target, fs::path& temporary) {
+    if (Reason reason = FindTarget(path, target)) {
         return reason;
     }
     int error = 0;
@@ -241,32 +245,31 @@ std::string PrepareReplacement(const fs::path& path, Lang lang, Target& target,
 
 }  // namespace
 
-std::string ReplaceFileAtomically(
-    const fs::path& path, const std::function<std::string(const fs::path& temporary)>& write,
-    Lang lang) {
+Reason ReplaceFileAtomically(const fs::path& path,
+                             const std::function<Reason(const fs::path& temporary)>& write) {
     Target target;
     fs::path temporary;
-    if (std::string reason = PrepareReplacement(path, lang, target, temporary); !reason.empty()) {
+    if (Reason reason = PrepareReplacement(path, target, temporary)) {
         return reason;
     }
     Cleanup cleanup{temporary};
-    std::string reason = write(temporary);
-    if (reason.empty()) {
-        reason = SyncToDisk(temporary);
+    Reason reason = write(temporary);
+    if (!reason) {
+        reason = ReasonOf(SyncToDisk(temporary));
     }
-    if (reason.empty()) {
-        reason = Finish(temporary, target);
+    if (!reason) {
+        reason = ReasonOf(Finish(temporary, target));
     }
-    cleanup.keep = reason.empty();
+    cleanup.keep = !reason;
     return reason;
 }
 
-std::string CheckReplaceable(const fs::path& path, Lang lang) {
+Reason CheckReplaceable(const fs::path& path) {
     // Only a file actually created shows that the folder takes one.
     Target target;
     fs::path temporary;
-    std::string reason = PrepareReplacement(path, lang, target, temporary);
-    if (reason.empty()) {
+    Reason reason = PrepareReplacement(path, target, temporary);
+    if (!reason) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
     }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -18,26 +19,23 @@
 
 namespace m742 {
 
-// Writes `bytes` as the whole content of `path`. Returns the empty text on success, else the
-// reason (the system's words, or the program's own in `lang`); the target is then unchanged
-// and no temporary file is left.
-std::string WriteFileAtomically(const std::filesystem::path& path,
-                                std::span<const std::uint8_t> bytes, Lang lang);
+// Why a file was not written, in the system's words or the program's own; none on success.
+using Reason = std::optional<MessagePart>;
+
+// Writes `bytes` as the whole content of `path`. Returns the reason it could not; the target
+// is then unchanged and no temporary file is left.
+Reason WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // The same for content that another library writes to a file by name (a PDF from the
-// printer): `write` gets the name of a new, empty file beside `path`, fills it and returns the
-// empty text, or the reason it could not. The file then replaces `path`. Returns the empty
-// text on success, else the reason; the target is then unchanged and no temporary file is
-// left.
-std::string ReplaceFileAtomically(
+// printer): `write` gets the name of a new, empty file beside `path`, fills it and returns
+// the reason it could not, or none. The file then replaces `path`. Returns the reason
+// it could not; the target is then unchanged and no temporary file is left.
+Reason ReplaceFileAtomically(
     const std::filesystem::path& path,
-    const std::function<std::string(const std::filesystem::path& temporary)>& write, Lang lang);
+    const std::function<Reason(const std::filesystem::path& temporary)>& write);
 
-// Whether `path` could be replaced now, without replacing it: the empty text, else the reason
-// the replacing would give. Lets a command refuse before it starts work that would be lost.
-std::string CheckReplaceable(const std::filesystem::path& path, Lang lang);
-
-// The reason given for an existing file that is not a regular file.
-std::string NotARegularFile(Lang lang);
+// Whether `path` could be replaced now, without replacing it: the reason the replacing would
+// give, or none. Lets a command refuse before it starts work that would be lost.
+Reason CheckReplaceable(const std::filesystem::path& path);
 
 }  // namespace m742

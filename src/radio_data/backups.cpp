@@ -155,7 +155,7 @@ std::optional<BackupEntry> ParseBackupName(std::string_view name) {
 }
 
 KeptBackup KeepBackup(const std::filesystem::path& folder, const RadioImage& image, BackupKind kind,
-                      std::string_view stamp, Lang lang, std::string_view port) {
+                      std::string_view stamp, std::string_view port) {
     KeptBackup kept;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
@@ -176,7 +176,7 @@ KeptBackup KeepBackup(const std::filesystem::path& folder, const RadioImage& ima
             break;
         }
     }
-    kept.reason = WriteFileAtomically(kept.path, DataFileBytes(image), lang);
+    kept.reason = WriteFileAtomically(kept.path, DataFileBytes(image));
     return kept;
 }
 
@@ -191,7 +191,7 @@ std::vector<BackupEntry> ListBackups(const std::filesystem::path& folder,
             continue;
         }
         entry->path = it->path();
-        if (const auto image = ReadDataFile(entry->path, Lang::English); image.ok()) {
+        if (const auto image = ReadDataFile(entry->path); image.ok()) {
             entry->readable = true;
             entry->firstChannels = FirstChannelsInUse(image.value(), channelsShown);
         }

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "radio_data/atomic_file.h"
 #include "radio_data/image.h"
 #include "radio_data/status.h"
 
@@ -60,14 +61,14 @@ std::optional<BackupEntry> ParseBackupName(std::string_view name);
 
 struct KeptBackup {
     std::filesystem::path path;  // the copy, or where it would have gone
-    std::string reason;          // empty when it was kept; else why not, in the language asked
-    bool ok() const { return reason.empty(); }
+    Reason reason;               // none when it was kept; else why not
+    bool ok() const { return !reason.has_value(); }
 };
 
 // Writes `image` as a data file into `folder` (made when missing), atomically, under the
 // first free name for `stamp`.
 KeptBackup KeepBackup(const std::filesystem::path& folder, const RadioImage& image, BackupKind kind,
-                      std::string_view stamp, Lang lang, std::string_view port = {});
+                      std::string_view stamp, std::string_view port = {});
 
 // The copies in `folder`, newest first, each with its first channels. Other files are left
 // out; a missing folder has none.

@@ -79,10 +79,7 @@ bool LooksLikeText(std::string_view text) {
 }
 
 // Why content of `size` bytes starting with `head` is no data file.
-Status NotDataFile(std::string_view head, std::uintmax_t size, const std::filesystem::path& name,
-                   Lang lang) {
-    const std::string file = Quoted(name.string(), lang);
-    const std::string bytes = std::to_string(size);
+Status NotDataFile(std::string_view head, std::uintmax_t size, const std::filesystem::path& name) {
     const std::string_view text = Trimmed(head);
     const Bilingual* why = nullptr;
     if (size == 0) {
@@ -102,21 +99,20 @@ Status NotDataFile(std::string_view head, std::uintmax_t size, const std::filesy
     }
     const ErrorCode code =
         size < kDataFileSize ? ErrorCode::kFileTooShort : ErrorCode::kNotDataFile;
-    return {code, FillText(why->in(lang), {file, bytes}), name.string()};
+    return {code, {why, {QuotedName{name.string()}, std::to_string(size)}}, name.string()};
 }
 
-Status CannotSave(const std::filesystem::path& name, const std::string& reason, Lang lang) {
+Status CannotSave(const std::filesystem::path& name, MessagePart reason) {
     return {ErrorCode::kFileUnwritable,
-            FillText(kFileUnwritableText.in(lang), {Quoted(name.string(), lang), reason}),
+            {&kFileUnwritableText, {QuotedName{name.string()}, std::move(reason)}},
             name.string()};
 }
 
 // Writes `bytes` as the whole content of `path`, atomically: how every file the user names is
 // saved, a data file or one of another kind.
-Status SaveWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                     Lang lang) {
-    const std::string reason = WriteFileAtomically(path, bytes, lang);
-    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
+Status SaveWholeFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    Reason reason = WriteFileAtomically(path, bytes);
+    return reason ? CannotSave(path, std::move(*reason)) : Status::Ok();
 }
 
 }  // namespace
@@ -130,10 +126,10 @@ std::vector<std::uint8_t> DataFileBytes(const RadioImage& image) {
 }
 
 Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
-                                    const std::filesystem::path& name, Lang lang) {
+                                    const std::filesystem::path& name) {
     if (content.size() < kDataFileSize) {
         return Failed(NotDataFile({reinterpret_cast<const char*>(content.data()), content.size()},
-                                  content.size(), name, lang));
+                                  content.size(), name));
     }
     RadioImage image{};
     std::copy_n(content.begin() + kDataFileHeaderSize, kImageSize, image.begin());
@@ -144,18 +140,17 @@ bool IsDataFileContent(std::string_view head, std::uintmax_t size) {
     return size == kDataFileSize && head.starts_with(kSignature);
 }
 
-Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang,
-                                 DataFileCheck check) {
-    const auto content = ReadDataFileBytes(path, lang, check);
+Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, DataFileCheck check) {
+    const auto content = ReadDataFileBytes(path, check);
     if (!content.ok()) {
         return Failed(content.status());
     }
-    return ImageOfDataFile(content.value(), path, lang);
+    return ImageOfDataFile(content.value(), path);
 }
 
-Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path& path, Lang lang,
+Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path& path,
                                                      DataFileCheck check) {
-    const auto head = ReadFileHead(path, kHeadSize, lang);
+    const auto head = ReadFileHead(path, kHeadSize);
     if (!head.ok()) {
         return Failed(head.status());
     }
@@ -174,45 +169,43 @@ Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(const std::filesystem::path
             break;
     }
     if (!accepted || bytes.size() < kDataFileSize) {
-        return Failed(NotDataFile(bytes, size, path, lang));
+        return Failed(NotDataFile(bytes, size, path));
     }
     return std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + kDataFileSize);
 }
 
-Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang) {
-    return SaveWholeFile(path, DataFileBytes(image), lang);
+Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image) {
+    return SaveWholeFile(path, DataFileBytes(image));
 }
 
-Status WriteDataFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                          Lang lang) {
-    return SaveWholeFile(path, bytes, lang);
+Status WriteDataFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    return SaveWholeFile(path, bytes);
 }
 
 bool HoldsDataFile(const std::filesystem::path& path) {
     // Only the file's start is looked at; a file that cannot be read is the write's to report.
-    const auto head = ReadFileHead(path, kSignature.size(), Lang::English);
+    const auto head = ReadFileHead(path, kSignature.size());
     return head.ok() && IsDataFileContent(head.value().bytes, head.value().size);
 }
 
-Status DataFileNotReplaced(const std::filesystem::path& path, Lang lang) {
-    return CannotSave(path, std::string(kWouldReplaceDataFile.in(lang)), lang);
+Status DataFileNotReplaced(const std::filesystem::path& path) {
+    return CannotSave(path, &kWouldReplaceDataFile);
 }
 
-Status WriteOtherFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                      Lang lang) {
+Status WriteOtherFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     if (HoldsDataFile(path)) {
-        return DataFileNotReplaced(path, lang);
+        return DataFileNotReplaced(path);
     }
-    return SaveWholeFile(path, bytes, lang);
+    return SaveWholeFile(path, bytes);
 }
 
-Status CheckDataFileSavable(const std::filesystem::path& path, Lang lang) {
-    const std::string reason = CheckReplaceable(path, lang);
-    return reason.empty() ? Status::Ok() : CannotSave(path, reason, lang);
+Status CheckDataFileSavable(const std::filesystem::path& path) {
+    Reason reason = CheckReplaceable(path);
+    return reason ? CannotSave(path, std::move(*reason)) : Status::Ok();
 }
 
 Status OpenDataFile(const std::filesystem::path& path, EditorState& editor, DataFileCheck check) {
-    const auto image = ReadDataFile(path, LanguageOf(editor.LanguageFlag), check);
+    const auto image = ReadDataFile(path, check);
     if (!image.ok()) {
         return image.status();
     }

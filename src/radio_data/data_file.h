@@ -35,7 +35,7 @@ std::vector<std::uint8_t> DataFileBytes(const RadioImage& image);
 // The image inside the content of a data file. Longer content is accepted (the tail is never
 // read); shorter content is refused. `name` is the file's name for the message.
 Outcome<RadioImage> ImageOfDataFile(std::span<const std::uint8_t> content,
-                                    const std::filesystem::path& name, Lang lang);
+                                    const std::filesystem::path& name);
 
 // Whether content of `size` bytes that starts with `head` is a data file: 1074 bytes with the
 // header's model and version.
@@ -50,35 +50,33 @@ enum class DataFileCheck {
 
 // Reads the image of a data file; never creates the file, and refuses at once what is not a
 // regular file (a pipe, a device, a folder).
-Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path, Lang lang,
+Outcome<RadioImage> ReadDataFile(const std::filesystem::path& path,
                                  DataFileCheck check = DataFileCheck::kDataFile);
 
 // The same checks and messages, for the first kDataFileSize bytes of the file whole: the
 // header as well as the image.
 Outcome<std::vector<std::uint8_t>> ReadDataFileBytes(
-    const std::filesystem::path& path, Lang lang, DataFileCheck check = DataFileCheck::kDataFile);
+    const std::filesystem::path& path, DataFileCheck check = DataFileCheck::kDataFile);
 
 // Writes a data file whole and atomically: a failure leaves an existing file unchanged. A
 // symbolic link is followed; see atomic_file.h for the files that are refused.
-Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image, Lang lang);
+Status WriteDataFile(const std::filesystem::path& path, const RadioImage& image);
 
 // Writes the whole content of a data file, as WriteDataFile does.
-Status WriteDataFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                          Lang lang);
+Status WriteDataFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // Whether `path` names an existing data file (followed through symbolic links).
 bool HoldsDataFile(const std::filesystem::path& path);
 
 // The refusal for a file of another kind that would replace the data file `path`.
-Status DataFileNotReplaced(const std::filesystem::path& path, Lang lang);
+Status DataFileNotReplaced(const std::filesystem::path& path);
 
 // Writes a file of another kind (a CSV list, a PDF report) whole and atomically, as a data file
 // is saved; an existing data file is never replaced by it.
-Status WriteOtherFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                      Lang lang);
+Status WriteOtherFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 // Whether `path` could be saved now, without saving: the message WriteDataFile would give.
-Status CheckDataFileSavable(const std::filesystem::path& path, Lang lang);
+Status CheckDataFileSavable(const std::filesystem::path& path);
 
 // "Open": reads the file and decodes it into the editor. On failure the editor is untouched.
 Status OpenDataFile(const std::filesystem::path& path, EditorState& editor,

@@ -20,23 +20,21 @@ namespace m742 {
 
 namespace {
 
-Failure Refused(ErrorCode code, const std::filesystem::path& path, const std::string& reason,
-                Lang lang) {
-    const Bilingual& text =
-        code == ErrorCode::kFileMissing ? kFileMissingText : kFileUnreadableText;
-    return Failed(
-        {code, FillText(text.in(lang), {Quoted(path.string(), lang), reason}), path.string()});
+Failure Refused(ErrorCode code, const std::filesystem::path& path, MessagePart reason) {
+    const Bilingual* text =
+        code == ErrorCode::kFileMissing ? &kFileMissingText : &kFileUnreadableText;
+    return Failed({code, {text, {QuotedName{path.string()}, std::move(reason)}}, path.string()});
 }
 
-Failure TooLarge(std::string_view name, std::size_t limit, const Bilingual& tooLarge, Lang lang) {
+Failure TooLarge(std::string_view name, std::size_t limit, const Bilingual& tooLarge) {
     return Failed({ErrorCode::kFileUnreadable,
-                   FillText(tooLarge.in(lang), {Quoted(name, lang), std::to_string(limit)}),
+                   {&tooLarge, {QuotedName{std::string(name)}, std::to_string(limit)}},
                    std::string(name)});
 }
 
 }  // namespace
 
-Outcome<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t count, Lang lang) {
+Outcome<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t count) {
     // Anything but a regular file is refused before it is opened: opening a pipe would wait
     // for a writer, opening a device may act on it. The descriptor is checked once more, as
     // the name may have changed in between, and opened without waiting.
@@ -46,33 +44,31 @@ Outcome<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t co
     std::error_code ec;
     const std::filesystem::file_status found = std::filesystem::status(path, ec);
     if (found.type() == std::filesystem::file_type::not_found) {
-        return Refused(ErrorCode::kFileMissing, path, std::generic_category().message(ENOENT),
-                       lang);
+        return Refused(ErrorCode::kFileMissing, path, std::generic_category().message(ENOENT));
     }
     if (ec) {
-        return Refused(ErrorCode::kFileUnreadable, path, ec.message(), lang);
+        return Refused(ErrorCode::kFileUnreadable, path, ec.message());
     }
     if (!std::filesystem::is_regular_file(found)) {
-        return Refused(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang);
+        return Refused(ErrorCode::kFileUnreadable, path, &kNotRegularFileText);
     }
     const UniqueDescriptor fd(::_wopen(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT));
 #else
     if (::stat(path.c_str(), &status) != 0) {
         const int error = errno;
         return Refused(error == ENOENT ? ErrorCode::kFileMissing : ErrorCode::kFileUnreadable, path,
-                       std::generic_category().message(error), lang);
+                       std::generic_category().message(error));
     }
     if (!S_ISREG(status.st_mode)) {
-        return Refused(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang);
+        return Refused(ErrorCode::kFileUnreadable, path, &kNotRegularFileText);
     }
     const UniqueDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
 #endif
     if (!fd) {
-        return Refused(ErrorCode::kFileUnreadable, path, std::generic_category().message(errno),
-                       lang);
+        return Refused(ErrorCode::kFileUnreadable, path, std::generic_category().message(errno));
     }
     if (::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        return Refused(ErrorCode::kFileUnreadable, path, NotARegularFile(lang), lang);
+        return Refused(ErrorCode::kFileUnreadable, path, &kNotRegularFileText);
     }
     FileHead head;
     head.bytes.resize(count);
@@ -84,8 +80,8 @@ Outcome<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t co
         } else if (n == 0) {
             break;
         } else if (errno != EINTR) {
-            return Refused(ErrorCode::kFileUnreadable, path, std::generic_category().message(errno),
-                           lang);
+            return Refused(ErrorCode::kFileUnreadable, path,
+                           std::generic_category().message(errno));
         }
     }
     head.bytes.resize(got);
@@ -95,31 +91,31 @@ Outcome<FileHead> ReadFileHead(const std::filesystem::path& path, std::size_t co
 }
 
 Outcome<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t limit,
-                                   const Bilingual& tooLarge, Lang lang) {
-    auto head = ReadFileHead(path, limit + 1, lang);
+                                   const Bilingual& tooLarge) {
+    auto head = ReadFileHead(path, limit + 1);
     if (!head.ok()) {
         return Failed(head.status());
     }
     if (head.value().size > limit) {
-        return TooLarge(path.string(), limit, tooLarge, lang);
+        return TooLarge(path.string(), limit, tooLarge);
     }
     return std::move(head.value().bytes);
 }
 
 Outcome<std::string> ReadWholeStream(std::istream& in, std::string_view name, std::size_t limit,
-                                     const Bilingual& tooLarge, Lang lang) {
+                                     const Bilingual& tooLarge) {
     std::string content;
     char buffer[4096];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         content.append(buffer, static_cast<std::size_t>(in.gcount()));
         if (content.size() > limit) {
-            return TooLarge(name, limit, tooLarge, lang);
+            return TooLarge(name, limit, tooLarge);
         }
     }
     if (in.bad()) {
         return Failed({ErrorCode::kFileUnreadable,
-                       FillText(kFileUnreadableText.in(lang),
-                                {Quoted(name, lang), std::generic_category().message(EIO)}),
+                       {&kFileUnreadableText,
+                        {QuotedName{std::string(name)}, std::generic_category().message(EIO)}},
                        std::string(name)});
     }
     return content;

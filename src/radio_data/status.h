@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
+#include <vector>
 
 namespace m742 {
 
@@ -24,6 +26,26 @@ struct Bilingual {
     constexpr std::string_view in(Lang lang) const { return lang == Lang::English ? en : zh; }
 };
 
+// A name shown in the quotation marks of the interface language: "name" or “name”.
+struct QuotedName {
+    std::string text;
+    bool operator==(const QuotedName&) const = default;
+};
+
+// One part of a message: a text as it stands (a number, a file name, the system's words), a
+// name in quotation marks, or one of the program's own texts.
+using MessagePart = std::variant<std::string, QuotedName, const Bilingual*>;
+
+// What the program has to say, not yet worded: one of the texts in src/texts, with %1, %2, ...
+// to fill, and what fills them. The front ends word it in the interface language.
+struct Message {
+    const Bilingual* text = nullptr;
+    std::vector<MessagePart> args;
+
+    bool empty() const { return text == nullptr; }
+    bool operator==(const Message&) const = default;
+};
+
 enum class ErrorCode {
     kNone,
     kFrequencyRefused,  // a frequency cell the encoder cannot store
@@ -37,12 +59,12 @@ enum class ErrorCode {
     kPrintFailed,  // the printer did not take the job
 };
 
-// The outcome of an operation: the code and, on failure, the message in the interface
-// language. `where` names the offending cell or file for front ends that can show more than
-// the message itself (the command-line tool does; the window shows the message alone).
+// The outcome of an operation: the code and, on failure, the message. `where` names the offending
+// cell or file for front ends that can show more than the message itself (the command-line tool
+// does; the window shows the message alone).
 struct [[nodiscard]] Status {
     ErrorCode code = ErrorCode::kNone;
-    std::string message;
+    Message message;
     std::string where;
 
     bool ok() const { return code == ErrorCode::kNone; }

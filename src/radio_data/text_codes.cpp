@@ -107,10 +107,6 @@ std::string Shortened(std::string_view text, std::size_t longest) {
     return std::string(text.substr(0, cut)) + std::string(kEllipsis);
 }
 
-std::string Quoted(std::string_view text, Lang lang) {
-    return lang == Lang::English ? "\"" + std::string(text) + "\"" : "“" + std::string(text) + "”";
-}
-
 std::string AsciiLower(std::string_view text) {
     std::string lower(text);
     for (char& c : lower) {
@@ -119,19 +115,23 @@ std::string AsciiLower(std::string_view text) {
     return lower;
 }
 
-std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values) {
+std::string FillText(std::string_view pattern, std::span<const std::string_view> values) {
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
         const auto index = static_cast<std::size_t>(next - '1');
         if (pattern[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
-            text += *(values.begin() + index);
+            text += values[index];
             ++i;
         } else {
             text += pattern[i];
         }
     }
     return text;
+}
+
+std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    return FillText(pattern, std::span<const std::string_view>(values.begin(), values.size()));
 }
 
 }  // namespace m742

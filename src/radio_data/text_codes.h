@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,13 +36,11 @@ std::string Printable(std::string_view utf8);
 // that with "..." added it has at most `longest` bytes.
 std::string Shortened(std::string_view text, std::size_t longest);
 
-// A name or value in the quotation marks of the language: "name" or “name”.
-std::string Quoted(std::string_view text, Lang lang);
-
 // The text with the letters A-Z made lower case, and nothing else changed.
 std::string AsciiLower(std::string_view text);
 
 // `pattern` with %1, %2, ... replaced by `values` in order.
 std::string FillText(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string FillText(std::string_view pattern, std::span<const std::string_view> values);
 
 }  // namespace m742

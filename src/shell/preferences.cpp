@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "radio_data/atomic_file.h"
+#include "texts/message_text.h"
 
 namespace m742 {
 
@@ -98,9 +99,10 @@ std::string SavePreferences(const std::filesystem::path& path, bool locked, std:
                             std::int16_t languageFlag) {
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
-    return WriteFileAtomically(path,
-                               PreferenceBytes(ReadAll(path), locked, portNumber, languageFlag),
-                               LanguageOf(languageFlag));
+    const Reason reason =
+        WriteFileAtomically(path, PreferenceBytes(ReadAll(path), locked, portNumber, languageFlag));
+    // Only ever logged, in English.
+    return reason ? Worded(*reason, Lang::English) : std::string();
 }
 
 bool IsBuildFolder(const std::filesystem::path& programFolder) {

@@ -23,4 +23,28 @@ inline constexpr Bilingual kReportMemoryHeading{
 inline constexpr Bilingual kReportDebugHeading{"          信道  接收频率    发射频率",
                                                "          channel  TxFrequency   RxFrequency"};
 
+// Printing and saving the report.
+inline constexpr Bilingual kNoPrinterText{
+    "没有安装打印机。请安装打印机并设为默认打印机，然后重新打印；或者保存信道数据，"
+    "用“m742-cli report --pdf REPORT.pdf FILE.dat”生成报表的 PDF 文件。",
+    "No printer is installed. Install a printer, make it the default printer and print again; "
+    "or save the channel plan and make a PDF of the report with \"m742-cli report --pdf "
+    "REPORT.pdf FILE.dat\"."};
+// %1 the printer (quoted).
+inline constexpr Bilingual kPrintFailedText{
+    "无法在%1上打印报表：打印机没有接受打印任务。请检查打印机是否就绪，然后重新打印。",
+    "The report could not be printed on %1: the printer did not take the job. Check that the "
+    "printer is ready and print again."};
+// %1 the PDF file (quoted), %2 the reason; the file there before was left as it was, or there
+// was none.
+inline constexpr Bilingual kReportFileNotChanged{"无法将报表保存为%1：%2。文件未被改动。",
+                                                 "Cannot save the report as %1: %2. The file was "
+                                                 "not changed."};
+inline constexpr Bilingual kReportFileNotWritten{"无法将报表保存为%1：%2。没有写入任何文件。",
+                                                 "Cannot save the report as %1: %2. No file was "
+                                                 "written."};
+inline constexpr Bilingual kPdfNotWritten{"无法完整写入 PDF（磁盘是否已满？）",
+                                          "the PDF could not be written whole (is the disk "
+                                          "full?)"};
+
 }  // namespace m742

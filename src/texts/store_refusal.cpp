@@ -9,10 +9,6 @@ namespace m742 {
 
 namespace {
 
-constexpr Bilingual kFrequencyRefused{"频率输入有误，请改正！",
-                                      "Frequency input is incorrect, please correct!"};
-constexpr Bilingual kToneRefused{"亚音频输入有误，请改正！",
-                                 "QT/DQT input is incorrect, please correct!"};
 constexpr Bilingual kGridNames[] = {{"记忆信道", "memory channel"}, {"调试信道", "debug channel"}};
 constexpr Bilingual kQuoted{"“%1”", "\"%1\""};
 
@@ -44,7 +40,7 @@ Outcome<RadioImage> WithRefusalWorded(const PlanEncoding& encoding, Lang lang) {
     const auto& refusal = std::get<StoreRefusal>(encoding);
     return Failed(
         {refusal.code,
-         refusal.code == ErrorCode::kToneRefused ? ToneMessage(lang) : FrequencyMessage(lang),
+         {refusal.code == ErrorCode::kToneRefused ? &kToneRefused : &kFrequencyRefused, {}},
          FieldName(refusal, lang)});
 }
 
@@ -65,7 +61,7 @@ Status SaveDataFile(const std::filesystem::path& path, const EditorState& editor
     if (!image.ok()) {
         return image.status();
     }
-    return WriteDataFile(path, image.value(), LanguageOf(editor.LanguageFlag));
+    return WriteDataFile(path, image.value());
 }
 
 }  // namespace m742

@@ -13,6 +13,10 @@ namespace m742 {
 
 // "Frequency input is incorrect, please correct!" and "QT/DQT input is incorrect, please
 // correct!" (the original's words).
+inline constexpr Bilingual kFrequencyRefused{"频率输入有误，请改正！",
+                                             "Frequency input is incorrect, please correct!"};
+inline constexpr Bilingual kToneRefused{"亚音频输入有误，请改正！",
+                                        "QT/DQT input is incorrect, please correct!"};
 std::string FrequencyMessage(Lang lang);
 std::string ToneMessage(Lang lang);
 

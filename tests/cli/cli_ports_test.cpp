@@ -82,7 +82,7 @@ TEST_F(CliPorts, JsonAndTheRadioStillAnswersAfterwards) {
     // Looking at the port left the radio as it was.
     const CliResult read = Run({"read", "--port", "COM2", "--no-backup", "out.dat"});
     ASSERT_EQ(read.status, 0) << read.err;
-    EXPECT_EQ(ReadDataFile(Path("out.dat"), Lang::English).value(), m_radio->Memory());
+    EXPECT_EQ(ReadDataFile(Path("out.dat")).value(), m_radio->Memory());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "radio_data/backups.h"
 #include "radio_data/data_file.h"
 #include "radio_sim/radio_sim.h"
+#include "texts/message_text.h"
 
 namespace m742::cli_test {
 namespace {
@@ -42,8 +43,8 @@ protected:
         return device;
     }
     RadioImage FileImage(std::string_view name) const {
-        const auto image = ReadDataFile(Path(name), Lang::English);
-        EXPECT_TRUE(image.ok()) << image.status().message;
+        const auto image = ReadDataFile(Path(name));
+        EXPECT_TRUE(image.ok()) << Worded(image.status().message, Lang::English);
         return image.ok() ? image.value() : RadioImage{};
     }
     void TearDown() override {
@@ -68,7 +69,7 @@ TEST_F(CliRadio, ReadBringsTheRadiosMemoryAndKeepsABackup) {
     EXPECT_EQ(Read("out.dat").size(), 1074u);
     const auto backups = std::filesystem::directory_iterator(Path("backups"));
     ASSERT_NE(backups, std::filesystem::directory_iterator());
-    EXPECT_EQ(ReadDataFile(backups->path(), Lang::English).value(), m_radio->Memory());
+    EXPECT_EQ(ReadDataFile(backups->path()).value(), m_radio->Memory());
     EXPECT_EQ(m_radio->EndFrames(), 1);
 }
 
@@ -385,8 +386,7 @@ TEST_F(CliRadio, ReadsAFleetIntoOneFileEach) {
     for (const BackupEntry& copy : copies) {
         const bool fromCom2 = copy.port == "COM2";
         EXPECT_TRUE(fromCom2 || copy.port == name) << copy.path;
-        EXPECT_EQ(ReadDataFile(copy.path, Lang::English).value(),
-                  fromCom2 ? second.Memory() : first.Memory());
+        EXPECT_EQ(ReadDataFile(copy.path).value(), fromCom2 ? second.Memory() : first.Memory());
     }
     EXPECT_NE(result.out.find("COM2: Backup copy: "), std::string::npos) << result.out;
     // The same radio twice, by number and by device, is a usage error before anything is read.

@@ -1,6 +1,7 @@
 #include "plan_formats/chirp_csv.h"
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include <gtest/gtest.h>
 
@@ -109,7 +110,7 @@ TEST_P(ImportRow, FollowsTheWindowsRules) {
     const ImportCase& c = GetParam();
     const auto import =
         ImportChirpCsv(std::string(kHeader) + c.row + "\r\n", StartupEditor(1), "in.csv");
-    ASSERT_TRUE(import.ok()) << import.status().message;
+    ASSERT_TRUE(import.ok()) << Worded(import.status().message, Lang::English);
     const CsvImport& result = import.value();
     const std::vector<CsvRowNote>& notes = *c.channel != '\0' ? result.adjusted : result.skipped;
     if (*c.note == '\0') {
@@ -196,7 +197,7 @@ TEST(ChirpCsv, ImportReadsTheDialects) {
     };
     for (const auto& [text, channel] : cases) {
         const auto import = ImportChirpCsv(text, StartupEditor(1), "in.csv");
-        ASSERT_TRUE(import.ok()) << import.status().message;
+        ASSERT_TRUE(import.ok()) << Worded(import.status().message, Lang::English);
         EXPECT_TRUE(import.value().skipped.empty()) << text;
         EXPECT_EQ(import.value().channels, std::vector<int>{1}) << text;
         EXPECT_EQ(Channel(import.value().editor, 1), channel) << text;
@@ -214,7 +215,7 @@ TEST(ChirpCsv, ImportRefusesWhatIsNoChirpCsv) {
     for (const auto& [text, message] : cases) {
         const auto import = ImportChirpCsv(text, StartupEditor(1), "x.csv");
         ASSERT_FALSE(import.ok()) << text;
-        EXPECT_EQ(import.status().message, message);
+        EXPECT_EQ(Worded(import.status().message, Lang::English), message);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "memory_rows.h"
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include <algorithm>
 #include <functional>
@@ -29,7 +30,7 @@ EditorState BasePlan() {
 
 Bytes FileOf(const EditorState& editor) {
     const auto image = EncodeImage(editor);
-    EXPECT_TRUE(image.ok()) << image.status().message;
+    EXPECT_TRUE(image.ok()) << Worded(image.status().message, Lang::English);
     return DataFileBytes(image.value());
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include <random>
 #include <set>
@@ -88,7 +89,7 @@ TEST(PlanKeys, EncodeOverBaseChangesOnlyWhatThePlanChanges) {
         SCOPED_TRACE(c.name);
         const EditorState own = EditorOfImage(c.image, 1);
         const auto same = EncodeOverBase(own, own, c.image);
-        ASSERT_TRUE(same.ok()) << same.status().message;
+        ASSERT_TRUE(same.ok()) << Worded(same.status().message, Lang::English);
         EXPECT_EQ(same.value(), c.image);
 
         // Channel 1 filled in anew, wide, and channel 2's encode tone set to Off.

@@ -20,6 +20,7 @@
 #include "memory_rows.h"
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include "channel_editing/channel_plan.h"
 #include "pdf_text.h"
@@ -118,7 +119,7 @@ TEST(PrintReportTest, PdfPutsEveryWordInTheCellsTheTextReportGivesIt) {
         SCOPED_TRACE(report.name);
         const std::vector<std::string> lines = SampleReport(report.lang, report.tab);
         const fs::path pdf = folder / "report.pdf";
-        ASSERT_TRUE(RenderReportPdf(lines, pdf, report.lang).ok());
+        ASSERT_TRUE(RenderReportPdf(lines, pdf).ok());
         const std::vector<testing::PdfWord> words = testing::PdfWords(pdf);
         ASSERT_FALSE(words.empty());
 
@@ -194,7 +195,7 @@ TEST(PrintReportTest, PdfThatCannotBeWrittenLeavesTheFolderAsItWas) {
             const std::set<std::string> before = Listing(folder.path());
 
             const fs::path out = folder / c.out;
-            const Status rendered = RenderReportPdf(lines, out, lang);
+            const Status rendered = RenderReportPdf(lines, out);
             EXPECT_EQ(rendered.code, ErrorCode::kFileUnwritable);
             EXPECT_EQ(rendered.where, out.string());
             const std::string expected =
@@ -202,7 +203,8 @@ TEST(PrintReportTest, PdfThatCannotBeWrittenLeavesTheFolderAsItWas) {
                     ? "Cannot save the report as \"" + out.string() + "\": " + c.reason + "." +
                           (c.existed ? " The file was not changed." : " No file was written.")
                     : "无法将报表保存为“" + out.string() + "”：";
-            EXPECT_TRUE(rendered.message.starts_with(expected)) << rendered.message;
+            const std::string message = Worded(rendered.message, lang);
+            EXPECT_TRUE(message.starts_with(expected)) << message;
             EXPECT_EQ(Listing(folder.path()), before);
             EXPECT_TRUE(fs::is_empty(folder / "folder"));
             fs::permissions(folder / "locked", fs::perms::owner_all);
@@ -217,7 +219,7 @@ TEST(PrintReportTest, PdfReplacesAnExistingFileWhole) {
     std::ofstream(pdf, std::ios::binary) << std::string(1 << 20, 'x');
     for (const Report& report : {kReports[0], kReports[3]}) {
         SCOPED_TRACE(report.name);
-        ASSERT_TRUE(RenderReportPdf(SampleReport(report.lang, report.tab), pdf, report.lang).ok());
+        ASSERT_TRUE(RenderReportPdf(SampleReport(report.lang, report.tab), pdf).ok());
         const std::string bytes = Bytes(pdf);
         EXPECT_TRUE(bytes.starts_with("%PDF-"));
         EXPECT_NE(bytes.find("%%EOF", bytes.size() - 8), std::string::npos);
@@ -235,15 +237,14 @@ TEST(PrintReportTest, WithoutAPrinterPrintingSaysWhatToDo) {
         GTEST_SKIP() << "a default printer is installed; the test would print on it";
     }
     const std::vector<std::string> lines = SampleReport(Lang::English, ReportTab::kMemory);
-    const Status english = PrintReport(lines, Lang::English);
-    EXPECT_EQ(english.code, ErrorCode::kNoPrinter);
-    EXPECT_TRUE(english.message.starts_with("No printer is installed. Install a printer"))
-        << english.message;
-    const Status chinese = PrintReport(lines, Lang::Chinese);
-    EXPECT_EQ(chinese.code, ErrorCode::kNoPrinter);
-    EXPECT_TRUE(chinese.message.starts_with("没有安装打印机。")) << chinese.message;
-    for (const Status& status : {english, chinese}) {
-        EXPECT_NE(status.message.find("m742-cli report --pdf"), std::string::npos);
+    const Status status = PrintReport(lines);
+    EXPECT_EQ(status.code, ErrorCode::kNoPrinter);
+    const std::string english = Worded(status.message, Lang::English);
+    const std::string chinese = Worded(status.message, Lang::Chinese);
+    EXPECT_TRUE(english.starts_with("No printer is installed. Install a printer")) << english;
+    EXPECT_TRUE(chinese.starts_with("没有安装打印机。")) << chinese;
+    for (const std::string& message : {english, chinese}) {
+        EXPECT_NE(message.find("m742-cli report --pdf"), std::string::npos);
     }
 }
 

@@ -16,6 +16,7 @@
 #include "radio_data/data_file.h"
 #include "special_files.h"
 #include "temp_folder.h"
+#include "texts/message_text.h"
 
 namespace m742 {
 namespace {
@@ -30,6 +31,11 @@ std::optional<std::string> Content(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// A reason as the English front ends word it; the empty text for none.
+std::string Text(const Reason& reason, Lang lang = Lang::English) {
+    return reason ? Worded(*reason, lang) : std::string();
+}
+
 std::set<std::string> Listing(const fs::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
@@ -41,7 +47,7 @@ std::set<std::string> Listing(const fs::path& folder) {
 TEST(AtomicFileTest, ReplacingByNameChangesTheTargetOnlyWhenTheWriterSucceeds) {
     struct Case {
         const char* name;
-        std::function<std::string(const fs::path&)> write;
+        std::function<Reason(const fs::path&)> write;
         bool replaced;
         std::string reason;  // "" for an exception
     };
@@ -49,17 +55,17 @@ TEST(AtomicFileTest, ReplacingByNameChangesTheTargetOnlyWhenTheWriterSucceeds) {
         {"writes",
          [](const fs::path& file) {
              std::ofstream(file) << "new content";
-             return std::string();
+             return Reason();
          },
          true, ""},
         {"fails half-way",
          [](const fs::path& file) {
              std::ofstream(file) << "new";
-             return std::string("disk full");
+             return Reason("disk full");
          },
          false, "disk full"},
         {"throws",
-         [](const fs::path& file) -> std::string {
+         [](const fs::path& file) -> Reason {
              std::ofstream(file) << "new content";
              throw std::runtime_error("painter crashed");
          },
@@ -67,7 +73,7 @@ TEST(AtomicFileTest, ReplacingByNameChangesTheTargetOnlyWhenTheWriterSucceeds) {
         {"loses its file",
          [](const fs::path& file) {
              fs::remove(file);
-             return std::string();
+             return Reason();
          },
          false, "No such file or directory"},
     };
@@ -87,7 +93,7 @@ TEST(AtomicFileTest, ReplacingByNameChangesTheTargetOnlyWhenTheWriterSucceeds) {
                 return c.write(temporary);
             };
             try {
-                reason = ReplaceFileAtomically(target, write, Lang::English);
+                reason = Text(ReplaceFileAtomically(target, write));
             } catch (const std::runtime_error&) {
             }
             EXPECT_EQ(given.parent_path(), folder.path()) << "the rename must stay in the folder";
@@ -112,18 +118,21 @@ TEST(AtomicFileTest, SavesFollowLinksKeepModesAndRefuseWhatTheyMayNotReplace) {
     const RadioImage image{};
     using Save = std::function<std::string(const fs::path&, Lang)>;
     const Save byName = [](const fs::path& file, Lang lang) {
-        return ReplaceFileAtomically(
-            file, [](const fs::path& temporary) { return std::ofstream(temporary) ? "" : "?"; },
-            lang);
+        return Text(ReplaceFileAtomically(file,
+                                          [](const fs::path& temporary) {
+                                              return std::ofstream(temporary) ? Reason()
+                                                                              : Reason("?");
+                                          }),
+                    lang);
     };
     const std::tuple<const char*, Lang, Save> writers[] = {
         {"data file", Lang::English,
-         [&](const fs::path& f, Lang l) { return WriteDataFile(f, image, l).message; }},
+         [&](const fs::path& f, Lang l) { return Worded(WriteDataFile(f, image).message, l); }},
         {"data file", Lang::Chinese,
-         [&](const fs::path& f, Lang l) { return WriteDataFile(f, image, l).message; }},
+         [&](const fs::path& f, Lang l) { return Worded(WriteDataFile(f, image).message, l); }},
         {"by name", Lang::English, byName},
         {"check", Lang::Chinese,
-         [](const fs::path& f, Lang l) { return CheckDataFileSavable(f, l).message; }},
+         [](const fs::path& f, Lang l) { return Worded(CheckDataFileSavable(f).message, l); }},
     };
     for (const auto& kind : testing::kFileKinds) {
         for (const auto& [name, lang, save] : writers) {

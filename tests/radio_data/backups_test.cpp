@@ -86,11 +86,10 @@ TEST(KeepBackup, CopiesOfOneSecondAreNumberedAcrossBothKinds) {
     const char* expected[] = {"M-742-20261208-040652.DAT", "M-742-20261208-040652-2-write.DAT",
                               "M-742-20261208-040652-3.DAT", "M-742-20261208-040652-4-write.DAT"};
     for (std::size_t i = 0; i < std::size(kinds); ++i) {
-        const KeptBackup kept =
-            KeepBackup(folder, image, kinds[i], "20261208-040652", Lang::English);
-        ASSERT_TRUE(kept.ok()) << kept.reason;
+        const KeptBackup kept = KeepBackup(folder, image, kinds[i], "20261208-040652");
+        ASSERT_TRUE(kept.ok());
         EXPECT_EQ(kept.path, folder / expected[i]);
-        EXPECT_EQ(ReadDataFile(kept.path, Lang::English).value(), image);
+        EXPECT_EQ(ReadDataFile(kept.path).value(), image);
         EXPECT_EQ(fs::file_size(kept.path), kDataFileSize);
     }
 }
@@ -98,10 +97,10 @@ TEST(KeepBackup, CopiesOfOneSecondAreNumberedAcrossBothKinds) {
 TEST(KeepBackup, AFolderThatCannotBeMadeSaysWhy) {
     TempFolder temp;
     std::ofstream(temp / "file") << "not a folder";
-    const KeptBackup kept = KeepBackup(temp / "file", BlankImage(), BackupKind::kRead,
-                                       "20261208-040652", Lang::English);
+    const KeptBackup kept =
+        KeepBackup(temp / "file", BlankImage(), BackupKind::kRead, "20261208-040652");
     EXPECT_FALSE(kept.ok());
-    EXPECT_FALSE(kept.reason.empty());
+    EXPECT_FALSE(kept.ok());
     EXPECT_EQ(fs::file_size(temp / "file"), 12u);
 }
 
@@ -112,13 +111,9 @@ TEST(ListBackups, NewestFirstWithKindAndFirstChannels) {
                                         {9, {0x00, 0x00, 0x00, 0x47}},
                                         {16, {0x00, 0x00, 0x00, 0x44}}});
     const RadioImage none = BlankImage();
-    ASSERT_TRUE(
-        KeepBackup(temp.path(), none, BackupKind::kRead, "20261207-235959", Lang::English).ok());
-    ASSERT_TRUE(
-        KeepBackup(temp.path(), three, BackupKind::kBeforeWrite, "20261208-040652", Lang::English)
-            .ok());
-    ASSERT_TRUE(
-        KeepBackup(temp.path(), three, BackupKind::kRead, "20261208-040652", Lang::English).ok());
+    ASSERT_TRUE(KeepBackup(temp.path(), none, BackupKind::kRead, "20261207-235959").ok());
+    ASSERT_TRUE(KeepBackup(temp.path(), three, BackupKind::kBeforeWrite, "20261208-040652").ok());
+    ASSERT_TRUE(KeepBackup(temp.path(), three, BackupKind::kRead, "20261208-040652").ok());
     std::ofstream(temp / "M-742-20261208-050000.DAT") << "short";  // listed, but unreadable
     std::ofstream(temp / "plan.DAT") << "not a backup";
     fs::create_directory(temp / "M-742-20261209-000000.DAT");  // a folder is not a backup

@@ -1,6 +1,7 @@
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +81,8 @@ TEST_F(DataFile, FailedSaveLeavesTheOldFile) {
     const Status unwritable =
         SaveDataFile(folder / "no such folder" / "plan.DAT", StartupEditor(1));
     EXPECT_EQ(unwritable.code, ErrorCode::kFileUnwritable);
-    EXPECT_NE(unwritable.message.find("no such folder"), std::string::npos) << unwritable.message;
+    const std::string because = Worded(unwritable.message, Lang::English);
+    EXPECT_NE(because.find("no such folder"), std::string::npos) << because;
 
     const Status onFolder = SaveDataFile(folder.path(), StartupEditor(1));
     EXPECT_EQ(onFolder.code, ErrorCode::kFileUnwritable);
@@ -116,9 +118,9 @@ TEST_F(DataFile, OpenRefusesWithoutTouchingTheEditor) {
             const EditorState before = target;
             const Status status = OpenDataFile(c.path, target);
             EXPECT_EQ(status.code, c.code) << c.path;
-            EXPECT_NE(status.message.find(flag ? c.english : c.chinese), std::string::npos)
-                << status.message;
-            EXPECT_NE(status.message.find(c.path.string()), std::string::npos) << status.message;
+            const std::string message = Worded(status.message, LanguageOf(flag));
+            EXPECT_NE(message.find(flag ? c.english : c.chinese), std::string::npos) << message;
+            EXPECT_NE(message.find(c.path.string()), std::string::npos) << message;
             EXPECT_EQ(target, before);
         }
     }
@@ -162,7 +164,8 @@ TEST_F(DataFile, OnlyADataFileOpensUnlessAnyContentIsTaken) {
         editor = StartupEditor(1);
         const Status strict = OpenDataFile(path, editor);
         EXPECT_EQ(strict.code, c.code) << c.name;
-        EXPECT_NE(strict.message.find(c.says), std::string::npos) << strict.message;
+        const std::string message = Worded(strict.message, Lang::English);
+        EXPECT_NE(message.find(c.says), std::string::npos) << message;
         const bool opens = c.content.size() >= good.size();
         EXPECT_EQ(OpenDataFile(path, editor, DataFileCheck::kAnyContent).ok(), opens) << c.name;
         if (opens && c.content[60] == good[60]) {

@@ -2,6 +2,7 @@
 #include "memory_rows.h"
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include <vector>
 
@@ -21,7 +22,8 @@ Bytes Slice(const RadioImage& image, int address, int count) {
 
 RadioImage Encoded(const EditorState& editor) {
     const auto result = EncodeImage(editor);
-    EXPECT_TRUE(result.ok()) << result.status().message << " " << result.status().where;
+    EXPECT_TRUE(result.ok()) << Worded(result.status().message, Lang::English) << " "
+                             << result.status().where;
     return result.ok() ? result.value() : RadioImage{};
 }
 
@@ -223,7 +225,8 @@ TEST(EncodeImage, RefusesAtTheFirstBadCell) {
     }
     EditorState chinese = StartupEditor(0);
     SetMemoryCellText(chinese, 5, 1, "46.1");
-    EXPECT_EQ(EncodeImage(chinese).status().message, "频率输入有误，请改正！");
+    EXPECT_EQ(Worded(EncodeImage(chinese).status().message, Lang::Chinese),
+              "频率输入有误，请改正！");
 }
 
 TEST(EncodeImage, OffWordsOfBothLanguagesAreNoTone) {

@@ -1,6 +1,7 @@
 #include "radio_data/image.h"
 #include "radio_data/status.h"
 #include "radio_data/text_codes.h"
+#include "texts/message_text.h"
 
 #include <gtest/gtest.h>
 
@@ -80,9 +81,9 @@ namespace {
 
 // A failure carries its status and no value; a success can never pass for a failure.
 TEST(Outcome, FailuresAreMadeOnlyFromFailedStatusesAndHoldNoValue) {
-    const Outcome<int> failed = Failed(Status{ErrorCode::kFileMissing, "gone", "a.DAT"});
+    const Outcome<int> failed = Failed(Status{ErrorCode::kFileMissing, {}, "a.DAT"});
     EXPECT_FALSE(failed.ok());
-    EXPECT_EQ(failed.status().message, "gone");
+    EXPECT_EQ(failed.status().where, "a.DAT");
     EXPECT_THROW(static_cast<void>(failed.value()), std::bad_optional_access);
     EXPECT_THROW(Outcome<int>{Status::Ok()}, std::logic_error);
     const Outcome<int> value = 7;

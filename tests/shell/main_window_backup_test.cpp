@@ -48,7 +48,7 @@ QStringList BackupNames(const MainWindow& form) {
 }
 
 RadioImage ImageIn(const MainWindow& form, const QString& name) {
-    return ReadDataFile(form.backupFolder() / name.toStdString(), Lang::English).value();
+    return ReadDataFile(form.backupFolder() / name.toStdString()).value();
 }
 
 QString StatusText(MainWindow& form) {
@@ -178,12 +178,11 @@ void BackupTest::openBackup() {
     MainWindow& form = harness.mainWindow();
     const EditorState older = Plan();
     const EditorState newer = Plan("470.00000");
-    QVERIFY(KeepBackup(form.backupFolder(), ImageOf(older), BackupKind::kRead, "20261201-101010",
-                       Lang::English)
-                .ok());
-    QVERIFY(KeepBackup(form.backupFolder(), ImageOf(newer), BackupKind::kBeforeWrite,
-                       "20261202-111111", Lang::English)
-                .ok());
+    QVERIFY(
+        KeepBackup(form.backupFolder(), ImageOf(older), BackupKind::kRead, "20261201-101010").ok());
+    QVERIFY(
+        KeepBackup(form.backupFolder(), ImageOf(newer), BackupKind::kBeforeWrite, "20261202-111111")
+            .ok());
 
     QStringList shownKinds;
     form.showBackupDialog = [&](BackupDialog& dialog) {

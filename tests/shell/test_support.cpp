@@ -2,6 +2,7 @@
 #include "memory_rows.h"
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -237,7 +238,8 @@ std::unique_ptr<sim::RadioSim> StartRadio(sim::Options options) {
 RadioImage ImageOf(const EditorState& plan) {
     const auto image = EncodeImage(plan);
     if (!image.ok()) {
-        qFatal("the test plan does not encode: %s", image.status().message.c_str());
+        qFatal("the test plan does not encode: %s",
+               Worded(image.status().message, Lang::English).c_str());
     }
     return image.value();
 }

@@ -127,7 +127,7 @@ void UndoTest::everyChangeIsOneStep_data() {
     EditorState other = StartupEditor(1);
     SetMemoryChannel(other, 5, "450.00000", "Off", "450.00000", "Off", 0, 0, 1, 1);
     other.settings.squelchLevel = 2;
-    if (!WriteDataFile(plan.toStdString(), EncodeImage(other).value(), Lang::English).ok()) {
+    if (!WriteDataFile(plan.toStdString(), EncodeImage(other).value()).ok()) {
         qFatal("no plan file");
     }
 

@@ -9,6 +9,7 @@
 
 #include "radio_data/data_file.h"
 #include "radio_sim/radio_sim.h"
+#include "texts/message_text.h"
 
 namespace {
 
@@ -54,9 +55,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--no-pacing") {
             options.pacing = false;
         } else if (arg == "--image" && hasValue) {
-            const auto image = m742::ReadDataFile(argv[++i], m742::Lang::English);
+            const auto image = m742::ReadDataFile(argv[++i]);
             if (!image.ok()) {
-                return Fail(image.status().message);
+                return Fail(m742::Worded(image.status().message, m742::Lang::English));
             }
             options.memory = image.value();
         } else if (arg == "--save" && hasValue) {

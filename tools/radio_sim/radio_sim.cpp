@@ -13,6 +13,7 @@
 #include <random>
 
 #include "radio_data/data_file.h"
+#include "texts/message_text.h"
 
 namespace m742::sim {
 
@@ -365,9 +366,10 @@ void RadioSim::SaveMemory() {
         return;
     }
     // Runs on the radio's own thread after a write: nobody to hand the failure to but the log.
-    const Status saved = WriteDataFile(m_options.saveTo, Memory(), Lang::English);
+    const Status saved = WriteDataFile(m_options.saveTo, Memory());
     if (!saved.ok()) {
-        std::cerr << "m742-radio-sim: the memory was not saved: " << saved.message << '\n';
+        std::cerr << "m742-radio-sim: the memory was not saved: "
+                  << m742::Worded(saved.message, m742::Lang::English) << '\n';
     }
 }
 

@@ -122,8 +122,7 @@ int main(int argc, char** argv) {
         for (const auto& [kind, stamp] :
              {std::pair{m742::BackupKind::kRead, "20261208-091502"},
               std::pair{m742::BackupKind::kBeforeWrite, "20261208-093017"}}) {
-            if (!image.ok() ||
-                !m742::KeepBackup(backups, image.value(), kind, stamp, m742::Lang::English).ok()) {
+            if (!image.ok() || !m742::KeepBackup(backups, image.value(), kind, stamp).ok()) {
                 return 1;
             }
         }

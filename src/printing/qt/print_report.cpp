@@ -16,6 +16,7 @@
 #include "radio_data/data_file.h"
 #include "radio_data/text_codes.h"
 #include "texts/language_tables.h"
+#include "texts/report_texts.h"
 
 namespace m742 {
 
@@ -58,30 +59,13 @@ bool PrintDocument(QTextDocument& document, QPrinter& printer) {
     return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-Status NoPrinter(Lang lang) {
-    return {ErrorCode::kNoPrinter,
-            lang == Lang::English
-                ? "No printer is installed. Install a printer, make it the default printer and "
-                  "print again; or save the channel plan and make a PDF of the report with "
-                  "\"m742-cli report --pdf REPORT.pdf FILE.dat\"."
-                : "没有安装打印机。请安装打印机并设为默认打印机，然后重新打印；或者保存信道数据，"
-                  "用“m742-cli report --pdf REPORT.pdf FILE.dat”生成报表的 PDF 文件。",
-            {}};
+Status NoPrinter() {
+    return {ErrorCode::kNoPrinter, {&kNoPrinterText, {}}, {}};
 }
 
-Status PrintFailed(const std::string& printer, Lang lang) {
-    return {ErrorCode::kPrintFailed,
-            lang == Lang::English ? "The report could not be printed on " + Quoted(printer, lang) +
-                                        ": the printer did not take the job. Check that the "
-                                        "printer is ready and print again."
-                                  : "无法在" + Quoted(printer, lang) +
-                                        "上打印报表：打印机没有接受打印任务。请检查打印机是否"
-                                        "就绪，然后重新打印。",
-            printer};
+Status PrintFailed(const std::string& printer) {
+    return {ErrorCode::kPrintFailed, {&kPrintFailedText, {QuotedName{printer}}}, printer};
 }
-
-constexpr Bilingual kPdfNotWritten{"无法完整写入 PDF（磁盘是否已满？）",
-                                   "the PDF could not be written whole (is the disk full?)"};
 
 // Whether the file ends as every whole PDF does, with its end-of-file marker.
 bool EndsAsPdf(const std::filesystem::path& file) {
@@ -97,20 +81,14 @@ bool EndsAsPdf(const std::filesystem::path& file) {
     return in && tail.find("%%EOF") != std::string::npos;
 }
 
-Status PdfUnwritable(const std::filesystem::path& out, const std::string& reason, Lang lang) {
+Status PdfUnwritable(const std::filesystem::path& out, MessagePart reason) {
     // The rename is the last step, so a failure never touched the file; say which case it is.
     std::error_code ec;
     const bool existed = std::filesystem::exists(out, ec);
-    const std::string file = Quoted(out.string(), lang);
-    std::string message;
-    if (lang == Lang::English) {
-        message = "Cannot save the report as " + file + ": " + reason + "." +
-                  (existed ? " The file was not changed." : " No file was written.");
-    } else {
-        message = "无法将报表保存为" + file + "：" + reason + "。" +
-                  (existed ? "文件未被改动。" : "没有写入任何文件。");
-    }
-    return {ErrorCode::kFileUnwritable, message, out.string()};
+    return {ErrorCode::kFileUnwritable,
+            {existed ? &kReportFileNotChanged : &kReportFileNotWritten,
+             {QuotedName{out.string()}, std::move(reason)}},
+            out.string()};
 }
 
 }  // namespace
@@ -151,30 +129,28 @@ bool PaintReport(const std::vector<std::string>& lines, QPrinter& printer) {
     return PrintDocument(*document, printer);
 }
 
-Status PrintReport(const std::vector<std::string>& lines, Lang lang) {
+Status PrintReport(const std::vector<std::string>& lines) {
     // Without a printer Qt would print nowhere and report nothing.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        return NoPrinter(lang);
+        return NoPrinter();
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(kApplicationTitle));
     const auto document = ReportDocument(lines);
     if (!PrintDocument(*document, printer)) {
-        return PrintFailed(info.printerName().toStdString(), lang);
+        return PrintFailed(info.printerName().toStdString());
     }
     return Status::Ok();
 }
 
-Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesystem::path& out,
-                       Lang lang) {
+Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesystem::path& out) {
     if (HoldsDataFile(out)) {
-        return DataFileNotReplaced(out, lang);
+        return DataFileNotReplaced(out);
     }
     const auto document = ReportDocument(lines);
-    const std::string reason = ReplaceFileAtomically(
-        out,
-        [&](const std::filesystem::path& temporary) -> std::string {
+    Reason reason =
+        ReplaceFileAtomically(out, [&](const std::filesystem::path& temporary) -> Reason {
             QPrinter printer(QPrinter::HighResolution);
             // The format first: a file name without ".pdf" would not choose it.
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -183,12 +159,11 @@ Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesys
             if (!PrintDocument(*document, printer) || !EndsAsPdf(temporary)) {
                 // Qt's PDF writer does not report a failed write: a full disk leaves a file
                 // cut short, which never reaches its end marker.
-                return std::string(kPdfNotWritten.in(lang));
+                return &kPdfNotWritten;
             }
-            return {};
-        },
-        lang);
-    return reason.empty() ? Status::Ok() : PdfUnwritable(out, reason, lang);
+            return std::nullopt;
+        });
+    return reason ? PdfUnwritable(out, std::move(*reason)) : Status::Ok();
 }
 
 }  // namespace m742

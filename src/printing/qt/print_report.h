@@ -8,7 +8,7 @@
 //
 // Typical use, from the window's Print command:
 //
-//     const Status printed = PrintReport(ComposeReport(editor, tab, lang), lang);
+//     const Status printed = PrintReport(ComposeReport(editor, tab, lang));
 //     if (!printed.ok()) { /* show printed.message */ }
 #pragma once
 
@@ -56,13 +56,12 @@ bool PaintReport(const std::vector<std::string>& lines, QPrinter& printer);
 // there. Fails with kNoPrinter, and a message saying what to do, when no printer is
 // installed, and with kPrintFailed when the printer does not take the job. The messages are
 // in `lang`.
-Status PrintReport(const std::vector<std::string>& lines, Lang lang);
+Status PrintReport(const std::vector<std::string>& lines);
 
 // Prints the same document, page by page as on the printer, into the PDF file `out`. The file
 // is replaced whole: the PDF goes to a temporary file beside `out`, which is then renamed
 // over it, so a failure (kFileUnwritable, the message in `lang` naming `out`) leaves no new
 // file and an existing one unchanged.
-Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesystem::path& out,
-                       Lang lang);
+Status RenderReportPdf(const std::vector<std::string>& lines, const std::filesystem::path& out);
 
 }  // namespace m742

@@ -55,6 +55,7 @@
 #include "texts/edit_texts.h"
 #include "texts/file_texts.h"
 #include "texts/language_tables.h"
+#include "texts/message_text.h"
 #include "texts/store_refusal.h"
 #include "texts/window_texts.h"
 
@@ -639,7 +640,7 @@ void MainWindow::PrintPlan() {
     }
     const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    const Status printed = PrintReport(ComposeReport(m_editor, tab, lang), lang);
+    const Status printed = PrintReport(ComposeReport(m_editor, tab, lang));
     if (printed.code == ErrorCode::kNoPrinter) {
         OfferPreviewOrPdf();
         return;
@@ -924,9 +925,7 @@ bool MainWindow::Save() {
         }
         if (QFileInfo::exists(file)) {
             // A file that cannot be replaced (read-only, a pipe, a device) is refused at once.
-            if (const Status ready =
-                    CheckDataFileSavable(LocalPath(file), LanguageOf(m_editor.LanguageFlag));
-                !ready.ok()) {
+            if (const Status ready = CheckDataFileSavable(LocalPath(file)); !ready.ok()) {
                 ShowMessage(ready.message, kStyleError, "");
                 return false;
             }
@@ -938,8 +937,7 @@ bool MainWindow::Save() {
                 continue;  // choose again
             }
         }
-        const Status saved =
-            WriteDataFile(LocalPath(file), image.value(), LanguageOf(m_editor.LanguageFlag));
+        const Status saved = WriteDataFile(LocalPath(file), image.value());
         if (!saved.ok()) {
             ShowMessage(saved.message, kStyleError, "");
             return false;
@@ -1093,6 +1091,10 @@ void MainWindow::SetTimerEnabled(ExchangeTimer timer, bool enabled) {
 
 int MainWindow::ShowMessage(std::string_view text, int style, std::string_view title) {
     return m742::ShowMessage(this, m_editor.LanguageFlag, text, style, title);
+}
+
+int MainWindow::ShowMessage(const Message& message, int style, std::string_view title) {
+    return ShowMessage(Worded(message, LanguageOf(m_editor.LanguageFlag)), style, title);
 }
 
 ImageHex MainWindow::EncodeImage() {

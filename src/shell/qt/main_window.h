@@ -169,6 +169,7 @@ public:
     void SetCommandsEnabled(bool enabled) override;
     void SetTimerEnabled(ExchangeTimer timer, bool enabled) override;
     int ShowMessage(std::string_view text, int style, std::string_view title) override;
+    int ShowMessage(const Message& message, int style, std::string_view title);
     ImageHex EncodeImage() override;
     void DecodeImage(const ImageHex& image) override;
     void ShowDebugChannel() override;

@@ -15,6 +15,7 @@
 #include "shell/qt/user_settings.h"
 #include "texts/backup_texts.h"
 #include "texts/message_style.h"
+#include "texts/message_text.h"
 #include "texts/window_texts.h"
 
 namespace m742 {
@@ -73,13 +74,14 @@ void MainWindow::OpenBackup() {
 
 void MainWindow::KeepBackupOf(const RadioImage& image, BackupKind kind) {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    const KeptBackup kept = KeepBackup(m_backupFolder, image, kind, BackupStampNow(), lang);
+    const KeptBackup kept = KeepBackup(m_backupFolder, image, kind, BackupStampNow());
     if (kept.ok()) {
         return;
     }
     // Told once the exchange has ended: the radio is waiting now.
     const Bilingual& text = kind == BackupKind::kRead ? kReadBackupNotKept : kWriteBackupNotKept;
-    m_backupWarning = Of(FillText(text.in(lang), {m_backupFolder.string(), kept.reason}));
+    m_backupWarning =
+        Of(FillText(text.in(lang), {m_backupFolder.string(), Worded(*kept.reason, lang)}));
 }
 
 bool MainWindow::TakeReadBack(const ImageHex& image) {

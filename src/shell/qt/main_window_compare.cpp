@@ -41,7 +41,7 @@ void MainWindow::CompareWithFile() {
         return;
     }
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    const auto content = ReadDataFileBytes(LocalPath(file), lang);
+    const auto content = ReadDataFileBytes(LocalPath(file));
     if (!content.ok()) {
         ShowMessage(content.status().message, kStyleError, "");
         return;

@@ -65,7 +65,7 @@ void MainWindow::ImportCsv() {
         return;
     }
     const Lang lang = LanguageOf(m_editor.LanguageFlag);
-    const auto text = ReadCsvFile(LocalPath(file), lang);
+    const auto text = ReadCsvFile(LocalPath(file));
     if (!text.ok()) {
         ShowMessage(text.status().message, kStyleError, "");
         return;
@@ -92,9 +92,8 @@ void MainWindow::ExportCsv() {
     if (QFileInfo(file).suffix().isEmpty()) {
         file += ".csv";
     }
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const CsvExport csv = ExportChirpCsv(m_editor);
-    if (const Status written = WriteCsvFile(LocalPath(file), csv.text, lang); !written.ok()) {
+    if (const Status written = WriteCsvFile(LocalPath(file), csv.text); !written.ok()) {
         ShowMessage(written.message, kStyleError, "");
         return;
     }

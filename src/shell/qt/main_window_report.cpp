@@ -61,8 +61,7 @@ void MainWindow::ExportPdf() {
     if (QFileInfo(file).suffix().isEmpty()) {
         file += ".pdf";
     }
-    const Status written =
-        RenderReportPdf(*lines, LocalPath(file), LanguageOf(m_editor.LanguageFlag));
+    const Status written = RenderReportPdf(*lines, LocalPath(file));
     if (!written.ok()) {
         ShowMessage(written.message, kStyleError, "");
     }

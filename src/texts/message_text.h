@@ -1,0 +1,19 @@
+// Messages the core reports as values, worded in the interface language.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "radio_data/status.h"
+
+namespace m742 {
+
+// A name or value in the quotation marks of the language: "name" or “name”.
+std::string Quoted(std::string_view text, Lang lang);
+
+std::string Worded(const MessagePart& part, Lang lang);
+
+// The message's text in `lang` with its parts filled in; the empty text for no message.
+std::string Worded(const Message& message, Lang lang);
+
+}  // namespace m742
