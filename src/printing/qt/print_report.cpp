@@ -16,6 +16,7 @@
 #include "radio_data/data_file.h"
 #include "radio_data/text_codes.h"
 #include "texts/language_tables.h"
+#include "texts/report_texts.h"
 
 namespace m742 {
 
@@ -59,29 +60,13 @@ bool PrintDocument(QTextDocument& document, QPrinter& printer) {
 }
 
 Status NoPrinter(Lang lang) {
-    return {ErrorCode::kNoPrinter,
-            lang == Lang::English
-                ? "No printer is installed. Install a printer, make it the default printer and "
-                  "print again; or save the channel plan and make a PDF of the report with "
-                  "\"m742-cli report --pdf REPORT.pdf FILE.dat\"."
-                : "没有安装打印机。请安装打印机并设为默认打印机，然后重新打印；或者保存信道数据，"
-                  "用“m742-cli report --pdf REPORT.pdf FILE.dat”生成报表的 PDF 文件。",
-            {}};
+    return {ErrorCode::kNoPrinter, std::string(kNoPrinterText.in(lang)), {}};
 }
 
 Status PrintFailed(const std::string& printer, Lang lang) {
-    return {ErrorCode::kPrintFailed,
-            lang == Lang::English ? "The report could not be printed on " + Quoted(printer, lang) +
-                                        ": the printer did not take the job. Check that the "
-                                        "printer is ready and print again."
-                                  : "无法在" + Quoted(printer, lang) +
-                                        "上打印报表：打印机没有接受打印任务。请检查打印机是否"
-                                        "就绪，然后重新打印。",
+    return {ErrorCode::kPrintFailed, FillText(kPrintFailedText.in(lang), {Quoted(printer, lang)}),
             printer};
 }
-
-constexpr Bilingual kPdfNotWritten{"无法完整写入 PDF（磁盘是否已满？）",
-                                   "the PDF could not be written whole (is the disk full?)"};
 
 // Whether the file ends as every whole PDF does, with its end-of-file marker.
 bool EndsAsPdf(const std::filesystem::path& file) {
@@ -102,14 +87,9 @@ Status PdfUnwritable(const std::filesystem::path& out, const std::string& reason
     std::error_code ec;
     const bool existed = std::filesystem::exists(out, ec);
     const std::string file = Quoted(out.string(), lang);
-    std::string message;
-    if (lang == Lang::English) {
-        message = "Cannot save the report as " + file + ": " + reason + "." +
-                  (existed ? " The file was not changed." : " No file was written.");
-    } else {
-        message = "无法将报表保存为" + file + "：" + reason + "。" +
-                  (existed ? "文件未被改动。" : "没有写入任何文件。");
-    }
+    const std::string message =
+        FillText(kReportNotSavedText.in(lang), {file, reason}) +
+        std::string((existed ? kReportFileUnchangedText : kReportNoFileWrittenText).in(lang));
     return {ErrorCode::kFileUnwritable, message, out.string()};
 }
 
