@@ -49,6 +49,12 @@ using PlanEncoding = std::variant<RadioImage, StoreRefusal>;
 // TX); nothing after that field is looked at. texts/store_refusal.h words the refusal.
 PlanEncoding EncodeImage(const RadioPlan& plan);
 
+// Whether two plans are the same as the radio would store them: every field the radio stores
+// gives the same bytes (an Off tone and no tone, "460.1" as typed and 460.10000), and every
+// field it cannot store holds the same text. What the radio does not store (the band) is left
+// out. A plan the radio takes whole is thus the same as another exactly when their images are.
+bool SameAsStored(const RadioPlan& a, const RadioPlan& b);
+
 // The password an image holds, as the password box would show it: the characters of its
 // first 16 bytes, FFh bytes left out. The decoder leaves the box alone, so a plan taken from a
 // file or a radio reads it from here.

@@ -2,6 +2,8 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "radio_data/codec.h"
 #include "radio_data/layout.h"
@@ -49,9 +51,10 @@ void EncodeSetting(RadioImage& image, const SettingField& field, std::int16_t po
     byte = static_cast<std::uint8_t>((byte & ~mask) | bits);
 }
 
-}  // namespace
-
-PlanEncoding EncodeImage(const RadioPlan& plan) {
+// Builds the image of every field the radio can store. A field it cannot store is told to
+// `refused`, and its bytes stay blank; the encoding stops when `refused` returns false.
+RadioImage EncodeFields(const RadioPlan& plan,
+                        const std::function<bool(StoreRefusal refusal)>& refused) {
     RadioImage image = BlankImage();
 
     const auto password = CharacterCodes(plan.password);
@@ -64,20 +67,22 @@ PlanEncoding EncodeImage(const RadioPlan& plan) {
         const MemoryChannel& channel = MemoryChannelOf(plan, n);
         for (const auto& [column, offset, cell] : {std::tuple{kColumnRx, kRxOffset, &channel.rx},
                                                    std::tuple{kColumnTx, kTxOffset, &channel.tx}}) {
-            if (!PutFrequency(image, base + offset, *cell)) {
-                return StoreRefusal{ErrorCode::kFrequencyRefused, PlanGrid::kMemory, n, column,
-                                    FrequencyCellText(*cell)};
+            if (!PutFrequency(image, base + offset, *cell) &&
+                !refused({ErrorCode::kFrequencyRefused, PlanGrid::kMemory, n, column,
+                          FrequencyCellText(*cell)})) {
+                return image;
             }
         }
         for (const auto& [column, offset, cell] :
              {std::tuple{kColumnDecodeTone, kDecodeToneOffset, &channel.decodeTone},
               std::tuple{kColumnEncodeTone, kEncodeToneOffset, &channel.encodeTone}}) {
             const auto code = ToneCodeOfCell(*cell);
-            if (!code) {
-                return StoreRefusal{ErrorCode::kToneRefused, PlanGrid::kMemory, n, column,
-                                    std::get<ToneAsTyped>(*cell).text};
+            if (code) {
+                PutWord(image, base + offset, *code);
+            } else if (!refused({ErrorCode::kToneRefused, PlanGrid::kMemory, n, column,
+                                 std::get<ToneAsTyped>(*cell).text})) {
+                return image;
             }
-            PutWord(image, base + offset, *code);
         }
         int flags = 0xE0;
         for (const FlagField& field : kFlagFields) {
@@ -93,16 +98,16 @@ PlanEncoding EncodeImage(const RadioPlan& plan) {
         const int base = DebugChannelAddress(n);
         const DebugChannel& channel = DebugChannelOf(plan, n);
         const auto rx = PutFrequency(image, base + kRxOffset, channel.rx);
-        if (!rx) {
-            return StoreRefusal{ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, kDebugColumnRx,
-                                FrequencyCellText(channel.rx)};
+        if (!rx && !refused({ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, kDebugColumnRx,
+                             FrequencyCellText(channel.rx)})) {
+            return image;
         }
         const auto tx = PutFrequency(image, base + kTxOffset, channel.tx);
-        if (!tx) {
-            return StoreRefusal{ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, kDebugColumnTx,
-                                FrequencyCellText(channel.tx)};
+        if (!tx && !refused({ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, kDebugColumnTx,
+                             FrequencyCellText(channel.tx)})) {
+            return image;
         }
-        if (*rx && *tx) {
+        if (rx.value_or(false) && tx.value_or(false)) {
             PutWord(image, base + kDebugMarkerOffset, 0x0101);
         }
     }
@@ -118,6 +123,35 @@ PlanEncoding EncodeImage(const RadioPlan& plan) {
         }
     }
     return image;
+}
+
+}  // namespace
+
+PlanEncoding EncodeImage(const RadioPlan& plan) {
+    std::optional<StoreRefusal> first;
+    RadioImage image = EncodeFields(plan, [&first](StoreRefusal refusal) {
+        first = std::move(refusal);
+        return false;
+    });
+    if (first) {
+        return std::move(*first);
+    }
+    return image;
+}
+
+bool SameAsStored(const RadioPlan& a, const RadioPlan& b) {
+    // A field the radio cannot store has no bytes: it is the same only as the same text.
+    std::vector<StoreRefusal> refusedA;
+    std::vector<StoreRefusal> refusedB;
+    const RadioImage imageA = EncodeFields(a, [&refusedA](StoreRefusal refusal) {
+        refusedA.push_back(std::move(refusal));
+        return true;
+    });
+    const RadioImage imageB = EncodeFields(b, [&refusedB](StoreRefusal refusal) {
+        refusedB.push_back(std::move(refusal));
+        return true;
+    });
+    return imageA == imageB && refusedA == refusedB;
 }
 
 void ForEachHeldValue(const RadioPlan& a, const RadioPlan& b,

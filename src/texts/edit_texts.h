@@ -64,4 +64,9 @@ inline constexpr Bilingual kDeleteDebugChannelText{"删除调试信道%1的数�
 // A frequency entry outside the band (the original's words).
 inline constexpr Bilingual kOutOfBandText{"超出频段范围", "Beyond the frequency range"};
 
+// In Chinese both tone columns have one heading; the fill-down menu tells them apart by these
+// words before it. English headings need none.
+inline constexpr Bilingual kDecodeToneFillPrefix{"接收", ""};
+inline constexpr Bilingual kEncodeToneFillPrefix{"发射", ""};
+
 }  // namespace m742

@@ -47,4 +47,23 @@ struct QtTextGap {
 };
 const std::vector<QtTextGap>& QtTextGaps();
 
+// The Edit menu's hidden item for testing a frequency: the designed caption, in both languages.
+inline constexpr Bilingual kTestFrequencyCaption{"测试频率", "测试频率"};
+
+// F1 without a help file (%1 the file looked for), or without a program to show it (%1 the file).
+inline constexpr Bilingual kHelpFileMissingText{"找不到帮助文件 %1。",
+                                                "The help file %1 was not found."};
+inline constexpr Bilingual kHelpFileUnopenedText{"没有能打开帮助文件 %1 的程序。",
+                                                 "No program could open the help file %1."};
+
+// The original's questions and warnings before the channels are cleared or a file replaced.
+inline constexpr Bilingual kBandChangeQuestion{
+    "选用不同型号或不同频段将删除所有信道的数据，是否继续？",
+    "Choose different frequencies will delete all the channel's data, do you wish to continue?"};
+inline constexpr Bilingual kNewPlanWarning{"所有信道的数据将被清除！",
+                                           "All the channel's data will be cleared！"};
+inline constexpr Bilingual kWarningTitle{"警告", "Warmming"};
+inline constexpr Bilingual kReplaceFileQuestion{"该文件已存在，是否覆盖？",
+                                                "This file already exists, whether to cover?"};
+
 }  // namespace m742

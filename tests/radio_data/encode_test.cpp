@@ -236,5 +236,58 @@ TEST(EncodeImage, OffWordsOfBothLanguagesAreNoTone) {
               Bytes(4, 0xFF));
 }
 
+// Plans that differ only in what the radio stores alike are the same; any stored difference,
+// or a refused cell against anything but the same text, is not. Where both plans encode, the
+// answer is the comparison of their images.
+TEST(SameAsStored, ComparesWhatTheRadioStores) {
+    const struct {
+        const char* what;
+        void (*edit)(RadioPlan&);
+        bool same;
+    } cases[] = {
+        {"an Off tone stores as no tone", [](RadioPlan& p) { p.memory[0].encodeTone = ToneOff{}; },
+         true},
+        {"a frequency as typed stores as its value",
+         [](RadioPlan& p) { p.memory[0].rx = FrequencyAsTyped{"460.1"}; }, true},
+        {"the band is not stored", [](RadioPlan& p) { p.settings.band = 3; }, true},
+        {"a list stores the low bit of its position",
+         [](RadioPlan& p) { p.memory[0].bandwidth = Bandwidth(2); }, true},
+        {"another frequency", [](RadioPlan& p) { p.memory[0].rx = Frequency{46012500}; }, false},
+        {"another tone", [](RadioPlan& p) { p.memory[0].decodeTone = CtcssTone{670}; }, false},
+        {"another debug frequency", [](RadioPlan& p) { p.debug[0].tx = Frequency{46000100}; },
+         false},
+        {"another password", [](RadioPlan& p) { p.password = "123"; }, false},
+        {"another ANI code", [](RadioPlan& p) { p.ani = "1234"; }, false},
+        {"another side key", [](RadioPlan& p) { p.sideKeys.pf2Long = 5; }, false},
+        {"another power level", [](RadioPlan& p) { p.powerLevels.high = 200; }, false},
+        {"a refused frequency against no frequency",
+         [](RadioPlan& p) { p.memory[1].tx = FrequencyAsTyped{"4600.1"}; }, false},
+        {"a refused tone against no tone",
+         [](RadioPlan& p) { p.memory[1].decodeTone = ToneAsTyped{"x"}; }, false},
+    };
+    RadioPlan base = StartupEditor(1);
+    base.memory[0].rx = Frequency{46010000};
+    base.memory[0].decodeTone = CtcssTone{885};
+    for (const auto& c : cases) {
+        RadioPlan other = base;
+        c.edit(other);
+        EXPECT_EQ(SameAsStored(base, other), c.same) << c.what;
+        EXPECT_EQ(SameAsStored(other, base), c.same) << c.what << ", the other way round";
+        const PlanEncoding imageA = EncodeImage(base);
+        const PlanEncoding imageB = EncodeImage(other);
+        if (std::holds_alternative<RadioImage>(imageB)) {
+            EXPECT_EQ(imageA == imageB, c.same) << c.what << ": unlike the images";
+        }
+        // With the same refused cell in both, the rest decides alike.
+        RadioPlan refusedA = base;
+        RadioPlan refusedB = other;
+        refusedA.debug[5].rx = FrequencyAsTyped{"4600.1"};
+        refusedB.debug[5].rx = FrequencyAsTyped{"4600.1"};
+        EXPECT_EQ(SameAsStored(refusedA, refusedB), c.same) << c.what << ", beside a refused cell";
+        refusedB.debug[5].rx = FrequencyAsTyped{"4700.1"};
+        EXPECT_FALSE(SameAsStored(refusedA, refusedB)) << c.what << ", refused texts differ";
+    }
+}
+
 }  // namespace
 }  // namespace m742

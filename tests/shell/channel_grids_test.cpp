@@ -559,11 +559,11 @@ void MemoryGridTest::entryEndedByCommand() {
     if (command == "debug tab") {
         Child<QTabBar>(form, "TabStrip1").setCurrentIndex(1);
     } else if (command == "save") {
-        form.SavePlan();
+        form.planFiles().SavePlan();
     } else if (command == "write") {
-        form.WriteRadio();
+        form.radio().WriteRadio();
     } else if (command == "compare") {
-        form.CompareWithFile();
+        form.planFiles().CompareWithFile();
     } else {
         form.PrintPlan();
     }
@@ -720,7 +720,7 @@ void MemoryGridTest::hiddenForReadWithoutCommit() {
     // Opening a file hides it the same way, before the file is even chosen.
     window.Press("mfgrid1", 1, 1);
     Type(frequencyBox, "470");
-    window.mainWindow().OpenPlan();
+    window.mainWindow().planFiles().OpenPlan();
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(window.Row(1), kEmptyRow);
 }
@@ -752,7 +752,7 @@ void MemoryGridTest::modelsPassTheModelTester() {
     window.mainWindow().ChooseChinese();
     Child<QAction>(window.mainWindow(), "mnuUndo").trigger();
     QCOMPARE(window.Cell(4, 1), std::string());
-    window.mainWindow().NewPlan();
+    window.mainWindow().planFiles().NewPlan();
     QCOMPARE(window.grid("mfgrid1").model()->headerData(1, Qt::Horizontal).toString(),
              QString::fromUtf8("接收频率"));
 }

@@ -215,7 +215,7 @@ void DialogTest::startup() {
     QVERIFY(!Child<QSlider>(power, "Slider1").isEnabled());
     QVERIFY(!Child<QSlider>(power, "Slider3").isEnabled());
     QVERIFY(Child<QAction>(form, "Toolbar1_PowerLock").isVisible() == false);
-    QCOMPARE(form.PowerUnlock(), 0);
+    QCOMPARE(form.radio().PowerUnlock(), 0);
 
     // The menu items show them.
     for (const char* item : {"mnuSideFunction", "mnuDTMF", "mnuDebug", "mnuabout"}) {
@@ -343,7 +343,7 @@ void DialogTest::unlockGesture() {
         clock.now += delays[i];
         ClickLabel(form.powerDialog(), qPrintable(labels[i]));
     }
-    QCOMPARE(form.PowerUnlock(), unlocked ? 1 : 0);
+    QCOMPARE(form.radio().PowerUnlock(), unlocked ? 1 : 0);
     QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider1").isEnabled(), unlocked);
     QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider3").isEnabled(), unlocked);
     QCOMPARE(!Child<QAction>(form, "Toolbar1_PowerLock").isVisible(), !unlocked);
@@ -371,7 +371,7 @@ void DialogTest::powerLockButton() {
     button.trigger();
     clock.now += apart;
     button.trigger();
-    QCOMPARE(form.PowerUnlock(), locked ? 0 : 1);
+    QCOMPARE(form.radio().PowerUnlock(), locked ? 0 : 1);
     QCOMPARE(button.isVisible(), !locked);
     QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider1").isEnabled(), !locked);
 }
@@ -385,7 +385,7 @@ void DialogTest::decodedImageReachesDialogs() {
     plan.powerLevels = {1, 250};
     const auto image = EncodeImage(plan);
     QVERIFY(image.ok());
-    form.DecodeImage(ImageToHex(image.value()));
+    form.radio().DecodeImage(ImageToHex(image.value()));
     QCOMPARE(ListTexts(form.sideKeyDialog(), {"Combo1", "Combo2", "Combo3", "Combo4"}),
              (QStringList{"Off Net", "Inverted Frequency", "OFF", "Priority Scan"}));
     QCOMPARE(ListTexts(form.dtmfDialog(), {"Combo1", "Combo2", "Combo3"}),

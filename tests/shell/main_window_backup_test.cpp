@@ -94,10 +94,10 @@ void BackupTest::readKeepsACopy() {
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.ChoosePort(1);
-    form.ReadRadio();
-    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
-    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    form.radio().ChoosePort(1);
+    form.radio().ReadRadio();
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
     QCOMPARE(names.size(), 1);
     const auto parsed = ParseBackupName(names[0].toStdString());
@@ -112,10 +112,10 @@ void BackupTest::writeKeepsWhatItSends() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     PutPlanInEditor(form, Plan());
-    form.ChoosePort(1);
-    form.WriteRadio();
-    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
-    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    form.radio().ChoosePort(1);
+    form.radio().WriteRadio();
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
     QCOMPARE(names.size(), 1);
     QVERIFY2(names[0].endsWith("-write.DAT"), qPrintable(names[0]));
@@ -146,10 +146,10 @@ void BackupTest::copyThatCannotBeKept() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     PutPlanInEditor(form, Plan());
-    form.ChoosePort(1);
-    write ? form.WriteRadio() : form.ReadRadio();
+    form.radio().ChoosePort(1);
+    write ? form.radio().WriteRadio() : form.radio().ReadRadio();
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
-    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& shown = harness.messages().all().front();
     const QString folder = QString::fromStdString(form.backupFolder().string());
@@ -185,7 +185,7 @@ void BackupTest::openBackup() {
             .ok());
 
     QStringList shownKinds;
-    form.showBackupDialog = [&](BackupDialog& dialog) {
+    form.planFiles().showBackupDialog = [&](BackupDialog& dialog) {
         const QTreeWidget& list = dialog.list();
         [&] {
             QCOMPARE(dialog.windowTitle(), title);
@@ -200,7 +200,7 @@ void BackupTest::openBackup() {
         dialog.list().setCurrentItem(list.topLevelItem(1));
         return true;
     };
-    form.OpenBackup();
+    form.planFiles().OpenBackup();
     QCOMPARE(shownKinds, kinds);
     EditorState expected = form.editor();
     DecodeImage(ImageOf(older), expected);
@@ -211,8 +211,8 @@ void BackupTest::openBackup() {
 
     // Cancel opens nothing.
     const EditorState before = form.editor();
-    form.showBackupDialog = [](BackupDialog&) { return false; };
-    form.OpenBackup();
+    form.planFiles().showBackupDialog = [](BackupDialog&) { return false; };
+    form.planFiles().OpenBackup();
     QVERIFY(FirstDifference(before, form.editor()).isEmpty());
 }
 
@@ -220,7 +220,7 @@ void BackupTest::openBackupWithNone() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     bool shown = false;
-    form.showBackupDialog = [&](BackupDialog& dialog) {
+    form.planFiles().showBackupDialog = [&](BackupDialog& dialog) {
         shown = true;
         [&] {
             QVERIFY(dialog.list().isHidden());
@@ -236,7 +236,7 @@ void BackupTest::openBackupWithNone() {
         return true;  // even an accepted dialog without a choice opens nothing
     };
     const EditorState before = form.editor();
-    form.OpenBackup();
+    form.planFiles().OpenBackup();
     QVERIFY(shown);
     QVERIFY(FirstDifference(before, form.editor()).isEmpty());
     QVERIFY(harness.messages().all().isEmpty());
@@ -271,11 +271,11 @@ void BackupTest::verifyAfterWrite() {
     PutPlanInEditor(form, Plan());
     QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), "12");
     Child<QAction>(form, "mnuVerify").trigger();
-    QVERIFY(form.VerifyAfterWrite());
-    form.ChoosePort(1);
+    QVERIFY(form.radio().VerifyAfterWrite());
+    form.radio().ChoosePort(1);
     const EditorState before = form.editor();
 
-    form.WriteRadio();
+    form.radio().WriteRadio();
     QVERIFY(WaitUntil([&] { return radio->EndFrames() == 2; }, kExchangeTimeoutMs));
     QVERIFY(WaitUntil([&] { return StatusText(form) == status; }, kExchangeTimeoutMs));
     QTest::qWait(50);
@@ -291,7 +291,7 @@ void BackupTest::verifyAfterWrite() {
 void BackupTest::verifyIsRememberedPerUser() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    QVERIFY(!form.VerifyAfterWrite());
+    QVERIFY(!form.radio().VerifyAfterWrite());
     QAction& verify = Child<QAction>(form, "mnuVerify");
     QVERIFY(verify.isCheckable());
     verify.trigger();
@@ -305,7 +305,7 @@ void BackupTest::verifyIsRememberedPerUser() {
                                     harness.folder().filePath("backups").toStdString(),
                                     settings.toStdString(),
                                     std::string("C")});
-    QVERIFY(again.VerifyAfterWrite());
+    QVERIFY(again.radio().VerifyAfterWrite());
     verify.trigger();
     QCOMPARE(QSettings(settings, QSettings::IniFormat).value("radio/verifyAfterWrite").toBool(),
              false);
@@ -331,8 +331,8 @@ void BackupTest::writeStoppedPartWay() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     PutPlanInEditor(form, Plan());
-    form.ChoosePort(1);
-    form.WriteRadio();
+    form.radio().ChoosePort(1);
+    form.radio().WriteRadio();
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(harness.messages().texts(),
              QStringList{QString(kCommunicationError) +

@@ -93,7 +93,7 @@ void CompareTest::compare() {
 
     const EditorState before = form.editor();
     bool shown = false;
-    form.showCompareDialog = [&](CompareDialog& dialog) {
+    form.planFiles().showCompareDialog = [&](CompareDialog& dialog) {
         shown = true;
         QCOMPARE(Child<QLabel>(dialog, "lblSummary").text(), summary);
         QCOMPARE(dialog.list().isHidden(), rows.isEmpty());
@@ -106,7 +106,7 @@ void CompareTest::compare() {
             QCOMPARE(dialog.copiedText(), rows[1].split('|').join('\t') + '\n');
         }
     };
-    form.CompareWithFile();
+    form.planFiles().CompareWithFile();
     QVERIFY(shown);
     QVERIFY(harness.messages().all().isEmpty());
     QVERIFY(FirstDifference(before, form.editor()).isEmpty());  // the editor is left alone
@@ -139,8 +139,8 @@ void CompareTest::notCompared() {
     const QString path = harness.folder().filePath("short.DAT");
     WriteFile(path, "old");
     harness.chooser().answers = {path};
-    form.showCompareDialog = [](CompareDialog&) { QFAIL("nothing to compare"); };
-    form.CompareWithFile();
+    form.planFiles().showCompareDialog = [](CompareDialog&) { QFAIL("nothing to compare"); };
+    form.planFiles().CompareWithFile();
     QCOMPARE(harness.messages().texts().size(), 1);
     QVERIFY2(harness.messages().texts().front().endsWith(message),
              qPrintable(harness.messages().texts().front()));

@@ -37,7 +37,7 @@ void Prepare(Harness& harness, const QString& file) {
         SetMemoryChannel(editor, 5, "470.00000", "88.5", "470.00000", "88.5", 0, 0, 1, 0);
     });
     harness.mainWindow().document().MarkSaved();
-    harness.mainWindow().chooseCsv = [file](bool) { return file; };
+    harness.mainWindow().planFiles().chooseCsv = [file](bool) { return file; };
 }
 
 void Write(const QString& path, const QByteArray& content) {

@@ -144,9 +144,9 @@ void RadioTest::choosingThePort() {
     const auto radio = StartRadio({});
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.ChoosePort(1);
+    form.radio().ChoosePort(1);
     QVERIFY(harness.messages().all().isEmpty());
-    QCOMPARE(form.portNumber(), 1);
+    QCOMPARE(form.radio().portNumber(), 1);
     for (int n = 1; n <= 8; ++n) {
         QCOMPARE(Child<QAction>(form, QString("mnucom%1").arg(n)).isChecked(), n == 1);
     }
@@ -161,15 +161,15 @@ void RadioTest::readFromRadio() {
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.ChoosePort(1);
+    form.radio().ChoosePort(1);
 
-    form.ReadRadio();
+    form.radio().ReadRadio();
     QCOMPARE(StatusText(form), QString("Communication...... "));
     QVERIFY(CommandsDisabled(form));
 
-    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
-    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(StatusText(form), QString("Read frequency success!"));
     QVERIFY(!form.windowTitle().endsWith('*'));
     QCOMPARE(Child<QAction>(form, "mnuUndo").text(), QString("Undo read frequency"));
@@ -220,19 +220,19 @@ void RadioTest::readChecksPassword() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), typed);
-    form.ChoosePort(1);
+    form.radio().ChoosePort(1);
     const EditorState before = form.editor();
 
-    form.ReadRadio();
-    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    form.radio().ReadRadio();
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
     QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
     if (accepted) {
-        QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+        QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
         QCOMPARE(StatusText(form), QString("Read frequency success!"));
         QCOMPARE(MemoryCellText(form.editor(), 1, 1), std::string("460.12500"));
     } else {
-        QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kPasswordRefused);
+        QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kPasswordRefused);
         QCOMPARE(StatusText(form), QString("The password is invalid!"));
         const QString difference = FirstDifference(before, form.editor());
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
@@ -261,12 +261,12 @@ void RadioTest::silentRadio() {
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.ChoosePort(1);
+    form.radio().ChoosePort(1);
     const EditorState before = form.editor();
 
     QElapsedTimer clock;
     clock.start();
-    write ? form.WriteRadio() : form.ReadRadio();
+    write ? form.radio().WriteRadio() : form.radio().ReadRadio();
     QVERIFY(CommandsDisabled(form));
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QVERIFY(clock.elapsed() < maxMs);
@@ -276,8 +276,8 @@ void RadioTest::silentRadio() {
                                    "attachment and serial choice!"));
     QCOMPARE(message.style, 16);
     QCOMPARE(message.title, QString("M-742"));
-    QVERIFY(form.exchange().ExchangeEnded);
-    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCommunicationError);
+    QVERIFY(form.radio().exchange().ExchangeEnded);
+    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCommunicationError);
     QVERIFY(CommandsEnabled(form));
     QVERIFY(Child<QLabel>(form, "Label20").isHidden());
     const QString difference = FirstDifference(before, form.editor());
@@ -312,16 +312,16 @@ void RadioTest::writeToRadio() {
         QTest::mouseClick(&Child<QLabel>(form.powerDialog(), "Label7"), Qt::LeftButton);
         now += 3;
         QTest::mouseClick(&Child<QLabel>(form.powerDialog(), "Label8"), Qt::LeftButton);
-        QCOMPARE(form.PowerUnlock(), 1);
+        QCOMPARE(form.radio().PowerUnlock(), 1);
     }
-    form.ChoosePort(1);
+    form.radio().ChoosePort(1);
 
-    form.WriteRadio();
+    form.radio().WriteRadio();
     QCOMPARE(StatusText(form), QString("Is communication, please later …… "));
     QVERIFY(CommandsDisabled(form));
-    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
-    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(StatusText(form), QString("Write frequency success!"));
     QVERIFY2(!form.windowTitle().endsWith('*'), "the radio holds the plan: nothing to save");
     QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
@@ -366,7 +366,7 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     form.resize(1400, 1000);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.ChoosePort(1);
+    form.radio().ChoosePort(1);
     PressCell(form, 2, 1);
     TypeHere(form, "460", true);  // channel 2 in use, changed since the start
     const std::string before = MemoryCellText(form.editor(), 2, openColumn == 0 ? 1 : openColumn);
@@ -376,7 +376,7 @@ void RadioTest::noEntryWhileTheRadioTalks() {
         TypeHere(form, "88");
     }
     harness.messages().Answer(kMessageNo);  // the change before the read is not saved
-    command == "read" ? form.ReadRadio() : form.WriteRadio();
+    command == "read" ? form.radio().ReadRadio() : form.radio().WriteRadio();
     QVERIFY(CommandsDisabled(form));
     QCOMPARE(OpenEditors(form), QStringList());
     for (const char* area : {"mfgrid1", "mfgrid2", "Frame1", "Frame2", "Txtrfre2"}) {
@@ -388,7 +388,7 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     QCOMPARE(OpenEditors(form), QStringList());
 
     QVERIFY(WaitUntil([&] { return CommandsEnabled(form); }, kExchangeTimeoutMs));
-    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(OpenEditors(form), QStringList());
     QVERIFY(Child<QWidget>(form, "mfgrid1").isEnabled());
     QVERIFY(Child<QWidget>(form, "Txtrfre2").isEnabled());
@@ -450,15 +450,16 @@ void RadioTest::outcomeStaysInView() {
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.SetVerifyAfterWrite(command == "write and verify");
-    form.ChoosePort(1);
+    form.radio().SetVerifyAfterWrite(command == "write and verify");
+    form.radio().ChoosePort(1);
     const QLabel& outcome = Child<QLabel>(form, "statusOutcome");
 
-    command == "read" ? form.ReadRadio() : form.WriteRadio();
+    command == "read" ? form.radio().ReadRadio() : form.radio().WriteRadio();
     QVERIFY(outcome.isHidden());
     QVERIFY(WaitUntil([&] { return outcome.text().endsWith(english); }, kExchangeTimeoutMs));
-    QVERIFY(WaitUntil([&] { return CommandsEnabled(form) && form.exchange().ExchangeEnded; },
-                      kExchangeTimeoutMs));
+    QVERIFY(
+        WaitUntil([&] { return CommandsEnabled(form) && form.radio().exchange().ExchangeEnded; },
+                  kExchangeTimeoutMs));
     QVERIFY(Child<QLabel>(form, "Label20").isHidden());
     QVERIFY(!outcome.isHidden());
     QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d  ").match(outcome.text()).hasMatch(),
@@ -469,9 +470,9 @@ void RadioTest::outcomeStaysInView() {
     QVERIFY2(outcome.text().endsWith(chinese), qPrintable(outcome.text()));
 
     harness.messages().clear();
-    form.ReadRadio();  // the next command
+    form.radio().ReadRadio();  // the next command
     QVERIFY(outcome.isHidden());
-    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
 }
 
 void RadioTest::missingPort_data() {
@@ -498,7 +499,7 @@ void RadioTest::missingPort() {
     Harness harness(QByteArray("\x00", 1) + char(storedPort) + char(language));
     MainWindow& form = harness.mainWindow();
 
-    form.ChoosePort(5);
+    form.radio().ChoosePort(5);
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& shown = harness.messages().all().front();
     QVERIFY2(shown.text.startsWith(message) && shown.text.contains("COM2 = /dev/null"),
@@ -508,7 +509,7 @@ void RadioTest::missingPort() {
     for (int n = 1; n <= 8; ++n) {
         QCOMPARE(Child<QAction>(form, QString("mnucom%1").arg(n)).isChecked(), n == tickAfter);
     }
-    QCOMPARE(form.portNumber(), storedPort);
+    QCOMPARE(form.radio().portNumber(), storedPort);
 }
 
 void RadioTest::readAfterFailedChoiceUsesStoredPort() {
@@ -516,13 +517,13 @@ void RadioTest::readAfterFailedChoiceUsesStoredPort() {
     qputenv("M742_COM5", "/dev/no-such");
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.ChoosePort(1);
-    form.ChoosePort(5);
+    form.radio().ChoosePort(1);
+    form.radio().ChoosePort(5);
     QCOMPARE(harness.messages().all().size(), 1);
 
-    form.ReadRadio();
-    QVERIFY(WaitUntil([&] { return form.exchange().ExchangeEnded; }, kExchangeTimeoutMs));
-    QCOMPARE(form.exchange().outcome(), ExchangeOutcome::kCompleted);
+    form.radio().ReadRadio();
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
 }
 

@@ -518,7 +518,7 @@ void LanguageTest::unavailableSwitchDoesNothing() {
     } else {
         form.ChooseEnglish();
     }
-    QCOMPARE(form.LanguageFlag(), flag);
+    QCOMPARE(form.radio().LanguageFlag(), flag);
     QCOMPARE(form.windowTitle(), title);
     QCOMPARE(Child<QGroupBox>(form, "Frame1").title(), QString("untouched"));
 }
@@ -653,7 +653,7 @@ void CommandTest::questionFollowsLanguage() {
     QFETCH(QString, text);
     Harness harness(Bytes({0, 0, flag}));
     harness.messages().Answer(kMessageCancel);
-    harness.mainWindow().NewPlan();
+    harness.mainWindow().planFiles().NewPlan();
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& question = harness.messages().all().front();
     QCOMPARE(question.title, title);
@@ -928,7 +928,7 @@ void FileCommandTest::newCancelled() {
     const QString title = form.windowTitle();
 
     harness.messages().Answer(kMessageCancel);
-    form.NewPlan();
+    form.planFiles().NewPlan();
     QCOMPARE(harness.messages().all().size(), 1);
     QCOMPARE(harness.messages().all().front().style, 305);
     const QString difference = FirstDifference(before, form.editor());
@@ -944,7 +944,7 @@ void FileCommandTest::newConfirmed() {
     const EditorState before = form.editor();
     const QString title = form.windowTitle();
 
-    form.NewPlan();  // answered OK
+    form.planFiles().NewPlan();  // answered OK
     QCOMPARE(harness.messages().texts(),
              QStringList{QString("All the channel's data will be cleared！")});
     QCOMPARE(harness.messages().all().front().title, QString("Warmming"));
@@ -974,7 +974,7 @@ void FileCommandTest::saveToNewFile() {
     const QString path = harness.folder().filePath("plan.DAT");
     harness.chooser().answers = {path};
 
-    form.SavePlan();
+    form.planFiles().SavePlan();
     QCOMPARE(harness.chooser().calls, QList<bool>{true});
     QVERIFY(harness.messages().all().isEmpty());
     const QByteArray content = FileContent(path);
@@ -1014,7 +1014,7 @@ void FileCommandTest::saveOverExistingFile() {
         harness.chooser().answers.push_back(path);
     }
 
-    form.SavePlan();
+    form.planFiles().SavePlan();
     // A No shows the dialog again: then a name once more, or Cancel.
     QCOMPARE(harness.chooser().calls.size(), answers.contains(kMessageNo) ? 2 : 1);
     QCOMPARE(harness.messages().all().size(), namesGiven);
@@ -1054,7 +1054,7 @@ void FileCommandTest::saveRefusedFrequency() {
     }
     harness.chooser().answers = {path};
 
-    form.SavePlan();
+    form.planFiles().SavePlan();
     QCOMPARE(harness.messages().texts(),
              QStringList{QString("Frequency input is incorrect, please correct!")});
     QCOMPARE(harness.messages().all().front().style, 16);
@@ -1071,13 +1071,13 @@ void FileCommandTest::openRestoresSavedPlan() {
     QTest::keyClicks(&Child<QLineEdit>(saver.mainWindow(), "Text2"), "12");
     const QString path = saver.folder().filePath("plan.DAT");
     saver.chooser().answers = {path};
-    saver.mainWindow().SavePlan();
+    saver.mainWindow().planFiles().SavePlan();
     QVERIFY(QFile::exists(path));
 
     Harness opener(EnglishPreferences());
     MainWindow& form = opener.mainWindow();
     opener.chooser().answers = {path};
-    form.OpenPlan();
+    form.planFiles().OpenPlan();
     QCOMPARE(opener.chooser().calls, QList<bool>{false});
     QVERIFY(opener.messages().all().isEmpty());
 
@@ -1118,12 +1118,12 @@ void FileCommandTest::titleNamesThePlanFile() {
     MainWindow& form = harness.mainWindow();
     const QString path = harness.folder().filePath("plan.DAT");
     harness.chooser().answers = {path};
-    form.SavePlan();
+    form.planFiles().SavePlan();
     QTest::keyClicks(&Child<QLineEdit>(form, "Text3"), "1");  // changed since: "*"
     for (const QString& step : command.split(' ')) {
         if (step == "New") {
             harness.messages().Answer(kMessageNo);  // not saved; then the clearing confirmed
-            form.NewPlan();
+            form.planFiles().NewPlan();
         } else {
             step == "Chinese" ? form.ChooseChinese() : form.ChooseEnglish();
         }
@@ -1157,7 +1157,7 @@ void FileCommandTest::openRefusedFile() {
     }
     harness.chooser().answers = {path};
 
-    form.OpenPlan();
+    form.planFiles().OpenPlan();
     QCOMPARE(harness.messages().all().size(), 1);
     QVERIFY2(harness.messages().all().front().text.contains("short.DAT"),
              qPrintable(harness.messages().all().front().text));
@@ -1182,9 +1182,9 @@ void FileCommandTest::dialogCancelled() {
     const QString title = form.windowTitle();
 
     if (save) {
-        form.SavePlan();
+        form.planFiles().SavePlan();
     } else {
-        form.OpenPlan();
+        form.planFiles().OpenPlan();
     }
     QCOMPARE(harness.chooser().calls, QList<bool>{save});
     QVERIFY(harness.messages().all().isEmpty());

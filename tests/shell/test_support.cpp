@@ -94,7 +94,7 @@ Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
         chooser->answers.pop_front();
         return name;
     };
-    m_mainWindow->chooseFile = [chooser = m_chooser](bool save) {
+    m_mainWindow->planFiles().chooseFile = [chooser = m_chooser](bool save) {
         chooser->calls.append(save);
         if (chooser->answers.empty()) {
             return QString();

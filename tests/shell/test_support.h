@@ -20,6 +20,8 @@
 #include "radio_sim/radio_sim.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/message_box.h"
+#include "shell/qt/plan_file_controller.h"
+#include "shell/qt/radio_controller.h"
 
 namespace m742::test {
 

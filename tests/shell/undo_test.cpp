@@ -103,6 +103,7 @@ private slots:
     void keysInAnOpenEditorStayWithIt();
     void unsavedChangesAsked_data();
     void unsavedChangesAsked();
+    void changesNothingWouldLoseAskNothing();
     void saveAddsTheExtension();
 
 private:
@@ -173,11 +174,11 @@ void UndoTest::everyChangeIsOneStep_data() {
         Child<QComboBox>(w.mainWindow().sideKeyDialog(), "Combo1").setCurrentIndex(3);
         w.mainWindow().sideKeyDialog().StoreSettings();
     }) << "change side keys";
-    QTest::newRow("new") << Action([](EditingWindow& w) { w.mainWindow().NewPlan(); })
+    QTest::newRow("new") << Action([](EditingWindow& w) { w.mainWindow().planFiles().NewPlan(); })
                          << "new channel plan";
     QTest::newRow("open") << Action([plan](EditingWindow& w) {
         w.harness().chooser().answers.push_back(plan);
-        w.mainWindow().OpenPlan();
+        w.mainWindow().planFiles().OpenPlan();
     }) << "open file";
 }
 
@@ -285,13 +286,13 @@ void UndoTest::unsavedChangesAsked() {
     if (command == "quit") {
         wentOn = form.close();
     } else if (command == "new") {
-        form.NewPlan();
+        form.planFiles().NewPlan();
         wentOn = messages.texts().contains("All the channel's data will be cleared！");
     } else if (command == "open") {
-        form.OpenPlan();
+        form.planFiles().OpenPlan();
         wentOn = window.harness().chooser().calls.endsWith(false);
     } else {
-        form.ReadRadio();  // no port chosen: the read goes on to say so
+        form.radio().ReadRadio();  // no port chosen: the read goes on to say so
         wentOn = !messages.all().isEmpty() && messages.all().back().style != kStyleYesNoCancel;
     }
     QCOMPARE(wentOn, goesOn);
@@ -308,13 +309,48 @@ void UndoTest::unsavedChangesAsked() {
              qsizetype(answer == kMessageYes) + qsizetype(command == "open" && goesOn));
 }
 
+// New keeps the password and the dialogs' settings, Read the password; a change only there, or
+// one the radio stores alike (an Off tone for none, a frequency as typed), loses nothing.
+void UndoTest::changesNothingWouldLoseAskNothing() {
+    const struct {
+        const char* what;
+        bool read;  // else New
+        void (*edit)(EditorState&);
+        bool asked;
+    } cases[] = {
+        {"new: the password", false, [](EditorState& e) { e.password = "12"; }, false},
+        {"new: a side key", false, [](EditorState& e) { e.sideKeys.pf1Long = 3; }, false},
+        {"new: an Off tone for none", false,
+         [](EditorState& e) { e.memory[0].decodeTone = ToneOff{}; }, false},
+        {"new: a frequency as typed", false,
+         [](EditorState& e) { e.memory[1].rx = FrequencyAsTyped{"460.125"}; }, false},
+        {"new: another tone", false, [](EditorState& e) { e.memory[1].decodeTone = ToneOff{}; },
+         true},
+        {"read: the password", true, [](EditorState& e) { e.password = "12"; }, false},
+        {"read: an Off tone for none", true,
+         [](EditorState& e) { e.memory[0].encodeTone = ToneOff{}; }, false},
+        {"read: a side key", true, [](EditorState& e) { e.sideKeys.pf1Long = 3; }, true},
+    };
+    for (const auto& c : cases) {
+        EditingWindow window;
+        MainWindow& form = window.mainWindow();
+        form.document().Apply({EditKind::kSetting, 0, 0, "Label5"}, c.edit);
+        QVERIFY2(form.document().isModified(), c.what);
+        ScriptedMessages& messages = window.harness().messages();
+        messages.Answer(kMessageCancel);  // the question, else New's own warning
+        c.read ? form.radio().ReadRadio() : form.planFiles().NewPlan();
+        QVERIFY2(!messages.all().isEmpty(), c.what);
+        QVERIFY2((messages.all().front().style == kStyleYesNoCancel) == c.asked, c.what);
+    }
+}
+
 void UndoTest::saveAddsTheExtension() {
     EditingWindow window;
     QTest::keyClicks(&Child<QLineEdit>(window.mainWindow(), "Text2"), "12");
     QVERIFY(window.mainWindow().windowTitle().endsWith('*'));
     for (const char* name : {"typed", "typed.dat", "with.point.DAT"}) {
         window.harness().chooser().answers.push_back(m_dir.filePath(name));
-        window.mainWindow().SavePlan();
+        window.mainWindow().planFiles().SavePlan();
     }
     QVERIFY(QFileInfo::exists(m_dir.filePath("typed.DAT")));
     QVERIFY(QFileInfo::exists(m_dir.filePath("typed.dat")));

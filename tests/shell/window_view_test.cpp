@@ -468,7 +468,7 @@ void WindowPlacementTest::fileAtStartAsOpen() {
     if (answer != 0) {
         viaOpen.messages().Answer(answer);
     }
-    viaOpen.mainWindow().OpenPlan();
+    viaOpen.mainWindow().planFiles().OpenPlan();
     const QStringList messages = viaOpen.messages().texts();
     QCOMPARE(messages.size(), size == 1074 && header ? 0 : 1);
     if (size == 1074 && !header) {
@@ -482,7 +482,7 @@ void WindowPlacementTest::fileAtStartAsOpen() {
     if (answer != 0) {
         atStart.messages().Answer(answer);
     }
-    atStart.mainWindow().OpenFile(path);
+    atStart.mainWindow().planFiles().OpenFile(path);
     QCOMPARE(atStart.messages().texts(), messages);
     QCOMPARE(atStart.mainWindow().windowTitle(), viaOpen.mainWindow().windowTitle());
     QCOMPARE(atStart.mainWindow().windowTitle().contains(QFileInfo(path).absoluteFilePath()),
@@ -767,7 +767,7 @@ void InterfaceLanguageTest::fileDialogFollowsLanguage() {
               << cell(row("channels.csv"), 3);
         dialog->reject();
     });
-    QCOMPARE(harness.mainWindow().chooseCsv(false), QString());
+    QCOMPARE(harness.mainWindow().planFiles().chooseCsv(false), QString());
     QCOMPARE(shown, (QStringList{folderType, locale.formattedDataSize(1500),
                                  locale.toString(stamp, QLocale::ShortFormat)}));
 }

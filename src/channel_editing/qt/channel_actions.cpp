@@ -9,6 +9,7 @@
 #include "channel_editing/qt/editor_document.h"
 #include "channel_editing/qt/memory_grid.h"
 #include "radio_data/lists.h"
+#include "texts/edit_texts.h"
 #include "texts/list_texts.h"
 #include "texts/message_style.h"
 
@@ -92,7 +93,10 @@ void ChannelActions::Reword() {
         QString heading = FromUtf8(std::string(kMemoryHeadings[std::size_t(column)].in(lang)));
         if (lang == Lang::Chinese && IsToneColumn(column)) {
             // Both tone columns share one Chinese heading.
-            heading = QString::fromUtf8(column == kColumnDecodeTone ? "接收" : "发射") + heading;
+            heading = FromUtf8(std::string((column == kColumnDecodeTone ? kDecodeToneFillPrefix
+                                                                        : kEncodeToneFillPrefix)
+                                               .in(lang))) +
+                      heading;
         }
         action->setText(heading);
     }

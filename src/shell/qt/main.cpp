@@ -11,6 +11,8 @@
 #include "shell/process_text.h"
 #include "shell/program_arguments.h"
 #include "shell/qt/main_window.h"
+#include "shell/qt/plan_file_controller.h"
+#include "shell/qt/radio_controller.h"
 #include "texts/command_texts.h"
 #include "texts/language_tables.h"
 #include "version.h"
@@ -61,9 +63,10 @@ int main(int argc, char** argv) {
     window.show();
     if (!parsed.file.empty()) {
 #ifdef _WIN32
-        window.OpenFile(QString::fromStdString(parsed.file));  // UTF-8, as the arguments are
+        window.planFiles().OpenFile(
+            QString::fromStdString(parsed.file));  // UTF-8, as the arguments are
 #else
-        window.OpenFile(QFile::decodeName(parsed.file.c_str()));
+        window.planFiles().OpenFile(QFile::decodeName(parsed.file.c_str()));
 #endif
     }
     return QApplication::exec();

@@ -1,6 +1,8 @@
-// The main window (object name "Form1"): menus, toolbar, settings panel, the two channel grids, the
-// status line, and the commands behind them. The editor state it owns is the only copy of the
-// channel plan; every widget is a view of it.
+// The main window (object name "Form1"): menus, toolbar, settings panel, the two channel grids
+// and the status line. The editor state it owns is the only copy of the channel plan; every
+// widget is a view of it. The commands on the plan's files are the plan-file controller's
+// (plan_file_controller.h), those that talk to the radio the radio controller's
+// (radio_controller.h); the window builds their menu items and shows what they report.
 #pragma once
 
 #include <QMainWindow>
@@ -13,19 +15,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "channel_editing/frequency_entry.h"
 #include "channel_editing/qt/editor_document.h"
-#include "radio_data/backups.h"
 #include "radio_data/editor_state.h"
 #include "radio_link/exchange.h"
-#include "radio_link/port_selection.h"
 #include "radio_link/qt/exchange_timers.h"
-#include "radio_link/qt/serial_port.h"
 #include "shell/power_lock.h"
 #include "shell/qt/qt_translations.h"
-#include "texts/store_refusal.h"
 
 class QAction;
 class QDialog;
@@ -41,12 +40,12 @@ class QToolBar;
 namespace m742 {
 
 class AboutDialog;
-class BackupDialog;
-class CompareDialog;
 class DebugGridView;
 class DtmfDialog;
 class MemoryGridView;
+class PlanFileController;
 class PowerDialog;
+class RadioController;
 class SideKeyDialog;
 
 struct StartupOptions {
@@ -70,19 +69,19 @@ struct StartupOptions {
     std::optional<std::string> desktopLocale;
 };
 
-class MainWindow : public QMainWindow, public ExchangeWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit MainWindow(StartupOptions options = {});
     ~MainWindow() override;
 
-    // The commands, as the menus and the toolbar run them.
-    void NewPlan();
-    void OpenPlan();
-    // Open's work once the file is chosen: also the program's FILE.DAT argument.
-    void OpenFile(const QString& file);
-    void SavePlan();
+    // New, Open, Save, the channel lists and Compare, and the question before changes are lost.
+    PlanFileController& planFiles() const { return *m_planFiles; }
+    // Read, write, verify, the backups and the port.
+    RadioController& radio() const { return *m_radio; }
+
+    // The window's own commands, as the menus and the toolbar run them.
     // Prints the report of the selected tab in the interface language on the default
     // printer; says so when there is no printer or the printing fails.
     void PrintPlan();
@@ -101,12 +100,6 @@ public:
     void OpenHelp();
     void ChooseChinese();
     void ChooseEnglish();
-    void ReadRadio();
-    void WriteRadio();
-    void ChoosePort(int number);
-    // Each entry of the "Com Port" menu names its device and what the system says about it;
-    // a number with no device is greyed. Done each time the menu opens.
-    void RefreshComMenu();
     // The toolbar button of `key` ("new", "open", "save", "write", "read", "PowerLock").
     void ToolbarButtonClicked(const QString& key);
     // Shows the grid of the selected tab, the memory or the debug channels.
@@ -117,73 +110,65 @@ public:
     // Writes every caption, tooltip, heading and list text for LanguageFlag.
     void ApplyLanguage();
 
-    // Chooses the file for "Open" (save false) and "Save" (save true); the empty text is
-    // Cancel. Tests put their own chooser here.
-    std::function<QString(bool save)> chooseFile;
     // Chooses the PDF file for "Export PDF"; the empty text is Cancel. Tests put their own here.
     std::function<QString()> choosePdf;
-
-    // The memory channels from and to CHIRP CSV files (main_window_csv.cpp). An import is one
-    // undoable step and reports the rows it skipped.
-    void ImportCsv();
-    void ExportCsv();
-    // Chooses the CSV file to import (save false) or export to; the empty text is Cancel.
-    // Tests put their own here.
-    std::function<QString(bool save)> chooseCsv;
 
     const EditorState& editor() const { return m_editor; }
     // The editor's owner: every change goes through it, and the views follow its announcements.
     EditorDocument& document() { return *m_document; }
-    std::int16_t portNumber() const { return m_ports.PortNumber(); }
     const std::filesystem::path& preferencesPath() const { return m_preferences; }
-    Exchange& exchange() { return *m_exchange; }
+    const std::filesystem::path& backupFolder() const { return m_backupFolder; }
     SideKeyDialog& sideKeyDialog() const { return *m_sideKeys; }
     DtmfDialog& dtmfDialog() const { return *m_dtmf; }
     PowerDialog& powerDialog() const { return *m_power; }
     AboutDialog& aboutDialog() const { return *m_about; }
 
-    // Backups and the verify after a write (main_window_backups.cpp).
-    void OpenBackup();
-    bool VerifyAfterWrite() const;
-    void SetVerifyAfterWrite(bool verify);
-    const std::filesystem::path& backupFolder() const { return m_backupFolder; }
-    // Shows the "Open backup" dialog; true when a backup was chosen. Tests put their own here.
-    std::function<bool(BackupDialog&)> showBackupDialog;
-
-    // "Compare with File…" (main_window_compare.cpp): the editor as Save would write it against
-    // a data file chosen with chooseFile, in a dialog in the interface language.
-    void CompareWithFile();
-    // Shows the comparison's dialog. Tests put their own here.
-    std::function<void(CompareDialog&)> showCompareDialog;
-
-    // ExchangeWindow
-    std::int16_t LanguageFlag() const override { return m_editor.LanguageFlag; }
-    int PowerUnlock() const override { return m_powerLock.PowerUnlock(); }
-    std::string PasswordText() const override { return m_editor.password; }
-    void HideFrequencyEditor() override;
-    void SetStatusText(std::string_view caption) override;
-    void SetStatusVisible(bool visible) override;
-    bool StatusVisible() const override;
-    void SetProgress(int value) override;
-    void SetProgressVisible(bool visible) override;
-    void SetCommandsEnabled(bool enabled) override;
-    void SetTimerEnabled(ExchangeTimer timer, bool enabled) override;
-    int ShowMessage(std::string_view text, int style, std::string_view title) override;
+    // What the controllers work with.
+    MemoryGridView& memoryGrid() const { return *m_memoryGrid; }
+    DebugGridView& debugGrid() const { return *m_debugGrid; }
+    // The band the frequency editors accept.
+    const BandLimits& band() const { return m_band; }
+    const PowerLock& powerLock() const { return m_powerLock; }
+    QSettings& userSettings() const { return *m_settings; }
+    // The "Com Port" menu's items by number 1-8, and "Verify after write".
+    const std::map<int, QAction*>& comItems() const { return m_comActions; }
+    QAction& verifyItem() const { return *m_verify; }
+    // `text` in the interface language.
+    QString Text(const Bilingual& text) const;
+    // A message box over the window in the interface language.
+    int ShowMessage(std::string_view text, int style, std::string_view title);
     int ShowMessage(const Message& message, int style, std::string_view title);
-    ImageHex EncodeImage() override;
-    void DecodeImage(const ImageHex& image) override;
-    void ShowDebugChannel() override;
-    void ExchangeFinished(ExchangeOutcome outcome) override;
+
+    // The status line and the commands while the radio talks.
+    void HideFrequencyEditor();
+    void SetStatusText(std::string_view caption);
+    void SetStatusVisible(bool visible);
+    bool StatusVisible() const;
+    void SetProgress(int value);
+    void SetProgressVisible(bool visible);
+    // Off from an exchange's start until its end: the commands, the editing and the menus that
+    // would cut the radio off.
+    void SetCommandsEnabled(bool enabled);
+    // Keeps `outcome` in view with the time now; nothing: none shown.
+    void ShowOutcome(const Bilingual* outcome);
+    void ShowDebugChannel();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The menus, the toolbar and the panels (main_window_layout.cpp).
     void BuildMenus();
     void BuildToolbar();
     QWidget* BuildModelFrame();
     QWidget* BuildFunctionFrame();
     QWidget* BuildChannelArea();
+    QLayout* BuildStatusRow(QWidget* central);
+    void BuildBackupMenus(QMenu* file, QMenu* programming);
+    void BuildChannelListMenus(QMenu* file);
+    void BuildCompareMenu(QMenu* file);
+    void SyncPanelFromEditor();
+
     void StartUp();
     void ShutDown();
     void SetLocked(bool locked);
@@ -195,31 +180,7 @@ private:
     QWidget* WindowNamed(const std::string& name);
     void ShowDialog(QDialog& dialog);
     void PowerMaxLabelClicked(int label);
-    void SyncPanelFromEditor();
-    // The title names the plan's file; the empty name gives the window's own caption.
-    void SetCaptionTo(const QString& file);
-    QString Text(const char* chinese, const char* english) const;
-    // Backups and the verify after a write (main_window_backups.cpp).
-    void BuildBackupMenus(QMenu* file, QMenu* programming);
-    void KeepBackupOf(const RadioImage& image, BackupKind kind);
-    bool TakeReadBack(const ImageHex& image);
-    void StartVerify();
-    void FinishVerify(ExchangeOutcome outcome);
-    void ShowLater(const QString& text);
-    // Keeps `outcome` in view with the time now; nothing: none shown.
-    void ShowOutcome(const Bilingual* outcome);
     void ShowOutcomeText();
-    void BuildCompareMenu(QMenu* file);
-    // Asks whether to save unsaved changes before a command would lose them: true when the
-    // command may go on (saved, nothing to lose, or not to be saved), false when it stops.
-    // `kept` copies into an editor the parts the command leaves alone; changes there are safe.
-    bool MaySaveChanges(const std::function<void(EditorState&, const EditorState&)>& kept = {});
-    // Save with the file dialog; true when the plan was saved.
-    bool Save();
-
-    // The CSV commands' menu items and file dialog (main_window_csv.cpp).
-    void BuildChannelListMenus(QMenu* file);
-    QString ChooseCsvFile(bool save);
 
     // The report commands (main_window_report.cpp).
     QString ChoosePdfFile();
@@ -228,12 +189,11 @@ private:
 
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
+    std::filesystem::path m_backupFolder;
     std::string m_desktopLocale;
-    QString m_planFile;           // the data file the title names, absolute; empty: none
     QtTranslations m_qtTexts;     // Qt's own texts in the interface language
     EditorDocument* m_document;   // owns the editor and its undo steps
     const EditorState& m_editor;  // what the document holds, for reading
-    int m_writeStep = -1;         // the undo step whose plan a running write sends
     PowerLock m_powerLock;
     std::unique_ptr<SideKeyDialog> m_sideKeys;  // object name "Form5"
     std::unique_ptr<DtmfDialog> m_dtmf;         // object name "Form2"
@@ -246,17 +206,13 @@ private:
     bool m_exchangeRunning = false;  // from a read's or write's start until its commands return
     QPointer<QWidget> m_focusBeforeExchange;
 
-    QtSerialControl m_port;
-    PortSelection m_ports;
-    std::unique_ptr<Exchange> m_exchange;
-    std::unique_ptr<QtExchangeTimers> m_timers;
-
     std::map<QString, QAction*> m_toolbarButtons;  // by key
     std::map<int, QAction*> m_toolbarByIndex;      // by button number 1-7
     std::map<int, QAction*> m_comActions;          // mnucom1..mnucom8
     QToolBar* m_toolbar = nullptr;
     QMenu* m_programming = nullptr;  // mnupro
     QAction* m_lock = nullptr;       // mnulock
+    QAction* m_verify = nullptr;     // mnuVerify
     QGroupBox* m_modelFrame = nullptr;
     QGroupBox* m_functionFrame = nullptr;
     QLineEdit* m_password = nullptr;  // Text2
@@ -270,14 +226,11 @@ private:
     const Bilingual* m_lastOutcome = nullptr;
     QTime m_outcomeTime;
 
-    std::filesystem::path m_backupFolder;
     std::unique_ptr<QSettings> m_settings;
-    QAction* m_verify = nullptr;       // mnuVerify
-    QString m_backupWarning;           // shown once the exchange has ended
-    std::optional<RadioImage> m_sent;  // what a write sent, kept for its verify
-    bool m_sentUnlocked = false;       // whether that write included the power parameters
-    bool m_verifying = false;          // the read running is a verify's read-back
-    std::optional<RadioImage> m_readBack;
+    // Made before the menus and gone before the window's widgets: the radio controller last, as
+    // it works with the other.
+    std::unique_ptr<PlanFileController> m_planFiles;
+    std::unique_ptr<RadioController> m_radio;
 };
 
 }  // namespace m742

@@ -1,5 +1,5 @@
-// The main window's report commands beside Print: the print preview and the PDF file, and what
-// Print offers when there is no printer to print on.
+// The main window's report commands: Print, the print preview and the PDF file, and what Print
+// offers when there is no printer to print on.
 #include <QFileInfo>
 
 #include "channel_editing/qt/memory_grid.h"
@@ -24,6 +24,22 @@ QString Translated(Bilingual text, Lang lang) {
 }
 
 }  // namespace
+
+void MainWindow::PrintPlan() {
+    if (!m_memoryGrid->EndEntry()) {
+        return;
+    }
+    const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Status printed = PrintReport(ComposeReport(m_editor, tab, lang));
+    if (printed.code == ErrorCode::kNoPrinter) {
+        OfferPreviewOrPdf();
+        return;
+    }
+    if (!printed.ok()) {
+        ShowMessage(printed.message, kStyleWarning, "");
+    }
+}
 
 QString MainWindow::ChoosePdfFile() {
     const Lang lang = LanguageOf(m_editor.LanguageFlag);

@@ -1,0 +1,410 @@
+// The main window's menus, toolbar and panels, built once with every control named as in the
+// original program; the panel's lists and boxes write to the editor and show what it holds.
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QSettings>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "channel_editing/qt/debug_grid.h"
+#include "channel_editing/qt/memory_grid.h"
+#include "radio_data/layout.h"
+#include "radio_data/lists.h"
+#include "radio_link/com_ports.h"
+#include "shell/panel_rules.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/plan_file_controller.h"
+#include "shell/qt/radio_controller.h"
+#include "shell/qt/undo_menu.h"
+#include "shell/qt/user_settings.h"
+#include "texts/backup_texts.h"
+#include "texts/window_texts.h"
+
+namespace m742 {
+
+namespace {
+
+// The toolbar's images: small drawings of our own.
+QIcon ToolbarIcon(const QString& key) {
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    if (key == "new") {
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({{5, 2}, {15, 2}, {20, 7}, {20, 22}, {5, 22}}));
+        p.drawLine(QPointF(15, 2), QPointF(15, 7));
+        p.drawLine(QPointF(15, 7), QPointF(20, 7));
+    } else if (key == "open") {
+        p.setBrush(QColor(240, 200, 90));
+        p.drawPolygon(QPolygonF({{2, 6}, {9, 6}, {11, 8}, {21, 8}, {21, 20}, {2, 20}}));
+    } else if (key == "save") {
+        p.setBrush(QColor(70, 110, 190));
+        p.drawRect(QRectF(3, 3, 18, 18));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(7, 3, 10, 7));
+        p.drawRect(QRectF(6, 14, 12, 7));
+    } else if (key == "read" || key == "write") {
+        // A hand-held radio with an arrow out of it (read) or into it (write).
+        p.setBrush(QColor(60, 60, 60));
+        p.drawRect(QRectF(3, 7, 9, 15));
+        p.drawLine(QPointF(5, 7), QPointF(5, 2));
+        p.setPen(QPen(key == "read" ? QColor(30, 140, 60) : QColor(200, 60, 40), 2.5));
+        const bool out = key == "read";
+        p.drawLine(QPointF(14, 14), QPointF(22, 14));
+        const double tip = out ? 22 : 14;  // the head sits at whichever end the arrow points to
+        const double back = 18;
+        p.drawLine(QPointF(tip, 14), QPointF(back, 10));
+        p.drawLine(QPointF(tip, 14), QPointF(back, 18));
+    } else {  // PowerLock: a padlock
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(7, 3, 10, 12), 0, 180 * 16);
+        p.setBrush(QColor(200, 160, 40));
+        p.drawRect(QRectF(5, 10, 14, 11));
+    }
+    return QIcon(pixmap);
+}
+
+// Typing, pasting and dropping into the password and ANI boxes all pass the box's rule. The
+// boxes have no maxLength of their own: it would cut a pasted "12ab34567" to "12ab34" before
+// the rule drops the letters. Returns what the box keeps.
+QString KeepAllowed(QLineEdit& box, const QString& text, std::string (*filter)(std::string_view),
+                    std::size_t length) {
+    const std::string before = text.left(box.cursorPosition()).toStdString();
+    const KeptEntry kept = KeepEntry(before + text.mid(box.cursorPosition()).toStdString(),
+                                     before.size(), filter, length);
+    QString shown = QString::fromStdString(kept.text);
+    if (shown != text) {
+        box.setText(shown);
+        box.setCursorPosition(int(QString::fromStdString(kept.text.substr(0, kept.cursor)).size()));
+    }
+    return shown;
+}
+
+}  // namespace
+
+void MainWindow::BuildMenus() {
+    auto menu = [this](QMenu* parent, const char* name) {
+        QMenu* m = parent != nullptr ? parent->addMenu(name) : menuBar()->addMenu(name);
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(QString(name) + "_menu");
+        return m;
+    };
+    auto item = [this](QMenu* parent, const char* name, auto slot) {
+        QAction* a = parent->addAction(name);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QMenu* file = menu(nullptr, "mnuFile");
+    item(file, "mnuNew", [this] { m_planFiles->NewPlan(); });
+    item(file, "mnuOpen", [this] { m_planFiles->OpenPlan(); });
+    item(file, "mnuAssave", [this] { m_planFiles->SavePlan(); });
+    item(file, "mnuprint", [this] { PrintPlan(); });
+    item(file, "mnuPrintPreview", [this] { PreviewReport(); });
+    item(file, "mnuExportPdf", [this] { ExportPdf(); });
+    file->addSeparator()->setObjectName("mnuLine");
+    item(file, "mnuQuit", [this] { Quit(); });
+
+    QMenu* edit = menu(nullptr, "mnuEdit");
+    item(edit, "mnuSideFunction", [this] { ShowSideKeyDialog(); });
+    item(edit, "mnuDTMF", [this] { ShowDtmfDialog(); })->setText("DTMF");
+    QAction* frequency = item(edit, "mnuFrequency", [] {});
+    frequency->setText(Text(kTestFrequencyCaption));
+    frequency->setVisible(false);
+    frequency->setEnabled(false);
+    item(edit, "mnuDebug", [this] { ShowPowerDialog(); });
+    // Undo and Redo head the menu; an open cell entry ends before either runs.
+    new UndoMenuItems(*m_document, *edit, [this] { return m_memoryGrid->EndEntry(); });
+
+    m_programming = menu(nullptr, "mnupro");
+    item(m_programming, "mnureadFre", [this] {
+        m_radio->ReadRadio();
+    })->setShortcut(QKeySequence("Ctrl+R"));
+    item(m_programming, "mnuwriteFre", [this] {
+        m_radio->WriteRadio();
+    })->setShortcut(QKeySequence("Ctrl+W"));
+
+    QMenu* set = menu(nullptr, "mnuset");
+    // A checkable item has inverted its own tick by the time it reports the click.
+    m_lock = item(set, "mnulock", [this] { SetLocked(m_lock->isChecked()); });
+    m_lock->setCheckable(true);
+    m_lock->setChecked(true);  // designed checked; the preferences decide at start-up
+
+    QMenu* com = menu(nullptr, "mnucom");
+    for (int n = 1; n <= kComPortCount; ++n) {
+        const QString name = QString("mnucom%1").arg(n);
+        QAction* a = com->addAction(QString("COM%1(&%1)").arg(n));
+        a->setObjectName(name);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, n] { m_radio->ChoosePort(n); });
+        m_comActions[n] = a;
+    }
+    // A cable plugged in while the program runs shows up the next time the menu opens.
+    connect(com, &QMenu::aboutToShow, this, [this] { m_radio->RefreshComMenu(); });
+
+    QMenu* language = menu(nullptr, "mnuLanguage");
+    item(language, "mnuChinese", [this] { ChooseChinese(); });
+    item(language, "mnuEnglist", [this] { ChooseEnglish(); });
+
+    QMenu* help = menu(nullptr, "mnuhelp");
+    QAction* topics = item(help, "mnumainhelp", [this] { OpenHelp(); });
+    topics->setShortcut(QKeySequence(Qt::Key_F1));
+    topics->setVisible(false);
+    // The designed item stays hidden (its caption names F1 itself); this one shows the user's
+    // guide in the menu, and takes F1, since a hidden item's shortcut is off.
+    item(help, "mnuGuide", [this] { OpenHelp(); })->setShortcut(QKeySequence(Qt::Key_F1));
+    item(help, "mnuabout", [this] { ShowAboutDialog(); });
+    BuildBackupMenus(file, m_programming);
+    BuildChannelListMenus(file);
+    BuildCompareMenu(file);
+}
+
+void MainWindow::BuildToolbar() {
+    m_toolbar = addToolBar("Toolbar1");
+    m_toolbar->setObjectName("Toolbar1");
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->toggleViewAction()->setEnabled(false);  // nothing may hide it
+    const char* keys[] = {"new", "open", "save", nullptr, "read", "write", "PowerLock"};
+    for (int index = 1; index <= 7; ++index) {
+        const char* key = keys[index - 1];
+        QAction* a = nullptr;
+        if (key == nullptr) {
+            a = m_toolbar->addSeparator();
+        } else {
+            a = m_toolbar->addAction(ToolbarIcon(key), QString());
+            a->setObjectName(QString("Toolbar1_") + key);
+            a->setData(QString(key));
+            connect(a, &QAction::triggered, this, [this, key] { ToolbarButtonClicked(key); });
+            m_toolbarButtons[key] = a;
+        }
+        m_toolbarByIndex[index] = a;
+    }
+    m_toolbarButtons["PowerLock"]->setVisible(false);
+}
+
+QWidget* MainWindow::BuildModelFrame() {
+    m_modelFrame = new QGroupBox(this);
+    m_modelFrame->setObjectName("Frame1");
+    auto* grid = new QGridLayout(m_modelFrame);
+    auto* band = new QLabel(m_modelFrame);
+    band->setObjectName("Label3");
+    auto* bandList = new QComboBox(m_modelFrame);
+    bandList->setObjectName("Combo1");  // frequency band
+    bandList->addItem(QString());
+    connect(bandList, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_document->Apply({EditKind::kBand, 0, 0, {}}, [index](EditorState& editor) {
+            editor.settings.band = static_cast<std::int16_t>(index);
+        });
+        BandChosen();
+    });
+    auto* passwordLabel = new QLabel(m_modelFrame);
+    passwordLabel->setObjectName("Label5");
+    m_password = new QLineEdit(m_modelFrame);
+    m_password->setObjectName("Text2");
+    connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString kept = KeepAllowed(*m_password, text, FilterPassword, kPasswordBoxLength);
+        m_document->Apply({EditKind::kSetting, 0, 0, "Label5"},
+                          [&kept](EditorState& editor) { editor.password = kept.toStdString(); });
+    });
+    grid->addWidget(band, 0, 0);
+    grid->addWidget(bandList, 0, 1);
+    grid->addWidget(passwordLabel, 1, 0);
+    grid->addWidget(m_password, 1, 1);
+    return m_modelFrame;
+}
+
+QWidget* MainWindow::BuildFunctionFrame() {
+    m_functionFrame = new QGroupBox(this);
+    m_functionFrame->setObjectName("Frame2");
+    auto* inner = new QWidget(m_functionFrame);  // Picture1
+    inner->setObjectName("Picture1");
+    auto* outer = new QVBoxLayout(m_functionFrame);
+    outer->addWidget(inner);
+    auto* grid = new QGridLayout(inner);
+    // Four rows of three settings, each label left of its list.
+    const struct {
+        const char* label;
+        const char* control;
+    } layout[4][3] = {
+        {{"Label6", "Combo2"}, {"Label8", "Combo4"}, {"Label10", "Combo6"}},
+        {{"Label7", "Combo3"}, {"Label9", "Combo9"}, {"Label11", "Combo7"}},
+        {{"Label15", "Combo12"}, {"Label4", "Combo10"}, {"Label1", "Combo11"}},
+        {{"Label25", "Combo13"}, {"Label13", "Combo14"}, {"Label12", "Text3"}},
+    };
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            auto* label = new QLabel(inner);
+            label->setObjectName(layout[row][col].label);
+            grid->addWidget(label, row, 2 * col);
+            const QString control = layout[row][col].control;
+            if (control == "Text3") {
+                m_ani = new QLineEdit(inner);
+                m_ani->setObjectName("Text3");
+                connect(m_ani, &QLineEdit::textEdited, this, [this](const QString& text) {
+                    const QString kept = KeepAllowed(*m_ani, text, FilterAni, kAniBoxLength);
+                    m_document->Apply(
+                        {EditKind::kSetting, 0, 0, "Label12"},
+                        [&kept](EditorState& editor) { editor.ani = kept.toStdString(); });
+                });
+                grid->addWidget(m_ani, row, 2 * col + 1);
+                continue;
+            }
+            auto* list = new QComboBox(inner);
+            list->setObjectName(control);
+            for (const SettingField& field : SettingFields()) {
+                if (field.name != control.toStdString()) {
+                    continue;
+                }
+                for (int i = 0; i < ListSize(field.list); ++i) {
+                    list->addItem(QString());
+                }
+                const std::string label = layout[row][col].label;
+                connect(list, &QComboBox::currentIndexChanged, this,
+                        [this, &field, label](int index) {
+                            m_document->Apply({EditKind::kSetting, 0, 0, label},
+                                              [&field, index](EditorState& editor) {
+                                                  field.value(editor) =
+                                                      static_cast<std::int16_t>(index);
+                                              });
+                        });
+            }
+            grid->addWidget(list, row, 2 * col + 1);
+        }
+    }
+    // A wider panel widens the three columns of lists alike.
+    for (int col = 0; col < 3; ++col) {
+        grid->setColumnStretch(2 * col + 1, 1);
+    }
+    return m_functionFrame;
+}
+
+QWidget* MainWindow::BuildChannelArea() {
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_tabs = new QTabBar(area);
+    m_tabs->setObjectName("TabStrip1");
+    m_tabs->addTab(QString());
+    m_tabs->addTab(QString());
+    connect(m_tabs, &QTabBar::currentChanged, this, [this] { ShowSelectedTab(); });
+    layout->addWidget(m_tabs);
+
+    m_memoryGrid = new MemoryGridView(
+        *m_document, m_band,
+        [this](const EntryMessage& message) {
+            ShowMessage(message.text, message.style, message.title);
+        },
+        area);
+    m_debugGrid = new DebugGridView(*m_document, area);
+    // Both grids take the same place, one at a time; the debug panel stands beside them.
+    auto* grids = new QHBoxLayout;
+    grids->addWidget(m_memoryGrid, 1);
+    grids->addWidget(m_debugGrid, 1);
+    grids->addWidget(m_debugGrid->panel());
+    layout->addLayout(grids, 1);
+    return area;
+}
+
+QLayout* MainWindow::BuildStatusRow(QWidget* central) {
+    auto* statusRow = new QGridLayout;
+    m_status = new QLabel(central);
+    m_status->setObjectName("Label20");
+    QSizePolicy keep = m_status->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_status->setSizePolicy(keep);
+    m_progress = new QProgressBar(central);
+    m_progress->setObjectName("ProgressBar1");
+    m_progress->setRange(0, 1024);
+    keep = m_progress->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_progress->setSizePolicy(keep);
+    m_progress->setVisible(false);
+    // The outcome of the last exchange stays in the progress bar's place until the next one.
+    m_outcome = new QLabel(central);
+    m_outcome->setObjectName("statusOutcome");
+    m_outcome->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_outcome->setVisible(false);
+    statusRow->addWidget(m_status, 0, 0);
+    statusRow->addWidget(m_progress, 0, 1);
+    statusRow->addWidget(m_outcome, 0, 1);
+    statusRow->setColumnStretch(0, 1);
+    statusRow->setColumnStretch(1, 2);
+    return statusRow;
+}
+
+// "Open backup" beside Open, and "Verify after write" at the end of the Programming menu.
+void MainWindow::BuildBackupMenus(QMenu* file, QMenu* programming) {
+    auto* open = new QAction(this);
+    open->setObjectName("mnuOpenBackup");
+    connect(open, &QAction::triggered, this, [this] { m_planFiles->OpenBackup(); });
+    file->insertAction(findChild<QAction*>("mnuAssave"), open);
+
+    m_verify = new QAction(this);
+    m_verify->setObjectName("mnuVerify");
+    m_verify->setCheckable(true);
+    m_verify->setChecked(m_settings->value(kVerifyAfterWriteKey, false).toBool());
+    connect(m_verify, &QAction::triggered, this,
+            [this](bool checked) { m_radio->SetVerifyAfterWrite(checked); });
+    programming->addSeparator();
+    programming->addAction(m_verify);
+}
+
+void MainWindow::BuildChannelListMenus(QMenu* file) {
+    // Beside Save, before the report commands: the plan in another form.
+    QAction* print = findChild<QAction*>("mnuprint");
+    for (const auto& [name, run] : {std::pair<const char*, void (PlanFileController::*)()>{
+                                        "mnuImportCsv", &PlanFileController::ImportCsv},
+                                    std::pair<const char*, void (PlanFileController::*)()>{
+                                        "mnuExportCsv", &PlanFileController::ExportCsv}}) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this,
+                [this, run = run] { (m_planFiles.get()->*run)(); });
+        file->insertAction(print, action);
+    }
+    file->insertSeparator(print)->setObjectName("mnuLineCsv");
+}
+
+void MainWindow::BuildCompareMenu(QMenu* file) {
+    auto* compare = new QAction(this);
+    compare->setObjectName("mnuCompare");
+    connect(compare, &QAction::triggered, this, [this] { m_planFiles->CompareWithFile(); });
+    file->insertAction(findChild<QAction*>("mnuprint"), compare);
+}
+
+void MainWindow::SyncPanelFromEditor() {
+    for (const SettingField& field : SettingFields()) {
+        if (field.section != Section::kPanel) {
+            continue;
+        }
+        if (auto* list = findChild<QComboBox*>(
+                QString::fromUtf8(field.name.data(), qsizetype(field.name.size())))) {
+            const QSignalBlocker quiet(list);
+            list->setCurrentIndex(SettingValue(field, m_editor));
+        }
+    }
+    // A box being typed into keeps its cursor: only a text from elsewhere is put in.
+    for (auto [box, text] :
+         {std::pair{m_password, &m_editor.password}, std::pair{m_ani, &m_editor.ani}}) {
+        const QString shown = QString::fromStdString(*text);
+        if (box->text() != shown) {
+            const QSignalBlocker quiet(box);
+            box->setText(shown);
+        }
+    }
+}
+
+}  // namespace m742

@@ -1,0 +1,316 @@
+// Every read keeps a copy of what the radio held and every write a copy of what it is about to
+// send, in the folder the command-line tool uses. With "Verify after write" on, a completed
+// write is followed by a read of the radio whose image is compared with what was sent; the
+// editor keeps its contents.
+#include "shell/qt/radio_controller.h"
+
+#include <QAction>
+#include <QSettings>
+#include <QTimer>
+#include <utility>
+
+#include "channel_editing/qt/editor_document.h"
+#include "channel_editing/qt/memory_grid.h"
+#include "radio_data/codec.h"
+#include "radio_link/com_ports.h"
+#include "radio_link/qt/port_info.h"
+#include "radio_link/write_verify.h"
+#include "shell/qt/main_window.h"
+#include "shell/qt/plan_file_controller.h"
+#include "shell/qt/user_settings.h"
+#include "texts/backup_texts.h"
+#include "texts/message_style.h"
+#include "texts/message_text.h"
+#include "texts/store_refusal.h"
+#include "texts/window_texts.h"
+
+namespace m742 {
+
+namespace {
+
+// Between a write's end frame and the read-back's handshake: the radio finishes storing.
+constexpr int kVerifyPauseMs = 500;
+// A radio that lost its whole plan differs everywhere; the box shows this many lines.
+constexpr std::size_t kDifferencesShown = 20;
+
+QString Of(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+}  // namespace
+
+RadioController::RadioController(MainWindow& window, PlanFileController& planFiles,
+                                 ExchangeIntervals intervals)
+    : m_window(window),
+      m_planFiles(planFiles),
+      m_document(window.document()),
+      m_editor(window.editor()),
+      m_ports(m_port, [this](std::string_view text, int style, std::string_view title) {
+          return ShowMessage(text, style, title);
+      }) {
+    m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
+    m_timers = std::make_unique<QtExchangeTimers>(*m_exchange, intervals);
+    m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
+        m_exchange->OnBytesReceived(bytes);
+    };
+    m_port.onLost = [this] { m_exchange->PortLost(); };
+}
+
+RadioController::~RadioController() = default;
+
+void RadioController::ReadRadio() {
+    // A read keeps the password it is checked against.
+    if (!m_planFiles.MaySaveChanges([](EditorState& editor, const EditorState& saved) {
+            editor.password = saved.password;
+        })) {
+        return;
+    }
+    m_exchange->ReadRadio();
+}
+
+void RadioController::WriteRadio() {
+    if (!m_window.memoryGrid().EndEntry()) {
+        return;
+    }
+    m_exchange->WriteRadio();
+}
+
+void RadioController::ChoosePort(int number) {
+    m_ports.ChoosePort(number, m_editor.LanguageFlag);
+    TickComMenu();
+}
+
+void RadioController::SetPortNumber(std::int16_t number) {
+    m_ports.SetPortNumber(number);
+}
+
+void RadioController::CheckComMenu(std::int16_t number) {
+    m_ports.CheckComMenu(number);
+    TickComMenu();
+}
+
+void RadioController::TickComMenu() {
+    for (const auto& [n, action] : m_window.comItems()) {
+        action->setChecked(m_ports.Checked(n));
+    }
+}
+
+void RadioController::RefreshComMenu() {
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    for (const auto& [n, action] : m_window.comItems()) {
+        const std::string device = ComPortDevice(n);
+        const bool present = !device.empty() && DeviceExists(device);
+        const PortDescription port = present ? DescribePort(device) : PortDescription{};
+        action->setText(QString::fromStdString(ComMenuCaption(n, device, present, port, lang)));
+        // A ticked entry stays choosable, so that choosing it again says what became of it.
+        action->setEnabled(present || action->isChecked());
+    }
+}
+
+void RadioController::ClosePort() {
+    m_port.SetPortOpen(false);
+}
+
+bool RadioController::VerifyAfterWrite() const {
+    return m_window.verifyItem().isChecked();
+}
+
+void RadioController::SetVerifyAfterWrite(bool verify) {
+    m_window.verifyItem().setChecked(verify);
+    m_window.userSettings().setValue(kVerifyAfterWriteKey, verify);
+    m_window.userSettings().sync();
+}
+
+// ExchangeWindow
+
+std::int16_t RadioController::LanguageFlag() const {
+    return m_editor.LanguageFlag;
+}
+
+int RadioController::PowerUnlock() const {
+    return m_window.powerLock().PowerUnlock();
+}
+
+std::string RadioController::PasswordText() const {
+    return m_editor.password;
+}
+
+void RadioController::HideFrequencyEditor() {
+    m_window.HideFrequencyEditor();
+}
+
+void RadioController::SetStatusText(std::string_view caption) {
+    m_window.SetStatusText(caption);
+}
+
+void RadioController::SetStatusVisible(bool visible) {
+    m_window.SetStatusVisible(visible);
+}
+
+bool RadioController::StatusVisible() const {
+    return m_window.StatusVisible();
+}
+
+void RadioController::SetProgress(int value) {
+    m_window.SetProgress(value);
+}
+
+void RadioController::SetProgressVisible(bool visible) {
+    m_window.SetProgressVisible(visible);
+}
+
+void RadioController::SetCommandsEnabled(bool enabled) {
+    m_window.SetCommandsEnabled(enabled);
+}
+
+void RadioController::SetTimerEnabled(ExchangeTimer timer, bool enabled) {
+    m_timers->SetEnabled(timer, enabled);
+}
+
+int RadioController::ShowMessage(std::string_view text, int style, std::string_view title) {
+    return m_window.ShowMessage(text, style, title);
+}
+
+ImageHex RadioController::EncodeImage() {
+    const auto image = m742::EncodeImage(m_editor);
+    if (!image.ok()) {
+        m_window.ShowMessage(image.status().message, kStyleError, "");
+        return {};
+    }
+    KeepBackupOf(image.value(), BackupKind::kBeforeWrite);
+    m_writeStep = m_document.undoStack().index();
+    return ImageToHex(image.value());
+}
+
+void RadioController::DecodeImage(const ImageHex& image) {
+    if (TakeReadBack(image)) {
+        return;  // a verify's read-back leaves the editor alone
+    }
+    EditorState read = m_editor;
+    m742::DecodeImage(std::string_view(image), read);
+    m_document.Commit({EditKind::kRead, 0, 0, {}}, read);
+    m_document.MarkSaved();
+    if (const auto bytes = ImageFromHex(image)) {
+        KeepBackupOf(*bytes, BackupKind::kRead);
+    }
+}
+
+void RadioController::ShowDebugChannel() {
+    m_window.ShowDebugChannel();
+}
+
+void RadioController::ExchangeFinished(ExchangeOutcome outcome) {
+    // A completed write leaves the radio holding the plan it sent: unless the plan has changed
+    // since, there is nothing left to save.
+    if (outcome == ExchangeOutcome::kCompleted && m_exchange->Mode == 'W' &&
+        m_writeStep == m_document.undoStack().index()) {
+        m_document.MarkSaved();
+    }
+    m_writeStep = -1;
+    const bool write = m_exchange->Mode == 'W';
+    switch (outcome) {
+        case ExchangeOutcome::kCompleted:
+            m_window.ShowOutcome(write ? &kWriteDone : &kReadDone);
+            break;
+        case ExchangeOutcome::kPasswordRefused:
+            m_window.ShowOutcome(&kPasswordRefusedOutcome);
+            break;
+        case ExchangeOutcome::kEncodeRefused:
+            m_window.ShowOutcome(&kWriteNotSent);
+            break;
+        case ExchangeOutcome::kCommunicationError:
+            m_window.ShowOutcome(write ? &kWriteFailed : &kReadFailed);
+            break;
+        case ExchangeOutcome::kPortNotOpen:
+            m_window.ShowOutcome(&kPortNotOpenOutcome);
+            break;
+        case ExchangeOutcome::kNone:
+            break;
+    }
+    if (m_verifying) {
+        m_verifying = false;
+        FinishVerify(outcome);
+    } else if (outcome == ExchangeOutcome::kCompleted && m_exchange->Mode == 'W' &&
+               VerifyAfterWrite()) {
+        m_sent = ImageFromHex(m_exchange->WriteHex);
+        m_sentUnlocked = PowerUnlock() == 1;
+        QTimer::singleShot(kVerifyPauseMs, this, [this] { StartVerify(); });
+    }
+    if (!m_backupWarning.isEmpty()) {
+        ShowLater(m_backupWarning);
+        m_backupWarning.clear();
+    }
+}
+
+// Backups and the verify after a write.
+
+void RadioController::KeepBackupOf(const RadioImage& image, BackupKind kind) {
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const KeptBackup kept = KeepBackup(m_window.backupFolder(), image, kind, BackupStampNow());
+    if (kept.ok()) {
+        return;
+    }
+    // Told once the exchange has ended: the radio is waiting now.
+    const Bilingual& text = kind == BackupKind::kRead ? kReadBackupNotKept : kWriteBackupNotKept;
+    m_backupWarning =
+        Of(FillText(text.in(lang), {m_window.backupFolder().string(), Worded(*kept.reason, lang)}));
+}
+
+bool RadioController::TakeReadBack(const ImageHex& image) {
+    if (!m_verifying) {
+        return false;
+    }
+    m_readBack = ImageFromHex(image);
+    if (m_readBack) {
+        KeepBackupOf(*m_readBack, BackupKind::kRead);
+    }
+    return true;
+}
+
+// After the exchange's own ending and its own message, if it has one.
+void RadioController::ShowLater(const QString& text) {
+    QTimer::singleShot(0, this,
+                       [this, text] { ShowMessage(text.toStdString(), kStyleWarning, ""); });
+}
+
+void RadioController::StartVerify() {
+    if (!m_sent) {
+        return;
+    }
+    m_verifying = true;
+    m_readBack.reset();
+    m_exchange->ReadRadio();
+}
+
+void RadioController::FinishVerify(ExchangeOutcome outcome) {
+    const std::optional<RadioImage> sent = std::exchange(m_sent, std::nullopt);
+    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    if (outcome != ExchangeOutcome::kCompleted || !sent || !m_readBack) {
+        m_window.ShowOutcome(&kVerifyNotDoneOutcome);
+        ShowLater(Of(kVerifyNotDone.in(lang)));
+        return;
+    }
+    const std::vector<std::string> differences =
+        WriteDifferences(*sent, *m_readBack, m_sentUnlocked, lang);
+    m_readBack.reset();
+    if (differences.empty()) {
+        SetStatusText(kVerifyPassed.in(lang));
+        m_window.ShowOutcome(&kVerifyPassed);
+        return;
+    }
+    SetStatusText(kVerifyFailedStatus.in(lang));
+    m_window.ShowOutcome(&kVerifyFailedStatus);
+    QString report =
+        Of(FillText(kVerifyDifferences.in(lang), {std::to_string(differences.size())}));
+    report += "\n";
+    for (std::size_t i = 0; i < differences.size() && i < kDifferencesShown; ++i) {
+        report += "\n" + Of(differences[i]);
+    }
+    if (differences.size() > kDifferencesShown) {
+        report += "\n" + Of(FillText(kMoreDifferences.in(lang),
+                                     {std::to_string(differences.size() - kDifferencesShown)}));
+    }
+    ShowLater(report);
+}
+
+}  // namespace m742

@@ -1,0 +1,98 @@
+// The commands that talk to the radio, for the main window: read and write over the chosen
+// port, the exchange's callbacks and timers, the backups kept of every read and write, and the
+// verify after a write. The window shows what the exchange reports in its status line.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "radio_data/backups.h"
+#include "radio_data/image.h"
+#include "radio_link/exchange.h"
+#include "radio_link/port_selection.h"
+#include "radio_link/qt/exchange_timers.h"
+#include "radio_link/qt/serial_port.h"
+
+namespace m742 {
+
+class EditorDocument;
+class MainWindow;
+class PlanFileController;
+struct EditorState;
+
+class RadioController : public QObject, public ExchangeWindow {
+public:
+    RadioController(MainWindow& window, PlanFileController& planFiles, ExchangeIntervals intervals);
+    ~RadioController() override;
+    RadioController(const RadioController&) = delete;
+    RadioController& operator=(const RadioController&) = delete;
+
+    void ReadRadio();
+    void WriteRadio();
+    void ChoosePort(int number);
+    // Each entry of the "Com Port" menu names its device and what the system says about it;
+    // a number with no device is greyed. Done each time the menu opens.
+    void RefreshComMenu();
+    // The port the preferences name: taken before the texts are applied, and ticked in the
+    // "Com Port" menu after.
+    void SetPortNumber(std::int16_t number);
+    void CheckComMenu(std::int16_t number);
+    void ClosePort();
+
+    // "Verify after write" in the Programming menu, kept in the user's settings.
+    bool VerifyAfterWrite() const;
+    void SetVerifyAfterWrite(bool verify);
+
+    std::int16_t portNumber() const { return m_ports.PortNumber(); }
+    Exchange& exchange() { return *m_exchange; }
+
+    // ExchangeWindow
+    std::int16_t LanguageFlag() const override;
+    int PowerUnlock() const override;
+    std::string PasswordText() const override;
+    void HideFrequencyEditor() override;
+    void SetStatusText(std::string_view caption) override;
+    void SetStatusVisible(bool visible) override;
+    bool StatusVisible() const override;
+    void SetProgress(int value) override;
+    void SetProgressVisible(bool visible) override;
+    void SetCommandsEnabled(bool enabled) override;
+    void SetTimerEnabled(ExchangeTimer timer, bool enabled) override;
+    int ShowMessage(std::string_view text, int style, std::string_view title) override;
+    ImageHex EncodeImage() override;
+    void DecodeImage(const ImageHex& image) override;
+    void ShowDebugChannel() override;
+    void ExchangeFinished(ExchangeOutcome outcome) override;
+
+private:
+    void TickComMenu();
+    void KeepBackupOf(const RadioImage& image, BackupKind kind);
+    bool TakeReadBack(const ImageHex& image);
+    void StartVerify();
+    void FinishVerify(ExchangeOutcome outcome);
+    void ShowLater(const QString& text);
+
+    MainWindow& m_window;
+    PlanFileController& m_planFiles;
+    EditorDocument& m_document;
+    const EditorState& m_editor;
+    int m_writeStep = -1;  // the undo step whose plan a running write sends
+
+    QtSerialControl m_port;
+    PortSelection m_ports;
+    std::unique_ptr<Exchange> m_exchange;
+    std::unique_ptr<QtExchangeTimers> m_timers;
+
+    QString m_backupWarning;           // shown once the exchange has ended
+    std::optional<RadioImage> m_sent;  // what a write sent, kept for its verify
+    bool m_sentUnlocked = false;       // whether that write included the power parameters
+    bool m_verifying = false;          // the read running is a verify's read-back
+    std::optional<RadioImage> m_readBack;
+};
+
+}  // namespace m742
