@@ -131,11 +131,10 @@ std::optional<PasteRefusal> PasteChannels(EditorState& editor, int firstRow, std
     return std::nullopt;
 }
 
-std::string PasteRefusalText(const PasteRefusal& refusal, Lang lang) {
-    const std::string column(
-        kMemoryHeadings[At(std::clamp(refusal.column, 0, kMemoryColumns - 1))].in(lang));
-    return FillText(kPasteRefusedText.in(lang),
-                    {std::to_string(refusal.channel), column, refusal.text});
+Message PasteRefusalMessage(const PasteRefusal& refusal) {
+    const Bilingual* column =
+        &kMemoryHeadings[At(std::clamp(refusal.column, 0, kMemoryColumns - 1))];
+    return {&kPasteRefusedText, {std::to_string(refusal.channel), column, refusal.text}};
 }
 
 void ClearChannels(EditorState& editor, const std::vector<int>& rows) {

@@ -35,7 +35,7 @@ std::optional<PasteRefusal> PasteChannels(EditorState& editor, int firstRow, std
 
 // "Channel 3, RX Frequency: "4x" cannot be pasted." / "信道 3 接收频率：无法粘贴"4x"。"; a line
 // past channel 16 is reported as channel 17.
-std::string PasteRefusalText(const PasteRefusal& refusal, Lang lang);
+Message PasteRefusalMessage(const PasteRefusal& refusal);
 
 // Empties each row as deleting its RX frequency does.
 void ClearChannels(EditorState& editor, const std::vector<int>& rows);

@@ -37,11 +37,11 @@ DebugStore StoreDebugChannel(EditorState& editor, int row, std::string_view rxTe
     return {rx, tx};
 }
 
-std::optional<std::string> DeleteChannelCaption(std::int16_t languageFlag, int row) {
+std::optional<Message> DeleteChannelCaption(int row) {
     if (!IsDebugRow(row)) {
         return std::nullopt;
     }
-    return FillText(kDeleteDebugChannelText.in(LanguageOf(languageFlag)), {std::to_string(row)});
+    return Message{&kDeleteDebugChannelText, {std::to_string(row)}};
 }
 
 void DeleteDebugChannel(EditorState& editor, int row) {

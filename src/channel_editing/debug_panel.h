@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "radio_data/editor_state.h"
+#include "radio_data/status.h"
 
 namespace m742 {
 
@@ -26,7 +27,7 @@ DebugStore StoreDebugChannel(EditorState& editor, int row, std::string_view rxTe
 // The caption of mnudel_channel when the context menu opens over debug row `row`:
 // "Delete debugging channel12data" or "删除调试信道12的数据". Nothing for the heading row or a
 // point below the last row (any row outside 1-16): no menu opens there.
-std::optional<std::string> DeleteChannelCaption(std::int16_t languageFlag, int row);
+std::optional<Message> DeleteChannelCaption(int row);
 
 // mnudel_channel: empties both frequencies of debug row `row` (1-16); the number stays.
 void DeleteDebugChannel(EditorState& editor, int row);

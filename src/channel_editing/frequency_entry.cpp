@@ -28,8 +28,8 @@ void StartChannel(MemoryChannel& channel) {
 
 }  // namespace
 
-EntryMessage OutOfBandMessage(Lang lang) {
-    return {std::string(kOutOfBandText.in(lang)), kStylePlain, ""};
+EntryMessage OutOfBandMessage() {
+    return {{&kOutOfBandText, {}}, kStylePlain, ""};
 }
 
 std::string BandHint(BandLimits band, Lang lang) {
@@ -60,7 +60,7 @@ FrequencyCommit CommitFrequency(EditorState& editor, int row, int column, std::s
     const std::int64_t stored = steps ? SnapSteps(*steps) : -1;
     if (!wholeMHz || *wholeMHz < band.low || *wholeMHz >= band.high ||
         stored < band.low * kStepsPerMHz || stored >= band.high * kStepsPerMHz) {
-        return {FrequencyOutcome::kOutOfBand, OutOfBandMessage(LanguageOf(editor.LanguageFlag))};
+        return {FrequencyOutcome::kOutOfBand, OutOfBandMessage()};
     }
 
     MemoryChannel& channel = MemoryChannelOf(editor, row);

@@ -19,7 +19,7 @@ struct BandLimits {
 
 // A message the window shows through ShowMessage: text, classic style number and title.
 struct EntryMessage {
-    std::string text;
+    Message text;
     int style = 0;
     std::string title;
     bool operator==(const EntryMessage&) const = default;
@@ -40,7 +40,7 @@ struct FrequencyCommit {
 };
 
 // "Beyond the frequency range" / "超出频段范围", style 0 (OK only), empty title.
-EntryMessage OutOfBandMessage(Lang lang);
+EntryMessage OutOfBandMessage();
 // What the command-line tool and the imports add to that message: the band's edges.
 std::string BandHint(BandLimits band, Lang lang);
 

@@ -14,11 +14,11 @@
 #include "channel_editing/channel_plan.h"
 #include "cli/commands.h"
 #include "printing/qt/print_report.h"
-#include "printing/report.h"
 #include "radio_data/data_file.h"
 #include "radio_data/file_names.h"
 #include "radio_data/text_codes.h"
 #include "texts/command_texts.h"
+#include "texts/report.h"
 
 namespace m742::cli {
 

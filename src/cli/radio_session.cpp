@@ -18,11 +18,11 @@
 #include "radio_link/port_selection.h"
 #include "radio_link/qt/exchange_timers.h"
 #include "radio_link/qt/serial_port.h"
-#include "radio_link/write_verify.h"
 #include "texts/backup_texts.h"
 #include "texts/fleet_texts.h"
 #include "texts/port_texts.h"
 #include "texts/store_refusal.h"
+#include "texts/verify_report.h"
 
 namespace m742::cli {
 

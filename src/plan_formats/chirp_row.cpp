@@ -15,6 +15,7 @@
 #include "texts/csv_texts.h"
 #include "texts/grid_cells.h"
 #include "texts/list_texts.h"
+#include "texts/message_text.h"
 #include "texts/store_refusal.h"
 
 namespace m742::chirp {
@@ -156,10 +157,10 @@ private:
     bool Frequency(EditorState& plan, int channel, int column, std::string_view field,
                    std::int64_t steps, BandLimits band, bool noteMove) {
         const FrequencyCommit commit =
-            steps < 0 ? FrequencyCommit{FrequencyOutcome::kOutOfBand, OutOfBandMessage(m_lang)}
+            steps < 0 ? FrequencyCommit{FrequencyOutcome::kOutOfBand, OutOfBandMessage()}
                       : CommitFrequency(plan, channel, column, FormatSteps(steps), band);
         if (commit.outcome == FrequencyOutcome::kOutOfBand) {
-            std::string why = commit.message->text + BandHint(band, m_lang);
+            std::string why = Worded(commit.message->text, m_lang) + BandHint(band, m_lang);
             if (column == kColumnTx && (m_duplex == "+" || m_duplex == "-") && steps >= 0) {
                 // An offset is out of band only through the TX frequency it gives.
                 why = FillText(kComputedTx.in(m_lang), {Megahertz(steps)}) + why;

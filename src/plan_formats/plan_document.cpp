@@ -9,6 +9,7 @@
 #include "radio_data/text_codes.h"
 #include "radio_data/tones.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 #include "texts/plan_texts.h"
 #include "texts/store_refusal.h"
 
@@ -56,7 +57,7 @@ PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const st
     const FrequencyCommit commit = CommitFrequency(entered, row, column, text);
     if (commit.outcome == FrequencyOutcome::kOutOfBand) {
         return PlanRefusal{true, ErrorCode::kFrequencyRefused,
-                           commit.message->text + BandHint(BandLimits{}, lang)};
+                           Worded(commit.message->text, lang) + BandHint(BandLimits{}, lang)};
     }
     if (commit.outcome != FrequencyOutcome::kWritten &&
         commit.outcome != FrequencyOutcome::kChannelStarted) {

@@ -101,4 +101,12 @@ std::span<const SettingField> SettingFields() {
     return kFields;
 }
 
+std::vector<AddressRange> WrittenRanges(bool powerUnlocked) {
+    std::vector<AddressRange> ranges = {{0x000, 0x210}, {0x3B0, 0x3D0}};
+    if (powerUnlocked) {
+        ranges.push_back({0x3F0, 0x400});
+    }
+    return ranges;
+}
+
 }  // namespace m742

@@ -110,4 +110,14 @@ inline ListPosition SettingValue(const SettingField& field, const RadioWideSetti
     return field.value(const_cast<RadioWideSettings&>(values));
 }
 
+// Addresses [first, end) of the image that one write exchange sends.
+struct AddressRange {
+    int first;
+    int end;
+};
+
+// 000h-20Fh and 3B0h-3CFh; 3F0h-3FFh too while the power parameters are unlocked. The write
+// exchange moves exactly these blocks.
+std::vector<AddressRange> WrittenRanges(bool powerUnlocked);
+
 }  // namespace m742

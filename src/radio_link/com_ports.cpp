@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "radio_data/file_names.h"
+#include "texts/message_text.h"
 #include "texts/port_texts.h"
 
 namespace m742 {
@@ -151,23 +152,23 @@ std::string Shortened(const std::string& text, std::size_t limit) {
 
 }  // namespace
 
-std::string ComMenuCaption(int number, std::string_view device, bool present,
-                           const PortDescription& port, Lang lang) {
+Message ComMenuCaption(int number, std::string_view device, bool present,
+                       const PortDescription& port) {
     const std::string n = std::to_string(number);
     std::string caption = "COM" + n + "(&" + n + ")  ";
     if (device.empty()) {
-        return caption + std::string(kNoDevice.in(lang));
+        return {&kComMenuNoDevice, {caption}};
     }
     caption += device;
     if (!present) {
-        return caption + " " + std::string(kNoDevice.in(lang));
+        return {&kComMenuNoDevice, {caption + " "}};
     }
     constexpr std::size_t kLongestDescription = 40;
     std::string about = Shortened(port.description, kLongestDescription);
     if (const std::string id = UsbId(port); !id.empty()) {
         about += (about.empty() ? "" : " ") + ("(" + id + ")");
     }
-    return about.empty() ? caption : caption + " — " + about;
+    return {&kAsItStands, {about.empty() ? caption : caption + " — " + about}};
 }
 
 }  // namespace m742

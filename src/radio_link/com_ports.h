@@ -56,7 +56,7 @@ std::string UsbId(const PortDescription& port);
 // The "Com Port" menu's entry of COMn: "COM1(&1)  /dev/ttyUSB0 — USB-Serial (1a86:7523)";
 // "COM3(&3)  (none)" for a number with no device, the device and "(none)" for a device that is
 // not there. A long description is cut short so that the menu fits the screen.
-std::string ComMenuCaption(int number, std::string_view device, bool present,
-                           const PortDescription& port, Lang lang);
+Message ComMenuCaption(int number, std::string_view device, bool present,
+                       const PortDescription& port);
 
 }  // namespace m742

@@ -8,6 +8,9 @@
 
 namespace m742 {
 
+// A text the same in both languages (a device's name, numbers): %1 as it stands.
+inline constexpr Bilingual kAsItStands{"%1", "%1"};
+
 // A name or value in the quotation marks of the language: "name" or “name”.
 std::string Quoted(std::string_view text, Lang lang);
 

@@ -9,6 +9,8 @@ namespace m742 {
 
 // The menu entry of a number with no device behind it: "COM3(&3)  (none)".
 inline constexpr Bilingual kNoDevice{"（无）", "(none)"};
+// %1 the entry so far: "COM3(&3)  " or "COM5(&5)  /dev/ttyUSB1 ".
+inline constexpr Bilingual kComMenuNoDevice{"%1（无）", "%1(none)"};
 
 // A port held by a program that takes serial devices: %1 the port ("COM1 (/dev/ttyUSB0)"),
 // %2 the process number.

@@ -2,6 +2,7 @@
 #include "memory_rows.h"
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include <gtest/gtest.h>
 
@@ -93,9 +94,9 @@ TEST(ChannelOperations, ARefusedCellStoresNothingOfThePaste) {
         EXPECT_EQ(PasteChannels(editor, c.firstRow, c.text), c.refusal) << c.text;
         EXPECT_EQ(editor, before) << c.text;
     }
-    EXPECT_EQ(PasteRefusalText({3, kColumnDecodeTone, "254.2"}, Lang::English),
+    EXPECT_EQ(Worded(PasteRefusalMessage({3, kColumnDecodeTone, "254.2"}), Lang::English),
               "Channel 3, QT/DQT Dec: \"254.2\" cannot be pasted.");
-    EXPECT_EQ(PasteRefusalText({3, kColumnRx, "x"}, Lang::Chinese),
+    EXPECT_EQ(Worded(PasteRefusalMessage({3, kColumnRx, "x"}), Lang::Chinese),
               "信道 3 接收频率：无法粘贴“x”。");
 }
 

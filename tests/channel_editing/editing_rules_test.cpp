@@ -4,6 +4,7 @@
 #include "memory_rows.h"
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include <array>
 #include <cmath>
@@ -92,12 +93,14 @@ TEST_F(FrequencyEntry, CommitsChangeOnlyTheCellOrRefuseQuietly) {
     }
 }
 
-TEST_F(FrequencyEntry, OutOfBandMessageInTheEditorsLanguage) {
-    EXPECT_EQ(CommitFrequency(editor, 2, 1, "480").message,
-              (EntryMessage{"Beyond the frequency range", 0, ""}));
-    editor.LanguageFlag = 0;
-    EXPECT_EQ(CommitFrequency(editor, 2, 1, "399.99999").message,
-              (EntryMessage{"超出频段范围", 0, ""}));
+TEST_F(FrequencyEntry, OutOfBandMessage) {
+    for (const char* entered : {"480", "399.99999"}) {
+        const auto message = CommitFrequency(editor, 2, 1, entered).message;
+        ASSERT_TRUE(message) << entered;
+        EXPECT_EQ(Worded(message->text, Lang::English), "Beyond the frequency range");
+        EXPECT_EQ(Worded(message->text, Lang::Chinese), "超出频段范围");
+        EXPECT_EQ(message->style, 0);
+    }
     // The limits are the caller's: 470 is outside a 400-470 band.
     EXPECT_EQ(CommitFrequency(editor, 2, 1, "470", {400, 470}).outcome,
               FrequencyOutcome::kOutOfBand);
@@ -282,11 +285,11 @@ TEST(DebugPanel, StoreSnapsWithoutBandCheckAndSkipsBoxesWithoutNumber) {
 }
 
 TEST(DebugPanel, ContextMenuDeletesOneRow) {
-    EXPECT_EQ(DeleteChannelCaption(1, 12), "Delete debugging channel12data");
-    EXPECT_EQ(DeleteChannelCaption(2, 1), "Delete debugging channel1data");
-    EXPECT_EQ(DeleteChannelCaption(0, 12), "删除调试信道12的数据");
-    EXPECT_EQ(DeleteChannelCaption(1, 0), std::nullopt);
-    EXPECT_EQ(DeleteChannelCaption(0, 17), std::nullopt);
+    EXPECT_EQ(Worded(*DeleteChannelCaption(12), Lang::English), "Delete debugging channel12data");
+    EXPECT_EQ(Worded(*DeleteChannelCaption(1), Lang::English), "Delete debugging channel1data");
+    EXPECT_EQ(Worded(*DeleteChannelCaption(12), Lang::Chinese), "删除调试信道12的数据");
+    EXPECT_EQ(DeleteChannelCaption(0), std::nullopt);
+    EXPECT_EQ(DeleteChannelCaption(17), std::nullopt);
 
     EditorState editor = StartupEditor(1);
     StoreDebugChannel(editor, 12, "460.5", "461.5");

@@ -25,10 +25,10 @@
 #include "channel_editing/channel_plan.h"
 #include "pdf_text.h"
 #include "printing/qt/print_report.h"
-#include "printing/report.h"
 #include "radio_data/lists.h"
 #include "temp_folder.h"
 #include "texts/list_texts.h"
+#include "texts/report.h"
 
 namespace m742 {
 namespace {

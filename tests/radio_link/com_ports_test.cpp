@@ -6,6 +6,7 @@
 #include "radio_link/com_ports.h"
 #include "radio_link/port_selection.h"
 #include "temp_folder.h"
+#include "texts/message_text.h"
 
 namespace m742 {
 namespace {
@@ -40,7 +41,7 @@ TEST(ComMenuCaption, NamesTheDeviceAndWhatTheSystemSays) {
          "COM6(&6)  /dev/ttyACM0 — " + std::string(39, 'x') + "…"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ComMenuCaption(c.number, c.device, c.present, c.port, c.lang), c.caption);
+        EXPECT_EQ(Worded(ComMenuCaption(c.number, c.device, c.present, c.port), c.lang), c.caption);
     }
 }
 

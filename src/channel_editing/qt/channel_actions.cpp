@@ -124,7 +124,7 @@ void ChannelActions::Paste() {
     EditorState after = m_document.editor();
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
     if (const auto refusal = PasteChannels(after, first, text, m_band)) {
-        m_message({PasteRefusalText(*refusal, LanguageOf(after.LanguageFlag)), kStyleWarning, ""});
+        m_message({PasteRefusalMessage(*refusal), kStyleWarning, ""});
         return;
     }
     m_document.Commit({EditKind::kPaste, first, 0, {}}, after);

@@ -15,6 +15,7 @@
 #include "channel_editing/qt/editor_document.h"
 #include "channel_editing/qt/entry_filter.h"
 #include "channel_editing/qt/grid_model.h"
+#include "texts/message_text.h"
 
 namespace m742 {
 
@@ -156,9 +157,10 @@ void DebugGridView::mousePressEvent(QMouseEvent* event) {
     const int row = indexAt(at).isValid() ? indexAt(at).row() + 1 : 0;
     if (event->button() == Qt::RightButton) {
         // Only over a channel row: the heading and the space below the last row have no menu.
-        if (const auto caption = DeleteChannelCaption(m_document.editor().LanguageFlag, row)) {
+        if (const auto caption = DeleteChannelCaption(row)) {
             m_menuRow = row;
-            m_delete->setText(QString::fromStdString(*caption));
+            m_delete->setText(QString::fromStdString(
+                Worded(*caption, LanguageOf(m_document.editor().LanguageFlag))));
             m_menu->popup(event->globalPosition().toPoint());
         }
         return;

@@ -5,12 +5,12 @@
 #include "channel_editing/qt/memory_grid.h"
 #include "printing/qt/print_report.h"
 #include "printing/qt/report_preview.h"
-#include "printing/report.h"
 #include "shell/qt/file_dialogs.h"
 #include "shell/qt/local_path.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/message_box.h"
 #include "texts/command_texts.h"
+#include "texts/report.h"
 
 #include <QTabBar>
 

@@ -14,7 +14,6 @@
 #include "radio_data/codec.h"
 #include "radio_link/com_ports.h"
 #include "radio_link/qt/port_info.h"
-#include "radio_link/write_verify.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/plan_file_controller.h"
 #include "shell/qt/user_settings.h"
@@ -22,6 +21,7 @@
 #include "texts/message_style.h"
 #include "texts/message_text.h"
 #include "texts/store_refusal.h"
+#include "texts/verify_report.h"
 #include "texts/window_texts.h"
 
 namespace m742 {
@@ -101,7 +101,8 @@ void RadioController::RefreshComMenu() {
         const std::string device = ComPortDevice(n);
         const bool present = !device.empty() && DeviceExists(device);
         const PortDescription port = present ? DescribePort(device) : PortDescription{};
-        action->setText(QString::fromStdString(ComMenuCaption(n, device, present, port, lang)));
+        action->setText(
+            QString::fromStdString(Worded(ComMenuCaption(n, device, present, port), lang)));
         // A ticked entry stays choosable, so that choosing it again says what became of it.
         action->setEnabled(present || action->isChecked());
     }

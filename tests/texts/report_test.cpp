@@ -11,7 +11,7 @@
 #include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
-#include "printing/report.h"
+#include "texts/report.h"
 
 namespace m742 {
 namespace {

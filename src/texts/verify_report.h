@@ -1,5 +1,5 @@
-// The verify after a write: which bytes a write sends, and how what the radio reads back
-// differs from what was sent, told by channel and setting.
+// The verify after a write in words: how what the radio reads back differs from what was
+// sent, told by channel and setting.
 #pragma once
 
 #include <string>
@@ -9,16 +9,6 @@
 #include "radio_data/status.h"
 
 namespace m742 {
-
-// Addresses [first, end) of the image that one write exchange sends.
-struct AddressRange {
-    int first;
-    int end;
-};
-
-// 000h-20Fh and 3B0h-3CFh; 3F0h-3FFh too while the power parameters are unlocked. The write
-// exchange moves exactly these blocks.
-std::vector<AddressRange> WrittenRanges(bool powerUnlocked);
 
 // Every difference between `sent` and `readBack` within the written ranges, one line each
 // in address order: a memory or debug channel's cell, a setting, the password, the ANI code,

@@ -1,4 +1,4 @@
-#include "radio_link/write_verify.h"
+#include "texts/verify_report.h"
 
 #include <set>
 #include <tuple>
@@ -240,14 +240,6 @@ private:
 };
 
 }  // namespace
-
-std::vector<AddressRange> WrittenRanges(bool powerUnlocked) {
-    std::vector<AddressRange> ranges = {{0x000, 0x210}, {0x3B0, 0x3D0}};
-    if (powerUnlocked) {
-        ranges.push_back({0x3F0, 0x400});
-    }
-    return ranges;
-}
 
 std::vector<std::string> WriteDifferences(const RadioImage& sent, const RadioImage& readBack,
                                           bool powerUnlocked, Lang lang) {

@@ -1,6 +1,6 @@
-// The verify after a write: the ranges it compares are the ones the write exchange sends, and
-// each difference is told by what it is about, in the interface language.
-#include "radio_link/write_verify.h"
+// The verify after a write: each difference is told by what it is about, in the interface
+// language.
+#include "texts/verify_report.h"
 #include "memory_rows.h"
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
@@ -10,38 +10,11 @@
 #include <functional>
 
 #include "channel_editing/channel_plan.h"
-#include "fake_link.h"
 #include "radio_data/codec.h"
 #include "texts/store_refusal.h"
 
 namespace m742::testing {
 namespace {
-
-TEST(WrittenRanges, AreTheBlocksTheWriteExchangeSends) {
-    for (const int unlocked : {0, 1}) {
-        Link link;
-        link.window.powerUnlock = unlocked;
-        RadioImage image = BlankImage();
-        link.window.encode = [&] { return ImageToHex(image); };
-        RadioImage radio = BlankImage();
-        link.exchange.WriteRadio();
-        link.Converse(radio);
-        ASSERT_EQ(link.exchange.outcome(), ExchangeOutcome::kCompleted);
-        std::vector<int> sent;
-        for (const Bytes& frame : link.port.sent) {
-            if (frame.size() == 12 && frame[0] == 'W') {
-                sent.push_back(frame[1] << 8 | frame[2]);
-            }
-        }
-        std::vector<int> expected;
-        for (const AddressRange& range : WrittenRanges(unlocked == 1)) {
-            for (int block = range.first; block < range.end; block += 8) {
-                expected.push_back(block);
-            }
-        }
-        EXPECT_EQ(sent, expected) << "unlocked " << unlocked;
-    }
-}
 
 // The plan written: two memory channels, a debug channel, password, ANI, settings.
 RadioImage Plan() {

@@ -1,4 +1,4 @@
-#include "printing/report.h"
+#include "texts/report.h"
 
 #include <algorithm>
 #include <array>
