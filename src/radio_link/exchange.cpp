@@ -5,6 +5,7 @@
 #include "radio_data/status.h"
 #include "radio_data/text_codes.h"
 #include "texts/backup_texts.h"
+#include "texts/exchange_texts.h"
 #include "texts/message_style.h"
 #include "texts/store_refusal.h"
 
@@ -34,15 +35,12 @@ int HexByte(std::string_view digits) {
 Exchange::Exchange(SerialControl& port, PortSelection& ports, ExchangeWindow& window)
     : m_port(port), m_ports(ports), m_window(window) {}
 
-std::string Exchange::Text(std::string_view chinese, std::string_view english) const {
-    return std::string(Bilingual{chinese, english}.in(LanguageOf(m_window.LanguageFlag())));
+std::string Exchange::Text(const Bilingual& text) const {
+    return std::string(text.in(LanguageOf(m_window.LanguageFlag())));
 }
 
 std::string ExchangeWindow::PortNotOpenText() const {
-    return std::string(LanguageOf(LanguageFlag()) == Lang::English
-                           ? "Communication port not open, please first selection menu 'Com Port' "
-                             "to open its serial ports!"
-                           : "通信端口未打开，请先选择菜单“通信端口”打开其串口！");
+    return std::string(kPortNotOpen.in(LanguageOf(LanguageFlag())));
 }
 
 void Exchange::ReadRadio() {
@@ -91,9 +89,7 @@ void Exchange::Start(char mode) {
     if (ExchangeEnded) {
         return;  // the port failed at once
     }
-    m_window.SetStatusText(mode == 'R'
-                               ? Text("正在通信,请稍后……", "Communication...... ")
-                               : Text("正在通信,请稍后……", "Is communication, please later …… "));
+    m_window.SetStatusText(Text(mode == 'R' ? kReadingStatus : kWritingStatus));
     m_window.SetTimerEnabled(ExchangeTimer::kStatusBlink, true);
     m_window.SetTimerEnabled(ExchangeTimer::kWatchdog, true);
     m_window.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, true);
@@ -193,7 +189,7 @@ void Exchange::OnWriteTransfer() {
         BlockAddr = kImageEnd;
     }
     if (BlockAddr >= kImageEnd) {
-        m_window.SetStatusText(Text("写频成功！", "Write frequency success!"));
+        m_window.SetStatusText(Text(kWriteSucceeded));
         m_window.SetProgressVisible(false);
         End(ExchangeOutcome::kCompleted);
         return;
@@ -229,7 +225,7 @@ void Exchange::OnReadTransfer() {
             return;
         }
         m_window.DecodeImage(ReadHex);
-        m_window.SetStatusText(Text("读频成功！", "Read frequency success!"));
+        m_window.SetStatusText(Text(kReadSucceeded));
         m_window.ShowDebugChannel();
         m_window.SetProgressVisible(false);
         End(ExchangeOutcome::kCompleted);
@@ -249,7 +245,7 @@ void Exchange::OnReadTransfer() {
             }
         }
         if (password != m_window.PasswordText()) {
-            m_window.SetStatusText(Text("口令不对！", "The password is invalid!"));
+            m_window.SetStatusText(Text(kPasswordInvalid));
             m_window.SetProgressVisible(false);
             End(ExchangeOutcome::kPasswordRefused);
             return;
@@ -301,11 +297,9 @@ void Exchange::CommunicationError() {
     // Blocks already sent may be stored: the radio no longer holds its old plan for sure.
     const bool partlyWritten = BlocksSent();
     End(ExchangeOutcome::kCommunicationError);
-    std::string message = Text("通信出错，请检查对讲机故障、连线及串口的选择！",
-                               "Communication error, please check the intercom fault, attachment "
-                               "and serial choice!");
+    std::string message = Text(kCommunicationError);
     if (partlyWritten) {
-        message += "\n\n" + Text(kPartlyWrittenNote.zh, kPartlyWrittenNote.en);
+        message += "\n\n" + Text(kPartlyWrittenNote);
     }
     m_window.ShowMessage(message, kStyleError, "");
     m_window.SetCommandsEnabled(true);

@@ -120,7 +120,7 @@ private:
     void End(ExchangeOutcome outcome);
     void CommunicationError();
     void SetBlockAddrHex();
-    std::string Text(std::string_view chinese, std::string_view english) const;
+    std::string Text(const Bilingual& text) const;
 
     SerialControl& m_port;
     PortSelection& m_ports;

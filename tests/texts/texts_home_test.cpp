@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -70,10 +69,6 @@ std::vector<std::string> StringLiterals(const std::string& source) {
 
 TEST(TextsHome, NoChineseLiteralOutsideTheTexts) {
     const fs::path root = M742_SOURCE_DIR;
-    // Files whose texts are still to move into src/texts/.
-    const std::set<std::string> notYet{
-        "src/radio_link/exchange.cpp",
-    };
     std::vector<std::string> offenders;
     int files = 0;
     for (const char* top : {"src", "tools"}) {
@@ -88,16 +83,14 @@ TEST(TextsHome, NoChineseLiteralOutsideTheTexts) {
             std::ifstream in(path, std::ios::binary);
             const std::string source{std::istreambuf_iterator<char>(in), {}};
             const auto literals = StringLiterals(source);
-            const bool chinese = std::any_of(literals.begin(), literals.end(), HoldsChinese);
-            if (chinese != notYet.contains(name)) {
+            if (std::any_of(literals.begin(), literals.end(), HoldsChinese)) {
                 offenders.push_back(name);
             }
         }
     }
     EXPECT_GT(files, 100);
     EXPECT_TRUE(offenders.empty())
-        << "Chinese text outside src/texts/ (or a file in the list that no longer has any): "
-        << ::testing::PrintToString(offenders);
+        << "Chinese text outside src/texts/: " << ::testing::PrintToString(offenders);
 }
 
 }  // namespace
