@@ -26,12 +26,6 @@ int DigitsAsDecimal(std::uint8_t byte) {
     return low > 9 ? high : 10 * high + low;
 }
 
-std::array<std::uint8_t, 4> StoredBytes(const RadioImage& image, int address) {
-    std::array<std::uint8_t, 4> bytes{};
-    std::copy_n(image.begin() + address, bytes.size(), bytes.begin());
-    return bytes;
-}
-
 std::uint16_t StoredWord(const RadioImage& image, int address) {
     return static_cast<std::uint16_t>(image[static_cast<std::size_t>(address)] |
                                       image[static_cast<std::size_t>(address + 1)] << 8);
@@ -40,11 +34,11 @@ std::uint16_t StoredWord(const RadioImage& image, int address) {
 MemoryChannel DecodeMemoryChannel(const RadioImage& image, int n) {
     const int base = MemoryChannelAddress(n);
     MemoryChannel channel;
-    channel.rx = FrequencyCellOfBytes(StoredBytes(image, base + kRxOffset));
+    channel.rx = FrequencyCellOfBytes(FrequencyBytesAt(image, base + kRxOffset));
     if (!channel.inUse()) {
         return channel;
     }
-    channel.tx = FrequencyCellOfBytes(StoredBytes(image, base + kTxOffset));
+    channel.tx = FrequencyCellOfBytes(FrequencyBytesAt(image, base + kTxOffset));
     channel.decodeTone = ToneCellOfCode(StoredWord(image, base + kDecodeToneOffset), true);
     channel.encodeTone =
         ToneCellOfCode(StoredWord(image, base + kEncodeToneOffset), !IsEmpty(channel.tx));
@@ -88,8 +82,8 @@ void DecodeImage(const RadioImage& image, RadioPlan& plan) {
     for (int n = 1; n <= kChannelCount; ++n) {
         MemoryChannelOf(plan, n) = DecodeMemoryChannel(image, n);
         DebugChannel& debug = DebugChannelOf(plan, n);
-        debug.rx = FrequencyCellOfBytes(StoredBytes(image, DebugChannelAddress(n) + kRxOffset));
-        debug.tx = FrequencyCellOfBytes(StoredBytes(image, DebugChannelAddress(n) + kTxOffset));
+        debug.rx = FrequencyCellOfBytes(FrequencyBytesAt(image, DebugChannelAddress(n) + kRxOffset));
+        debug.tx = FrequencyCellOfBytes(FrequencyBytesAt(image, DebugChannelAddress(n) + kTxOffset));
     }
     plan.ani.clear();
     for (int i = 0; i < kAniLength; ++i) {

@@ -46,10 +46,14 @@ bool IsBlank(std::string_view text) {
 
 }  // namespace
 
-std::string FrequencyText(const RadioImage& image, int address) {
+std::array<std::uint8_t, 4> FrequencyBytesAt(const RadioImage& image, int address) {
     std::array<std::uint8_t, 4> bytes{};
     std::copy_n(image.begin() + address, bytes.size(), bytes.begin());
-    return FrequencyBytesText(bytes);
+    return bytes;
+}
+
+std::string FrequencyText(const RadioImage& image, int address) {
+    return FrequencyBytesText(FrequencyBytesAt(image, address));
 }
 
 std::optional<std::array<std::uint8_t, 4>> FrequencyBytesOfText(std::string_view text) {

@@ -27,6 +27,9 @@ extern const std::array<std::string_view, kCtcssCount> kCtcssTones;
 // DCS codes in list order: positions 51-155 with "N", 156-260 with "I".
 extern const std::array<std::string_view, kDcsCount> kDcsCodes;
 
+// The four bytes of the frequency stored at `address`.
+std::array<std::uint8_t, 4> FrequencyBytesAt(const RadioImage& image, int address);
+
 // The grid text of the frequency at `address`: "ddd.ddddd", or empty for FFFFFFFFh.
 // The digits are not checked: a damaged image shows whatever its nibbles hold (A-F too).
 std::string FrequencyText(const RadioImage& image, int address);
