@@ -32,10 +32,6 @@ EntryMessage OutOfBandMessage() {
     return {{&kOutOfBandText, {}}, kStylePlain, ""};
 }
 
-std::string BandHint(BandLimits band, Lang lang) {
-    return FillText(kBandHint.in(lang), {std::to_string(band.low), std::to_string(band.high)});
-}
-
 FrequencyCommit CommitFrequency(EditorState& editor, int row, int column, std::string_view entered,
                                 BandLimits band) {
     if (row < 1 || row > kChannelCount || (column != kColumnRx && column != kColumnTx)) {

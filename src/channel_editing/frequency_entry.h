@@ -41,8 +41,6 @@ struct FrequencyCommit {
 
 // "Beyond the frequency range" / "超出频段范围", style 0 (OK only), empty title.
 EntryMessage OutOfBandMessage();
-// What the command-line tool and the imports add to that message: the band's edges.
-std::string BandHint(BandLimits band, Lang lang);
 
 // Commits `entered` to memory cell (row 1-16, column 1 RX or 3 TX):
 // - empty: RX deletes the channel (ClearNO), TX keeps its text;

@@ -13,6 +13,7 @@
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "texts/compare_texts.h"
+#include "texts/diff_texts.h"
 #include "texts/list_texts.h"
 
 namespace m742::cli {
@@ -156,7 +157,7 @@ int RunDiff(const Invocation& invocation) {
     if (!b.ok()) {
         return ReportStatus(b.status(), invocation.lang);
     }
-    const PlanDiff diff = CompareDataFiles(a.value(), b.value(), invocation.lang);
+    const PlanDiff diff = CompareDataFiles(a.value(), b.value());
     const int printed = PrintOutput(
         invocation.has(kJsonOption.name)
             ? DiffJson(diff, nameA, nameB).dump(2, ' ', false, Json::error_handler_t::replace) +

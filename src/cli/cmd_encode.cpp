@@ -17,6 +17,7 @@
 #include "radio_data/file_reading.h"
 #include "radio_data/text_codes.h"
 #include "texts/file_texts.h"
+#include "texts/message_text.h"
 #include "texts/plan_texts.h"
 #include "texts/punctuation.h"
 
@@ -113,13 +114,14 @@ int RunEncode(const Invocation& invocation) {
 
     if (IsPlanDocument(state)) {
         if (const auto problem = ApplyPlanJson(state, editor)) {
+            const Lang lang = invocation.lang;
+            const std::string where = Worded(problem->where, lang);
+            const std::string message = Worded(problem->message, lang);
             if (problem->windowRule) {
-                return ReportRefusal(problem->code, problem->message, problem->where,
-                                     invocation.lang);
+                return ReportRefusal(problem->code, message, where, lang);
             }
-            const std::string colon(kColon.in(invocation.lang));
-            PrintError(stateName + colon + (problem->where.empty() ? "" : problem->where + colon) +
-                       problem->message);
+            const std::string colon(kColon.in(lang));
+            PrintError(stateName + colon + (where.empty() ? "" : where + colon) + message);
             return kFailed;
         }
     } else if (const auto problem = ApplyStateJson(state, editor)) {

@@ -4,6 +4,7 @@
 #include "plan_formats/chirp_csv.h"
 #include "radio_data/data_file.h"
 #include "radio_data/file_names.h"
+#include "texts/message_text.h"
 
 namespace m742::cli {
 
@@ -21,8 +22,8 @@ int RunExportCsv(const Invocation& invocation) {
     const std::string& out = invocation.operands[1];
     if (csv.channels == 0 && !csv.leftOut.empty()) {
         // Not one channel could go out: a file with the header alone would only mislead.
-        for (const std::string& message : csv.leftOut) {
-            PrintError(message);
+        for (const Message& message : csv.leftOut) {
+            PrintError(Worded(message, invocation.lang));
         }
         return kRefused;
     }
@@ -33,8 +34,8 @@ int RunExportCsv(const Invocation& invocation) {
     } else if (const Status written = WriteCsvFile(FilePath(out), csv.text); !written.ok()) {
         return ReportStatus(written, invocation.lang);
     }
-    for (const std::string& message : csv.leftOut) {
-        PrintError(message);
+    for (const Message& message : csv.leftOut) {
+        PrintError(Worded(message, invocation.lang));
     }
     return csv.leftOut.empty() ? kDone : kRefused;
 }

@@ -9,6 +9,7 @@
 #include "radio_data/data_file.h"
 #include "radio_data/file_names.h"
 #include "radio_data/text_codes.h"
+#include "texts/csv_report.h"
 
 namespace m742::cli {
 

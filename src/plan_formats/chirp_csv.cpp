@@ -17,6 +17,7 @@
 #include "texts/csv_texts.h"
 #include "texts/grid_cells.h"
 #include "texts/list_texts.h"
+#include "texts/message_text.h"
 
 namespace m742 {
 
@@ -121,7 +122,6 @@ std::array<std::string, 7> ToneColumns(const Tone& tx, const Tone& rx) {
 }  // namespace
 
 CsvExport ExportChirpCsv(const EditorState& editor) {
-    const Lang lang = LanguageOf(editor.LanguageFlag);
     CsvExport out;
     out.text = std::string(kHeader) + std::string(kCsvLineEnd);
     for (int channel = 1; channel <= kChannelCount; ++channel) {
@@ -131,9 +131,9 @@ CsvExport ExportChirpCsv(const EditorState& editor) {
         const auto cells = MemoryRowText(editor, channel);
         const MemoryChannel& values = MemoryChannelOf(editor, channel);
         const auto leaveOut = [&](int column) {
-            out.leftOut.push_back(FillText(
-                kNotExported.in(lang), {std::to_string(channel),
-                                        kMemoryHeadings[At(column)].in(lang), cells[At(column)]}));
+            out.leftOut.push_back(
+                {&kNotExported,
+                 {std::to_string(channel), &kMemoryHeadings[At(column)], cells[At(column)]}});
         };
         const auto rx = FrequencySteps(cells[kColumnRx]);
         if (!rx) {
@@ -217,15 +217,10 @@ std::optional<int> ChannelOf(std::string_view location) {
     return channel;
 }
 
-std::string Counted(int count, std::string_view one, std::string_view many) {
-    return std::to_string(count) + " " + std::string(count == 1 ? one : many);
-}
-
 }  // namespace
 
 Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base,
                                   std::string_view name, BandLimits band) {
-    const Lang lang = LanguageOf(base.LanguageFlag);
     text = WithoutByteOrderMark(text);
     std::optional<CsvRecords> parsed;
     char separator = ',';
@@ -257,17 +252,16 @@ Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base
     std::map<int, int> givenOn;  // channel -> line
     for (auto record = parsed->records.begin() + 1; record != parsed->records.end(); ++record) {
         const std::string location = FieldIn(*record, columns, "Location").value_or("");
-        const auto skip = [&](std::string why) {
+        const auto skip = [&](Message why) {
             import.skipped.push_back({record->line, location, std::move(why)});
         };
         const auto channel = ChannelOf(location);
         if (!channel) {
-            skip(std::string(kNotAChannel.in(lang)));
+            skip(Text(kNotAChannel));
             continue;
         }
         if (const auto earlier = givenOn.find(*channel); earlier != givenOn.end()) {
-            skip(FillText(kChannelTwice.in(lang),
-                          {std::to_string(*channel), std::to_string(earlier->second)}));
+            skip({&kChannelTwice, {std::to_string(*channel), std::to_string(earlier->second)}});
             continue;
         }
         const std::int16_t busyLock =
@@ -276,7 +270,7 @@ Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base
                 : std::int16_t{0};
         EditorState plan = import.editor;
         chirp::RowOutcome row =
-            chirp::ImportRow(*record, columns, separator, lang, plan, *channel, busyLock, band);
+            chirp::ImportRow(*record, columns, separator, plan, *channel, busyLock, band);
         if (!row.taken) {
             skip(std::move(row.refusal));
             continue;
@@ -284,52 +278,11 @@ Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base
         import.editor = std::move(plan);
         import.channels.push_back(*channel);
         givenOn.emplace(*channel, record->line);
-        for (std::string& note : row.adjusted) {
+        for (Message& note : row.adjusted) {
             import.adjusted.push_back({record->line, location, std::move(note)});
         }
     }
     return import;
-}
-
-std::string RowNoteText(const CsvRowNote& note, Lang lang) {
-    return FillText(kCsvRowLine.in(lang), {std::to_string(note.line), note.location, note.text});
-}
-
-std::vector<std::string> ImportReport(const CsvImport& import, Lang lang) {
-    const int imported = static_cast<int>(import.channels.size());
-    const int skipped = static_cast<int>(import.skipped.size());
-    std::vector<std::string> lines;
-    if (lang == Lang::English) {
-        lines.push_back(FillText(kImportSummary.en, {Counted(imported, "channel", "channels"),
-                                                     Counted(skipped, "row", "rows")}));
-    } else {
-        lines.push_back(
-            FillText(kImportSummary.zh, {std::to_string(imported), std::to_string(skipped)}));
-    }
-    for (const auto& [heading, notes] : {std::pair{kSkippedHeading, &import.skipped},
-                                         std::pair{kAdjustedHeading, &import.adjusted}}) {
-        if (notes->empty()) {
-            continue;
-        }
-        lines.emplace_back(heading.in(lang));
-        const std::vector<std::string> shown = RowNoteLines(*notes, lang);
-        lines.insert(lines.end(), shown.begin(), shown.end());
-    }
-    return lines;
-}
-
-std::vector<std::string> RowNoteLines(std::vector<CsvRowNote> notes, Lang lang) {
-    std::stable_sort(notes.begin(), notes.end(),
-                     [](const CsvRowNote& a, const CsvRowNote& b) { return a.line < b.line; });
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < notes.size() && i < kShownRowNotes; ++i) {
-        lines.push_back(RowNoteText(notes[i], lang));
-    }
-    if (notes.size() > kShownRowNotes) {
-        lines.push_back(
-            FillText(kMoreRowNotes.in(lang), {std::to_string(notes.size() - kShownRowNotes)}));
-    }
-    return lines;
 }
 
 // ---------------------------------------------------------------------------------------------

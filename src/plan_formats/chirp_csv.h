@@ -36,21 +36,21 @@
 namespace m742 {
 
 // One row that an import skipped, or took with a change: the line where it starts, its
-// Location as written, and what happened, in the editor's language.
+// Location as written, and what happened.
 struct CsvRowNote {
     int line = 0;
     std::string location;
-    std::string text;
+    Message text;
     bool operator==(const CsvRowNote&) const = default;
 };
 
 struct CsvExport {
-    std::string text;                  // the whole file
-    int channels = 0;                  // rows written
-    std::vector<std::string> leftOut;  // channels a CSV cannot carry, one message each
+    std::string text;              // the whole file
+    int channels = 0;              // rows written
+    std::vector<Message> leftOut;  // channels a CSV cannot carry, one message each
 };
 
-// The memory channels of `editor` as a CHIRP CSV file; messages in the editor's language.
+// The memory channels of `editor` as a CHIRP CSV file.
 CsvExport ExportChirpCsv(const EditorState& editor);
 
 struct CsvImport {
@@ -68,17 +68,6 @@ struct CsvImport {
 // `name` names the file in that message.
 Outcome<CsvImport> ImportChirpCsv(std::string_view text, const EditorState& base,
                                   std::string_view name, BandLimits band = {});
-
-// How many row notes a report shows before it only counts the rest.
-inline constexpr std::size_t kShownRowNotes = 20;
-
-// "Imported 3 channels, skipped 1 row." then the skipped rows and the adjusted ones, each under
-// its heading, one a line (RowNoteLines).
-std::vector<std::string> ImportReport(const CsvImport& import, Lang lang);
-// The notes in line order, one a line: the first kShownRowNotes, then "… and 12 more rows".
-std::vector<std::string> RowNoteLines(std::vector<CsvRowNote> notes, Lang lang);
-// One row's note as "Line 4 (Location 17): ...".
-std::string RowNoteText(const CsvRowNote& note, Lang lang);
 
 // No channel list of 16 rows comes near this size; anything larger is some other file.
 inline constexpr std::size_t kLargestCsvFile = 1 << 20;

@@ -13,9 +13,11 @@
 #include "radio_data/text_codes.h"
 #include "radio_data/tones.h"
 #include "texts/csv_texts.h"
+#include "texts/edit_texts.h"
 #include "texts/grid_cells.h"
 #include "texts/list_texts.h"
 #include "texts/message_text.h"
+#include "texts/plan_texts.h"
 #include "texts/store_refusal.h"
 
 namespace m742::chirp {
@@ -34,11 +36,11 @@ std::size_t At(int index) {
 // or records why the row is refused.
 class RowImport {
 public:
-    RowImport(const CsvRecord& record, const CsvColumns& columns, char separator, Lang lang)
-        : m_record(record), m_columns(columns), m_separator(separator), m_lang(lang) {}
+    RowImport(const CsvRecord& record, const CsvColumns& columns, char separator)
+        : m_record(record), m_columns(columns), m_separator(separator) {}
 
-    const std::string& refusal() const { return m_refusal; }
-    const std::vector<std::string>& adjusted() const { return m_adjusted; }
+    const Message& refusal() const { return m_refusal; }
+    const std::vector<Message>& adjusted() const { return m_adjusted; }
 
     // The field under `column`, trimmed; nothing when the file has no such column.
     std::optional<std::string> Field(std::string_view column) const {
@@ -101,14 +103,14 @@ public:
     }
 
 private:
-    bool Refuse(std::string_view column, std::string_view value, std::string_view why) {
-        m_refusal = FillText(kFieldProblem.in(m_lang), {column, value, why});
+    bool Refuse(std::string_view column, std::string_view value, Message why) {
+        m_refusal = {&kFieldProblem,
+                     {std::string(column), std::string(value), Inner(std::move(why))}};
         return false;
     }
     template <typename T = std::int64_t>
-    std::optional<T> Refused(std::string_view column, std::string_view value,
-                             std::string_view why) {
-        Refuse(column, value, why);
+    std::optional<T> Refused(std::string_view column, std::string_view value, Message why) {
+        Refuse(column, value, std::move(why));
         return std::nullopt;
     }
 
@@ -125,7 +127,7 @@ private:
     std::optional<std::int64_t> Number(std::string_view column) {
         const auto steps = FrequencySteps(NumberText(column));
         if (!steps) {
-            return Refused(column, FieldOrEmpty(column), FrequencyMessage(m_lang));
+            return Refused(column, FieldOrEmpty(column), Text(kFrequencyRefused));
         }
         return steps;
     }
@@ -141,7 +143,7 @@ private:
             return std::optional<std::int64_t>();
         }
         if (duplex != "+" && duplex != "-" && duplex != "split") {
-            Refuse("Duplex", FieldOrEmpty("Duplex"), kUnknownValue.in(m_lang));
+            Refuse("Duplex", FieldOrEmpty("Duplex"), Text(kUnknownValue));
             return std::nullopt;
         }
         const auto offset = Number("Offset");
@@ -156,23 +158,25 @@ private:
     // The window's rule for a frequency typed into the cell: the band, then the raster.
     bool Frequency(EditorState& plan, int channel, int column, std::string_view field,
                    std::int64_t steps, BandLimits band, bool noteMove) {
-        const FrequencyCommit commit =
-            steps < 0 ? FrequencyCommit{FrequencyOutcome::kOutOfBand, OutOfBandMessage()}
-                      : CommitFrequency(plan, channel, column, FormatSteps(steps), band);
-        if (commit.outcome == FrequencyOutcome::kOutOfBand) {
-            std::string why = Worded(commit.message->text, m_lang) + BandHint(band, m_lang);
+        const FrequencyOutcome outcome =
+            steps < 0 ? FrequencyOutcome::kOutOfBand
+                      : CommitFrequency(plan, channel, column, FormatSteps(steps), band).outcome;
+        if (outcome == FrequencyOutcome::kOutOfBand) {
+            Message why = Concatenated(
+                {&kOutOfBandText,
+                 Inner({&kBandHint, {std::to_string(band.low), std::to_string(band.high)}})});
             if (column == kColumnTx && (m_duplex == "+" || m_duplex == "-") && steps >= 0) {
                 // An offset is out of band only through the TX frequency it gives.
-                why = FillText(kComputedTx.in(m_lang), {Megahertz(steps)}) + why;
+                why = Concatenated(
+                    {Inner({&kComputedTx, {Megahertz(steps)}}), Inner(std::move(why))});
             }
-            return Refuse(field, FieldOrEmpty(field), why);
+            return Refuse(field, FieldOrEmpty(field), std::move(why));
         }
         const std::string stored =
             FrequencyCellText(FrequencyField(MemoryChannelOf(plan, channel), column));
         if (noteMove && FrequencySteps(stored) != steps) {
             m_adjusted.push_back(
-                FillText(kFrequencySnapped.in(m_lang),
-                         {kMemoryHeadings[At(column)].in(m_lang), Megahertz(steps), stored}));
+                {&kFrequencySnapped, {&kMemoryHeadings[At(column)], Megahertz(steps), stored}});
         }
         return true;
     }
@@ -181,12 +185,12 @@ private:
     std::optional<std::string> Ctcss(std::string_view column) {
         const std::string text = NumberText(column);
         if (text.empty()) {
-            return Refused<std::string>(column, text, kNeedsValue.in(m_lang));
+            return Refused<std::string>(column, text, Text(kNeedsValue));
         }
         auto tone = IsNumberText(text) ? NormalisedTone(text) : std::nullopt;
         if (!tone ||
             std::find(kCtcssTones.begin(), kCtcssTones.end(), *tone) == kCtcssTones.end()) {
-            return Refused<std::string>(column, FieldOrEmpty(column), kNotInToneList.in(m_lang));
+            return Refused<std::string>(column, FieldOrEmpty(column), Text(kNotInToneList));
         }
         return tone;
     }
@@ -195,7 +199,7 @@ private:
     std::optional<std::string> Dcs(std::string_view column, char polarity) {
         const std::string code = FieldOrEmpty(column);
         if (code.empty()) {
-            return Refused<std::string>(column, code, kNeedsValue.in(m_lang));
+            return Refused<std::string>(column, code, Text(kNeedsValue));
         }
         const bool digits = code.size() <= 3 && std::all_of(code.begin(), code.end(), [](char c) {
                                 return c >= '0' && c <= '9';
@@ -204,7 +208,7 @@ private:
             digits ? NormalisedTone("D" + code + (polarity == 'R' ? "I" : "N")) : std::nullopt;
         if (!tone ||
             std::find(kDcsCodes.begin(), kDcsCodes.end(), tone->substr(1, 3)) == kDcsCodes.end()) {
-            return Refused<std::string>(column, code, kNotInToneList.in(m_lang));
+            return Refused<std::string>(column, code, Text(kNotInToneList));
         }
         return tone;
     }
@@ -218,7 +222,7 @@ private:
         }
         if ((mode == "dtcs" || mode == "cross") &&
             (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos)) {
-            Refuse("DtcsPolarity", polarity, kUnknownValue.in(m_lang));
+            Refuse("DtcsPolarity", polarity, Text(kUnknownValue));
             return std::nullopt;
         }
         std::string txKind;
@@ -250,13 +254,13 @@ private:
             rxKind = arrow == std::string::npos ? "?" : cross.substr(arrow + 2);
             for (const std::string& kind : {txKind, rxKind}) {
                 if (!kind.empty() && kind != "tone" && kind != "dtcs") {
-                    Refuse("CrossMode", FieldOrEmpty("CrossMode"), kUnknownValue.in(m_lang));
+                    Refuse("CrossMode", FieldOrEmpty("CrossMode"), Text(kUnknownValue));
                     return std::nullopt;
                 }
             }
         } else {
             const bool known = mode == "tsql-r" || mode == "dtcs-r";
-            Refuse("Tone", FieldOrEmpty("Tone"), (known ? kCannotHold : kUnknownValue).in(m_lang));
+            Refuse("Tone", FieldOrEmpty("Tone"), Text(known ? kCannotHold : kUnknownValue));
             return std::nullopt;
         }
         std::pair<std::string, std::string> tones;
@@ -287,7 +291,7 @@ private:
         if (mode == "nfm") {
             return kNarrow;
         }
-        return Refused<std::int16_t>("Mode", FieldOrEmpty("Mode"), kCannotHold.in(m_lang));
+        return Refused<std::int16_t>("Mode", FieldOrEmpty("Mode"), Text(kCannotHold));
     }
 
     std::optional<std::int16_t> Scan() {
@@ -298,7 +302,7 @@ private:
         if (skip == "s") {
             return kNotScanned;
         }
-        return Refused<std::int16_t>("Skip", FieldOrEmpty("Skip"), kUnknownValue.in(m_lang));
+        return Refused<std::int16_t>("Skip", FieldOrEmpty("Skip"), Text(kUnknownValue));
     }
 
     // The nearer of the two levels; none given is high.
@@ -315,7 +319,7 @@ private:
         }
         const auto centiwatts = IsNumberText(text) ? ScaledValue(text, 2) : std::nullopt;
         if (!centiwatts) {
-            return Refused<std::int16_t>("Power", FieldOrEmpty("Power"), kUnknownValue.in(m_lang));
+            return Refused<std::int16_t>("Power", FieldOrEmpty("Power"), Text(kUnknownValue));
         }
         return std::llabs(*centiwatts - kHighCentiwatts) <= std::llabs(*centiwatts - kLowCentiwatts)
                    ? kHighPower
@@ -325,9 +329,8 @@ private:
     const CsvRecord& m_record;
     const CsvColumns& m_columns;
     char m_separator;
-    Lang m_lang;
-    std::string m_refusal;
-    std::vector<std::string> m_adjusted;
+    Message m_refusal;
+    std::vector<Message> m_adjusted;
     std::string m_duplex;  // the row's Duplex, lower case
 };
 
@@ -339,9 +342,9 @@ std::string Megahertz(std::int64_t steps) {
     return std::to_string(steps / kStepsPerMHz) + "." + decimals;
 }
 
-RowOutcome ImportRow(const CsvRecord& record, const CsvColumns& columns, char separator, Lang lang,
+RowOutcome ImportRow(const CsvRecord& record, const CsvColumns& columns, char separator,
                      EditorState& plan, int channel, std::int16_t busyLock, BandLimits band) {
-    RowImport row(record, columns, separator, lang);
+    RowImport row(record, columns, separator);
     RowOutcome outcome;
     outcome.taken = row.Into(plan, channel, busyLock, band);
     outcome.refusal = row.refusal();

@@ -27,15 +27,15 @@ std::string Megahertz(std::int64_t steps);
 // What became of a row.
 struct RowOutcome {
     bool taken = false;
-    std::string refusal;                // why it was not taken, in the editor's language
-    std::vector<std::string> adjusted;  // taken, with a frequency moved onto the raster
+    Message refusal;                // why it was not taken
+    std::vector<Message> adjusted;  // taken, with a frequency moved onto the raster
 };
 
 // Fills `channel` of `plan` from `record`, a row under the header `columns` whose fields
-// `separator` parts (with ";", a decimal comma is read as a point); messages in `lang`. The
+// `separator` parts (with ";", a decimal comma is read as a point). The
 // channel gets `busyLock`, which CHIRP has no column for. A refused row may leave `plan` half
 // changed: the caller works on a copy.
-RowOutcome ImportRow(const CsvRecord& record, const CsvColumns& columns, char separator, Lang lang,
+RowOutcome ImportRow(const CsvRecord& record, const CsvColumns& columns, char separator,
                      EditorState& plan, int channel, std::int16_t busyLock, BandLimits band);
 
 }  // namespace m742::chirp

@@ -22,31 +22,13 @@ std::uint8_t FieldMask(int lowBit, int bitCount) {
     return static_cast<std::uint8_t>(((1 << bitCount) - 1) << lowBit);
 }
 
-// A caption as a line's item: the side-key captions end in a colon in the window.
-std::string Label(std::string_view caption) {
-    if (caption.ends_with(':')) {
-        caption.remove_suffix(1);
-    }
-    return std::string(caption);
-}
-
-std::string Hex(int value, int digits) {
-    std::string text(static_cast<std::size_t>(digits), '0');
-    for (int i = digits - 1; i >= 0; --i, value >>= 4) {
-        text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
-    }
-    return text + "h";
-}
-
 class Comparison {
 public:
-    Comparison(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b, Lang lang)
-        : m_lang(lang) {
+    Comparison(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
         std::copy_n(a.begin() + kDataFileHeaderSize, kImageSize, m_imageA.begin());
         std::copy_n(b.begin() + kDataFileHeaderSize, kImageSize, m_imageB.begin());
-        const std::int16_t flag = lang == Lang::English ? 1 : 0;
-        m_a = StartupEditor(flag);
-        m_b = StartupEditor(flag);
+        m_a = StartupEditor(0);
+        m_b = StartupEditor(0);
         DecodeImage(m_imageA, m_a);
         DecodeImage(m_imageB, m_b);
         CompareChannels();
@@ -63,21 +45,33 @@ public:
     PlanDiff Take() { return std::move(m_diff); }
 
 private:
-    DiffValue Value(std::string text, PlanValue plan) const {
+    static DiffValue Value(std::string text, PlanValue plan) {
         if (text.empty()) {
-            return {std::string(kEmptyValue.in(m_lang)), {}};
+            return {};
         }
-        return {std::move(text), std::move(plan)};
+        return {std::move(text), std::nullopt, -1, {}, std::move(plan)};
     }
 
-    // A memory cell in the chosen language and as a plan holds it.
-    DiffValue Cell(const EditorState& editor, int row, int column) const {
-        if (IsListColumn(column)) {
-            const ListId list = GridColumnList(column);
-            const int position = ListPositionOf(MemoryChannelOf(editor, row), column);
-            return Value(ListItem(list, position, m_lang), PlanValueOf(list, position));
+    // An item of `list`; nothing for no selection.
+    static DiffValue Item(ListId list, int position) {
+        const PlanValue plan = PlanValueOf(list, position);
+        if (std::holds_alternative<std::monostate>(plan)) {
+            return {};
         }
-        const std::string cell = MemoryCellText(editor, row, column, m_lang);
+        return {"", list, position, {}, plan};
+    }
+
+    // A memory cell as the window shows it and as a plan holds it.
+    static DiffValue Cell(const EditorState& editor, int row, int column) {
+        if (IsListColumn(column)) {
+            return Item(GridColumnList(column),
+                        ListPositionOf(MemoryChannelOf(editor, row), column));
+        }
+        if (IsToneColumn(column) &&
+            std::holds_alternative<ToneOff>(ToneField(MemoryChannelOf(editor, row), column))) {
+            return {"", ListId::kTone, 0, {}, std::string("off")};  // the Off word
+        }
+        const std::string cell = MemoryCellText(editor, row, column, Lang::English);
         if (IsToneColumn(column)) {
             return Value(cell, PlanTone(cell));
         }
@@ -132,12 +126,13 @@ private:
     }
 
     // The cells of a channel in use, one after the other.
-    DiffValue Summary(const EditorState& editor, int row) const {
-        std::string text;
+    static DiffValue Summary(const EditorState& editor, int row) {
+        DiffValue summary;
         for (int column = 1; column < kMemoryColumns; ++column) {
-            text += (column == 1 ? "" : ", ") + Cell(editor, row, column).text;
+            summary.cells.push_back(Cell(editor, row, column));
         }
-        return {text, true};  // the plan value only says "in use"; the fields tell the rest
+        summary.plan = true;  // the plan value only says "in use"; the fields tell the rest
+        return summary;
     }
 
     void CompareChannels() {
@@ -145,7 +140,7 @@ private:
             const bool inA = ChannelInUse(m_a, row);
             const bool inB = ChannelInUse(m_b, row);
             if (inA != inB) {
-                const DiffValue empty{std::string(kEmptyValue.in(m_lang)), {}};
+                const DiffValue empty;
                 PlanDifference& whole =
                     Add(DiffSection::kChannels, row, 0, inA ? Summary(m_a, row) : empty,
                         inB ? Summary(m_b, row) : empty);
@@ -194,10 +189,7 @@ private:
                 const int a = SettingValue(field, m_a);
                 const int b = SettingValue(field, m_b);
                 if (a != b) {
-                    Add(section, 0, 0,
-                        Value(ListItem(field.list, a, m_lang), PlanValueOf(field.list, a)),
-                        Value(ListItem(field.list, b, m_lang), PlanValueOf(field.list, b)),
-                        &setting);
+                    Add(section, 0, 0, Item(field.list, a), Item(field.list, b), &setting);
                     Cover(field.address, 1, FieldMask(field.lowBit, field.bitCount));
                 }
             }
@@ -208,8 +200,7 @@ private:
                      int length) {
         if (a != b) {
             // A password or ANI code is a text in a plan, the empty one included.
-            const std::string empty(kEmptyValue.in(m_lang));
-            Add(section, 0, 0, {a.empty() ? empty : a, a}, {b.empty() ? empty : b, b});
+            Add(section, 0, 0, {a, std::nullopt, -1, {}, a}, {b, std::nullopt, -1, {}, b});
             Cover(address, length);
         }
     }
@@ -237,7 +228,6 @@ private:
         }
     }
 
-    Lang m_lang;
     RadioImage m_imageA{};
     RadioImage m_imageB{};
     EditorState m_a;
@@ -245,23 +235,6 @@ private:
     ImageMask m_covered{};
     PlanDiff m_diff;
 };
-
-std::string_view SectionTitle(DiffSection section, Lang lang) {
-    switch (section) {
-        case DiffSection::kChannels: {
-            std::string_view title = kMemoryTabCaption.in(lang);
-            return title.substr(0, title.find_last_not_of(' ') + 1);
-        }
-        case DiffSection::kDebugChannels:
-            return kDebugTabCaption.in(lang);
-        case DiffSection::kSettings:
-            return kFunctionsCaption.in(lang);
-        case DiffSection::kDialogs:
-            return kDialogSettingsTitle.in(lang);
-        default:
-            return kPasswordAniTitle.in(lang);
-    }
-}
 
 }  // namespace
 
@@ -280,54 +253,16 @@ std::string_view PlanDifference::key() const {
     }
 }
 
-std::string PlanDifference::caption(Lang lang) const {
-    switch (section) {
-        case DiffSection::kChannels:
-            if (column == 0) {
-                return std::string(kWholeChannel.in(lang));
-            }
-            if (IsToneColumn(column)) {  // the two tone headings read alike in Chinese
-                return std::string(
-                    (column == kColumnDecodeTone ? kDecodeToneCaption : kEncodeToneCaption)
-                        .in(lang));
-            }
-            return std::string(kMemoryHeadings[static_cast<std::size_t>(column)].in(lang));
-        case DiffSection::kDebugChannels:
-            return std::string(kDebugHeadings[static_cast<std::size_t>(column)].in(lang));
-        case DiffSection::kPassword:
-            return std::string(kPasswordCaption.in(lang));
-        case DiffSection::kAni:
-            return std::string(kAniCaption.in(lang));
-        default:
-            return Label(SettingCaption(*setting->field).in(lang));
-    }
+PlanDiff CompareDataFiles(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
+    return Comparison(a.first(kDataFileSize), b.first(kDataFileSize)).Take();
 }
 
-PlanDiff CompareDataFiles(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b,
-                          Lang lang) {
-    return Comparison(a.first(kDataFileSize), b.first(kDataFileSize), lang).Take();
-}
-
-std::vector<DiffTable> DiffTables(const PlanDiff& diff, Lang lang) {
-    std::vector<DiffTable> tables;
-    std::string_view last;
-    for (const PlanDifference& item : diff.items) {
-        const std::string_view title = SectionTitle(item.section, lang);
-        if (tables.empty() || title != last) {
-            tables.push_back({std::string(title), {}});
-            last = title;
-        }
-        tables.back().rows.push_back({item.channel == 0 ? "" : std::to_string(item.channel),
-                                      item.caption(lang), item.a.text, item.b.text});
+std::string Hex(int value, int digits) {
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0; --i, value >>= 4) {
+        text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
     }
-    if (!diff.otherBytes.empty()) {
-        tables.push_back({std::string(kOtherBytesTitle.in(lang)), {}});
-        for (const ByteDifference& bytes : diff.otherBytes) {
-            tables.back().rows.push_back(
-                {"", ByteRangeName(bytes, lang), HexText(bytes.a), HexText(bytes.b)});
-        }
-    }
-    return tables;
+    return text + "h";
 }
 
 std::string HexText(std::span<const std::uint8_t> bytes) {
@@ -336,16 +271,6 @@ std::string HexText(std::span<const std::uint8_t> bytes) {
         text += (text.empty() ? "" : " ") + Hex(byte, 2).substr(0, 2);
     }
     return text;
-}
-
-std::string ByteRangeName(const ByteDifference& bytes, Lang lang) {
-    const bool header = bytes.area == ByteArea::kHeader;
-    const int digits = header ? 2 : 3;
-    if (bytes.a.size() == 1) {
-        return FillText((header ? kHeaderByte : kImageByte).in(lang), {Hex(bytes.first, digits)});
-    }
-    return FillText((header ? kHeaderBytes : kImageBytes).in(lang),
-                    {Hex(bytes.first, digits), Hex(bytes.last(), digits)});
 }
 
 }  // namespace m742

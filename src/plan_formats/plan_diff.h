@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 
 #include "plan_formats/plan_keys.h"
 #include "radio_data/image.h"
+#include "radio_data/lists.h"
 #include "radio_data/status.h"
 
 namespace m742 {
@@ -27,10 +29,15 @@ enum class DiffSection {
     kAni,
 };
 
-// One side's value: the text the program shows in the chosen language (the "empty" word for
-// nothing) and the value a plan holds (nothing for an empty cell or no selection).
+// One side's value: what the program shows of it, and the value a plan holds (nothing for an
+// empty cell or no selection). Shown is, in this order: the cells of a whole channel one after
+// the other; the item at `position` of `list`, in the interface language; the text as it
+// stands ("460.12500", "D023N", a password); the "empty" word when that is empty too.
 struct DiffValue {
     std::string text;
+    std::optional<ListId> list;
+    int position = -1;
+    std::vector<DiffValue> cells;
     PlanValue plan;
     bool operator==(const DiffValue&) const = default;
 };
@@ -51,8 +58,6 @@ struct PlanDifference {
 
     // The plan name: "rx_mhz", "squelch_level", "password", "ani"; "" for a whole channel.
     std::string_view key() const;
-    // What the line is about, as the window captions it: "RX Frequency", "Squelch Grade".
-    std::string caption(Lang lang) const;
 };
 
 // Consecutive bytes, within one 16-byte line, that differ in bits no difference above
@@ -74,22 +79,13 @@ struct PlanDiff {
 };
 
 // Compares the first kDataFileSize bytes of two data files' contents (the header and the
-// image); each must hold at least that many. Texts come out in `lang`.
-PlanDiff CompareDataFiles(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b,
-                          Lang lang);
-
-// The differences as the list shows them: one table per section that has any, rows of
-// channel number ("" outside the channel sections), item, the value in A and in B.
-struct DiffTable {
-    std::string title;
-    std::vector<std::array<std::string, 4>> rows;
-};
-std::vector<DiffTable> DiffTables(const PlanDiff& diff, Lang lang);
+// image); each must hold at least that many.
+PlanDiff CompareDataFiles(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b);
 
 // Bytes as text: "FF 00 1A".
 std::string HexText(std::span<const std::uint8_t> bytes);
 
-// Where a byte range is, as its line names it: "Address 3C0h–3C3h", "File header 00h–05h".
-std::string ByteRangeName(const ByteDifference& bytes, Lang lang);
+// A number in `digits` hexadecimal digits and an "h": "3C0h".
+std::string Hex(int value, int digits);
 
 }  // namespace m742

@@ -8,6 +8,7 @@
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "radio_data/tones.h"
+#include "texts/edit_texts.h"
 #include "texts/grid_cells.h"
 #include "texts/message_text.h"
 #include "texts/plan_texts.h"
@@ -21,11 +22,7 @@ constexpr std::size_t kPasswordCharacters = 6;  // what the password box holds
 constexpr std::size_t kAniCharacters = 8;       // what the radio stores
 constexpr std::uint32_t kLastStorableCode = 0xFE;
 
-Lang LangOf(const EditorState& editor) {
-    return LanguageOf(editor.LanguageFlag);
-}
-
-PlanRefusal NotAllowed(std::string choices) {
+PlanRefusal NotAllowed(Message choices) {
     return {false, ErrorCode::kNone, std::move(choices)};
 }
 
@@ -47,7 +44,6 @@ const std::string* TextOf(const PlanValue& value) {
 }
 
 PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const std::string& text) {
-    const Lang lang = LangOf(editor);
     if (column == kColumnTx && text.empty()) {
         MemoryChannelOf(editor, row).tx = {};  // receive only, as a radio may hold it
         return std::nullopt;
@@ -56,12 +52,16 @@ PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const st
     EditorState entered = editor;
     const FrequencyCommit commit = CommitFrequency(entered, row, column, text);
     if (commit.outcome == FrequencyOutcome::kOutOfBand) {
-        return PlanRefusal{true, ErrorCode::kFrequencyRefused,
-                           Worded(commit.message->text, lang) + BandHint(BandLimits{}, lang)};
+        const BandLimits band;
+        return PlanRefusal{
+            true, ErrorCode::kFrequencyRefused,
+            Concatenated(
+                {&kOutOfBandText,
+                 Inner({&kBandHint, {std::to_string(band.low), std::to_string(band.high)}})})};
     }
     if (commit.outcome != FrequencyOutcome::kWritten &&
         commit.outcome != FrequencyOutcome::kChannelStarted) {
-        return PlanRefusal{true, ErrorCode::kFrequencyRefused, FrequencyMessage(lang)};
+        return PlanRefusal{true, ErrorCode::kFrequencyRefused, Text(kFrequencyRefused)};
     }
     // A channel in use only takes the frequency: the window would start a receive-only
     // channel afresh, which a plan that leaves its other keys out must not do.
@@ -78,7 +78,6 @@ PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const st
 }
 
 PlanResult SetTone(EditorState& editor, int row, int column, const std::string& tone) {
-    const Lang lang = LangOf(editor);
     ToneCell& cell = ToneField(MemoryChannelOf(editor, row), column);
     if (tone == "off") {
         cell = ToneOff{};
@@ -87,7 +86,7 @@ PlanResult SetTone(EditorState& editor, int row, int column, const std::string& 
     const auto normalised = NormalisedTone(tone);
     if (!normalised) {
         return PlanRefusal{true, ErrorCode::kToneRefused,
-                           ToneMessage(lang) + std::string(kToneFormsHint.in(lang))};
+                           Concatenated({&kToneRefused, &kToneFormsHint})};
     }
     cell = ToneCellOf(*normalised);
     return std::nullopt;
@@ -119,43 +118,41 @@ bool DebugChannelInUse(const EditorState& editor, int row) {
     return DebugChannelOf(editor, row).inUse();
 }
 
-std::string ChannelValueChoices(int column, Lang lang) {
+Message ChannelValueChoices(int column) {
     if (IsListColumn(column)) {
-        return PlanValueChoices(GridColumnList(column), lang);
+        return PlanValueChoices(GridColumnList(column));
     }
     if (IsToneColumn(column)) {
-        return std::string(kPlanToneChoice.in(lang));
+        return Text(kPlanToneChoice);
     }
-    return std::string(column == kColumnTx ? kPlanTxFrequencyChoice.in(lang)
-                                           : kPlanRxFrequencyChoice.in(lang));
+    return Text(column == kColumnTx ? kPlanTxFrequencyChoice : kPlanRxFrequencyChoice);
 }
 
-std::string DebugValueChoices(Lang lang) {
-    return std::string(kPlanDebugFrequencyChoice.in(lang));
+Message DebugValueChoices() {
+    return Text(kPlanDebugFrequencyChoice);
 }
 
-std::string SettingValueChoices(const PlanSetting& setting, Lang lang) {
-    std::string choices = PlanValueChoices(setting.field->list, lang);
+Message SettingValueChoices(const PlanSetting& setting) {
+    Message choices = PlanValueChoices(setting.field->list);
     if (setting.field->section == Section::kPanel) {
-        return choices + std::string(kPlanOrNull.in(lang));
+        return Concatenated({Inner(std::move(choices)), &kPlanOrNull});
     }
     return choices;
 }
 
 PlanResult SetChannelPlanValue(EditorState& editor, int row, int column, const PlanValue& value) {
-    const Lang lang = LangOf(editor);
     if (IsListColumn(column)) {
         const ListId list = GridColumnList(column);
         const auto position = PositionOfPlanValue(list, value);
         if (!position) {
-            return NotAllowed(ChannelValueChoices(column, lang));
+            return NotAllowed(ChannelValueChoices(column));
         }
         SetListPosition(MemoryChannelOf(editor, row), column, static_cast<ListPosition>(*position));
         return std::nullopt;
     }
     const std::string* text = TextOf(value);
     if (text == nullptr) {
-        return NotAllowed(ChannelValueChoices(column, lang));
+        return NotAllowed(ChannelValueChoices(column));
     }
     if (IsToneColumn(column)) {
         return SetTone(editor, row, column, *text);
@@ -166,7 +163,7 @@ PlanResult SetChannelPlanValue(EditorState& editor, int row, int column, const P
 PlanResult SetDebugPlanValue(EditorState& editor, int row, int column, const PlanValue& value) {
     const std::string* text = TextOf(value);
     if (text == nullptr) {
-        return NotAllowed(DebugValueChoices(LangOf(editor)));
+        return NotAllowed(DebugValueChoices());
     }
     FrequencyCell& cell = DebugField(DebugChannelOf(editor, row), column);
     if (text->empty() || IsStoredFrequencyForm(*text)) {
@@ -175,7 +172,7 @@ PlanResult SetDebugPlanValue(EditorState& editor, int row, int column, const Pla
     }
     const auto stored = StoredFrequencyText(*text);
     if (!stored) {
-        return PlanRefusal{true, ErrorCode::kFrequencyRefused, FrequencyMessage(LangOf(editor))};
+        return PlanRefusal{true, ErrorCode::kFrequencyRefused, Text(kFrequencyRefused)};
     }
     cell = FrequencyCellOf(*stored);
     return std::nullopt;
@@ -190,7 +187,7 @@ PlanResult SetSettingPlanValue(EditorState& editor, const PlanSetting& setting,
     }
     const auto position = PositionOfPlanValue(setting.field->list, value);
     if (!position) {
-        return NotAllowed(SettingValueChoices(setting, LangOf(editor)));
+        return NotAllowed(SettingValueChoices(setting));
     }
     setting.field->value(editor) = static_cast<std::int16_t>(*position);
     return std::nullopt;
@@ -203,7 +200,7 @@ PlanResult SetPlanPassword(EditorState& editor, const PlanValue& value) {
         return (code >= '0' && code <= '9') || code == '.';
     });
     if (text == nullptr || codes.size() > kPasswordCharacters || !digits) {
-        return NotAllowed(std::string(kPlanPasswordChoice.in(LangOf(editor))));
+        return NotAllowed(Text(kPlanPasswordChoice));
     }
     editor.password = *text;
     return std::nullopt;
@@ -215,7 +212,7 @@ PlanResult SetPlanAni(EditorState& editor, const PlanValue& value) {
     const bool storable = std::all_of(codes.begin(), codes.end(),
                                       [](std::uint32_t code) { return code <= kLastStorableCode; });
     if (text == nullptr || codes.size() > kAniCharacters || !storable) {
-        return NotAllowed(std::string(kPlanAniChoice.in(LangOf(editor))));
+        return NotAllowed(Text(kPlanAniChoice));
     }
     editor.ani = *text;
     return std::nullopt;

@@ -26,7 +26,7 @@ struct PlanRefusal {
     // the key does not admit such a value and `message` says what it admits.
     bool windowRule = false;
     ErrorCode code = ErrorCode::kNone;
-    std::string message;
+    Message message;
 };
 using PlanResult = std::optional<PlanRefusal>;
 
@@ -41,15 +41,14 @@ PlanValue SettingPlanValue(const EditorState& editor, const PlanSetting& setting
 // A debug channel is left out of a plan when both of its frequencies are empty.
 bool DebugChannelInUse(const EditorState& editor, int row);
 
-// What a key admits, in `lang`, for a message.
-std::string ChannelValueChoices(int column, Lang lang);
-std::string DebugValueChoices(Lang lang);
-std::string SettingValueChoices(const PlanSetting& setting, Lang lang);
+// What a key admits, for a message.
+Message ChannelValueChoices(int column);
+Message DebugValueChoices();
+Message SettingValueChoices(const PlanSetting& setting);
 
 // Takes a value into memory channel `row`. An RX frequency given to an empty row starts the
 // channel as the window does (TX the same, tones off, busy lock off, wide, scan on, high
-// power); the other columns expect a started row. The editor's language chooses the messages
-// and the Off word. On a refusal the editor is unchanged.
+// power); the other columns expect a started row. On a refusal the editor is unchanged.
 PlanResult SetChannelPlanValue(EditorState& editor, int row, int column, const PlanValue& value);
 // Takes a frequency into debug channel `row`, column 1 or 2, as the debug panel stores it
 // (no band check); "" empties the cell.

@@ -11,6 +11,7 @@
 #include "plan_formats/plan_keys.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
+#include "texts/message_text.h"
 #include "texts/plan_texts.h"
 #include "texts/punctuation.h"
 
@@ -34,7 +35,13 @@ struct Refusal {
     PlanProblem problem;
 };
 
-[[noreturn]] void Refuse(std::string where, std::string message) {
+// A place named by the document's own keys: "settings.squelch_level", "channels[2]"; nothing
+// for the document itself.
+Message Place(const std::string& keys) {
+    return keys.empty() ? Message{} : Concatenated({keys});
+}
+
+[[noreturn]] void Refuse(Message where, Message message) {
     throw Refusal{{false, ErrorCode::kNone, std::move(where), std::move(message)}};
 }
 
@@ -54,35 +61,24 @@ std::string Shown(const Json& value) {
     return value.dump();
 }
 
-std::string Colon(Lang lang) {
-    return std::string(kColon.in(lang));
-}
-
-std::string Comma(Lang lang) {
-    return std::string(kComma.in(lang));
-}
-
 // "<value> is not allowed; <choices>"
-[[noreturn]] void RefuseValue(std::string where, const Json& value, std::string_view choices,
-                              Lang lang) {
-    Refuse(std::move(where), Shown(value) + " " + std::string(kPlanNotAllowedText.in(lang)) +
-                                 std::string(kSemicolon.in(lang)) + std::string(choices));
+[[noreturn]] void RefuseValue(Message where, const Json& value, Message choices) {
+    Refuse(std::move(where), Concatenated({Shown(value) + " ", &kPlanNotAllowedText, &kSemicolon,
+                                           Inner(std::move(choices))}));
 }
 
-[[noreturn]] void RefuseKey(std::string where, const std::string& key,
-                            const std::vector<std::string_view>& keys, Lang lang) {
+[[noreturn]] void RefuseKey(Message where, const std::string& key,
+                            const std::vector<std::string_view>& keys) {
     std::string list;
     for (const std::string_view name : keys) {
         list += (list.empty() ? "" : ", ") + std::string(name);
     }
-    Refuse(std::move(where), std::string(kPlanUnknownKeyText.in(lang)) + " " + Shown(Json(key)) +
-                                 std::string(kSemicolon.in(lang)) +
-                                 std::string(kPlanKeysAreText.in(lang)) + list);
+    Refuse(std::move(where), Concatenated({&kPlanUnknownKeyText, " " + Shown(Json(key)),
+                                           &kSemicolon, &kPlanKeysAreText, list}));
 }
 
-[[noreturn]] void RefuseMissing(std::string where, std::string_view key, Lang lang) {
-    Refuse(std::move(where),
-           std::string(kPlanMissingKeyText.in(lang)) + " \"" + std::string(key) + "\"");
+[[noreturn]] void RefuseMissing(Message where, std::string_view key) {
+    Refuse(std::move(where), Concatenated({&kPlanMissingKeyText, " \"" + std::string(key) + "\""}));
 }
 
 // The JSON value as a plan value: nothing for a value of no plan type (a fraction, an array,
@@ -119,38 +115,38 @@ bool Unchanged(const Json& value, const PlanValue& start) {
     return planValue && *planValue == start;
 }
 
-const Json& ObjectOf(const Json& value, const std::string& where, Lang lang) {
+const Json& ObjectOf(const Json& value, const Message& where) {
     if (!value.is_object()) {
-        RefuseValue(where, value, kPlanObjectChoice.in(lang), lang);
+        RefuseValue(where, value, Text(kPlanObjectChoice));
     }
     return value;
 }
 
-const Json& ArrayOf(const Json& value, const std::string& where, Lang lang) {
+const Json& ArrayOf(const Json& value, const Message& where) {
     if (!value.is_array()) {
-        RefuseValue(where, value, kPlanArrayChoice.in(lang), lang);
+        RefuseValue(where, value, Text(kPlanArrayChoice));
     }
     return value;
 }
 
 // Hands `value` to `set` as a plan value; a refusal names `where`.
 template <typename Set>
-void Take(const Json& value, const std::string& where, const std::string& choices, Lang lang,
-          Set set) {
+void Take(const Json& value, const Message& where, const Message& choices, Set set) {
     const auto planValue = PlanValueOfJson(value);
     const PlanResult refused = planValue ? set(*planValue) : PlanRefusal{};
     if (!refused) {
         return;
     }
     if (refused->windowRule) {
-        throw Refusal{{true, refused->code, where + Colon(lang) + Shown(value), refused->message}};
+        throw Refusal{{true, refused->code, Concatenated({Inner(where), &kColon, Shown(value)}),
+                       refused->message}};
     }
-    RefuseValue(where, value, planValue ? refused->message : choices, lang);
+    RefuseValue(where, value, planValue ? refused->message : choices);
 }
 
-void ApplyGroup(const Json& value, std::string_view group, EditorState& editor, Lang lang) {
+void ApplyGroup(const Json& value, std::string_view group, EditorState& editor) {
     const std::string where(group);
-    ObjectOf(value, where, lang);
+    ObjectOf(value, Place(where));
     std::vector<std::string_view> keys;
     for (const PlanSetting& setting : PlanSettings()) {
         if (setting.group == group) {
@@ -162,42 +158,47 @@ void ApplyGroup(const Json& value, std::string_view group, EditorState& editor, 
             PlanSettings().begin(), PlanSettings().end(),
             [&](const PlanSetting& s) { return s.group == group && s.key == item.key(); });
         if (setting == PlanSettings().end()) {
-            RefuseKey(where, item.key(), keys, lang);
+            RefuseKey(Place(where), item.key(), keys);
         }
-        Take(item.value(), where + "." + item.key(), SettingValueChoices(*setting, lang), lang,
+        Take(item.value(), Place(where + "." + item.key()), SettingValueChoices(*setting),
              [&](const PlanValue& v) { return SetSettingPlanValue(editor, *setting, v); });
     }
 }
 
 // The channel number of entry `index` of a channel list, checked once per list.
-int ChannelNumber(const Json& entry, const std::string& where, std::set<int>& seen, Lang lang) {
+int ChannelNumber(const Json& entry, const std::string& where, std::set<int>& seen) {
     constexpr std::string_view kChannelKey = "channel";
-    ObjectOf(entry, where, lang);
+    ObjectOf(entry, Place(where));
     const auto number = entry.find(kChannelKey);
     if (number == entry.end()) {
-        RefuseMissing(where, kChannelKey, lang);
+        RefuseMissing(Place(where), kChannelKey);
     }
     const bool valid = number->is_number_integer() && number->get<std::int64_t>() >= 1 &&
                        number->get<std::int64_t>() <= kChannelCount;
     if (!valid) {
-        RefuseValue(where + "." + std::string(kChannelKey), *number,
-                    PlanValueChoices(ListId::kPriorityChannel, lang), lang);
+        RefuseValue(Place(where + "." + std::string(kChannelKey)), *number,
+                    PlanValueChoices(ListId::kPriorityChannel));
     }
     const int channel = number->get<int>();
     if (!seen.insert(channel).second) {
-        Refuse(where, std::string(kPlanChannelText.in(lang)) + " " + std::to_string(channel) + " " +
-                          std::string(kPlanListedTwiceText.in(lang)));
+        Refuse(Place(where), Concatenated({&kPlanChannelText, " " + std::to_string(channel) + " ",
+                                           &kPlanListedTwiceText}));
     }
     return channel;
 }
 
-std::string ChannelPlace(Bilingual what, int channel, Lang lang) {
-    return std::string(what.in(lang)) + " " + std::to_string(channel);
+Message ChannelPlace(const Bilingual& what, int channel) {
+    return Concatenated({&what, " " + std::to_string(channel)});
 }
 
-void ApplyChannels(const Json& value, EditorState& editor, Lang lang) {
+// "channel 5, rx_mhz"
+Message KeyPlace(const Message& place, std::string_view key) {
+    return Concatenated({Inner(place), &kComma, std::string(key)});
+}
+
+void ApplyChannels(const Json& value, EditorState& editor) {
     const std::string where(kChannelsKey);
-    ArrayOf(value, where, lang);
+    ArrayOf(value, Place(where));
     const EditorState start = editor;
     for (int row = 1; row <= kChannelCount; ++row) {
         ClearMemoryChannel(editor, row);
@@ -210,11 +211,11 @@ void ApplyChannels(const Json& value, EditorState& editor, Lang lang) {
     for (std::size_t i = 0; i < value.size(); ++i) {
         const Json& entry = value[i];
         const std::string index = where + "[" + std::to_string(i) + "]";
-        const int row = ChannelNumber(entry, index, seen, lang);
-        const std::string place = ChannelPlace(kPlanChannelText, row, lang);
+        const int row = ChannelNumber(entry, index, seen);
+        const Message place = ChannelPlace(kPlanChannelText, row);
         for (const auto& item : entry.items()) {
             if (std::find(keys.begin(), keys.end(), item.key()) == keys.end()) {
-                RefuseKey(place, item.key(), keys, lang);
+                RefuseKey(place, item.key(), keys);
             }
         }
         // A channel in use keeps what the plan leaves out; an empty one starts as the window
@@ -223,14 +224,14 @@ void ApplyChannels(const Json& value, EditorState& editor, Lang lang) {
             MemoryChannelOf(editor, row) = MemoryChannelOf(start, row);
         }
         if (!entry.contains(ChannelKey(kColumnRx))) {
-            RefuseMissing(place, ChannelKey(kColumnRx), lang);
+            RefuseMissing(place, ChannelKey(kColumnRx));
         }
         for (int column = kColumnRx; column < kMemoryColumns; ++column) {
             const auto cell = entry.find(ChannelKey(column));
             if (cell != entry.end() && !(ChannelInUse(start, row) &&
                                          Unchanged(*cell, ChannelPlanValue(start, row, column)))) {
-                Take(*cell, place + Comma(lang) + std::string(ChannelKey(column)),
-                     ChannelValueChoices(column, lang), lang, [&](const PlanValue& v) {
+                Take(*cell, KeyPlace(place, ChannelKey(column)), ChannelValueChoices(column),
+                     [&](const PlanValue& v) {
                          return SetChannelPlanValue(editor, row, column, v);
                      });
             }
@@ -238,9 +239,9 @@ void ApplyChannels(const Json& value, EditorState& editor, Lang lang) {
     }
 }
 
-void ApplyDebugChannels(const Json& value, EditorState& editor, Lang lang) {
+void ApplyDebugChannels(const Json& value, EditorState& editor) {
     const std::string where(kDebugChannelsKey);
-    ArrayOf(value, where, lang);
+    ArrayOf(value, Place(where));
     const EditorState start = editor;
     ClearDebugChannels(editor);
     const std::vector<std::string_view> keys{DebugChannelKey(0), DebugChannelKey(kDebugColumnRx),
@@ -249,19 +250,18 @@ void ApplyDebugChannels(const Json& value, EditorState& editor, Lang lang) {
     for (std::size_t i = 0; i < value.size(); ++i) {
         const Json& entry = value[i];
         const std::string index = where + "[" + std::to_string(i) + "]";
-        const int row = ChannelNumber(entry, index, seen, lang);
-        const std::string place = ChannelPlace(kPlanDebugChannelText, row, lang);
+        const int row = ChannelNumber(entry, index, seen);
+        const Message place = ChannelPlace(kPlanDebugChannelText, row);
         for (const auto& item : entry.items()) {
             if (std::find(keys.begin(), keys.end(), item.key()) == keys.end()) {
-                RefuseKey(place, item.key(), keys, lang);
+                RefuseKey(place, item.key(), keys);
             }
         }
         DebugChannelOf(editor, row) = DebugChannelOf(start, row);
         for (const int column : {kDebugColumnRx, kDebugColumnTx}) {
             const auto cell = entry.find(DebugChannelKey(column));
             if (cell != entry.end() && !Unchanged(*cell, DebugPlanValue(start, row, column))) {
-                Take(*cell, place + Comma(lang) + std::string(DebugChannelKey(column)),
-                     DebugValueChoices(lang), lang,
+                Take(*cell, KeyPlace(place, DebugChannelKey(column)), DebugValueChoices(),
                      [&](const PlanValue& v) { return SetDebugPlanValue(editor, row, column, v); });
             }
         }
@@ -276,49 +276,49 @@ std::vector<std::string_view> TopKeys() {
     return keys;
 }
 
-void ApplyDocument(const Json& document, EditorState& editor, Lang lang) {
+void ApplyDocument(const Json& document, EditorState& editor) {
     if (!document.is_object()) {
-        RefuseValue("", document, kPlanObjectChoice.in(lang), lang);
+        RefuseValue({}, document, Text(kPlanObjectChoice));
     }
     const auto keys = TopKeys();
     for (const auto& item : document.items()) {
         if (std::find(keys.begin(), keys.end(), item.key()) == keys.end()) {
-            RefuseKey("", item.key(), keys, lang);
+            RefuseKey({}, item.key(), keys);
         }
     }
     const auto format = document.find(kFormatKey);
     if (format == document.end()) {
-        RefuseMissing("", kFormatKey, lang);
+        RefuseMissing({}, kFormatKey);
     }
     if (!format->is_string() || format->get_ref<const std::string&>() != kFormatName) {
-        RefuseValue(std::string(kFormatKey), *format, kPlanFormatChoice.in(lang), lang);
+        RefuseValue(Place(std::string(kFormatKey)), *format, Text(kPlanFormatChoice));
     }
     const auto version = document.find(kVersionKey);
     if (version == document.end()) {
-        RefuseMissing("", kVersionKey, lang);
+        RefuseMissing({}, kVersionKey);
     }
     if (!version->is_number_integer() || *version != kVersion) {
-        RefuseValue(std::string(kVersionKey), *version, kPlanVersionChoice.in(lang), lang);
+        RefuseValue(Place(std::string(kVersionKey)), *version, Text(kPlanVersionChoice));
     }
     if (const auto password = document.find(kPasswordKey);
         password != document.end() && !Unchanged(*password, editor.password)) {
-        Take(*password, std::string(kPasswordKey), std::string(kPlanPasswordChoice.in(lang)), lang,
+        Take(*password, Place(std::string(kPasswordKey)), Text(kPlanPasswordChoice),
              [&](const PlanValue& v) { return SetPlanPassword(editor, v); });
     }
     if (const auto ani = document.find(kAniKey); ani != document.end()) {
-        Take(*ani, std::string(kAniKey), std::string(kPlanAniChoice.in(lang)), lang,
+        Take(*ani, Place(std::string(kAniKey)), Text(kPlanAniChoice),
              [&](const PlanValue& v) { return SetPlanAni(editor, v); });
     }
     for (const std::string_view group : kGroups) {
         if (const auto values = document.find(group); values != document.end()) {
-            ApplyGroup(*values, group, editor, lang);
+            ApplyGroup(*values, group, editor);
         }
     }
     if (const auto channels = document.find(kChannelsKey); channels != document.end()) {
-        ApplyChannels(*channels, editor, lang);
+        ApplyChannels(*channels, editor);
     }
     if (const auto debug = document.find(kDebugChannelsKey); debug != document.end()) {
-        ApplyDebugChannels(*debug, editor, lang);
+        ApplyDebugChannels(*debug, editor);
     }
 }
 
@@ -395,10 +395,9 @@ bool IsPlanDocument(const Json& document) {
 }
 
 std::optional<PlanProblem> ApplyPlanJson(const Json& document, EditorState& editor) {
-    const Lang lang = LanguageOf(editor.LanguageFlag);
     EditorState changed = editor;
     try {
-        ApplyDocument(document, changed, lang);
+        ApplyDocument(document, changed);
     } catch (const Refusal& refusal) {
         return refusal.problem;
     }

@@ -7,7 +7,8 @@
 //    "debug_channels": [{"channel": 1, "rx_mhz": "...", "tx_mhz": "..."}, ...]}
 //
 // The values (plan_document.h) are the same words whatever the interface language; only the
-// messages follow it. Version 1, the editor's own form, is editor_json.h.
+// messages, worded by the front ends, follow it. Version 1, the editor's own form, is
+// editor_json.h.
 #pragma once
 
 #include <optional>
@@ -34,14 +35,14 @@ bool IsPlanDocument(const Json& document);
 struct PlanProblem {
     bool windowRule = false;  // exit 1: the window's rule refused a frequency or tone
     ErrorCode code = ErrorCode::kNone;
-    std::string where;    // "channel 5, rx_mhz", "settings.squelch_level", "channels[2]"
-    std::string message;  // in the editor's language
+    Message where;  // "channel 5, rx_mhz", "settings.squelch_level", "channels[2]"; or none
+    Message message;
 };
 
 // Takes the plan into `editor`: a top-level key left out keeps the editor's value, and so
 // does a setting left out of its group or a key left out of a channel that was in use; a
-// channel left out of "channels" (or "debug_channels") is empty afterwards. The editor's
-// language chooses the messages. At the first problem `editor` is left unchanged.
+// channel left out of "channels" (or "debug_channels") is empty afterwards. At the first
+// problem `editor` is left unchanged.
 std::optional<PlanProblem> ApplyPlanJson(const Json& document, EditorState& editor);
 
 // The JSON text: a group's settings one per line, a channel on a line of its own.

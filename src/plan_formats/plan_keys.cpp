@@ -1,6 +1,7 @@
 #include "plan_formats/plan_keys.h"
 #include "radio_data/text_codes.h"
 #include "texts/list_texts.h"
+#include "texts/message_text.h"
 #include "texts/plan_texts.h"
 #include "texts/punctuation.h"
 
@@ -154,13 +155,13 @@ std::optional<int> PositionOfPlanValue(ListId list, const PlanValue& value) {
     return std::nullopt;
 }
 
-std::string PlanValueChoices(ListId list, Lang lang) {
+Message PlanValueChoices(ListId list) {
     std::vector<PlanValue> values;
     for (int position = 0; position < ListSize(list); ++position) {
         values.push_back(PlanValueOf(list, position));
     }
     if (std::holds_alternative<bool>(values.front())) {
-        return std::string(kPlanTrueOrFalse.in(lang));
+        return Text(kPlanTrueOrFalse);
     }
     if (std::holds_alternative<std::int64_t>(values.front())) {
         // Every numeric list is evenly spaced.
@@ -168,19 +169,21 @@ std::string PlanValueChoices(ListId list, Lang lang) {
         const auto last = std::get<std::int64_t>(values.back());
         const auto step =
             values.size() > 1 ? std::get<std::int64_t>(values[1]) - first : std::int64_t{1};
-        std::string text =
-            FillText(kPlanWholeNumber.in(lang), {std::to_string(first), std::to_string(last)});
-        if (step != 1) {
-            text += FillText(kPlanInSteps.in(lang), {std::to_string(step)});
+        Message range{&kPlanWholeNumber, {std::to_string(first), std::to_string(last)}};
+        if (step == 1) {
+            return range;
         }
-        return text;
+        return Concatenated(
+            {Inner(std::move(range)), Inner({&kPlanInSteps, {std::to_string(step)}})});
     }
-    std::string words;
+    std::vector<MessagePart> words;
     for (const PlanValue& value : values) {
-        words +=
-            (words.empty() ? "" : std::string(kListComma.in(lang))) + std::get<std::string>(value);
+        if (!words.empty()) {
+            words.emplace_back(&kListComma);
+        }
+        words.emplace_back(std::get<std::string>(value));
     }
-    return FillText(kPlanOneOf.in(lang), {words});
+    return {&kPlanOneOf, {Inner(Concatenated(std::move(words)))}};
 }
 
 std::string PlanValueText(const PlanValue& value) {

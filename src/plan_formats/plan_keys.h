@@ -13,6 +13,7 @@
 
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "radio_data/status.h"
 
 namespace m742 {
 
@@ -50,7 +51,7 @@ std::optional<int> PositionOfPlanValue(ListId list, const PlanValue& value);
 
 // What `list` admits, for a message: "one of off, start_tx, end_tx, both", "true or false",
 // "a whole number from 25 to 6400 in steps of 25".
-std::string PlanValueChoices(ListId list, Lang lang);
+Message PlanValueChoices(ListId list);
 
 // A value as a script writes it: 12, true, "wide", null.
 std::string PlanValueText(const PlanValue& value);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -32,9 +33,18 @@ struct QuotedName {
     bool operator==(const QuotedName&) const = default;
 };
 
+struct Message;
+
+// A whole message worded in the place of a part: a refusal inside the line that names the
+// field, the words of a list joined one by one.
+struct InnerMessage {
+    std::shared_ptr<const Message> message;
+    bool operator==(const InnerMessage& other) const;
+};
+
 // One part of a message: a text as it stands (a number, a file name, the system's words), a
-// name in quotation marks, or one of the program's own texts.
-using MessagePart = std::variant<std::string, QuotedName, const Bilingual*>;
+// name in quotation marks, one of the program's own texts, or a message of its own.
+using MessagePart = std::variant<std::string, QuotedName, const Bilingual*, InnerMessage>;
 
 // What the program has to say, not yet worded: one of the texts in src/texts, with %1, %2, ...
 // to fill, and what fills them. The front ends word it in the interface language.
@@ -45,6 +55,13 @@ struct Message {
     bool empty() const { return text == nullptr; }
     bool operator==(const Message&) const = default;
 };
+
+inline bool InnerMessage::operator==(const InnerMessage& other) const {
+    if (message == nullptr || other.message == nullptr) {
+        return message == other.message;
+    }
+    return *message == *other.message;
+}
 
 enum class ErrorCode {
     kNone,

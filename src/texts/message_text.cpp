@@ -6,6 +6,14 @@
 
 namespace m742 {
 
+namespace {
+
+// Two parts side by side: Concatenated folds longer runs into it.
+constexpr Bilingual kTwoParts{"%1%2", "%1%2"};
+constexpr Bilingual kOnePart{"%1", "%1"};
+
+}  // namespace
+
 std::string Quoted(std::string_view text, Lang lang) {
     return lang == Lang::English ? "\"" + std::string(text) + "\"" : "“" + std::string(text) + "”";
 }
@@ -16,6 +24,9 @@ std::string Worded(const MessagePart& part, Lang lang) {
     }
     if (const auto* name = std::get_if<QuotedName>(&part)) {
         return Quoted(name->text, lang);
+    }
+    if (const auto* inner = std::get_if<InnerMessage>(&part)) {
+        return inner->message != nullptr ? Worded(*inner->message, lang) : std::string();
     }
     const Bilingual* own = std::get<const Bilingual*>(part);
     return own != nullptr ? std::string(own->in(lang)) : std::string();
@@ -32,6 +43,25 @@ std::string Worded(const Message& message, Lang lang) {
     }
     const std::vector<std::string_view> values(parts.begin(), parts.end());
     return FillText(message.text->in(lang), values);
+}
+
+MessagePart Inner(Message message) {
+    return InnerMessage{std::make_shared<const Message>(std::move(message))};
+}
+
+Message Text(const Bilingual& text) {
+    return {&text, {}};
+}
+
+Message Concatenated(std::vector<MessagePart> parts) {
+    if (parts.empty()) {
+        return {};
+    }
+    Message joined{&kOnePart, {std::move(parts.front())}};
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        joined = {&kTwoParts, {Inner(std::move(joined)), std::move(parts[i])}};
+    }
+    return joined;
 }
 
 }  // namespace m742

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "radio_data/status.h"
 
@@ -15,6 +16,13 @@ inline constexpr Bilingual kAsItStands{"%1", "%1"};
 std::string Quoted(std::string_view text, Lang lang);
 
 std::string Worded(const MessagePart& part, Lang lang);
+
+// A message as a part of another.
+MessagePart Inner(Message message);
+// One text of the program's own, nothing to fill.
+Message Text(const Bilingual& text);
+// The parts worded one after another, nothing between them.
+Message Concatenated(std::vector<MessagePart> parts);
 
 // The message's text in `lang` with its parts filled in; the empty text for no message.
 std::string Worded(const Message& message, Lang lang);

@@ -1,5 +1,6 @@
 #include "plan_formats/chirp_csv.h"
 #include "radio_data/layout.h"
+#include "texts/csv_report.h"
 #include "texts/grid_cells.h"
 #include "texts/message_text.h"
 
@@ -88,9 +89,11 @@ TEST(ChirpCsv, ExportLeavesOutWhatItCannotWrite) {
     SetMemoryCellText(editor, 2, kColumnEncodeTone, "D9A3N");  // what a damaged file decodes to
     const CsvExport csv = ExportChirpCsv(editor);
     EXPECT_EQ(csv.channels, 1);
-    EXPECT_EQ(csv.leftOut, std::vector<std::string>{"Channel 2: QT/DQT Enc \"D9A3N\" cannot be "
-                                                    "written to a CHIRP CSV file; the channel was "
-                                                    "left out."});
+    ASSERT_EQ(csv.leftOut.size(), 1U);
+    EXPECT_EQ(Worded(csv.leftOut.front(), Lang::English),
+              "Channel 2: QT/DQT Enc \"D9A3N\" cannot be "
+              "written to a CHIRP CSV file; the channel was "
+              "left out.");
     EXPECT_EQ(ExportChirpCsv(StartupEditor(0)).text, kHeader);
 }
 
@@ -114,11 +117,11 @@ TEST_P(ImportRow, FollowsTheWindowsRules) {
     const CsvImport& result = import.value();
     const std::vector<CsvRowNote>& notes = *c.channel != '\0' ? result.adjusted : result.skipped;
     if (*c.note == '\0') {
-        EXPECT_TRUE(notes.empty()) << notes.front().text;
+        EXPECT_TRUE(notes.empty()) << Worded(notes.front().text, Lang::English);
     } else {
         ASSERT_EQ(notes.size(), 1U);
         EXPECT_EQ(notes.front().line, 2);
-        EXPECT_EQ(notes.front().text, c.note);
+        EXPECT_EQ(Worded(notes.front().text, Lang::English), c.note);
     }
     if (*c.channel == '\0') {
         EXPECT_TRUE(result.channels.empty());

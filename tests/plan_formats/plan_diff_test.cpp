@@ -12,6 +12,7 @@
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
 #include "radio_data/layout.h"
+#include "texts/diff_texts.h"
 #include "texts/store_refusal.h"
 
 namespace m742 {
@@ -162,11 +163,11 @@ TEST_P(PlanDiffTest, ListsWhatDiffers) {
     if (c.editBytes) {
         c.editBytes(b);
     }
-    const PlanDiff diff = CompareDataFiles(FileOf(base), b, Lang::English);
+    const PlanDiff diff = CompareDataFiles(FileOf(base), b);
     EXPECT_EQ(Lines(diff), c.lines);
     EXPECT_EQ(diff.equal(), c.lines.empty());
     // Turned around, the same lines with A and B swapped.
-    const PlanDiff back = CompareDataFiles(b, FileOf(base), Lang::English);
+    const PlanDiff back = CompareDataFiles(b, FileOf(base));
     ASSERT_EQ(back.items.size(), diff.items.size());
     for (std::size_t i = 0; i < diff.items.size(); ++i) {
         EXPECT_EQ(back.items[i].a, diff.items[i].b);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include "radio_data/layout.h"
 #include "texts/grid_cells.h"
+#include "texts/message_text.h"
 
 #include "channel_editing/channel_plan.h"
 #include "plan_formats/plan_document.h"
@@ -68,7 +69,8 @@ TEST_P(ChannelValue, FollowsTheWindowAndKeepsPrintedFrequencies) {
     ASSERT_EQ(result.has_value(), c.outcome != kTaken);
     if (result) {
         EXPECT_EQ(result->windowRule, c.outcome == kWindowRule);
-        EXPECT_NE(result->message.find(c.expected), std::string::npos) << result->message;
+        const std::string message = Worded(result->message, Lang::English);
+        EXPECT_NE(message.find(c.expected), std::string::npos) << message;
         EXPECT_EQ(editor, before);
     } else {
         EXPECT_EQ(MemoryCellText(editor, 4, c.column), c.expected);

@@ -59,7 +59,7 @@ TEST(PlanKeys, ValuesAndChoices) {
     for (const Case& c : cases) {
         EXPECT_EQ(PlanValueText(PlanValueOf(c.list, c.position)), c.value);
         if (!c.choices.empty()) {
-            EXPECT_EQ(PlanValueChoices(c.list, Lang::English), c.choices);
+            EXPECT_EQ(Worded(PlanValueChoices(c.list), Lang::English), c.choices);
         }
     }
     EXPECT_EQ(PositionOfPlanValue(ListId::kLaunchTime, std::int64_t{45}), std::nullopt);

@@ -1,5 +1,6 @@
 // Every user-visible text lives in src/texts/: no string literal elsewhere in src/ or tools/
-// holds a Chinese character or a full-width mark.
+// holds a Chinese character or a full-width mark, and no function of the core takes the
+// interface language: the core reports messages, the texts and the front ends word them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -91,6 +95,55 @@ TEST(TextsHome, NoChineseLiteralOutsideTheTexts) {
     EXPECT_GT(files, 100);
     EXPECT_TRUE(offenders.empty())
         << "Chinese text outside src/texts/: " << ::testing::PrintToString(offenders);
+}
+
+// Whether a header declares a function with a Lang parameter: "(Lang lang", ", const Lang)", or
+// a parameter on a line of its own. Comments are left out; a field "Lang lang = ...;" is no
+// parameter.
+bool TakesLang(const std::string& source) {
+    static const std::regex kAfterParenthesis(R"([(,]\s*(const\s+)?Lang(\s+\w+)?\s*[,)=])");
+    static const std::regex kOwnLine(R"(^\s*(const\s+)?Lang(\s+\w+)?\s*[,)])");
+    std::istringstream lines(source);
+    bool inComment = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (inComment || line.find("/*") != std::string::npos) {
+            inComment = line.find("*/") == std::string::npos;
+            continue;
+        }
+        line = line.substr(0, line.find("//"));
+        if (std::regex_search(line, kAfterParenthesis) || std::regex_search(line, kOwnLine)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(TextsHome, NoCoreFunctionTakesTheLanguage) {
+    const fs::path root = M742_SOURCE_DIR;
+    // Bilingual::in, where a text picks its language; and files still to change.
+    const std::set<std::string> allowed{
+        "src/radio_data/status.h",
+    };
+    std::vector<std::string> offenders;
+    int files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(root / "src")) {
+        const std::string name = entry.path().lexically_relative(root).generic_string();
+        const bool frontEnd = name.starts_with("src/texts/") || name.starts_with("src/cli/") ||
+                              name.starts_with("src/shell/") ||
+                              name.find("/qt/") != std::string::npos;
+        if (!entry.is_regular_file() || frontEnd || entry.path().extension() != ".h") {
+            continue;
+        }
+        ++files;
+        std::ifstream in(entry.path(), std::ios::binary);
+        if (TakesLang({std::istreambuf_iterator<char>(in), {}}) != allowed.contains(name)) {
+            offenders.push_back(name);
+        }
+    }
+    EXPECT_GT(files, 30);
+    EXPECT_TRUE(offenders.empty())
+        << "a core header with a Lang parameter (or one in the list that no longer has any): "
+        << ::testing::PrintToString(offenders);
 }
 
 }  // namespace

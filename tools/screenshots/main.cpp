@@ -148,8 +148,8 @@ int main(int argc, char** argv) {
         std::vector<std::uint8_t> file = m742::DataFileBytes(otherImage.value());
         file[m742::kDataFileHeaderSize + 0x3E0] = 0x00;
         m742::CompareDialog compare(
-            m742::CompareDataFiles(m742::DataFileBytes(image.value()), file, m742::Lang::English),
-            "plan.DAT", 1, &window);
+            m742::CompareDataFiles(m742::DataFileBytes(image.value()), file), "plan.DAT", 1,
+            &window);
         compare.show();
         QApplication::processEvents();
         if (!Save(compare, out.filePath("compare-en.png"))) {

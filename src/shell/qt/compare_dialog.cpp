@@ -15,6 +15,7 @@
 #include "radio_data/lists.h"
 #include "texts/backup_texts.h"
 #include "texts/compare_texts.h"
+#include "texts/diff_texts.h"
 #include "texts/list_texts.h"
 
 namespace m742 {

@@ -17,6 +17,7 @@
 #include "shell/qt/file_dialogs.h"
 #include "shell/qt/local_path.h"
 #include "shell/qt/main_window.h"
+#include "texts/csv_report.h"
 #include "texts/csv_texts.h"
 #include "texts/edit_texts.h"
 #include "texts/file_texts.h"
@@ -277,7 +278,11 @@ void PlanFileController::ExportCsv() {
         return;
     }
     if (!csv.leftOut.empty()) {
-        m_window.ShowMessage(Joined(csv.leftOut), kStyleWarning, "");
+        std::vector<std::string> lines;
+        for (const Message& message : csv.leftOut) {
+            lines.push_back(Worded(message, LanguageOf(m_editor.LanguageFlag)));
+        }
+        m_window.ShowMessage(Joined(lines), kStyleWarning, "");
     }
 }
 
@@ -300,14 +305,13 @@ void PlanFileController::CompareWithFile() {
     if (file.isEmpty()) {
         return;
     }
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
     const auto content = ReadDataFileBytes(LocalPath(file));
     if (!content.ok()) {
         m_window.ShowMessage(content.status().message, kStyleError, "");
         return;
     }
-    CompareDialog dialog(CompareDataFiles(DataFileBytes(image.value()), content.value(), lang),
-                         file, m_editor.LanguageFlag, &m_window);
+    CompareDialog dialog(CompareDataFiles(DataFileBytes(image.value()), content.value()), file,
+                         m_editor.LanguageFlag, &m_window);
     if (showCompareDialog) {
         showCompareDialog(dialog);
     } else {
