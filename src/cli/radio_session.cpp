@@ -20,6 +20,7 @@
 #include "radio_link/qt/serial_port.h"
 #include "texts/backup_texts.h"
 #include "texts/fleet_texts.h"
+#include "texts/message_text.h"
 #include "texts/port_texts.h"
 #include "texts/store_refusal.h"
 #include "texts/verify_report.h"
@@ -56,7 +57,7 @@ public:
           m_finished(std::move(finished)),
           m_terminal(::isatty(STDERR_FILENO) != 0),
           m_ports(m_port,
-                  [this](std::string_view text, int style, std::string_view title) {
+                  [this](const Message& text, int style, std::string_view title) {
                       return ShowMessage(text, style, title);
                   }),
           m_exchange(m_port, m_ports, *this),
@@ -85,16 +86,14 @@ public:
         }
     }
 
-    std::int16_t LanguageFlag() const override { return m_request.languageFlag; }
     int PowerUnlock() const override { return m_request.powerUnlock; }
     std::string PasswordText() const override {
         return m_verifying ? PasswordOf(*m_request.writeImage) : m_request.password;
     }
     void HideFrequencyEditor() override {}
-    std::string PortNotOpenText() const override {
-        return FillText(kCliPortNotOpen.in(LanguageOf(LanguageFlag())), {m_request.port});
-    }
-    void SetStatusText(std::string_view caption) override {
+    Message PortNotOpenText() const override { return {&kCliPortNotOpen, {m_request.port}}; }
+    void SetStatusText(const Message& message) override {
+        const std::string caption = Worded(message, LanguageOf(m_request.languageFlag));
         if (m_request.quiet || m_verifying) {
             return;
         }
@@ -138,10 +137,10 @@ public:
     void SetTimerEnabled(ExchangeTimer timer, bool enabled) override {
         m_timers.SetEnabled(timer, enabled);
     }
-    int ShowMessage(std::string_view text, int, std::string_view) override {
+    int ShowMessage(const Message& text, int, std::string_view) override {
         EndProgressLine();
         // A message box's paragraphs, on one line as every failure of the tool.
-        std::string line(text);
+        std::string line = Worded(text, LanguageOf(m_request.languageFlag));
         for (std::size_t at; (at = line.find("\n\n")) != std::string::npos;) {
             line.replace(at, 2, " ");
         }
@@ -164,7 +163,7 @@ public:
             if (outcome == ExchangeOutcome::kCompleted && m_readBack) {
                 m_result.differences =
                     WriteDifferences(*m_request.writeImage, *m_readBack, m_request.powerUnlock == 1,
-                                     LanguageOf(LanguageFlag()));
+                                     LanguageOf(m_request.languageFlag));
             } else {
                 m_result.notVerified = true;
             }

@@ -7,6 +7,7 @@
 #include "texts/backup_texts.h"
 #include "texts/exchange_texts.h"
 #include "texts/message_style.h"
+#include "texts/message_text.h"
 #include "texts/store_refusal.h"
 
 namespace m742 {
@@ -35,12 +36,8 @@ int HexByte(std::string_view digits) {
 Exchange::Exchange(SerialControl& port, PortSelection& ports, ExchangeWindow& window)
     : m_port(port), m_ports(ports), m_window(window) {}
 
-std::string Exchange::Text(const Bilingual& text) const {
-    return std::string(text.in(LanguageOf(m_window.LanguageFlag())));
-}
-
-std::string ExchangeWindow::PortNotOpenText() const {
-    return std::string(kPortNotOpen.in(LanguageOf(LanguageFlag())));
+Message ExchangeWindow::PortNotOpenText() const {
+    return Text(kPortNotOpen);
 }
 
 void Exchange::ReadRadio() {
@@ -56,18 +53,18 @@ void Exchange::Start(char mode) {
     m_window.HideFrequencyEditor();
     if (!m_port.PortOpen()) {
         const OpenError error = m_port.LastOpenError();
-        std::string message;
+        Message message;
         if (error == OpenError::kBusy && m_ports.PortNumber() != 0) {
             // Held by another program: what choosing the port in the menu says.
-            message = ComPortMessage(m_ports.PortNumber(), error, m_port.DeviceName(),
-                                     PresentComPorts(), m_window.LanguageFlag());
+            message =
+                ComPortMessage(m_ports.PortNumber(), error, m_port.DeviceName(), PresentComPorts());
         } else {
             message = m_window.PortNotOpenText();
-            const std::string cause =
-                OpenFailureCause(error, m_ports.PortNumber(), m_port.DeviceName(),
-                                 PresentComPorts(), m_window.LanguageFlag());
+            Message cause = OpenFailureCause(error, m_ports.PortNumber(), m_port.DeviceName(),
+                                             PresentComPorts());
             if (!cause.empty()) {
-                message += "\n\n" + cause;
+                message =
+                    Concatenated({Inner(std::move(message)), "\n\n", Inner(std::move(cause))});
             }
         }
         m_outcome = ExchangeOutcome::kPortNotOpen;
@@ -297,9 +294,9 @@ void Exchange::CommunicationError() {
     // Blocks already sent may be stored: the radio no longer holds its old plan for sure.
     const bool partlyWritten = BlocksSent();
     End(ExchangeOutcome::kCommunicationError);
-    std::string message = Text(kCommunicationError);
+    Message message = Text(kCommunicationError);
     if (partlyWritten) {
-        message += "\n\n" + Text(kPartlyWrittenNote);
+        message = Concatenated({Inner(std::move(message)), "\n\n", &kPartlyWrittenNote});
     }
     m_window.ShowMessage(message, kStyleError, "");
     m_window.SetCommandsEnabled(true);

@@ -48,11 +48,10 @@ enum class ExchangeOutcome {
 class ExchangeWindow {
 public:
     virtual ~ExchangeWindow() = default;
-    virtual std::int16_t LanguageFlag() const = 0;
     virtual int PowerUnlock() const = 0;           // 1 while the power levels are unlocked
     virtual std::string PasswordText() const = 0;  // Text2
     virtual void HideFrequencyEditor() = 0;        // Text1 of the memory grid
-    virtual void SetStatusText(std::string_view caption) = 0;  // Label20
+    virtual void SetStatusText(const Message& caption) = 0;  // Label20
     virtual void SetStatusVisible(bool visible) = 0;
     virtual bool StatusVisible() const = 0;
     virtual void SetProgress(int value) = 0;  // ProgressBar1, 0 to 1024
@@ -60,14 +59,14 @@ public:
     // Toolbar1, the "Programming" menu and the read and write buttons.
     virtual void SetCommandsEnabled(bool enabled) = 0;
     virtual void SetTimerEnabled(ExchangeTimer timer, bool enabled) = 0;
-    virtual int ShowMessage(std::string_view text, int style, std::string_view title) = 0;
+    virtual int ShowMessage(const Message& text, int style, std::string_view title) = 0;
     // The editor as an image, or the empty text after the window has told the user why not.
     virtual ImageHex EncodeImage() = 0;
     virtual void DecodeImage(const ImageHex& image) = 0;
     virtual void ShowDebugChannel() = 0;
     // What to say when the port would not open (before its cause): the window asks the user
     // to choose one in the "Com Port" menu; the command-line tool names its option.
-    virtual std::string PortNotOpenText() const;
+    virtual Message PortNotOpenText() const;
     // Told once when an exchange has ended, however it ended.
     virtual void ExchangeFinished(ExchangeOutcome) {}
 };
@@ -120,7 +119,6 @@ private:
     void End(ExchangeOutcome outcome);
     void CommunicationError();
     void SetBlockAddrHex();
-    std::string Text(const Bilingual& text) const;
 
     SerialControl& m_port;
     PortSelection& m_ports;

@@ -9,6 +9,7 @@
 #include "radio_data/status.h"
 #include "texts/backup_texts.h"
 #include "texts/message_style.h"
+#include "texts/message_text.h"
 #include "texts/port_texts.h"
 #include "texts/punctuation.h"
 
@@ -17,7 +18,7 @@ namespace m742 {
 PortSelection::PortSelection(SerialControl& port, MessageFunction showMessage)
     : m_port(port), m_showMessage(std::move(showMessage)) {}
 
-void PortSelection::ChoosePort(int number, std::int16_t languageFlag) {
+void PortSelection::ChoosePort(int number) {
     if (number < 1 || number > 8) {
         return;
     }
@@ -28,9 +29,9 @@ void PortSelection::ChoosePort(int number, std::int16_t languageFlag) {
     m_port.SetPortNumber(number);
     m_port.SetPortOpen(true);
     if (!m_port.PortOpen()) {
-        m_showMessage(ComPortMessage(number, m_port.LastOpenError(), m_port.DeviceName(),
-                                     PresentComPorts(), languageFlag),
-                      kStyleNotice, "");
+        m_showMessage(
+            ComPortMessage(number, m_port.LastOpenError(), m_port.DeviceName(), PresentComPorts()),
+            kStyleNotice, "");
         return;
     }
     m_checked[static_cast<std::size_t>(number)] = true;
@@ -59,23 +60,26 @@ bool IsComNumber(int number) {
     return number >= 1 && number <= kComPortCount;
 }
 
-// "COM1 = /dev/ttyUSB0, COM2 = /dev/ttyS0", leaving out `except`.
-std::string Mapping(const std::vector<ComPort>& present, int except, std::string_view separator) {
-    std::string text;
+// "COM1 = /dev/ttyUSB0, COM2 = /dev/ttyS0", leaving out `except`; empty when none is left.
+std::vector<MessagePart> Mapping(const std::vector<ComPort>& present, int except) {
+    std::vector<MessagePart> parts;
     for (const ComPort& port : present) {
         if (port.number != except) {
-            const std::string com = "COM" + std::to_string(port.number);
-            text += (text.empty() ? "" : std::string(separator)) + com;
+            std::string com = "COM" + std::to_string(port.number);
             if (port.device != com) {  // Windows: COMn is the device itself
-                text += " = " + port.device;
+                com += " = " + port.device;
             }
+            if (!parts.empty()) {
+                parts.emplace_back(&kComma);
+            }
+            parts.emplace_back(std::move(com));
         }
     }
-    return text;
+    return parts;
 }
 
 // "COM1 (/dev/ttyUSB0)", or the device alone when it was named directly.
-std::string PortLabel(int number, std::string_view device, bool english) {
+MessagePart PortLabel(int number, std::string_view device) {
     if (!IsComNumber(number)) {
         return std::string(device);
     }
@@ -83,30 +87,29 @@ std::string PortLabel(int number, std::string_view device, bool english) {
     if (device.empty() || device == com) {  // Windows: COMn is the device itself
         return com;
     }
-    return com + FillText(kInParentheses.in(english ? Lang::English : Lang::Chinese), {device});
+    return Inner(Concatenated({std::move(com), Inner({&kInParentheses, {std::string(device)}})}));
 }
 
-std::string NotFound(int number, std::string_view device, const std::vector<ComPort>& present,
-                     bool english) {
+Message NotFound(int number, std::string_view device, const std::vector<ComPort>& present) {
     const std::string name(device);
     const std::string com = "COM" + std::to_string(number);
-    const Lang lang = english ? Lang::English : Lang::Chinese;
-    std::string text;
+    Message text;
     if (!IsComNumber(number)) {
-        text = FillText(kNoSerialDevice.in(lang), {name});
+        text = {&kNoSerialDevice, {name}};
     } else if (name.empty() || name == com) {  // Windows: COMn is the device itself
-        text = FillText(kNothingConnectedAs.in(lang), {com});
+        text = {&kNothingConnectedAs, {com}};
     } else {
-        text = FillText(kNothingConnectedAsDevice.in(lang), {com, name});
+        text = {&kNothingConnectedAsDevice, {com, name}};
     }
-    const std::string others = Mapping(present, number, kComma.in(lang));
-    text += others.empty() ? std::string(kNoOtherSerialDevice.in(lang))
-                           : FillText(kOtherSerialDevices.in(lang), {others});
-    return text;
+    std::vector<MessagePart> others = Mapping(present, number);
+    return Concatenated(
+        {Inner(std::move(text)),
+         others.empty() ? MessagePart(&kNoOtherSerialDevice)
+                        : Inner({&kOtherSerialDevices, {Inner(Concatenated(std::move(others)))}})});
 }
 
 // What the name given as a port is instead.
-std::string NotSerial(const std::string& port, const std::string& name, Lang lang) {
+Message NotSerial(MessagePart port, const std::string& name) {
     const Bilingual* what = &kIsOtherDevice;
 #ifdef _WIN32
     // Windows: the name is UTF-8 here and UTF-16 to the system.
@@ -131,43 +134,37 @@ std::string NotSerial(const std::string& port, const std::string& name, Lang lan
         }
     }
 #endif
-    return FillText(kNotSerialPort.in(lang), {port, what->in(lang)});
+    return {&kNotSerialPort, {std::move(port), what}};
 }
 
 }  // namespace
 
-std::string OpenFailureCause(OpenError error, int number, std::string_view device,
-                             const std::vector<ComPort>& present, std::int16_t languageFlag) {
-    const bool english = LanguageOf(languageFlag) == Lang::English;
+Message OpenFailureCause(OpenError error, int number, std::string_view device,
+                         const std::vector<ComPort>& present) {
     const std::string name(device);
     switch (error) {
         case OpenError::kNotFound:
             // No number chosen yet: the message to choose one says it all.
-            return IsComNumber(number) || !name.empty() ? NotFound(number, name, present, english)
-                                                        : std::string();
-        case OpenError::kPermissionDenied: {
-            const std::string port = PortLabel(number, name, english);
-            return FillText(kPortPermissionDenied.in(english ? Lang::English : Lang::Chinese),
-                            {port});
-        }
+            return IsComNumber(number) || !name.empty() ? NotFound(number, name, present)
+                                                        : Message();
+        case OpenError::kPermissionDenied:
+            return {&kPortPermissionDenied, {PortLabel(number, name)}};
         case OpenError::kBusy: {
-            std::string note =
-                PortHolderNote(number, name, SystemPortHolders(name), languageFlag).text;
+            Message note = PortHolderNote(number, name, SystemPortHolders(name)).text;
             if (note.empty() && !IsComNumber(number)) {
-                note = FillText(kDeviceBusy.in(LanguageOf(languageFlag)), {name});
+                note = {&kDeviceBusy, {name}};
             }
             return note;
         }
         case OpenError::kNotSerial:
-            return NotSerial(PortLabel(number, name, english), name, LanguageOf(languageFlag));
+            return NotSerial(PortLabel(number, name), name);
         default:
             return {};
     }
 }
 
 HolderNote PortHolderNote(int number, std::string_view device,
-                          const std::vector<PortHolder>& holders, std::int16_t languageFlag) {
-    const Lang lang = LanguageOf(languageFlag);
+                          const std::vector<PortHolder>& holders) {
     const PortHolder* shown = nullptr;
     for (const PortHolder& holder : holders) {
         if (shown == nullptr || (holder.seen && !shown->seen)) {
@@ -179,32 +176,28 @@ HolderNote PortHolderNote(int number, std::string_view device,
     }
     const std::string pid = std::to_string(shown->pid);
     if (!shown->seen) {
-        return {FillText(kMayHoldPort.in(lang), {shown->program, pid}), false};
+        return {{&kMayHoldPort, {shown->program, pid}}, false};
     }
-    const Bilingual& pattern = shown->program == "brltty" ? kHeldByBrltty : kHeldByModemManager;
-    return {FillText(pattern.in(lang), {PortLabel(number, device, lang == Lang::English), pid}),
-            true};
+    const Bilingual* pattern = shown->program == "brltty" ? &kHeldByBrltty : &kHeldByModemManager;
+    return {{pattern, {PortLabel(number, device), pid}}, true};
 }
 
-std::string ComPortMessage(int number, OpenError error, std::string_view device,
-                           const std::vector<ComPort>& present, std::int16_t languageFlag) {
+Message ComPortMessage(int number, OpenError error, std::string_view device,
+                       const std::vector<ComPort>& present) {
     HolderNote holder;
     if (error == OpenError::kBusy) {
-        holder =
-            PortHolderNote(number, device, SystemPortHolders(std::string(device)), languageFlag);
+        holder = PortHolderNote(number, device, SystemPortHolders(std::string(device)));
         if (holder.seen) {
             return holder.text;
         }
-    } else if (std::string cause = OpenFailureCause(error, number, device, present, languageFlag);
-               !cause.empty()) {
+    } else if (Message cause = OpenFailureCause(error, number, device, present); !cause.empty()) {
         return cause;
     }
-    const std::string n = std::to_string(number);
-    std::string busy = FillText(kSerialPortInUse.in(LanguageOf(languageFlag)), {n});
-    if (!holder.text.empty()) {
-        busy += "\n\n" + holder.text;
+    Message busy{&kSerialPortInUse, {std::to_string(number)}};
+    if (holder.text.empty()) {
+        return busy;
     }
-    return busy;
+    return Concatenated({Inner(std::move(busy)), "\n\n", Inner(std::move(holder.text))});
 }
 
 }  // namespace m742

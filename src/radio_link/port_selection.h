@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "radio_data/status.h"
 #include "radio_link/com_ports.h"
 #include "radio_link/port.h"
 #include "radio_link/port_holders.h"
@@ -15,8 +16,7 @@
 namespace m742 {
 
 // Shows a message the way the window does (style 64: information icon and OK).
-using MessageFunction =
-    std::function<int(std::string_view text, int style, std::string_view title)>;
+using MessageFunction = std::function<int(const Message& text, int style, std::string_view title)>;
 
 class PortSelection {
 public:
@@ -24,7 +24,7 @@ public:
 
     // Choosing menu entry N (1-8): tries to open COMN at once, so that a port held elsewhere
     // is reported when it is chosen. The port is left open.
-    void ChoosePort(int number, std::int16_t languageFlag);
+    void ChoosePort(int number);
 
     // Closes the port and opens the stored port number again; errors are left for the caller
     // to find through PortOpen().
@@ -48,21 +48,21 @@ private:
 // system told more than that it is busy: no device behind the number (with the numbers that
 // have one), no such device, a device the user may not open, or ModemManager or brltty holding
 // it (found in /proc). Empty otherwise.
-std::string OpenFailureCause(OpenError error, int number, std::string_view device,
-                             const std::vector<ComPort>& present, std::int16_t languageFlag);
+Message OpenFailureCause(OpenError error, int number, std::string_view device,
+                         const std::vector<ComPort>& present);
 
 // What to say of ModemManager or brltty holding the port of `number` (0 for a device named
 // directly): that it holds it (`seen`), that it is running and may hold it, or nothing.
 struct HolderNote {
-    std::string text;
+    Message text;
     bool seen = false;
 };
 HolderNote PortHolderNote(int number, std::string_view device,
-                          const std::vector<PortHolder>& holders, std::int16_t languageFlag);
+                          const std::vector<PortHolder>& holders);
 
 // The message of menu entry `number` when its port would not open: the cause when one is known,
 // else the text for a port held by another program.
-std::string ComPortMessage(int number, OpenError error, std::string_view device,
-                           const std::vector<ComPort>& present, std::int16_t languageFlag);
+Message ComPortMessage(int number, OpenError error, std::string_view device,
+                       const std::vector<ComPort>& present);
 
 }  // namespace m742

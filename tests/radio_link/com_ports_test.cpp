@@ -79,10 +79,11 @@ TEST(PortHolderNote, NamesTheProgramAndTheFix) {
         {2, "/dev/ttyUSB1", {brltty}, 0, "COM2（/dev/ttyUSB1） 被 brltty（进程 640）占用", true},
     };
     for (const Case& c : cases) {
-        const HolderNote note = PortHolderNote(c.number, c.device, c.holders, c.languageFlag);
-        EXPECT_TRUE(note.text.starts_with(c.starts)) << note.text;
-        EXPECT_EQ(note.text.empty(), c.starts.empty()) << note.text;
-        EXPECT_EQ(note.seen, c.seen) << note.text;
+        const HolderNote note = PortHolderNote(c.number, c.device, c.holders);
+        const std::string text = Worded(note.text, LanguageOf(c.languageFlag));
+        EXPECT_TRUE(text.starts_with(c.starts)) << text;
+        EXPECT_EQ(text.empty(), c.starts.empty()) << text;
+        EXPECT_EQ(note.seen, c.seen) << text;
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "radio_data/image.h"
 #include "radio_link/exchange.h"
+#include "texts/message_text.h"
 #include "texts/store_refusal.h"
 
 namespace m742::testing {
@@ -51,19 +52,20 @@ struct FakeWindow : ExchangeWindow {
     int frequencyEditorHidden = 0;
     std::vector<ExchangeOutcome> finished;
 
-    std::int16_t LanguageFlag() const override { return languageFlag; }
     int PowerUnlock() const override { return powerUnlock; }
     std::string PasswordText() const override { return password; }
     void HideFrequencyEditor() override { ++frequencyEditorHidden; }
-    void SetStatusText(std::string_view caption) override { status = caption; }
+    void SetStatusText(const Message& caption) override {
+        status = Worded(caption, LanguageOf(languageFlag));
+    }
     void SetStatusVisible(bool visible) override { statusVisible = visible; }
     bool StatusVisible() const override { return statusVisible; }
     void SetProgress(int value) override { progress = value; }
     void SetProgressVisible(bool visible) override { progressVisible = visible; }
     void SetCommandsEnabled(bool enabled) override { commandsEnabled = enabled; }
     void SetTimerEnabled(ExchangeTimer timer, bool enabled) override { timers[timer] = enabled; }
-    int ShowMessage(std::string_view text, int style, std::string_view) override {
-        messages.emplace_back(text, style);
+    int ShowMessage(const Message& text, int style, std::string_view) override {
+        messages.emplace_back(Worded(text, LanguageOf(languageFlag)), style);
         return 1;
     }
     ImageHex EncodeImage() override { return encode ? encode() : ImageHex(); }
@@ -80,7 +82,7 @@ Bytes RadioAnswer(const Bytes& frame, RadioImage& memory);
 struct Link {
     FakePort port;
     FakeWindow window;
-    PortSelection ports{port, [this](std::string_view text, int style, std::string_view title) {
+    PortSelection ports{port, [this](const Message& text, int style, std::string_view title) {
                             return window.ShowMessage(text, style, title);
                         }};
     Exchange exchange{port, ports, window};

@@ -6,6 +6,7 @@
 
 #include "fake_link.h"
 #include "radio_link/com_ports.h"
+#include "texts/message_text.h"
 
 namespace m742::testing {
 namespace {
@@ -22,23 +23,27 @@ std::vector<int> Ticked(const PortSelection& ports) {
 
 TEST(PortSelection, ChoosingAPortTicksItAndKeepsItOpen) {
     Link link;
-    link.ports.ChoosePort(3, 1);
+    link.window.languageFlag = 1;
+    link.ports.ChoosePort(3);
     EXPECT_EQ(Ticked(link.ports), std::vector<int>{3});
     EXPECT_EQ(link.ports.PortNumber(), 3);
     EXPECT_EQ(link.port.number, 3);
     EXPECT_TRUE(link.port.open);
-    link.ports.ChoosePort(5, 1);
+    link.window.languageFlag = 1;
+    link.ports.ChoosePort(5);
     EXPECT_EQ(Ticked(link.ports), std::vector<int>{5});
     EXPECT_TRUE(link.window.messages.empty());
 }
 
 TEST(PortSelection, APortThatWillNotOpenIsReported) {
     Link link;
-    link.ports.ChoosePort(2, 1);
+    link.window.languageFlag = 1;
+    link.ports.ChoosePort(2);
     link.port.canOpen = false;
 
     // The ticked entry again: its tick stays, the message comes.
-    link.ports.ChoosePort(2, 1);
+    link.window.languageFlag = 1;
+    link.ports.ChoosePort(2);
     EXPECT_EQ(Ticked(link.ports), std::vector<int>{2});
     ASSERT_EQ(link.window.messages.size(), 1u);
     EXPECT_EQ(link.window.messages[0].second, 64);
@@ -49,7 +54,8 @@ TEST(PortSelection, APortThatWillNotOpenIsReported) {
               0u);
 
     // Another entry: no tick is left anywhere and the old number stays for the exchanges.
-    link.ports.ChoosePort(7, 0);
+    link.window.languageFlag = 0;
+    link.ports.ChoosePort(7);
     EXPECT_TRUE(Ticked(link.ports).empty());
     EXPECT_EQ(link.ports.PortNumber(), 2);
     EXPECT_EQ(link.window.messages[1].first.rfind(
@@ -123,8 +129,8 @@ TEST(PortSelection, MessagesNameTheCause) {
         {OpenError::kOther, 4, "/dev/ttyUSB0", two, 0, {}},
     };
     for (const auto& c : cases) {
-        const std::string cause =
-            OpenFailureCause(c.error, c.number, c.device, c.present, c.languageFlag);
+        const Message message = OpenFailureCause(c.error, c.number, c.device, c.present);
+        const std::string cause = Worded(message, LanguageOf(c.languageFlag));
         std::size_t at = 0;
         for (const std::string& part : c.parts) {
             at = cause.find(part, at);
@@ -132,8 +138,7 @@ TEST(PortSelection, MessagesNameTheCause) {
         }
         EXPECT_EQ(cause.empty(), c.parts.empty()) << cause;
         if (!cause.empty() && c.number != 0) {
-            EXPECT_EQ(ComPortMessage(c.number, c.error, c.device, c.present, c.languageFlag),
-                      cause);
+            EXPECT_EQ(ComPortMessage(c.number, c.error, c.device, c.present), message);
         }
     }
 }

@@ -518,7 +518,7 @@ void LanguageTest::unavailableSwitchDoesNothing() {
     } else {
         form.ChooseEnglish();
     }
-    QCOMPARE(form.radio().LanguageFlag(), flag);
+    QCOMPARE(form.editor().LanguageFlag, flag);
     QCOMPARE(form.windowTitle(), title);
     QCOMPARE(Child<QGroupBox>(form, "Frame1").title(), QString("untouched"));
 }

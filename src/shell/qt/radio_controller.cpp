@@ -45,7 +45,7 @@ RadioController::RadioController(MainWindow& window, PlanFileController& planFil
       m_planFiles(planFiles),
       m_document(window.document()),
       m_editor(window.editor()),
-      m_ports(m_port, [this](std::string_view text, int style, std::string_view title) {
+      m_ports(m_port, [this](const Message& text, int style, std::string_view title) {
           return ShowMessage(text, style, title);
       }) {
     m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
@@ -76,7 +76,7 @@ void RadioController::WriteRadio() {
 }
 
 void RadioController::ChoosePort(int number) {
-    m_ports.ChoosePort(number, m_editor.LanguageFlag);
+    m_ports.ChoosePort(number);
     TickComMenu();
 }
 
@@ -124,10 +124,6 @@ void RadioController::SetVerifyAfterWrite(bool verify) {
 
 // ExchangeWindow
 
-std::int16_t RadioController::LanguageFlag() const {
-    return m_editor.LanguageFlag;
-}
-
 int RadioController::PowerUnlock() const {
     return m_window.powerLock().PowerUnlock();
 }
@@ -140,8 +136,8 @@ void RadioController::HideFrequencyEditor() {
     m_window.HideFrequencyEditor();
 }
 
-void RadioController::SetStatusText(std::string_view caption) {
-    m_window.SetStatusText(caption);
+void RadioController::SetStatusText(const Message& caption) {
+    m_window.SetStatusText(Worded(caption, LanguageOf(m_editor.LanguageFlag)));
 }
 
 void RadioController::SetStatusVisible(bool visible) {
@@ -168,7 +164,7 @@ void RadioController::SetTimerEnabled(ExchangeTimer timer, bool enabled) {
     m_timers->SetEnabled(timer, enabled);
 }
 
-int RadioController::ShowMessage(std::string_view text, int style, std::string_view title) {
+int RadioController::ShowMessage(const Message& text, int style, std::string_view title) {
     return m_window.ShowMessage(text, style, title);
 }
 
@@ -270,8 +266,8 @@ bool RadioController::TakeReadBack(const ImageHex& image) {
 
 // After the exchange's own ending and its own message, if it has one.
 void RadioController::ShowLater(const QString& text) {
-    QTimer::singleShot(0, this,
-                       [this, text] { ShowMessage(text.toStdString(), kStyleWarning, ""); });
+    QTimer::singleShot(
+        0, this, [this, text] { m_window.ShowMessage(text.toStdString(), kStyleWarning, ""); });
 }
 
 void RadioController::StartVerify() {
@@ -295,11 +291,11 @@ void RadioController::FinishVerify(ExchangeOutcome outcome) {
         WriteDifferences(*sent, *m_readBack, m_sentUnlocked, lang);
     m_readBack.reset();
     if (differences.empty()) {
-        SetStatusText(kVerifyPassed.in(lang));
+        m_window.SetStatusText(kVerifyPassed.in(lang));
         m_window.ShowOutcome(&kVerifyPassed);
         return;
     }
-    SetStatusText(kVerifyFailedStatus.in(lang));
+    m_window.SetStatusText(kVerifyFailedStatus.in(lang));
     m_window.ShowOutcome(&kVerifyFailedStatus);
     QString report =
         Of(FillText(kVerifyDifferences.in(lang), {std::to_string(differences.size())}));

@@ -52,18 +52,17 @@ public:
     Exchange& exchange() { return *m_exchange; }
 
     // ExchangeWindow
-    std::int16_t LanguageFlag() const override;
     int PowerUnlock() const override;
     std::string PasswordText() const override;
     void HideFrequencyEditor() override;
-    void SetStatusText(std::string_view caption) override;
+    void SetStatusText(const Message& caption) override;
     void SetStatusVisible(bool visible) override;
     bool StatusVisible() const override;
     void SetProgress(int value) override;
     void SetProgressVisible(bool visible) override;
     void SetCommandsEnabled(bool enabled) override;
     void SetTimerEnabled(ExchangeTimer timer, bool enabled) override;
-    int ShowMessage(std::string_view text, int style, std::string_view title) override;
+    int ShowMessage(const Message& text, int style, std::string_view title) override;
     ImageHex EncodeImage() override;
     void DecodeImage(const ImageHex& image) override;
     void ShowDebugChannel() override;
