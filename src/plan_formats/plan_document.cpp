@@ -99,11 +99,11 @@ PlanValue ChannelPlanValue(const EditorState& editor, int row, int column) {
         return PlanValueOf(GridColumnList(column),
                            ListPositionOf(MemoryChannelOf(editor, row), column));
     }
-    const std::string cell = MemoryCellText(editor, row, column);
+    const MemoryChannel& channel = MemoryChannelOf(editor, row);
     if (IsToneColumn(column)) {
-        return cell.empty() ? std::string("off") : PlanTone(cell);
+        return PlanTone(ToneField(channel, column));
     }
-    return cell;
+    return FrequencyCellText(FrequencyField(channel, column));
 }
 
 std::string DebugPlanValue(const EditorState& editor, int row, int column) {

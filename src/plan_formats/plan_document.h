@@ -31,7 +31,7 @@ struct PlanRefusal {
 using PlanResult = std::optional<PlanRefusal>;
 
 // The value of memory channel `row` (1-16) in grid column `column` (1-8): frequencies as
-// their text ("" for none), tones as PlanTone ("off" for an empty cell too), list columns as
+// their text ("" for none), tones as PlanTone ("off" for none too), list columns as
 // PlanValueOf.
 PlanValue ChannelPlanValue(const EditorState& editor, int row, int column);
 // The value of debug channel `row` in debug column 1 (RX) or 2 (TX): the text, "" for none.

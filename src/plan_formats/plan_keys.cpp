@@ -131,7 +131,7 @@ PlanValue PlanValueOf(ListId list, int position) {
         case ListId::kOnOff:
             return position == 0;
         case ListId::kTone:
-            return PlanTone(ListItem(list, position, Lang::English));
+            return position == 0 ? std::string("off") : ListItem(list, position, Lang::English);
         case ListId::kBand:
             return ListItem(list, position, Lang::English);
         default:
@@ -199,11 +199,8 @@ std::string PlanValueText(const PlanValue& value) {
     return "null";
 }
 
-std::string PlanTone(std::string_view cell) {
-    if (cell == OffWord(Lang::English) || cell == OffWord(Lang::Chinese)) {
-        return "off";
-    }
-    return std::string(cell);
+std::string PlanTone(const ToneCell& tone) {
+    return IsEmpty(tone) ? "off" : ToneCellText(tone, "off");
 }
 
 }  // namespace m742

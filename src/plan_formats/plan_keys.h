@@ -13,6 +13,7 @@
 
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "radio_data/radio_plan.h"
 #include "radio_data/status.h"
 
 namespace m742 {
@@ -43,7 +44,7 @@ std::string_view ChannelKey(int column);  // "rx_mhz", "rx_tone", "tx_mhz", "tx_
 std::string_view DebugChannelKey(int column);
 
 // The plan value of position `position` in `list`; nothing for -1 or a position outside it.
-// The memory grid's tone columns hold texts, not positions: see PlanTone.
+// A channel's tones are no list positions: see PlanTone.
 PlanValue PlanValueOf(ListId list, int position);
 
 // The position whose plan value is `value`; nothing when no position has it.
@@ -56,8 +57,8 @@ Message PlanValueChoices(ListId list);
 // A value as a script writes it: 12, true, "wide", null.
 std::string PlanValueText(const PlanValue& value);
 
-// A tone cell of the memory grid in a plan: "off" for the Off word of either language, the
-// cell's text otherwise ("88.5", "D023N").
-std::string PlanTone(std::string_view cell);
+// A channel's tone in a plan: "off" for Off and for none, the tone's text otherwise ("88.5",
+// "D023N").
+std::string PlanTone(const ToneCell& tone);
 
 }  // namespace m742
