@@ -109,11 +109,35 @@ std::span<const PlanSetting> PlanSettings() {
     return settings;
 }
 
+std::string_view ChannelFieldKey(ChannelField field) {
+    static constexpr std::array<std::string_view, kChannelFields.size()> kKeys{
+        "rx_mhz", "rx_tone", "tx_mhz", "tx_tone", "busy_lock", "bandwidth", "scan", "power"};
+    return kKeys[static_cast<std::size_t>(field)];
+}
+
 std::string_view ChannelKey(int column) {
-    static constexpr std::array<std::string_view, kMemoryColumns> kKeys{
-        "channel",   "rx_mhz",    "rx_tone", "tx_mhz", "tx_tone",
-        "busy_lock", "bandwidth", "scan",    "power"};
-    return column >= 0 && column < kMemoryColumns ? kKeys[static_cast<std::size_t>(column)] : "";
+    // The grid's columns after the channel number hold the fields in the plan's order.
+    if (column == kColumnChannel) {
+        return "channel";
+    }
+    return column > 0 && column < kMemoryColumns
+               ? ChannelFieldKey(kChannelFields[static_cast<std::size_t>(column - 1)])
+               : "";
+}
+
+std::optional<ListId> ChannelFieldList(ChannelField field) {
+    switch (field) {
+        case ChannelField::kBusyLock:
+            return ListId::kBusyLock;
+        case ChannelField::kBandwidth:
+            return ListId::kBandwidth;
+        case ChannelField::kScan:
+            return ListId::kAddScan;
+        case ChannelField::kPower:
+            return ListId::kTxPower;
+        default:
+            return std::nullopt;
+    }
 }
 
 std::string_view DebugChannelKey(int column) {
