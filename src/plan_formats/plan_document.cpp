@@ -52,12 +52,7 @@ PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const st
     EditorState entered = editor;
     const FrequencyCommit commit = CommitFrequency(entered, row, column, text);
     if (commit.outcome == FrequencyOutcome::kOutOfBand) {
-        const BandLimits band;
-        return PlanRefusal{
-            true, ErrorCode::kFrequencyRefused,
-            Concatenated(
-                {&kOutOfBandText,
-                 Inner({&kBandHint, {std::to_string(band.low), std::to_string(band.high)}})})};
+        return PlanRefusal{true, ErrorCode::kFrequencyRefused, OutOfBandRefusal(BandLimits{})};
     }
     if (commit.outcome != FrequencyOutcome::kWritten &&
         commit.outcome != FrequencyOutcome::kChannelStarted) {
@@ -92,6 +87,12 @@ PlanResult SetTone(ToneCell& cell, const std::string& tone) {
 }
 
 }  // namespace
+
+Message OutOfBandRefusal(BandLimits band) {
+    return Concatenated(
+        {&kOutOfBandText,
+         Inner({&kBandHint, {std::to_string(band.low), std::to_string(band.high)}})});
+}
 
 PlanValue ChannelPlanValue(const MemoryChannel& channel, ChannelField field) {
     switch (field) {

@@ -13,11 +13,16 @@
 #include <string>
 #include <string_view>
 
+#include "channel_editing/frequency_entry.h"
 #include "plan_formats/plan_keys.h"
 #include "radio_data/editor_state.h"
 #include "radio_data/status.h"
 
 namespace m742 {
+
+// "Beyond the frequency range (the band is 400–480 MHz)": the window's message, and the band
+// that the window leaves unsaid.
+Message OutOfBandRefusal(BandLimits band);
 
 // Why a value was not taken.
 struct PlanRefusal {
