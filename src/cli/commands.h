@@ -83,7 +83,7 @@ int ReportStatus(const Status& status, Lang lang);
 // The same for a failure already worded.
 int ReportRefusal(ErrorCode code, std::string message, const std::string& where, Lang lang);
 
-// Saves the data file of `editor`, over `base` when there is one (SaveOverBase), as `out`;
+// Saves the data file of `editor`, over `base` when there is one (DataFileOverBase), as `out`;
 // "-" writes it to standard output, unless that is a terminal. The exit status, any failure
 // printed.
 int SaveDataFileOutput(const std::string& out, const EditorState& editor, const BaseFile* base,

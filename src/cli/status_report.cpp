@@ -4,11 +4,13 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "radio_data/data_file.h"
 #include "radio_data/file_names.h"
 #include "radio_data/text_codes.h"
 #include "texts/command_texts.h"
 #include "texts/message_text.h"
 #include "texts/punctuation.h"
+#include "texts/store_refusal.h"
 
 namespace m742::cli {
 
@@ -47,19 +49,21 @@ int ReportStatus(const Status& status, Lang lang) {
 
 int SaveDataFileOutput(const std::string& out, const EditorState& editor, const BaseFile* base,
                        Lang lang) {
-    if (out != "-") {
-        const Status saved = SaveOverBase(FilePath(out), editor, base);
-        return saved.ok() ? kDone : ReportStatus(saved, lang);
-    }
-    if (::isatty(STDOUT_FILENO) != 0) {
+    if (out == "-" && ::isatty(STDOUT_FILENO) != 0) {
         PrintError(std::string(kBinaryToTerminalText.in(lang)));
         return kFailed;
     }
-    const auto bytes = DataFileOverBase(editor, base);
-    if (!bytes.ok()) {
-        return ReportStatus(bytes.status(), lang);
+    const DataFileContent content = DataFileOverBase(editor, base);
+    if (const auto* refusal = std::get_if<StoreRefusal>(&content)) {
+        return ReportStatus(WithRefusalWorded(*refusal, lang).status(), lang);
     }
-    return PrintOutput({reinterpret_cast<const char*>(bytes.value().data()), bytes.value().size()});
+    const auto& bytes = std::get<std::vector<std::uint8_t>>(content);
+    if (out != "-") {
+        // Atomically: a refused cell has left the file untouched above.
+        const Status saved = WriteDataFileBytes(FilePath(out), bytes);
+        return saved.ok() ? kDone : ReportStatus(saved, lang);
+    }
+    return PrintOutput({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 int ReadBaseOption(const Invocation& invocation, std::string_view option,

@@ -5,7 +5,6 @@
 #include "channel_editing/channel_plan.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
-#include "texts/store_refusal.h"
 
 namespace m742 {
 
@@ -29,31 +28,17 @@ Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t l
     return base;
 }
 
-Outcome<std::vector<std::uint8_t>> DataFileOverBase(const EditorState& editor,
-                                                    const BaseFile* base) {
-    if (base == nullptr) {
-        const auto image = EncodeImage(editor);
-        if (!image.ok()) {
-            return Failed(image.status());
-        }
-        return DataFileBytes(image.value());
+DataFileContent DataFileOverBase(const RadioPlan& plan, const BaseFile* base) {
+    const PlanEncoding encoding =
+        base == nullptr ? EncodeImage(plan) : EncodeOverBase(plan, base->editor, base->image);
+    if (const auto* refusal = std::get_if<StoreRefusal>(&encoding)) {
+        return *refusal;
     }
-    const auto image = EncodeOverBase(editor, base->editor, base->image);
-    if (!image.ok()) {
-        return Failed(image.status());
+    std::vector<std::uint8_t> bytes = DataFileBytes(std::get<RadioImage>(encoding));
+    if (base != nullptr) {
+        std::copy_n(base->content.begin(), kDataFileHeaderSize, bytes.begin());
     }
-    std::vector<std::uint8_t> bytes = DataFileBytes(image.value());
-    std::copy_n(base->content.begin(), kDataFileHeaderSize, bytes.begin());
     return bytes;
-}
-
-Status SaveOverBase(const std::filesystem::path& path, const EditorState& editor,
-                    const BaseFile* base) {
-    const auto bytes = DataFileOverBase(editor, base);
-    if (!bytes.ok()) {
-        return bytes.status();
-    }
-    return WriteDataFileBytes(path, bytes.value());
 }
 
 }  // namespace m742

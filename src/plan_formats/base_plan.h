@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "radio_data/codec.h"
 #include "radio_data/editor_state.h"
 #include "radio_data/image.h"
 #include "radio_data/status.h"
-#include "texts/store_refusal.h"
 
 namespace m742 {
 
@@ -27,14 +28,10 @@ struct BaseFile {
 };
 Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t languageFlag);
 
-// The content of the data file that saving `editor` gives: as "Save" writes it, or over `base`
-// when there is one (EncodeOverBase, and the base's 50-byte header). Refuses as the encoder
-// does.
-Outcome<std::vector<std::uint8_t>> DataFileOverBase(const EditorState& editor,
-                                                    const BaseFile* base);
-
-// Saves that content to `path`, atomically. A refused cell leaves the file untouched.
-Status SaveOverBase(const std::filesystem::path& path, const EditorState& editor,
-                    const BaseFile* base);
+// The content of the data file that saving `plan` gives: as "Save" writes it, or over `base`
+// when there is one (EncodeOverBase, and the base's 50-byte header); or the field the encoder
+// refuses.
+using DataFileContent = std::variant<std::vector<std::uint8_t>, StoreRefusal>;
+DataFileContent DataFileOverBase(const RadioPlan& plan, const BaseFile* base);
 
 }  // namespace m742

@@ -57,11 +57,12 @@ struct Tone {
     bool inverted = false;
 };
 
-// A tone cell of the grid as a tone; nothing when it holds none a CSV can carry.
-std::optional<Tone> ToneOfCell(const std::string& cell) {
-    if (cell.empty() || cell == OffWord(Lang::English) || cell == OffWord(Lang::Chinese)) {
+// A channel's tone as a CSV tone; nothing when it is none a CSV can carry.
+std::optional<Tone> CsvTone(const ToneCell& tone) {
+    if (IsEmpty(tone) || std::holds_alternative<ToneOff>(tone)) {
         return Tone{};
     }
+    const std::string cell = ToneCellText(tone, "");
     if (cell.size() == 5 && cell.front() == 'D' && (cell.back() == 'N' || cell.back() == 'I')) {
         const std::string digits = cell.substr(1, 3);
         if (std::all_of(digits.begin(), digits.end(),
@@ -128,30 +129,33 @@ CsvExport ExportChirpCsv(const EditorState& editor) {
         if (!ChannelInUse(editor, channel)) {
             continue;
         }
-        const auto cells = MemoryRowText(editor, channel);
         const MemoryChannel& values = MemoryChannelOf(editor, channel);
-        const auto leaveOut = [&](int column) {
+        const auto leaveOut = [&](int column, std::string text) {
             out.leftOut.push_back(
                 {&kNotExported,
-                 {std::to_string(channel), &kMemoryHeadings[At(column)], cells[At(column)]}});
+                 {std::to_string(channel), &kMemoryHeadings[At(column)], std::move(text)}});
         };
-        const auto rx = FrequencySteps(cells[kColumnRx]);
+        const std::string rxText = FrequencyCellText(values.rx);
+        const auto rx = FrequencySteps(rxText);
         if (!rx) {
-            leaveOut(kColumnRx);
+            leaveOut(kColumnRx, rxText);
             continue;
         }
         std::optional<std::int64_t> tx;
-        if (!cells[kColumnTx].empty()) {
-            tx = FrequencySteps(cells[kColumnTx]);
+        if (!IsEmpty(values.tx)) {
+            const std::string txText = FrequencyCellText(values.tx);
+            tx = FrequencySteps(txText);
             if (!tx) {
-                leaveOut(kColumnTx);
+                leaveOut(kColumnTx, txText);
                 continue;
             }
         }
-        const auto rxTone = ToneOfCell(cells[kColumnDecodeTone]);
-        const auto txTone = ToneOfCell(cells[kColumnEncodeTone]);
+        const auto rxTone = CsvTone(values.decodeTone);
+        const auto txTone = CsvTone(values.encodeTone);
         if (!rxTone || !txTone) {
-            leaveOut(!rxTone ? kColumnDecodeTone : kColumnEncodeTone);
+            const bool rxRefused = !rxTone;
+            leaveOut(rxRefused ? kColumnDecodeTone : kColumnEncodeTone,
+                     ToneCellText(rxRefused ? values.decodeTone : values.encodeTone, ""));
             continue;
         }
 

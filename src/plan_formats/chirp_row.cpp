@@ -9,15 +9,14 @@
 #include "channel_editing/list_entry.h"
 #include "channel_editing/snap.h"
 #include "channel_editing/tone_entry.h"
+#include "plan_formats/plan_document.h"
 #include "radio_data/lists.h"
 #include "radio_data/text_codes.h"
 #include "radio_data/tones.h"
 #include "texts/csv_texts.h"
-#include "texts/edit_texts.h"
 #include "texts/grid_cells.h"
 #include "texts/list_texts.h"
 #include "texts/message_text.h"
-#include "texts/plan_texts.h"
 #include "texts/store_refusal.h"
 
 namespace m742::chirp {
@@ -162,9 +161,7 @@ private:
             steps < 0 ? FrequencyOutcome::kOutOfBand
                       : CommitFrequency(plan, channel, column, FormatSteps(steps), band).outcome;
         if (outcome == FrequencyOutcome::kOutOfBand) {
-            Message why = Concatenated(
-                {&kOutOfBandText,
-                 Inner({&kBandHint, {std::to_string(band.low), std::to_string(band.high)}})});
+            Message why = OutOfBandRefusal(band);
             if (column == kColumnTx && (m_duplex == "+" || m_duplex == "-") && steps >= 0) {
                 // An offset is out of band only through the TX frequency it gives.
                 why = Concatenated(

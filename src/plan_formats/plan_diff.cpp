@@ -67,15 +67,16 @@ private:
             return Item(GridColumnList(column),
                         ListPositionOf(MemoryChannelOf(editor, row), column));
         }
-        if (IsToneColumn(column) &&
-            std::holds_alternative<ToneOff>(ToneField(MemoryChannelOf(editor, row), column))) {
+        const MemoryChannel& channel = MemoryChannelOf(editor, row);
+        if (!IsToneColumn(column)) {
+            const std::string frequency = FrequencyCellText(FrequencyField(channel, column));
+            return Value(frequency, frequency);
+        }
+        const ToneCell& tone = ToneField(channel, column);
+        if (std::holds_alternative<ToneOff>(tone)) {
             return {"", ListId::kTone, 0, {}, std::string("off")};  // the Off word
         }
-        const std::string cell = MemoryCellText(editor, row, column, Lang::English);
-        if (IsToneColumn(column)) {
-            return Value(cell, PlanTone(cell));
-        }
-        return Value(cell, cell);
+        return Value(ToneCellText(tone, ""), PlanTone(tone));
     }
 
     PlanDifference& Add(DiffSection section, int channel, int column, DiffValue a, DiffValue b,

@@ -52,12 +52,7 @@ PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const st
     EditorState entered = editor;
     const FrequencyCommit commit = CommitFrequency(entered, row, column, text);
     if (commit.outcome == FrequencyOutcome::kOutOfBand) {
-        const BandLimits band;
-        return PlanRefusal{
-            true, ErrorCode::kFrequencyRefused,
-            Concatenated(
-                {&kOutOfBandText,
-                 Inner({&kBandHint, {std::to_string(band.low), std::to_string(band.high)}})})};
+        return PlanRefusal{true, ErrorCode::kFrequencyRefused, OutOfBandRefusal(BandLimits{})};
     }
     if (commit.outcome != FrequencyOutcome::kWritten &&
         commit.outcome != FrequencyOutcome::kChannelStarted) {
@@ -77,8 +72,7 @@ PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const st
     return std::nullopt;
 }
 
-PlanResult SetTone(EditorState& editor, int row, int column, const std::string& tone) {
-    ToneCell& cell = ToneField(MemoryChannelOf(editor, row), column);
+PlanResult SetTone(ToneCell& cell, const std::string& tone) {
     if (tone == "off") {
         cell = ToneOff{};
         return std::nullopt;
@@ -94,16 +88,32 @@ PlanResult SetTone(EditorState& editor, int row, int column, const std::string& 
 
 }  // namespace
 
-PlanValue ChannelPlanValue(const EditorState& editor, int row, int column) {
-    if (IsListColumn(column)) {
-        return PlanValueOf(GridColumnList(column),
-                           ListPositionOf(MemoryChannelOf(editor, row), column));
+Message OutOfBandRefusal(BandLimits band) {
+    return Concatenated(
+        {&kOutOfBandText,
+         Inner({&kBandHint, {std::to_string(band.low), std::to_string(band.high)}})});
+}
+
+PlanValue ChannelPlanValue(const MemoryChannel& channel, ChannelField field) {
+    switch (field) {
+        case ChannelField::kRx:
+            return FrequencyCellText(channel.rx);
+        case ChannelField::kTx:
+            return FrequencyCellText(channel.tx);
+        case ChannelField::kRxTone:
+            return PlanTone(channel.decodeTone);
+        case ChannelField::kTxTone:
+            return PlanTone(channel.encodeTone);
+        case ChannelField::kBusyLock:
+            return PlanValueOf(ListId::kBusyLock, static_cast<int>(channel.busyLock));
+        case ChannelField::kBandwidth:
+            return PlanValueOf(ListId::kBandwidth, static_cast<int>(channel.bandwidth));
+        case ChannelField::kScan:
+            return PlanValueOf(ListId::kAddScan, static_cast<int>(channel.scan));
+        case ChannelField::kPower:
+            return PlanValueOf(ListId::kTxPower, static_cast<int>(channel.power));
     }
-    const std::string cell = MemoryCellText(editor, row, column);
-    if (IsToneColumn(column)) {
-        return cell.empty() ? std::string("off") : PlanTone(cell);
-    }
-    return cell;
+    return {};
 }
 
 std::string DebugPlanValue(const EditorState& editor, int row, int column) {
@@ -118,14 +128,14 @@ bool DebugChannelInUse(const EditorState& editor, int row) {
     return DebugChannelOf(editor, row).inUse();
 }
 
-Message ChannelValueChoices(int column) {
-    if (IsListColumn(column)) {
-        return PlanValueChoices(GridColumnList(column));
+Message ChannelValueChoices(ChannelField field) {
+    if (const auto list = ChannelFieldList(field)) {
+        return PlanValueChoices(*list);
     }
-    if (IsToneColumn(column)) {
+    if (field == ChannelField::kRxTone || field == ChannelField::kTxTone) {
         return Text(kPlanToneChoice);
     }
-    return Text(column == kColumnTx ? kPlanTxFrequencyChoice : kPlanRxFrequencyChoice);
+    return Text(field == ChannelField::kTx ? kPlanTxFrequencyChoice : kPlanRxFrequencyChoice);
 }
 
 Message DebugValueChoices() {
@@ -140,24 +150,45 @@ Message SettingValueChoices(const PlanSetting& setting) {
     return choices;
 }
 
-PlanResult SetChannelPlanValue(EditorState& editor, int row, int column, const PlanValue& value) {
-    if (IsListColumn(column)) {
-        const ListId list = GridColumnList(column);
-        const auto position = PositionOfPlanValue(list, value);
+PlanResult SetChannelPlanValue(EditorState& editor, int row, ChannelField field,
+                               const PlanValue& value) {
+    MemoryChannel& channel = MemoryChannelOf(editor, row);
+    if (const auto list = ChannelFieldList(field)) {
+        const auto position = PositionOfPlanValue(*list, value);
         if (!position) {
-            return NotAllowed(ChannelValueChoices(column));
+            return NotAllowed(ChannelValueChoices(field));
         }
-        SetListPosition(MemoryChannelOf(editor, row), column, static_cast<ListPosition>(*position));
+        const auto stored = static_cast<ListPosition>(*position);
+        switch (field) {
+            case ChannelField::kBusyLock:
+                channel.busyLock = static_cast<BusyLock>(stored);
+                break;
+            case ChannelField::kBandwidth:
+                channel.bandwidth = static_cast<Bandwidth>(stored);
+                break;
+            case ChannelField::kScan:
+                channel.scan = static_cast<ScanList>(stored);
+                break;
+            default:
+                channel.power = static_cast<TxPower>(stored);
+                break;
+        }
         return std::nullopt;
     }
     const std::string* text = TextOf(value);
     if (text == nullptr) {
-        return NotAllowed(ChannelValueChoices(column));
+        return NotAllowed(ChannelValueChoices(field));
     }
-    if (IsToneColumn(column)) {
-        return SetTone(editor, row, column, *text);
+    switch (field) {
+        case ChannelField::kRxTone:
+            return SetTone(channel.decodeTone, *text);
+        case ChannelField::kTxTone:
+            return SetTone(channel.encodeTone, *text);
+        default:
+            // The window's frequency editor decides, as for a cell typed into.
+            return SetMemoryFrequency(editor, row,
+                                      field == ChannelField::kTx ? kColumnTx : kColumnRx, *text);
     }
-    return SetMemoryFrequency(editor, row, column, *text);
 }
 
 PlanResult SetDebugPlanValue(EditorState& editor, int row, int column, const PlanValue& value) {

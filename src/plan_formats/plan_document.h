@@ -13,11 +13,16 @@
 #include <string>
 #include <string_view>
 
+#include "channel_editing/frequency_entry.h"
 #include "plan_formats/plan_keys.h"
 #include "radio_data/editor_state.h"
 #include "radio_data/status.h"
 
 namespace m742 {
+
+// "Beyond the frequency range (the band is 400–480 MHz)": the window's message, and the band
+// that the window leaves unsaid.
+Message OutOfBandRefusal(BandLimits band);
 
 // Why a value was not taken.
 struct PlanRefusal {
@@ -30,10 +35,9 @@ struct PlanRefusal {
 };
 using PlanResult = std::optional<PlanRefusal>;
 
-// The value of memory channel `row` (1-16) in grid column `column` (1-8): frequencies as
-// their text ("" for none), tones as PlanTone ("off" for an empty cell too), list columns as
-// PlanValueOf.
-PlanValue ChannelPlanValue(const EditorState& editor, int row, int column);
+// A field of a memory channel: frequencies as their text ("" for none), tones as PlanTone
+// ("off" for none too), lists as PlanValueOf.
+PlanValue ChannelPlanValue(const MemoryChannel& channel, ChannelField field);
 // The value of debug channel `row` in debug column 1 (RX) or 2 (TX): the text, "" for none.
 std::string DebugPlanValue(const EditorState& editor, int row, int column);
 PlanValue SettingPlanValue(const EditorState& editor, const PlanSetting& setting);
@@ -42,14 +46,15 @@ PlanValue SettingPlanValue(const EditorState& editor, const PlanSetting& setting
 bool DebugChannelInUse(const EditorState& editor, int row);
 
 // What a key admits, for a message.
-Message ChannelValueChoices(int column);
+Message ChannelValueChoices(ChannelField field);
 Message DebugValueChoices();
 Message SettingValueChoices(const PlanSetting& setting);
 
 // Takes a value into memory channel `row`. An RX frequency given to an empty row starts the
 // channel as the window does (TX the same, tones off, busy lock off, wide, scan on, high
 // power); the other columns expect a started row. On a refusal the editor is unchanged.
-PlanResult SetChannelPlanValue(EditorState& editor, int row, int column, const PlanValue& value);
+PlanResult SetChannelPlanValue(EditorState& editor, int row, ChannelField field,
+                               const PlanValue& value);
 // Takes a frequency into debug channel `row`, column 1 or 2, as the debug panel stores it
 // (no band check); "" empties the cell.
 PlanResult SetDebugPlanValue(EditorState& editor, int row, int column, const PlanValue& value);

@@ -27,6 +27,7 @@ constexpr std::string_view kPasswordKey = "password";
 constexpr std::string_view kAniKey = "ani";
 constexpr std::string_view kChannelsKey = "channels";
 constexpr std::string_view kDebugChannelsKey = "debug_channels";
+constexpr std::string_view kChannelNumberKey = "channel";
 constexpr std::array<std::string_view, 4> kGroups{kSettingsGroup, kSideKeysGroup, kDtmfGroup,
                                                   kPowerGroup};
 
@@ -167,16 +168,15 @@ void ApplyGroup(const Json& value, std::string_view group, EditorState& editor) 
 
 // The channel number of entry `index` of a channel list, checked once per list.
 int ChannelNumber(const Json& entry, const std::string& where, std::set<int>& seen) {
-    constexpr std::string_view kChannelKey = "channel";
     ObjectOf(entry, Place(where));
-    const auto number = entry.find(kChannelKey);
+    const auto number = entry.find(kChannelNumberKey);
     if (number == entry.end()) {
-        RefuseMissing(Place(where), kChannelKey);
+        RefuseMissing(Place(where), kChannelNumberKey);
     }
     const bool valid = number->is_number_integer() && number->get<std::int64_t>() >= 1 &&
                        number->get<std::int64_t>() <= kChannelCount;
     if (!valid) {
-        RefuseValue(Place(where + "." + std::string(kChannelKey)), *number,
+        RefuseValue(Place(where + "." + std::string(kChannelNumberKey)), *number,
                     PlanValueChoices(ListId::kPriorityChannel));
     }
     const int channel = number->get<int>();
@@ -203,9 +203,9 @@ void ApplyChannels(const Json& value, EditorState& editor) {
     for (int row = 1; row <= kChannelCount; ++row) {
         ClearMemoryChannel(editor, row);
     }
-    std::vector<std::string_view> keys;
-    for (int column = 0; column < kMemoryColumns; ++column) {
-        keys.push_back(ChannelKey(column));
+    std::vector<std::string_view> keys{kChannelNumberKey};
+    for (const ChannelField field : kChannelFields) {
+        keys.push_back(ChannelFieldKey(field));
     }
     std::set<int> seen;
     for (std::size_t i = 0; i < value.size(); ++i) {
@@ -223,17 +223,19 @@ void ApplyChannels(const Json& value, EditorState& editor) {
         if (ChannelInUse(start, row)) {
             MemoryChannelOf(editor, row) = MemoryChannelOf(start, row);
         }
-        if (!entry.contains(ChannelKey(kColumnRx))) {
-            RefuseMissing(place, ChannelKey(kColumnRx));
+        const std::string_view rxKey = ChannelFieldKey(ChannelField::kRx);
+        if (!entry.contains(rxKey)) {
+            RefuseMissing(place, rxKey);
         }
-        for (int column = kColumnRx; column < kMemoryColumns; ++column) {
-            const auto cell = entry.find(ChannelKey(column));
-            if (cell != entry.end() && !(ChannelInUse(start, row) &&
-                                         Unchanged(*cell, ChannelPlanValue(start, row, column)))) {
-                Take(*cell, KeyPlace(place, ChannelKey(column)), ChannelValueChoices(column),
-                     [&](const PlanValue& v) {
-                         return SetChannelPlanValue(editor, row, column, v);
-                     });
+        const bool inUse = ChannelInUse(start, row);
+        for (const ChannelField field : kChannelFields) {
+            const auto cell = entry.find(ChannelFieldKey(field));
+            if (cell != entry.end() &&
+                !(inUse &&
+                  Unchanged(*cell, ChannelPlanValue(MemoryChannelOf(start, row), field)))) {
+                Take(
+                    *cell, KeyPlace(place, ChannelFieldKey(field)), ChannelValueChoices(field),
+                    [&](const PlanValue& v) { return SetChannelPlanValue(editor, row, field, v); });
             }
         }
     }
@@ -370,10 +372,10 @@ Json PlanToJson(const EditorState& editor) {
     for (int row = 1; row <= kChannelCount; ++row) {
         if (ChannelInUse(editor, row)) {
             Json channel = Json::object();
-            channel[ChannelKey(kColumnChannel)] = row;
-            for (int column = kColumnRx; column < kMemoryColumns; ++column) {
-                channel[ChannelKey(column)] =
-                    JsonOfPlanValue(ChannelPlanValue(editor, row, column));
+            channel[kChannelNumberKey] = row;
+            for (const ChannelField field : kChannelFields) {
+                channel[ChannelFieldKey(field)] =
+                    JsonOfPlanValue(ChannelPlanValue(MemoryChannelOf(editor, row), field));
             }
             channels.push_back(std::move(channel));
         }

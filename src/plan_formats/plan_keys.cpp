@@ -109,11 +109,35 @@ std::span<const PlanSetting> PlanSettings() {
     return settings;
 }
 
+std::string_view ChannelFieldKey(ChannelField field) {
+    static constexpr std::array<std::string_view, kChannelFields.size()> kKeys{
+        "rx_mhz", "rx_tone", "tx_mhz", "tx_tone", "busy_lock", "bandwidth", "scan", "power"};
+    return kKeys[static_cast<std::size_t>(field)];
+}
+
 std::string_view ChannelKey(int column) {
-    static constexpr std::array<std::string_view, kMemoryColumns> kKeys{
-        "channel",   "rx_mhz",    "rx_tone", "tx_mhz", "tx_tone",
-        "busy_lock", "bandwidth", "scan",    "power"};
-    return column >= 0 && column < kMemoryColumns ? kKeys[static_cast<std::size_t>(column)] : "";
+    // The grid's columns after the channel number hold the fields in the plan's order.
+    if (column == kColumnChannel) {
+        return "channel";
+    }
+    return column > 0 && column < kMemoryColumns
+               ? ChannelFieldKey(kChannelFields[static_cast<std::size_t>(column - 1)])
+               : "";
+}
+
+std::optional<ListId> ChannelFieldList(ChannelField field) {
+    switch (field) {
+        case ChannelField::kBusyLock:
+            return ListId::kBusyLock;
+        case ChannelField::kBandwidth:
+            return ListId::kBandwidth;
+        case ChannelField::kScan:
+            return ListId::kAddScan;
+        case ChannelField::kPower:
+            return ListId::kTxPower;
+        default:
+            return std::nullopt;
+    }
 }
 
 std::string_view DebugChannelKey(int column) {
@@ -131,7 +155,7 @@ PlanValue PlanValueOf(ListId list, int position) {
         case ListId::kOnOff:
             return position == 0;
         case ListId::kTone:
-            return PlanTone(ListItem(list, position, Lang::English));
+            return position == 0 ? std::string("off") : ListItem(list, position, Lang::English);
         case ListId::kBand:
             return ListItem(list, position, Lang::English);
         default:
@@ -199,11 +223,8 @@ std::string PlanValueText(const PlanValue& value) {
     return "null";
 }
 
-std::string PlanTone(std::string_view cell) {
-    if (cell == OffWord(Lang::English) || cell == OffWord(Lang::Chinese)) {
-        return "off";
-    }
-    return std::string(cell);
+std::string PlanTone(const ToneCell& tone) {
+    return IsEmpty(tone) ? "off" : ToneCellText(tone, "off");
 }
 
 }  // namespace m742

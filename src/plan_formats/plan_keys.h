@@ -4,6 +4,7 @@
 // language, never list positions. docs/plan-format.md lists them all.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -13,6 +14,7 @@
 
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "radio_data/radio_plan.h"
 #include "radio_data/status.h"
 
 namespace m742 {
@@ -37,13 +39,24 @@ struct PlanSetting {
 // has a single value and is not stored, is left out).
 std::span<const PlanSetting> PlanSettings();
 
-// The plan names of a memory channel's fields, by memory grid column (1-8), and of a debug
-// channel's two frequencies, by debug grid column (1-2).
-std::string_view ChannelKey(int column);  // "rx_mhz", "rx_tone", "tx_mhz", "tx_tone", ...
+// A memory channel's fields in a plan, in the order a plan lists them.
+enum class ChannelField { kRx, kRxTone, kTx, kTxTone, kBusyLock, kBandwidth, kScan, kPower };
+inline constexpr std::array<ChannelField, 8> kChannelFields{
+    ChannelField::kRx,       ChannelField::kRxTone,    ChannelField::kTx,   ChannelField::kTxTone,
+    ChannelField::kBusyLock, ChannelField::kBandwidth, ChannelField::kScan, ChannelField::kPower};
+
+// The plan name of a memory channel's field: "rx_mhz", "rx_tone", "tx_mhz", "tx_tone", ...
+std::string_view ChannelFieldKey(ChannelField field);
+// The list of a field's values; nothing for the frequencies and the tones.
+std::optional<ListId> ChannelFieldList(ChannelField field);
+
+// The same names by memory grid column (1-8), "channel" for column 0, for the comparison's
+// lines; and the plan names of a debug channel's two frequencies, by debug grid column (1-2).
+std::string_view ChannelKey(int column);
 std::string_view DebugChannelKey(int column);
 
 // The plan value of position `position` in `list`; nothing for -1 or a position outside it.
-// The memory grid's tone columns hold texts, not positions: see PlanTone.
+// A channel's tones are no list positions: see PlanTone.
 PlanValue PlanValueOf(ListId list, int position);
 
 // The position whose plan value is `value`; nothing when no position has it.
@@ -56,8 +69,8 @@ Message PlanValueChoices(ListId list);
 // A value as a script writes it: 12, true, "wide", null.
 std::string PlanValueText(const PlanValue& value);
 
-// A tone cell of the memory grid in a plan: "off" for the Off word of either language, the
-// cell's text otherwise ("88.5", "D023N").
-std::string PlanTone(std::string_view cell);
+// A channel's tone in a plan: "off" for Off and for none, the tone's text otherwise ("88.5",
+// "D023N").
+std::string PlanTone(const ToneCell& tone);
 
 }  // namespace m742

@@ -82,8 +82,10 @@ void DecodeImage(const RadioImage& image, RadioPlan& plan) {
     for (int n = 1; n <= kChannelCount; ++n) {
         MemoryChannelOf(plan, n) = DecodeMemoryChannel(image, n);
         DebugChannel& debug = DebugChannelOf(plan, n);
-        debug.rx = FrequencyCellOfBytes(FrequencyBytesAt(image, DebugChannelAddress(n) + kRxOffset));
-        debug.tx = FrequencyCellOfBytes(FrequencyBytesAt(image, DebugChannelAddress(n) + kTxOffset));
+        debug.rx =
+            FrequencyCellOfBytes(FrequencyBytesAt(image, DebugChannelAddress(n) + kRxOffset));
+        debug.tx =
+            FrequencyCellOfBytes(FrequencyBytesAt(image, DebugChannelAddress(n) + kTxOffset));
     }
     plan.ani.clear();
     for (int i = 0; i < kAniLength; ++i) {

@@ -25,14 +25,6 @@ std::string FieldName(const StoreRefusal& refusal, Lang lang) {
 
 }  // namespace
 
-std::string FrequencyMessage(Lang lang) {
-    return std::string(kFrequencyRefused.in(lang));
-}
-
-std::string ToneMessage(Lang lang) {
-    return std::string(kToneRefused.in(lang));
-}
-
 Outcome<RadioImage> WithRefusalWorded(const PlanEncoding& encoding, Lang lang) {
     if (const auto* image = std::get_if<RadioImage>(&encoding)) {
         return *image;

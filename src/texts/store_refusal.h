@@ -17,8 +17,6 @@ inline constexpr Bilingual kFrequencyRefused{"频率输入有误，请改正！"
                                              "Frequency input is incorrect, please correct!"};
 inline constexpr Bilingual kToneRefused{"亚音频输入有误，请改正！",
                                         "QT/DQT input is incorrect, please correct!"};
-std::string FrequencyMessage(Lang lang);
-std::string ToneMessage(Lang lang);
 
 // A refusal as a status: the frequency or tone message, and the field named as `where`
 // ("memory channel 5, RX Frequency: "4x0.1"").

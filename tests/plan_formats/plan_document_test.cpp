@@ -63,9 +63,12 @@ class ChannelValue : public ::testing::TestWithParam<ValueCase> {};
 TEST_P(ChannelValue, FollowsTheWindowAndKeepsPrintedFrequencies) {
     const ValueCase& c = GetParam();
     EditorState editor = StartupEditor(1);
-    ASSERT_EQ(SetChannelPlanValue(editor, 4, kColumnRx, std::string("450.00000")), std::nullopt);
+    ASSERT_EQ(SetChannelPlanValue(editor, 4, ChannelField::kRx, std::string("450.00000")),
+              std::nullopt);
     const EditorState before = editor;
-    const PlanResult result = SetChannelPlanValue(editor, 4, c.column, c.value);
+    // The grid's columns after the channel number hold the fields in the plan's order.
+    const ChannelField field = kChannelFields.at(static_cast<std::size_t>(c.column - 1));
+    const PlanResult result = SetChannelPlanValue(editor, 4, field, c.value);
     ASSERT_EQ(result.has_value(), c.outcome != kTaken);
     if (result) {
         EXPECT_EQ(result->windowRule, c.outcome == kWindowRule);
