@@ -33,7 +33,7 @@ struct PasteRefusal {
 std::optional<PasteRefusal> PasteChannels(EditorState& editor, int firstRow, std::string_view text,
                                           BandLimits band = {});
 
-// "Channel 3, RX Frequency: "4x" cannot be pasted." / "信道 3 接收频率：无法粘贴"4x"。"; a line
+// "Channel 3, RX Frequency: "4x" cannot be pasted." in English; a line
 // past channel 16 is reported as channel 17.
 Message PasteRefusalMessage(const PasteRefusal& refusal);
 

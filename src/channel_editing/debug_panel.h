@@ -25,7 +25,7 @@ DebugStore StoreDebugChannel(EditorState& editor, int row, std::string_view rxTe
                              std::string_view txText);
 
 // The caption of mnudel_channel when the context menu opens over debug row `row`:
-// "Delete debugging channel12data" or "删除调试信道12的数据". Nothing for the heading row or a
+// "Delete debugging channel12data" in English. Nothing for the heading row or a
 // point below the last row (any row outside 1-16): no menu opens there.
 std::optional<Message> DeleteChannelCaption(int row);
 

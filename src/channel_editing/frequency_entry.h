@@ -39,7 +39,7 @@ struct FrequencyCommit {
     std::optional<EntryMessage> message;  // set exactly when the entry is out of band
 };
 
-// "Beyond the frequency range" / "超出频段范围", style 0 (OK only), empty title.
+// "Beyond the frequency range" in English, style 0 (OK only), empty title.
 EntryMessage OutOfBandMessage();
 
 // Commits `entered` to memory cell (row 1-16, column 1 RX or 3 TX):

@@ -1,6 +1,6 @@
 // The lock on the TX power levels. The power dialog's sliders stay disabled, and a write to
 // the radio leaves out the block that holds the power levels, until a service gesture unlocks
-// them: a click on the "最大" ("Hight") label of one power frame and, no more than five
+// them: a click on the "Hight" label of one power frame and, no more than five
 // seconds later, on the one of the other frame. Two clicks within a second on the toolbar's
 // "PowerLock" button (shown only while unlocked) lock them again. Every start is locked.
 #pragma once
@@ -20,7 +20,7 @@ public:
     // PowerUnlock: 1 while unlocked, else 0.
     int PowerUnlock() const { return m_unlocked ? 1 : 0; }
 
-    // A click on the "最大" label of the low power frame (Label8) or of the high power frame
+    // A click on the "Hight" label of the low power frame (Label8) or of the high power frame
     // (Label7). True when this click unlocked.
     bool LowMaxLabelClick() { return MaxLabelClick(m_lowClicked, m_highClicked); }
     bool HighMaxLabelClick() { return MaxLabelClick(m_highClicked, m_lowClicked); }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "texts/message_text.h"
+
 namespace m742 {
 namespace {
 
@@ -21,6 +23,20 @@ TEST(FillText, ReplacesNumberedPlaceholdersOnly) {
     for (const auto& c : cases) {
         EXPECT_EQ(FillText(c.pattern, c.values), c.expected) << c.pattern;
     }
+}
+
+// A message worded late: its parts take the language's quotes and words, a filled-in part is
+// never read again for placeholders, and a whole message can stand in for a part.
+TEST(Worded, FillsPartsInTheLanguageAndNeverRereadsThem) {
+    static constexpr Bilingual kPattern{"“%1”：%2（%3）", "\"%1\": %2 (%3)"};
+    static constexpr Bilingual kWord{"关", "Off"};
+    static constexpr Bilingual kTwo{"%1，%2", "%1, %2"};
+    const Message message{&kPattern, {"100%1", QuotedName{"a.DAT"}, Inner({&kTwo, {&kWord, "x"}})}};
+    EXPECT_EQ(Worded(message, Lang::English), "\"100%1\": \"a.DAT\" (Off, x)");
+    EXPECT_EQ(Worded(message, Lang::Chinese), "“100%1”：“a.DAT”（关，x）");
+    EXPECT_EQ(Worded(Concatenated({"a", &kWord, Inner(Text(kWord))}), Lang::English), "aOffOff");
+    EXPECT_EQ(Worded(Message{}, Lang::English), "");
+    EXPECT_EQ(Worded(Message{&kTwo, {"only"}}, Lang::English), "only, %2");
 }
 
 TEST(BackupMenuTexts, BelongToTheMainWindowAndDifferByLanguage) {

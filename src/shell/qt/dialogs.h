@@ -45,7 +45,7 @@ private:
     std::vector<std::pair<const SettingField*, QComboBox*>> m_lists;
 };
 
-// The side keys dialog ("Form5"), "键设定" / "Keys Set": the PF1 and PF2 short and long press
+// The side keys dialog ("Form5"), "Keys Set" in English: the PF1 and PF2 short and long press
 // functions.
 class SideKeyDialog : public ListSettingsDialog {
     Q_OBJECT
@@ -78,7 +78,7 @@ class PowerDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `maxLabelClicked` hears a click on the "最大" label of the low power frame (8, Label8)
+    // `maxLabelClicked` hears a click on the "Hight" label of the low power frame (8, Label8)
     // or of the high power frame (7, Label7): the halves of the unlock gesture.
     PowerDialog(EditorDocument& document, std::function<void(int label)> maxLabelClicked,
                 QWidget* parent = nullptr);

@@ -27,7 +27,7 @@ struct MessageRequest {
     std::vector<int> buttons;  // button identifiers in the order shown
     int defaultButton = 0;     // identifier of the preselected button
     QStringList captions;      // the caption of each button as shown, same order
-    QStringList labels;        // the same with their access keys ("&Yes", "是(&Y)"); empty: none
+    QStringList labels;        // the same with their access keys ("&Yes"); empty: none
     int escapeButton = 0;      // the answer of Escape and the close box; 0: only a button answers
 };
 
