@@ -35,8 +35,8 @@ std::string Frequency(int mhz, int tenHz) {
 // Every memory channel in use with a TX frequency, tones of each kind and varied flags; every
 // debug channel set; password, ANI code and all settings away from their defaults.
 EditorState FullPlan() {
-    EditorState editor = StartupEditor(1);
-    const Lang lang = LanguageOf(editor.LanguageFlag);
+    EditorState editor = StartupEditor();
+    const Lang lang = Lang::English;
     for (int n = 1; n <= kChannelCount; ++n) {
         SetMemoryCellText(editor, n, kColumnRx, Frequency(400 + 4 * n, 1250 * n));
         SetMemoryCellText(editor, n, kColumnTx, Frequency(479 - n, 625 * n));
@@ -71,7 +71,7 @@ EditorState FullPlan() {
 }
 
 RadioImage FullImage() {
-    const auto image = EncodeImage(FullPlan());
+    const auto image = EncodeImage(FullPlan(), Lang::English);
     if (!image.ok()) {
         std::fprintf(stderr, "the benchmark plan does not encode: %s\n",
                      Worded(image.status().message, Lang::English).c_str());
@@ -82,7 +82,7 @@ RadioImage FullImage() {
 
 void BM_DecodeImage(benchmark::State& state) {
     const RadioImage image = FullImage();
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     for (auto _ : state) {
         DecodeImage(image, editor);
         benchmark::DoNotOptimize(editor);
@@ -94,7 +94,7 @@ BENCHMARK(BM_DecodeImage);
 void BM_EncodeImage(benchmark::State& state) {
     const EditorState editor = FullPlan();
     for (auto _ : state) {
-        auto image = EncodeImage(editor);
+        auto image = EncodeImage(editor, Lang::English);
         benchmark::DoNotOptimize(image);
     }
 }
@@ -108,9 +108,9 @@ void BM_DataFileSaveOpen(benchmark::State& state) {
     fs::create_directories(folder);
     const fs::path file = folder / "plan.dat";
     const EditorState saved = FullPlan();
-    EditorState opened = StartupEditor(1);
+    EditorState opened = StartupEditor();
     for (auto _ : state) {
-        const Status save = SaveDataFile(file, saved);
+        const Status save = SaveDataFile(file, saved, Lang::English);
         const Status open = OpenDataFile(file, opened);
         if (!save.ok() || !open.ok()) {
             state.SkipWithError(Worded((save.ok() ? open : save).message, Lang::English).c_str());

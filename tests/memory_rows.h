@@ -53,9 +53,9 @@ inline Positions ListPositions(const RadioPlan& plan, int row) {
     return positions;
 }
 
-// Memory channel `row` as the grid shows it in the editor's language.
-inline Row MemoryRow(const EditorState& editor, int row) {
-    return MemoryRowText(editor, row);
+// Memory channel `row` as the grid shows it in `lang`.
+inline Row MemoryRow(const RadioPlan& plan, int row, Lang lang = Lang::English) {
+    return MemoryRowText(plan, row, lang);
 }
 
 }  // namespace m742

@@ -20,13 +20,6 @@ std::size_t At(int index) {
     return static_cast<std::size_t>(index);
 }
 
-std::vector<int> Sorted(std::vector<int> rows) {
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    std::erase_if(rows, [](int row) { return row < 1 || row > kChannelCount; });
-    return rows;
-}
-
 std::vector<std::string> Split(std::string_view line, char separator) {
     std::vector<std::string> parts;
     std::size_t start = 0;
@@ -96,17 +89,6 @@ std::optional<PasteRefusal> PasteLine(EditorState& editor, int row, std::string_
 
 }  // namespace
 
-std::string CopyChannels(const EditorState& editor, std::vector<int> rows) {
-    std::string text;
-    for (int row : Sorted(std::move(rows))) {
-        for (int column = kColumnRx; column <= kLastListColumn; ++column) {
-            text += MemoryCellText(editor, row, column);
-            text += column == kLastListColumn ? '\n' : '\t';
-        }
-    }
-    return text;
-}
-
 std::optional<PasteRefusal> PasteChannels(EditorState& editor, int firstRow, std::string_view text,
                                           BandLimits band) {
     std::vector<std::string> lines = Split(text, '\n');
@@ -138,13 +120,13 @@ Message PasteRefusalMessage(const PasteRefusal& refusal) {
 }
 
 void ClearChannels(EditorState& editor, const std::vector<int>& rows) {
-    for (int row : Sorted(rows)) {
+    for (int row : ChannelNumbers(rows)) {
         ClearMemoryChannel(editor, row);
     }
 }
 
 bool MoveChannels(EditorState& editor, std::vector<int> rows, bool up) {
-    rows = Sorted(std::move(rows));
+    rows = ChannelNumbers(std::move(rows));
     if (rows.empty() || (up ? rows.front() == 1 : rows.back() == kChannelCount)) {
         return false;
     }
@@ -164,7 +146,7 @@ bool IsFillColumn(int column) {
 }
 
 void FillDown(EditorState& editor, std::vector<int> rows, int column) {
-    rows = Sorted(std::move(rows));
+    rows = ChannelNumbers(std::move(rows));
     if (rows.empty() || !IsFillColumn(column) || !ChannelInUse(editor, rows.front())) {
         return;
     }

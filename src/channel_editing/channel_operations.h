@@ -13,9 +13,7 @@
 
 namespace m742 {
 
-// Columns 1-8 of each row as shown, tab-separated, one line per row in ascending order, each
-// line ending in "\n".
-std::string CopyChannels(const EditorState& editor, std::vector<int> rows);
+// Copy's text is texts/grid_cells.h's CopyChannels.
 
 // A pasted cell the rules refused: its channel and column, and the text.
 struct PasteRefusal {

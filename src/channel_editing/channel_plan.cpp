@@ -41,9 +41,8 @@ void ResetChannelPlan(EditorState& editor) {
     s.voicePrompt = 0;      // off
 }
 
-EditorState StartupEditor(std::int16_t languageFlag) {
+EditorState StartupEditor() {
     EditorState editor;
-    editor.LanguageFlag = languageFlag;
     editor.settings.band = 0;
     CreateDialogControls(editor);
     ResetChannelPlan(editor);

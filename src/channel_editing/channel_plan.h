@@ -12,8 +12,8 @@ namespace m742 {
 // the ANI code and the dialog-held settings are left alone.
 void ResetChannelPlan(EditorState& editor);
 
-// The editor as the program starts in the given language: empty memory channels, dialog
-// settings at their defaults, the single band selected, then ResetChannelPlan.
-EditorState StartupEditor(std::int16_t languageFlag);
+// The editor as the program starts: empty memory channels, dialog settings at their defaults,
+// the single band selected, then ResetChannelPlan.
+EditorState StartupEditor();
 
 }  // namespace m742

@@ -32,7 +32,7 @@ int RunDump(const Invocation& invocation) {
     }
     // "Open" decodes into the editor as it stands, so start from the start-up editor: the
     // decoder leaves the password, the band and the channel numbers to it.
-    EditorState editor = StartupEditor(invocation.languageFlag());
+    EditorState editor = StartupEditor();
     const auto image = ReadDataFile(FilePath(invocation.operands[0]));
     if (!image.ok()) {
         return ReportStatus(image.status(), invocation.lang);
@@ -42,7 +42,7 @@ int RunDump(const Invocation& invocation) {
         return PrintOutput(DumpText(editor, invocation.lang));
     }
     if (version == "1") {
-        return PrintOutput(FormatJson(EditorToJson(editor)));
+        return PrintOutput(DumpJson(editor, invocation.lang));
     }
     // The plan keeps the file's password, so that encode writes it back.
     editor.password = PasswordOfImage(image.value());

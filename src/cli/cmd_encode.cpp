@@ -110,7 +110,7 @@ int RunEncode(const Invocation& invocation) {
     if (const int status = ReadBaseOption(invocation, kBaseOption.name, base); status != kDone) {
         return status;
     }
-    EditorState editor = base ? base->editor : StartupEditor(invocation.languageFlag());
+    EditorState editor = base ? base->editor : StartupEditor();
 
     if (IsPlanDocument(state)) {
         if (const auto problem = ApplyPlanJson(state, editor)) {

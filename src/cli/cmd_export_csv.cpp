@@ -13,7 +13,7 @@ namespace {
 constexpr std::string_view kOperands[] = {"PLAN.dat", "OUT.csv"};
 
 int RunExportCsv(const Invocation& invocation) {
-    EditorState editor = StartupEditor(invocation.languageFlag());
+    EditorState editor = StartupEditor();
     const Status opened = OpenDataFile(FilePath(invocation.operands[0]), editor);
     if (!opened.ok()) {
         return ReportStatus(opened, invocation.lang);

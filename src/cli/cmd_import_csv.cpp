@@ -34,8 +34,7 @@ int RunImportCsv(const Invocation& invocation) {
         return status;
     }
 
-    const auto import =
-        ImportChirpCsv(text, base ? base->editor : StartupEditor(invocation.languageFlag()), name);
+    const auto import = ImportChirpCsv(text, base ? base->editor : StartupEditor(), name);
     if (!import.ok()) {
         return ReportStatus(import.status(), invocation.lang);
     }

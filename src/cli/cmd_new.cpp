@@ -14,8 +14,8 @@ constexpr std::string_view kOperands[] = {"OUT.dat"};
 int RunNew(const Invocation& invocation) {
     // The start-up editor: empty memory channels, the factory debug channels, every setting
     // at its default, empty password and ANI.
-    const EditorState editor = StartupEditor(invocation.languageFlag());
-    const Status saved = SaveDataFile(FilePath(invocation.operands[0]), editor);
+    const EditorState editor = StartupEditor();
+    const Status saved = SaveDataFile(FilePath(invocation.operands[0]), editor, invocation.lang);
     return saved.ok() ? kDone : ReportStatus(saved, invocation.lang);
 }
 

@@ -86,7 +86,7 @@ int RunReport(const Invocation& invocation) {
     }
     // As in "dump": "Open" decodes into the start-up editor, in the language of the report, so
     // that the tone cells hold the Off word the report looks for.
-    EditorState editor = StartupEditor(invocation.languageFlag());
+    EditorState editor = StartupEditor();
     const Status opened = OpenDataFile(FilePath(invocation.operands[0]), editor);
     if (!opened.ok()) {
         return ReportStatus(opened, invocation.lang);

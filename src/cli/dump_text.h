@@ -13,4 +13,8 @@ namespace m742::cli {
 // The password box is left out: a data file's password is never read back into the editor.
 std::string DumpText(const EditorState& editor, Lang lang);
 
+// "dump --json --plan-version 1": the editor in the version-1 JSON form that "encode" reads
+// (plan_formats/editor_json.h), its cells in `lang`, one grid row per line.
+std::string DumpJson(const EditorState& editor, Lang lang);
+
 }  // namespace m742::cli

@@ -72,7 +72,7 @@ int ReadBaseOption(const Invocation& invocation, std::string_view option,
     if (found == invocation.options.end()) {
         return kDone;
     }
-    auto read = ReadBaseFile(FilePath(found->second), invocation.languageFlag());
+    auto read = ReadBaseFile(FilePath(found->second));
     if (!read.ok()) {
         return ReportStatus(read.status(), invocation.lang);
     }

@@ -8,14 +8,14 @@
 
 namespace m742 {
 
-EditorState EditorOfImage(const RadioImage& image, std::int16_t languageFlag) {
-    EditorState editor = StartupEditor(languageFlag);
+EditorState EditorOfImage(const RadioImage& image) {
+    EditorState editor = StartupEditor();
     DecodeImage(image, editor);
     editor.password = PasswordOfImage(image);
     return editor;
 }
 
-Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t languageFlag) {
+Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path) {
     // A file saved over may come from another program: its header is kept, not judged.
     auto content = ReadDataFileBytes(path, DataFileCheck::kAnyHeader);
     if (!content.ok()) {
@@ -23,7 +23,7 @@ Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t l
     }
     BaseFile base;
     std::copy_n(content.value().begin() + kDataFileHeaderSize, kImageSize, base.image.begin());
-    base.editor = EditorOfImage(base.image, languageFlag);
+    base.editor = EditorOfImage(base.image);
     base.content = std::move(content.value());
     return base;
 }

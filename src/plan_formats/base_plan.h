@@ -15,9 +15,9 @@
 
 namespace m742 {
 
-// The start-up editor in the given language with `image` decoded over it, password included
+// The start-up editor with `image` decoded over it, password included
 // ("Open" leaves the password box alone; a plan taken from a file keeps the file's).
-EditorState EditorOfImage(const RadioImage& image, std::int16_t languageFlag);
+EditorState EditorOfImage(const RadioImage& image);
 
 // A data file a command saves over: its plan as EditorOfImage gives it, its image and its
 // first 1074 bytes.
@@ -26,7 +26,7 @@ struct BaseFile {
     RadioImage image{};
     std::vector<std::uint8_t> content;
 };
-Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path, std::int16_t languageFlag);
+Outcome<BaseFile> ReadBaseFile(const std::filesystem::path& path);
 
 // The content of the data file that saving `plan` gives: as "Save" writes it, or over `base`
 // when there is one (EncodeOverBase, and the base's 50-byte header); or the field the encoder

@@ -73,7 +73,9 @@ std::string Index(const std::string& path, std::size_t i) {
 
 // The panel keys in control-number order (Combo1, Combo2, ... Combo14), the globals in the
 // order of their dialogs.
-std::vector<const SettingField*> FieldsOf(Section section) {
+}  // namespace
+
+std::vector<const SettingField*> StateJsonFields(Section section) {
     std::vector<const SettingField*> fields;
     for (const SettingField& field : SettingFields()) {
         if (field.section == section) {
@@ -87,6 +89,8 @@ std::vector<const SettingField*> FieldsOf(Section section) {
     }
     return fields;
 }
+
+namespace {
 
 std::string KeyList(const std::vector<std::string_view>& keys) {
     std::string text;
@@ -216,7 +220,7 @@ void ApplyAni(const Json& value, const std::string& path, EditorState& editor) {
 
 void ApplySettings(const Json& value, const std::string& path, Section section,
                    EditorState& editor) {
-    const auto fields = FieldsOf(section);
+    const auto fields = StateJsonFields(section);
     if (!value.is_object()) {
         Refuse(path, "must be an object, not " + Shown(value));
     }
@@ -257,73 +261,7 @@ constexpr std::array<TopKey, 7> kTopKeys{{
                    EditorState& e) { ApplySettings(v, p, Section::kGlobal, e); }},
 }};
 
-void WriteJson(std::string& out, const Json& value, int indent) {
-    const std::string inner(static_cast<std::size_t>(indent + 2), ' ');
-    const bool rows =
-        value.is_array() &&
-        std::any_of(value.begin(), value.end(), [](const Json& v) { return v.is_structured(); });
-    if (value.is_object() && !value.empty()) {
-        out += "{\n";
-        std::size_t i = 0;
-        for (const auto& item : value.items()) {
-            out += inner + Json(item.key()).dump() + ": ";
-            WriteJson(out, item.value(), indent + 2);
-            out += ++i < value.size() ? ",\n" : "\n";
-        }
-        out += std::string(static_cast<std::size_t>(indent), ' ') + "}";
-    } else if (rows) {
-        out += "[\n";
-        for (std::size_t i = 0; i < value.size(); ++i) {
-            out += inner;
-            WriteJson(out, value[i], indent + 2);
-            out += i + 1 < value.size() ? ",\n" : "\n";
-        }
-        out += std::string(static_cast<std::size_t>(indent), ' ') + "]";
-    } else if (value.is_array()) {
-        out += "[";
-        for (std::size_t i = 0; i < value.size(); ++i) {
-            out += (i > 0 ? ", " : "") + value[i].dump(-1, ' ', false);
-        }
-        out += "]";
-    } else {
-        out += value.dump(-1, ' ', false);
-    }
-}
-
 }  // namespace
-
-Json EditorToJson(const EditorState& editor) {
-    Json memory = Json::array();
-    Json positions = Json::array();
-    Json debug = Json::array();
-    for (std::size_t row = 1; row <= kRows; ++row) {
-        const int number = static_cast<int>(row);
-        const auto cells = MemoryRowText(editor, number);
-        memory.push_back(Json(std::vector<std::string>(cells.begin() + 1, cells.end())));
-        std::vector<std::int16_t> listed;
-        for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
-            listed.push_back(ListPositionOf(MemoryChannelOf(editor, number), column));
-        }
-        positions.push_back(Json(listed));
-        debug.push_back(Json::array({DebugCellText(editor, number, kDebugColumnRx),
-                                     DebugCellText(editor, number, kDebugColumnTx)}));
-    }
-    Json json = Json::object();
-    json["memory"] = std::move(memory);
-    json["CellListIndex"] = std::move(positions);
-    json["debug"] = std::move(debug);
-    json["Text2"] = editor.password;
-    json["Text3"] = editor.ani;
-    for (const auto& [key, section] :
-         {std::pair{"settings", Section::kPanel}, std::pair{"globals", Section::kGlobal}}) {
-        Json values = Json::object();
-        for (const SettingField* field : FieldsOf(section)) {
-            values[std::string(field->name)] = SettingValue(*field, editor);
-        }
-        json[key] = std::move(values);
-    }
-    return json;
-}
 
 std::optional<JsonProblem> ApplyStateJson(const Json& state, EditorState& editor) {
     EditorState changed = editor;
@@ -348,12 +286,6 @@ std::optional<JsonProblem> ApplyStateJson(const Json& state, EditorState& editor
     }
     editor = std::move(changed);
     return std::nullopt;
-}
-
-std::string FormatJson(const Json& value) {
-    std::string out;
-    WriteJson(out, value, 0);
-    return out + "\n";
 }
 
 }  // namespace m742

@@ -1,4 +1,5 @@
-// The editor in JSON: the form "dump --json" prints and "encode" reads.
+// The editor in JSON, version 1: the form "dump --json --plan-version 1" prints (cli/dump_text.h)
+// and "encode" reads.
 //
 //   "memory":         16 rows of the 8 cell texts of memory grid columns 1-8
 //   "CellListIndex":  16 rows of the list positions of columns 5-8; the encoder builds the
@@ -13,17 +14,20 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "radio_data/editor_state.h"
+#include "radio_data/layout.h"
 
 namespace m742 {
 
 // Keys keep the order they are written in, so a dump reads in the order above.
 using Json = nlohmann::ordered_json;
 
-Json EditorToJson(const EditorState& editor);
+// The settings of `section` in the order the form lists them.
+std::vector<const SettingField*> StateJsonFields(Section section);
 
 // A value that the JSON form does not admit, and why.
 struct JsonProblem {
@@ -36,8 +40,5 @@ struct JsonProblem {
 // the first such value in document order; `editor` is then unchanged. Cell texts are taken
 // as they are: the encoder judges frequencies and tones.
 std::optional<JsonProblem> ApplyStateJson(const Json& state, EditorState& editor);
-
-// The JSON text with one grid row per line, so that a dump reads like the grids.
-std::string FormatJson(const Json& value);
 
 }  // namespace m742

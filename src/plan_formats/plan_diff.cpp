@@ -27,8 +27,8 @@ public:
     Comparison(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
         std::copy_n(a.begin() + kDataFileHeaderSize, kImageSize, m_imageA.begin());
         std::copy_n(b.begin() + kDataFileHeaderSize, kImageSize, m_imageB.begin());
-        m_a = StartupEditor(0);
-        m_b = StartupEditor(0);
+        m_a = StartupEditor();
+        m_b = StartupEditor();
         DecodeImage(m_imageA, m_a);
         DecodeImage(m_imageB, m_b);
         CompareChannels();

@@ -49,9 +49,8 @@ struct DialogSelections {
     bool operator==(const DialogSelections&) const = default;
 };
 
-// The plan being edited, the language its texts are shown in and the dialogs' selections.
+// The plan being edited and the dialogs' selections.
 struct EditorState : RadioPlan {
-    std::int16_t LanguageFlag = 0;  // 0 Chinese, any other value English
     DialogSelections dialogs;
     bool operator==(const EditorState&) const = default;
 };

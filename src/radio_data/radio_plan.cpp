@@ -162,4 +162,11 @@ std::string ToneCellText(const ToneCell& cell, std::string_view offWord) {
                       cell);
 }
 
+std::vector<int> ChannelNumbers(std::vector<int> numbers) {
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    std::erase_if(numbers, [](int n) { return n < 1 || n > kChannelCount; });
+    return numbers;
+}
+
 }  // namespace m742

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "radio_data/image.h"
 
@@ -204,5 +205,9 @@ inline DebugChannel& DebugChannelOf(RadioPlan& plan, int number) {
 inline const DebugChannel& DebugChannelOf(const RadioPlan& plan, int number) {
     return plan.debug[static_cast<std::size_t>(number - 1)];
 }
+
+// The channel numbers among `numbers` in ascending order, each once; those outside 1-16 are
+// left out.
+std::vector<int> ChannelNumbers(std::vector<int> numbers);
 
 }  // namespace m742

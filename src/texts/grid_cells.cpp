@@ -1,5 +1,7 @@
 #include "texts/grid_cells.h"
 
+#include <utility>
+
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/tones.h"
@@ -56,12 +58,23 @@ std::string DebugCellText(const RadioPlan& plan, int row, int column) {
     return FrequencyCellText(DebugField(DebugChannelOf(plan, row), column));
 }
 
-std::array<std::string, kMemoryColumns> MemoryRowText(const EditorState& editor, int row) {
+std::array<std::string, kMemoryColumns> MemoryRowText(const RadioPlan& plan, int row, Lang lang) {
     std::array<std::string, kMemoryColumns> cells;
     for (int column = 0; column < kMemoryColumns; ++column) {
-        cells[static_cast<std::size_t>(column)] = MemoryCellText(editor, row, column);
+        cells[static_cast<std::size_t>(column)] = MemoryCellText(plan, row, column, lang);
     }
     return cells;
+}
+
+std::string CopyChannels(const RadioPlan& plan, std::vector<int> rows, Lang lang) {
+    std::string text;
+    for (int row : ChannelNumbers(std::move(rows))) {
+        for (int column = kColumnRx; column <= kLastListColumn; ++column) {
+            text += MemoryCellText(plan, row, column, lang);
+            text += column == kLastListColumn ? '\n' : '\t';
+        }
+    }
+    return text;
 }
 
 ToneCell ToneCellOf(std::string_view text) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "radio_data/editor_state.h"
 #include "radio_data/radio_plan.h"
@@ -20,13 +21,12 @@ std::string MemoryCellText(const RadioPlan& plan, int row, int column, Lang lang
 // Debug channel `row` (1-16), column 0-2: the number, the RX and the TX frequency.
 std::string DebugCellText(const RadioPlan& plan, int row, int column);
 
-// The same in the editor's language.
-inline std::string MemoryCellText(const EditorState& editor, int row, int column) {
-    return MemoryCellText(editor, row, column, LanguageOf(editor.LanguageFlag));
-}
+// Every cell of memory channel `row` in `lang`, by column.
+std::array<std::string, kMemoryColumns> MemoryRowText(const RadioPlan& plan, int row, Lang lang);
 
-// Every cell of memory channel `row` in the editor's language, by column.
-std::array<std::string, kMemoryColumns> MemoryRowText(const EditorState& editor, int row);
+// Columns 1-8 of each row as shown in `lang`, tab-separated, one line per row in ascending
+// order, each line ending in "\n": what Copy puts on the clipboard.
+std::string CopyChannels(const RadioPlan& plan, std::vector<int> rows, Lang lang);
 
 // The field a text stands for: "" nothing, the Off word of either language Off, a tone in the
 // radio's own form ("88.5", "D023N") that tone, any other text as typed.

@@ -36,20 +36,12 @@ Outcome<RadioImage> WithRefusalWorded(const PlanEncoding& encoding, Lang lang) {
          FieldName(refusal, lang)});
 }
 
-Outcome<RadioImage> EncodeImage(const EditorState& editor) {
-    return WithRefusalWorded(EncodeImage(static_cast<const RadioPlan&>(editor)),
-                             LanguageOf(editor.LanguageFlag));
+Outcome<RadioImage> EncodeImage(const RadioPlan& plan, Lang lang) {
+    return WithRefusalWorded(EncodeImage(plan), lang);
 }
 
-Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
-                                   const RadioImage& base) {
-    return WithRefusalWorded(EncodeOverBase(static_cast<const RadioPlan&>(editor),
-                                            static_cast<const RadioPlan&>(baseEditor), base),
-                             LanguageOf(editor.LanguageFlag));
-}
-
-Status SaveDataFile(const std::filesystem::path& path, const EditorState& editor) {
-    const auto image = EncodeImage(editor);
+Status SaveDataFile(const std::filesystem::path& path, const RadioPlan& plan, Lang lang) {
+    const auto image = EncodeImage(plan, lang);
     if (!image.ok()) {
         return image.status();
     }

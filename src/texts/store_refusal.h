@@ -22,14 +22,11 @@ inline constexpr Bilingual kToneRefused{"亚音频输入有误，请改正！",
 // ("memory channel 5, RX Frequency: "4x0.1"").
 Outcome<RadioImage> WithRefusalWorded(const PlanEncoding& encoding, Lang lang);
 
-// EncodeImage and EncodeOverBase of the editor's plan, a refusal worded in the editor's
-// language.
-Outcome<RadioImage> EncodeImage(const EditorState& editor);
-Outcome<RadioImage> EncodeOverBase(const EditorState& editor, const EditorState& baseEditor,
-                                   const RadioImage& base);
+// EncodeImage of a plan, a refusal worded in `lang`.
+Outcome<RadioImage> EncodeImage(const RadioPlan& plan, Lang lang);
 
-// "Save": encodes the editor and writes the data file. A refused field leaves the file
+// "Save": encodes the plan and writes the data file. A refused field leaves the file
 // untouched.
-Status SaveDataFile(const std::filesystem::path& path, const EditorState& editor);
+Status SaveDataFile(const std::filesystem::path& path, const RadioPlan& plan, Lang lang);
 
 }  // namespace m742

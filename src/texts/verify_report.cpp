@@ -70,9 +70,6 @@ class Report {
 public:
     Report(const RadioImage& sent, const RadioImage& readBack, Lang lang)
         : m_sent(sent), m_readBack(readBack), m_lang(lang) {
-        const std::int16_t flag = lang == Lang::English ? 1 : 0;
-        m_plan.LanguageFlag = flag;
-        m_radio.LanguageFlag = flag;
         DecodeImage(sent, m_plan);
         DecodeImage(readBack, m_radio);
     }

@@ -16,9 +16,9 @@ namespace {
 
 using Row = std::array<std::string, kMemoryColumns>;
 
-// An editor in `flag`'s language with channels 1-3 entered as a person would.
-EditorState ThreeChannels(std::int16_t flag) {
-    EditorState editor = StartupEditor(flag);
+// An editor with channels 1-3 entered as a person would.
+EditorState ThreeChannels() {
+    EditorState editor = StartupEditor();
     const char* rx[] = {"460.0125", "450", "470.5"};
     for (int row = 1; row <= 3; ++row) {
         CommitFrequency(editor, row, kColumnRx, rx[row - 1]);
@@ -31,45 +31,47 @@ EditorState ThreeChannels(std::int16_t flag) {
 }
 
 TEST(ChannelOperations, CopiedChannelsPasteBackAsTheyWere) {
-    for (std::int16_t from : {0, 1}) {
-        for (std::int16_t to : {0, 1}) {
-            const EditorState source = ThreeChannels(from);
-            const std::string text = CopyChannels(source, {3, 1, 2});
-            EditorState target = StartupEditor(to);
+    for (Lang from : {Lang::Chinese, Lang::English}) {
+        for (Lang to : {Lang::Chinese, Lang::English}) {
+            const EditorState source = ThreeChannels();
+            const std::string text = CopyChannels(source, {3, 1, 2}, from);
+            EditorState target = StartupEditor();
             ASSERT_EQ(PasteChannels(target, 10, text), std::nullopt);
-            EditorState expected = ThreeChannels(to);
+            EditorState expected = ThreeChannels();
             for (int row = 1; row <= 3; ++row) {
                 for (int column = 1; column < kMemoryColumns; ++column) {
-                    EXPECT_EQ(MemoryCellText(target, std::size_t(row + 9), std::size_t(column)),
-                              MemoryCellText(expected, std::size_t(row), std::size_t(column)))
-                        << "from " << from << " to " << to << " row " << row << " col " << column;
+                    EXPECT_EQ(MemoryCellText(target, std::size_t(row + 9), std::size_t(column), to),
+                              MemoryCellText(expected, std::size_t(row), std::size_t(column), to))
+                        << "from " << int(from) << " to " << int(to) << " row " << row << " col "
+                        << column;
                     EXPECT_EQ(ListPositionOf(MemoryChannelOf(target, std::size_t(row + 9)),
                                              std::size_t(column)),
                               ListPositionOf(MemoryChannelOf(expected, std::size_t(row)),
                                              std::size_t(column)));
                 }
-                EXPECT_EQ(MemoryCellText(target, std::size_t(row + 9), 0), std::to_string(row + 9));
+                EXPECT_EQ(MemoryCellText(target, std::size_t(row + 9), 0, Lang::English),
+                          std::to_string(row + 9));
             }
         }
     }
 }
 
 TEST(ChannelOperations, CopyIsTabSeparatedLinesInTheShownLanguage) {
-    EXPECT_EQ(CopyChannels(ThreeChannels(1), {2}),
+    EXPECT_EQ(CopyChannels(ThreeChannels(), {2}, Lang::English),
               "450.00000\tOff\t450.00000\tD023N\tOff\tWide\tYes\tLow\n");
-    EXPECT_EQ(CopyChannels(ThreeChannels(0), {2}),
+    EXPECT_EQ(CopyChannels(ThreeChannels(), {2}, Lang::Chinese),
               "450.00000\t关闭\t450.00000\tD023N\t关闭\t宽\t是\t低\n");
 }
 
 TEST(ChannelOperations, PasteTakesTheRulesOfTyping) {
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     ASSERT_EQ(PasteChannels(editor, 5, "462.563\t88\t460.007\td23n\tCarrier\tNarrow\t否\tLow\n"),
               std::nullopt);
     EXPECT_EQ(MemoryRow(editor, 5), (Row{"5", "462.56250", "88.0", "460.00625", "D023N", "Carrier",
                                          "Narrow", "No", "Low"}));
     // An empty RX empties the channel; only an RX starts one with its defaults.
     ASSERT_EQ(PasteChannels(editor, 5, "\n460\n"), std::nullopt);
-    EXPECT_EQ(MemoryCellText(editor, 5, kColumnRx), "");
+    EXPECT_EQ(MemoryCellText(editor, 5, kColumnRx, Lang::English), "");
     EXPECT_EQ(MemoryRow(editor, 6),
               (Row{"6", "460.00000", "Off", "460.00000", "Off", "Off", "Wide", "Yes", "High"}));
 }
@@ -89,7 +91,7 @@ TEST(ChannelOperations, ARefusedCellStoresNothingOfThePaste) {
         {15, "460\n461\n462\n", {17, kColumnRx, "462"}},
     };
     for (const Case& c : cases) {
-        EditorState editor = ThreeChannels(1);
+        EditorState editor = ThreeChannels();
         const EditorState before = editor;
         EXPECT_EQ(PasteChannels(editor, c.firstRow, c.text), c.refusal) << c.text;
         EXPECT_EQ(editor, before) << c.text;
@@ -101,16 +103,16 @@ TEST(ChannelOperations, ARefusedCellStoresNothingOfThePaste) {
 }
 
 TEST(ChannelOperations, MoveSwapsWithTheNeighbourAndStopsAtTheEnds) {
-    const EditorState start = ThreeChannels(1);
+    const EditorState start = ThreeChannels();
     EditorState editor = start;
     ASSERT_TRUE(MoveChannels(editor, {2, 3}, true));
-    EXPECT_EQ(MemoryCellText(editor, 1, kColumnRx), "450.00000");
-    EXPECT_EQ(MemoryCellText(editor, 2, kColumnRx), "470.50000");
-    EXPECT_EQ(MemoryCellText(editor, 3, kColumnRx), "460.01250");
-    EXPECT_EQ(MemoryCellText(editor, 3, kColumnDecodeTone), "88.5");
+    EXPECT_EQ(MemoryCellText(editor, 1, kColumnRx, Lang::English), "450.00000");
+    EXPECT_EQ(MemoryCellText(editor, 2, kColumnRx, Lang::English), "470.50000");
+    EXPECT_EQ(MemoryCellText(editor, 3, kColumnRx, Lang::English), "460.01250");
+    EXPECT_EQ(MemoryCellText(editor, 3, kColumnDecodeTone, Lang::English), "88.5");
     EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 1), kColumnTxPower),
-              0);                                  // list positions move along
-    EXPECT_EQ(MemoryCellText(editor, 1, 0), "1");  // the numbers stay
+              0);                                                 // list positions move along
+    EXPECT_EQ(MemoryCellText(editor, 1, 0, Lang::English), "1");  // the numbers stay
     EXPECT_FALSE(MoveChannels(editor, {1, 2}, true));
     ASSERT_TRUE(MoveChannels(editor, {1, 2}, false));
     EXPECT_EQ(editor, start);
@@ -118,14 +120,16 @@ TEST(ChannelOperations, MoveSwapsWithTheNeighbourAndStopsAtTheEnds) {
 }
 
 TEST(ChannelOperations, FillDownAndClear) {
-    EditorState editor = ThreeChannels(1);
+    EditorState editor = ThreeChannels();
     FillDown(editor, {3, 1, 2, 7}, kColumnDecodeTone);
     for (int row : {1, 2, 3}) {
-        EXPECT_EQ(MemoryCellText(editor, std::size_t(row), kColumnDecodeTone), "88.5");
+        EXPECT_EQ(MemoryCellText(editor, std::size_t(row), kColumnDecodeTone, Lang::English),
+                  "88.5");
     }
-    EXPECT_EQ(MemoryCellText(editor, 7, kColumnDecodeTone), "");  // an empty channel stays empty
+    EXPECT_EQ(MemoryCellText(editor, 7, kColumnDecodeTone, Lang::English),
+              "");  // an empty channel stays empty
     FillDown(editor, {2, 3}, kColumnTxPower);
-    EXPECT_EQ(MemoryCellText(editor, 3, kColumnTxPower), "Low");
+    EXPECT_EQ(MemoryCellText(editor, 3, kColumnTxPower, Lang::English), "Low");
     EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 3), kColumnTxPower), 0);
     const EditorState before = editor;
     FillDown(editor, {1, 2}, kColumnRx);  // not a column to fill
@@ -133,8 +137,8 @@ TEST(ChannelOperations, FillDownAndClear) {
 
     ClearChannels(editor, {1, 3});
     EXPECT_EQ(MemoryRow(editor, 1), (Row{"1", "", "", "", "", "", "", "", ""}));
-    EXPECT_EQ(MemoryCellText(editor, 2, kColumnRx), "450.00000");
-    EXPECT_EQ(MemoryCellText(editor, 3, kColumnRx), "");
+    EXPECT_EQ(MemoryCellText(editor, 2, kColumnRx, Lang::English), "450.00000");
+    EXPECT_EQ(MemoryCellText(editor, 3, kColumnRx, Lang::English), "");
 }
 
 }  // namespace

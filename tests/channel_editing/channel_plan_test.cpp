@@ -9,10 +9,9 @@ namespace m742 {
 namespace {
 
 TEST(StartupEditor, HoldsAFreshPlan) {
-    const EditorState editor = StartupEditor(1);
-    EXPECT_EQ(editor.LanguageFlag, 1);
+    const EditorState editor = StartupEditor();
     for (int row = 1; row <= kChannelCount; ++row) {
-        EXPECT_EQ(MemoryCellText(editor, row, 0), std::to_string(row));
+        EXPECT_EQ(MemoryCellText(editor, row, 0, Lang::English), std::to_string(row));
         EXPECT_EQ(DebugCellText(editor, row, 0), std::to_string(row));
         EXPECT_FALSE(ChannelInUse(editor, row));
     }
@@ -37,7 +36,7 @@ TEST(StartupEditor, HoldsAFreshPlan) {
 }
 
 TEST(ResetChannelPlan, KeepsWhatANewPlanDoesNotReset) {
-    EditorState editor = StartupEditor(0);
+    EditorState editor = StartupEditor();
     editor.password = "123";
     editor.ani = "99";
     editor.powerLevels.low = 7;
@@ -56,13 +55,13 @@ TEST(ResetChannelPlan, KeepsWhatANewPlanDoesNotReset) {
 }
 
 TEST(ClearingTheGrids, LeavesNumbersAndPositions) {
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     SetMemoryRow(editor, 3,
                  Row{"3", "460.00000", "Off", "460.00000", "Off", "Off", "Wide", "Yes", "High"});
     SetListPositions(editor, 3, Positions{0, 0, 0, 0, 0, 0, 0, 1, 1});
     ClearMemoryChannels(editor);
     ClearDebugChannels(editor);
-    EXPECT_EQ(MemoryCellText(editor, 3, 0), "3");
+    EXPECT_EQ(MemoryCellText(editor, 3, 0, Lang::English), "3");
     EXPECT_FALSE(ChannelInUse(editor, 3));
     EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 3), 8), 1);
     EXPECT_EQ(DebugCellText(editor, 1, 0), "1");
@@ -71,7 +70,7 @@ TEST(ClearingTheGrids, LeavesNumbersAndPositions) {
     SetMemoryCellText(editor, 3, 1, "460.00000");
     ClearMemoryChannel(editor, 3);
     EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 3), 8), 0);
-    EXPECT_EQ(MemoryCellText(editor, 3, 0), "3");
+    EXPECT_EQ(MemoryCellText(editor, 3, 0, Lang::English), "3");
 }
 
 TEST(CreateDialogControls, SelectsOnlyWhatTheListsHold) {

@@ -49,7 +49,7 @@ TEST(StoredFrequencyText, EntriesStoredOnTheRasterWithinTheirBlock) {
 class FrequencyEntry : public testing::Test {
 protected:
     void SetUp() override {
-        editor = StartupEditor(1);
+        editor = StartupEditor();
         SetMemoryRow(
             editor, 2,
             Row{"2", "460.00000", "88.5", "461.00000", "D023N", "Carrier", "Narrow", "No", "Low"});
@@ -108,22 +108,27 @@ TEST_F(FrequencyEntry, OutOfBandMessage) {
 
 TEST_F(FrequencyEntry, RxEntryWithoutTxStartsTheChannelWithDefaults) {
     const struct {
-        std::int16_t languageFlag;
+        Lang lang;
         int row;
         Row started;
     } cases[] = {
-        {1, 1, {"1", "460.01250", "Off", "460.01250", "Off", "Off", "Wide", "Yes", "High"}},
-        {0, 1, {"1", "460.01250", "关闭", "460.01250", "关闭", "关闭", "宽", "是", "高"}},
+        {Lang::English,
+         1,
+         {"1", "460.01250", "Off", "460.01250", "Off", "Off", "Wide", "Yes", "High"}},
+        {Lang::Chinese,
+         1,
+         {"1", "460.01250", "关闭", "460.01250", "关闭", "关闭", "宽", "是", "高"}},
         // A channel the decoder left without TX takes the defaults too.
-        {1, 3, {"3", "460.01250", "Off", "460.01250", "Off", "Off", "Wide", "Yes", "High"}},
+        {Lang::English,
+         3,
+         {"3", "460.01250", "Off", "460.01250", "Off", "Off", "Wide", "Yes", "High"}},
     };
     for (const auto& c : cases) {
         SetUp();
-        editor.LanguageFlag = c.languageFlag;
         SetListPositions(editor, c.row, Positions{0, 0, 0, 0, 0, 2, 1, 0, 0});
         EXPECT_EQ(CommitFrequency(editor, c.row, 1, "460.0125").outcome,
                   FrequencyOutcome::kChannelStarted);
-        EXPECT_EQ(MemoryRow(editor, c.row), c.started);
+        EXPECT_EQ(MemoryRow(editor, c.row, c.lang), c.started);
         EXPECT_EQ(ListPositions(editor, c.row), (Positions{0, 0, 0, 0, 0, 0, 0, 1, 1}));
     }
 }
@@ -132,7 +137,7 @@ TEST_F(FrequencyEntry, EmptyRxDeletesTheChannel) {
     EXPECT_EQ(CommitFrequency(editor, 2, 1, "").outcome, FrequencyOutcome::kChannelDeleted);
     EXPECT_EQ(MemoryRow(editor, 2), (Row{"2", "", "", "", "", "", "", "", ""}));
     EXPECT_EQ(ListPositions(editor, 2), Positions{});
-    EXPECT_EQ(MemoryCellText(editor, 3, 1), "450.00000");
+    EXPECT_EQ(MemoryCellText(editor, 3, 1, Lang::English), "450.00000");
 }
 
 TEST(ToneEntry, NormalisesCtcssAndDcsOrRefuses) {
@@ -152,14 +157,14 @@ TEST(ToneEntry, NormalisesCtcssAndDcsOrRefuses) {
 }
 
 TEST(ToneEntry, CommitWritesOnlyAcceptedEntriesToToneCells) {
-    EditorState editor = StartupEditor(0);
+    EditorState editor = StartupEditor();
     SetMemoryRow(editor, 4,
                  Row{"4", "460.00000", "关闭", "460.00000", "88.5", "关闭", "宽", "是", "高"});
     EXPECT_FALSE(CommitTone(editor, 4, 2, "Off"));  // the Off word of the other language
     EXPECT_TRUE(CommitTone(editor, 4, 4, "D23N"));
     EXPECT_FALSE(CommitTone(editor, 4, 2, "D778N"));
     EXPECT_FALSE(CommitTone(editor, 4, 3, "88.5"));
-    EXPECT_EQ(MemoryRow(editor, 4),
+    EXPECT_EQ(MemoryRow(editor, 4, Lang::Chinese),
               (Row{"4", "460.00000", "关闭", "460.00000", "D023N", "关闭", "宽", "是", "高"}));
 }
 
@@ -241,18 +246,18 @@ TEST(ListEntry, PickWritesTheItemAndItsPosition) {
         const char* zh;
     } cases[] = {
         {5, 2, "QT/DQT", "亚音"}, {6, 1, "Narrow", "窄"}, {7, 0, "No", "否"}, {8, 0, "Low", "低"}};
-    for (std::int16_t flag : {1, 0}) {
+    for (Lang lang : {Lang::English, Lang::Chinese}) {
         for (const auto& c : cases) {
-            EditorState editor = StartupEditor(flag);
+            EditorState editor = StartupEditor();
             const auto col = static_cast<std::size_t>(c.column);
             ASSERT_TRUE(CommitFrequency(editor, 16, kColumnRx, "460").outcome ==
                         FrequencyOutcome::kChannelStarted);
             ASSERT_TRUE(PickListItem(editor, 16, c.column, c.position));
-            EXPECT_EQ(MemoryCellText(editor, 16, col), flag ? c.en : c.zh);
+            EXPECT_EQ(MemoryCellText(editor, 16, col, lang), lang == Lang::English ? c.en : c.zh);
             EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 16), col), c.position);
         }
     }
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     const EditorState before = editor;
     EXPECT_FALSE(PickListItem(editor, 1, 6, 2));   // the band list has two items
     EXPECT_FALSE(PickListItem(editor, 1, 5, -1));  // no selection
@@ -274,7 +279,7 @@ TEST(DebugPanel, StoreSnapsWithoutBandCheckAndSkipsBoxesWithoutNumber) {
         {".", "", "460.10000", "460.00000"},  // row 1 keeps its defaults
     };
     for (const auto& c : cases) {
-        EditorState editor = StartupEditor(1);
+        EditorState editor = StartupEditor();
         const DebugStore stored = StoreDebugChannel(editor, 1, c.rx, c.tx);
         EXPECT_EQ(stored.rxStored, IsNumberText(c.rx)) << c.rx;
         EXPECT_EQ(stored.txStored, IsNumberText(c.tx)) << c.tx;
@@ -291,7 +296,7 @@ TEST(DebugPanel, ContextMenuDeletesOneRow) {
     EXPECT_EQ(DeleteChannelCaption(0), std::nullopt);
     EXPECT_EQ(DeleteChannelCaption(17), std::nullopt);
 
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     StoreDebugChannel(editor, 12, "460.5", "461.5");
     EditorState expected = editor;
     DebugChannelOf(expected, 12) = {};

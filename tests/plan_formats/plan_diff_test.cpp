@@ -22,7 +22,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Channel 1 in use with every field set; channel 2 empty.
 EditorState BasePlan() {
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     SetMemoryRow(editor, 1, Row{"1", "460.12500", "88.5", "461.12500", "D023N", "", "", "", ""});
     SetListPositions(editor, 1, Positions{0, 0, 0, 0, 0, 0, 0, 1, 1});  // Off, Wide, Yes, High
     editor.ani = "123";
@@ -30,7 +30,7 @@ EditorState BasePlan() {
 }
 
 Bytes FileOf(const EditorState& editor) {
-    const auto image = EncodeImage(editor);
+    const auto image = EncodeImage(editor, Lang::English);
     EXPECT_TRUE(image.ok()) << Worded(image.status().message, Lang::English);
     return DataFileBytes(image.value());
 }

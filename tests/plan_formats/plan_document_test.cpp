@@ -62,7 +62,7 @@ class ChannelValue : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(ChannelValue, FollowsTheWindowAndKeepsPrintedFrequencies) {
     const ValueCase& c = GetParam();
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     ASSERT_EQ(SetChannelPlanValue(editor, 4, ChannelField::kRx, std::string("450.00000")),
               std::nullopt);
     const EditorState before = editor;
@@ -76,7 +76,7 @@ TEST_P(ChannelValue, FollowsTheWindowAndKeepsPrintedFrequencies) {
         EXPECT_NE(message.find(c.expected), std::string::npos) << message;
         EXPECT_EQ(editor, before);
     } else {
-        EXPECT_EQ(MemoryCellText(editor, 4, c.column), c.expected);
+        EXPECT_EQ(MemoryCellText(editor, 4, c.column, Lang::English), c.expected);
     }
 }
 

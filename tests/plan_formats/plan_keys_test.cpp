@@ -87,10 +87,10 @@ TEST(PlanKeys, EncodeOverBaseChangesOnlyWhatThePlanChanges) {
     };
     for (const Case& c : {Case{"erased", erased}, Case{"noise", noise}, Case{"damaged", damaged}}) {
         SCOPED_TRACE(c.name);
-        const EditorState own = EditorOfImage(c.image, 1);
-        const auto same = EncodeOverBase(own, own, c.image);
-        ASSERT_TRUE(same.ok()) << Worded(same.status().message, Lang::English);
-        EXPECT_EQ(same.value(), c.image);
+        const EditorState own = EditorOfImage(c.image);
+        const PlanEncoding same = EncodeOverBase(own, own, c.image);
+        ASSERT_TRUE(std::holds_alternative<RadioImage>(same));
+        EXPECT_EQ(std::get<RadioImage>(same), c.image);
 
         // Channel 1 filled in anew, wide, and channel 2's encode tone set to Off.
         EditorState edited = own;
@@ -99,20 +99,21 @@ TEST(PlanKeys, EncodeOverBaseChangesOnlyWhatThePlanChanges) {
                   FrequencyOutcome::kChannelStarted);
         ASSERT_TRUE(PickListItem(edited, 1, kColumnBandwidth, 0));
         SetMemoryCellText(edited, 2, kColumnEncodeTone, OffWord(Lang::English));
-        const auto merged = EncodeOverBase(edited, own, c.image);
-        const auto fresh = EncodeImage(edited);
-        ASSERT_TRUE(merged.ok() && fresh.ok());
+        const PlanEncoding encoded = EncodeOverBase(edited, own, c.image);
+        const auto fresh = EncodeImage(edited, Lang::English);
+        ASSERT_TRUE(std::holds_alternative<RadioImage>(encoded) && fresh.ok());
+        const RadioImage& merged = std::get<RadioImage>(encoded);
         const int channel1 = MemoryChannelAddress(1);
         for (int i = 0; i <= kFlagsOffset; ++i) {
             const auto held = ModeledBits()[static_cast<std::size_t>(channel1 + i)];
-            EXPECT_EQ(merged.value()[static_cast<std::size_t>(channel1 + i)] & held,
+            EXPECT_EQ(merged[static_cast<std::size_t>(channel1 + i)] & held,
                       fresh.value()[static_cast<std::size_t>(channel1 + i)] & held)
                 << "channel 1 byte " << i;
         }
         const int tone = MemoryChannelAddress(2) + kEncodeToneOffset;
-        EXPECT_EQ(merged.value()[static_cast<std::size_t>(tone)], 0xFF);
-        EXPECT_EQ(merged.value()[0x3E0], c.image[0x3E0]);  // a byte the program does not know
-        EXPECT_EQ(merged.value()[0x3C1], c.image[0x3C1]);  // a setting the plan left alone
+        EXPECT_EQ(merged[static_cast<std::size_t>(tone)], 0xFF);
+        EXPECT_EQ(merged[0x3E0], c.image[0x3E0]);  // a byte the program does not know
+        EXPECT_EQ(merged[0x3C1], c.image[0x3C1]);  // a setting the plan left alone
     }
 }
 

@@ -54,7 +54,7 @@ constexpr Report kReports[] = {
 // Channel 1 with the Off word in two fields and a DCS tone, channel 2 with tones and Chinese
 // list texts, an over-long debug cell; the other channels as the program starts.
 std::vector<std::string> SampleReport(Lang lang, ReportTab tab) {
-    EditorState editor = StartupEditor(lang == Lang::English ? 1 : 0);
+    EditorState editor = StartupEditor();
     const std::string off(OffWord(lang));
     SetMemoryRow(editor, 1,
                  Row{"1", "460.12500", off, "460.12500", "D023N", off, "Wide", "Yes", "High"});

@@ -38,14 +38,14 @@ std::size_t FilesIn(const std::filesystem::path& folder) {
 class DataFile : public ::testing::Test {
 protected:
     testing::TempFolder folder;
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
 };
 
 TEST_F(DataFile, SavedFileIsHeaderThenImage) {
     editor.password = "7";
     SetMemoryCellText(editor, 1, 1, "460.12500");
     const auto path = folder / "plan.DAT";
-    ASSERT_TRUE(SaveDataFile(path, editor).ok());
+    ASSERT_TRUE(SaveDataFile(path, editor, Lang::English).ok());
     const Bytes bytes = ReadAll(path);
     ASSERT_EQ(bytes.size(), 1074u);
     const Bytes header = {'Z',  'M',  'R', '4', '7', 'C', 0xFF, 0xFF,
@@ -55,7 +55,7 @@ TEST_F(DataFile, SavedFileIsHeaderThenImage) {
     EXPECT_EQ(bytes[50], '7');   // first password byte
     EXPECT_EQ(bytes[66], 0x00);  // first byte of memory channel 1: 460.12500 is 00 25 01 46
     EXPECT_EQ(bytes[69], 0x46);
-    const auto image = EncodeImage(editor).value();
+    const auto image = EncodeImage(editor, Lang::English).value();
     EXPECT_EQ(Bytes(bytes.begin() + 50, bytes.end()), Bytes(image.begin(), image.end()));
     EXPECT_EQ(FilesIn(folder.path()), 1u);
 }
@@ -63,7 +63,7 @@ TEST_F(DataFile, SavedFileIsHeaderThenImage) {
 TEST_F(DataFile, SavingOverALongerFileLeavesNoTail) {
     const auto path = folder / "plan.DAT";
     WriteAll(path, Bytes(5000, 0x11));
-    ASSERT_TRUE(SaveDataFile(path, editor).ok());
+    ASSERT_TRUE(SaveDataFile(path, editor, Lang::English).ok());
     EXPECT_EQ(ReadAll(path).size(), 1074u);
     EXPECT_EQ(FilesIn(folder.path()), 1u);
 }
@@ -74,17 +74,17 @@ TEST_F(DataFile, FailedSaveLeavesTheOldFile) {
     WriteAll(path, old);
 
     SetMemoryCellText(editor, 3, 1, "46.1");
-    const Status refused = SaveDataFile(path, editor);
+    const Status refused = SaveDataFile(path, editor, Lang::English);
     EXPECT_EQ(refused.code, ErrorCode::kFrequencyRefused);
     EXPECT_EQ(ReadAll(path), old);
 
     const Status unwritable =
-        SaveDataFile(folder / "no such folder" / "plan.DAT", StartupEditor(1));
+        SaveDataFile(folder / "no such folder" / "plan.DAT", StartupEditor(), Lang::English);
     EXPECT_EQ(unwritable.code, ErrorCode::kFileUnwritable);
     const std::string because = Worded(unwritable.message, Lang::English);
     EXPECT_NE(because.find("no such folder"), std::string::npos) << because;
 
-    const Status onFolder = SaveDataFile(folder.path(), StartupEditor(1));
+    const Status onFolder = SaveDataFile(folder.path(), StartupEditor(), Lang::English);
     EXPECT_EQ(onFolder.code, ErrorCode::kFileUnwritable);
     EXPECT_EQ(FilesIn(folder.path()), 1u);
 }
@@ -113,7 +113,7 @@ TEST_F(DataFile, OpenRefusesWithoutTouchingTheEditor) {
     }
     for (const auto& c : cases) {
         for (std::int16_t flag : {1, 0}) {
-            EditorState target = StartupEditor(flag);
+            EditorState target = StartupEditor();
             SetMemoryCellText(target, 2, 1, "460.00000");
             const EditorState before = target;
             const Status status = OpenDataFile(c.path, target);
@@ -131,10 +131,10 @@ TEST_F(DataFile, OpenRefusesWithoutTouchingTheEditor) {
 // the caller takes any content (the window, after asking), which opens a file with another
 // header or a tail as the original program did.
 TEST_F(DataFile, OnlyADataFileOpensUnlessAnyContentIsTaken) {
-    EditorState saved = StartupEditor(1);
+    EditorState saved = StartupEditor();
     SetMemoryCellText(saved, 4, 1, "470.00000");
     SetMemoryCellText(saved, 4, 3, "470.00000");
-    const Bytes good = DataFileBytes(EncodeImage(saved).value());
+    const Bytes good = DataFileBytes(EncodeImage(saved, Lang::English).value());
     Bytes otherHeader = good;
     std::fill(otherHeader.begin(), otherHeader.begin() + 50, 0x00);
     Bytes tail = good;
@@ -161,7 +161,7 @@ TEST_F(DataFile, OnlyADataFileOpensUnlessAnyContentIsTaken) {
     for (const auto& c : cases) {
         const auto path = folder / c.name;
         WriteAll(path, c.content);
-        editor = StartupEditor(1);
+        editor = StartupEditor();
         const Status strict = OpenDataFile(path, editor);
         EXPECT_EQ(strict.code, c.code) << c.name;
         const std::string message = Worded(strict.message, Lang::English);
@@ -169,7 +169,7 @@ TEST_F(DataFile, OnlyADataFileOpensUnlessAnyContentIsTaken) {
         const bool opens = c.content.size() >= good.size();
         EXPECT_EQ(OpenDataFile(path, editor, DataFileCheck::kAnyContent).ok(), opens) << c.name;
         if (opens && c.content[60] == good[60]) {
-            EXPECT_EQ(MemoryCellText(editor, 4, 1), "470.00000") << c.name;
+            EXPECT_EQ(MemoryCellText(editor, 4, 1, Lang::English), "470.00000") << c.name;
         }
     }
 }

@@ -11,17 +11,14 @@
 namespace m742 {
 namespace {
 
-constexpr std::int16_t kEnglish = 1;
-constexpr std::int16_t kChinese = 0;
-
 RadioImage WithBytes(int address, std::initializer_list<std::uint8_t> bytes,
                      RadioImage image = BlankImage()) {
     std::copy(bytes.begin(), bytes.end(), image.begin() + address);
     return image;
 }
 
-EditorState Decoded(const RadioImage& image, std::int16_t flag = kEnglish) {
-    EditorState editor = StartupEditor(flag);
+EditorState Decoded(const RadioImage& image) {
+    EditorState editor = StartupEditor();
     DecodeImage(image, editor);
     return editor;
 }
@@ -40,7 +37,7 @@ std::int16_t Setting(const EditorState& editor, std::string_view name) {
 }
 
 TEST(DecodeImage, AnErasedRadioGivesTheFallbacks) {
-    EditorState editor = StartupEditor(kEnglish);
+    EditorState editor = StartupEditor();
     // Something in every row first, to see the decoder blank it.
     for (int row = 1; row <= kChannelCount; ++row) {
         SetMemoryRow(editor, row,
@@ -52,9 +49,9 @@ TEST(DecodeImage, AnErasedRadioGivesTheFallbacks) {
     DecodeImage(BlankImage(), editor);
 
     for (int row = 1; row <= kChannelCount; ++row) {
-        EXPECT_EQ(MemoryCellText(editor, row, 0), std::to_string(row));
+        EXPECT_EQ(MemoryCellText(editor, row, 0, Lang::English), std::to_string(row));
         for (int col = 1; col <= 8; ++col) {
-            EXPECT_EQ(MemoryCellText(editor, row, col), "") << row << "," << col;
+            EXPECT_EQ(MemoryCellText(editor, row, col, Lang::English), "") << row << "," << col;
         }
         for (int col = 5; col <= 8; ++col) {
             EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, row), col), 0);
@@ -84,13 +81,12 @@ TEST(DecodeImage, AnErasedRadioGivesTheFallbacks) {
 }
 
 TEST(DecodeImage, LeavesWhatTheImageDoesNotHold) {
-    EditorState editor = StartupEditor(kEnglish);
+    EditorState editor = StartupEditor();
     editor.password = "1234";
     editor.settings.band = 0;
     DecodeImage(BlankImage(), editor);
     EXPECT_EQ(editor.password, "1234");
     EXPECT_EQ(editor.settings.band, 0);
-    EXPECT_EQ(editor.LanguageFlag, kEnglish);
     EXPECT_EQ(DebugCellText(editor, 16, 0), "16");
 }
 
@@ -98,14 +94,13 @@ TEST(DecodeImage, ShowsAChannelInTheInterfaceLanguage) {
     // RX 460.125, no TX, both tones FFFFh, flags FBh: Off, Wide, Yes, High.
     const RadioImage image = WithBytes(
         16, {0x00, 0x25, 0x01, 0x46, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFB});
-    const EditorState english = Decoded(image, kEnglish);
+    const EditorState decoded = Decoded(image);
     using Row = std::array<std::string, kMemoryColumns>;
-    EXPECT_EQ(MemoryRow(english, 1),
+    EXPECT_EQ(MemoryRow(decoded, 1, Lang::English),
               (Row{"1", "460.12500", "Off", "", "", "Off", "Wide", "Yes", "High"}));
-    EXPECT_EQ(ListPositionOf(MemoryChannelOf(english, 1), 5), 0);
-    EXPECT_EQ(ListPositionOf(MemoryChannelOf(english, 1), 7), 1);
-    const EditorState chinese = Decoded(image, kChinese);
-    EXPECT_EQ(MemoryRow(chinese, 1),
+    EXPECT_EQ(ListPositionOf(MemoryChannelOf(decoded, 1), 5), 0);
+    EXPECT_EQ(ListPositionOf(MemoryChannelOf(decoded, 1), 7), 1);
+    EXPECT_EQ(MemoryRow(decoded, 1, Lang::Chinese),
               (Row{"1", "460.12500", "关闭", "", "", "关闭", "宽", "是", "高"}));
 }
 
@@ -125,7 +120,7 @@ TEST(DecodeImage, FlagsByteGivesEachListPosition) {
             EXPECT_EQ(ListPositionOf(MemoryChannelOf(editor, 2), 5 + i),
                       c.positions[static_cast<std::size_t>(i)])
                 << std::hex << int(c.flags) << " column " << 5 + i;
-            EXPECT_EQ(MemoryCellText(editor, 2, 5 + i),
+            EXPECT_EQ(MemoryCellText(editor, 2, 5 + i, Lang::English),
                       ListItem(GridColumnList(5 + i), c.positions[static_cast<std::size_t>(i)],
                                Lang::English));
         }
@@ -162,7 +157,7 @@ TEST(DecodeImage, OutOfRangeSettingsFallBack) {
 
 TEST(DecodeImage, VoicePromptKeepsItsPositionForOtherValues) {
     for (std::uint8_t byte : {0x03, 0x09, 0x10, 0x99}) {
-        EditorState editor = StartupEditor(kEnglish);
+        EditorState editor = StartupEditor();
         editor.settings.voicePrompt = 2;
         DecodeImage(WithBytes(0x3F0, {byte}), editor);
         EXPECT_EQ(editor.settings.voicePrompt, 2) << int(byte);
@@ -188,7 +183,7 @@ TEST(DecodeImage, AniTakesEveryByteButFFh) {
 }
 
 TEST(DecodeImage, TextFormMustBeAWholeImage) {
-    EditorState editor = StartupEditor(kEnglish);
+    EditorState editor = StartupEditor();
     const EditorState before = editor;
     EXPECT_FALSE(DecodeImage(std::string_view("FFFF"), editor));
     EXPECT_EQ(editor, before);

@@ -21,7 +21,7 @@ Bytes Slice(const RadioImage& image, int address, int count) {
 }
 
 RadioImage Encoded(const EditorState& editor) {
-    const auto result = EncodeImage(editor);
+    const auto result = EncodeImage(editor, Lang::English);
     EXPECT_TRUE(result.ok()) << Worded(result.status().message, Lang::English) << " "
                              << result.status().where;
     return result.ok() ? result.value() : RadioImage{};
@@ -40,7 +40,7 @@ void PutChannel(EditorState& editor, int row, std::array<std::string, 4> cells,
 }
 
 TEST(EncodeImage, StartUpEditorGivesTheFactoryPlan) {
-    const RadioImage image = Encoded(StartupEditor(1));
+    const RadioImage image = Encoded(StartupEditor());
     EXPECT_EQ(Slice(image, 0, 16), Bytes(16, 0xFF));
     for (int n = 1; n <= kChannelCount; ++n) {
         Bytes blank(16, 0xFF);
@@ -65,7 +65,7 @@ TEST(EncodeImage, StartUpEditorGivesTheFactoryPlan) {
 }
 
 TEST(EncodeImage, ChannelRecord) {
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     PutChannel(editor, 3, {"460.12500", "88.5", "460.12500", "D023N"}, {0, 0, 1, 1});
     EXPECT_EQ(Slice(Encoded(editor), MemoryChannelAddress(3), 16),
               (Bytes{0x00, 0x25, 0x01, 0x46, 0x00, 0x25, 0x01, 0x46, 0x85, 0x08, 0x23, 0x80, 0xFB,
@@ -81,14 +81,14 @@ TEST(EncodeImage, FlagsByteComesFromTheListPositions) {
         {{2, 1, 1, 0}, 0xEE}, {{1, 0, 0, 0}, 0xE1}, {{0, 0, 0, 0}, 0xE3},
     };
     for (const auto& c : cases) {
-        EditorState editor = StartupEditor(1);
+        EditorState editor = StartupEditor();
         PutChannel(editor, 1, {"460.00000", "Off", "460.00000", "Off"}, c.positions);
         EXPECT_EQ(Encoded(editor)[MemoryChannelAddress(1) + kFlagsOffset], c.flags);
     }
 }
 
 TEST(EncodeImage, BlankRowsKeepTheirPositionsInTheFlags) {
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     SetListPositions(editor, 4, Positions{0, 0, 0, 0, 0, 2, 1, 1, 0});
     EXPECT_EQ(Encoded(editor)[MemoryChannelAddress(4) + kFlagsOffset], 0xEE);
 }
@@ -134,7 +134,7 @@ TEST(EncodeImage, SettingsBytes) {
         {[](EditorState& e) { e.powerLevels.high = 0; }, 0x3F9, 0x00},
     };
     for (const auto& c : cases) {
-        EditorState editor = StartupEditor(1);
+        EditorState editor = StartupEditor();
         c.change(editor);
         const RadioImage image = Encoded(editor);
         EXPECT_EQ(image[c.address], c.byte) << std::hex << c.address;
@@ -160,7 +160,7 @@ TEST(EncodeImage, PasswordAndAniAreCharacterCodes) {
          {0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37}},
     };
     for (const auto& c : cases) {
-        EditorState editor = StartupEditor(1);
+        EditorState editor = StartupEditor();
         editor.password = c.password;
         editor.ani = c.ani;
         const RadioImage image = Encoded(editor);
@@ -184,7 +184,7 @@ TEST(EncodeImage, DebugMarkerNeedsBothFrequencies) {
                  {"", "460.00000", {0xFF, 0xFF}},
                  {"", "", {0xFF, 0xFF}}};
     for (const auto& c : cases) {
-        EditorState editor = StartupEditor(1);
+        EditorState editor = StartupEditor();
         SetDebugCellText(editor, 5, 1, c.rx);
         SetDebugCellText(editor, 5, 2, c.tx);
         EXPECT_EQ(Slice(Encoded(editor), DebugChannelAddress(5) + kDebugMarkerOffset, 2), c.marker);
@@ -216,21 +216,21 @@ TEST(EncodeImage, RefusesAtTheFirstBadCell) {
          ErrorCode::kToneRefused, "memory channel 1, QT/DQT Enc: \"12\""},
     };
     for (const auto& c : cases) {
-        EditorState editor = StartupEditor(1);
+        EditorState editor = StartupEditor();
         c.change(editor);
-        const auto result = EncodeImage(editor);
+        const auto result = EncodeImage(editor, Lang::English);
         ASSERT_FALSE(result.ok()) << c.where;
         EXPECT_EQ(result.status().code, c.code);
         EXPECT_EQ(result.status().where, c.where);
     }
-    EditorState chinese = StartupEditor(0);
+    EditorState chinese = StartupEditor();
     SetMemoryCellText(chinese, 5, 1, "46.1");
-    EXPECT_EQ(Worded(EncodeImage(chinese).status().message, Lang::Chinese),
+    EXPECT_EQ(Worded(EncodeImage(chinese, Lang::Chinese).status().message, Lang::Chinese),
               "频率输入有误，请改正！");
 }
 
 TEST(EncodeImage, OffWordsOfBothLanguagesAreNoTone) {
-    EditorState editor = StartupEditor(1);
+    EditorState editor = StartupEditor();
     PutChannel(editor, 1, {"460.00000", "关闭", "460.00000", "Off"}, {0, 0, 1, 1});
     EXPECT_EQ(Slice(Encoded(editor), MemoryChannelAddress(1) + kDecodeToneOffset, 4),
               Bytes(4, 0xFF));
@@ -265,7 +265,7 @@ TEST(SameAsStored, ComparesWhatTheRadioStores) {
         {"a refused tone against no tone",
          [](RadioPlan& p) { p.memory[1].decodeTone = ToneAsTyped{"x"}; }, false},
     };
-    RadioPlan base = StartupEditor(1);
+    RadioPlan base = StartupEditor();
     base.memory[0].rx = Frequency{46010000};
     base.memory[0].decodeTone = CtcssTone{885};
     for (const auto& c : cases) {

@@ -50,7 +50,7 @@ struct Case {
 Case RandomCase(std::mt19937& rng) {
     const std::int16_t flag = static_cast<std::int16_t>(Pick(rng, 0, 2));
     const Lang lang = LanguageOf(flag);
-    Case c{StartupEditor(flag), StartupEditor(flag)};
+    Case c{StartupEditor(), StartupEditor()};
     EditorState& e = c.editor;
     EditorState& x = c.expected;
     for (int row = 1; row <= kChannelCount; ++row) {
@@ -109,14 +109,14 @@ TEST(RoundTrip, RandomEditorsComeBackThroughTheImage) {
     std::mt19937 rng(742);
     for (int i = 0; i < 500; ++i) {
         const Case c = RandomCase(rng);
-        const auto image = EncodeImage(c.editor);
+        const auto image = EncodeImage(c.editor, Lang::English);
         ASSERT_TRUE(image.ok()) << image.status().where;
-        EditorState opened = StartupEditor(c.editor.LanguageFlag);
+        EditorState opened = StartupEditor();
         DecodeImage(image.value(), opened);
         ASSERT_EQ(opened, c.expected) << "case " << i;
         // A second trip changes nothing more.
-        EditorState again = StartupEditor(c.editor.LanguageFlag);
-        DecodeImage(EncodeImage(opened).value(), again);
+        EditorState again = StartupEditor();
+        DecodeImage(EncodeImage(opened, Lang::English).value(), again);
         ASSERT_EQ(again, opened) << "case " << i;
     }
 }
@@ -127,8 +127,8 @@ TEST(RoundTrip, RandomEditorsComeBackThroughDataFiles) {
     for (int i = 0; i < 20; ++i) {
         const Case c = RandomCase(rng);
         const auto path = folder / ("plan" + std::to_string(i) + ".DAT");
-        ASSERT_TRUE(SaveDataFile(path, c.editor).ok());
-        EditorState opened = StartupEditor(c.editor.LanguageFlag);
+        ASSERT_TRUE(SaveDataFile(path, c.editor, Lang::English).ok());
+        EditorState opened = StartupEditor();
         ASSERT_TRUE(OpenDataFile(path, opened).ok());
         EXPECT_EQ(opened, c.expected) << "case " << i;
     }

@@ -65,7 +65,8 @@ public:
         return open;
     }
     std::string Cell(int row, int column) {
-        return MemoryRow(mainWindow().editor(), row)[static_cast<std::size_t>(column)];
+        return MemoryRow(mainWindow().editor(), row,
+                         mainWindow().language())[static_cast<std::size_t>(column)];
     }
     QStringList Row(int row) {
         QStringList cells;

@@ -48,7 +48,7 @@ public:
         QTest::mousePress(grid().viewport(), button, modifiers, at);
         QTest::mouseRelease(grid().viewport(), button, modifiers, at);
     }
-    std::string Rx(int row) { return MemoryCellText(mainWindow().editor(), row, 1); }
+    std::string Rx(int row) { return MemoryCellText(mainWindow().editor(), row, 1, Lang::English); }
 
 private:
     Harness m_harness;
@@ -160,7 +160,8 @@ void ChannelOperationsTest::operationIsOneStep() {
     QCOMPARE(shown, rx);
     if (step.startsWith("fill")) {
         for (int row = 1; row <= 3; ++row) {
-            QCOMPARE(MemoryCellText(window.mainWindow().editor(), row, 2), std::string("67.0"));
+            QCOMPARE(MemoryCellText(window.mainWindow().editor(), row, 2, Lang::English),
+                     std::string("67.0"));
         }
     }
     QCOMPARE(Selected(window), selectedAfter);

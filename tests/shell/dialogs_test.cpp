@@ -383,7 +383,7 @@ void DialogTest::decodedImageReachesDialogs() {
     plan.sideKeys = {5, 6, 0, 3};
     plan.dtmf = {89, 100, 255};
     plan.powerLevels = {1, 250};
-    const auto image = EncodeImage(plan);
+    const auto image = EncodeImage(plan, Lang::English);
     QVERIFY(image.ok());
     form.radio().DecodeImage(ImageToHex(image.value()));
     QCOMPARE(ListTexts(form.sideKeyDialog(), {"Combo1", "Combo2", "Combo3", "Combo4"}),

@@ -34,7 +34,7 @@ const char* const kCommunicationError =
 
 // Two channels; `rx` is the first one's RX frequency.
 EditorState Plan(const char* rx = "460.12500") {
-    EditorState plan = StartupEditor(1);
+    EditorState plan = StartupEditor();
     SetMemoryChannel(plan, 1, rx, "67.0", "461.12500", "D023N", 2, 1, 1, 1);
     SetMemoryChannel(plan, 9, "445.00625", "Off", "445.00625", "Off", 0, 0, 0, 0);
     plan.ani = "123";
@@ -158,7 +158,7 @@ void BackupTest::copyThatCannotBeKept() {
     if (write) {
         QVERIFY(radio->Memory()[0x10] == ImageOf(Plan())[0x10]);
     } else {
-        QCOMPARE(MemoryCellText(form.editor(), 1, 1), std::string("470.00000"));
+        QCOMPARE(MemoryCellText(form.editor(), 1, 1, Lang::English), std::string("470.00000"));
     }
 }
 

@@ -18,8 +18,8 @@ using namespace m742::test;
 
 namespace {
 
-EditorState Plan(int language, const char* rx) {
-    EditorState plan = StartupEditor(static_cast<std::int16_t>(language));
+EditorState Plan(const char* rx) {
+    EditorState plan = StartupEditor();
     SetMemoryChannel(plan, 1, rx, "67.0", "461.12500", "D023N", 0, 0, 1, 1);
     return plan;
 }
@@ -80,10 +80,9 @@ void CompareTest::compare() {
     QFETCH(QStringList, rows);
     Harness harness(QByteArray("\x00\x00", 2) + char(language));
     MainWindow& form = harness.mainWindow();
-    const EditorState plan = Plan(language, "460.12500");
+    const EditorState plan = Plan("460.12500");
     form.document().ApplyUnrecorded([&plan](EditorState& editor) { editor.memory = plan.memory; });
-    std::vector<std::uint8_t> file =
-        DataFileBytes(ImageOf(Plan(language, fileRx.toUtf8().constData())));
+    std::vector<std::uint8_t> file = DataFileBytes(ImageOf(Plan(fileRx.toUtf8().constData())));
     if (!rows.isEmpty()) {
         file[kDataFileHeaderSize + 0x3E0] = 0;
     }

@@ -38,7 +38,7 @@ const char* const kPortVariables[] = {"M742_COM1", "M742_COM2", "M742_COM5"};
 
 // A radio holding an image made from a plan with two channels and changed settings.
 RadioImage PlanImage() {
-    EditorState plan = StartupEditor(1);
+    EditorState plan = StartupEditor();
     SetMemoryChannel(plan, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
     SetMemoryChannel(plan, 9, "445.00625", "Off", "445.00625", "Off", 0, 0, 0, 0);
     SetDebugCellText(plan, 10, 1, "470.00000");
@@ -177,7 +177,7 @@ void RadioTest::readFromRadio() {
     QCOMPARE(progress.value(), 1024);
     QVERIFY(progress.isHidden());
 
-    EditorState expected = StartupEditor(1);
+    EditorState expected = StartupEditor();
     DecodeImage(image, expected);
     const QString difference = FirstDifference(expected, form.editor());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
@@ -230,7 +230,7 @@ void RadioTest::readChecksPassword() {
     if (accepted) {
         QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
         QCOMPARE(StatusText(form), QString("Read frequency success!"));
-        QCOMPARE(MemoryCellText(form.editor(), 1, 1), std::string("460.12500"));
+        QCOMPARE(MemoryCellText(form.editor(), 1, 1, Lang::English), std::string("460.12500"));
     } else {
         QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kPasswordRefused);
         QCOMPARE(StatusText(form), QString("The password is invalid!"));
@@ -327,7 +327,7 @@ void RadioTest::writeToRadio() {
     QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
     QVERIFY(WaitUntil([&] { return radio->EndFrames() == 1; }, kExchangeTimeoutMs));
 
-    const auto image = EncodeImage(form.editor());
+    const auto image = EncodeImage(form.editor(), Lang::English);
     QVERIFY(image.ok());
     const RadioImage memory = radio->Memory();
     for (int address = 0; address < static_cast<int>(kImageSize); ++address) {
@@ -369,7 +369,8 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     form.radio().ChoosePort(1);
     PressCell(form, 2, 1);
     TypeHere(form, "460", true);  // channel 2 in use, changed since the start
-    const std::string before = MemoryCellText(form.editor(), 2, openColumn == 0 ? 1 : openColumn);
+    const std::string before =
+        MemoryCellText(form.editor(), 2, openColumn == 0 ? 1 : openColumn, Lang::English);
     if (openColumn != 0) {
         PressCell(form, 2, openColumn);
         QCOMPARE(OpenEditors(form).size(), 1);
@@ -394,7 +395,8 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     QVERIFY(Child<QWidget>(form, "Txtrfre2").isEnabled());
     const int column = openColumn == 0 ? 1 : openColumn;
     // A read leaves the radio's channel 2 (empty); a write leaves the plan it sent.
-    QCOMPARE(MemoryCellText(form.editor(), 2, column), command == "read" ? std::string() : before);
+    QCOMPARE(MemoryCellText(form.editor(), 2, column, Lang::English),
+             command == "read" ? std::string() : before);
     QVERIFY(!form.windowTitle().endsWith('*'));
 }
 

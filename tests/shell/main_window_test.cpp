@@ -518,7 +518,7 @@ void LanguageTest::unavailableSwitchDoesNothing() {
     } else {
         form.ChooseEnglish();
     }
-    QCOMPARE(form.editor().LanguageFlag, flag);
+    QCOMPARE(form.languageFlag(), flag);
     QCOMPARE(form.windowTitle(), title);
     QCOMPARE(Child<QGroupBox>(form, "Frame1").title(), QString("untouched"));
 }
@@ -950,7 +950,7 @@ void FileCommandTest::newConfirmed() {
     QCOMPARE(harness.messages().all().front().title, QString("Warmming"));
 
     EditorState expected = before;
-    const EditorState fresh = StartupEditor(1);
+    const EditorState fresh = StartupEditor();
     ClearMemoryChannels(expected);  // their lists keep their positions
     expected.debug = fresh.debug;
     expected.settings = fresh.settings;
@@ -980,7 +980,7 @@ void FileCommandTest::saveToNewFile() {
     const QByteArray content = FileContent(path);
     QCOMPARE(content.size(), 1074);
     QCOMPARE(content.left(6), QByteArray("ZMR47C"));
-    const auto image = EncodeImage(form.editor());
+    const auto image = EncodeImage(form.editor(), Lang::English);
     QVERIFY(image.ok());
     QCOMPARE(content.mid(50), QByteArray(reinterpret_cast<const char*>(image.value().data()),
                                          static_cast<qsizetype>(image.value().size())));
@@ -1023,7 +1023,7 @@ void FileCommandTest::saveOverExistingFile() {
         QCOMPARE(message.style, 36);
         QCOMPARE(message.title, QString("M-742"));
     }
-    const auto image = EncodeImage(form.editor());
+    const auto image = EncodeImage(form.editor(), Lang::English);
     QVERIFY(image.ok());
     const std::vector<std::uint8_t> saved = DataFileBytes(image.value());
     const QByteArray expected = written ? QByteArray(reinterpret_cast<const char*>(saved.data()),

@@ -65,8 +65,9 @@ QString ViewsDiffer(MainWindow& form) {
             for (int column = 0; column < model.columnCount(); ++column) {
                 const auto r = std::size_t(row + 1);
                 const auto c = std::size_t(column);
-                const std::string& cell = QString(name) == "mfgrid1" ? MemoryCellText(editor, r, c)
-                                                                     : DebugCellText(editor, r, c);
+                const std::string& cell = QString(name) == "mfgrid1"
+                                              ? MemoryCellText(editor, r, c, Lang::English)
+                                              : DebugCellText(editor, r, c);
                 if (model.index(row, column).data().toString() != QString::fromStdString(cell)) {
                     return QString("%1 cell %2,%3").arg(name).arg(row + 1).arg(column);
                 }
@@ -125,10 +126,10 @@ void UndoTest::everyChangeIsOneStep_data() {
     QTest::addColumn<Action>("action");
     QTest::addColumn<QString>("step");
     const QString plan = m_dir.filePath("plan.DAT");
-    EditorState other = StartupEditor(1);
+    EditorState other = StartupEditor();
     SetMemoryChannel(other, 5, "450.00000", "Off", "450.00000", "Off", 0, 0, 1, 1);
     other.settings.squelchLevel = 2;
-    if (!WriteDataFile(plan.toStdString(), EncodeImage(other).value()).ok()) {
+    if (!WriteDataFile(plan.toStdString(), EncodeImage(other, Lang::English).value()).ok()) {
         qFatal("no plan file");
     }
 
@@ -220,15 +221,18 @@ void UndoTest::languageSwitchRewordsAndIsNoStep() {
     EditingWindow window;
     window.Press(2, 5);  // busy lock of channel 2
     QTest::keyClick(Child<QComboBox>(window.mainWindow(), "Combo5_5").view(), Qt::Key_Down);
-    QCOMPARE(MemoryCellText(window.mainWindow().editor(), 2, 5), std::string("QT/DQT"));
+    QCOMPARE(MemoryCellText(window.mainWindow().editor(), 2, 5, window.mainWindow().language()),
+             std::string("QT/DQT"));
 
     window.mainWindow().ChooseChinese();
     QCOMPARE(window.undo().text(), QString::fromUtf8("撤销 编辑信道 2 繁忙锁定"));
-    QCOMPARE(MemoryCellText(window.mainWindow().editor(), 2, 5), std::string("亚音"));
+    QCOMPARE(MemoryCellText(window.mainWindow().editor(), 2, 5, window.mainWindow().language()),
+             std::string("亚音"));
     window.undo().trigger();
     // Back to the list position it had, in the language shown now.
     QCOMPARE(ListPositionOf(MemoryChannelOf(window.mainWindow().editor(), 2), 5), std::int16_t(1));
-    QCOMPARE(MemoryCellText(window.mainWindow().editor(), 2, 5), std::string("载波"));
+    QCOMPARE(MemoryCellText(window.mainWindow().editor(), 2, 5, window.mainWindow().language()),
+             std::string("载波"));
     QCOMPARE(window.redo().text(), QString::fromUtf8("恢复 编辑信道 2 繁忙锁定"));
     QVERIFY(!window.undo().isEnabled());
     QVERIFY(!window.mainWindow().windowTitle().endsWith('*'));

@@ -20,10 +20,6 @@ constexpr std::size_t kHeaderLines = 22;  // maker, title and the seven settings
 constexpr std::size_t kFirstRowLine = 25;
 constexpr std::size_t kReportLines = kFirstRowLine + 2 * kChannelCount;
 
-std::int16_t FlagOf(Lang lang) {
-    return lang == Lang::English ? 1 : 0;
-}
-
 // The line of a channel row (1-16); every row is followed by a blank line.
 const std::string& RowLine(const std::vector<std::string>& report, int row) {
     const std::size_t line = kFirstRowLine + 2 * static_cast<std::size_t>(row - 1);
@@ -65,7 +61,7 @@ TEST(ReportTest, HeaderAndSettingsFollowTheLanguageAndTheListPositions) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        EditorState editor = StartupEditor(FlagOf(c.lang));
+        EditorState editor = StartupEditor();
         editor.settings.pttId = -1;  // no selection prints an empty text
         editor.settings.transmitTimeout = 0;
         editor.settings.squelchLevel = 9;
@@ -100,7 +96,7 @@ TEST(ReportTest, TableTitleAndHeadingFollowTheTab) {
          "          调试信道数据:", "          信道  接收频率    发射频率"},
     };
     for (const Case& c : cases) {
-        const auto report = ComposeReport(StartupEditor(FlagOf(c.lang)), c.tab, c.lang);
+        const auto report = ComposeReport(StartupEditor(), c.tab, c.lang);
         EXPECT_EQ(report.at(22), c.title);
         EXPECT_EQ(report.at(23), "");
         EXPECT_EQ(report.at(24), c.heading);
@@ -138,7 +134,7 @@ TEST(ReportTest, MemoryRowsAlignEachFieldAndNarrowTheOffWord) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        EditorState editor = StartupEditor(FlagOf(c.lang));
+        EditorState editor = StartupEditor();
         Row cells = MemoryRow(editor, c.row);
         std::copy(c.cells.begin(), c.cells.end(), cells.begin() + 1);
         cells[7] = "Yes";  // add scan and TX power are not printed
@@ -168,7 +164,7 @@ TEST(ReportTest, DebugRowsPrintTheFrequenciesInTheHeadingsOrder) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        EditorState editor = StartupEditor(FlagOf(c.lang));
+        EditorState editor = StartupEditor();
         SetDebugCellText(editor, 16, 1, "460.0000012345");
         SetDebugCellText(editor, 16, 2, "470.00000");
         const auto report = ComposeReport(editor, ReportTab::kDebug, c.lang);

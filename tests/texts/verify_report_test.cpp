@@ -18,7 +18,7 @@ namespace {
 
 // The plan written: two memory channels, a debug channel, password, ANI, settings.
 RadioImage Plan() {
-    EditorState plan = StartupEditor(1);
+    EditorState plan = StartupEditor();
     auto channel = [&plan](int row, const char* rx, const char* dec, const char* tx,
                            const char* enc, std::array<std::int16_t, 4> lists) {
         SetMemoryCellText(plan, row, kColumnRx, rx);
@@ -37,7 +37,7 @@ RadioImage Plan() {
     plan.password = "123";
     plan.ani = "123";
     plan.settings.squelchLevel = 7;
-    const auto image = EncodeImage(plan);
+    const auto image = EncodeImage(plan, Lang::English);
     EXPECT_TRUE(image.ok());
     return image.value();
 }

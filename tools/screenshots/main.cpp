@@ -28,7 +28,6 @@
 namespace {
 
 void SamplePlan(m742::EditorState& editor) {
-    const m742::Lang lang = m742::LanguageOf(editor.LanguageFlag);
     const struct {
         const char* rx;
         const char* decode;
@@ -43,8 +42,9 @@ void SamplePlan(m742::EditorState& editor) {
     int row = 1;
     for (const auto& c : channels) {
         m742::SetMemoryCellText(editor, row, m742::kColumnRx, c.rx);
-        m742::SetMemoryCellText(editor, row, m742::kColumnDecodeTone,
-                                *c.decode != '\0' ? c.decode : std::string(m742::OffWord(lang)));
+        m742::SetMemoryCellText(
+            editor, row, m742::kColumnDecodeTone,
+            *c.decode != '\0' ? c.decode : std::string(m742::OffWord(m742::Lang::English)));
         m742::SetMemoryCellText(editor, row, m742::kColumnTx, c.tx);
         m742::SetMemoryCellText(editor, row, m742::kColumnEncodeTone, c.encode);
         for (int col = m742::kFirstListColumn; col <= m742::kLastListColumn; ++col) {
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
         window.powerDialog().hide();
 
         // Open backup, with a read and the copy kept before a write.
-        const auto image = m742::EncodeImage(window.editor());
+        const auto image = m742::EncodeImage(window.editor(), m742::Lang::English);
         const std::filesystem::path backups =
             std::filesystem::path(temp.path().toStdString()) / "backups";
         for (const auto& [kind, stamp] :
@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
         m742::SetMemoryCellText(other, 2, m742::kColumnRx, "462.61250");
         m742::ClearMemoryChannel(other, 3);
         other.settings.squelchLevel = 3;
-        const auto otherImage = m742::EncodeImage(other);
+        const auto otherImage = m742::EncodeImage(other, m742::Lang::English);
         if (!otherImage.ok()) {
             return 1;
         }

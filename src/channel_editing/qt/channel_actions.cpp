@@ -10,6 +10,7 @@
 #include "channel_editing/qt/memory_grid.h"
 #include "radio_data/lists.h"
 #include "texts/edit_texts.h"
+#include "texts/grid_cells.h"
 #include "texts/list_texts.h"
 #include "texts/message_style.h"
 
@@ -85,7 +86,7 @@ QMenu* ChannelActions::menu() {
 }
 
 void ChannelActions::Reword() {
-    const Lang lang = LanguageOf(m_document.editor().LanguageFlag);
+    const Lang lang = m_document.language();
     for (auto& [command, action] : m_actions) {
         action->setText(FromUtf8(ChannelCommandText(command, lang)));
     }
@@ -105,7 +106,8 @@ void ChannelActions::Reword() {
 void ChannelActions::Copy() {
     const std::vector<int> rows = m_grid.selectedChannels();
     if (!rows.empty()) {
-        QGuiApplication::clipboard()->setText(FromUtf8(CopyChannels(m_document.editor(), rows)));
+        QGuiApplication::clipboard()->setText(
+            FromUtf8(CopyChannels(m_document.editor(), rows, m_document.language())));
     }
 }
 

@@ -159,8 +159,7 @@ void DebugGridView::mousePressEvent(QMouseEvent* event) {
         // Only over a channel row: the heading and the space below the last row have no menu.
         if (const auto caption = DeleteChannelCaption(row)) {
             m_menuRow = row;
-            m_delete->setText(QString::fromStdString(
-                Worded(*caption, LanguageOf(m_document.editor().LanguageFlag))));
+            m_delete->setText(QString::fromStdString(Worded(*caption, m_document.language())));
             m_menu->popup(event->globalPosition().toPoint());
         }
         return;

@@ -69,6 +69,11 @@ void EditorDocument::ApplyUnrecorded(const std::function<void(EditorState&)>& ed
     emit changed();
 }
 
+void EditorDocument::SetLanguageFlag(std::int16_t flag) {
+    m_languageFlag = flag;
+    emit changed();
+}
+
 void EditorDocument::MarkSaved() {
     m_saved = m_editor;
     m_stack.setClean();

@@ -6,10 +6,12 @@
 
 #include <QObject>
 #include <QUndoStack>
+#include <cstdint>
 #include <functional>
 
 #include "channel_editing/editor_change.h"
 #include "radio_data/editor_state.h"
+#include "radio_data/status.h"
 
 namespace m742 {
 
@@ -31,9 +33,15 @@ public:
     bool Commit(const EditName& name, const EditorState& before, const EditorState& after);
     // Runs `edit` on a copy of the editor and commits the result.
     bool Apply(const EditName& name, const std::function<void(EditorState&)>& edit);
-    // A change that is no step of the plan: the interface language and the words it brings,
-    // and a dialog's controls before its OK. Announced like any other change.
+    // A change that is no step of the plan: a dialog's controls before its OK. Announced like
+    // any other change.
     void ApplyUnrecorded(const std::function<void(EditorState&)>& edit);
+
+    // The language the views word the plan in: flag 0 Chinese, any other value English. A
+    // switch changes no value of the plan and is no step; the views follow its announcement.
+    std::int16_t languageFlag() const { return m_languageFlag; }
+    Lang language() const { return LanguageOf(m_languageFlag); }
+    void SetLanguageFlag(std::int16_t flag);
 
     // The plan differs from what was last opened, saved, read or written (or from the plan the
     // program started with).
@@ -60,6 +68,7 @@ private:
 
     EditorState m_editor;
     EditorState m_saved;
+    std::int16_t m_languageFlag = 0;
     QUndoStack m_stack;
 };
 

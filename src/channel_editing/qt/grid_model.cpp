@@ -11,7 +11,7 @@
 namespace m742 {
 
 GridModel::GridModel(Grid grid, const EditorDocument& document, QObject* parent)
-    : QAbstractTableModel(parent), m_grid(grid), m_editor(document.editor()) {
+    : QAbstractTableModel(parent), m_grid(grid), m_document(document) {
     connect(&document, &EditorDocument::changed, this, &GridModel::Refresh);
     for (int column = 0; column < columnCount(); ++column) {
         m_headings << QString();
@@ -30,8 +30,10 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString GridModel::cellText(int row, int column) const {
-    return QString::fromStdString(m_grid == Grid::kMemory ? MemoryCellText(m_editor, row, column)
-                                                          : DebugCellText(m_editor, row, column));
+    const EditorState& editor = m_document.editor();
+    return QString::fromStdString(m_grid == Grid::kMemory
+                                      ? MemoryCellText(editor, row, column, m_document.language())
+                                      : DebugCellText(editor, row, column));
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {

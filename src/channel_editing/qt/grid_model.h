@@ -42,7 +42,7 @@ public:
 
 private:
     Grid m_grid;
-    const EditorState& m_editor;
+    const EditorDocument& m_document;
     QStringList m_headings;
 };
 

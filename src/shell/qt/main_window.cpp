@@ -115,7 +115,7 @@ MainWindow::~MainWindow() {
 }
 
 QString MainWindow::Text(const Bilingual& text) const {
-    const std::string_view chosen = text.in(LanguageOf(m_editor.LanguageFlag));
+    const std::string_view chosen = text.in(language());
     return QString::fromUtf8(chosen.data(), qsizetype(chosen.size()));
 }
 
@@ -127,9 +127,9 @@ void MainWindow::StartUp() {
     }
     const Preferences preferences = StartupPreferences(m_preferences, m_desktopLocale);
     // The editor the program starts with, as the command-line tool's: the dialogs' defaults, the
-    // single band, the channel plan reset, in the preferred language.
-    m_document->ApplyUnrecorded(
-        [&preferences](EditorState& editor) { editor = StartupEditor(preferences.languageFlag); });
+    // single band, the channel plan reset; shown in the preferred language.
+    m_document->SetLanguageFlag(preferences.languageFlag);
+    m_document->ApplyUnrecorded([](EditorState& editor) { editor = StartupEditor(); });
     // The single band; selecting it sets the band limits.
     findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
     BandChosen();
@@ -170,7 +170,7 @@ void MainWindow::ShutDown() {
     // file that cannot be written is only logged; the next start falls back to the defaults.
     const std::string reason =
         SavePreferences(m_preferences, m_lock->isChecked(),
-                        static_cast<std::uint8_t>(m_radio->portNumber()), m_editor.LanguageFlag);
+                        static_cast<std::uint8_t>(m_radio->portNumber()), languageFlag());
     if (!reason.empty()) {
         qWarning("m742: the preferences were not saved to %s: %s", m_preferences.string().c_str(),
                  reason.c_str());
@@ -277,7 +277,7 @@ void MainWindow::PowerLockButtonClicked() {
 void MainWindow::OpenHelp() {
     const std::filesystem::path folder =
         m_helpFolder.empty() ? LocalPath(QCoreApplication::applicationDirPath()) : m_helpFolder;
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = language();
     const std::filesystem::path help = HelpFilePath(folder, lang);
     if (help.empty()) {
         ShowMessage(Text(kHelpFileMissingText)
@@ -303,7 +303,7 @@ QWidget* MainWindow::WindowNamed(const std::string& name) {
 }
 
 void MainWindow::ApplyLanguage() {
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = language();
     m_qtTexts.Apply(lang);
     for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(),
                               &BackupMenuTexts(), &CompareMenuTexts(), &HelpMenuTexts()}) {
@@ -361,19 +361,19 @@ void MainWindow::ApplyLanguage() {
 }
 
 void MainWindow::ChooseChinese() {
-    if (m_editor.LanguageFlag != 1) {
+    if (languageFlag() != 1) {
         return;
     }
-    m_document->ApplyUnrecorded([](EditorState& editor) { editor.LanguageFlag = 0; });
+    m_document->SetLanguageFlag(0);
     ApplyLanguage();
     GrowToShowPlan(*this);  // the other language may need more room
 }
 
 void MainWindow::ChooseEnglish() {
-    if (m_editor.LanguageFlag != 0) {
+    if (languageFlag() != 0) {
         return;
     }
-    m_document->ApplyUnrecorded([](EditorState& editor) { editor.LanguageFlag = 1; });
+    m_document->SetLanguageFlag(1);
     ApplyLanguage();
     GrowToShowPlan(*this);  // the other language may need more room
 }
@@ -470,7 +470,7 @@ void MainWindow::ShowOutcomeText() {
         m_outcome->clear();
         return;
     }
-    const std::string_view text = m_lastOutcome->in(LanguageOf(m_editor.LanguageFlag));
+    const std::string_view text = m_lastOutcome->in(language());
     m_outcome->setText(m_outcomeTime.toString(kOutcomeTimeFormat) + "  " +
                        QString::fromUtf8(text.data(), qsizetype(text.size())));
 }
@@ -510,11 +510,11 @@ void MainWindow::SetCommandsEnabled(bool enabled) {
 }
 
 int MainWindow::ShowMessage(std::string_view text, int style, std::string_view title) {
-    return m742::ShowMessage(this, m_editor.LanguageFlag, text, style, title);
+    return m742::ShowMessage(this, languageFlag(), text, style, title);
 }
 
 int MainWindow::ShowMessage(const Message& message, int style, std::string_view title) {
-    return ShowMessage(Worded(message, LanguageOf(m_editor.LanguageFlag)), style, title);
+    return ShowMessage(Worded(message, language()), style, title);
 }
 
 void MainWindow::ShowDebugChannel() {

@@ -107,13 +107,16 @@ public:
     // The frequency band list's choice: a different band clears the channels once confirmed.
     void BandChosen();
 
-    // Writes every caption, tooltip, heading and list text for LanguageFlag.
+    // Writes every caption, tooltip, heading and list text in the interface language.
     void ApplyLanguage();
 
     // Chooses the PDF file for "Export PDF"; the empty text is Cancel. Tests put their own here.
     std::function<QString()> choosePdf;
 
     const EditorState& editor() const { return m_editor; }
+    // The interface language, as the editor's owner holds it (flag 0 Chinese, 1 English).
+    std::int16_t languageFlag() const { return m_document->languageFlag(); }
+    Lang language() const { return m_document->language(); }
     // The editor's owner: every change goes through it, and the views follow its announcements.
     EditorDocument& document() { return *m_document; }
     const std::filesystem::path& preferencesPath() const { return m_preferences; }

@@ -30,7 +30,7 @@ void MainWindow::PrintPlan() {
         return;
     }
     const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = language();
     const Status printed = PrintReport(ComposeReport(m_editor, tab, lang));
     if (printed.code == ErrorCode::kNoPrinter) {
         OfferPreviewOrPdf();
@@ -42,7 +42,7 @@ void MainWindow::PrintPlan() {
 }
 
 QString MainWindow::ChoosePdfFile() {
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = language();
     return ChooseFileName(this, {Translated(kExportPdfTitleText, lang),
                                  Translated(kPdfFilterText, lang), true, QString(), true});
 }
@@ -53,7 +53,7 @@ std::optional<std::vector<std::string>> MainWindow::ReportLines() {
         return std::nullopt;
     }
     const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
-    return ComposeReport(m_editor, tab, LanguageOf(m_editor.LanguageFlag));
+    return ComposeReport(m_editor, tab, language());
 }
 
 void MainWindow::PreviewReport() {
@@ -61,8 +61,7 @@ void MainWindow::PreviewReport() {
     if (!lines) {
         return;
     }
-    ShowReportPreview(this, *lines,
-                      Translated(kPrintPreviewTitleText, LanguageOf(m_editor.LanguageFlag)));
+    ShowReportPreview(this, *lines, Translated(kPrintPreviewTitleText, language()));
 }
 
 void MainWindow::ExportPdf() {
@@ -84,7 +83,7 @@ void MainWindow::ExportPdf() {
 }
 
 void MainWindow::OfferPreviewOrPdf() {
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = language();
     const int choice =
         ShowChoice(this, kNoPrinterChoiceText.in(lang), "", QMessageBox::Information,
                    {Translated(kPrintPreviewText, lang), Translated(kExportPdfText, lang),

@@ -72,8 +72,8 @@ bool PlanFileController::MaySaveChanges(
             return true;
         }
     }
-    const int answer = m_window.ShowMessage(SaveChangesQuestion(LanguageOf(m_editor.LanguageFlag)),
-                                            kStyleYesNoCancel, "");
+    const int answer =
+        m_window.ShowMessage(SaveChangesQuestion(m_window.language()), kStyleYesNoCancel, "");
     if (answer == kMessageYes) {
         return Save();
     }
@@ -114,7 +114,7 @@ void PlanFileController::SetCaptionTo(const QString& file) {
         m_window.setWindowTitle(QString(kApplicationTitle) + "-" + m_planFile);
         return;
     }
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = m_window.language();
     for (const TextRow& row : MainWindowTexts()) {
         if (row.window == "Form1" && row.property == TextProperty::kWindowTitle) {
             m_window.setWindowTitle(
@@ -147,7 +147,7 @@ void PlanFileController::OpenFile(const QString& file) {
     // Open and then Write is how a file reaches a radio: a file that is no data file (a JSON
     // plan, a PDF, another program's file) opens only when the user says so.
     if (status.code == ErrorCode::kNotDataFile) {
-        const Lang lang = LanguageOf(m_editor.LanguageFlag);
+        const Lang lang = m_window.language();
         const std::string question =
             FillText(kOpenAnyway.in(lang), {Quoted(file.toStdString(), lang)});
         if (m_window.ShowMessage(question, kStyleQuestion + kDefaultSecond, "") != kMessageYes) {
@@ -170,7 +170,7 @@ void PlanFileController::OpenBackup() {
     if (!MaySaveChanges()) {
         return;
     }
-    BackupDialog dialog(m_window.backupFolder(), m_editor.LanguageFlag, &m_window);
+    BackupDialog dialog(m_window.backupFolder(), m_window.languageFlag(), &m_window);
     const bool chosen =
         showBackupDialog ? showBackupDialog(dialog) : dialog.exec() == QDialog::Accepted;
     if (chosen && !dialog.chosenFile().isEmpty()) {
@@ -197,7 +197,7 @@ bool PlanFileController::Save() {
         if (QFileInfo(file).suffix().isEmpty()) {
             file += ".DAT";
         }
-        const auto image = EncodeImage(m_editor);
+        const auto image = EncodeImage(m_editor, m_window.language());
         if (!image.ok()) {
             m_window.ShowMessage(image.status().message, kStyleError, "");
             return false;
@@ -228,7 +228,7 @@ bool PlanFileController::Save() {
 // The memory channels of a CHIRP CSV file come into the editor as one undoable step; the
 // report says which rows were skipped and why.
 QString PlanFileController::ChooseCsvFile(bool save) {
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = m_window.language();
     // The dialog adds ".csv" to a bare name before it asks about replacing a file.
     return ChooseFileName(&m_window,
                           {Translated(save ? kExportChannelsTitle : kImportChannelsTitle, lang),
@@ -244,7 +244,7 @@ void PlanFileController::ImportCsv() {
     if (file.isEmpty()) {
         return;
     }
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = m_window.language();
     const auto text = ReadCsvFile(LocalPath(file));
     if (!text.ok()) {
         m_window.ShowMessage(text.status().message, kStyleError, "");
@@ -280,7 +280,7 @@ void PlanFileController::ExportCsv() {
     if (!csv.leftOut.empty()) {
         std::vector<std::string> lines;
         for (const Message& message : csv.leftOut) {
-            lines.push_back(Worded(message, LanguageOf(m_editor.LanguageFlag)));
+            lines.push_back(Worded(message, m_window.language()));
         }
         m_window.ShowMessage(Joined(lines), kStyleWarning, "");
     }
@@ -296,7 +296,7 @@ void PlanFileController::CompareWithFile() {
         return;
     }
     // A cell the encoder refuses has no bytes to compare: say so, as Save would.
-    const auto image = EncodeImage(m_editor);
+    const auto image = EncodeImage(m_editor, m_window.language());
     if (!image.ok()) {
         m_window.ShowMessage(image.status().message, kStyleError, "");
         return;
@@ -311,7 +311,7 @@ void PlanFileController::CompareWithFile() {
         return;
     }
     CompareDialog dialog(CompareDataFiles(DataFileBytes(image.value()), content.value()), file,
-                         m_editor.LanguageFlag, &m_window);
+                         m_window.languageFlag(), &m_window);
     if (showCompareDialog) {
         showCompareDialog(dialog);
     } else {

@@ -96,7 +96,7 @@ void RadioController::TickComMenu() {
 }
 
 void RadioController::RefreshComMenu() {
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = m_window.language();
     for (const auto& [n, action] : m_window.comItems()) {
         const std::string device = ComPortDevice(n);
         const bool present = !device.empty() && DeviceExists(device);
@@ -137,7 +137,7 @@ void RadioController::HideFrequencyEditor() {
 }
 
 void RadioController::SetStatusText(const Message& caption) {
-    m_window.SetStatusText(Worded(caption, LanguageOf(m_editor.LanguageFlag)));
+    m_window.SetStatusText(Worded(caption, m_window.language()));
 }
 
 void RadioController::SetStatusVisible(bool visible) {
@@ -169,7 +169,7 @@ int RadioController::ShowMessage(const Message& text, int style, std::string_vie
 }
 
 ImageHex RadioController::EncodeImage() {
-    const auto image = m742::EncodeImage(m_editor);
+    const auto image = m742::EncodeImage(m_editor, m_window.language());
     if (!image.ok()) {
         m_window.ShowMessage(image.status().message, kStyleError, "");
         return {};
@@ -242,7 +242,7 @@ void RadioController::ExchangeFinished(ExchangeOutcome outcome) {
 // Backups and the verify after a write.
 
 void RadioController::KeepBackupOf(const RadioImage& image, BackupKind kind) {
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = m_window.language();
     const KeptBackup kept = KeepBackup(m_window.backupFolder(), image, kind, BackupStampNow());
     if (kept.ok()) {
         return;
@@ -281,7 +281,7 @@ void RadioController::StartVerify() {
 
 void RadioController::FinishVerify(ExchangeOutcome outcome) {
     const std::optional<RadioImage> sent = std::exchange(m_sent, std::nullopt);
-    const Lang lang = LanguageOf(m_editor.LanguageFlag);
+    const Lang lang = m_window.language();
     if (outcome != ExchangeOutcome::kCompleted || !sent || !m_readBack) {
         m_window.ShowOutcome(&kVerifyNotDoneOutcome);
         ShowLater(Of(kVerifyNotDone.in(lang)));

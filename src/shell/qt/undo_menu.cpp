@@ -54,7 +54,7 @@ UndoMenuItems::UndoMenuItems(EditorDocument& document, QMenu& edit, std::functio
 }
 
 void UndoMenuItems::Reword() {
-    const Lang lang = LanguageOf(m_document.editor().LanguageFlag);
+    const Lang lang = m_document.language();
     m_undo->setText(FromUtf8(UndoCaption(m_document.undoStep(), lang)));
     m_redo->setText(FromUtf8(RedoCaption(m_document.redoStep(), lang)));
     m_undo->setEnabled(m_document.undoStep() != nullptr);
