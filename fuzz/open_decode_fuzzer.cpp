@@ -84,14 +84,14 @@ void CheckSettingsInRange(EditorState& editor) {
     }
     for (int n = 1; n <= kChannelCount; ++n) {
         for (const FlagField& flag : kFlagFields) {
-            const int position = ListPositionOf(MemoryChannelOf(editor, n), flag.column);
-            Check(position >= 0 && position < ListSize(GridColumnList(flag.column)));
+            const int position = ListPositionOf(MemoryChannelOf(editor, n), flag.field);
+            const int column = ColumnOf(flag.field);
+            Check(position >= 0 && position < ListSize(ChannelFieldList(flag.field)));
             if (ChannelInUse(editor, n)) {
-                Check(MemoryCellText(editor, n, flag.column, Lang::English) ==
-                      ListItem(GridColumnList(flag.column), position, Lang::English));
+                Check(MemoryCellText(editor, n, column, Lang::English) ==
+                      ListItem(ChannelFieldList(flag.field), position, Lang::English));
             } else {
-                Check(position == 0 &&
-                      MemoryCellText(editor, n, flag.column, Lang::English).empty());
+                Check(position == 0 && MemoryCellText(editor, n, column, Lang::English).empty());
             }
         }
     }

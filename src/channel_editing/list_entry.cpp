@@ -2,6 +2,7 @@
 
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
+#include "texts/grid_columns.h"
 
 namespace m742 {
 

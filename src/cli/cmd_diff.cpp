@@ -58,7 +58,7 @@ Json DiffJson(const PlanDiff& diff, const std::string& nameA, const std::string&
         switch (item.section) {
             case DiffSection::kChannels:
                 line["channel"] = item.channel;
-                if (item.column == 0) {
+                if (!item.field) {
                     line["key"] = nullptr;
                     line["a"] = JsonOf(item.fieldsA);
                     line["b"] = JsonOf(item.fieldsB);

@@ -9,7 +9,6 @@
 #include "radio_data/lists.h"
 #include "texts/backup_texts.h"
 #include "texts/compare_texts.h"
-#include "texts/grid_cells.h"
 #include "texts/list_texts.h"
 
 namespace m742 {
@@ -61,30 +60,28 @@ private:
         return {"", list, position, {}, plan};
     }
 
-    // A memory cell as the window shows it and as a plan holds it.
-    static DiffValue Cell(const EditorState& editor, int row, int column) {
-        if (IsListColumn(column)) {
-            return Item(GridColumnList(column),
-                        ListPositionOf(MemoryChannelOf(editor, row), column));
+    // A field of a memory channel as the window shows it and as a plan holds it.
+    static DiffValue Field(const MemoryChannel& channel, ChannelField field) {
+        if (IsListField(field)) {
+            return Item(ChannelFieldList(field), ListPositionOf(channel, field));
         }
-        const MemoryChannel& channel = MemoryChannelOf(editor, row);
-        if (!IsToneColumn(column)) {
-            const std::string frequency = FrequencyCellText(FrequencyField(channel, column));
+        if (IsFrequencyField(field)) {
+            const std::string frequency = FrequencyCellText(FrequencyOf(channel, field));
             return Value(frequency, frequency);
         }
-        const ToneCell& tone = ToneField(channel, column);
+        const ToneCell& tone = ToneOf(channel, field);
         if (std::holds_alternative<ToneOff>(tone)) {
             return {"", ListId::kTone, 0, {}, std::string("off")};  // the Off word
         }
         return Value(ToneCellText(tone, ""), PlanTone(tone));
     }
 
-    PlanDifference& Add(DiffSection section, int channel, int column, DiffValue a, DiffValue b,
-                        const PlanSetting* setting = nullptr) {
+    PlanDifference& Add(DiffSection section, int channel, std::optional<ChannelField> field,
+                        DiffValue a, DiffValue b, const PlanSetting* setting = nullptr) {
         PlanDifference& item = m_diff.items.emplace_back();
         item.section = section;
         item.channel = channel;
-        item.column = column;
+        item.field = field;
         item.setting = setting;
         item.a = std::move(a);
         item.b = std::move(b);
@@ -98,39 +95,39 @@ private:
         }
     }
 
-    void CoverCell(int row, int column) {
+    void CoverField(int row, ChannelField field) {
         const int base = MemoryChannelAddress(row);
-        switch (column) {
-            case kColumnRx:
+        switch (field) {
+            case ChannelField::kRx:
                 return Cover(base + kRxOffset, 4);
-            case kColumnTx:
+            case ChannelField::kTx:
                 return Cover(base + kTxOffset, 4);
-            case kColumnDecodeTone:
+            case ChannelField::kRxTone:
                 return Cover(base + kDecodeToneOffset, 2);
-            case kColumnEncodeTone:
+            case ChannelField::kTxTone:
                 return Cover(base + kEncodeToneOffset, 2);
             default:
-                for (const FlagField& field : kFlagFields) {
-                    if (field.column == column) {
-                        Cover(base + kFlagsOffset, 1, FieldMask(field.lowBit, field.bitCount));
+                for (const FlagField& flag : kFlagFields) {
+                    if (flag.field == field) {
+                        Cover(base + kFlagsOffset, 1, FieldMask(flag.lowBit, flag.bitCount));
                     }
                 }
         }
     }
 
-    ChannelFields Fields(const EditorState& editor, int row) const {
+    static ChannelFields Fields(const MemoryChannel& channel) {
         ChannelFields fields;
-        for (int column = 1; column < kMemoryColumns; ++column) {
-            fields.emplace_back(ChannelKey(column), Cell(editor, row, column).plan);
+        for (const ChannelField field : kChannelFields) {
+            fields.emplace_back(ChannelFieldKey(field), Field(channel, field).plan);
         }
         return fields;
     }
 
-    // The cells of a channel in use, one after the other.
-    static DiffValue Summary(const EditorState& editor, int row) {
+    // The fields of a channel in use, one after the other.
+    static DiffValue Summary(const MemoryChannel& channel) {
         DiffValue summary;
-        for (int column = 1; column < kMemoryColumns; ++column) {
-            summary.cells.push_back(Cell(editor, row, column));
+        for (const ChannelField field : kChannelFields) {
+            summary.cells.push_back(Field(channel, field));
         }
         summary.plan = true;  // the plan value only says "in use"; the fields tell the rest
         return summary;
@@ -138,27 +135,29 @@ private:
 
     void CompareChannels() {
         for (int row = 1; row <= kChannelCount; ++row) {
-            const bool inA = ChannelInUse(m_a, row);
-            const bool inB = ChannelInUse(m_b, row);
+            const MemoryChannel& channelA = MemoryChannelOf(m_a, row);
+            const MemoryChannel& channelB = MemoryChannelOf(m_b, row);
+            const bool inA = channelA.inUse();
+            const bool inB = channelB.inUse();
             if (inA != inB) {
                 const DiffValue empty;
                 PlanDifference& whole =
-                    Add(DiffSection::kChannels, row, 0, inA ? Summary(m_a, row) : empty,
-                        inB ? Summary(m_b, row) : empty);
-                whole.fieldsA = inA ? Fields(m_a, row) : ChannelFields{};
-                whole.fieldsB = inB ? Fields(m_b, row) : ChannelFields{};
+                    Add(DiffSection::kChannels, row, std::nullopt, inA ? Summary(channelA) : empty,
+                        inB ? Summary(channelB) : empty);
+                whole.fieldsA = inA ? Fields(channelA) : ChannelFields{};
+                whole.fieldsB = inB ? Fields(channelB) : ChannelFields{};
                 Cover(MemoryChannelAddress(row), kLineBytes);
                 continue;
             }
             if (!inA) {
                 continue;  // what an empty channel's record holds besides is other bytes
             }
-            for (int column = 1; column < kMemoryColumns; ++column) {
-                DiffValue a = Cell(m_a, row, column);
-                DiffValue b = Cell(m_b, row, column);
+            for (const ChannelField field : kChannelFields) {
+                DiffValue a = Field(channelA, field);
+                DiffValue b = Field(channelB, field);
                 if (a.plan != b.plan) {
-                    Add(DiffSection::kChannels, row, column, std::move(a), std::move(b));
-                    CoverCell(row, column);
+                    Add(DiffSection::kChannels, row, field, std::move(a), std::move(b));
+                    CoverField(row, field);
                 }
             }
         }
@@ -166,13 +165,15 @@ private:
 
     void CompareDebugChannels() {
         for (int row = 1; row <= kChannelCount; ++row) {
-            for (const int column : {kDebugColumnRx, kDebugColumnTx}) {
-                const std::string a = DebugCellText(m_a, row, column);
-                const std::string b = DebugCellText(m_b, row, column);
+            for (const ChannelField field : {ChannelField::kRx, ChannelField::kTx}) {
+                const std::string a =
+                    FrequencyCellText(FrequencyOf(DebugChannelOf(m_a, row), field));
+                const std::string b =
+                    FrequencyCellText(FrequencyOf(DebugChannelOf(m_b, row), field));
                 if (a != b) {
-                    Add(DiffSection::kDebugChannels, row, column, Value(a, a), Value(b, b));
+                    Add(DiffSection::kDebugChannels, row, field, Value(a, a), Value(b, b));
                     const int base = DebugChannelAddress(row);
-                    Cover(base + (column == kDebugColumnRx ? kRxOffset : kTxOffset), 4);
+                    Cover(base + (field == ChannelField::kRx ? kRxOffset : kTxOffset), 4);
                     Cover(base + kDebugMarkerOffset, 2);  // follows the two frequencies
                 }
             }
@@ -190,7 +191,8 @@ private:
                 const int a = SettingValue(field, m_a);
                 const int b = SettingValue(field, m_b);
                 if (a != b) {
-                    Add(section, 0, 0, Item(field.list, a), Item(field.list, b), &setting);
+                    Add(section, 0, std::nullopt, Item(field.list, a), Item(field.list, b),
+                        &setting);
                     Cover(field.address, 1, FieldMask(field.lowBit, field.bitCount));
                 }
             }
@@ -201,7 +203,8 @@ private:
                      int length) {
         if (a != b) {
             // A password or ANI code is a text in a plan, the empty one included.
-            Add(section, 0, 0, {a, std::nullopt, -1, {}, a}, {b, std::nullopt, -1, {}, b});
+            Add(section, 0, std::nullopt, {a, std::nullopt, -1, {}, a},
+                {b, std::nullopt, -1, {}, b});
             Cover(address, length);
         }
     }
@@ -242,9 +245,8 @@ private:
 std::string_view PlanDifference::key() const {
     switch (section) {
         case DiffSection::kChannels:
-            return column == 0 ? std::string_view() : ChannelKey(column);
         case DiffSection::kDebugChannels:
-            return DebugChannelKey(column);
+            return field ? ChannelFieldKey(*field) : std::string_view();
         case DiffSection::kPassword:
             return "password";
         case DiffSection::kAni:

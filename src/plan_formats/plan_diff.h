@@ -30,8 +30,8 @@ enum class DiffSection {
 };
 
 // One side's value: what the program shows of it, and the value a plan holds (nothing for an
-// empty cell or no selection). Shown is, in this order: the cells of a whole channel one after
-// the other; the item at `position` of `list`, in the interface language; the text as it
+// empty field or no selection). Shown is, in this order: the fields of a whole channel one
+// after the other; the item at `position` of `list`, in the interface language; the text as it
 // stands ("460.12500", "D023N", a password); the "empty" word when that is empty too.
 struct DiffValue {
     std::string text;
@@ -47,8 +47,10 @@ using ChannelFields = std::vector<std::pair<std::string_view, PlanValue>>;
 
 struct PlanDifference {
     DiffSection section = DiffSection::kChannels;
-    int channel = 0;                       // 1-16 for memory and debug channels, else 0
-    int column = 0;                        // the grid column; 0 for a whole memory channel
+    int channel = 0;  // 1-16 for memory and debug channels, else 0
+    // A channel's field (a debug channel's kRx or kTx); none for a whole memory channel and
+    // for the other sections.
+    std::optional<ChannelField> field;
     const PlanSetting* setting = nullptr;  // for settings and dialogs
     DiffValue a;
     DiffValue b;

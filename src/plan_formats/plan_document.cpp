@@ -43,14 +43,15 @@ const std::string* TextOf(const PlanValue& value) {
     return std::get_if<std::string>(&value);
 }
 
-PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const std::string& text) {
-    if (column == kColumnTx && text.empty()) {
+PlanResult SetMemoryFrequency(EditorState& editor, int row, ChannelField field,
+                              const std::string& text) {
+    if (field == ChannelField::kTx && text.empty()) {
         MemoryChannelOf(editor, row).tx = {};  // receive only, as a radio may hold it
         return std::nullopt;
     }
     // The window's entry decides; the text itself is kept when it is in the stored form.
     EditorState entered = editor;
-    const FrequencyCommit commit = CommitFrequency(entered, row, column, text);
+    const FrequencyCommit commit = CommitFrequency(entered, row, ColumnOf(field), text);
     if (commit.outcome == FrequencyOutcome::kOutOfBand) {
         return PlanRefusal{true, ErrorCode::kFrequencyRefused, OutOfBandRefusal(BandLimits{})};
     }
@@ -63,12 +64,12 @@ PlanResult SetMemoryFrequency(EditorState& editor, int row, int column, const st
     const bool started = !ChannelInUse(editor, row);
     const FrequencyCell stored = IsStoredFrequencyForm(text)
                                      ? FrequencyCellOf(text)
-                                     : FrequencyField(MemoryChannelOf(entered, row), column);
+                                     : FrequencyOf(MemoryChannelOf(entered, row), field);
     if (started) {
         editor = std::move(entered);
         MemoryChannelOf(editor, row).tx = stored;
     }
-    FrequencyField(MemoryChannelOf(editor, row), column) = stored;
+    FrequencyOf(MemoryChannelOf(editor, row), field) = stored;
     return std::nullopt;
 }
 
@@ -95,29 +96,17 @@ Message OutOfBandRefusal(BandLimits band) {
 }
 
 PlanValue ChannelPlanValue(const MemoryChannel& channel, ChannelField field) {
-    switch (field) {
-        case ChannelField::kRx:
-            return FrequencyCellText(channel.rx);
-        case ChannelField::kTx:
-            return FrequencyCellText(channel.tx);
-        case ChannelField::kRxTone:
-            return PlanTone(channel.decodeTone);
-        case ChannelField::kTxTone:
-            return PlanTone(channel.encodeTone);
-        case ChannelField::kBusyLock:
-            return PlanValueOf(ListId::kBusyLock, static_cast<int>(channel.busyLock));
-        case ChannelField::kBandwidth:
-            return PlanValueOf(ListId::kBandwidth, static_cast<int>(channel.bandwidth));
-        case ChannelField::kScan:
-            return PlanValueOf(ListId::kAddScan, static_cast<int>(channel.scan));
-        case ChannelField::kPower:
-            return PlanValueOf(ListId::kTxPower, static_cast<int>(channel.power));
+    if (IsListField(field)) {
+        return PlanValueOf(ChannelFieldList(field), ListPositionOf(channel, field));
     }
-    return {};
+    if (IsToneField(field)) {
+        return PlanTone(ToneOf(channel, field));
+    }
+    return FrequencyCellText(FrequencyOf(channel, field));
 }
 
-std::string DebugPlanValue(const EditorState& editor, int row, int column) {
-    return DebugCellText(editor, row, column);
+std::string DebugPlanValue(const EditorState& editor, int row, ChannelField field) {
+    return FrequencyCellText(FrequencyOf(DebugChannelOf(editor, row), field));
 }
 
 PlanValue SettingPlanValue(const EditorState& editor, const PlanSetting& setting) {
@@ -129,10 +118,10 @@ bool DebugChannelInUse(const EditorState& editor, int row) {
 }
 
 Message ChannelValueChoices(ChannelField field) {
-    if (const auto list = ChannelFieldList(field)) {
-        return PlanValueChoices(*list);
+    if (IsListField(field)) {
+        return PlanValueChoices(ChannelFieldList(field));
     }
-    if (field == ChannelField::kRxTone || field == ChannelField::kTxTone) {
+    if (IsToneField(field)) {
         return Text(kPlanToneChoice);
     }
     return Text(field == ChannelField::kTx ? kPlanTxFrequencyChoice : kPlanRxFrequencyChoice);
@@ -153,50 +142,32 @@ Message SettingValueChoices(const PlanSetting& setting) {
 PlanResult SetChannelPlanValue(EditorState& editor, int row, ChannelField field,
                                const PlanValue& value) {
     MemoryChannel& channel = MemoryChannelOf(editor, row);
-    if (const auto list = ChannelFieldList(field)) {
-        const auto position = PositionOfPlanValue(*list, value);
+    if (IsListField(field)) {
+        const auto position = PositionOfPlanValue(ChannelFieldList(field), value);
         if (!position) {
             return NotAllowed(ChannelValueChoices(field));
         }
-        const auto stored = static_cast<ListPosition>(*position);
-        switch (field) {
-            case ChannelField::kBusyLock:
-                channel.busyLock = static_cast<BusyLock>(stored);
-                break;
-            case ChannelField::kBandwidth:
-                channel.bandwidth = static_cast<Bandwidth>(stored);
-                break;
-            case ChannelField::kScan:
-                channel.scan = static_cast<ScanList>(stored);
-                break;
-            default:
-                channel.power = static_cast<TxPower>(stored);
-                break;
-        }
+        SetListPosition(channel, field, static_cast<ListPosition>(*position));
         return std::nullopt;
     }
     const std::string* text = TextOf(value);
     if (text == nullptr) {
         return NotAllowed(ChannelValueChoices(field));
     }
-    switch (field) {
-        case ChannelField::kRxTone:
-            return SetTone(channel.decodeTone, *text);
-        case ChannelField::kTxTone:
-            return SetTone(channel.encodeTone, *text);
-        default:
-            // The window's frequency editor decides, as for a cell typed into.
-            return SetMemoryFrequency(editor, row,
-                                      field == ChannelField::kTx ? kColumnTx : kColumnRx, *text);
+    if (IsToneField(field)) {
+        return SetTone(ToneOf(channel, field), *text);
     }
+    // The window's frequency editor decides, as for a cell typed into.
+    return SetMemoryFrequency(editor, row, field, *text);
 }
 
-PlanResult SetDebugPlanValue(EditorState& editor, int row, int column, const PlanValue& value) {
+PlanResult SetDebugPlanValue(EditorState& editor, int row, ChannelField field,
+                             const PlanValue& value) {
     const std::string* text = TextOf(value);
     if (text == nullptr) {
         return NotAllowed(DebugValueChoices());
     }
-    FrequencyCell& cell = DebugField(DebugChannelOf(editor, row), column);
+    FrequencyCell& cell = FrequencyOf(DebugChannelOf(editor, row), field);
     if (text->empty() || IsStoredFrequencyForm(*text)) {
         cell = FrequencyCellOf(*text);
         return std::nullopt;

@@ -38,8 +38,8 @@ using PlanResult = std::optional<PlanRefusal>;
 // A field of a memory channel: frequencies as their text ("" for none), tones as PlanTone
 // ("off" for none too), lists as PlanValueOf.
 PlanValue ChannelPlanValue(const MemoryChannel& channel, ChannelField field);
-// The value of debug channel `row` in debug column 1 (RX) or 2 (TX): the text, "" for none.
-std::string DebugPlanValue(const EditorState& editor, int row, int column);
+// The kRx or kTx frequency of debug channel `row`: the text, "" for none.
+std::string DebugPlanValue(const EditorState& editor, int row, ChannelField field);
 PlanValue SettingPlanValue(const EditorState& editor, const PlanSetting& setting);
 
 // A debug channel is left out of a plan when both of its frequencies are empty.
@@ -55,9 +55,10 @@ Message SettingValueChoices(const PlanSetting& setting);
 // power); the other columns expect a started row. On a refusal the editor is unchanged.
 PlanResult SetChannelPlanValue(EditorState& editor, int row, ChannelField field,
                                const PlanValue& value);
-// Takes a frequency into debug channel `row`, column 1 or 2, as the debug panel stores it
-// (no band check); "" empties the cell.
-PlanResult SetDebugPlanValue(EditorState& editor, int row, int column, const PlanValue& value);
+// Takes a frequency into debug channel `row`, kRx or kTx, as the debug panel stores it (no
+// band check); "" empties the field.
+PlanResult SetDebugPlanValue(EditorState& editor, int row, ChannelField field,
+                             const PlanValue& value);
 // A setting of the panel may be null (no selection); a dialog's may not.
 PlanResult SetSettingPlanValue(EditorState& editor, const PlanSetting& setting,
                                const PlanValue& value);

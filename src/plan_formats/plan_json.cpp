@@ -27,7 +27,6 @@ constexpr std::string_view kPasswordKey = "password";
 constexpr std::string_view kAniKey = "ani";
 constexpr std::string_view kChannelsKey = "channels";
 constexpr std::string_view kDebugChannelsKey = "debug_channels";
-constexpr std::string_view kChannelNumberKey = "channel";
 constexpr std::array<std::string_view, 4> kGroups{kSettingsGroup, kSideKeysGroup, kDtmfGroup,
                                                   kPowerGroup};
 
@@ -246,8 +245,9 @@ void ApplyDebugChannels(const Json& value, EditorState& editor) {
     ArrayOf(value, Place(where));
     const EditorState start = editor;
     ClearDebugChannels(editor);
-    const std::vector<std::string_view> keys{DebugChannelKey(0), DebugChannelKey(kDebugColumnRx),
-                                             DebugChannelKey(kDebugColumnTx)};
+    constexpr std::array kFrequencies{ChannelField::kRx, ChannelField::kTx};
+    const std::vector<std::string_view> keys{kChannelNumberKey, ChannelFieldKey(ChannelField::kRx),
+                                             ChannelFieldKey(ChannelField::kTx)};
     std::set<int> seen;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const Json& entry = value[i];
@@ -260,11 +260,11 @@ void ApplyDebugChannels(const Json& value, EditorState& editor) {
             }
         }
         DebugChannelOf(editor, row) = DebugChannelOf(start, row);
-        for (const int column : {kDebugColumnRx, kDebugColumnTx}) {
-            const auto cell = entry.find(DebugChannelKey(column));
-            if (cell != entry.end() && !Unchanged(*cell, DebugPlanValue(start, row, column))) {
-                Take(*cell, KeyPlace(place, DebugChannelKey(column)), DebugValueChoices(),
-                     [&](const PlanValue& v) { return SetDebugPlanValue(editor, row, column, v); });
+        for (const ChannelField field : kFrequencies) {
+            const auto cell = entry.find(ChannelFieldKey(field));
+            if (cell != entry.end() && !Unchanged(*cell, DebugPlanValue(start, row, field))) {
+                Take(*cell, KeyPlace(place, ChannelFieldKey(field)), DebugValueChoices(),
+                     [&](const PlanValue& v) { return SetDebugPlanValue(editor, row, field, v); });
             }
         }
     }
@@ -380,10 +380,11 @@ Json PlanToJson(const EditorState& editor) {
             channels.push_back(std::move(channel));
         }
         if (DebugChannelInUse(editor, row)) {
-            debug.push_back(
-                {{DebugChannelKey(0), row},
-                 {DebugChannelKey(kDebugColumnRx), DebugPlanValue(editor, row, kDebugColumnRx)},
-                 {DebugChannelKey(kDebugColumnTx), DebugPlanValue(editor, row, kDebugColumnTx)}});
+            debug.push_back({{kChannelNumberKey, row},
+                             {ChannelFieldKey(ChannelField::kRx),
+                              DebugPlanValue(editor, row, ChannelField::kRx)},
+                             {ChannelFieldKey(ChannelField::kTx),
+                              DebugPlanValue(editor, row, ChannelField::kTx)}});
         }
     }
     plan[kChannelsKey] = std::move(channels);

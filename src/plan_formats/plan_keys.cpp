@@ -115,35 +115,6 @@ std::string_view ChannelFieldKey(ChannelField field) {
     return kKeys[static_cast<std::size_t>(field)];
 }
 
-std::string_view ChannelKey(int column) {
-    // The grid's columns after the channel number hold the fields in the plan's order.
-    if (column == kColumnChannel) {
-        return "channel";
-    }
-    return column > 0 && column < kMemoryColumns
-               ? ChannelFieldKey(kChannelFields[static_cast<std::size_t>(column - 1)])
-               : "";
-}
-
-std::optional<ListId> ChannelFieldList(ChannelField field) {
-    switch (field) {
-        case ChannelField::kBusyLock:
-            return ListId::kBusyLock;
-        case ChannelField::kBandwidth:
-            return ListId::kBandwidth;
-        case ChannelField::kScan:
-            return ListId::kAddScan;
-        case ChannelField::kPower:
-            return ListId::kTxPower;
-        default:
-            return std::nullopt;
-    }
-}
-
-std::string_view DebugChannelKey(int column) {
-    return column == kDebugColumnRx ? "rx_mhz" : column == kDebugColumnTx ? "tx_mhz" : "channel";
-}
-
 PlanValue PlanValueOf(ListId list, int position) {
     if (position < 0 || position >= ListSize(list)) {
         return {};

@@ -39,21 +39,11 @@ struct PlanSetting {
 // has a single value and is not stored, is left out).
 std::span<const PlanSetting> PlanSettings();
 
-// A memory channel's fields in a plan, in the order a plan lists them.
-enum class ChannelField { kRx, kRxTone, kTx, kTxTone, kBusyLock, kBandwidth, kScan, kPower };
-inline constexpr std::array<ChannelField, 8> kChannelFields{
-    ChannelField::kRx,       ChannelField::kRxTone,    ChannelField::kTx,   ChannelField::kTxTone,
-    ChannelField::kBusyLock, ChannelField::kBandwidth, ChannelField::kScan, ChannelField::kPower};
-
-// The plan name of a memory channel's field: "rx_mhz", "rx_tone", "tx_mhz", "tx_tone", ...
+// The plan name of a channel's field (radio_plan.h lists them in the plan's order): "rx_mhz",
+// "rx_tone", "tx_mhz", "tx_tone", ...; a debug channel's two are "rx_mhz" and "tx_mhz".
 std::string_view ChannelFieldKey(ChannelField field);
-// The list of a field's values; nothing for the frequencies and the tones.
-std::optional<ListId> ChannelFieldList(ChannelField field);
-
-// The same names by memory grid column (1-8), "channel" for column 0, for the comparison's
-// lines; and the plan names of a debug channel's two frequencies, by debug grid column (1-2).
-std::string_view ChannelKey(int column);
-std::string_view DebugChannelKey(int column);
+// The plan name of a channel's number.
+inline constexpr std::string_view kChannelNumberKey = "channel";
 
 // The plan value of position `position` in `list`; nothing for -1 or a position outside it.
 // A channel's tones are no list positions: see PlanTone.

@@ -32,13 +32,13 @@ bool DecodeImage(std::string_view imageHex, EditorState& editor);
 // Which grid a field is in.
 enum class PlanGrid { kMemory, kDebug };
 
-// A field the radio cannot store: a frequency or tone as typed. `column` is the grid column
-// (memory 1-4, debug 1-2), `text` the field's text.
+// A field the radio cannot store: a frequency or tone as typed (a debug channel's kRx or kTx),
+// and the field's text.
 struct StoreRefusal {
     ErrorCode code = ErrorCode::kNone;  // kFrequencyRefused or kToneRefused
     PlanGrid grid = PlanGrid::kMemory;
     int channel = 0;
-    int column = 0;
+    ChannelField field = ChannelField::kRx;
     std::string text;
     bool operator==(const StoreRefusal&) const = default;
 };

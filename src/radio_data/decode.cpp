@@ -45,10 +45,10 @@ MemoryChannel DecodeMemoryChannel(const RadioImage& image, int n) {
     const std::uint8_t flags = image[static_cast<std::size_t>(base + kFlagsOffset)];
     for (const FlagField& field : kFlagFields) {
         int position = FieldBits(flags, field.lowBit, field.bitCount);
-        if (field.column == kColumnBusyLock) {
+        if (field.field == ChannelField::kBusyLock) {
             position = BusyLockPosition(static_cast<std::uint8_t>(position));
         }
-        SetListPosition(channel, field.column, static_cast<ListPosition>(position));
+        SetListPosition(channel, field.field, static_cast<ListPosition>(position));
     }
     return channel;
 }

@@ -65,30 +65,31 @@ RadioImage EncodeFields(const RadioPlan& plan,
     for (int n = 1; n <= kChannelCount; ++n) {
         const int base = MemoryChannelAddress(n);
         const MemoryChannel& channel = MemoryChannelOf(plan, n);
-        for (const auto& [column, offset, cell] : {std::tuple{kColumnRx, kRxOffset, &channel.rx},
-                                                   std::tuple{kColumnTx, kTxOffset, &channel.tx}}) {
-            if (!PutFrequency(image, base + offset, *cell) &&
-                !refused({ErrorCode::kFrequencyRefused, PlanGrid::kMemory, n, column,
-                          FrequencyCellText(*cell)})) {
+        for (const auto& [field, offset] :
+             {std::pair{ChannelField::kRx, kRxOffset}, std::pair{ChannelField::kTx, kTxOffset}}) {
+            const FrequencyCell& cell = FrequencyOf(channel, field);
+            if (!PutFrequency(image, base + offset, cell) &&
+                !refused({ErrorCode::kFrequencyRefused, PlanGrid::kMemory, n, field,
+                          FrequencyCellText(cell)})) {
                 return image;
             }
         }
-        for (const auto& [column, offset, cell] :
-             {std::tuple{kColumnDecodeTone, kDecodeToneOffset, &channel.decodeTone},
-              std::tuple{kColumnEncodeTone, kEncodeToneOffset, &channel.encodeTone}}) {
-            const auto code = ToneCodeOfCell(*cell);
+        for (const auto& [field, offset] : {std::pair{ChannelField::kRxTone, kDecodeToneOffset},
+                                            std::pair{ChannelField::kTxTone, kEncodeToneOffset}}) {
+            const ToneCell& cell = ToneOf(channel, field);
+            const auto code = ToneCodeOfCell(cell);
             if (code) {
                 PutWord(image, base + offset, *code);
-            } else if (!refused({ErrorCode::kToneRefused, PlanGrid::kMemory, n, column,
-                                 std::get<ToneAsTyped>(*cell).text})) {
+            } else if (!refused({ErrorCode::kToneRefused, PlanGrid::kMemory, n, field,
+                                 std::get<ToneAsTyped>(cell).text})) {
                 return image;
             }
         }
         int flags = 0xE0;
         for (const FlagField& field : kFlagFields) {
-            const int position = ListPositionOf(channel, field.column);
+            const int position = ListPositionOf(channel, field.field);
             const int bits =
-                field.column == kColumnBusyLock ? BusyLockBits(position) : (position & 1);
+                field.field == ChannelField::kBusyLock ? BusyLockBits(position) : (position & 1);
             flags |= bits << field.lowBit;
         }
         image[static_cast<std::size_t>(base + kFlagsOffset)] = static_cast<std::uint8_t>(flags);
@@ -98,12 +99,12 @@ RadioImage EncodeFields(const RadioPlan& plan,
         const int base = DebugChannelAddress(n);
         const DebugChannel& channel = DebugChannelOf(plan, n);
         const auto rx = PutFrequency(image, base + kRxOffset, channel.rx);
-        if (!rx && !refused({ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, kDebugColumnRx,
+        if (!rx && !refused({ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, ChannelField::kRx,
                              FrequencyCellText(channel.rx)})) {
             return image;
         }
         const auto tx = PutFrequency(image, base + kTxOffset, channel.tx);
-        if (!tx && !refused({ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, kDebugColumnTx,
+        if (!tx && !refused({ErrorCode::kFrequencyRefused, PlanGrid::kDebug, n, ChannelField::kTx,
                              FrequencyCellText(channel.tx)})) {
             return image;
         }
@@ -173,8 +174,8 @@ void ForEachHeldValue(const RadioPlan& a, const RadioPlan& b,
         for (const FlagField& field : kFlagFields) {
             visit({base + kFlagsOffset, 1,
                    static_cast<std::uint8_t>(((1 << field.bitCount) - 1) << field.lowBit)},
-                  sameUse && ListPositionOf(channelA, field.column) ==
-                                 ListPositionOf(channelB, field.column));
+                  sameUse && ListPositionOf(channelA, field.field) ==
+                                 ListPositionOf(channelB, field.field));
         }
         const int debug = DebugChannelAddress(n);
         const bool sameRx = DebugChannelOf(a, n).rx == DebugChannelOf(b, n).rx;

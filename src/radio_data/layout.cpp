@@ -67,36 +67,6 @@ constexpr SettingField kFields[] = {
 
 }  // namespace
 
-ListPosition ListPositionOf(const MemoryChannel& channel, int column) {
-    switch (column) {
-        case kColumnBusyLock:
-            return static_cast<ListPosition>(channel.busyLock);
-        case kColumnBandwidth:
-            return static_cast<ListPosition>(channel.bandwidth);
-        case kColumnAddScan:
-            return static_cast<ListPosition>(channel.scan);
-        default:
-            return static_cast<ListPosition>(channel.power);
-    }
-}
-
-void SetListPosition(MemoryChannel& channel, int column, ListPosition position) {
-    switch (column) {
-        case kColumnBusyLock:
-            channel.busyLock = static_cast<BusyLock>(position);
-            break;
-        case kColumnBandwidth:
-            channel.bandwidth = static_cast<Bandwidth>(position);
-            break;
-        case kColumnAddScan:
-            channel.scan = static_cast<ScanList>(position);
-            break;
-        default:
-            channel.power = static_cast<TxPower>(position);
-            break;
-    }
-}
-
 std::span<const SettingField> SettingFields() {
     return kFields;
 }

@@ -29,8 +29,8 @@ constexpr int DebugChannelAddress(int n) {
 // Memory channel record.
 inline constexpr int kRxOffset = 0;           // FreqCode; FFFFFFFFh marks the channel empty
 inline constexpr int kTxOffset = 4;           // FreqCode; FFFFFFFFh no TX frequency
-inline constexpr int kDecodeToneOffset = 8;   // ToneCode, grid column 2
-inline constexpr int kEncodeToneOffset = 10;  // ToneCode, grid column 4
+inline constexpr int kDecodeToneOffset = 8;   // ToneCode
+inline constexpr int kEncodeToneOffset = 10;  // ToneCode
 inline constexpr int kFlagsOffset = 12;       // bits 7-5 fill 111, then the fields below
 // offsets 13-15: fill FFh
 
@@ -38,22 +38,18 @@ inline constexpr int kFlagsOffset = 12;       // bits 7-5 fill 111, then the fie
 // 01h 01h when both frequencies are present, FFh FFh otherwise. Only written, never read.
 inline constexpr int kDebugMarkerOffset = 13;
 
-// One field of a memory channel's flags byte, shown in grid column `column`.
+// One of a memory channel's list fields in its flags byte.
 struct FlagField {
-    int column;
+    ChannelField field;
     int lowBit;
     int bitCount;
 };
 inline constexpr std::array<FlagField, 4> kFlagFields{{
-    {5, 0, 2},  // busy lock: Off 11, Carrier 01, QT/DQT 10 (00 reads as Off)
-    {6, 2, 1},  // bandwidth: 0 wide, 1 narrow
-    {7, 3, 1},  // add scan: 0 no, 1 yes
-    {8, 4, 1},  // TX power: 0 low, 1 high
+    {ChannelField::kBusyLock, 0, 2},   // Off 11, Carrier 01, QT/DQT 10 (00 reads as Off)
+    {ChannelField::kBandwidth, 2, 1},  // 0 wide, 1 narrow
+    {ChannelField::kScan, 3, 1},       // 0 left out, 1 added
+    {ChannelField::kPower, 4, 1},      // 0 low, 1 high
 }};
-
-// The list position of a memory channel shown in grid column `column` (5-8), and setting it.
-ListPosition ListPositionOf(const MemoryChannel& channel, int column);
-void SetListPosition(MemoryChannel& channel, int column, ListPosition position);
 
 // Busy lock positions to the two bits stored, and back.
 constexpr std::uint8_t BusyLockBits(int position) {

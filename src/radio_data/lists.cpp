@@ -41,13 +41,13 @@ int ListSize(ListId list) {
     return 0;
 }
 
-ListId GridColumnList(int column) {
-    switch (column) {
-        case 5:
+ListId ChannelFieldList(ChannelField field) {
+    switch (field) {
+        case ChannelField::kBusyLock:
             return ListId::kBusyLock;
-        case 6:
+        case ChannelField::kBandwidth:
             return ListId::kBandwidth;
-        case 7:
+        case ChannelField::kScan:
             return ListId::kAddScan;
         default:
             return ListId::kTxPower;

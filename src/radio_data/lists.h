@@ -23,10 +23,10 @@ enum class ListId {
     kTailElimination,  // Combo11
     kVoiceLevel,       // Combo13: 1 Grade .. 9 Grade
     kVoicePrompt,      // Combo14: Off, Chinese, English
-    kBusyLock,         // memory grid column 5
-    kBandwidth,        // memory grid column 6
-    kAddScan,          // memory grid column 7
-    kTxPower,          // memory grid column 8
+    kBusyLock,         // a memory channel's busy lock: Off, Carrier, QT/DQT
+    kBandwidth,        // Wide, Narrow
+    kAddScan,          // a memory channel in the scan list: No, Yes
+    kTxPower,          // Low, High
     kTone,             // Combo8: Off, 50 CTCSS tones, 105 DCS codes N, the same 105 I
     kSideKey,          // the four side-key lists of the side key dialog
     kDtmfFirstDelay,   // 50ms .. 4500ms
@@ -36,7 +36,7 @@ enum class ListId {
 
 int ListSize(ListId list);
 
-// The memory grid's list for columns 5 to 8.
-ListId GridColumnList(int column);
+// The list of one of a memory channel's four list fields.
+ListId ChannelFieldList(ChannelField field);
 
 }  // namespace m742

@@ -169,4 +169,34 @@ std::vector<int> ChannelNumbers(std::vector<int> numbers) {
     return numbers;
 }
 
+ListPosition ListPositionOf(const MemoryChannel& channel, ChannelField field) {
+    switch (field) {
+        case ChannelField::kBusyLock:
+            return static_cast<ListPosition>(channel.busyLock);
+        case ChannelField::kBandwidth:
+            return static_cast<ListPosition>(channel.bandwidth);
+        case ChannelField::kScan:
+            return static_cast<ListPosition>(channel.scan);
+        default:
+            return static_cast<ListPosition>(channel.power);
+    }
+}
+
+void SetListPosition(MemoryChannel& channel, ChannelField field, ListPosition position) {
+    switch (field) {
+        case ChannelField::kBusyLock:
+            channel.busyLock = static_cast<BusyLock>(position);
+            break;
+        case ChannelField::kBandwidth:
+            channel.bandwidth = static_cast<Bandwidth>(position);
+            break;
+        case ChannelField::kScan:
+            channel.scan = static_cast<ScanList>(position);
+            break;
+        default:
+            channel.power = static_cast<TxPower>(position);
+            break;
+    }
+}
+
 }  // namespace m742

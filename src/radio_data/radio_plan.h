@@ -99,6 +99,11 @@ ToneCell ToneCellOfCode(std::uint16_t code, bool frequencyPresent);
 // The 16-bit code the radio stores for a tone; nothing for a text it cannot store.
 std::optional<std::uint16_t> ToneCodeOfCell(const ToneCell& cell);
 
+// A position in one of the radio's lists; -1 is no selection. What each position means is
+// given where the setting is declared.
+using ListPosition = std::int16_t;
+inline constexpr ListPosition kNoSelection = -1;
+
 // The lists of a memory channel. Their values are list positions; a value outside the list
 // (a version-1 JSON plan may hold -1) is kept and stored as its low bits.
 enum class BusyLock : std::int16_t { kOff = 0, kCarrier = 1, kTone = 2 };
@@ -120,6 +125,40 @@ struct MemoryChannel {
     bool operator==(const MemoryChannel&) const = default;
 };
 
+// A memory channel's fields, in the order the memory grid shows them and a plan lists them. A
+// debug channel has the two frequencies, kRx and kTx.
+enum class ChannelField { kRx, kRxTone, kTx, kTxTone, kBusyLock, kBandwidth, kScan, kPower };
+inline constexpr std::array<ChannelField, 8> kChannelFields{
+    ChannelField::kRx,       ChannelField::kRxTone,    ChannelField::kTx,   ChannelField::kTxTone,
+    ChannelField::kBusyLock, ChannelField::kBandwidth, ChannelField::kScan, ChannelField::kPower};
+constexpr bool IsFrequencyField(ChannelField field) {
+    return field == ChannelField::kRx || field == ChannelField::kTx;
+}
+constexpr bool IsToneField(ChannelField field) {
+    return field == ChannelField::kRxTone || field == ChannelField::kTxTone;
+}
+constexpr bool IsListField(ChannelField field) {
+    return field >= ChannelField::kBusyLock;
+}
+
+// The frequency of kRx or kTx, the tone of kRxTone or kTxTone.
+inline FrequencyCell& FrequencyOf(MemoryChannel& channel, ChannelField field) {
+    return field == ChannelField::kTx ? channel.tx : channel.rx;
+}
+inline const FrequencyCell& FrequencyOf(const MemoryChannel& channel, ChannelField field) {
+    return field == ChannelField::kTx ? channel.tx : channel.rx;
+}
+inline ToneCell& ToneOf(MemoryChannel& channel, ChannelField field) {
+    return field == ChannelField::kTxTone ? channel.encodeTone : channel.decodeTone;
+}
+inline const ToneCell& ToneOf(const MemoryChannel& channel, ChannelField field) {
+    return field == ChannelField::kTxTone ? channel.encodeTone : channel.decodeTone;
+}
+
+// The list position of one of the four list fields, and setting it.
+ListPosition ListPositionOf(const MemoryChannel& channel, ChannelField field);
+void SetListPosition(MemoryChannel& channel, ChannelField field, ListPosition position);
+
 struct DebugChannel {
     FrequencyCell rx;
     FrequencyCell tx;
@@ -127,10 +166,12 @@ struct DebugChannel {
     bool operator==(const DebugChannel&) const = default;
 };
 
-// A position in one of the radio's lists; -1 is no selection. What each position means is
-// given where the setting is declared.
-using ListPosition = std::int16_t;
-inline constexpr ListPosition kNoSelection = -1;
+inline FrequencyCell& FrequencyOf(DebugChannel& channel, ChannelField field) {
+    return field == ChannelField::kTx ? channel.tx : channel.rx;
+}
+inline const FrequencyCell& FrequencyOf(const DebugChannel& channel, ChannelField field) {
+    return field == ChannelField::kTx ? channel.tx : channel.rx;
+}
 
 // The radio-wide settings of the main window's panel.
 struct RadioSettings {

@@ -6,6 +6,7 @@
 #include "radio_data/text_codes.h"
 #include "texts/backup_texts.h"
 #include "texts/compare_texts.h"
+#include "texts/grid_columns.h"
 #include "texts/list_texts.h"
 
 namespace m742 {
@@ -54,17 +55,19 @@ std::string DiffValueText(const DiffValue& value, Lang lang) {
 std::string DiffCaption(const PlanDifference& item, Lang lang) {
     switch (item.section) {
         case DiffSection::kChannels:
-            if (item.column == 0) {
+            if (!item.field) {
                 return std::string(kWholeChannel.in(lang));
             }
-            if (IsToneColumn(item.column)) {  // the two tone headings read alike in Chinese
+            if (IsToneField(*item.field)) {  // the two tone headings read alike in Chinese
                 return std::string(
-                    (item.column == kColumnDecodeTone ? kDecodeToneCaption : kEncodeToneCaption)
+                    (*item.field == ChannelField::kRxTone ? kDecodeToneCaption : kEncodeToneCaption)
                         .in(lang));
             }
-            return std::string(kMemoryHeadings[static_cast<std::size_t>(item.column)].in(lang));
+            return std::string(
+                kMemoryHeadings[static_cast<std::size_t>(ColumnOf(*item.field))].in(lang));
         case DiffSection::kDebugChannels:
-            return std::string(kDebugHeadings[static_cast<std::size_t>(item.column)].in(lang));
+            return std::string(
+                kDebugHeadings[static_cast<std::size_t>(DebugColumnOf(*item.field))].in(lang));
         case DiffSection::kPassword:
             return std::string(kPasswordCaption.in(lang));
         case DiffSection::kAni:

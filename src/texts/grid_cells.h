@@ -9,6 +9,7 @@
 #include "radio_data/editor_state.h"
 #include "radio_data/radio_plan.h"
 #include "radio_data/status.h"
+#include "texts/grid_columns.h"
 #include "texts/list_texts.h"
 
 namespace m742 {

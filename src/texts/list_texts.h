@@ -10,6 +10,7 @@
 #include "radio_data/layout.h"
 #include "radio_data/lists.h"
 #include "radio_data/status.h"
+#include "texts/grid_columns.h"
 
 namespace m742 {
 

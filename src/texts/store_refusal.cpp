@@ -2,6 +2,7 @@
 
 #include "radio_data/data_file.h"
 #include "radio_data/text_codes.h"
+#include "texts/grid_columns.h"
 #include "texts/list_texts.h"
 #include "texts/punctuation.h"
 
@@ -14,9 +15,10 @@ constexpr Bilingual kQuoted{"“%1”", "\"%1\""};
 
 // "memory channel 5, RX Frequency: "4x0.1"": the field a refusal is about.
 std::string FieldName(const StoreRefusal& refusal, Lang lang) {
-    const Bilingual column = refusal.grid == PlanGrid::kMemory
-                                 ? kMemoryHeadings[static_cast<std::size_t>(refusal.column)]
-                                 : kDebugHeadings[static_cast<std::size_t>(refusal.column)];
+    const Bilingual column =
+        refusal.grid == PlanGrid::kMemory
+            ? kMemoryHeadings[static_cast<std::size_t>(ColumnOf(refusal.field))]
+            : kDebugHeadings[static_cast<std::size_t>(DebugColumnOf(refusal.field))];
     return std::string(kGridNames[static_cast<int>(refusal.grid)].in(lang)) + " " +
            std::to_string(refusal.channel) + std::string(kComma.in(lang)) +
            std::string(column.in(lang)) + std::string(kColon.in(lang)) +

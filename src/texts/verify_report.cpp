@@ -99,7 +99,7 @@ public:
                 for (const FlagField& field : kFlagFields) {
                     const int mask = Mask(field.lowBit, field.bitCount);
                     if ((changed & mask) != 0) {
-                        m_found.insert({address, Item::kChannel, n, field.column});
+                        m_found.insert({address, Item::kChannel, n, ColumnOf(field.field)});
                         changed &= ~mask;
                     }
                 }

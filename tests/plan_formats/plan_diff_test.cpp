@@ -45,7 +45,7 @@ std::vector<std::string> Lines(const PlanDiff& diff) {
         if (item.channel != 0) {
             line += " " + std::to_string(item.channel);
         }
-        if (item.column == 0 && item.section == DiffSection::kChannels) {
+        if (!item.field && item.section == DiffSection::kChannels) {
             line += " whole: " + std::to_string(item.fieldsA.size()) + " fields | " +
                     std::to_string(item.fieldsB.size()) + " fields";
         } else {

@@ -13,6 +13,7 @@
 #include "channel_editing/key_filters.h"
 #include "channel_editing/qt/channel_grid_view.h"
 #include "radio_data/editor_state.h"
+#include "texts/grid_columns.h"
 
 class QComboBox;
 class QLineEdit;

@@ -38,6 +38,7 @@
 #include "shell/qt/window_placement.h"
 #include "texts/backup_texts.h"
 #include "texts/compare_texts.h"
+#include "texts/grid_columns.h"
 #include "texts/language_tables.h"
 #include "texts/message_text.h"
 #include "texts/window_texts.h"
