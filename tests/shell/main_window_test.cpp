@@ -566,11 +566,23 @@ void CommandTest::toolbarKeys_data() {
     QTest::newRow("trailing blank") << "save " << QStringList{};
 }
 
+// Each toolbar button carries its key as data; only the exact key names a button, and its
+// button runs the command, drawn from the program's own images.
 void CommandTest::toolbarKeys() {
     QFETCH(QString, key);
     QFETCH(QStringList, events);
     Harness harness(EnglishPreferences());
-    harness.mainWindow().ToolbarButtonClicked(key);
+    QAction* button = nullptr;
+    for (QAction* action : Child<QToolBar>(harness.mainWindow(), "Toolbar1").actions()) {
+        if (!action->isSeparator() && action->data().toString() == key) {
+            button = action;
+        }
+    }
+    QCOMPARE(button != nullptr, !events.isEmpty());
+    if (button != nullptr) {
+        QVERIFY(!button->icon().pixmap(24).isNull());
+        button->trigger();
+    }
     QCOMPARE(Events(harness), events);
 }
 

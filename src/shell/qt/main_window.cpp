@@ -264,14 +264,14 @@ void MainWindow::PowerMaxLabelClicked(int label) {
         label == 8 ? m_powerLock.LowMaxLabelClick() : m_powerLock.HighMaxLabelClick();
     if (unlocked) {
         m_power->SetUnlocked(true);
-        m_toolbarButtons["PowerLock"]->setVisible(true);
+        m_powerLockButton->setVisible(true);
     }
 }
 
 void MainWindow::PowerLockButtonClicked() {
     if (m_powerLock.PowerLockClick()) {
         m_power->SetUnlocked(false);
-        m_toolbarButtons["PowerLock"]->setVisible(false);
+        m_powerLockButton->setVisible(false);
     }
 }
 
@@ -379,23 +379,6 @@ void MainWindow::ChooseEnglish() {
     GrowToShowPlan(*this);  // the other language may need more room
 }
 
-void MainWindow::ToolbarButtonClicked(const QString& key) {
-    if (key == "new") {
-        m_planFiles->NewPlan();
-    } else if (key == "open") {
-        m_planFiles->OpenPlan();
-    } else if (key == "save") {
-        m_planFiles->SavePlan();
-    } else if (key == "write") {
-        m_radio->WriteRadio();
-    } else if (key == "read") {
-        m_radio->ReadRadio();
-    } else if (key == "PowerLock") {
-        PowerLockButtonClicked();
-    }
-    // Any other key does nothing.
-}
-
 void MainWindow::ShowSelectedTab() {
     const bool memory = m_tabs->currentIndex() == 0;
     // Leaving the memory tab ends an open entry as leaving the editor does; a refused one has
@@ -496,8 +479,8 @@ void MainWindow::SetCommandsEnabled(bool enabled) {
     m_toolbar->setEnabled(enabled);
     m_programming->setEnabled(enabled);
     m_programming->menuAction()->setEnabled(enabled);
-    m_toolbarButtons["read"]->setEnabled(enabled);
-    m_toolbarButtons["write"]->setEnabled(enabled);
+    m_readButton->setEnabled(enabled);
+    m_writeButton->setEnabled(enabled);
     for (const char* name : {"mnureadFre", "mnuwriteFre", "mnuNew", "mnuOpen", "mnuOpenBackup",
                              "mnuAssave", "mnuImportCsv"}) {
         findChild<QAction*>(name)->setEnabled(enabled);

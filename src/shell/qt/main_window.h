@@ -100,8 +100,6 @@ public:
     void OpenHelp();
     void ChooseChinese();
     void ChooseEnglish();
-    // The toolbar button of `key` ("new", "open", "save", "write", "read", "PowerLock").
-    void ToolbarButtonClicked(const QString& key);
     // Shows the grid of the selected tab, the memory or the debug channels.
     void ShowSelectedTab();
     // The frequency band list's choice: a different band clears the channels once confirmed.
@@ -209,9 +207,11 @@ private:
     bool m_exchangeRunning = false;  // from a read's or write's start until its commands return
     QPointer<QWidget> m_focusBeforeExchange;
 
-    std::map<QString, QAction*> m_toolbarButtons;  // by key
-    std::map<int, QAction*> m_toolbarByIndex;      // by button number 1-7
-    std::map<int, QAction*> m_comActions;          // mnucom1..mnucom8
+    std::map<int, QAction*> m_toolbarByIndex;  // by button number 1-7
+    QAction* m_readButton = nullptr;
+    QAction* m_writeButton = nullptr;
+    QAction* m_powerLockButton = nullptr;  // shown while the power levels are unlocked
+    std::map<int, QAction*> m_comActions;  // mnucom1..mnucom8
     QToolBar* m_toolbar = nullptr;
     QMenu* m_programming = nullptr;  // mnupro
     QAction* m_lock = nullptr;       // mnulock

@@ -8,13 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QProgressBar>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <functional>
+#include <utility>
 
 #include "channel_editing/qt/debug_grid.h"
 #include "channel_editing/qt/memory_grid.h"
@@ -33,48 +34,6 @@
 namespace m742 {
 
 namespace {
-
-// The toolbar's images: small drawings of our own.
-QIcon ToolbarIcon(const QString& key) {
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 1.5));
-    if (key == "new") {
-        p.setBrush(Qt::white);
-        p.drawPolygon(QPolygonF({{5, 2}, {15, 2}, {20, 7}, {20, 22}, {5, 22}}));
-        p.drawLine(QPointF(15, 2), QPointF(15, 7));
-        p.drawLine(QPointF(15, 7), QPointF(20, 7));
-    } else if (key == "open") {
-        p.setBrush(QColor(240, 200, 90));
-        p.drawPolygon(QPolygonF({{2, 6}, {9, 6}, {11, 8}, {21, 8}, {21, 20}, {2, 20}}));
-    } else if (key == "save") {
-        p.setBrush(QColor(70, 110, 190));
-        p.drawRect(QRectF(3, 3, 18, 18));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(7, 3, 10, 7));
-        p.drawRect(QRectF(6, 14, 12, 7));
-    } else if (key == "read" || key == "write") {
-        // A hand-held radio with an arrow out of it (read) or into it (write).
-        p.setBrush(QColor(60, 60, 60));
-        p.drawRect(QRectF(3, 7, 9, 15));
-        p.drawLine(QPointF(5, 7), QPointF(5, 2));
-        p.setPen(QPen(key == "read" ? QColor(30, 140, 60) : QColor(200, 60, 40), 2.5));
-        const bool out = key == "read";
-        p.drawLine(QPointF(14, 14), QPointF(22, 14));
-        const double tip = out ? 22 : 14;  // the head sits at whichever end the arrow points to
-        const double back = 18;
-        p.drawLine(QPointF(tip, 14), QPointF(back, 10));
-        p.drawLine(QPointF(tip, 14), QPointF(back, 18));
-    } else {  // PowerLock: a padlock
-        p.setBrush(Qt::NoBrush);
-        p.drawArc(QRectF(7, 3, 10, 12), 0, 180 * 16);
-        p.setBrush(QColor(200, 160, 40));
-        p.drawRect(QRectF(5, 10, 14, 11));
-    }
-    return QIcon(pixmap);
-}
 
 // Typing, pasting and dropping into the password and ANI boxes all pass the box's rule. The
 // boxes have no maxLength of their own: it would cut a pasted "12ab34567" to "12ab34" before
@@ -177,22 +136,35 @@ void MainWindow::BuildToolbar() {
     m_toolbar->setMovable(false);
     m_toolbar->setFloatable(false);
     m_toolbar->toggleViewAction()->setEnabled(false);  // nothing may hide it
-    const char* keys[] = {"new", "open", "save", nullptr, "read", "write", "PowerLock"};
-    for (int index = 1; index <= 7; ++index) {
-        const char* key = keys[index - 1];
+    // The buttons by number 1-7, as the tooltips address them; each carries its key as data and
+    // in its object name ("Toolbar1_new"). The fourth is a separator.
+    const std::pair<const char*, std::function<void()>> buttons[] = {
+        {"new", [this] { m_planFiles->NewPlan(); }},
+        {"open", [this] { m_planFiles->OpenPlan(); }},
+        {"save", [this] { m_planFiles->SavePlan(); }},
+        {nullptr, nullptr},
+        {"read", [this] { m_radio->ReadRadio(); }},
+        {"write", [this] { m_radio->WriteRadio(); }},
+        {"PowerLock", [this] { PowerLockButtonClicked(); }},
+    };
+    int index = 0;
+    for (const auto& [key, command] : buttons) {
         QAction* a = nullptr;
         if (key == nullptr) {
             a = m_toolbar->addSeparator();
         } else {
-            a = m_toolbar->addAction(ToolbarIcon(key), QString());
+            a = m_toolbar->addAction(QIcon(QString(":/toolbar/%1.png").arg(QString(key).toLower())),
+                                     QString());
             a->setObjectName(QString("Toolbar1_") + key);
             a->setData(QString(key));
-            connect(a, &QAction::triggered, this, [this, key] { ToolbarButtonClicked(key); });
-            m_toolbarButtons[key] = a;
+            connect(a, &QAction::triggered, this, command);
         }
-        m_toolbarByIndex[index] = a;
+        m_toolbarByIndex[++index] = a;
     }
-    m_toolbarButtons["PowerLock"]->setVisible(false);
+    m_powerLockButton = m_toolbarByIndex[7];
+    m_readButton = m_toolbarByIndex[5];
+    m_writeButton = m_toolbarByIndex[6];
+    m_powerLockButton->setVisible(false);
 }
 
 QWidget* MainWindow::BuildModelFrame() {
