@@ -566,7 +566,7 @@ void MemoryGridTest::entryEndedByCommand() {
     } else if (command == "compare") {
         form.planFiles().CompareWithFile();
     } else {
-        form.PrintPlan();
+        form.reports().PrintPlan();
     }
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(QString::fromStdString(window.Cell(1, 1)), entry == "470" ? "470.00000" : "");

@@ -85,7 +85,7 @@ Harness::Harness(std::optional<QByteArray> preferences, PowerLock::Clock clock,
         StartupOptions{m_folder.path(), std::move(clock), kQuickExchange, std::move(helpFolder),
                        m_folder.filePath("backups").toStdString(),
                        m_folder.filePath("settings.ini").toStdString(), std::move(desktopLocale)});
-    m_mainWindow->choosePdf = [chooser = m_chooser] {
+    m_mainWindow->reports().choosePdf = [chooser = m_chooser] {
         ++chooser->pdfCalls;
         if (chooser->answers.empty()) {
             return QString();

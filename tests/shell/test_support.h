@@ -22,6 +22,7 @@
 #include "shell/qt/message_box.h"
 #include "shell/qt/plan_file_controller.h"
 #include "shell/qt/radio_controller.h"
+#include "shell/qt/report_controller.h"
 
 namespace m742::test {
 

@@ -566,7 +566,7 @@ void ReportOutputTest::exportPdfCancelledOrRefused() {
     Harness harness(EnglishPreferences());
     const QString path = answer.isEmpty() ? QString() : harness.folder().filePath(answer);
     harness.chooser().answers = {path};
-    harness.mainWindow().ExportPdf();
+    harness.mainWindow().reports().ExportPdf();
     QCOMPARE(harness.messages().all().size(), messages);
     if (messages > 0) {
         const RecordedMessage& message = harness.messages().all().front();

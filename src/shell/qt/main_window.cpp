@@ -33,6 +33,7 @@
 #include "shell/qt/plan_file_controller.h"
 #include "shell/qt/program_icon.h"
 #include "shell/qt/radio_controller.h"
+#include "shell/qt/report_controller.h"
 #include "shell/qt/undo_menu.h"
 #include "shell/qt/user_settings.h"
 #include "shell/qt/window_placement.h"
@@ -84,7 +85,7 @@ MainWindow::MainWindow(StartupOptions options)
     setContextMenuPolicy(Qt::NoContextMenu);
     m_planFiles = std::make_unique<PlanFileController>(*this);
     m_radio = std::make_unique<RadioController>(*this, *m_planFiles, options.exchangeIntervals);
-    choosePdf = [this] { return ChoosePdfFile(); };
+    m_reports = std::make_unique<ReportController>(*this);
 
     BuildMenus();
     BuildToolbar();
@@ -379,8 +380,12 @@ void MainWindow::ChooseEnglish() {
     GrowToShowPlan(*this);  // the other language may need more room
 }
 
+bool MainWindow::memoryTabSelected() const {
+    return m_tabs->currentIndex() == 0;
+}
+
 void MainWindow::ShowSelectedTab() {
-    const bool memory = m_tabs->currentIndex() == 0;
+    const bool memory = memoryTabSelected();
     // Leaving the memory tab ends an open entry as leaving the editor does; a refused one has
     // shown its message by now and its cell is unchanged.
     m_memoryGrid->EndEntry();

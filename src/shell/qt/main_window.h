@@ -46,6 +46,7 @@ class MemoryGridView;
 class PlanFileController;
 class PowerDialog;
 class RadioController;
+class ReportController;
 class SideKeyDialog;
 
 struct StartupOptions {
@@ -81,14 +82,10 @@ public:
     // Read, write, verify, the backups and the port.
     RadioController& radio() const { return *m_radio; }
 
+    // Print, the print preview and the PDF file.
+    ReportController& reports() const { return *m_reports; }
+
     // The window's own commands, as the menus and the toolbar run them.
-    // Prints the report of the selected tab in the interface language on the default
-    // printer; says so when there is no printer or the printing fails.
-    void PrintPlan();
-    // The report of the selected tab in a print preview, from which it can be printed.
-    void PreviewReport();
-    // The report of the selected tab into a PDF file chosen by choosePdf.
-    void ExportPdf();
     void Quit();
     void ToggleEditingLock();
     void ShowSideKeyDialog();
@@ -108,9 +105,6 @@ public:
     // Writes every caption, tooltip, heading and list text in the interface language.
     void ApplyLanguage();
 
-    // Chooses the PDF file for "Export PDF"; the empty text is Cancel. Tests put their own here.
-    std::function<QString()> choosePdf;
-
     const EditorState& editor() const { return m_editor; }
     // The interface language, as the editor's owner holds it (flag 0 Chinese, 1 English).
     std::int16_t languageFlag() const { return m_document->languageFlag(); }
@@ -125,6 +119,8 @@ public:
     AboutDialog& aboutDialog() const { return *m_about; }
 
     // What the controllers work with.
+    // The memory channels' tab is the one shown (else the debug channels').
+    bool memoryTabSelected() const;
     MemoryGridView& memoryGrid() const { return *m_memoryGrid; }
     DebugGridView& debugGrid() const { return *m_debugGrid; }
     // The band the frequency editors accept.
@@ -183,11 +179,6 @@ private:
     void PowerMaxLabelClicked(int label);
     void ShowOutcomeText();
 
-    // The report commands (main_window_report.cpp).
-    QString ChoosePdfFile();
-    std::optional<std::vector<std::string>> ReportLines();
-    void OfferPreviewOrPdf();
-
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
     std::filesystem::path m_backupFolder;
@@ -233,6 +224,7 @@ private:
     // Made before the menus and gone before the window's widgets: the radio controller last, as
     // it works with the other.
     std::unique_ptr<PlanFileController> m_planFiles;
+    std::unique_ptr<ReportController> m_reports;
     std::unique_ptr<RadioController> m_radio;
 };
 

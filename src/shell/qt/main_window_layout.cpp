@@ -26,6 +26,7 @@
 #include "shell/qt/main_window.h"
 #include "shell/qt/plan_file_controller.h"
 #include "shell/qt/radio_controller.h"
+#include "shell/qt/report_controller.h"
 #include "shell/qt/undo_menu.h"
 #include "shell/qt/user_settings.h"
 #include "texts/backup_texts.h"
@@ -70,9 +71,9 @@ void MainWindow::BuildMenus() {
     item(file, "mnuNew", [this] { m_planFiles->NewPlan(); });
     item(file, "mnuOpen", [this] { m_planFiles->OpenPlan(); });
     item(file, "mnuAssave", [this] { m_planFiles->SavePlan(); });
-    item(file, "mnuprint", [this] { PrintPlan(); });
-    item(file, "mnuPrintPreview", [this] { PreviewReport(); });
-    item(file, "mnuExportPdf", [this] { ExportPdf(); });
+    item(file, "mnuprint", [this] { m_reports->PrintPlan(); });
+    item(file, "mnuPrintPreview", [this] { m_reports->PreviewReport(); });
+    item(file, "mnuExportPdf", [this] { m_reports->ExportPdf(); });
     file->addSeparator()->setObjectName("mnuLine");
     item(file, "mnuQuit", [this] { Quit(); });
 

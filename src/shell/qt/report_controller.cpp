@@ -1,5 +1,5 @@
-// The main window's report commands: Print, the print preview and the PDF file, and what Print
-// offers when there is no printer to print on.
+#include "shell/qt/report_controller.h"
+
 #include <QFileInfo>
 
 #include "channel_editing/qt/memory_grid.h"
@@ -12,8 +12,6 @@
 #include "texts/command_texts.h"
 #include "texts/report.h"
 
-#include <QTabBar>
-
 namespace m742 {
 
 namespace {
@@ -25,46 +23,48 @@ QString Translated(Bilingual text, Lang lang) {
 
 }  // namespace
 
-void MainWindow::PrintPlan() {
-    if (!m_memoryGrid->EndEntry()) {
+ReportController::ReportController(MainWindow& window)
+    : choosePdf([this] { return ChoosePdfFile(); }), m_window(window) {}
+
+void ReportController::PrintPlan() {
+    const auto lines = ReportLines();
+    if (!lines) {
         return;
     }
-    const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
-    const Lang lang = language();
-    const Status printed = PrintReport(ComposeReport(m_editor, tab, lang));
+    const Status printed = PrintReport(*lines);
     if (printed.code == ErrorCode::kNoPrinter) {
         OfferPreviewOrPdf();
         return;
     }
     if (!printed.ok()) {
-        ShowMessage(printed.message, kStyleWarning, "");
+        m_window.ShowMessage(printed.message, kStyleWarning, "");
     }
 }
 
-QString MainWindow::ChoosePdfFile() {
-    const Lang lang = language();
-    return ChooseFileName(this, {Translated(kExportPdfTitleText, lang),
-                                 Translated(kPdfFilterText, lang), true, QString(), true});
+QString ReportController::ChoosePdfFile() {
+    const Lang lang = m_window.language();
+    return ChooseFileName(&m_window, {Translated(kExportPdfTitleText, lang),
+                                      Translated(kPdfFilterText, lang), true, QString(), true});
 }
 
-std::optional<std::vector<std::string>> MainWindow::ReportLines() {
-    // An open entry is taken first, as Print takes it; a refused one stops the command.
-    if (!m_memoryGrid->EndEntry()) {
+std::optional<std::vector<std::string>> ReportController::ReportLines() {
+    // An open entry is taken first; a refused one stops the command.
+    if (!m_window.memoryGrid().EndEntry()) {
         return std::nullopt;
     }
-    const ReportTab tab = m_tabs->currentIndex() == 0 ? ReportTab::kMemory : ReportTab::kDebug;
-    return ComposeReport(m_editor, tab, language());
+    const ReportTab tab = m_window.memoryTabSelected() ? ReportTab::kMemory : ReportTab::kDebug;
+    return ComposeReport(m_window.editor(), tab, m_window.language());
 }
 
-void MainWindow::PreviewReport() {
+void ReportController::PreviewReport() {
     const auto lines = ReportLines();
     if (!lines) {
         return;
     }
-    ShowReportPreview(this, *lines, Translated(kPrintPreviewTitleText, language()));
+    ShowReportPreview(&m_window, *lines, Translated(kPrintPreviewTitleText, m_window.language()));
 }
 
-void MainWindow::ExportPdf() {
+void ReportController::ExportPdf() {
     const auto lines = ReportLines();
     if (!lines) {
         return;
@@ -78,14 +78,14 @@ void MainWindow::ExportPdf() {
     }
     const Status written = RenderReportPdf(*lines, LocalPath(file));
     if (!written.ok()) {
-        ShowMessage(written.message, kStyleError, "");
+        m_window.ShowMessage(written.message, kStyleError, "");
     }
 }
 
-void MainWindow::OfferPreviewOrPdf() {
-    const Lang lang = language();
+void ReportController::OfferPreviewOrPdf() {
+    const Lang lang = m_window.language();
     const int choice =
-        ShowChoice(this, kNoPrinterChoiceText.in(lang), "", QMessageBox::Information,
+        ShowChoice(&m_window, kNoPrinterChoiceText.in(lang), "", QMessageBox::Information,
                    {Translated(kPrintPreviewText, lang), Translated(kExportPdfText, lang),
                     Translated(kCancelText, lang)});
     if (choice == 1) {
