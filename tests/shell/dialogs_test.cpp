@@ -148,9 +148,9 @@ void DialogTest::everyTextRow() {
     const Lang lang = LanguageOf(std::int16_t(flag));
     for (const TextRow& row : DialogTexts()) {
         QDialog* window = nullptr;
-        for (QDialog* dialog :
-             std::initializer_list<QDialog*>{&form.sideKeyDialog(), &form.dtmfDialog(),
-                                             &form.powerDialog(), &form.aboutDialog()}) {
+        for (QDialog* dialog : std::initializer_list<QDialog*>{
+                 &form.dialogs().sideKeyDialog(), &form.dialogs().dtmfDialog(),
+                 &form.dialogs().powerDialog(), &form.dialogs().aboutDialog()}) {
             if (dialog->objectName().toStdString() == row.window) {
                 window = dialog;
             }
@@ -194,20 +194,21 @@ void DialogTest::startup() {
     QFETCH(QStringList, captions);
     Harness harness(QByteArray("\x00\x00", 2) + char(flag));
     MainWindow& form = harness.mainWindow();
-    QDialog* dialogs[] = {&form.sideKeyDialog(), &form.dtmfDialog(), &form.powerDialog(),
-                          &form.aboutDialog()};
+    QDialog* dialogs[] = {&form.dialogs().sideKeyDialog(), &form.dialogs().dtmfDialog(),
+                          &form.dialogs().powerDialog(), &form.dialogs().aboutDialog()};
     QStringList shown;
     for (QDialog* dialog : dialogs) {
         QVERIFY(dialog->isHidden());
         shown << dialog->windowTitle();
     }
     QCOMPARE(shown, captions);
-    QCOMPARE(ListTexts(form.sideKeyDialog(), {"Combo1", "Combo2", "Combo3", "Combo4"}), sideKeys);
-    QCOMPARE(ListTexts(form.dtmfDialog(), {"Combo1", "Combo2", "Combo3"}),
+    QCOMPARE(ListTexts(form.dialogs().sideKeyDialog(), {"Combo1", "Combo2", "Combo3", "Combo4"}),
+             sideKeys);
+    QCOMPARE(ListTexts(form.dialogs().dtmfDialog(), {"Combo1", "Combo2", "Combo3"}),
              (QStringList{"50ms", "75ms", "75ms"}));
-    QCOMPARE(Child<QComboBox>(form.dtmfDialog(), "Combo1").count(), 90);
-    QCOMPARE(Child<QComboBox>(form.dtmfDialog(), "Combo3").count(), 256);
-    QDialog& power = form.powerDialog();
+    QCOMPARE(Child<QComboBox>(form.dialogs().dtmfDialog(), "Combo1").count(), 90);
+    QCOMPARE(Child<QComboBox>(form.dialogs().dtmfDialog(), "Combo3").count(), 256);
+    QDialog& power = form.dialogs().powerDialog();
     QCOMPARE(Child<QSlider>(power, "Slider1").value(), 92);
     QCOMPARE(Child<QSlider>(power, "Slider3").value(), 208);
     QCOMPARE(Child<QLabel>(power, "Lblpower1").text(), QString("92"));
@@ -244,8 +245,8 @@ void DialogTest::sideKeys() {
     QFETCH(int, shown);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.ShowSideKeyDialog();
-    QDialog& dialog = form.sideKeyDialog();
+    form.dialogs().ShowSideKeyDialog();
+    QDialog& dialog = form.dialogs().sideKeyDialog();
     Child<QComboBox>(dialog, "Combo1").setCurrentIndex(5);  // "Off Net"
     QCOMPARE(form.editor().sideKeys.pf1Short, std::int16_t(1));
     Dismiss(dialog, button);
@@ -270,8 +271,8 @@ void DialogTest::dtmf() {
     QFETCH(int, setting);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.ShowDtmfDialog();
-    QDialog& dialog = form.dtmfDialog();
+    form.dialogs().ShowDtmfDialog();
+    QDialog& dialog = form.dialogs().dtmfDialog();
     auto& interval = Child<QComboBox>(dialog, "Combo2");
     interval.setCurrentIndex(interval.count() - 1);
     QCOMPARE(interval.currentText(), QString("6400ms"));
@@ -295,8 +296,8 @@ void DialogTest::powerLevels() {
     FakeClock clock;
     Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
     MainWindow& form = harness.mainWindow();
-    form.ShowPowerDialog();
-    QDialog& dialog = form.powerDialog();
+    form.dialogs().ShowPowerDialog();
+    QDialog& dialog = form.dialogs().powerDialog();
     ClickLabel(dialog, "Label8");
     clock.now += 2;
     ClickLabel(dialog, "Label7");
@@ -311,7 +312,7 @@ void DialogTest::powerLevels() {
     QCOMPARE(int(form.editor().powerLevels.low), ok ? 97 : 92);
     QCOMPARE(int(ImageByte(form.editor(), 0x3F8)), ok ? 97 : 92);
     // The next opening shows the slider where it was left.
-    form.ShowPowerDialog();
+    form.dialogs().ShowPowerDialog();
     QCOMPARE(low.value(), 97);
 }
 
@@ -338,14 +339,14 @@ void DialogTest::unlockGesture() {
     FakeClock clock;
     Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
     MainWindow& form = harness.mainWindow();
-    form.ShowPowerDialog();
+    form.dialogs().ShowPowerDialog();
     for (qsizetype i = 0; i < labels.size(); ++i) {
         clock.now += delays[i];
-        ClickLabel(form.powerDialog(), qPrintable(labels[i]));
+        ClickLabel(form.dialogs().powerDialog(), qPrintable(labels[i]));
     }
     QCOMPARE(form.radio().PowerUnlock(), unlocked ? 1 : 0);
-    QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider1").isEnabled(), unlocked);
-    QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider3").isEnabled(), unlocked);
+    QCOMPARE(Child<QSlider>(form.dialogs().powerDialog(), "Slider1").isEnabled(), unlocked);
+    QCOMPARE(Child<QSlider>(form.dialogs().powerDialog(), "Slider3").isEnabled(), unlocked);
     QCOMPARE(!Child<QAction>(form, "Toolbar1_PowerLock").isVisible(), !unlocked);
 }
 
@@ -362,8 +363,8 @@ void DialogTest::powerLockButton() {
     FakeClock clock;
     Harness harness(EnglishPreferences(), [&clock] { return clock.now; });
     MainWindow& form = harness.mainWindow();
-    ClickLabel(form.powerDialog(), "Label8");
-    ClickLabel(form.powerDialog(), "Label7");
+    ClickLabel(form.dialogs().powerDialog(), "Label8");
+    ClickLabel(form.dialogs().powerDialog(), "Label7");
     QAction& button = Child<QAction>(form, "Toolbar1_PowerLock");
     QVERIFY(button.isVisible());
 
@@ -373,7 +374,7 @@ void DialogTest::powerLockButton() {
     button.trigger();
     QCOMPARE(form.radio().PowerUnlock(), locked ? 0 : 1);
     QCOMPARE(button.isVisible(), !locked);
-    QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider1").isEnabled(), !locked);
+    QCOMPARE(Child<QSlider>(form.dialogs().powerDialog(), "Slider1").isEnabled(), !locked);
 }
 
 void DialogTest::decodedImageReachesDialogs() {
@@ -386,40 +387,43 @@ void DialogTest::decodedImageReachesDialogs() {
     const auto image = EncodeImage(plan, Lang::English);
     QVERIFY(image.ok());
     form.radio().DecodeImage(ImageToHex(image.value()));
-    QCOMPARE(ListTexts(form.sideKeyDialog(), {"Combo1", "Combo2", "Combo3", "Combo4"}),
+    QCOMPARE(ListTexts(form.dialogs().sideKeyDialog(), {"Combo1", "Combo2", "Combo3", "Combo4"}),
              (QStringList{"Off Net", "Inverted Frequency", "OFF", "Priority Scan"}));
-    QCOMPARE(ListTexts(form.dtmfDialog(), {"Combo1", "Combo2", "Combo3"}),
+    QCOMPARE(ListTexts(form.dialogs().dtmfDialog(), {"Combo1", "Combo2", "Combo3"}),
              (QStringList{"4500ms", "2525ms", "6400ms"}));
     // The levels move even while the sliders are locked.
-    QCOMPARE(Child<QSlider>(form.powerDialog(), "Slider1").value(), 1);
-    QCOMPARE(Child<QLabel>(form.powerDialog(), "Lblpower3").text(), QString("250"));
-    QVERIFY(!Child<QSlider>(form.powerDialog(), "Slider1").isEnabled());
+    QCOMPARE(Child<QSlider>(form.dialogs().powerDialog(), "Slider1").value(), 1);
+    QCOMPARE(Child<QLabel>(form.dialogs().powerDialog(), "Lblpower3").text(), QString("250"));
+    QVERIFY(!Child<QSlider>(form.dialogs().powerDialog(), "Slider1").isEnabled());
 }
 
 void DialogTest::languageSwitch() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    Child<QComboBox>(form.sideKeyDialog(), "Combo2").setCurrentIndex(6);
+    Child<QComboBox>(form.dialogs().sideKeyDialog(), "Combo2").setCurrentIndex(6);
     form.ChooseChinese();
-    QDialog& keys = form.sideKeyDialog();
+    QDialog& keys = form.dialogs().sideKeyDialog();
     QCOMPARE(keys.windowTitle(), QString("键设定"));
     QCOMPARE(Child<QLabel>(keys, "Label2").text(), QString("侧键1长按:"));
     QCOMPARE(Child<QComboBox>(keys, "Combo2").currentText(), QString("倒频"));  // still picked
-    QCOMPARE(Child<QPushButton>(form.dtmfDialog(), "Command2").text(), QString("取消"));
-    QCOMPARE(Child<QGroupBox>(form.powerDialog(), "Frame2").title(), QString("发射高功率"));
-    QCOMPARE(Child<QLabel>(form.aboutDialog(), "Label2").text(), QString("发布：2012.4"));
+    QCOMPARE(Child<QPushButton>(form.dialogs().dtmfDialog(), "Command2").text(), QString("取消"));
+    QCOMPARE(Child<QGroupBox>(form.dialogs().powerDialog(), "Frame2").title(),
+             QString("发射高功率"));
+    QCOMPARE(Child<QLabel>(form.dialogs().aboutDialog(), "Label2").text(), QString("发布：2012.4"));
     form.ChooseEnglish();
-    QCOMPARE(Child<QGroupBox>(form.powerDialog(), "Frame2").title(), QString("TX-Hight Power"));
-    QCOMPARE(Child<QLabel>(form.powerDialog(), "Label7").text(), QString("Hight"));
-    QCOMPARE(Child<QLabel>(form.dtmfDialog(), "Label1").text(),
+    QCOMPARE(Child<QGroupBox>(form.dialogs().powerDialog(), "Frame2").title(),
+             QString("TX-Hight Power"));
+    QCOMPARE(Child<QLabel>(form.dialogs().powerDialog(), "Label7").text(), QString("Hight"));
+    QCOMPARE(Child<QLabel>(form.dialogs().dtmfDialog(), "Label1").text(),
              QString("first digital delay time"));
-    QCOMPARE(Child<QLabel>(form.aboutDialog(), "Label2").text(), QString("Issue：2012.4"));
+    QCOMPARE(Child<QLabel>(form.dialogs().aboutDialog(), "Label2").text(),
+             QString("Issue：2012.4"));
 }
 
 void DialogTest::about() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    QDialog& about = form.aboutDialog();
+    QDialog& about = form.dialogs().aboutDialog();
     QCOMPARE(Child<QLabel>(about, "lblTitle").text(), QString("M-742 Radio Software"));
     QCOMPARE(Child<QLabel>(about, "lblVersion").text(), QString("English"));
     QCOMPARE(Child<QPushButton>(about, "cmdOK").text(), QString("OK"));
@@ -430,7 +434,7 @@ void DialogTest::about() {
     QDesktopServices::unsetUrlHandler("https");
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl(AboutDialog::kMakerAddress)});
 
-    form.ShowAboutDialog();
+    form.dialogs().ShowAboutDialog();
     Click(about, "cmdOK");
     QVERIFY(about.isHidden());
 }
@@ -445,8 +449,8 @@ void DialogTest::makerLine() {
     QFETCH(double, across);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.ShowAboutDialog();
-    QLabel& line = Child<QLabel>(form.aboutDialog(), "lblDescription");
+    form.dialogs().ShowAboutDialog();
+    QLabel& line = Child<QLabel>(form.dialogs().aboutDialog(), "lblDescription");
     QCOMPARE(line.cursor().shape(), Qt::PointingHandCursor);
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");

@@ -309,9 +309,9 @@ void RadioTest::writeToRadio() {
     Child<QComboBox>(form, "Combo14").setCurrentIndex(2);
     QVERIFY(form.windowTitle().endsWith('*'));
     if (unlocked) {
-        QTest::mouseClick(&Child<QLabel>(form.powerDialog(), "Label7"), Qt::LeftButton);
+        QTest::mouseClick(&Child<QLabel>(form.dialogs().powerDialog(), "Label7"), Qt::LeftButton);
         now += 3;
-        QTest::mouseClick(&Child<QLabel>(form.powerDialog(), "Label8"), Qt::LeftButton);
+        QTest::mouseClick(&Child<QLabel>(form.dialogs().powerDialog(), "Label8"), Qt::LeftButton);
         QCOMPARE(form.radio().PowerUnlock(), 1);
     }
     form.radio().ChoosePort(1);

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "radio_sim/radio_sim.h"
+#include "shell/qt/dialog_controller.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/plan_file_controller.h"

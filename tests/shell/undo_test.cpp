@@ -80,7 +80,7 @@ QString ViewsDiffer(MainWindow& form) {
     if (Child<QLineEdit>(form, "Text2").text().toStdString() != editor.password) {
         return "Text2";
     }
-    if (Child<QComboBox>(form.sideKeyDialog(), "Combo1").currentIndex() !=
+    if (Child<QComboBox>(form.dialogs().sideKeyDialog(), "Combo1").currentIndex() !=
         editor.dialogs.sideKeys.pf1Short) {
         return "Form5.Combo1";
     }
@@ -172,8 +172,8 @@ void UndoTest::everyChangeIsOneStep_data() {
         QTest::keyClicks(&Child<QLineEdit>(w.mainWindow(), "Text2"), "1234");
     }) << QString::fromUtf8("change 口令");
     QTest::newRow("side keys OK") << Action([](EditingWindow& w) {
-        Child<QComboBox>(w.mainWindow().sideKeyDialog(), "Combo1").setCurrentIndex(3);
-        w.mainWindow().sideKeyDialog().StoreSettings();
+        Child<QComboBox>(w.mainWindow().dialogs().sideKeyDialog(), "Combo1").setCurrentIndex(3);
+        w.mainWindow().dialogs().sideKeyDialog().StoreSettings();
     }) << "change side keys";
     QTest::newRow("new") << Action([](EditingWindow& w) { w.mainWindow().planFiles().NewPlan(); })
                          << "new channel plan";

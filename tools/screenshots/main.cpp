@@ -19,6 +19,7 @@
 #include "shell/preferences.h"
 #include "shell/qt/backup_dialog.h"
 #include "shell/qt/compare_dialog.h"
+#include "shell/qt/dialog_controller.h"
 #include "shell/qt/dialogs.h"
 #include "shell/qt/main_window.h"
 #include "texts/grid_cells.h"
@@ -103,17 +104,17 @@ int main(int argc, char** argv) {
         window.findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
         window.findChild<QComboBox*>("combochannel2")->setCurrentIndex(2);
         window.ShowDebugChannel();
-        window.ShowSideKeyDialog();
+        window.dialogs().ShowSideKeyDialog();
         QApplication::processEvents();
         const bool saved = Save(window, out.filePath("debug-channels-en.png")) &&
-                           Save(window.sideKeyDialog(), out.filePath("side-keys-en.png"));
-        window.sideKeyDialog().hide();
-        window.ShowPowerDialog();
+                           Save(window.dialogs().sideKeyDialog(), out.filePath("side-keys-en.png"));
+        window.dialogs().sideKeyDialog().hide();
+        window.dialogs().ShowPowerDialog();
         QApplication::processEvents();
-        if (!saved || !Save(window.powerDialog(), out.filePath("power-en.png"))) {
+        if (!saved || !Save(window.dialogs().powerDialog(), out.filePath("power-en.png"))) {
             return 1;
         }
-        window.powerDialog().hide();
+        window.dialogs().powerDialog().hide();
 
         // Open backup, with a read and the copy kept before a write.
         const auto image = m742::EncodeImage(window.editor(), m742::Lang::English);

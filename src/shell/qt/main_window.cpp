@@ -27,6 +27,7 @@
 #include "radio_data/file_names.h"
 #include "shell/help_file.h"
 #include "shell/preferences.h"
+#include "shell/qt/dialog_controller.h"
 #include "shell/qt/dialogs.h"
 #include "shell/qt/local_path.h"
 #include "shell/qt/message_box.h"
@@ -74,10 +75,7 @@ MainWindow::MainWindow(StartupOptions options)
                                                   : std::move(options.backupFolder)),
       m_desktopLocale(options.desktopLocale ? *options.desktopLocale : DesktopLocaleName()),
       m_document(new EditorDocument(this)),
-      m_editor(m_document->editor()),
-      m_powerLock(options.clock ? std::move(options.clock) : [] {
-          return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-      }) {
+      m_editor(m_document->editor()) {
     m_settings = OpenUserSettings(options.settingsFile);
     setObjectName("Form1");
     setWindowIcon(ProgramIcon());
@@ -89,6 +87,11 @@ MainWindow::MainWindow(StartupOptions options)
 
     BuildMenus();
     BuildToolbar();
+    m_dialogs = std::make_unique<DialogController>(
+        *this, *m_document,
+        options.clock ? std::move(options.clock)
+                      : [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; },
+        *m_powerLockButton);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     auto* banner = new QLabel(kApplicationTitle, central);  // Picture2
@@ -144,7 +147,7 @@ void MainWindow::StartUp() {
     }
     m_radio->SetPortNumber(preferences.portNumber);
 
-    CreateDialogs();
+    m_dialogs->CreateDialogs();
     ApplyLanguage();
     m_radio->CheckComMenu(preferences.portNumber);
     ShowSelectedTab();
@@ -219,63 +222,6 @@ void MainWindow::ToggleEditingLock() {
     SetLocked(m_lock->isChecked());
 }
 
-void MainWindow::CreateDialogs() {
-    if (m_sideKeys) {
-        return;
-    }
-    // Owned by the main window: above it, centred on it, without a taskbar entry of their own.
-    m_sideKeys = std::make_unique<SideKeyDialog>(*m_document, this);
-    m_dtmf = std::make_unique<DtmfDialog>(*m_document, this);
-    m_power = std::make_unique<PowerDialog>(
-        *m_document, [this](int label) { PowerMaxLabelClicked(label); }, this);
-    m_about = std::make_unique<AboutDialog>(this);
-    m_power->SetUnlocked(m_powerLock.PowerUnlock() == 1);
-}
-
-// Modal over the main window; the dialog hides itself when it is done.
-void MainWindow::ShowDialog(QDialog& dialog) {
-    dialog.setWindowModality(Qt::ApplicationModal);
-    // Its size for the texts it has now: the layout first drops the minimum of earlier texts.
-    dialog.layout()->activate();
-    dialog.adjustSize();
-    dialog.move(geometry().center() - dialog.rect().center());
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
-}
-
-void MainWindow::ShowSideKeyDialog() {
-    ShowDialog(*m_sideKeys);
-}
-
-void MainWindow::ShowDtmfDialog() {
-    ShowDialog(*m_dtmf);
-}
-
-void MainWindow::ShowPowerDialog() {
-    ShowDialog(*m_power);
-}
-
-void MainWindow::ShowAboutDialog() {
-    ShowDialog(*m_about);
-}
-
-void MainWindow::PowerMaxLabelClicked(int label) {
-    const bool unlocked =
-        label == 8 ? m_powerLock.LowMaxLabelClick() : m_powerLock.HighMaxLabelClick();
-    if (unlocked) {
-        m_power->SetUnlocked(true);
-        m_powerLockButton->setVisible(true);
-    }
-}
-
-void MainWindow::PowerLockButtonClicked() {
-    if (m_powerLock.PowerLockClick()) {
-        m_power->SetUnlocked(false);
-        m_powerLockButton->setVisible(false);
-    }
-}
-
 void MainWindow::OpenHelp() {
     const std::filesystem::path folder =
         m_helpFolder.empty() ? LocalPath(QCoreApplication::applicationDirPath()) : m_helpFolder;
@@ -295,8 +241,9 @@ void MainWindow::OpenHelp() {
 }
 
 QWidget* MainWindow::WindowNamed(const std::string& name) {
-    for (QWidget* window : std::initializer_list<QWidget*>{this, m_sideKeys.get(), m_dtmf.get(),
-                                                           m_power.get(), m_about.get()}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             this, &m_dialogs->sideKeyDialog(), &m_dialogs->dtmfDialog(), &m_dialogs->powerDialog(),
+             &m_dialogs->aboutDialog()}) {
         if (window != nullptr && window->objectName().toStdString() == name) {
             return window;
         }
@@ -354,8 +301,9 @@ void MainWindow::ApplyLanguage() {
             }
         }
     }
-    for (QWidget* area : std::initializer_list<QWidget*>{
-             m_modelFrame, m_functionFrame, m_sideKeys.get(), m_dtmf.get(), m_power.get()}) {
+    for (QWidget* area :
+         std::initializer_list<QWidget*>{m_modelFrame, m_functionFrame, &m_dialogs->sideKeyDialog(),
+                                         &m_dialogs->dtmfDialog(), &m_dialogs->powerDialog()}) {
         FitListsToTexts(*area);
     }
     m_planFiles->RewordCaption();

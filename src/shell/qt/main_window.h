@@ -41,6 +41,7 @@ namespace m742 {
 
 class AboutDialog;
 class DebugGridView;
+class DialogController;
 class DtmfDialog;
 class MemoryGridView;
 class PlanFileController;
@@ -88,12 +89,6 @@ public:
     // The window's own commands, as the menus and the toolbar run them.
     void Quit();
     void ToggleEditingLock();
-    void ShowSideKeyDialog();
-    void ShowDtmfDialog();
-    void ShowPowerDialog();
-    void ShowAboutDialog();
-    // The toolbar's "PowerLock" button: two clicks within a second lock the power levels.
-    void PowerLockButtonClicked();
     void OpenHelp();
     void ChooseChinese();
     void ChooseEnglish();
@@ -113,10 +108,8 @@ public:
     EditorDocument& document() { return *m_document; }
     const std::filesystem::path& preferencesPath() const { return m_preferences; }
     const std::filesystem::path& backupFolder() const { return m_backupFolder; }
-    SideKeyDialog& sideKeyDialog() const { return *m_sideKeys; }
-    DtmfDialog& dtmfDialog() const { return *m_dtmf; }
-    PowerDialog& powerDialog() const { return *m_power; }
-    AboutDialog& aboutDialog() const { return *m_about; }
+    // The settings dialogs, About and the power lock.
+    DialogController& dialogs() const { return *m_dialogs; }
 
     // What the controllers work with.
     // The memory channels' tab is the one shown (else the debug channels').
@@ -125,7 +118,6 @@ public:
     DebugGridView& debugGrid() const { return *m_debugGrid; }
     // The band the frequency editors accept.
     const BandLimits& band() const { return m_band; }
-    const PowerLock& powerLock() const { return m_powerLock; }
     QSettings& userSettings() const { return *m_settings; }
     // The "Com Port" menu's items by number 1-8, and "Verify after write".
     const std::map<int, QAction*>& comItems() const { return m_comActions; }
@@ -172,11 +164,8 @@ private:
     // Enables the settings, the grids, the debug panel and the Edit menu for the lock and a
     // running exchange.
     void UpdateEditing();
-    void CreateDialogs();
     // The main window or the dialog with this objectName.
     QWidget* WindowNamed(const std::string& name);
-    void ShowDialog(QDialog& dialog);
-    void PowerMaxLabelClicked(int label);
     void ShowOutcomeText();
 
     std::filesystem::path m_preferences;
@@ -186,11 +175,6 @@ private:
     QtTranslations m_qtTexts;     // Qt's own texts in the interface language
     EditorDocument* m_document;   // owns the editor and its undo steps
     const EditorState& m_editor;  // what the document holds, for reading
-    PowerLock m_powerLock;
-    std::unique_ptr<SideKeyDialog> m_sideKeys;  // object name "Form5"
-    std::unique_ptr<DtmfDialog> m_dtmf;         // object name "Form2"
-    std::unique_ptr<PowerDialog> m_power;       // object name "Form3"
-    std::unique_ptr<AboutDialog> m_about;       // object name "frmAbout"
     int m_bandIndex = 0;
     BandLimits m_band;  // BandLow, BandHigh: the band the frequency editors accept
     bool m_shutDown = false;
@@ -225,6 +209,7 @@ private:
     // it works with the other.
     std::unique_ptr<PlanFileController> m_planFiles;
     std::unique_ptr<ReportController> m_reports;
+    std::unique_ptr<DialogController> m_dialogs;
     std::unique_ptr<RadioController> m_radio;
 };
 

@@ -23,6 +23,7 @@
 #include "radio_data/lists.h"
 #include "radio_link/com_ports.h"
 #include "shell/panel_rules.h"
+#include "shell/qt/dialog_controller.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/plan_file_controller.h"
 #include "shell/qt/radio_controller.h"
@@ -78,13 +79,13 @@ void MainWindow::BuildMenus() {
     item(file, "mnuQuit", [this] { Quit(); });
 
     QMenu* edit = menu(nullptr, "mnuEdit");
-    item(edit, "mnuSideFunction", [this] { ShowSideKeyDialog(); });
-    item(edit, "mnuDTMF", [this] { ShowDtmfDialog(); })->setText("DTMF");
+    item(edit, "mnuSideFunction", [this] { m_dialogs->ShowSideKeyDialog(); });
+    item(edit, "mnuDTMF", [this] { m_dialogs->ShowDtmfDialog(); })->setText("DTMF");
     QAction* frequency = item(edit, "mnuFrequency", [] {});
     frequency->setText(Text(kTestFrequencyCaption));
     frequency->setVisible(false);
     frequency->setEnabled(false);
-    item(edit, "mnuDebug", [this] { ShowPowerDialog(); });
+    item(edit, "mnuDebug", [this] { m_dialogs->ShowPowerDialog(); });
     // Undo and Redo head the menu; an open cell entry ends before either runs.
     new UndoMenuItems(*m_document, *edit, [this] { return m_memoryGrid->EndEntry(); });
 
@@ -125,7 +126,7 @@ void MainWindow::BuildMenus() {
     // The designed item stays hidden (its caption names F1 itself); this one shows the user's
     // guide in the menu, and takes F1, since a hidden item's shortcut is off.
     item(help, "mnuGuide", [this] { OpenHelp(); })->setShortcut(QKeySequence(Qt::Key_F1));
-    item(help, "mnuabout", [this] { ShowAboutDialog(); });
+    item(help, "mnuabout", [this] { m_dialogs->ShowAboutDialog(); });
     BuildBackupMenus(file, m_programming);
     BuildChannelListMenus(file);
     BuildCompareMenu(file);
@@ -146,7 +147,7 @@ void MainWindow::BuildToolbar() {
         {nullptr, nullptr},
         {"read", [this] { m_radio->ReadRadio(); }},
         {"write", [this] { m_radio->WriteRadio(); }},
-        {"PowerLock", [this] { PowerLockButtonClicked(); }},
+        {"PowerLock", [this] { m_dialogs->PowerLockButtonClicked(); }},
     };
     int index = 0;
     for (const auto& [key, command] : buttons) {

@@ -14,6 +14,7 @@
 #include "radio_data/codec.h"
 #include "radio_link/com_ports.h"
 #include "radio_link/qt/port_info.h"
+#include "shell/qt/dialog_controller.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/plan_file_controller.h"
 #include "shell/qt/user_settings.h"
@@ -125,7 +126,7 @@ void RadioController::SetVerifyAfterWrite(bool verify) {
 // ExchangeWindow
 
 int RadioController::PowerUnlock() const {
-    return m_window.powerLock().PowerUnlock();
+    return m_window.dialogs().powerLock().PowerUnlock();
 }
 
 std::string RadioController::PasswordText() const {
