@@ -82,8 +82,10 @@ QList<QSize> OpenEachDialog(MainWindow& form) {
     QList<QSize> sizes;
     for (const char* item : {"mnuSideFunction", "mnuDTMF", "mnuDebug", "mnuabout"}) {
         Child<QAction>(form, item).trigger();
-        QTest::qWait(50);  // the layouts settle
         QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr || !QTest::qWaitForWindowExposed(dialog)) {
+            qFatal("%s shows no dialog", item);
+        }
         sizes << dialog->size();
         dialog->hide();
     }
@@ -495,10 +497,13 @@ void DialogTest::languageSwitchFitsTexts() {
     form.show();
     OpenEachDialog(form);  // every box is measured in the first language
     flag == 0 ? form.ChooseEnglish() : form.ChooseChinese();
-    QTest::qWait(50);  // the layouts settle
-    const QStringList cut =
-        CutTexts(Child<QGroupBox>(form, "Frame1")) + CutTexts(Child<QGroupBox>(form, "Frame2"));
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+    QStringList cut;
+    const auto nothingCut = [&] {  // once the layouts have taken the new texts
+        cut =
+            CutTexts(Child<QGroupBox>(form, "Frame1")) + CutTexts(Child<QGroupBox>(form, "Frame2"));
+        return cut.isEmpty();
+    };
+    QTRY_VERIFY2(nothingCut(), qPrintable(cut.join(", ")));
     // The dialogs open as they do when the program starts in the new language.
     Harness fresh(QByteArray("\x00\x00", 2) + char(1 - flag));
     QCOMPARE(OpenEachDialog(form), OpenEachDialog(fresh.mainWindow()));

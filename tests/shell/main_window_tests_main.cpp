@@ -1,6 +1,7 @@
 // Runs every test class of the main window in one offscreen application. A first argument
 // naming a class ("RadioTest") runs that class alone; the other arguments go to QtTest, so
-// "main_window_tests RadioTest silentRadio" runs one function.
+// "main_window_tests RadioTest readFromRadio" runs one function. "--list-classes" prints the
+// name of every class, one a line, and runs none: the build checks that each has its ctest entry.
 #include <QApplication>
 #include <QStandardPaths>
 #include <QString>
@@ -17,6 +18,7 @@ int RunChannelOperationTests(int argc, char** argv, const QString& onlyClass);
 int RunWindowViewTests(int argc, char** argv, const QString& onlyClass);
 int RunChannelListTests(int argc, char** argv, const QString& onlyClass);
 int TestClassesRun();
+void ListTestClasses();
 }  // namespace m742::test
 
 int main(int argc, char** argv) {
@@ -30,8 +32,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 
+    const bool listing = argc == 2 && qstrcmp(argv[1], "--list-classes") == 0;
     QString onlyClass;
-    if (argc > 1 && QString(argv[1]).endsWith("Test")) {
+    if (listing) {
+        m742::test::ListTestClasses();
+    } else if (argc > 1 && QString(argv[1]).endsWith("Test")) {
         onlyClass = argv[1];
         argv[1] = argv[0];  // QtTest takes the first argument for the program's name
         --argc;
@@ -47,6 +52,9 @@ int main(int argc, char** argv) {
     status |= m742::test::RunChannelOperationTests(argc, argv, onlyClass);
     status |= m742::test::RunWindowViewTests(argc, argv, onlyClass);
     status |= m742::test::RunChannelListTests(argc, argv, onlyClass);
+    if (listing) {
+        return status;
+    }
     if (m742::test::TestClassesRun() == 0) {
         qCritical("main_window_tests: no test class named %s", qPrintable(onlyClass));
         return 1;

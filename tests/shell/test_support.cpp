@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTest>
 #include <QTimer>
+#include <cstdio>
 #include <map>
 
 #include "message_captions.h"
@@ -260,9 +261,14 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
 
 namespace {
 int classesRun = 0;
-}
+bool listingClasses = false;
+}  // namespace
 
 int RunTestClass(QObject& test, int argc, char** argv, const QString& onlyClass) {
+    if (listingClasses) {
+        std::printf("%s\n", test.metaObject()->className());
+        return 0;
+    }
     if (!onlyClass.isEmpty() && onlyClass != test.metaObject()->className()) {
         return 0;
     }
@@ -272,6 +278,10 @@ int RunTestClass(QObject& test, int argc, char** argv, const QString& onlyClass)
 
 int TestClassesRun() {
     return classesRun;
+}
+
+void ListTestClasses() {
+    listingClasses = true;
 }
 
 }  // namespace m742::test

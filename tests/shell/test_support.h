@@ -159,8 +159,10 @@ RadioImage ImageOf(const EditorState& plan);
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
 
 // Runs a QtTest class unless another one was asked for (`onlyClass` not empty), and counts it in
-// TestClassesRun(), so that a name that matches no class fails instead of passing empty.
+// TestClassesRun(), so that a name that matches no class fails instead of passing empty. Once
+// ListTestClasses() has been called, it prints the class's name on a line of its own instead.
 int RunTestClass(QObject& test, int argc, char** argv, const QString& onlyClass);
 int TestClassesRun();
+void ListTestClasses();
 
 }  // namespace m742::test
