@@ -35,6 +35,7 @@
 #include "shell/qt/program_icon.h"
 #include "shell/qt/radio_controller.h"
 #include "shell/qt/report_controller.h"
+#include "shell/qt/settings_panel.h"
 #include "shell/qt/undo_menu.h"
 #include "shell/qt/user_settings.h"
 #include "shell/qt/window_placement.h"
@@ -100,14 +101,11 @@ MainWindow::MainWindow(StartupOptions options)
         "font-size: 18pt; font-weight: bold; color: white; padding: 4px 10px;"
         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1f4f8f, stop:1 #7fa7d8);");
     layout->addWidget(banner);
-    auto* panels = new QHBoxLayout;
-    panels->addWidget(BuildModelFrame());
-    panels->addWidget(BuildFunctionFrame(), 1);
-    layout->addLayout(panels);
+    m_panel = new SettingsPanel(*this, *m_document);
+    layout->addWidget(m_panel);
     layout->addWidget(BuildChannelArea(), 1);
     layout->addLayout(BuildStatusRow(central));
     setCentralWidget(central);
-    connect(m_document, &EditorDocument::changed, this, [this] { SyncPanelFromEditor(); });
     new ModifiedMark(*m_document, *this);
 
     StartUp();
@@ -137,7 +135,7 @@ void MainWindow::StartUp() {
     m_document->ApplyUnrecorded([](EditorState& editor) { editor = StartupEditor(); });
     // The single band; selecting it sets the band limits.
     findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
-    BandChosen();
+    m_panel->BandChosen();
 
     if (preferences.lock == 1) {
         m_lock->setChecked(true);
@@ -205,10 +203,9 @@ void MainWindow::SetLocked(bool locked) {
 
 void MainWindow::UpdateEditing() {
     const bool editable = !m_locked && !m_exchangeRunning;
-    for (QWidget* w : std::initializer_list<QWidget*>{m_modelFrame, m_functionFrame, m_memoryGrid,
-                                                      m_debugGrid}) {
-        w->setEnabled(editable);
-    }
+    m_panel->SetEditable(editable);
+    m_memoryGrid->setEnabled(editable);
+    m_debugGrid->setEnabled(editable);
     // The debug panel and the Edit menu (the dialogs, undo, the channel operations) are
     // left alone by the lock, but no entry may reach the editor while the radio talks.
     m_debugGrid->panel()->setEnabled(!m_exchangeRunning);
@@ -301,9 +298,9 @@ void MainWindow::ApplyLanguage() {
             }
         }
     }
-    for (QWidget* area :
-         std::initializer_list<QWidget*>{m_modelFrame, m_functionFrame, &m_dialogs->sideKeyDialog(),
-                                         &m_dialogs->dtmfDialog(), &m_dialogs->powerDialog()}) {
+    for (QWidget* area : std::initializer_list<QWidget*>{
+             m_panel->modelFrame(), m_panel->functionFrame(), &m_dialogs->sideKeyDialog(),
+             &m_dialogs->dtmfDialog(), &m_dialogs->powerDialog()}) {
         FitListsToTexts(*area);
     }
     m_planFiles->RewordCaption();
@@ -348,25 +345,6 @@ void MainWindow::ShowSelectedTab() {
     if (hadFocus && shown->isEnabled()) {
         shown->setFocus();  // the keyboard does not stay with a grid nobody sees
     }
-}
-
-void MainWindow::BandChosen() {
-    m_band = BandLimits{400, 480};
-    auto* band = findChild<QComboBox*>("Combo1");
-    if (band->currentIndex() != m_bandIndex) {
-        const int answer = ShowMessage(Text(kBandChangeQuestion).toStdString(), kStyleQuestion, "");
-        if (answer == kMessageNo) {
-            band->setCurrentIndex(m_bandIndex);
-            return;
-        }
-        if (answer == kMessageYes) {
-            m_document->Apply({EditKind::kBand, 0, 0, {}}, [](EditorState& editor) {
-                ClearMemoryChannels(editor);
-                ClearDebugChannels(editor);
-            });
-        }
-    }
-    m_bandIndex = band->currentIndex();
 }
 
 void MainWindow::HideFrequencyEditor() {

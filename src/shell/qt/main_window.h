@@ -48,6 +48,7 @@ class PlanFileController;
 class PowerDialog;
 class RadioController;
 class ReportController;
+class SettingsPanel;
 class SideKeyDialog;
 
 struct StartupOptions {
@@ -94,8 +95,6 @@ public:
     void ChooseEnglish();
     // Shows the grid of the selected tab, the memory or the debug channels.
     void ShowSelectedTab();
-    // The frequency band list's choice: a different band clears the channels once confirmed.
-    void BandChosen();
 
     // Writes every caption, tooltip, heading and list text in the interface language.
     void ApplyLanguage();
@@ -116,8 +115,8 @@ public:
     bool memoryTabSelected() const;
     MemoryGridView& memoryGrid() const { return *m_memoryGrid; }
     DebugGridView& debugGrid() const { return *m_debugGrid; }
-    // The band the frequency editors accept.
-    const BandLimits& band() const { return m_band; }
+    // The band list, the password box and the radio-wide settings.
+    SettingsPanel& settingsPanel() const { return *m_panel; }
     QSettings& userSettings() const { return *m_settings; }
     // The "Com Port" menu's items by number 1-8, and "Verify after write".
     const std::map<int, QAction*>& comItems() const { return m_comActions; }
@@ -149,14 +148,11 @@ private:
     // The menus, the toolbar and the panels (main_window_layout.cpp).
     void BuildMenus();
     void BuildToolbar();
-    QWidget* BuildModelFrame();
-    QWidget* BuildFunctionFrame();
     QWidget* BuildChannelArea();
     QLayout* BuildStatusRow(QWidget* central);
     void BuildBackupMenus(QMenu* file, QMenu* programming);
     void BuildChannelListMenus(QMenu* file);
     void BuildCompareMenu(QMenu* file);
-    void SyncPanelFromEditor();
 
     void StartUp();
     void ShutDown();
@@ -175,8 +171,6 @@ private:
     QtTranslations m_qtTexts;     // Qt's own texts in the interface language
     EditorDocument* m_document;   // owns the editor and its undo steps
     const EditorState& m_editor;  // what the document holds, for reading
-    int m_bandIndex = 0;
-    BandLimits m_band;  // BandLow, BandHigh: the band the frequency editors accept
     bool m_shutDown = false;
     bool m_locked = false;           // the editing lock holds the settings and the grids
     bool m_exchangeRunning = false;  // from a read's or write's start until its commands return
@@ -191,10 +185,7 @@ private:
     QMenu* m_programming = nullptr;  // mnupro
     QAction* m_lock = nullptr;       // mnulock
     QAction* m_verify = nullptr;     // mnuVerify
-    QGroupBox* m_modelFrame = nullptr;
-    QGroupBox* m_functionFrame = nullptr;
-    QLineEdit* m_password = nullptr;  // Text2
-    QLineEdit* m_ani = nullptr;       // Text3
+    SettingsPanel* m_panel = nullptr;
     QTabBar* m_tabs = nullptr;
     MemoryGridView* m_memoryGrid = nullptr;  // mfgrid1
     DebugGridView* m_debugGrid = nullptr;    // mfgrid2

@@ -1,16 +1,12 @@
 // The main window's menus, toolbar and panels, built once with every control named as in the
 // original program; the panel's lists and boxes write to the editor and show what it holds.
 #include <QAction>
-#include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSettings>
-#include <QSignalBlocker>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -28,6 +24,7 @@
 #include "shell/qt/plan_file_controller.h"
 #include "shell/qt/radio_controller.h"
 #include "shell/qt/report_controller.h"
+#include "shell/qt/settings_panel.h"
 #include "shell/qt/undo_menu.h"
 #include "shell/qt/user_settings.h"
 #include "texts/backup_texts.h"
@@ -35,25 +32,7 @@
 
 namespace m742 {
 
-namespace {
-
-// Typing, pasting and dropping into the password and ANI boxes all pass the box's rule. The
-// boxes have no maxLength of their own: it would cut a pasted "12ab34567" to "12ab34" before
-// the rule drops the letters. Returns what the box keeps.
-QString KeepAllowed(QLineEdit& box, const QString& text, std::string (*filter)(std::string_view),
-                    std::size_t length) {
-    const std::string before = text.left(box.cursorPosition()).toStdString();
-    const KeptEntry kept = KeepEntry(before + text.mid(box.cursorPosition()).toStdString(),
-                                     before.size(), filter, length);
-    QString shown = QString::fromStdString(kept.text);
-    if (shown != text) {
-        box.setText(shown);
-        box.setCursorPosition(int(QString::fromStdString(kept.text.substr(0, kept.cursor)).size()));
-    }
-    return shown;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 void MainWindow::BuildMenus() {
     auto menu = [this](QMenu* parent, const char* name) {
@@ -169,102 +148,6 @@ void MainWindow::BuildToolbar() {
     m_powerLockButton->setVisible(false);
 }
 
-QWidget* MainWindow::BuildModelFrame() {
-    m_modelFrame = new QGroupBox(this);
-    m_modelFrame->setObjectName("Frame1");
-    auto* grid = new QGridLayout(m_modelFrame);
-    auto* band = new QLabel(m_modelFrame);
-    band->setObjectName("Label3");
-    auto* bandList = new QComboBox(m_modelFrame);
-    bandList->setObjectName("Combo1");  // frequency band
-    bandList->addItem(QString());
-    connect(bandList, &QComboBox::currentIndexChanged, this, [this](int index) {
-        m_document->Apply({EditKind::kBand, 0, 0, {}}, [index](EditorState& editor) {
-            editor.settings.band = static_cast<std::int16_t>(index);
-        });
-        BandChosen();
-    });
-    auto* passwordLabel = new QLabel(m_modelFrame);
-    passwordLabel->setObjectName("Label5");
-    m_password = new QLineEdit(m_modelFrame);
-    m_password->setObjectName("Text2");
-    connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const QString kept = KeepAllowed(*m_password, text, FilterPassword, kPasswordBoxLength);
-        m_document->Apply({EditKind::kSetting, 0, 0, "Label5"},
-                          [&kept](EditorState& editor) { editor.password = kept.toStdString(); });
-    });
-    grid->addWidget(band, 0, 0);
-    grid->addWidget(bandList, 0, 1);
-    grid->addWidget(passwordLabel, 1, 0);
-    grid->addWidget(m_password, 1, 1);
-    return m_modelFrame;
-}
-
-QWidget* MainWindow::BuildFunctionFrame() {
-    m_functionFrame = new QGroupBox(this);
-    m_functionFrame->setObjectName("Frame2");
-    auto* inner = new QWidget(m_functionFrame);  // Picture1
-    inner->setObjectName("Picture1");
-    auto* outer = new QVBoxLayout(m_functionFrame);
-    outer->addWidget(inner);
-    auto* grid = new QGridLayout(inner);
-    // Four rows of three settings, each label left of its list.
-    const struct {
-        const char* label;
-        const char* control;
-    } layout[4][3] = {
-        {{"Label6", "Combo2"}, {"Label8", "Combo4"}, {"Label10", "Combo6"}},
-        {{"Label7", "Combo3"}, {"Label9", "Combo9"}, {"Label11", "Combo7"}},
-        {{"Label15", "Combo12"}, {"Label4", "Combo10"}, {"Label1", "Combo11"}},
-        {{"Label25", "Combo13"}, {"Label13", "Combo14"}, {"Label12", "Text3"}},
-    };
-    for (int row = 0; row < 4; ++row) {
-        for (int col = 0; col < 3; ++col) {
-            auto* label = new QLabel(inner);
-            label->setObjectName(layout[row][col].label);
-            grid->addWidget(label, row, 2 * col);
-            const QString control = layout[row][col].control;
-            if (control == "Text3") {
-                m_ani = new QLineEdit(inner);
-                m_ani->setObjectName("Text3");
-                connect(m_ani, &QLineEdit::textEdited, this, [this](const QString& text) {
-                    const QString kept = KeepAllowed(*m_ani, text, FilterAni, kAniBoxLength);
-                    m_document->Apply(
-                        {EditKind::kSetting, 0, 0, "Label12"},
-                        [&kept](EditorState& editor) { editor.ani = kept.toStdString(); });
-                });
-                grid->addWidget(m_ani, row, 2 * col + 1);
-                continue;
-            }
-            auto* list = new QComboBox(inner);
-            list->setObjectName(control);
-            for (const SettingField& field : SettingFields()) {
-                if (field.name != control.toStdString()) {
-                    continue;
-                }
-                for (int i = 0; i < ListSize(field.list); ++i) {
-                    list->addItem(QString());
-                }
-                const std::string label = layout[row][col].label;
-                connect(list, &QComboBox::currentIndexChanged, this,
-                        [this, &field, label](int index) {
-                            m_document->Apply({EditKind::kSetting, 0, 0, label},
-                                              [&field, index](EditorState& editor) {
-                                                  field.value(editor) =
-                                                      static_cast<std::int16_t>(index);
-                                              });
-                        });
-            }
-            grid->addWidget(list, row, 2 * col + 1);
-        }
-    }
-    // A wider panel widens the three columns of lists alike.
-    for (int col = 0; col < 3; ++col) {
-        grid->setColumnStretch(2 * col + 1, 1);
-    }
-    return m_functionFrame;
-}
-
 QWidget* MainWindow::BuildChannelArea() {
     auto* area = new QWidget(this);
     auto* layout = new QVBoxLayout(area);
@@ -277,7 +160,7 @@ QWidget* MainWindow::BuildChannelArea() {
     layout->addWidget(m_tabs);
 
     m_memoryGrid = new MemoryGridView(
-        *m_document, m_band,
+        *m_document, m_panel->band(),
         [this](const EntryMessage& message) {
             ShowMessage(message.text, message.style, message.title);
         },
@@ -357,28 +240,6 @@ void MainWindow::BuildCompareMenu(QMenu* file) {
     compare->setObjectName("mnuCompare");
     connect(compare, &QAction::triggered, this, [this] { m_planFiles->CompareWithFile(); });
     file->insertAction(findChild<QAction*>("mnuprint"), compare);
-}
-
-void MainWindow::SyncPanelFromEditor() {
-    for (const SettingField& field : SettingFields()) {
-        if (field.section != Section::kPanel) {
-            continue;
-        }
-        if (auto* list = findChild<QComboBox*>(
-                QString::fromUtf8(field.name.data(), qsizetype(field.name.size())))) {
-            const QSignalBlocker quiet(list);
-            list->setCurrentIndex(SettingValue(field, m_editor));
-        }
-    }
-    // A box being typed into keeps its cursor: only a text from elsewhere is put in.
-    for (auto [box, text] :
-         {std::pair{m_password, &m_editor.password}, std::pair{m_ani, &m_editor.ani}}) {
-        const QString shown = QString::fromStdString(*text);
-        if (box->text() != shown) {
-            const QSignalBlocker quiet(box);
-            box->setText(shown);
-        }
-    }
 }
 
 }  // namespace m742

@@ -17,6 +17,7 @@
 #include "shell/qt/file_dialogs.h"
 #include "shell/qt/local_path.h"
 #include "shell/qt/main_window.h"
+#include "shell/qt/settings_panel.h"
 #include "texts/csv_report.h"
 #include "texts/csv_texts.h"
 #include "texts/edit_texts.h"
@@ -250,8 +251,9 @@ void PlanFileController::ImportCsv() {
         m_window.ShowMessage(text.status().message, kStyleError, "");
         return;
     }
-    const auto import = ImportChirpCsv(text.value(), m_editor,
-                                       QFileInfo(file).fileName().toStdString(), m_window.band());
+    const auto import =
+        ImportChirpCsv(text.value(), m_editor, QFileInfo(file).fileName().toStdString(),
+                       m_window.settingsPanel().band());
     if (!import.ok()) {
         m_window.ShowMessage(import.status().message, kStyleError, "");
         return;
