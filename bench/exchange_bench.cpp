@@ -16,7 +16,7 @@ struct Figure {
     bool ok;
 };
 
-Figure Measure(char mode) {
+Figure Measure(m742::ExchangeMode mode) {
     m742::sim::Options options;
     for (std::size_t i = 16; i < options.memory.size(); ++i) {
         options.memory[i] = static_cast<std::uint8_t>(i * 7);
@@ -25,7 +25,7 @@ Figure Measure(char mode) {
     m742::cli::SessionRequest request;
     request.mode = mode;
     request.port = radio.Start();
-    request.powerUnlock = 1;
+    request.powerUnlocked = true;
     request.writeImage = options.memory;
     request.quiet = true;
 
@@ -44,11 +44,11 @@ Figure Measure(char mode) {
 
 int main() {
     int failures = 0;
-    for (const char mode : {'R', 'W'}) {
+    for (const auto mode : {m742::ExchangeMode::kRead, m742::ExchangeMode::kWrite}) {
         const Figure f = Measure(mode);
         std::printf("%-5s wall %.3f s   wire bound %.3f s   ratio %.3f%s\n",
-                    mode == 'R' ? "read" : "write", f.wall, f.wire, f.wall / f.wire,
-                    f.ok ? "" : "   (exchange failed)");
+                    mode == m742::ExchangeMode::kRead ? "read" : "write", f.wall, f.wire,
+                    f.wall / f.wire, f.ok ? "" : "   (exchange failed)");
         failures += f.ok ? 0 : 1;
     }
     return failures;

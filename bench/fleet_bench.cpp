@@ -35,7 +35,7 @@ void BM_WriteFleet(benchmark::State& state) {
         for (std::size_t r = 0; r < count; ++r) {
             radios.push_back(std::make_unique<m742::sim::RadioSim>(options));
             m742::cli::SessionRequest request;
-            request.mode = 'W';
+            request.mode = m742::ExchangeMode::kWrite;
             request.port = radios.back()->Start();
             request.writeImage = options.memory;
             request.quiet = true;

@@ -100,7 +100,7 @@ int RunRead(const Invocation& invocation) {
         }
     }
     SessionRequest common;
-    common.mode = 'R';
+    common.mode = ExchangeMode::kRead;
     common.languageFlag = invocation.languageFlag();
     if (invocation.has("--password")) {
         common.password = invocation.options.at("--password");

@@ -86,9 +86,9 @@ int RunWrite(const Invocation& invocation) {
     // end instead of the progress and status texts.
     const bool fleet = ports->size() > 1;
     SessionRequest common;
-    common.mode = 'W';
+    common.mode = ExchangeMode::kWrite;
     common.languageFlag = invocation.languageFlag();
-    common.powerUnlock = invocation.has("--unlock-power") ? 1 : 0;
+    common.powerUnlocked = invocation.has("--unlock-power");
     common.writeImage = image.value();
     common.verify = invocation.has("--verify");
     const std::vector<SessionRequest> requests = RequestsFor(common, *ports);

@@ -45,10 +45,10 @@ std::string PasswordOf(const RadioImage& plan) {
     return password;
 }
 
-// One radio: its port, its exchange and the exchange's window on a terminal -- a progress bar
-// on stderr when it is a terminal, plain lines otherwise; the status texts on stdout. A write
-// with verify is followed by a read of the same radio.
-class RadioRun : public ExchangeWindow {
+// One radio: its port, its exchange and what the exchange tells, on a terminal -- a progress
+// bar on stderr when it is a terminal, plain lines otherwise; the status texts on stdout and
+// failures on stderr. A write with verify is followed by a read of the same radio.
+class RadioRun : public ExchangeListener {
 public:
     RadioRun(const SessionRequest& request, SessionResult& result, ExchangeIntervals intervals,
              std::function<void()> finished)
@@ -57,8 +57,9 @@ public:
           m_finished(std::move(finished)),
           m_terminal(::isatty(STDERR_FILENO) != 0),
           m_ports(m_port,
-                  [this](const Message& text, int style, std::string_view title) {
-                      return ShowMessage(text, style, title);
+                  [this](const Message& text, int, std::string_view) {
+                      PrintMessage(text);
+                      return 1;
                   }),
           m_exchange(m_port, m_ports, *this),
           m_timers(m_exchange, intervals) {
@@ -79,20 +80,24 @@ public:
 
     void Start() {
         m_start = std::chrono::steady_clock::now();
-        if (m_request.mode == 'W') {
+        if (m_request.mode == ExchangeMode::kWrite) {
             m_exchange.WriteRadio();
         } else {
             m_exchange.ReadRadio();
         }
     }
 
-    int PowerUnlock() const override { return m_request.powerUnlock; }
-    std::string PasswordText() const override {
+    bool PowerUnlocked() const override { return m_request.powerUnlocked; }
+    std::string Password() const override {
         return m_verifying ? PasswordOf(*m_request.writeImage) : m_request.password;
     }
-    void HideFrequencyEditor() override {}
+    Outcome<RadioImage> ImageToWrite() override { return m_request.writeImage.value(); }
     Message PortNotOpenText() const override { return {&kCliPortNotOpen, {m_request.port}}; }
-    void SetStatusText(const Message& message) override {
+    void SetIdle(bool) override {}
+    void SetTimerEnabled(ExchangeTimer timer, bool enabled) override {
+        m_timers.SetEnabled(timer, enabled);
+    }
+    void ShowStatus(const Message& message) override {
         const std::string caption = Worded(message, LanguageOf(m_request.languageFlag));
         if (m_request.quiet || m_verifying) {
             return;
@@ -105,20 +110,20 @@ public:
         EndProgressLine();
         std::cout << caption << std::endl;
     }
-    void SetStatusVisible(bool visible) override { m_statusVisible = visible; }
-    bool StatusVisible() const override { return m_statusVisible; }
-    void SetProgress(int value) override {
-        if (m_request.quiet || !m_progressVisible || value == m_progress) {
+    void BlinkStatus() override {}
+    void HideStatus() override {}
+    void ShowProgress(int bytes) override {
+        if (m_request.quiet || !m_progressVisible || bytes == m_progress) {
             return;
         }
-        m_progress = value;
+        m_progress = bytes;
         if (m_terminal) {
-            const int filled = value * 40 / 1024;
+            const int filled = bytes * 40 / 1024;
             std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-                      << std::string(static_cast<std::size_t>(40 - filled), ' ') << "] " << value
+                      << std::string(static_cast<std::size_t>(40 - filled), ' ') << "] " << bytes
                       << "/1024 bytes" << std::flush;
             m_lineOpen = true;
-        } else if (value % 256 == 0) {
+        } else if (bytes % 256 == 0) {
             PrintProgressLine();
         }
     }
@@ -133,36 +138,17 @@ public:
             EndProgressLine();
         }
     }
-    void SetCommandsEnabled(bool) override {}
-    void SetTimerEnabled(ExchangeTimer timer, bool enabled) override {
-        m_timers.SetEnabled(timer, enabled);
+    void ImageRead(const RadioImage& image) override {
+        (m_verifying ? m_readBack : m_result.image) = image;
     }
-    int ShowMessage(const Message& text, int, std::string_view) override {
-        EndProgressLine();
-        // A message box's paragraphs, on one line as every failure of the tool.
-        std::string line = Worded(text, LanguageOf(m_request.languageFlag));
-        for (std::size_t at; (at = line.find("\n\n")) != std::string::npos;) {
-            line.replace(at, 2, " ");
-        }
-        PrintError(m_request.label.empty() ? line : m_request.label + ": " + line);
-        return 1;
-    }
-    ImageHex EncodeImage() override {
-        return m_request.writeImage ? ImageToHex(*m_request.writeImage) : ImageHex();
-    }
-    void DecodeImage(const ImageHex& image) override {
-        if (auto bytes = ImageFromHex(image)) {
-            (m_verifying ? m_readBack : m_result.image) = *bytes;
-        }
-    }
-    void ShowDebugChannel() override {}
+    void ExchangeFailed(ExchangeOutcome, const Message& reason) override { PrintMessage(reason); }
     void ExchangeFinished(ExchangeOutcome outcome) override {
         // Told from within the exchange: what follows runs once it has returned.
         if (m_verifying) {
             m_verifying = false;
             if (outcome == ExchangeOutcome::kCompleted && m_readBack) {
                 m_result.differences =
-                    WriteDifferences(*m_request.writeImage, *m_readBack, m_request.powerUnlock == 1,
+                    WriteDifferences(*m_request.writeImage, *m_readBack, m_request.powerUnlocked,
                                      LanguageOf(m_request.languageFlag));
             } else {
                 m_result.notVerified = true;
@@ -172,8 +158,8 @@ public:
         }
         m_result.outcome = outcome;
         m_result.partlyWritten = outcome != ExchangeOutcome::kCompleted && m_exchange.BlocksSent();
-        if (m_request.verify && m_request.mode == 'W' && outcome == ExchangeOutcome::kCompleted &&
-            m_request.writeImage) {
+        if (m_request.verify && m_request.mode == ExchangeMode::kWrite &&
+            outcome == ExchangeOutcome::kCompleted && m_request.writeImage) {
             QTimer::singleShot(kVerifyPauseMs, [this] {
                 m_verifying = true;
                 m_readBack.reset();
@@ -210,6 +196,16 @@ private:
         }
     }
 
+    // A message box's paragraphs, on one line as every failure of the tool.
+    void PrintMessage(const Message& text) {
+        EndProgressLine();
+        std::string line = Worded(text, LanguageOf(m_request.languageFlag));
+        for (std::size_t at; (at = line.find("\n\n")) != std::string::npos;) {
+            line.replace(at, 2, " ");
+        }
+        PrintError(m_request.label.empty() ? line : m_request.label + ": " + line);
+    }
+
     const SessionRequest& m_request;
     SessionResult& m_result;
     std::function<void()> m_finished;
@@ -221,7 +217,6 @@ private:
     std::chrono::steady_clock::time_point m_start;
     bool m_verifying = false;
     std::optional<RadioImage> m_readBack;
-    bool m_statusVisible = false;
     bool m_progressVisible = false;
     bool m_lineOpen = false;
     int m_progress = -1;

@@ -15,11 +15,11 @@
 namespace m742::cli {
 
 struct SessionRequest {
-    char mode = 'R';   // 'R' read, 'W' write
+    ExchangeMode mode = ExchangeMode::kRead;
     std::string port;  // COM1..COM8 or a device path
     std::int16_t languageFlag = 1;
     std::string password;                  // the password box, for a read
-    int powerUnlock = 0;                   // 1: a write includes 3F0h-3FFh
+    bool powerUnlocked = false;            // a write includes 3F0h-3FFh
     std::optional<RadioImage> writeImage;  // for a write
     bool quiet = false;                    // no status texts or progress, messages only
     bool verify = false;                   // a completed write is read back and compared

@@ -1,14 +1,13 @@
 #include "radio_link/exchange.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
-#include "radio_data/status.h"
 #include "radio_data/text_codes.h"
 #include "texts/backup_texts.h"
 #include "texts/exchange_texts.h"
-#include "texts/message_style.h"
 #include "texts/message_text.h"
-#include "texts/store_refusal.h"
 
 namespace m742 {
 
@@ -16,41 +15,56 @@ namespace {
 
 const std::vector<std::uint8_t> kHandshake = {0x02, 'P', 'R', 'O', 'G', 'R', 'C'};
 const std::vector<std::uint8_t> kIdentify = {'M', 0x02};
+// The radio answers the handshake with bytes among which is 16h.
+constexpr std::uint8_t kHandshakeReplyByte = 0x16;
+// It answers the identify request with 8 bytes that hold these five in a row.
+constexpr std::size_t kIdentifyReplyLength = 8;
+constexpr std::array<std::uint8_t, 5> kIdentifyMarker = {0x00, 0xFF, 0xFF, 0xFF, 0x00};
 constexpr std::uint8_t kReadRequest = 'R';
 constexpr std::uint8_t kBlock = 'W';
-constexpr std::uint8_t kBlockLength = 8;
+constexpr int kBlockLength = 8;
+// 'W' AH AL 08h and the eight data bytes.
+constexpr std::size_t kBlockHeaderLength = 4;
+constexpr std::size_t kBlockFrameLength = kBlockHeaderLength + kBlockLength;
 constexpr int kImageEnd = 0x400;
-// No reply is longer than a block: 12 bytes, 24 hex digits.
-constexpr std::size_t kLongestReply = 24;
+// The radio keeps its password in the first six bytes, FFh where there is none.
+constexpr std::size_t kPasswordLength = 6;
+// No reply is longer than a block.
+constexpr std::size_t kLongestReply = kBlockFrameLength;
 
-std::string Hex(std::uint8_t byte) {
-    return Hex2(static_cast<std::int16_t>(byte));
+std::uint8_t High(int address) {
+    return static_cast<std::uint8_t>(address >> 8);
 }
 
-int HexByte(std::string_view digits) {
-    return std::stoi(std::string(digits), nullptr, 16);
+std::uint8_t Low(int address) {
+    return static_cast<std::uint8_t>(address & 0xFF);
+}
+
+bool IsAcknowledge(const std::vector<std::uint8_t>& reply) {
+    return reply.size() == 1 && reply[0] == kAcknowledge;
 }
 
 }  // namespace
 
-Exchange::Exchange(SerialControl& port, PortSelection& ports, ExchangeWindow& window)
-    : m_port(port), m_ports(ports), m_window(window) {}
+Exchange::Exchange(SerialControl& port, PortSelection& ports, ExchangeListener& listener)
+    : m_port(port), m_ports(ports), m_listener(listener) {}
 
-Message ExchangeWindow::PortNotOpenText() const {
+Message ExchangeListener::PortNotOpenText() const {
     return Text(kPortNotOpen);
 }
 
 void Exchange::ReadRadio() {
-    Start('R');
+    Start(ExchangeMode::kRead);
 }
 
 void Exchange::WriteRadio() {
-    Start('W');
+    Start(ExchangeMode::kWrite);
 }
 
-void Exchange::Start(char mode) {
+void Exchange::Start(ExchangeMode mode) {
+    m_mode = mode;
+    m_phase = Phase::kIdentify;
     m_ports.OpenCom();
-    m_window.HideFrequencyEditor();
     if (!m_port.PortOpen()) {
         const OpenError error = m_port.LastOpenError();
         Message message;
@@ -59,7 +73,7 @@ void Exchange::Start(char mode) {
             message =
                 ComPortMessage(m_ports.PortNumber(), error, m_port.DeviceName(), PresentComPorts());
         } else {
-            message = m_window.PortNotOpenText();
+            message = m_listener.PortNotOpenText();
             Message cause = OpenFailureCause(error, m_ports.PortNumber(), m_port.DeviceName(),
                                              PresentComPorts());
             if (!cause.empty()) {
@@ -68,39 +82,37 @@ void Exchange::Start(char mode) {
             }
         }
         m_outcome = ExchangeOutcome::kPortNotOpen;
-        m_window.ShowMessage(message, kStyleNotice, "");
-        m_window.ExchangeFinished(m_outcome);
+        m_listener.ExchangeFinished(m_outcome);
+        m_listener.ExchangeFailed(m_outcome, message);
         return;
     }
-    ++m_generation;
     m_outcome = ExchangeOutcome::kNone;
-    m_window.SetCommandsEnabled(false);
-    RecvHex.clear();
-    Mode = mode;
-    ExchangeEnded = false;
-    Phase = 1;
-    RetryTicks = 0;
-    LingerTicks = 0;
-    IdentifyCount = 0;
+    m_listener.SetIdle(false);
+    m_ended = false;
+    m_blockAddress = 0;
+    m_retryTicks = 0;
+    m_lingerTicks = 0;
+    m_identifyRequests = 0;
     Send(kHandshake);
-    if (ExchangeEnded) {
+    if (m_ended) {
         return;  // the port failed at once
     }
-    m_window.SetStatusText(Text(mode == 'R' ? kReadingStatus : kWritingStatus));
-    m_window.SetTimerEnabled(ExchangeTimer::kStatusBlink, true);
-    m_window.SetTimerEnabled(ExchangeTimer::kWatchdog, true);
-    m_window.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, true);
+    m_listener.ShowStatus(Text(mode == ExchangeMode::kRead ? kReadingStatus : kWritingStatus));
+    m_listener.SetTimerEnabled(ExchangeTimer::kStatusBlink, true);
+    m_listener.SetTimerEnabled(ExchangeTimer::kWatchdog, true);
+    m_listener.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, true);
 }
 
 void Exchange::Send(std::vector<std::uint8_t> frame) {
-    SendBuf = std::move(frame);
-    SendBuffer();
+    m_lastSent = std::move(frame);
+    SendAgain();
 }
 
-void Exchange::SendBuffer() {
-    RecvHex.clear();
-    WatchdogTicks = 0;
-    if (!m_port.Output(SendBuf) && !ExchangeEnded) {
+// Every transmission starts the reply afresh and the watchdog's count from 0.
+void Exchange::SendAgain() {
+    m_received.clear();
+    m_watchdogTicks = 0;
+    if (!m_port.Output(m_lastSent) && !m_ended) {
         // A transmission that cannot go out will never be answered: end now rather than
         // wait for the watchdog.
         CommunicationError();
@@ -108,198 +120,202 @@ void Exchange::SendBuffer() {
 }
 
 void Exchange::OnBytesReceived(std::span<const std::uint8_t> bytes) {
-    // A text longer than any reply never matches one again, so a flood of bytes need not
-    // grow it without end: its tail is kept, still too long to match and holding no 16h that
-    // was not there.
-    if (RecvHex.size() > 4 * kLongestReply) {
-        RecvHex.erase(0, RecvHex.size() - 2 * kLongestReply);
+    // Bytes beyond the longest reply never make one, so a flood need not grow the reply
+    // without end: its tail is kept, still too long to be a reply.
+    if (m_received.size() > 4 * kLongestReply) {
+        m_received.erase(m_received.begin(),
+                         m_received.end() - static_cast<std::ptrdiff_t>(2 * kLongestReply));
     }
-    for (std::uint8_t byte : bytes) {
-        RecvHex += Hex(byte);
-    }
-    if (ExchangeEnded) {
+    m_received.insert(m_received.end(), bytes.begin(), bytes.end());
+    if (m_ended) {
         // A lone acknowledge, or anything else, after the end: nothing more to do. The port
         // is closed at every ending, so nothing else should come.
         return;
     }
-    m_window.SetProgress(BlockAddr);
-    if (Phase == 1) {
-        OnHandshakePhase();
-    } else if (Mode == 'W') {
+    m_listener.ShowProgress(m_blockAddress);
+    if (m_phase == Phase::kIdentify) {
+        OnIdentifyPhase();
+    } else if (m_mode == ExchangeMode::kWrite) {
         OnWriteTransfer();
     } else {
         OnReadTransfer();
     }
 }
 
-void Exchange::OnHandshakePhase() {
-    if (IdentifyCount <= kIdentifyRepeats && RecvHex.find("16") != std::string::npos) {
-        RetryTicks = kRetryStopped;
-        ++IdentifyCount;
+void Exchange::OnIdentifyPhase() {
+    const bool handshakeReply =
+        std::find(m_received.begin(), m_received.end(), kHandshakeReplyByte) != m_received.end();
+    if (handshakeReply && m_identifyRequests <= kIdentifyRepeats) {
+        m_retryTicks = kRetryStopped;
+        ++m_identifyRequests;
         Send(kIdentify);
         return;
     }
-    if (RecvHex.size() != 16 || RecvHex.find("00FFFFFF00") == std::string::npos) {
+    if (m_received.size() != kIdentifyReplyLength ||
+        std::search(m_received.begin(), m_received.end(), kIdentifyMarker.begin(),
+                    kIdentifyMarker.end()) == m_received.end()) {
         return;  // more bytes may follow
     }
-    if (Mode == 'W') {
-        const unsigned generation = m_generation;
-        WriteHex = m_window.EncodeImage();
-        if (generation != m_generation || ExchangeEnded) {
-            return;  // ended (or replaced) while the encoder's message was open
+    if (m_mode == ExchangeMode::kWrite) {
+        Outcome<RadioImage> image = m_listener.ImageToWrite();
+        if (m_ended) {
+            return;  // a listener that let the watchdog end it meanwhile
         }
-        if (!ImageFromHex(WriteHex)) {
-            WriteHex.clear();
-            End(ExchangeOutcome::kEncodeRefused);
-            m_window.SetStatusVisible(false);
-            m_window.SetTimerEnabled(ExchangeTimer::kStatusBlink, false);
-            m_window.SetCommandsEnabled(true);
+        if (!image.ok()) {
+            BreakOff(ExchangeOutcome::kEncodeRefused, image.status().message);
             return;
         }
+        m_imageToWrite = image.value();
     }
-    m_window.SetProgress(0);
-    m_window.SetProgressVisible(true);
-    Phase = 0;
-    BlockAddr = 0;
-    ReadHex.clear();
+    m_listener.ShowProgress(0);
+    m_listener.SetProgressVisible(true);
+    m_phase = Phase::kTransfer;
+    m_blockAddress = 0;
+    m_bytesRead.clear();
     Send({kAcknowledge});
 }
 
-void Exchange::SetBlockAddrHex() {
-    BlockAddrHex = Hex(static_cast<std::uint8_t>(BlockAddr >> 8)) +
-                   Hex(static_cast<std::uint8_t>(BlockAddr & 0xFF));
-}
-
 void Exchange::OnWriteTransfer() {
-    if (RecvHex != "06") {
+    if (!IsAcknowledge(m_received)) {
         return;
     }
     // The write skips 210h-3AFh and 3D0h-3EFh, and the last 16 bytes (voice prompt language
     // and power levels) unless the power parameters are unlocked.
-    if (BlockAddr == kChannelBlocksEnd) {
-        BlockAddr = kSettingsBlocksStart;
+    if (m_blockAddress == kChannelBlocksEnd) {
+        m_blockAddress = kSettingsBlocksStart;
     }
-    if (BlockAddr == kSettingsBlocksEnd) {
-        BlockAddr = kPowerBlocksStart;
+    if (m_blockAddress == kSettingsBlocksEnd) {
+        m_blockAddress = kPowerBlocksStart;
     }
-    if (m_window.PowerUnlock() == 0 && BlockAddr == kPowerBlocksStart) {
-        BlockAddr = kImageEnd;
+    if (!m_listener.PowerUnlocked() && m_blockAddress == kPowerBlocksStart) {
+        m_blockAddress = kImageEnd;
     }
-    if (BlockAddr >= kImageEnd) {
-        m_window.SetStatusText(Text(kWriteSucceeded));
-        m_window.SetProgressVisible(false);
-        End(ExchangeOutcome::kCompleted);
+    if (m_blockAddress >= kImageEnd) {
+        m_listener.ShowStatus(Text(kWriteSucceeded));
+        m_listener.SetProgressVisible(false);
+        Close(ExchangeOutcome::kCompleted);
+        m_listener.ExchangeFinished(m_outcome);
         return;
     }
-    SetBlockAddrHex();
-    std::vector<std::uint8_t> frame = {kBlock, static_cast<std::uint8_t>(BlockAddr >> 8),
-                                       static_cast<std::uint8_t>(BlockAddr & 0xFF), kBlockLength};
-    for (int i = 0; i < kBlockLength; ++i) {
-        const auto at = static_cast<std::size_t>(2 * BlockAddr + 2 * i);
-        frame.push_back(
-            static_cast<std::uint8_t>(HexByte(std::string_view(WriteHex).substr(at, 2))));
-    }
-    BlockAddr = static_cast<std::int16_t>(BlockAddr + kBlockLength);
+    SendNextBlock();
+}
+
+void Exchange::SendNextBlock() {
+    std::vector<std::uint8_t> frame = {kBlock, High(m_blockAddress), Low(m_blockAddress),
+                                       kBlockLength};
+    const auto data = m_imageToWrite.begin() + m_blockAddress;
+    frame.insert(frame.end(), data, data + kBlockLength);
+    m_blockAddress += kBlockLength;
     Send(std::move(frame));
 }
 
+void Exchange::SendReadRequest() {
+    const std::vector<std::uint8_t> request = {kReadRequest, High(m_blockAddress),
+                                               Low(m_blockAddress), kBlockLength};
+    m_blockAddress += kBlockLength;
+    Send(request);
+}
+
 void Exchange::OnReadTransfer() {
-    // ReadHex holds every block up to the one last requested once it has arrived: then the
-    // radio's acknowledge is due, before that the block. A stray acknowledge while a block
-    // is due, or a block that comes twice, would shift the image; both are left unanswered.
-    const bool blockDue = ReadHex.size() + 16 == 2 * static_cast<std::size_t>(BlockAddr);
-    if (RecvHex == "06") {
+    // Every block up to the one requested has arrived: then the radio's acknowledge is due,
+    // before that the block. A stray acknowledge while a block is due, or a block that comes
+    // twice, would shift the image; both are left unanswered.
+    const bool blockDue =
+        m_bytesRead.size() + kBlockLength == static_cast<std::size_t>(m_blockAddress);
+    if (IsAcknowledge(m_received)) {
         if (blockDue) {
             return;
         }
-        if (BlockAddr < kImageEnd) {
-            SetBlockAddrHex();
-            const std::vector<std::uint8_t> request = {
-                kReadRequest, static_cast<std::uint8_t>(BlockAddr >> 8),
-                static_cast<std::uint8_t>(BlockAddr & 0xFF), kBlockLength};
-            BlockAddr = static_cast<std::int16_t>(BlockAddr + kBlockLength);
-            Send(request);
+        if (m_blockAddress < kImageEnd) {
+            SendReadRequest();
             return;
         }
-        m_window.DecodeImage(ReadHex);
-        m_window.SetStatusText(Text(kReadSucceeded));
-        m_window.ShowDebugChannel();
-        m_window.SetProgressVisible(false);
-        End(ExchangeOutcome::kCompleted);
+        RadioImage image{};
+        std::copy(m_bytesRead.begin(), m_bytesRead.end(), image.begin());
+        m_listener.ImageRead(image);
+        m_listener.ShowStatus(Text(kReadSucceeded));
+        m_listener.SetProgressVisible(false);
+        Close(ExchangeOutcome::kCompleted);
+        m_listener.ExchangeFinished(m_outcome);
         return;
     }
-    if (!blockDue || RecvHex.size() != 24 || RecvHex.compare(0, 2, "57") != 0 ||
-        RecvHex.compare(2, 4, BlockAddrHex) != 0) {
+    // A block is known by its length, its 'W' and its address; its length byte is taken as
+    // it comes, as it always has been.
+    const int requested = m_blockAddress - kBlockLength;
+    if (!blockDue || m_received.size() != kBlockFrameLength || m_received[0] != kBlock ||
+        m_received[1] != High(requested) || m_received[2] != Low(requested)) {
         return;  // more bytes may follow
     }
-    if (BlockAddrHex == "0000") {
-        // The radio keeps its password in the first six bytes, FFh where there is none.
+    const auto data = m_received.begin() + kBlockHeaderLength;
+    if (requested == 0) {
         std::string password;
-        for (std::size_t i = 0; i < 6; ++i) {
-            const auto code = static_cast<std::uint8_t>(HexByte(RecvHex.substr(8 + 2 * i, 2)));
+        std::for_each(data, data + kPasswordLength, [&password](std::uint8_t code) {
             if (code != 0xFF) {
                 password += CharacterOfCode(code);
             }
-        }
-        if (password != m_window.PasswordText()) {
-            m_window.SetStatusText(Text(kPasswordInvalid));
-            m_window.SetProgressVisible(false);
-            End(ExchangeOutcome::kPasswordRefused);
+        });
+        if (password != m_listener.Password()) {
+            m_listener.ShowStatus(Text(kPasswordInvalid));
+            m_listener.SetProgressVisible(false);
+            Close(ExchangeOutcome::kPasswordRefused);
+            m_listener.ExchangeFinished(m_outcome);
             return;
         }
     }
-    ReadHex += RecvHex.substr(8, 16);
+    m_bytesRead.insert(m_bytesRead.end(), data, m_received.end());
     Send({kAcknowledge});
 }
 
-void Exchange::End(ExchangeOutcome outcome) {
-    ExchangeEnded = true;
+void Exchange::Close(ExchangeOutcome outcome) {
+    m_ended = true;
     m_outcome = outcome;
-    m_window.SetTimerEnabled(ExchangeTimer::kWatchdog, false);
-    m_window.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, false);
+    m_listener.SetTimerEnabled(ExchangeTimer::kWatchdog, false);
+    m_listener.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, false);
     Send({kEndFrame});
     m_port.SetPortOpen(false);
-    m_window.ExchangeFinished(outcome);
+}
+
+void Exchange::BreakOff(ExchangeOutcome outcome, const Message& reason) {
+    m_listener.HideStatus();
+    m_listener.SetTimerEnabled(ExchangeTimer::kStatusBlink, false);
+    m_listener.SetProgressVisible(false);
+    Close(outcome);
+    m_listener.SetIdle(true);
+    m_listener.ExchangeFinished(outcome);
+    m_listener.ExchangeFailed(outcome, reason);
 }
 
 void Exchange::OnHandshakeTick() {
-    if (RetryTicks == kRetryStopped) {
-        RetryTicks = 0;
-        m_window.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, false);
+    if (m_retryTicks == kRetryStopped) {
+        m_retryTicks = 0;
+        m_listener.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, false);
         return;
     }
-    if (++RetryTicks == kHandshakeRepeatTicks) {
-        RetryTicks = 0;
-        SendBuffer();  // the handshake once more, 2 s after the first
-        m_window.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, false);
+    if (++m_retryTicks == kHandshakeRepeatTicks) {
+        m_retryTicks = 0;
+        SendAgain();  // the handshake once more, 2 s after the first
+        m_listener.SetTimerEnabled(ExchangeTimer::kHandshakeRepeat, false);
     }
 }
 
 void Exchange::OnWatchdogTick() {
-    if (++WatchdogTicks <= kWatchdogTicks) {
+    if (++m_watchdogTicks <= kWatchdogTicks) {
         return;
     }
-    WatchdogTicks = 0;
+    m_watchdogTicks = 0;
     CommunicationError();
 }
 
 void Exchange::CommunicationError() {
-    if (ExchangeEnded) {
+    if (m_ended) {
         return;
     }
-    RecvHex.clear();
-    m_window.SetStatusVisible(false);
-    m_window.SetTimerEnabled(ExchangeTimer::kStatusBlink, false);
-    m_window.SetProgressVisible(false);
-    // Blocks already sent may be stored: the radio no longer holds its old plan for sure.
-    const bool partlyWritten = BlocksSent();
-    End(ExchangeOutcome::kCommunicationError);
     Message message = Text(kCommunicationError);
-    if (partlyWritten) {
+    // Blocks already sent may be stored: the radio no longer holds its old plan for sure.
+    if (BlocksSent()) {
         message = Concatenated({Inner(std::move(message)), "\n\n", &kPartlyWrittenNote});
     }
-    m_window.ShowMessage(message, kStyleError, "");
-    m_window.SetCommandsEnabled(true);
+    BreakOff(ExchangeOutcome::kCommunicationError, message);
 }
 
 void Exchange::PortLost() {
@@ -307,15 +323,15 @@ void Exchange::PortLost() {
 }
 
 void Exchange::OnStatusBlinkTick() {
-    m_window.SetStatusVisible(!m_window.StatusVisible());
-    if (ExchangeEnded) {
-        ++LingerTicks;
+    m_listener.BlinkStatus();
+    if (m_ended) {
+        ++m_lingerTicks;
     }
-    if (LingerTicks > kLingerTicks) {
-        LingerTicks = 0;
-        m_window.SetStatusVisible(false);
-        m_window.SetTimerEnabled(ExchangeTimer::kStatusBlink, false);
-        m_window.SetCommandsEnabled(true);
+    if (m_lingerTicks > kLingerTicks) {
+        m_lingerTicks = 0;
+        m_listener.HideStatus();
+        m_listener.SetTimerEnabled(ExchangeTimer::kStatusBlink, false);
+        m_listener.SetIdle(true);
     }
 }
 

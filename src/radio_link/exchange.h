@@ -1,12 +1,13 @@
 // The read and write exchanges with the radio: an event-driven state machine. Bytes that
-// arrive and timer ticks go in; frames, status texts and progress come out. Nothing here
-// blocks or waits, so every timing rule can be driven tick by tick.
+// arrive and timer ticks go in; frames go out to the port, and what there is to see -- the
+// status text, the progress, the image read, a failure and the outcome -- goes to a listener.
+// Nothing here blocks, waits or shows anything, so every timing rule can be driven tick by tick.
 //
 // Frames (tool -> radio unless marked):
 //   handshake     02h 'P' 'R' 'O' 'G' 'R' 'C'
-//   reply         (radio) any bytes whose hex text holds "16"
+//   reply         (radio) bytes, one of them 16h
 //   identify      'M' 02h
-//   reply         (radio) 8 bytes whose hex text holds "00FFFFFF00"
+//   reply         (radio) 8 bytes, 00h FFh FFh FFh 00h among them
 //   acknowledge   06h, both ways
 //   read request  'R' AH AL 08h
 //   block         'W' AH AL 08h D0..D7 (radio -> tool when reading, tool -> radio when writing)
@@ -16,15 +17,16 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "radio_data/image.h"
+#include "radio_data/status.h"
 #include "radio_link/port.h"
 #include "radio_link/port_selection.h"
-#include "texts/store_refusal.h"
 
 namespace m742 {
+
+enum class ExchangeMode { kRead, kWrite };
 
 enum class ExchangeTimer {
     kHandshakeRepeat,  // one repeat of the handshake
@@ -44,36 +46,50 @@ enum class ExchangeOutcome {
     kPortNotOpen,         // the exchange could not start
 };
 
-// What the exchange needs of the main window.
-class ExchangeWindow {
+// What an exchange asks of whoever runs it (the window, the command-line tool, a test) and
+// what it tells them. The exchange is in a consistent state whenever it calls. A listener
+// neither feeds it bytes or ticks nor runs an event loop from within a call -- except in
+// ExchangeFailed, the last call of a failed exchange, which may show a box that waits.
+class ExchangeListener {
 public:
-    virtual ~ExchangeWindow() = default;
-    virtual int PowerUnlock() const = 0;           // 1 while the power levels are unlocked
-    virtual std::string PasswordText() const = 0;  // Text2
-    virtual void HideFrequencyEditor() = 0;        // Text1 of the memory grid
-    virtual void SetStatusText(const Message& caption) = 0;  // Label20
-    virtual void SetStatusVisible(bool visible) = 0;
-    virtual bool StatusVisible() const = 0;
-    virtual void SetProgress(int value) = 0;  // ProgressBar1, 0 to 1024
-    virtual void SetProgressVisible(bool visible) = 0;
-    // Toolbar1, the "Programming" menu and the read and write buttons.
-    virtual void SetCommandsEnabled(bool enabled) = 0;
-    virtual void SetTimerEnabled(ExchangeTimer timer, bool enabled) = 0;
-    virtual int ShowMessage(const Message& text, int style, std::string_view title) = 0;
-    // The editor as an image, or the empty text after the window has told the user why not.
-    virtual ImageHex EncodeImage() = 0;
-    virtual void DecodeImage(const ImageHex& image) = 0;
-    virtual void ShowDebugChannel() = 0;
+    virtual ~ExchangeListener() = default;
+
+    // Whether a write includes the voice prompt language and the power levels (3F0h-3FFh).
+    virtual bool PowerUnlocked() const = 0;
+    // What the radio's password must be for a read to go on past its first block.
+    virtual std::string Password() const = 0;
+    // The image a write sends, asked for once the radio has identified itself. A refusal ends
+    // the write before its first block, and its message is the failure told.
+    virtual Outcome<RadioImage> ImageToWrite() = 0;
     // What to say when the port would not open (before its cause): the window asks the user
     // to choose one in the "Com Port" menu; the command-line tool names its option.
     virtual Message PortNotOpenText() const;
-    // Told once when an exchange has ended, however it ended.
-    virtual void ExchangeFinished(ExchangeOutcome) {}
+
+    // False when an exchange begins; true once it has ended and its status has gone. Until
+    // then no other exchange may begin.
+    virtual void SetIdle(bool idle) = 0;
+    virtual void SetTimerEnabled(ExchangeTimer timer, bool enabled) = 0;
+    virtual void ShowStatus(const Message& status) = 0;
+    // The status blinks: shown if hidden, hidden if shown.
+    virtual void BlinkStatus() = 0;
+    virtual void HideStatus() = 0;
+    // The bytes moved so far, 0 to 1024.
+    virtual void ShowProgress(int bytes) = 0;
+    virtual void SetProgressVisible(bool visible) = 0;
+    // A read brought the whole image, behind the right password.
+    virtual void ImageRead(const RadioImage& image) = 0;
+    // Told once when an exchange has ended, however it ended. The status may linger on after
+    // it.
+    virtual void ExchangeFinished(ExchangeOutcome outcome) = 0;
+    // The exchange could not start, or broke off: the port would not open, the image to write
+    // could not be made, or the radio stopped answering. `reason` is what to tell the user.
+    // Told right after ExchangeFinished, when the exchange has nothing more to do.
+    virtual void ExchangeFailed(ExchangeOutcome outcome, const Message& reason) = 0;
 };
 
 class Exchange {
 public:
-    Exchange(SerialControl& port, PortSelection& ports, ExchangeWindow& window);
+    Exchange(SerialControl& port, PortSelection& ports, ExchangeListener& listener);
 
     void ReadRadio();
     void WriteRadio();
@@ -88,45 +104,52 @@ public:
     // the watchdog would.
     void PortLost();
 
-    // The exchange state, for the views and the tests.
-    char Mode = 'R';         // 'R' read, 'W' write
-    std::int16_t Phase = 1;  // 1 handshake and identification, 0 block transfer
-    std::int16_t BlockAddr = 0;
-    std::string BlockAddrHex;           // address of the block last requested or sent, 4 digits
-    std::string RecvHex;                // bytes received since the last transmission, as hex text
-    std::vector<std::uint8_t> SendBuf;  // the last transmission
-    std::string ReadHex;                // blocks read so far
-    ImageHex WriteHex;                  // the image being written
-    bool ExchangeEnded = true;
-    std::int16_t WatchdogTicks = 0;
-    std::int16_t RetryTicks = 0;
-    std::int16_t LingerTicks = 0;
-    // Identify requests sent in this exchange.
-    std::int16_t IdentifyCount = 0;
-
+    ExchangeMode mode() const { return m_mode; }
+    // True while no exchange runs: none has begun, or the last one has sent its end frame.
+    bool ended() const { return m_ended; }
     ExchangeOutcome outcome() const { return m_outcome; }
     // A write that has sent blocks: once it stops, the radio may hold part of the new plan.
-    bool BlocksSent() const { return Mode == 'W' && Phase == 0 && BlockAddr > 0; }
+    bool BlocksSent() const {
+        return m_mode == ExchangeMode::kWrite && m_phase == Phase::kTransfer && m_blockAddress > 0;
+    }
+    // What a read has brought so far, block by block in address order.
+    const std::vector<std::uint8_t>& bytesRead() const { return m_bytesRead; }
 
 private:
-    void Start(char mode);
-    void SendBuffer();
+    enum class Phase { kIdentify, kTransfer };  // handshake and identification; the blocks
+
+    void Start(ExchangeMode mode);
     void Send(std::vector<std::uint8_t> frame);
-    void OnHandshakePhase();
+    void SendAgain();
+    void OnIdentifyPhase();
     void OnWriteTransfer();
     void OnReadTransfer();
-    // Ends the exchange with the end frame; the caller has set what it shows.
-    void End(ExchangeOutcome outcome);
+    void SendReadRequest();
+    void SendNextBlock();
+    // Sends the end frame and closes the port; what the ending shows is the caller's.
+    void Close(ExchangeOutcome outcome);
+    // An ending with a message: the status goes at once and the commands come back.
+    void BreakOff(ExchangeOutcome outcome, const Message& reason);
     void CommunicationError();
-    void SetBlockAddrHex();
 
     SerialControl& m_port;
     PortSelection& m_ports;
-    ExchangeWindow& m_window;
+    ExchangeListener& m_listener;
+    ExchangeMode m_mode = ExchangeMode::kRead;
+    Phase m_phase = Phase::kIdentify;
+    bool m_ended = true;
     ExchangeOutcome m_outcome = ExchangeOutcome::kNone;
-    // Counts exchanges: a message box runs the event loop, and the exchange it was shown
-    // for may have ended, and another begun, before it returns.
-    unsigned m_generation = 0;
+    // The next block to request or send, 0 to 400h in steps of 8; while a read waits for a
+    // block, the one before it is the block requested.
+    int m_blockAddress = 0;
+    std::vector<std::uint8_t> m_received;  // every byte since the last transmission
+    std::vector<std::uint8_t> m_lastSent;  // kept so that the handshake can go again
+    std::vector<std::uint8_t> m_bytesRead;
+    RadioImage m_imageToWrite{};
+    int m_watchdogTicks = 0;  // since the last transmission
+    int m_retryTicks = 0;     // of the handshake repeat; kRetryStopped once identify has gone
+    int m_lingerTicks = 0;    // status blinks since the end
+    int m_identifyRequests = 0;
 };
 
 // A reply holding 16h asks for the identify request again (the radio may answer the repeated
@@ -144,7 +167,7 @@ inline constexpr int kSettingsBlocksEnd = 0x3D0;
 inline constexpr int kPowerBlocksStart = 0x3F0;
 
 // Tick counts. The handshake-repeat timer repeats the handshake once, kHandshakeRepeatTicks
-// ticks after the first; RetryTicks set to kRetryStopped means the identify request has gone and
+// ticks after the first; its count set to kRetryStopped means the identify request has gone and
 // the repeat is off. The watchdog ends the exchange after kWatchdogTicks ticks without a
 // transmission; the status blink keeps blinking for kLingerTicks ticks after the end before the
 // commands come back.

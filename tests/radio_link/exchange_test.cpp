@@ -51,16 +51,15 @@ TEST(Exchange, PortThatWillNotOpenStopsBeforeAnything) {
     link.port.openError = OpenError::kPermissionDenied;
     link.exchange.ReadRadio();
     EXPECT_TRUE(link.port.sent.empty());
-    ASSERT_EQ(link.window.messages.size(), 1u);
-    EXPECT_EQ(link.window.messages[0].second, 64);
-    EXPECT_EQ(link.window.messages[0].first.rfind(
+    ASSERT_EQ(link.listener.failures.size(), 1u);
+    EXPECT_EQ(link.listener.failures[0].second, ExchangeOutcome::kPortNotOpen);
+    EXPECT_EQ(link.listener.failures[0].first.rfind(
                   "Communication port not open, please first selection menu 'Com Port' to open "
                   "its serial ports!",
                   0),
               0u);
-    EXPECT_NE(link.window.messages[0].first.find("dialout"), std::string::npos);
-    EXPECT_TRUE(link.window.commandsEnabled);
-    EXPECT_EQ(link.window.frequencyEditorHidden, 1);
+    EXPECT_NE(link.listener.failures[0].first.find("dialout"), std::string::npos);
+    EXPECT_TRUE(link.listener.idle);
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kPortNotOpen);
 }
 
@@ -71,9 +70,10 @@ TEST(Exchange, BusyPortSaysSo) {
     link.port.canOpen = false;
     link.port.openError = OpenError::kBusy;
     link.exchange.WriteRadio();
-    ASSERT_EQ(link.window.messages.size(), 1u);
-    EXPECT_NE(link.window.messages[0].first.find("have been other programs use"), std::string::npos)
-        << link.window.messages[0].first;
+    ASSERT_EQ(link.listener.failures.size(), 1u);
+    EXPECT_NE(link.listener.failures[0].first.find("have been other programs use"),
+              std::string::npos)
+        << link.listener.failures[0].first;
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kPortNotOpen);
 }
 
@@ -84,28 +84,27 @@ TEST_P(ReadInPieces, MovesTheWholeImage) {
     Link link;
     RadioImage radio = PatternImage();
     link.exchange.ReadRadio();
-    EXPECT_FALSE(link.window.commandsEnabled);
-    EXPECT_EQ(link.window.status, "Communication...... ");
-    EXPECT_TRUE(link.window.Timer(ExchangeTimer::kWatchdog));
-    EXPECT_TRUE(link.window.Timer(ExchangeTimer::kStatusBlink));
-    EXPECT_TRUE(link.window.Timer(ExchangeTimer::kHandshakeRepeat));
+    EXPECT_FALSE(link.listener.idle);
+    EXPECT_EQ(link.listener.status, "Communication...... ");
+    EXPECT_TRUE(link.listener.Timer(ExchangeTimer::kWatchdog));
+    EXPECT_TRUE(link.listener.Timer(ExchangeTimer::kStatusBlink));
+    EXPECT_TRUE(link.listener.Timer(ExchangeTimer::kHandshakeRepeat));
     EXPECT_EQ(link.port.sent.front(), kHandshake);
 
     link.Converse(radio, GetParam());
 
-    ASSERT_TRUE(link.exchange.ExchangeEnded);
+    ASSERT_TRUE(link.exchange.ended());
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCompleted);
     EXPECT_EQ(BlockAddresses(link.port.sent, 'R'), Range(0, 0x3F8));
-    ASSERT_TRUE(link.window.decoded.has_value());
-    EXPECT_EQ(*link.window.decoded, ImageToHex(radio));
-    EXPECT_EQ(link.window.status, "Read frequency success!");
-    EXPECT_EQ(link.window.progress, 1024);
-    EXPECT_FALSE(link.window.progressVisible);
-    EXPECT_EQ(link.window.debugChannelShown, 1);
+    ASSERT_TRUE(link.listener.decoded.has_value());
+    EXPECT_EQ(*link.listener.decoded, radio);
+    EXPECT_EQ(link.listener.status, "Read frequency success!");
+    EXPECT_EQ(link.listener.progress, 1024);
+    EXPECT_FALSE(link.listener.progressVisible);
     EXPECT_EQ(link.LastSent(), kEnd);
     EXPECT_FALSE(link.port.open);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kWatchdog));
-    EXPECT_TRUE(link.window.messages.empty());
+    EXPECT_FALSE(link.listener.Timer(ExchangeTimer::kWatchdog));
+    EXPECT_TRUE(link.listener.failures.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Pieces, ReadInPieces, ::testing::Values(0u, 1u, 5u));
@@ -118,12 +117,12 @@ TEST(Exchange, LingersElevenTicksBeforeTheCommandsReturn) {
     ASSERT_EQ(link.exchange.outcome(), ExchangeOutcome::kCompleted);
     for (int tick = 1; tick <= 10; ++tick) {
         link.exchange.OnStatusBlinkTick();
-        EXPECT_FALSE(link.window.commandsEnabled) << tick;
+        EXPECT_FALSE(link.listener.idle) << tick;
     }
     link.exchange.OnStatusBlinkTick();
-    EXPECT_TRUE(link.window.commandsEnabled);
-    EXPECT_FALSE(link.window.statusVisible);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kStatusBlink));
+    EXPECT_TRUE(link.listener.idle);
+    EXPECT_FALSE(link.listener.statusVisible);
+    EXPECT_FALSE(link.listener.Timer(ExchangeTimer::kStatusBlink));
 }
 
 TEST(Exchange, PasswordMustMatchTheBox) {
@@ -142,14 +141,14 @@ TEST(Exchange, PasswordMustMatchTheBox) {
     };
     for (const auto& c : cases) {
         Link link;
-        link.window.password = c.box;
+        link.listener.password = c.box;
         RadioImage radio = PatternImage();
         std::copy(c.stored.begin(), c.stored.end(), radio.begin());
         link.exchange.ReadRadio();
         link.Converse(radio);
-        ASSERT_TRUE(link.exchange.ExchangeEnded) << c.box;
-        EXPECT_EQ(link.window.decoded.has_value(), c.accepted) << c.box;
-        EXPECT_EQ(link.window.status,
+        ASSERT_TRUE(link.exchange.ended()) << c.box;
+        EXPECT_EQ(link.listener.decoded.has_value(), c.accepted) << c.box;
+        EXPECT_EQ(link.listener.status,
                   c.accepted ? "Read frequency success!" : "The password is invalid!");
         EXPECT_EQ(link.LastSent(), kEnd);
         EXPECT_FALSE(link.port.open);
@@ -163,12 +162,12 @@ TEST(Exchange, PasswordMustMatchTheBox) {
 TEST(Exchange, WriteSendsTheLockedOrUnlockedRanges) {
     for (int unlocked : {0, 1}) {
         Link link;
-        link.window.powerUnlock = unlocked;
+        link.listener.powerUnlocked = unlocked == 1;
         const RadioImage editor = PatternImage();
-        link.window.encode = [&] { return ImageToHex(editor); };
+        link.listener.encode = [&] { return editor; };
         RadioImage radio = BlankImage();
         link.exchange.WriteRadio();
-        EXPECT_EQ(link.window.status, "Is communication, please later …… ");
+        EXPECT_EQ(link.listener.status, "Is communication, please later …… ");
         link.Converse(radio);
 
         ASSERT_EQ(link.exchange.outcome(), ExchangeOutcome::kCompleted) << unlocked;
@@ -185,7 +184,7 @@ TEST(Exchange, WriteSendsTheLockedOrUnlockedRanges) {
             const bool sent = std::find(expected.begin(), expected.end(), a & ~7) != expected.end();
             EXPECT_EQ(radio[a], sent ? editor[a] : 0xFF) << a;
         }
-        EXPECT_EQ(link.window.status, "Write frequency success!");
+        EXPECT_EQ(link.listener.status, "Write frequency success!");
         EXPECT_EQ(link.LastSent(), kEnd);
         EXPECT_FALSE(link.port.open);
     }
@@ -193,7 +192,7 @@ TEST(Exchange, WriteSendsTheLockedOrUnlockedRanges) {
 
 TEST(Exchange, WriteThatCannotBeEncodedSendsNoBlock) {
     Link link;
-    link.window.encode = [] { return ImageHex(); };
+    link.listener.encode = [] { return FakeListener::Refused(); };
     RadioImage radio = BlankImage();
     link.exchange.WriteRadio();
     link.Converse(radio);
@@ -201,10 +200,56 @@ TEST(Exchange, WriteThatCannotBeEncodedSendsNoBlock) {
     EXPECT_TRUE(BlockAddresses(link.port.sent, 'W').empty());
     EXPECT_EQ(link.LastSent(), kEnd);
     EXPECT_FALSE(link.port.open);
-    EXPECT_TRUE(link.window.commandsEnabled);
-    EXPECT_FALSE(link.window.statusVisible);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kStatusBlink));
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kWatchdog));
+    EXPECT_TRUE(link.listener.idle);
+    EXPECT_FALSE(link.listener.statusVisible);
+    EXPECT_FALSE(link.listener.Timer(ExchangeTimer::kStatusBlink));
+    EXPECT_FALSE(link.listener.Timer(ExchangeTimer::kWatchdog));
+    EXPECT_EQ(
+        link.listener.failures,
+        (std::vector<std::pair<std::string, ExchangeOutcome>>{
+            {"Frequency input is incorrect, please correct!", ExchangeOutcome::kEncodeRefused}}));
+}
+
+// A failure is told last, once the exchange has ended -- the end frame gone, the port closed,
+// the timers off, the commands back and the outcome told -- so that whoever shows it may show
+// a box that waits.
+TEST(Exchange, FailureIsToldOnceTheExchangeHasEnded) {
+    const struct {
+        const char* what;
+        ExchangeOutcome outcome;
+    } cases[] = {
+        {"port not open", ExchangeOutcome::kPortNotOpen},
+        {"image refused", ExchangeOutcome::kEncodeRefused},
+        {"radio silent", ExchangeOutcome::kCommunicationError},
+    };
+    for (const auto& c : cases) {
+        Link link;
+        link.port.canOpen = c.outcome != ExchangeOutcome::kPortNotOpen;
+        link.listener.encode = [] { return FakeListener::Refused(); };
+        std::vector<bool> ended;
+        link.listener.whenFailed = [&] {
+            ended = {link.exchange.ended(),
+                     !link.port.open,
+                     link.listener.idle,
+                     !link.listener.Timer(ExchangeTimer::kWatchdog),
+                     !link.listener.Timer(ExchangeTimer::kStatusBlink),
+                     link.listener.finished == std::vector<ExchangeOutcome>{c.outcome}};
+        };
+        link.exchange.WriteRadio();
+        if (c.outcome == ExchangeOutcome::kEncodeRefused) {
+            link.Feed({0x06, 0x16});
+            link.Feed(kIdentifyReply);
+        }
+        for (int tick = 0; tick < 11; ++tick) {
+            link.exchange.OnWatchdogTick();
+        }
+        EXPECT_EQ(ended, std::vector<bool>(6, true)) << c.what;
+        EXPECT_EQ(link.listener.failures.size(), 1u) << c.what;
+        EXPECT_EQ(link.listener.finished, std::vector<ExchangeOutcome>{c.outcome}) << c.what;
+        if (c.outcome != ExchangeOutcome::kPortNotOpen) {
+            EXPECT_EQ(link.LastSent(), kEnd) << c.what;
+        }
+    }
 }
 
 TEST(Exchange, WatchdogFiresAfterElevenQuietTicks) {
@@ -214,51 +259,61 @@ TEST(Exchange, WatchdogFiresAfterElevenQuietTicks) {
     for (int tick = 1; tick <= 10; ++tick) {
         link.exchange.OnWatchdogTick();
     }
-    EXPECT_FALSE(link.exchange.ExchangeEnded);
+    EXPECT_FALSE(link.exchange.ended());
     EXPECT_EQ(link.LastSent(), kIdentify);
     link.exchange.OnWatchdogTick();
-    EXPECT_TRUE(link.exchange.ExchangeEnded);
+    EXPECT_TRUE(link.exchange.ended());
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
     EXPECT_EQ(link.LastSent(), kEnd);
     EXPECT_FALSE(link.port.open);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kWatchdog));
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kStatusBlink));
-    ASSERT_EQ(link.window.messages.size(), 1u);
-    EXPECT_EQ(link.window.messages[0],
+    EXPECT_FALSE(link.listener.Timer(ExchangeTimer::kWatchdog));
+    EXPECT_FALSE(link.listener.Timer(ExchangeTimer::kStatusBlink));
+    ASSERT_EQ(link.listener.failures.size(), 1u);
+    EXPECT_EQ(link.listener.failures[0],
               std::make_pair(std::string("Communication error, please check the intercom fault, "
                                          "attachment and serial choice!"),
-                             16));
-    EXPECT_TRUE(link.window.commandsEnabled);
+                             ExchangeOutcome::kCommunicationError));
+    EXPECT_TRUE(link.listener.idle);
     // Once ended, nothing more: no second message.
     link.exchange.OnWatchdogTick();
-    EXPECT_EQ(link.window.messages.size(), 1u);
+    EXPECT_EQ(link.listener.failures.size(), 1u);
 }
 
 // A line that keeps sending 16h or noise cannot hold an exchange open: the identify request
-// goes at most three times, within the first ticks, and the watchdog fires 11 ticks later.
+// goes at most three times, within the first ticks, and the watchdog fires 11 ticks after the
+// last. Noise holds the byte 16h about once in a tick's bytes, so its three requests take a few
+// ticks more than a flood of 16h.
 TEST(Exchange, EndlessBytesCannotKeepTheExchangeAlive) {
-    // Mode, noise instead of 16h, bytes a receive event (288 bytes between ticks: 9600 baud).
-    const std::tuple<char, bool, std::size_t> cases[] = {
-        {'R', false, 1}, {'W', false, 32}, {'R', true, 1}, {'W', true, 16}};
-    for (const auto& [mode, noise, piece] : cases) {
+    // Mode, noise instead of 16h, bytes a receive event (288 bytes between ticks: 9600 baud),
+    // the most ticks before the last identify request.
+    const std::tuple<char, bool, std::size_t, int> cases[] = {
+        {'R', false, 1, 0}, {'W', false, 32, 0}, {'R', true, 1, 2}, {'W', true, 16, 2}};
+    for (const auto& [mode, noise, piece, identifyTicks] : cases) {
         Link link;
-        link.window.encode = [] { return ImageToHex(PatternImage()); };
+        link.listener.encode = [] { return PatternImage(); };
         mode == 'R' ? link.exchange.ReadRadio() : link.exchange.WriteRadio();
         std::mt19937 random(42);
         int ticks = 0;
-        for (; ticks < 60 && !link.exchange.ExchangeEnded; ++ticks) {
+        int lastIdentify = -1;  // the tick of the last identify request
+        for (; ticks < 60 && !link.exchange.ended(); ++ticks) {
             Bytes bytes(288, 0x16);
             if (noise) {
                 std::generate(bytes.begin(), bytes.end(), [&] { return random() & 0xFF; });
             }
+            const auto identifies = [&] {
+                return std::count(link.port.sent.begin(), link.port.sent.end(), kIdentify);
+            };
+            const auto before = identifies();
             link.Feed(bytes, piece);
-            if (link.window.Timer(ExchangeTimer::kHandshakeRepeat)) {
+            lastIdentify = identifies() > before ? ticks : lastIdentify;
+            if (link.listener.Timer(ExchangeTimer::kHandshakeRepeat)) {
                 link.exchange.OnHandshakeTick();
             }
             link.exchange.OnWatchdogTick();
         }
         EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError) << mode << noise;
-        EXPECT_LE(ticks, 12) << mode << noise;
+        EXPECT_LE(lastIdentify, identifyTicks) << mode << noise;
+        EXPECT_EQ(ticks, lastIdentify + 11) << mode << noise;
         EXPECT_EQ(std::count(link.port.sent.begin(), link.port.sent.end(), kIdentify), 3);
     }
 }
@@ -272,30 +327,34 @@ TEST(Exchange, HandshakeIsRepeatedOnceAfterTwoSeconds) {
     EXPECT_EQ(link.port.sent.size(), 1u);
     link.exchange.OnHandshakeTick();
     EXPECT_EQ(link.port.sent, (std::vector<Bytes>{kHandshake, kHandshake}));
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kHandshakeRepeat));
+    EXPECT_FALSE(link.listener.Timer(ExchangeTimer::kHandshakeRepeat));
 
     Link answered;
     answered.exchange.ReadRadio();
     answered.Feed({0x06, 0x16});
     answered.exchange.OnHandshakeTick();
-    EXPECT_FALSE(answered.window.Timer(ExchangeTimer::kHandshakeRepeat));
+    EXPECT_FALSE(answered.listener.Timer(ExchangeTimer::kHandshakeRepeat));
     EXPECT_EQ(answered.port.sent, (std::vector<Bytes>{kHandshake, kIdentify}));
 }
 
-TEST(Exchange, HandshakeReplyIsFoundInTheHexText) {
+// The handshake reply is any reply with a byte 16h in it; two bytes whose hexadecimal digits
+// put 1 and 6 side by side (01h 61h, 01h 6Ah) hold none.
+TEST(Exchange, HandshakeReplyHoldsTheByte16h) {
     const struct {
         Bytes reply;
         bool identifySent;
     } cases[] = {
-        {{0x16}, true},       {{0x06, 0x16, 0x33}, true},
-        {{0x01, 0x61}, true},  // "0161": the pair straddles two bytes
-        {{0x06}, false},      {{0x61, 0x01}, false},
+        {{0x16}, true},        {{0x06, 0x16, 0x33}, true}, {{0x06}, false},
+        {{0x01, 0x61}, false}, {{0x01, 0x6A}, false},      {{0x61, 0x01}, false},
     };
     for (const auto& c : cases) {
-        Link link;
-        link.exchange.ReadRadio();
-        link.Feed(c.reply, 1);
-        EXPECT_EQ(link.LastSent() == kIdentify, c.identifySent) << int(c.reply[0]);
+        for (const std::size_t piece : {1u, 0u}) {
+            Link link;
+            link.exchange.ReadRadio();
+            link.Feed(c.reply, piece);
+            EXPECT_EQ(link.LastSent() == kIdentify, c.identifySent)
+                << ::testing::PrintToString(c.reply) << " in pieces of " << piece;
+        }
     }
 }
 
@@ -308,6 +367,8 @@ TEST(Exchange, IdentifyReplyIsCheckedForLengthAndMarker) {
         {{0x01, 0x02, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x03}, {0x06}},
         {{'M', '7', '4', 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00}, kIdentify},  // 9 bytes
         {{'M', '7', '4', 0x00, 0xFF, 0xFF, 0x00, 0x00}, kIdentify},        // no marker
+        // Its hexadecimal digits hold "00FFFFFF00", but a nibble off the bytes.
+        {{0x20, 0x0F, 0xFF, 0xFF, 0xF0, 0x01, 0x02, 0x03}, kIdentify},
         // "16" in an identify reply is taken for the handshake reply once more.
         {{0x16, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00}, kIdentify},
     };
@@ -318,13 +379,13 @@ TEST(Exchange, IdentifyReplyIsCheckedForLengthAndMarker) {
         const std::size_t before = link.port.sent.size();
         link.Feed(c.reply, 3);
         EXPECT_EQ(link.LastSent(), c.expectedLast);
+        // The progress shows from the identification on.
         if (c.expectedLast == kIdentify) {
-            EXPECT_EQ(link.exchange.Phase, 1);
+            EXPECT_FALSE(link.listener.progressVisible);
             EXPECT_EQ(link.port.sent.size(), before + (c.reply[0] == 0x16 ? 1 : 0));
         } else {
-            EXPECT_EQ(link.exchange.Phase, 0);
-            EXPECT_EQ(link.window.progress, 0);
-            EXPECT_TRUE(link.window.progressVisible);
+            EXPECT_EQ(link.listener.progress, 0);
+            EXPECT_TRUE(link.listener.progressVisible);
         }
     }
 }
@@ -351,7 +412,7 @@ TEST(Exchange, WrongBlocksAndAcknowledgesAreIgnored) {
             link.exchange.OnWatchdogTick();
         }
         EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
-        EXPECT_FALSE(link.window.decoded.has_value());
+        EXPECT_FALSE(link.listener.decoded.has_value());
     }
 }
 
@@ -375,7 +436,7 @@ TEST(Exchange, StrayAcknowledgeOrRepeatedBlockCannotShiftTheImage) {
         }
         link.Feed({0x06});  // would ask for the next block
         EXPECT_NE(link.LastSent(), (Bytes{'R', 0x00, 0x08, 8}));
-        EXPECT_LE(link.exchange.ReadHex.size(), 16u);
+        EXPECT_LE(link.exchange.bytesRead().size(), 8u);
     }
 }
 
@@ -395,12 +456,12 @@ TEST(Exchange, FailedTransmissionEndsAtOnce) {
     link.Feed({0x06, 0x16});
     link.port.outputWorks = false;
     link.Feed(kIdentifyReply);  // the acknowledge cannot go out
-    EXPECT_TRUE(link.exchange.ExchangeEnded);
+    EXPECT_TRUE(link.exchange.ended());
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
     EXPECT_EQ(link.LastSent(), kEnd);  // attempted
     EXPECT_FALSE(link.port.open);
-    EXPECT_EQ(link.window.messages.size(), 1u);
-    EXPECT_TRUE(link.window.commandsEnabled);
+    EXPECT_EQ(link.listener.failures.size(), 1u);
+    EXPECT_TRUE(link.listener.idle);
 }
 
 TEST(Exchange, LostDeviceEndsAtOnceAndOnlyOnce) {
@@ -409,31 +470,31 @@ TEST(Exchange, LostDeviceEndsAtOnceAndOnlyOnce) {
     link.exchange.PortLost();
     link.exchange.PortLost();
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
-    EXPECT_EQ(link.window.messages.size(), 1u);
-    EXPECT_FALSE(link.window.Timer(ExchangeTimer::kHandshakeRepeat));
+    EXPECT_EQ(link.listener.failures.size(), 1u);
+    EXPECT_FALSE(link.listener.Timer(ExchangeTimer::kHandshakeRepeat));
     EXPECT_FALSE(link.port.open);
 
     Link idle;
     idle.exchange.PortLost();
-    EXPECT_TRUE(idle.window.messages.empty());
+    EXPECT_TRUE(idle.listener.failures.empty());
 }
 
-// The encoder's message keeps the event loop running; the watchdog may end the exchange
-// meanwhile, and a finished exchange must not go on.
-TEST(Exchange, WatchdogDuringTheEncoderMessageWins) {
+// A listener that lets the watchdog tick while it makes the image: the exchange it ended must
+// not go on.
+TEST(Exchange, WatchdogWhileTheImageIsMadeWins) {
     Link link;
-    link.window.encode = [&link] {
+    link.listener.encode = [&link] {
         for (int tick = 0; tick < 11; ++tick) {
             link.exchange.OnWatchdogTick();
         }
-        return ImageToHex(PatternImage());
+        return PatternImage();
     };
     link.exchange.WriteRadio();
     link.Feed({0x06, 0x16});
     link.Feed(kIdentifyReply);
     EXPECT_EQ(link.exchange.outcome(), ExchangeOutcome::kCommunicationError);
     EXPECT_EQ(link.LastSent(), kEnd);
-    EXPECT_EQ(link.window.messages.size(), 1u);
+    EXPECT_EQ(link.listener.failures.size(), 1u);
     EXPECT_TRUE(BlockAddresses(link.port.sent, 'W').empty());
 }
 
@@ -462,8 +523,8 @@ TEST(Exchange, WriteThatStopsAfterBlocksSaysThePlanIsPartlyWritten) {
     };
     for (const auto& c : cases) {
         Link link;
-        link.window.languageFlag = c.languageFlag;
-        link.window.encode = [] { return ImageToHex(PatternImage()); };
+        link.listener.languageFlag = c.languageFlag;
+        link.listener.encode = [] { return PatternImage(); };
         c.mode == 'W' ? link.exchange.WriteRadio() : link.exchange.ReadRadio();
         if (c.radioAcknowledges >= 0) {
             link.Feed({0x06, 0x16});
@@ -473,24 +534,25 @@ TEST(Exchange, WriteThatStopsAfterBlocksSaysThePlanIsPartlyWritten) {
             }
         }
         link.exchange.PortLost();
-        ASSERT_EQ(link.window.messages.size(), 1u) << c.radioAcknowledges;
-        EXPECT_EQ(link.window.messages[0].first, c.expected)
+        ASSERT_EQ(link.listener.failures.size(), 1u) << c.radioAcknowledges;
+        EXPECT_EQ(link.listener.failures[0].first, c.expected)
             << c.mode << " " << c.radioAcknowledges;
     }
 }
 
 TEST(Exchange, ChineseTexts) {
     Link link;
-    link.window.languageFlag = 0;
-    link.window.password = "9";
+    link.listener.languageFlag = 0;
+    link.listener.password = "9";
     RadioImage radio = PatternImage();
     link.exchange.WriteRadio();
-    EXPECT_EQ(link.window.status, "正在通信,请稍后……");
+    EXPECT_EQ(link.listener.status, "正在通信,请稍后……");
     link.exchange.PortLost();
-    EXPECT_EQ(link.window.messages.back().first, "通信出错，请检查对讲机故障、连线及串口的选择！");
+    EXPECT_EQ(link.listener.failures.back().first,
+              "通信出错，请检查对讲机故障、连线及串口的选择！");
     link.exchange.ReadRadio();
     link.Converse(radio);
-    EXPECT_EQ(link.window.status, "口令不对！");
+    EXPECT_EQ(link.listener.status, "口令不对！");
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ void Link::Feed(const Bytes& bytes, std::size_t piece) {
 
 void Link::Converse(RadioImage& memory, std::size_t piece, int maxFrames) {
     std::size_t answered = 0;
-    while (!exchange.ExchangeEnded && maxFrames-- > 0 && port.sent.size() > answered) {
+    while (!exchange.ended() && maxFrames-- > 0 && port.sent.size() > answered) {
         answered = port.sent.size();
         Feed(RadioAnswer(port.sent.back(), memory), piece);
     }

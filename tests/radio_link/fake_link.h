@@ -1,4 +1,4 @@
-// A fake port, a fake window and a scripted radio for driving the exchange by hand.
+// A fake port, a fake listener and a scripted radio for driving the exchange by hand.
 #pragma once
 
 #include <functional>
@@ -35,44 +35,49 @@ struct FakePort : SerialControl {
     }
 };
 
-struct FakeWindow : ExchangeWindow {
+// Keeps what the exchange tells, worded as the window words it.
+struct FakeListener : ExchangeListener {
     std::int16_t languageFlag = 1;
-    int powerUnlock = 0;
+    bool powerUnlocked = false;
     std::string password;
     std::string status;
     bool statusVisible = true;
     int progress = -1;
     bool progressVisible = false;
-    bool commandsEnabled = true;
+    bool idle = true;
     std::map<ExchangeTimer, bool> timers;
-    std::vector<std::pair<std::string, int>> messages;
-    std::function<ImageHex()> encode;
-    std::optional<ImageHex> decoded;
-    int debugChannelShown = 0;
-    int frequencyEditorHidden = 0;
+    std::vector<std::pair<std::string, ExchangeOutcome>> failures;
+    std::function<Outcome<RadioImage>()> encode;
+    std::optional<RadioImage> decoded;
     std::vector<ExchangeOutcome> finished;
+    std::function<void()> whenFailed;  // called as each failure is told
 
-    int PowerUnlock() const override { return powerUnlock; }
-    std::string PasswordText() const override { return password; }
-    void HideFrequencyEditor() override { ++frequencyEditorHidden; }
-    void SetStatusText(const Message& caption) override {
+    bool PowerUnlocked() const override { return powerUnlocked; }
+    std::string Password() const override { return password; }
+    Outcome<RadioImage> ImageToWrite() override { return encode ? encode() : Refused(); }
+    void SetIdle(bool value) override { idle = value; }
+    void SetTimerEnabled(ExchangeTimer timer, bool enabled) override { timers[timer] = enabled; }
+    void ShowStatus(const Message& caption) override {
         status = Worded(caption, LanguageOf(languageFlag));
     }
-    void SetStatusVisible(bool visible) override { statusVisible = visible; }
-    bool StatusVisible() const override { return statusVisible; }
-    void SetProgress(int value) override { progress = value; }
+    void BlinkStatus() override { statusVisible = !statusVisible; }
+    void HideStatus() override { statusVisible = false; }
+    void ShowProgress(int bytes) override { progress = bytes; }
     void SetProgressVisible(bool visible) override { progressVisible = visible; }
-    void SetCommandsEnabled(bool enabled) override { commandsEnabled = enabled; }
-    void SetTimerEnabled(ExchangeTimer timer, bool enabled) override { timers[timer] = enabled; }
-    int ShowMessage(const Message& text, int style, std::string_view) override {
-        messages.emplace_back(Worded(text, LanguageOf(languageFlag)), style);
-        return 1;
+    void ImageRead(const RadioImage& image) override { decoded = image; }
+    void ExchangeFailed(ExchangeOutcome outcome, const Message& reason) override {
+        failures.emplace_back(Worded(reason, LanguageOf(languageFlag)), outcome);
+        if (whenFailed) {
+            whenFailed();
+        }
     }
-    ImageHex EncodeImage() override { return encode ? encode() : ImageHex(); }
-    void DecodeImage(const ImageHex& image) override { decoded = image; }
-    void ShowDebugChannel() override { ++debugChannelShown; }
     void ExchangeFinished(ExchangeOutcome outcome) override { finished.push_back(outcome); }
     bool Timer(ExchangeTimer timer) { return timers[timer]; }
+
+    // What the encoder says of a frequency it cannot store.
+    static Outcome<RadioImage> Refused() {
+        return Failed({ErrorCode::kFrequencyRefused, Text(kFrequencyRefused), ""});
+    }
 };
 
 // How a scripted radio answers one frame of the tool, as the real one does.
@@ -81,11 +86,15 @@ Bytes RadioAnswer(const Bytes& frame, RadioImage& memory);
 // Everything wired together.
 struct Link {
     FakePort port;
-    FakeWindow window;
-    PortSelection ports{port, [this](const Message& text, int style, std::string_view title) {
-                            return window.ShowMessage(text, style, title);
+    FakeListener listener;
+    // What choosing a port in the menu says.
+    std::vector<std::pair<std::string, int>> portMessages;
+    PortSelection ports{port, [this](const Message& text, int style, std::string_view) {
+                            portMessages.emplace_back(
+                                Worded(text, LanguageOf(listener.languageFlag)), style);
+                            return 1;
                         }};
-    Exchange exchange{port, ports, window};
+    Exchange exchange{port, ports, listener};
 
     Link() { ports.SetPortNumber(1); }
     const Bytes& LastSent() const { return port.sent.back(); }

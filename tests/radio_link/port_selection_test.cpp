@@ -23,42 +23,42 @@ std::vector<int> Ticked(const PortSelection& ports) {
 
 TEST(PortSelection, ChoosingAPortTicksItAndKeepsItOpen) {
     Link link;
-    link.window.languageFlag = 1;
+    link.listener.languageFlag = 1;
     link.ports.ChoosePort(3);
     EXPECT_EQ(Ticked(link.ports), std::vector<int>{3});
     EXPECT_EQ(link.ports.PortNumber(), 3);
     EXPECT_EQ(link.port.number, 3);
     EXPECT_TRUE(link.port.open);
-    link.window.languageFlag = 1;
+    link.listener.languageFlag = 1;
     link.ports.ChoosePort(5);
     EXPECT_EQ(Ticked(link.ports), std::vector<int>{5});
-    EXPECT_TRUE(link.window.messages.empty());
+    EXPECT_TRUE(link.portMessages.empty());
 }
 
 TEST(PortSelection, APortThatWillNotOpenIsReported) {
     Link link;
-    link.window.languageFlag = 1;
+    link.listener.languageFlag = 1;
     link.ports.ChoosePort(2);
     link.port.canOpen = false;
 
     // The ticked entry again: its tick stays, the message comes.
-    link.window.languageFlag = 1;
+    link.listener.languageFlag = 1;
     link.ports.ChoosePort(2);
     EXPECT_EQ(Ticked(link.ports), std::vector<int>{2});
-    ASSERT_EQ(link.window.messages.size(), 1u);
-    EXPECT_EQ(link.window.messages[0].second, 64);
-    EXPECT_EQ(link.window.messages[0].first.rfind(
+    ASSERT_EQ(link.portMessages.size(), 1u);
+    EXPECT_EQ(link.portMessages[0].second, 64);
+    EXPECT_EQ(link.portMessages[0].first.rfind(
                   "Serial port 2 have been other programs use, please choose other serial or "
                   "turn off its program.",
                   0),
               0u);
 
     // Another entry: no tick is left anywhere and the old number stays for the exchanges.
-    link.window.languageFlag = 0;
+    link.listener.languageFlag = 0;
     link.ports.ChoosePort(7);
     EXPECT_TRUE(Ticked(link.ports).empty());
     EXPECT_EQ(link.ports.PortNumber(), 2);
-    EXPECT_EQ(link.window.messages[1].first.rfind(
+    EXPECT_EQ(link.portMessages[1].first.rfind(
                   "串行端口7已被其它程序使用，请选择其它串口或关掉其程序.", 0),
               0u);
     link.port.canOpen = true;

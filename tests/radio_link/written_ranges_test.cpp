@@ -10,9 +10,9 @@ namespace {
 TEST(WrittenRanges, AreTheBlocksTheWriteExchangeSends) {
     for (const int unlocked : {0, 1}) {
         Link link;
-        link.window.powerUnlock = unlocked;
+        link.listener.powerUnlocked = unlocked == 1;
         RadioImage image = BlankImage();
-        link.window.encode = [&] { return ImageToHex(image); };
+        link.listener.encode = [&] { return image; };
         RadioImage radio = BlankImage();
         link.exchange.WriteRadio();
         link.Converse(radio);

@@ -21,6 +21,7 @@
 #include "shell/qt/dialogs.h"
 #include "test_support.h"
 #include "texts/language_tables.h"
+#include "texts/store_refusal.h"
 
 using namespace m742;
 using namespace m742::test;
@@ -218,7 +219,7 @@ void DialogTest::startup() {
     QVERIFY(!Child<QSlider>(power, "Slider1").isEnabled());
     QVERIFY(!Child<QSlider>(power, "Slider3").isEnabled());
     QVERIFY(Child<QAction>(form, "Toolbar1_PowerLock").isVisible() == false);
-    QCOMPARE(form.radio().PowerUnlock(), 0);
+    QVERIFY(!form.radio().PowerUnlocked());
 
     // The menu items show them.
     for (const char* item : {"mnuSideFunction", "mnuDTMF", "mnuDebug", "mnuabout"}) {
@@ -346,7 +347,7 @@ void DialogTest::unlockGesture() {
         clock.now += delays[i];
         ClickLabel(form.dialogs().powerDialog(), qPrintable(labels[i]));
     }
-    QCOMPARE(form.radio().PowerUnlock(), unlocked ? 1 : 0);
+    QCOMPARE(form.radio().PowerUnlocked(), unlocked);
     QCOMPARE(Child<QSlider>(form.dialogs().powerDialog(), "Slider1").isEnabled(), unlocked);
     QCOMPARE(Child<QSlider>(form.dialogs().powerDialog(), "Slider3").isEnabled(), unlocked);
     QCOMPARE(!Child<QAction>(form, "Toolbar1_PowerLock").isVisible(), !unlocked);
@@ -374,7 +375,7 @@ void DialogTest::powerLockButton() {
     button.trigger();
     clock.now += apart;
     button.trigger();
-    QCOMPARE(form.radio().PowerUnlock(), locked ? 0 : 1);
+    QCOMPARE(form.radio().PowerUnlocked(), !locked);
     QCOMPARE(button.isVisible(), !locked);
     QCOMPARE(Child<QSlider>(form.dialogs().powerDialog(), "Slider1").isEnabled(), !locked);
 }
@@ -388,7 +389,7 @@ void DialogTest::decodedImageReachesDialogs() {
     plan.powerLevels = {1, 250};
     const auto image = EncodeImage(plan, Lang::English);
     QVERIFY(image.ok());
-    form.radio().DecodeImage(ImageToHex(image.value()));
+    form.radio().ImageRead(image.value());
     QCOMPARE(ListTexts(form.dialogs().sideKeyDialog(), {"Combo1", "Combo2", "Combo3", "Combo4"}),
              (QStringList{"Off Net", "Inverted Frequency", "OFF", "Priority Scan"}));
     QCOMPARE(ListTexts(form.dialogs().dtmfDialog(), {"Combo1", "Combo2", "Combo3"}),
@@ -593,4 +594,3 @@ int RunDialogTests(int argc, char** argv, const QString& onlyClass) {
 }  // namespace m742::test
 
 #include "dialogs_test.moc"
-#include "texts/store_refusal.h"

@@ -86,6 +86,7 @@ private slots:
     void openBackupWithNone();
     void verifyIsRememberedPerUser();
     void menuItemsFollowTheLanguage();
+    void writeOfAPlanThatCannotBeStored();
 };
 
 void BackupTest::cleanup() {
@@ -112,7 +113,7 @@ void BackupTest::readKeepsACopy() {
     MainWindow& form = harness.mainWindow();
     form.radio().ChoosePort(1);
     form.radio().ReadRadio();
-    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
     QCOMPARE(names.size(), 1);
@@ -130,7 +131,7 @@ void BackupTest::writeKeepsWhatItSends() {
     PutPlanInEditor(form, Plan());
     form.radio().ChoosePort(1);
     form.radio().WriteRadio();
-    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     const QStringList names = BackupNames(form);
     QCOMPARE(names.size(), 1);
@@ -354,6 +355,27 @@ void VerifyTest::writeStoppedPartWay() {
              QStringList{QString(kCommunicationError) +
                          "\n\nThe write did not finish: the radio may now hold a partly written "
                          "plan. Please write it again."});
+}
+
+// A plan the radio cannot hold: the write ends at the identification with its end frame, keeps
+// no copy and sends no block; the encoder's message comes once the exchange has ended.
+void BackupTest::writeOfAPlanThatCannotBeStored() {
+    const auto radio = StartRadio({});
+    Harness harness(EnglishPreferences());
+    MainWindow& form = harness.mainWindow();
+    PutPlanInEditor(form, Plan("4x0.1"));
+    form.radio().ChoosePort(1);
+    form.radio().WriteRadio();
+    QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
+    QCOMPARE(harness.messages().texts(),
+             QStringList{"Frequency input is incorrect, please correct!"});
+    QCOMPARE(harness.messages().all().front().style, 16);
+    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kEncodeRefused);
+    QVERIFY(form.radio().exchange().ended());
+    QVERIFY(Child<QAction>(form, "mnuwriteFre").isEnabled());
+    QVERIFY(WaitUntil([&] { return radio->EndFrames() == 1; }, kExchangeTimeoutMs));
+    QVERIFY(radio->Memory() == BlankImage());
+    QVERIFY(BackupNames(form).isEmpty());
 }
 
 namespace m742::test {

@@ -24,6 +24,7 @@
 #include "radio_sim/radio_sim.h"
 #include "shell/qt/dialogs.h"
 #include "test_support.h"
+#include "texts/store_refusal.h"
 
 using namespace m742;
 using namespace m742::test;
@@ -132,6 +133,7 @@ private slots:
     void comMenuNamesTheDevices();
     void noEntryWhileTheRadioTalks_data();
     void noEntryWhileTheRadioTalks();
+    void readWithNoPortDropsTheEntry();
 };
 
 void RadioTest::cleanup() {
@@ -179,7 +181,7 @@ void RadioTest::readFromRadio() {
     QCOMPARE(StatusText(form), QString("Communication...... "));
     QVERIFY(CommandsDisabled(form));
 
-    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(StatusText(form), QString("Read frequency success!"));
@@ -236,7 +238,7 @@ void RadioTest::readChecksPassword() {
     const EditorState before = form.editor();
 
     form.radio().ReadRadio();
-    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
     QVERIFY(Child<QProgressBar>(form, "ProgressBar1").isHidden());
     if (accepted) {
@@ -288,7 +290,7 @@ void RadioOutcomeTest::silentRadio() {
                                    "attachment and serial choice!"));
     QCOMPARE(message.style, 16);
     QCOMPARE(message.title, QString("M-742"));
-    QVERIFY(form.radio().exchange().ExchangeEnded);
+    QVERIFY(form.radio().exchange().ended());
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCommunicationError);
     QVERIFY(CommandsEnabled(form));
     QVERIFY(Child<QLabel>(form, "Label20").isHidden());
@@ -325,14 +327,14 @@ void RadioTest::writeToRadio() {
         QTest::mouseClick(&Child<QLabel>(form.dialogs().powerDialog(), "Label7"), Qt::LeftButton);
         now += 3;
         QTest::mouseClick(&Child<QLabel>(form.dialogs().powerDialog(), "Label8"), Qt::LeftButton);
-        QCOMPARE(form.radio().PowerUnlock(), 1);
+        QVERIFY(form.radio().PowerUnlocked());
     }
     form.radio().ChoosePort(1);
 
     form.radio().WriteRadio();
     QCOMPARE(StatusText(form), QString("Is communication, please later …… "));
     QVERIFY(CommandsDisabled(form));
-    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
     QVERIFY(harness.messages().all().isEmpty());
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(StatusText(form), QString("Write frequency success!"));
@@ -413,6 +415,21 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     QVERIFY(!form.windowTitle().endsWith('*'));
 }
 
+// Even a read whose port will not open closes the RX box without taking its text.
+void RadioTest::readWithNoPortDropsTheEntry() {
+    Harness harness(EnglishPreferences());
+    MainWindow& form = harness.mainWindow();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    PressCell(form, 1, 1);
+    TypeHere(form, "470");
+    QCOMPARE(OpenEditors(form), QStringList{"Text1"});
+    form.radio().ReadRadio();
+    QCOMPARE(OpenEditors(form), QStringList());
+    QCOMPARE(MemoryCellText(form.editor(), 1, 1, Lang::English), std::string());
+    QVERIFY(harness.messages().all().front().text.startsWith("Communication port not open"));
+}
+
 void RadioOutcomeTest::outcomeStaysInView_data() {
     QTest::addColumn<QString>("command");  // "read", "write", "write and verify"
     QTest::addColumn<QString>("fault");    // the radio's; empty: none
@@ -472,9 +489,8 @@ void RadioOutcomeTest::outcomeStaysInView() {
     command == "read" ? form.radio().ReadRadio() : form.radio().WriteRadio();
     QVERIFY(outcome.isHidden());
     QVERIFY(WaitUntil([&] { return outcome.text().endsWith(english); }, kExchangeTimeoutMs));
-    QVERIFY(
-        WaitUntil([&] { return CommandsEnabled(form) && form.radio().exchange().ExchangeEnded; },
-                  kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return CommandsEnabled(form) && form.radio().exchange().ended(); },
+                      kExchangeTimeoutMs));
     QVERIFY(Child<QLabel>(form, "Label20").isHidden());
     QVERIFY(!outcome.isHidden());
     QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d  ").match(outcome.text()).hasMatch(),
@@ -489,7 +505,7 @@ void RadioOutcomeTest::outcomeStaysInView() {
     harness.messages().clear();
     form.radio().ReadRadio();  // the next command
     QVERIFY(outcome.isHidden());
-    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
 }
 
 void RadioTest::missingPort_data() {
@@ -539,7 +555,7 @@ void RadioTest::readAfterFailedChoiceUsesStoredPort() {
     QCOMPARE(harness.messages().all().size(), 1);
 
     form.radio().ReadRadio();
-    QVERIFY(WaitUntil([&] { return form.radio().exchange().ExchangeEnded; }, kExchangeTimeoutMs));
+    QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(harness.messages().all().size(), 1);
 }
@@ -593,4 +609,3 @@ int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass) {
 }  // namespace m742::test
 
 #include "main_window_radio_test.moc"
-#include "texts/store_refusal.h"

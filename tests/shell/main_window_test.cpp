@@ -29,6 +29,7 @@
 #include "radio_data/data_file.h"
 #include "test_support.h"
 #include "texts/language_tables.h"
+#include "texts/store_refusal.h"
 
 using namespace m742;
 using namespace m742::test;
@@ -1225,4 +1226,3 @@ int RunMainWindowTests(int argc, char** argv, const QString& onlyClass) {
 }  // namespace m742::test
 
 #include "main_window_test.moc"
-#include "texts/store_refusal.h"

@@ -20,6 +20,7 @@
 #include "radio_data/data_file.h"
 #include "shell/qt/dialogs.h"
 #include "test_support.h"
+#include "texts/store_refusal.h"
 
 using namespace m742;
 using namespace m742::test;
@@ -377,5 +378,4 @@ int RunUndoTests(int argc, char** argv, const QString& onlyClass) {
 
 }  // namespace m742::test
 
-#include "texts/store_refusal.h"
 #include "undo_test.moc"

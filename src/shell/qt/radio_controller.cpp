@@ -47,7 +47,7 @@ RadioController::RadioController(MainWindow& window, PlanFileController& planFil
       m_document(window.document()),
       m_editor(window.editor()),
       m_ports(m_port, [this](const Message& text, int style, std::string_view title) {
-          return ShowMessage(text, style, title);
+          return m_window.ShowMessage(text, style, title);
       }) {
     m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
     m_timers = std::make_unique<QtExchangeTimers>(*m_exchange, intervals);
@@ -66,14 +66,19 @@ void RadioController::ReadRadio() {
         })) {
         return;
     }
-    m_exchange->ReadRadio();
+    Start(ExchangeMode::kRead);
 }
 
 void RadioController::WriteRadio() {
     if (!m_window.memoryGrid().EndEntry()) {
         return;
     }
-    m_exchange->WriteRadio();
+    Start(ExchangeMode::kWrite);
+}
+
+void RadioController::Start(ExchangeMode mode) {
+    m_window.HideFrequencyEditor();
+    mode == ExchangeMode::kRead ? m_exchange->ReadRadio() : m_exchange->WriteRadio();
 }
 
 void RadioController::ChoosePort(int number) {
@@ -123,89 +128,83 @@ void RadioController::SetVerifyAfterWrite(bool verify) {
     m_window.userSettings().sync();
 }
 
-// ExchangeWindow
+// ExchangeListener
 
-int RadioController::PowerUnlock() const {
-    return m_window.dialogs().powerLock().PowerUnlock();
+bool RadioController::PowerUnlocked() const {
+    return m_window.dialogs().powerLock().PowerUnlock() != 0;
 }
 
-std::string RadioController::PasswordText() const {
+std::string RadioController::Password() const {
     return m_editor.password;
 }
 
-void RadioController::HideFrequencyEditor() {
-    m_window.HideFrequencyEditor();
+Outcome<RadioImage> RadioController::ImageToWrite() {
+    auto image = m742::EncodeImage(m_editor, m_window.language());
+    if (image.ok()) {
+        KeepBackupOf(image.value(), BackupKind::kBeforeWrite);
+        m_writeStep = m_document.undoStack().index();
+        m_writing = image.value();
+    }
+    return image;
 }
 
-void RadioController::SetStatusText(const Message& caption) {
-    m_window.SetStatusText(Worded(caption, m_window.language()));
-}
-
-void RadioController::SetStatusVisible(bool visible) {
-    m_window.SetStatusVisible(visible);
-}
-
-bool RadioController::StatusVisible() const {
-    return m_window.StatusVisible();
-}
-
-void RadioController::SetProgress(int value) {
-    m_window.SetProgress(value);
-}
-
-void RadioController::SetProgressVisible(bool visible) {
-    m_window.SetProgressVisible(visible);
-}
-
-void RadioController::SetCommandsEnabled(bool enabled) {
-    m_window.SetCommandsEnabled(enabled);
+void RadioController::SetIdle(bool idle) {
+    m_window.SetCommandsEnabled(idle);
 }
 
 void RadioController::SetTimerEnabled(ExchangeTimer timer, bool enabled) {
     m_timers->SetEnabled(timer, enabled);
 }
 
-int RadioController::ShowMessage(const Message& text, int style, std::string_view title) {
-    return m_window.ShowMessage(text, style, title);
+void RadioController::ShowStatus(const Message& status) {
+    m_window.SetStatusText(Worded(status, m_window.language()));
 }
 
-ImageHex RadioController::EncodeImage() {
-    const auto image = m742::EncodeImage(m_editor, m_window.language());
-    if (!image.ok()) {
-        m_window.ShowMessage(image.status().message, kStyleError, "");
-        return {};
-    }
-    KeepBackupOf(image.value(), BackupKind::kBeforeWrite);
-    m_writeStep = m_document.undoStack().index();
-    return ImageToHex(image.value());
+void RadioController::BlinkStatus() {
+    m_window.SetStatusVisible(!m_window.StatusVisible());
 }
 
-void RadioController::DecodeImage(const ImageHex& image) {
-    if (TakeReadBack(image)) {
-        return;  // a verify's read-back leaves the editor alone
-    }
-    EditorState read = m_editor;
-    m742::DecodeImage(std::string_view(image), read);
-    m_document.Commit({EditKind::kRead, 0, 0, {}}, read);
-    m_document.MarkSaved();
-    if (const auto bytes = ImageFromHex(image)) {
-        KeepBackupOf(*bytes, BackupKind::kRead);
-    }
+void RadioController::HideStatus() {
+    m_window.SetStatusVisible(false);
 }
 
-void RadioController::ShowDebugChannel() {
+void RadioController::ShowProgress(int bytes) {
+    m_window.SetProgress(bytes);
+}
+
+void RadioController::SetProgressVisible(bool visible) {
+    m_window.SetProgressVisible(visible);
+}
+
+void RadioController::ImageRead(const RadioImage& image) {
+    if (m_verifying) {
+        m_readBack = image;  // a verify's read-back leaves the editor alone
+    } else {
+        EditorState read = m_editor;
+        m742::DecodeImage(image, read);
+        m_document.Commit({EditKind::kRead, 0, 0, {}}, read);
+        m_document.MarkSaved();
+    }
+    KeepBackupOf(image, BackupKind::kRead);
     m_window.ShowDebugChannel();
+}
+
+// The last the exchange tells: the box may wait for the user in an event loop of its own.
+void RadioController::ExchangeFailed(ExchangeOutcome outcome, const Message& reason) {
+    m_window.ShowMessage(reason,
+                         outcome == ExchangeOutcome::kPortNotOpen ? kStyleNotice : kStyleError, "");
 }
 
 void RadioController::ExchangeFinished(ExchangeOutcome outcome) {
     // A completed write leaves the radio holding the plan it sent: unless the plan has changed
     // since, there is nothing left to save.
-    if (outcome == ExchangeOutcome::kCompleted && m_exchange->Mode == 'W' &&
+    const bool write = m_exchange->mode() == ExchangeMode::kWrite;
+    if (outcome == ExchangeOutcome::kCompleted && write &&
         m_writeStep == m_document.undoStack().index()) {
         m_document.MarkSaved();
     }
     m_writeStep = -1;
-    const bool write = m_exchange->Mode == 'W';
+    const std::optional<RadioImage> written = std::exchange(m_writing, std::nullopt);
     switch (outcome) {
         case ExchangeOutcome::kCompleted:
             m_window.ShowOutcome(write ? &kWriteDone : &kReadDone);
@@ -228,10 +227,9 @@ void RadioController::ExchangeFinished(ExchangeOutcome outcome) {
     if (m_verifying) {
         m_verifying = false;
         FinishVerify(outcome);
-    } else if (outcome == ExchangeOutcome::kCompleted && m_exchange->Mode == 'W' &&
-               VerifyAfterWrite()) {
-        m_sent = ImageFromHex(m_exchange->WriteHex);
-        m_sentUnlocked = PowerUnlock() == 1;
+    } else if (outcome == ExchangeOutcome::kCompleted && write && VerifyAfterWrite()) {
+        m_sent = written;
+        m_sentUnlocked = m_window.dialogs().powerLock().PowerUnlock() == 1;
         QTimer::singleShot(kVerifyPauseMs, this, [this] { StartVerify(); });
     }
     if (!m_backupWarning.isEmpty()) {
@@ -252,17 +250,6 @@ void RadioController::KeepBackupOf(const RadioImage& image, BackupKind kind) {
     const Bilingual& text = kind == BackupKind::kRead ? kReadBackupNotKept : kWriteBackupNotKept;
     m_backupWarning =
         Of(FillText(text.in(lang), {m_window.backupFolder().string(), Worded(*kept.reason, lang)}));
-}
-
-bool RadioController::TakeReadBack(const ImageHex& image) {
-    if (!m_verifying) {
-        return false;
-    }
-    m_readBack = ImageFromHex(image);
-    if (m_readBack) {
-        KeepBackupOf(*m_readBack, BackupKind::kRead);
-    }
-    return true;
 }
 
 // After the exchange's own ending and its own message, if it has one.

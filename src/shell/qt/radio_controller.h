@@ -1,6 +1,7 @@
 // The commands that talk to the radio, for the main window: read and write over the chosen
-// port, the exchange's callbacks and timers, the backups kept of every read and write, and the
-// verify after a write. The window shows what the exchange reports in its status line.
+// port, the exchange's listener and timers, the backups kept of every read and write, and the
+// verify after a write. The window shows what the exchange reports in its status line, and its
+// failures in message boxes.
 #pragma once
 
 #include <QObject>
@@ -9,7 +10,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "radio_data/backups.h"
 #include "radio_data/image.h"
@@ -25,7 +25,7 @@ class MainWindow;
 class PlanFileController;
 struct EditorState;
 
-class RadioController : public QObject, public ExchangeWindow {
+class RadioController : public QObject, public ExchangeListener {
 public:
     RadioController(MainWindow& window, PlanFileController& planFiles, ExchangeIntervals intervals);
     ~RadioController() override;
@@ -51,27 +51,26 @@ public:
     std::int16_t portNumber() const { return m_ports.PortNumber(); }
     Exchange& exchange() { return *m_exchange; }
 
-    // ExchangeWindow
-    int PowerUnlock() const override;
-    std::string PasswordText() const override;
-    void HideFrequencyEditor() override;
-    void SetStatusText(const Message& caption) override;
-    void SetStatusVisible(bool visible) override;
-    bool StatusVisible() const override;
-    void SetProgress(int value) override;
-    void SetProgressVisible(bool visible) override;
-    void SetCommandsEnabled(bool enabled) override;
+    // ExchangeListener
+    bool PowerUnlocked() const override;
+    std::string Password() const override;
+    Outcome<RadioImage> ImageToWrite() override;
+    void SetIdle(bool idle) override;
     void SetTimerEnabled(ExchangeTimer timer, bool enabled) override;
-    int ShowMessage(const Message& text, int style, std::string_view title) override;
-    ImageHex EncodeImage() override;
-    void DecodeImage(const ImageHex& image) override;
-    void ShowDebugChannel() override;
+    void ShowStatus(const Message& status) override;
+    void BlinkStatus() override;
+    void HideStatus() override;
+    void ShowProgress(int bytes) override;
+    void SetProgressVisible(bool visible) override;
+    void ImageRead(const RadioImage& image) override;
     void ExchangeFinished(ExchangeOutcome outcome) override;
+    void ExchangeFailed(ExchangeOutcome outcome, const Message& reason) override;
 
 private:
     void TickComMenu();
+    // Closes the grid's frequency editor, then starts the exchange.
+    void Start(ExchangeMode mode);
     void KeepBackupOf(const RadioImage& image, BackupKind kind);
-    bool TakeReadBack(const ImageHex& image);
     void StartVerify();
     void FinishVerify(ExchangeOutcome outcome);
     void ShowLater(const QString& text);
@@ -80,7 +79,8 @@ private:
     PlanFileController& m_planFiles;
     EditorDocument& m_document;
     const EditorState& m_editor;
-    int m_writeStep = -1;  // the undo step whose plan a running write sends
+    int m_writeStep = -1;                 // the undo step whose plan a running write sends
+    std::optional<RadioImage> m_writing;  // what a running write sends
 
     QtSerialControl m_port;
     PortSelection m_ports;
