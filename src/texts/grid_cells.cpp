@@ -10,27 +10,27 @@
 namespace m742 {
 
 FrequencyCell& FrequencyField(MemoryChannel& channel, int column) {
-    return column == kColumnTx ? channel.tx : channel.rx;
+    return FrequencyOf(channel, FieldOfColumn(column));
 }
 
 const FrequencyCell& FrequencyField(const MemoryChannel& channel, int column) {
-    return column == kColumnTx ? channel.tx : channel.rx;
+    return FrequencyOf(channel, FieldOfColumn(column));
 }
 
 ToneCell& ToneField(MemoryChannel& channel, int column) {
-    return column == kColumnEncodeTone ? channel.encodeTone : channel.decodeTone;
+    return ToneOf(channel, FieldOfColumn(column));
 }
 
 const ToneCell& ToneField(const MemoryChannel& channel, int column) {
-    return column == kColumnEncodeTone ? channel.encodeTone : channel.decodeTone;
+    return ToneOf(channel, FieldOfColumn(column));
 }
 
 FrequencyCell& DebugField(DebugChannel& channel, int column) {
-    return column == kDebugColumnTx ? channel.tx : channel.rx;
+    return FrequencyOf(channel, DebugFieldOfColumn(column));
 }
 
 const FrequencyCell& DebugField(const DebugChannel& channel, int column) {
-    return column == kDebugColumnTx ? channel.tx : channel.rx;
+    return FrequencyOf(channel, DebugFieldOfColumn(column));
 }
 
 std::string MemoryCellText(const RadioPlan& plan, int row, int column, Lang lang) {
