@@ -13,7 +13,7 @@
 
 #include "channel_editing/debug_panel.h"
 #include "channel_editing/qt/editor_document.h"
-#include "channel_editing/qt/entry_filter.h"
+#include "channel_editing/qt/entry_validator.h"
 #include "channel_editing/qt/grid_model.h"
 #include "texts/message_text.h"
 
@@ -80,8 +80,8 @@ void DebugGridView::BuildPanel(QWidget* parent) {
     m_tx->setObjectName("Txtsfre2");
     for (QLineEdit* box : {m_rx, m_tx}) {
         // Enter is a key like any other the boxes refuse.
-        new EntryFilter(box, box, EntryFilter::FrequencyKeys(true),
-                        EntryFilter::FrequencyText(true), [] {});
+        new EntryValidator(box, box, EntryValidator::FrequencyKeys(true),
+                           EntryValidator::FrequencyText(true), [] {});
     }
     m_ok = new QPushButton(m_panel);
     m_ok->setObjectName("Command1");

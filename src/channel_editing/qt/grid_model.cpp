@@ -5,17 +5,28 @@
 #include <QPalette>
 #include <QTableView>
 
+#include "channel_editing/list_entry.h"
 #include "channel_editing/qt/editor_document.h"
+#include "channel_editing/tone_entry.h"
+#include "radio_data/lists.h"
 #include "texts/grid_cells.h"
+#include "texts/grid_columns.h"
+#include "texts/list_texts.h"
 
 namespace m742 {
 
-GridModel::GridModel(Grid grid, const EditorDocument& document, QObject* parent)
+GridModel::GridModel(Grid grid, EditorDocument& document, QObject* parent)
     : QAbstractTableModel(parent), m_grid(grid), m_document(document) {
     connect(&document, &EditorDocument::changed, this, &GridModel::Refresh);
     for (int column = 0; column < columnCount(); ++column) {
         m_headings << QString();
     }
+}
+
+void GridModel::AcceptEntries(const BandLimits& band,
+                              std::function<void(const EntryMessage&)> message) {
+    m_band = &band;
+    m_message = std::move(message);
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {
@@ -43,6 +54,14 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         return cellText(index.row() + 1, index.column());
     }
+    // What a list cell's editor starts from is the position of the channel's item.
+    if (role == Qt::EditRole && m_grid == Grid::kMemory && IsListColumn(index.column())) {
+        return int(ListPositionOf(MemoryChannelOf(m_document.editor(), index.row() + 1),
+                                  index.column()));
+    }
+    if (role == Qt::EditRole) {
+        return cellText(index.row() + 1, index.column());
+    }
     if (role == Qt::TextAlignmentRole) {
         return int(Qt::AlignCenter);
     }
@@ -56,7 +75,43 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
-    return index.column() == 0 ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == 0) {
+        return Qt::ItemIsEnabled;
+    }
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return m_band != nullptr ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (m_band == nullptr || !index.isValid() || index.column() < kColumnRx) {
+        return false;
+    }
+    const int row = index.row() + 1;
+    const int column = index.column();
+    EditorState after = m_document.editor();
+    FrequencyCommit frequency;
+    if (role == kPickRole && IsToneColumn(column)) {
+        SetMemoryCellText(after, row, column, ListItem(ListId::kTone, value.toInt(), Lang::English));
+    } else if (role == kPickRole) {
+        PickListItem(after, row, column, value.toInt());
+    } else if (role != Qt::EditRole) {
+        return false;
+    } else if (IsToneColumn(column)) {
+        CommitTone(after, row, column, value.toString().toStdString());
+    } else if (column == kColumnRx || column == kColumnTx) {
+        frequency = CommitFrequency(after, row, column, value.toString().toStdString(), *m_band);
+    } else {
+        return false;
+    }
+    const bool deleted = frequency.outcome == FrequencyOutcome::kChannelDeleted;
+    m_document.Commit({deleted ? EditKind::kDeleteChannel : EditKind::kCell, row,
+                       deleted ? 0 : column, {}},
+                      after);
+    if (frequency.message) {
+        m_message(*frequency.message);
+        return false;
+    }
+    return true;
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {

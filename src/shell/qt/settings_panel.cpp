@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include "channel_editing/qt/editor_document.h"
@@ -21,21 +22,32 @@ namespace m742 {
 
 namespace {
 
-// Typing, pasting and dropping into the password and ANI boxes all pass the box's rule. The
-// boxes have no maxLength of their own: it would cut a pasted "12ab34567" to "12ab34" before
-// the rule drops the letters. Returns what the box keeps.
-QString KeepAllowed(QLineEdit& box, const QString& text, std::string (*filter)(std::string_view),
-                    std::size_t length) {
-    const std::string before = text.left(box.cursorPosition()).toStdString();
-    const KeptEntry kept = KeepEntry(before + text.mid(box.cursorPosition()).toStdString(),
-                                     before.size(), filter, length);
-    QString shown = QString::fromStdString(kept.text);
-    if (shown != text) {
-        box.setText(shown);
-        box.setCursorPosition(int(QString::fromStdString(kept.text.substr(0, kept.cursor)).size()));
+// What the password and ANI boxes let in: typing, pasting and dropping all pass the box's
+// rule. The boxes have no maxLength of their own: it would cut a pasted "12ab34567" to "12ab34"
+// before the rule drops the letters.
+class PanelBoxValidator : public QValidator {
+public:
+    PanelBoxValidator(QLineEdit* box, std::string (*filter)(std::string_view), std::size_t length)
+        : QValidator(box), m_filter(filter), m_length(length) {
+        box->setValidator(this);
     }
-    return shown;
-}
+
+    State validate(QString& input, int& pos) const override {
+        const std::string before = input.left(pos).toStdString();
+        const KeptEntry kept =
+            KeepEntry(before + input.mid(pos).toStdString(), before.size(), m_filter, m_length);
+        const QString shown = QString::fromStdString(kept.text);
+        if (shown != input) {
+            input = shown;
+            pos = int(QString::fromStdString(kept.text.substr(0, kept.cursor)).size());
+        }
+        return Acceptable;
+    }
+
+private:
+    std::string (*m_filter)(std::string_view);
+    std::size_t m_length;
+};
 
 }  // namespace
 
@@ -72,8 +84,8 @@ QGroupBox* SettingsPanel::BuildModelFrame() {
     passwordLabel->setObjectName("Label5");
     m_password = new QLineEdit(m_modelFrame);
     m_password->setObjectName("Text2");
-    connect(m_password, &QLineEdit::textEdited, this, [this](const QString& text) {
-        const QString kept = KeepAllowed(*m_password, text, FilterPassword, kPasswordBoxLength);
+    new PanelBoxValidator(m_password, FilterPassword, kPasswordBoxLength);
+    connect(m_password, &QLineEdit::textEdited, this, [this](const QString& kept) {
         m_document.Apply({EditKind::kSetting, 0, 0, "Label5"},
                          [&kept](EditorState& editor) { editor.password = kept.toStdString(); });
     });
@@ -111,8 +123,8 @@ QGroupBox* SettingsPanel::BuildFunctionFrame() {
             if (control == "Text3") {
                 m_ani = new QLineEdit(inner);
                 m_ani->setObjectName("Text3");
-                connect(m_ani, &QLineEdit::textEdited, this, [this](const QString& text) {
-                    const QString kept = KeepAllowed(*m_ani, text, FilterAni, kAniBoxLength);
+                new PanelBoxValidator(m_ani, FilterAni, kAniBoxLength);
+                connect(m_ani, &QLineEdit::textEdited, this, [this](const QString& kept) {
                     m_document.Apply(
                         {EditKind::kSetting, 0, 0, "Label12"},
                         [&kept](EditorState& editor) { editor.ani = kept.toStdString(); });
@@ -165,8 +177,12 @@ void SettingsPanel::SyncFromEditor() {
          {std::pair{m_password, &editor.password}, std::pair{m_ani, &editor.ani}}) {
         const QString shown = QString::fromStdString(*text);
         if (box->text() != shown) {
+            // What the plan holds is shown as it is, even what the box's rule would not let in.
             const QSignalBlocker quiet(box);
+            const QValidator* rules = box->validator();
+            box->setValidator(nullptr);
             box->setText(shown);
+            box->setValidator(rules);
         }
     }
 }
