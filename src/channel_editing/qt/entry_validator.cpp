@@ -89,12 +89,12 @@ QValidator::State EntryValidator::validate(QString& input, int& pos) const {
 }
 
 EntryValidator::KeyRule EntryValidator::FrequencyKeys(bool debugBox) {
-    return [debugBox](int key, const std::string& text,
-                      std::size_t selected) -> std::optional<char> {
-        const bool passes = debugBox ? DebugFrequencyKeyPasses(key, text, selected)
-                                     : FrequencyBoxKeyPasses(key, text, selected);
-        return passes ? std::optional<char>(static_cast<char>(key)) : std::nullopt;
-    };
+    return
+        [debugBox](int key, const std::string& text, std::size_t selected) -> std::optional<char> {
+            const bool passes = debugBox ? DebugFrequencyKeyPasses(key, text, selected)
+                                         : FrequencyBoxKeyPasses(key, text, selected);
+            return passes ? std::optional<char>(static_cast<char>(key)) : std::nullopt;
+        };
 }
 
 EntryValidator::TextRule EntryValidator::FrequencyText(bool debugBox) {

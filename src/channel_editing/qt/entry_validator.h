@@ -24,7 +24,8 @@ public:
     using KeyRule =
         std::function<std::optional<char>(int key, const std::string& text, std::size_t selected)>;
     // The part of `inserted` the box keeps, when `rest` is the text around it.
-    using TextRule = std::function<std::string(const std::string& rest, const std::string& inserted)>;
+    using TextRule =
+        std::function<std::string(const std::string& rest, const std::string& inserted)>;
 
     // Becomes `box`'s validator. `keys` is the widget that receives the key presses: the box
     // itself, or the combo box whose edit field it is.

@@ -56,8 +56,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     }
     // What a list cell's editor starts from is the position of the channel's item.
     if (role == Qt::EditRole && m_grid == Grid::kMemory && IsListColumn(index.column())) {
-        return int(ListPositionOf(MemoryChannelOf(m_document.editor(), index.row() + 1),
-                                  index.column()));
+        return int(
+            ListPositionOf(MemoryChannelOf(m_document.editor(), index.row() + 1), index.column()));
     }
     if (role == Qt::EditRole) {
         return cellText(index.row() + 1, index.column());
@@ -91,7 +91,8 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     EditorState after = m_document.editor();
     FrequencyCommit frequency;
     if (role == kPickRole && IsToneColumn(column)) {
-        SetMemoryCellText(after, row, column, ListItem(ListId::kTone, value.toInt(), Lang::English));
+        SetMemoryCellText(after, row, column,
+                          ListItem(ListId::kTone, value.toInt(), Lang::English));
     } else if (role == kPickRole) {
         PickListItem(after, row, column, value.toInt());
     } else if (role != Qt::EditRole) {
@@ -104,9 +105,9 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
         return false;
     }
     const bool deleted = frequency.outcome == FrequencyOutcome::kChannelDeleted;
-    m_document.Commit({deleted ? EditKind::kDeleteChannel : EditKind::kCell, row,
-                       deleted ? 0 : column, {}},
-                      after);
+    m_document.Commit(
+        {deleted ? EditKind::kDeleteChannel : EditKind::kCell, row, deleted ? 0 : column, {}},
+        after);
     if (frequency.message) {
         m_message(*frequency.message);
         return false;

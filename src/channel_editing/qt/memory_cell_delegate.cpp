@@ -33,7 +33,8 @@ bool EndsEntry(const QWidget* editor, const QEvent* event) {
 
 }  // namespace
 
-MemoryCellDelegate::MemoryCellDelegate(QTableView& grid) : QStyledItemDelegate(&grid), m_grid(grid) {
+MemoryCellDelegate::MemoryCellDelegate(QTableView& grid)
+    : QStyledItemDelegate(&grid), m_grid(grid) {
     m_frequencyBox = new QLineEdit(&grid);
     m_frequencyBox->setObjectName("Text1");  // frequency editor of columns 1 and 3
     m_frequencyBox->hide();
@@ -59,7 +60,8 @@ MemoryCellDelegate::MemoryCellDelegate(QTableView& grid) : QStyledItemDelegate(&
         },
         [&grid] { grid.setFocus(); });
     m_toneList->view()->installEventFilter(this);
-    connect(m_toneList, &QComboBox::activated, this, [this](int index) { Pick(m_toneList, index); });
+    connect(m_toneList, &QComboBox::activated, this,
+            [this](int index) { Pick(m_toneList, index); });
 
     for (int column = kFirstListColumn; column <= kLastListColumn; ++column) {
         auto* list = new QComboBox(&grid);

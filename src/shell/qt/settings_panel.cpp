@@ -7,8 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "channel_editing/qt/editor_document.h"
 #include "radio_data/layout.h"
