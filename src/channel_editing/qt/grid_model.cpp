@@ -89,20 +89,20 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     const int row = index.row() + 1;
     const int column = index.column();
     EditorState after = m_document.editor();
+    const bool typed = role == Qt::EditRole && !IsListColumn(column);
+    if (role != kPickRole && !typed) {
+        return false;  // a list cell takes only a pick
+    }
     FrequencyCommit frequency;
     if (role == kPickRole && IsToneColumn(column)) {
         SetMemoryCellText(after, row, column,
                           ListItem(ListId::kTone, value.toInt(), Lang::English));
     } else if (role == kPickRole) {
         PickListItem(after, row, column, value.toInt());
-    } else if (role != Qt::EditRole) {
-        return false;
     } else if (IsToneColumn(column)) {
         CommitTone(after, row, column, value.toString().toStdString());
-    } else if (column == kColumnRx || column == kColumnTx) {
-        frequency = CommitFrequency(after, row, column, value.toString().toStdString(), *m_band);
     } else {
-        return false;
+        frequency = CommitFrequency(after, row, column, value.toString().toStdString(), *m_band);
     }
     const bool deleted = frequency.outcome == FrequencyOutcome::kChannelDeleted;
     m_document.Commit(
