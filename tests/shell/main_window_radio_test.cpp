@@ -158,9 +158,9 @@ void RadioTest::choosingThePort() {
     const auto radio = StartRadio({});
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     QVERIFY(harness.messages().all().isEmpty());
-    QCOMPARE(form.radio().portNumber(), 1);
+    QCOMPARE(form.radio().ports().portNumber(), 1);
     for (int n = 1; n <= 8; ++n) {
         QCOMPARE(Child<QAction>(form, QString("mnucom%1").arg(n)).isChecked(), n == 1);
     }
@@ -175,7 +175,7 @@ void RadioTest::readFromRadio() {
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
 
     form.radio().ReadRadio();
     QCOMPARE(StatusText(form), QString("Communication...... "));
@@ -234,7 +234,7 @@ void RadioTest::readChecksPassword() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), typed);
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     const EditorState before = form.editor();
 
     form.radio().ReadRadio();
@@ -275,7 +275,7 @@ void RadioOutcomeTest::silentRadio() {
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     const EditorState before = form.editor();
 
     QElapsedTimer clock;
@@ -329,7 +329,7 @@ void RadioTest::writeToRadio() {
         QTest::mouseClick(&Child<QLabel>(form.dialogs().powerDialog(), "Label8"), Qt::LeftButton);
         QVERIFY(form.radio().PowerUnlocked());
     }
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
 
     form.radio().WriteRadio();
     QCOMPARE(StatusText(form), QString("Is communication, please later …… "));
@@ -381,7 +381,7 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     form.resize(1400, 1000);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     PressCell(form, 2, 1);
     TypeHere(form, "460", true);  // channel 2 in use, changed since the start
     const std::string before =
@@ -483,7 +483,7 @@ void RadioOutcomeTest::outcomeStaysInView() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     form.radio().SetVerifyAfterWrite(command == "write and verify");
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     const QLabel& outcome = Child<QLabel>(form, "statusOutcome");
 
     command == "read" ? form.radio().ReadRadio() : form.radio().WriteRadio();
@@ -532,7 +532,7 @@ void RadioTest::missingPort() {
     Harness harness(QByteArray("\x00", 1) + char(storedPort) + char(language));
     MainWindow& form = harness.mainWindow();
 
-    form.radio().ChoosePort(5);
+    form.radio().ports().ChoosePort(5);
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& shown = harness.messages().all().front();
     QVERIFY2(shown.text.startsWith(message) && shown.text.contains("COM2 = /dev/null"),
@@ -542,7 +542,7 @@ void RadioTest::missingPort() {
     for (int n = 1; n <= 8; ++n) {
         QCOMPARE(Child<QAction>(form, QString("mnucom%1").arg(n)).isChecked(), n == tickAfter);
     }
-    QCOMPARE(form.radio().portNumber(), storedPort);
+    QCOMPARE(form.radio().ports().portNumber(), storedPort);
 }
 
 void RadioTest::readAfterFailedChoiceUsesStoredPort() {
@@ -550,8 +550,8 @@ void RadioTest::readAfterFailedChoiceUsesStoredPort() {
     qputenv("M742_COM5", "/dev/no-such");
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.radio().ChoosePort(1);
-    form.radio().ChoosePort(5);
+    form.radio().ports().ChoosePort(1);
+    form.radio().ports().ChoosePort(5);
     QCOMPARE(harness.messages().all().size(), 1);
 
     form.radio().ReadRadio();

@@ -519,7 +519,7 @@ void LanguageTest::unavailableSwitchDoesNothing() {
     } else {
         form.ChooseEnglish();
     }
-    QCOMPARE(form.languageFlag(), flag);
+    QCOMPARE(form.document().languageFlag(), flag);
     QCOMPARE(form.windowTitle(), title);
     QCOMPARE(Child<QGroupBox>(form, "Frame1").title(), QString("untouched"));
 }
