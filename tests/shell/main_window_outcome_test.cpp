@@ -1,11 +1,14 @@
 // The main window against the simulated radio when an exchange has ended: the one message of a
-// radio that never answers, and the outcome that stays in view.
+// radio that never answers, and the outcome that stays in view; and the status line on its own.
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include "main_window_fixtures.h"
+#include "shell/qt/status_line.h"
 #include "test_support.h"
+#include "texts/window_texts.h"
 
 using namespace m742;
 using namespace m742::test;
@@ -151,11 +154,68 @@ void RadioOutcomeTest::outcomeStaysInView() {
     QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
 }
 
+// The status line without a window: the outcome takes the progress bar's place only while the
+// bar is hidden, and is worded anew when the language changes.
+class StatusLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void outcomeInTheProgressPlace_data();
+    void outcomeInTheProgressPlace();
+};
+
+void StatusLineTest::outcomeInTheProgressPlace_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("progressShown");
+    QTest::addColumn<bool>("outcomeShown");
+    QTest::newRow("nothing yet") << QStringList{} << false << false;
+    QTest::newRow("an outcome") << QStringList{"outcome"} << false << true;
+    QTest::newRow("a transfer after it") << QStringList{"outcome", "progress"} << true << false;
+    QTest::newRow("the transfer over")
+        << QStringList{"outcome", "progress", "no progress"} << false << true;
+    QTest::newRow("an outcome while a transfer runs")
+        << QStringList{"progress", "outcome"} << true << false;
+    QTest::newRow("no outcome after a transfer")
+        << QStringList{"progress", "no outcome", "no progress"} << false << false;
+}
+
+void StatusLineTest::outcomeInTheProgressPlace() {
+    QFETCH(QStringList, steps);
+    QFETCH(bool, progressShown);
+    QFETCH(bool, outcomeShown);
+    EditorDocument document;
+    document.SetLanguageFlag(1);
+    QWidget window;
+    StatusLine line(document, &window);
+    for (const QString& step : steps) {
+        if (step.endsWith("progress")) {
+            line.SetProgressVisible(step == "progress");
+        } else {
+            line.ShowOutcome(step == "outcome" ? &kReadDone : nullptr);
+        }
+    }
+    QCOMPARE(!Child<QProgressBar>(window, "ProgressBar1").isHidden(), progressShown);
+    auto& outcome = Child<QLabel>(window, "statusOutcome");
+    QCOMPARE(!outcome.isHidden(), outcomeShown);
+    if (!steps.contains("outcome")) {
+        QVERIFY(outcome.text().isEmpty());
+        return;
+    }
+    const QRegularExpression timed("^\\d\\d:\\d\\d:\\d\\d  Read frequency success!$");
+    QVERIFY2(timed.match(outcome.text()).hasMatch(), qPrintable(outcome.text()));
+    const QString time = outcome.text().left(8);
+    document.SetLanguageFlag(0);
+    line.RewordOutcome();
+    QCOMPARE(outcome.text(), time + "  " + QString::fromUtf8(kReadDone.in(Lang::Chinese).data()));
+}
+
 namespace m742::test {
 
 int RunMainWindowOutcomeTests(int argc, char** argv, const QString& onlyClass) {
     RadioOutcomeTest outcomes;
-    return RunTestClass(outcomes, argc, argv, onlyClass);
+    StatusLineTest statusLine;
+    return RunTestClass(outcomes, argc, argv, onlyClass) |
+           RunTestClass(statusLine, argc, argv, onlyClass);
 }
 
 }  // namespace m742::test
