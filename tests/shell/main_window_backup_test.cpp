@@ -111,7 +111,7 @@ void BackupTest::readKeepsACopy() {
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     form.radio().ReadRadio();
     QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
@@ -129,7 +129,7 @@ void BackupTest::writeKeepsWhatItSends() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     PutPlanInEditor(form, Plan());
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     form.radio().WriteRadio();
     QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
@@ -163,7 +163,7 @@ void BackupTest::copyThatCannotBeKept() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     PutPlanInEditor(form, Plan());
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     write ? form.radio().WriteRadio() : form.radio().ReadRadio();
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
@@ -289,7 +289,7 @@ void VerifyTest::verifyAfterWrite() {
     QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), "12");
     Child<QAction>(form, "mnuVerify").trigger();
     QVERIFY(form.radio().VerifyAfterWrite());
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     const EditorState before = form.editor();
 
     form.radio().WriteRadio();
@@ -348,7 +348,7 @@ void VerifyTest::writeStoppedPartWay() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     PutPlanInEditor(form, Plan());
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     form.radio().WriteRadio();
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(harness.messages().texts(),
@@ -364,7 +364,7 @@ void BackupTest::writeOfAPlanThatCannotBeStored() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     PutPlanInEditor(form, Plan("4x0.1"));
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     form.radio().WriteRadio();
     QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
     QCOMPARE(harness.messages().texts(),

@@ -1,5 +1,5 @@
 // The main window against the simulated radio on a pseudo-terminal: choosing the port, reading,
-// writing, the password check, a silent radio and a port that is not there. The sim answers at
+// writing, the password check and a port that is not there. The sim answers at
 // once (no wire pacing), so only the window's own timers take time.
 #include <QAction>
 #include <QApplication>
@@ -20,6 +20,7 @@
 #include "texts/grid_cells.h"
 
 #include "channel_editing/channel_plan.h"
+#include "main_window_fixtures.h"
 #include "radio_data/codec.h"
 #include "radio_sim/radio_sim.h"
 #include "shell/qt/dialogs.h"
@@ -31,54 +32,8 @@ using namespace m742::test;
 
 namespace {
 
-constexpr int kExchangeTimeoutMs = 10000;
 // The status blinks 11 ticks of the status blink after the end before the commands come back.
 constexpr int kLingerTimeoutMs = 4000;
-
-void UnsetPorts() {
-    for (const char* variable : {"M742_COM1", "M742_COM2", "M742_COM5"}) {
-        qunsetenv(variable);
-    }
-}
-
-// A radio holding an image made from a plan with two channels and changed settings.
-RadioImage PlanImage() {
-    EditorState plan = StartupEditor();
-    SetMemoryChannel(plan, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
-    SetMemoryChannel(plan, 9, "445.00625", "Off", "445.00625", "Off", 0, 0, 0, 0);
-    SetDebugCellText(plan, 10, 1, "470.00000");
-    SetDebugCellText(plan, 10, 2, "470.50000");
-    plan.ani = "123";
-    plan.settings.squelchLevel = 7;
-    plan.settings.pttId = 3;
-    return ImageOf(plan);
-}
-
-// Besides the toolbar and "Programming", an exchange holds back what would cut the radio off
-// without its end frame: a new plan, another port, another language.
-const char* const kHeldItems[] = {"mnuNew", "mnuOpen", "mnuAssave", "mnucom_menu",
-                                  "mnuLanguage_menu"};
-
-bool HeldItemsEnabled(MainWindow& form, bool enabled) {
-    return std::all_of(std::begin(kHeldItems), std::end(kHeldItems), [&](const char* item) {
-        return Child<QAction>(form, item).isEnabled() == enabled;
-    });
-}
-
-bool CommandsEnabled(MainWindow& form) {
-    return HeldItemsEnabled(form, true) && Child<QToolBar>(form, "Toolbar1").isEnabled() &&
-           Child<QMenu>(form, "mnupro").isEnabled() &&
-           Child<QAction>(form, "mnureadFre").isEnabled() &&
-           Child<QAction>(form, "Toolbar1_read").isEnabled() &&
-           Child<QAction>(form, "Toolbar1_write").isEnabled();
-}
-
-bool CommandsDisabled(MainWindow& form) {
-    return HeldItemsEnabled(form, false) && !Child<QToolBar>(form, "Toolbar1").isEnabled() &&
-           !Child<QMenu>(form, "mnupro").isEnabled() &&
-           !Child<QAction>(form, "mnureadFre").isEnabled() &&
-           !Child<QAction>(form, "mnuwriteFre").isEnabled();
-}
 
 QString StatusText(MainWindow& form) {
     return Child<QLabel>(form, "Label20").text();
@@ -140,27 +95,13 @@ void RadioTest::cleanup() {
     UnsetPorts();
 }
 
-// What an exchange leaves behind once it has ended: the one message of a radio that never
-// answers, and the outcome that stays in view. These wait out the exchange's timeouts and the
-// blinking status, a few seconds in all.
-class RadioOutcomeTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void cleanup() { UnsetPorts(); }
-    void silentRadio_data();
-    void silentRadio();
-    void outcomeStaysInView_data();
-    void outcomeStaysInView();
-};
-
 void RadioTest::choosingThePort() {
     const auto radio = StartRadio({});
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     QVERIFY(harness.messages().all().isEmpty());
-    QCOMPARE(form.radio().portNumber(), 1);
+    QCOMPARE(form.radio().ports().portNumber(), 1);
     for (int n = 1; n <= 8; ++n) {
         QCOMPARE(Child<QAction>(form, QString("mnucom%1").arg(n)).isChecked(), n == 1);
     }
@@ -175,7 +116,7 @@ void RadioTest::readFromRadio() {
     const auto radio = StartRadio(options);
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
 
     form.radio().ReadRadio();
     QCOMPARE(StatusText(form), QString("Communication...... "));
@@ -234,7 +175,7 @@ void RadioTest::readChecksPassword() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     QTest::keyClicks(&Child<QLineEdit>(form, "Text2"), typed);
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     const EditorState before = form.editor();
 
     form.radio().ReadRadio();
@@ -252,55 +193,6 @@ void RadioTest::readChecksPassword() {
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
     QVERIFY(WaitUntil([&] { return radio->EndFrames() == 1; }, kExchangeTimeoutMs));
-}
-
-void RadioOutcomeTest::silentRadio_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<bool>("write");
-    QTest::addColumn<int>("maxMs");
-    // The handshake goes twice, 10 handshake-repeat ticks apart; the watchdog fires 11 ticks
-    // after the second (with the tests' quick timers, under a second in all).
-    QTest::newRow("silent, read") << "silent" << false << 3000;
-    // A line that never stops sending: 11 watchdog ticks after the last identify request.
-    QTest::newRow("sending 16h, read") << "flood-16" << false << 3000;
-    QTest::newRow("sending noise, write") << "flood-noise" << true << 3000;
-}
-
-void RadioOutcomeTest::silentRadio() {
-    QFETCH(QString, fault);
-    QFETCH(bool, write);
-    QFETCH(int, maxMs);
-    sim::Options options;
-    options.fault = *sim::ParseFault(fault.toStdString());
-    const auto radio = StartRadio(options);
-    Harness harness(EnglishPreferences());
-    MainWindow& form = harness.mainWindow();
-    form.radio().ChoosePort(1);
-    const EditorState before = form.editor();
-
-    QElapsedTimer clock;
-    clock.start();
-    write ? form.radio().WriteRadio() : form.radio().ReadRadio();
-    QVERIFY(CommandsDisabled(form));
-    QVERIFY(WaitUntil([&] { return !harness.messages().all().isEmpty(); }, kExchangeTimeoutMs));
-    QVERIFY(clock.elapsed() < maxMs);
-    QCOMPARE(harness.messages().all().size(), 1);
-    const RecordedMessage& message = harness.messages().all().front();
-    QCOMPARE(message.text, QString("Communication error, please check the intercom fault, "
-                                   "attachment and serial choice!"));
-    QCOMPARE(message.style, 16);
-    QCOMPARE(message.title, QString("M-742"));
-    QVERIFY(form.radio().exchange().ended());
-    QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCommunicationError);
-    QVERIFY(CommandsEnabled(form));
-    QVERIFY(Child<QLabel>(form, "Label20").isHidden());
-    const QString difference = FirstDifference(before, form.editor());
-    QVERIFY2(difference.isEmpty(), qPrintable(difference));
-
-    // One message for one exchange, however long the window goes on. Nothing marks the moment
-    // a second one would come, so the window runs on for a while.
-    QTest::qWait(500);
-    QCOMPARE(harness.messages().all().size(), 1);
 }
 
 void RadioTest::writeToRadio_data() {
@@ -329,7 +221,7 @@ void RadioTest::writeToRadio() {
         QTest::mouseClick(&Child<QLabel>(form.dialogs().powerDialog(), "Label8"), Qt::LeftButton);
         QVERIFY(form.radio().PowerUnlocked());
     }
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
 
     form.radio().WriteRadio();
     QCOMPARE(StatusText(form), QString("Is communication, please later …… "));
@@ -381,7 +273,7 @@ void RadioTest::noEntryWhileTheRadioTalks() {
     form.resize(1400, 1000);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.radio().ChoosePort(1);
+    form.radio().ports().ChoosePort(1);
     PressCell(form, 2, 1);
     TypeHere(form, "460", true);  // channel 2 in use, changed since the start
     const std::string before =
@@ -430,84 +322,6 @@ void RadioTest::readWithNoPortDropsTheEntry() {
     QVERIFY(harness.messages().all().front().text.startsWith("Communication port not open"));
 }
 
-void RadioOutcomeTest::outcomeStaysInView_data() {
-    QTest::addColumn<QString>("command");  // "read", "write", "write and verify"
-    QTest::addColumn<QString>("fault");    // the radio's; empty: none
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("english");
-    QTest::addColumn<QString>("chinese");
-    QTest::newRow("read") << "read"
-                          << ""
-                          << ""
-                          << "Read frequency success!"
-                          << "读频成功！";
-    QTest::newRow("password refused") << "read"
-                                      << ""
-                                      << "123"
-                                      << "The password is invalid!"
-                                      << "口令不对！";
-    QTest::newRow("silent radio") << "read"
-                                  << "silent"
-                                  << ""
-                                  << "Read failed: communication error"
-                                  << "读频失败：通信出错";
-    QTest::newRow("write") << "write"
-                           << ""
-                           << ""
-                           << "Write frequency success!"
-                           << "写频成功！";
-    QTest::newRow("write and verify") << "write and verify"
-                                      << ""
-                                      << ""
-                                      << "Write frequency success, verified!"
-                                      << "写频成功，校验无误！";
-}
-
-// The outcome of a read, a write or a verify stays in view with its time once the blinking
-// status has gone, until the next command, and follows the interface language.
-void RadioOutcomeTest::outcomeStaysInView() {
-    QFETCH(QString, command);
-    QFETCH(QString, fault);
-    QFETCH(QString, password);
-    QFETCH(QString, english);
-    QFETCH(QString, chinese);
-    sim::Options options;
-    options.memory = PlanImage();
-    if (!fault.isEmpty()) {
-        options.fault = *sim::ParseFault(fault.toStdString());
-    }
-    if (!password.isEmpty()) {
-        options.password = password.toStdString();
-    }
-    const auto radio = StartRadio(options);
-    Harness harness(EnglishPreferences());
-    MainWindow& form = harness.mainWindow();
-    form.radio().SetVerifyAfterWrite(command == "write and verify");
-    form.radio().ChoosePort(1);
-    const QLabel& outcome = Child<QLabel>(form, "statusOutcome");
-
-    command == "read" ? form.radio().ReadRadio() : form.radio().WriteRadio();
-    QVERIFY(outcome.isHidden());
-    QVERIFY(WaitUntil([&] { return outcome.text().endsWith(english); }, kExchangeTimeoutMs));
-    QVERIFY(WaitUntil([&] { return CommandsEnabled(form) && form.radio().exchange().ended(); },
-                      kExchangeTimeoutMs));
-    QVERIFY(Child<QLabel>(form, "Label20").isHidden());
-    QVERIFY(!outcome.isHidden());
-    QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d  ").match(outcome.text()).hasMatch(),
-             qPrintable(outcome.text()));
-    // It does not blink away: nothing marks the moment it would, so the window runs on for a
-    // while.
-    QTest::qWait(300);
-    QVERIFY(!outcome.isHidden());
-    form.ChooseChinese();
-    QVERIFY2(outcome.text().endsWith(chinese), qPrintable(outcome.text()));
-
-    harness.messages().clear();
-    form.radio().ReadRadio();  // the next command
-    QVERIFY(outcome.isHidden());
-    QVERIFY(WaitUntil([&] { return form.radio().exchange().ended(); }, kExchangeTimeoutMs));
-}
-
 void RadioTest::missingPort_data() {
     QTest::addColumn<int>("storedPort");
     QTest::addColumn<int>("tickAfter");  // 0: no tick anywhere
@@ -532,7 +346,7 @@ void RadioTest::missingPort() {
     Harness harness(QByteArray("\x00", 1) + char(storedPort) + char(language));
     MainWindow& form = harness.mainWindow();
 
-    form.radio().ChoosePort(5);
+    form.radio().ports().ChoosePort(5);
     QCOMPARE(harness.messages().all().size(), 1);
     const RecordedMessage& shown = harness.messages().all().front();
     QVERIFY2(shown.text.startsWith(message) && shown.text.contains("COM2 = /dev/null"),
@@ -542,7 +356,7 @@ void RadioTest::missingPort() {
     for (int n = 1; n <= 8; ++n) {
         QCOMPARE(Child<QAction>(form, QString("mnucom%1").arg(n)).isChecked(), n == tickAfter);
     }
-    QCOMPARE(form.radio().portNumber(), storedPort);
+    QCOMPARE(form.radio().ports().portNumber(), storedPort);
 }
 
 void RadioTest::readAfterFailedChoiceUsesStoredPort() {
@@ -550,8 +364,8 @@ void RadioTest::readAfterFailedChoiceUsesStoredPort() {
     qputenv("M742_COM5", "/dev/no-such");
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
-    form.radio().ChoosePort(1);
-    form.radio().ChoosePort(5);
+    form.radio().ports().ChoosePort(1);
+    form.radio().ports().ChoosePort(5);
     QCOMPARE(harness.messages().all().size(), 1);
 
     form.radio().ReadRadio();
@@ -601,9 +415,7 @@ namespace m742::test {
 
 int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass) {
     RadioTest commands;
-    RadioOutcomeTest outcomes;
-    return RunTestClass(commands, argc, argv, onlyClass) |
-           RunTestClass(outcomes, argc, argv, onlyClass);
+    return RunTestClass(commands, argc, argv, onlyClass);
 }
 
 }  // namespace m742::test

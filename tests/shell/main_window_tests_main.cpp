@@ -8,7 +8,10 @@
 
 namespace m742::test {
 int RunMainWindowTests(int argc, char** argv, const QString& onlyClass);
+int RunMainWindowCommandTests(int argc, char** argv, const QString& onlyClass);
+int RunMainWindowFileTests(int argc, char** argv, const QString& onlyClass);
 int RunMainWindowRadioTests(int argc, char** argv, const QString& onlyClass);
+int RunMainWindowOutcomeTests(int argc, char** argv, const QString& onlyClass);
 int RunMainWindowBackupTests(int argc, char** argv, const QString& onlyClass);
 int RunMainWindowCompareTests(int argc, char** argv, const QString& onlyClass);
 int RunChannelGridTests(int argc, char** argv, const QString& onlyClass);
@@ -16,6 +19,7 @@ int RunDialogTests(int argc, char** argv, const QString& onlyClass);
 int RunUndoTests(int argc, char** argv, const QString& onlyClass);
 int RunChannelOperationTests(int argc, char** argv, const QString& onlyClass);
 int RunWindowViewTests(int argc, char** argv, const QString& onlyClass);
+int RunWindowOutputTests(int argc, char** argv, const QString& onlyClass);
 int RunChannelListTests(int argc, char** argv, const QString& onlyClass);
 int TestClassesRun();
 void ListTestClasses();
@@ -43,7 +47,10 @@ int main(int argc, char** argv) {
         ++argv;
     }
     int status = m742::test::RunMainWindowTests(argc, argv, onlyClass);
+    status |= m742::test::RunMainWindowCommandTests(argc, argv, onlyClass);
+    status |= m742::test::RunMainWindowFileTests(argc, argv, onlyClass);
     status |= m742::test::RunMainWindowRadioTests(argc, argv, onlyClass);
+    status |= m742::test::RunMainWindowOutcomeTests(argc, argv, onlyClass);
     status |= m742::test::RunMainWindowBackupTests(argc, argv, onlyClass);
     status |= m742::test::RunMainWindowCompareTests(argc, argv, onlyClass);
     status |= m742::test::RunChannelGridTests(argc, argv, onlyClass);
@@ -51,6 +58,7 @@ int main(int argc, char** argv) {
     status |= m742::test::RunUndoTests(argc, argv, onlyClass);
     status |= m742::test::RunChannelOperationTests(argc, argv, onlyClass);
     status |= m742::test::RunWindowViewTests(argc, argv, onlyClass);
+    status |= m742::test::RunWindowOutputTests(argc, argv, onlyClass);
     status |= m742::test::RunChannelListTests(argc, argv, onlyClass);
     if (listing) {
         return status;

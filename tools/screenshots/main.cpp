@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "channel_editing/qt/debug_grid.h"
 #include "plan_formats/plan_diff.h"
 #include "radio_data/backups.h"
 #include "radio_data/codec.h"
@@ -18,6 +19,7 @@
 #include "radio_data/lists.h"
 #include "shell/preferences.h"
 #include "shell/qt/backup_dialog.h"
+#include "shell/qt/channel_area.h"
 #include "shell/qt/compare_dialog.h"
 #include "shell/qt/dialog_controller.h"
 #include "shell/qt/dialogs.h"
@@ -103,7 +105,7 @@ int main(int argc, char** argv) {
         // The English guide also shows the debug tab and two dialogs.
         window.findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
         window.findChild<QComboBox*>("combochannel2")->setCurrentIndex(2);
-        window.ShowDebugChannel();
+        window.channels().debugGrid().ShowDebugChannel();
         window.dialogs().ShowSideKeyDialog();
         QApplication::processEvents();
         const bool saved = Save(window, out.filePath("debug-channels-en.png")) &&

@@ -5,44 +5,37 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QDialog>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QSettings>
-#include <QTabBar>
 #include <QTime>
-#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "channel_editing/channel_plan.h"
 #include "channel_editing/qt/debug_grid.h"
-#include "channel_editing/qt/grid_model.h"
 #include "channel_editing/qt/memory_grid.h"
 #include "radio_data/backups.h"
 #include "radio_data/file_names.h"
 #include "shell/help_file.h"
 #include "shell/preferences.h"
+#include "shell/qt/channel_area.h"
 #include "shell/qt/dialog_controller.h"
-#include "shell/qt/dialogs.h"
 #include "shell/qt/local_path.h"
 #include "shell/qt/message_box.h"
 #include "shell/qt/plan_file_controller.h"
+#include "shell/qt/port_menu.h"
 #include "shell/qt/program_icon.h"
 #include "shell/qt/radio_controller.h"
 #include "shell/qt/report_controller.h"
 #include "shell/qt/settings_panel.h"
+#include "shell/qt/status_line.h"
 #include "shell/qt/undo_menu.h"
 #include "shell/qt/user_settings.h"
+#include "shell/qt/window_language.h"
+#include "shell/qt/window_menus.h"
 #include "shell/qt/window_placement.h"
-#include "texts/backup_texts.h"
-#include "texts/compare_texts.h"
 #include "texts/grid_columns.h"
-#include "texts/language_tables.h"
 #include "texts/message_text.h"
 #include "texts/window_texts.h"
 
@@ -86,13 +79,13 @@ MainWindow::MainWindow(StartupOptions options)
     m_radio = std::make_unique<RadioController>(*this, *m_planFiles, options.exchangeIntervals);
     m_reports = std::make_unique<ReportController>(*this);
 
-    BuildMenus();
-    BuildToolbar();
+    m_menus = std::make_unique<WindowMenus>(*this);
     m_dialogs = std::make_unique<DialogController>(
         *this, *m_document,
         options.clock ? std::move(options.clock)
                       : [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; },
-        *m_powerLockButton);
+        m_menus->powerLockButton());
+    m_language = std::make_unique<WindowLanguage>(*this, m_qtTexts);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     auto* banner = new QLabel(kApplicationTitle, central);  // Picture2
@@ -103,8 +96,15 @@ MainWindow::MainWindow(StartupOptions options)
     layout->addWidget(banner);
     m_panel = new SettingsPanel(*this, *m_document);
     layout->addWidget(m_panel);
-    layout->addWidget(BuildChannelArea(), 1);
-    layout->addLayout(BuildStatusRow(central));
+    m_channels = new ChannelArea(
+        *m_document, m_panel->band(),
+        [this](const EntryMessage& message) {
+            ShowMessage(message.text, message.style, message.title);
+        },
+        this);
+    layout->addWidget(m_channels, 1);
+    m_statusLine = new StatusLine(*m_document, central);
+    layout->addWidget(m_statusLine);
     setCentralWidget(central);
     new ModifiedMark(*m_document, *this);
 
@@ -137,27 +137,30 @@ void MainWindow::StartUp() {
     findChild<QComboBox*>("Combo1")->setCurrentIndex(0);
     m_panel->BandChosen();
 
+    QAction& lock = m_menus->lockItem();
     if (preferences.lock == 1) {
-        m_lock->setChecked(true);
+        lock.setChecked(true);
         SetLocked(true);
     } else if (preferences.lock == 0) {
-        m_lock->setChecked(false);
+        lock.setChecked(false);
     }
-    m_radio->SetPortNumber(preferences.portNumber);
+    m_radio->ports().SetPortNumber(preferences.portNumber);
 
     m_dialogs->CreateDialogs();
-    ApplyLanguage();
-    m_radio->CheckComMenu(preferences.portNumber);
-    ShowSelectedTab();
+    m_language->Apply();
+    m_radio->ports().CheckComMenu(preferences.portNumber);
+    m_channels->ShowSelectedTab();
 
+    MemoryGridView& memoryGrid = m_channels->memoryGrid();
+    DebugGridView& debugGrid = m_channels->debugGrid();
     const int memoryWidths[] = {900, 1480, 1200, 1480, 1200, 1180, 1100, 1100, 1000};
     for (int column = 0; column < kMemoryColumns; ++column) {
-        m_memoryGrid->setColumnWidth(column, Twips(memoryWidths[column]));
+        memoryGrid.setColumnWidth(column, Twips(memoryWidths[column]));
     }
-    m_debugGrid->setColumnWidth(1, Twips(1833));
-    m_debugGrid->setColumnWidth(2, Twips(1833));
+    debugGrid.setColumnWidth(1, Twips(1833));
+    debugGrid.setColumnWidth(2, Twips(1833));
 
-    m_debugGrid->SelectChannel(1);
+    debugGrid.SelectChannel(1);
     // The plan the program starts with is where undoing ends, and counts as saved.
     m_document->ForgetSteps();
 }
@@ -167,13 +170,13 @@ void MainWindow::ShutDown() {
         return;
     }
     m_shutDown = true;
-    m_radio->ClosePort();
+    m_radio->ports().ClosePort();
     SavePlacement(*this, *m_settings);
     // The window is going: a box now would hold up every way of quitting, so a preferences
     // file that cannot be written is only logged; the next start falls back to the defaults.
-    const std::string reason =
-        SavePreferences(m_preferences, m_lock->isChecked(),
-                        static_cast<std::uint8_t>(m_radio->portNumber()), languageFlag());
+    const std::string reason = SavePreferences(
+        m_preferences, m_menus->lockItem().isChecked(),
+        static_cast<std::uint8_t>(m_radio->ports().portNumber()), m_document->languageFlag());
     if (!reason.empty()) {
         qWarning("m742: the preferences were not saved to %s: %s", m_preferences.string().c_str(),
                  reason.c_str());
@@ -182,7 +185,7 @@ void MainWindow::ShutDown() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_shutDown) {
-        m_memoryGrid->EndEntry();  // a typed entry is a change like any other
+        m_channels->memoryGrid().EndEntry();  // a typed entry is a change like any other
         if (!m_planFiles->MaySaveChanges()) {
             event->ignore();
             return;
@@ -204,19 +207,21 @@ void MainWindow::SetLocked(bool locked) {
 void MainWindow::UpdateEditing() {
     const bool editable = !m_locked && !m_exchangeRunning;
     m_panel->SetEditable(editable);
-    m_memoryGrid->setEnabled(editable);
-    m_debugGrid->setEnabled(editable);
+    DebugGridView& debugGrid = m_channels->debugGrid();
+    m_channels->memoryGrid().setEnabled(editable);
+    debugGrid.setEnabled(editable);
     // The debug panel and the Edit menu (the dialogs, undo, the channel operations) are
     // left alone by the lock, but no entry may reach the editor while the radio talks.
-    m_debugGrid->panel()->setEnabled(!m_exchangeRunning);
+    debugGrid.panel()->setEnabled(!m_exchangeRunning);
     auto* edit = findChild<QMenu*>("mnuEdit");
     edit->setEnabled(!m_exchangeRunning);
     edit->menuAction()->setEnabled(!m_exchangeRunning);
 }
 
 void MainWindow::ToggleEditingLock() {
-    m_lock->setChecked(!m_lock->isChecked());
-    SetLocked(m_lock->isChecked());
+    QAction& lock = m_menus->lockItem();
+    lock.setChecked(!lock.isChecked());
+    SetLocked(lock.isChecked());
 }
 
 void MainWindow::OpenHelp() {
@@ -237,165 +242,34 @@ void MainWindow::OpenHelp() {
     }
 }
 
-QWidget* MainWindow::WindowNamed(const std::string& name) {
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             this, &m_dialogs->sideKeyDialog(), &m_dialogs->dtmfDialog(), &m_dialogs->powerDialog(),
-             &m_dialogs->aboutDialog()}) {
-        if (window != nullptr && window->objectName().toStdString() == name) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
-void MainWindow::ApplyLanguage() {
-    const Lang lang = language();
-    m_qtTexts.Apply(lang);
-    for (const auto* table : {&MainWindowFixedTexts(), &MainWindowTexts(), &DialogTexts(),
-                              &BackupMenuTexts(), &CompareMenuTexts(), &HelpMenuTexts()}) {
-        for (const TextRow& row : *table) {
-            QWidget* window = WindowNamed(row.window);
-            if (window == nullptr) {
-                continue;
-            }
-            const QString text =
-                QString::fromUtf8(row.in(lang).data(), qsizetype(row.in(lang).size()));
-            const QString name = QString::fromStdString(row.control);
-            switch (row.property) {
-                case TextProperty::kWindowTitle:
-                    window->setWindowTitle(text);
-                    break;
-                case TextProperty::kCaption:
-                    if (auto* m = window->findChild<QMenu*>(name)) {
-                        m->setTitle(text);
-                    } else if (auto* a = window->findChild<QAction*>(name)) {
-                        a->setText(text);
-                    } else if (auto* g = window->findChild<QGroupBox*>(name)) {
-                        g->setTitle(text);
-                    } else if (auto* l = window->findChild<QLabel*>(name)) {
-                        l->setText(text);
-                    } else if (auto* b = window->findChild<QPushButton*>(name)) {
-                        b->setText(text);
-                    }
-                    break;
-                case TextProperty::kToolTip:
-                    if (QAction* a = m_toolbarByIndex[row.index]) {
-                        a->setToolTip(text);
-                    }
-                    break;
-                case TextProperty::kTab:
-                    m_tabs->setTabText(row.index - 1, text);
-                    break;
-                case TextProperty::kHeading:
-                    (name == "mfgrid1" ? m_memoryGrid->gridModel() : m_debugGrid->gridModel())
-                        .SetHeading(row.index, text);
-                    break;
-                case TextProperty::kItem:
-                    if (auto* list = window->findChild<QComboBox*>(name)) {
-                        list->setItemText(row.index, text);
-                    }
-                    break;
-            }
-        }
-    }
-    for (QWidget* area : std::initializer_list<QWidget*>{
-             m_panel->modelFrame(), m_panel->functionFrame(), &m_dialogs->sideKeyDialog(),
-             &m_dialogs->dtmfDialog(), &m_dialogs->powerDialog()}) {
-        FitListsToTexts(*area);
-    }
-    m_planFiles->RewordCaption();
-    ShowOutcomeText();
-}
-
 void MainWindow::ChooseChinese() {
-    if (languageFlag() != 1) {
+    if (m_document->languageFlag() != 1) {
         return;
     }
     m_document->SetLanguageFlag(0);
-    ApplyLanguage();
+    m_language->Apply();
     GrowToShowPlan(*this);  // the other language may need more room
 }
 
 void MainWindow::ChooseEnglish() {
-    if (languageFlag() != 0) {
+    if (m_document->languageFlag() != 0) {
         return;
     }
     m_document->SetLanguageFlag(1);
-    ApplyLanguage();
+    m_language->Apply();
     GrowToShowPlan(*this);  // the other language may need more room
 }
 
-bool MainWindow::memoryTabSelected() const {
-    return m_tabs->currentIndex() == 0;
-}
-
-void MainWindow::ShowSelectedTab() {
-    const bool memory = memoryTabSelected();
-    // Leaving the memory tab ends an open entry as leaving the editor does; a refused one has
-    // shown its message by now and its cell is unchanged.
-    m_memoryGrid->EndEntry();
-    QWidget* shown = memory ? static_cast<QWidget*>(m_memoryGrid) : m_debugGrid;
-    QWidget* hidden = memory ? static_cast<QWidget*>(m_debugGrid) : m_memoryGrid;
-    const QWidget* focus = QApplication::focusWidget();
-    const bool hadFocus = focus != nullptr && (focus == hidden || hidden->isAncestorOf(focus));
-    // One grid at a time: the other goes before this one comes.
-    hidden->hide();
-    shown->show();
-    m_debugGrid->okButton()->setVisible(!memory);
-    if (hadFocus && shown->isEnabled()) {
-        shown->setFocus();  // the keyboard does not stay with a grid nobody sees
-    }
-}
-
 void MainWindow::HideFrequencyEditor() {
-    m_memoryGrid->HideFrequencyEditor();
-}
-
-void MainWindow::SetStatusText(std::string_view caption) {
-    m_status->setText(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
-}
-
-void MainWindow::SetStatusVisible(bool visible) {
-    m_status->setVisible(visible);
-}
-
-// The label's own flag: isVisible() would also be false while the window is hidden.
-bool MainWindow::StatusVisible() const {
-    return !m_status->isHidden();
-}
-
-void MainWindow::SetProgress(int value) {
-    m_progress->setValue(value);
-}
-
-void MainWindow::SetProgressVisible(bool visible) {
-    m_progress->setVisible(visible);
-    m_outcome->setVisible(!visible && m_lastOutcome != nullptr);
-}
-
-void MainWindow::ShowOutcome(const Bilingual* outcome) {
-    m_lastOutcome = outcome;
-    m_outcomeTime = QTime::currentTime();
-    ShowOutcomeText();
-    m_outcome->setVisible(outcome != nullptr && m_progress->isHidden());
-}
-
-void MainWindow::ShowOutcomeText() {
-    if (m_lastOutcome == nullptr) {
-        m_outcome->clear();
-        return;
-    }
-    const std::string_view text = m_lastOutcome->in(language());
-    m_outcome->setText(m_outcomeTime.toString(kOutcomeTimeFormat) + "  " +
-                       QString::fromUtf8(text.data(), qsizetype(text.size())));
+    m_channels->memoryGrid().HideFrequencyEditor();
 }
 
 void MainWindow::SetCommandsEnabled(bool enabled) {
     if (!enabled && !m_exchangeRunning) {
-        ShowOutcome(nullptr);  // the last outcome is in view until this next command
+        m_statusLine->ShowOutcome(nullptr);  // the last outcome is in view until this next command
         // The exchange will replace or send the plan: an entry still open is dropped without
         // taking its text, and nothing more is typed until the radio is done.
-        m_memoryGrid->DiscardEntry();
+        m_channels->memoryGrid().DiscardEntry();
         const QWidget* focus = QApplication::focusWidget();
         m_focusBeforeExchange =
             focus != nullptr && isAncestorOf(focus) ? const_cast<QWidget*>(focus) : nullptr;
@@ -407,33 +281,15 @@ void MainWindow::SetCommandsEnabled(bool enabled) {
         m_focusBeforeExchange->isVisible()) {
         m_focusBeforeExchange->setFocus();
     }
-    m_toolbar->setEnabled(enabled);
-    m_programming->setEnabled(enabled);
-    m_programming->menuAction()->setEnabled(enabled);
-    m_readButton->setEnabled(enabled);
-    m_writeButton->setEnabled(enabled);
-    for (const char* name : {"mnureadFre", "mnuwriteFre", "mnuNew", "mnuOpen", "mnuOpenBackup",
-                             "mnuAssave", "mnuImportCsv"}) {
-        findChild<QAction*>(name)->setEnabled(enabled);
-    }
-    // A new port, plan or language in the middle would cut the radio off without its end frame.
-    for (const char* name : {"mnucom", "mnuLanguage"}) {
-        auto* menu = findChild<QMenu*>(name);
-        menu->setEnabled(enabled);
-        menu->menuAction()->setEnabled(enabled);
-    }
+    m_menus->SetCommandsEnabled(enabled);
 }
 
 int MainWindow::ShowMessage(std::string_view text, int style, std::string_view title) {
-    return m742::ShowMessage(this, languageFlag(), text, style, title);
+    return m742::ShowMessage(this, m_document->languageFlag(), text, style, title);
 }
 
 int MainWindow::ShowMessage(const Message& message, int style, std::string_view title) {
     return ShowMessage(Worded(message, language()), style, title);
-}
-
-void MainWindow::ShowDebugChannel() {
-    m_debugGrid->ShowDebugChannel();
 }
 
 }  // namespace m742

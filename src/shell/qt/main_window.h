@@ -1,24 +1,20 @@
-// The main window (object name "Form1"): menus, toolbar, settings panel, the two channel grids
-// and the status line. The editor state it owns is the only copy of the channel plan; every
-// widget is a view of it. The commands on the plan's files are the plan-file controller's
+// The main window (object name "Form1"): menus and toolbar (window_menus.h), the settings panel
+// (settings_panel.h), the two channel grids (channel_area.h) and the status line
+// (status_line.h). The editor state it owns is the only copy of the channel plan; every widget
+// is a view of it. The commands on the plan's files are the plan-file controller's
 // (plan_file_controller.h), those that talk to the radio the radio controller's
-// (radio_controller.h); the window builds their menu items and shows what they report.
+// (radio_controller.h); the window shows what they report.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
-#include <QTime>
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "channel_editing/frequency_entry.h"
 #include "channel_editing/qt/editor_document.h"
 #include "radio_data/editor_state.h"
 #include "radio_link/exchange.h"
@@ -26,30 +22,19 @@
 #include "shell/power_lock.h"
 #include "shell/qt/qt_translations.h"
 
-class QAction;
-class QDialog;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QProgressBar;
 class QSettings;
-class QTabBar;
-class QToolBar;
 
 namespace m742 {
 
-class AboutDialog;
-class DebugGridView;
+class ChannelArea;
 class DialogController;
-class DtmfDialog;
-class MemoryGridView;
 class PlanFileController;
-class PowerDialog;
 class RadioController;
 class ReportController;
 class SettingsPanel;
-class SideKeyDialog;
+class StatusLine;
+class WindowLanguage;
+class WindowMenus;
 
 struct StartupOptions {
     // The preferences file. Empty: "parameter" in the program's folder when that is a build
@@ -83,86 +68,56 @@ public:
     PlanFileController& planFiles() const { return *m_planFiles; }
     // Read, write, verify, the backups and the port.
     RadioController& radio() const { return *m_radio; }
-
     // Print, the print preview and the PDF file.
     ReportController& reports() const { return *m_reports; }
+    // The settings dialogs, About and the power lock.
+    DialogController& dialogs() const { return *m_dialogs; }
+    // The menu bar and the toolbar.
+    WindowMenus& menus() const { return *m_menus; }
+    // The band list, the password box and the radio-wide settings.
+    SettingsPanel& settingsPanel() const { return *m_panel; }
+    // The tab strip and the two channel grids.
+    ChannelArea& channels() const { return *m_channels; }
+    // What the radio is doing, its progress and the last exchange's outcome.
+    StatusLine& statusLine() const { return *m_statusLine; }
 
     // The window's own commands, as the menus and the toolbar run them.
     void Quit();
     void ToggleEditingLock();
+    // The editing lock as the Settings menu's "Lock" item sets it.
+    void SetLocked(bool locked);
     void OpenHelp();
     void ChooseChinese();
     void ChooseEnglish();
-    // Shows the grid of the selected tab, the memory or the debug channels.
-    void ShowSelectedTab();
-
-    // Writes every caption, tooltip, heading and list text in the interface language.
-    void ApplyLanguage();
 
     const EditorState& editor() const { return m_editor; }
-    // The interface language, as the editor's owner holds it (flag 0 Chinese, 1 English).
-    std::int16_t languageFlag() const { return m_document->languageFlag(); }
+    // The interface language, as the editor's owner holds it.
     Lang language() const { return m_document->language(); }
     // The editor's owner: every change goes through it, and the views follow its announcements.
     EditorDocument& document() { return *m_document; }
-    const std::filesystem::path& preferencesPath() const { return m_preferences; }
     const std::filesystem::path& backupFolder() const { return m_backupFolder; }
-    // The settings dialogs, About and the power lock.
-    DialogController& dialogs() const { return *m_dialogs; }
-
-    // What the controllers work with.
-    // The memory channels' tab is the one shown (else the debug channels').
-    bool memoryTabSelected() const;
-    MemoryGridView& memoryGrid() const { return *m_memoryGrid; }
-    DebugGridView& debugGrid() const { return *m_debugGrid; }
-    // The band list, the password box and the radio-wide settings.
-    SettingsPanel& settingsPanel() const { return *m_panel; }
     QSettings& userSettings() const { return *m_settings; }
-    // The "Com Port" menu's items by number 1-8, and "Verify after write".
-    const std::map<int, QAction*>& comItems() const { return m_comActions; }
-    QAction& verifyItem() const { return *m_verify; }
     // `text` in the interface language.
     QString Text(const Bilingual& text) const;
     // A message box over the window in the interface language.
     int ShowMessage(std::string_view text, int style, std::string_view title);
     int ShowMessage(const Message& message, int style, std::string_view title);
 
-    // The status line and the commands while the radio talks.
+    // Closes the memory grid's frequency editor without taking its text.
     void HideFrequencyEditor();
-    void SetStatusText(std::string_view caption);
-    void SetStatusVisible(bool visible);
-    bool StatusVisible() const;
-    void SetProgress(int value);
-    void SetProgressVisible(bool visible);
     // Off from an exchange's start until its end: the commands, the editing and the menus that
     // would cut the radio off.
     void SetCommandsEnabled(bool enabled);
-    // Keeps `outcome` in view with the time now; nothing: none shown.
-    void ShowOutcome(const Bilingual* outcome);
-    void ShowDebugChannel();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The menus, the toolbar and the panels (main_window_layout.cpp).
-    void BuildMenus();
-    void BuildToolbar();
-    QWidget* BuildChannelArea();
-    QLayout* BuildStatusRow(QWidget* central);
-    void BuildBackupMenus(QMenu* file, QMenu* programming);
-    void BuildChannelListMenus(QMenu* file);
-    void BuildCompareMenu(QMenu* file);
-
     void StartUp();
     void ShutDown();
-    void SetLocked(bool locked);
     // Enables the settings, the grids, the debug panel and the Edit menu for the lock and a
     // running exchange.
     void UpdateEditing();
-    // The main window or the dialog with this objectName.
-    QWidget* WindowNamed(const std::string& name);
-    void ShowOutcomeText();
 
     std::filesystem::path m_preferences;
     std::filesystem::path m_helpFolder;
@@ -176,26 +131,13 @@ private:
     bool m_exchangeRunning = false;  // from a read's or write's start until its commands return
     QPointer<QWidget> m_focusBeforeExchange;
 
-    std::map<int, QAction*> m_toolbarByIndex;  // by button number 1-7
-    QAction* m_readButton = nullptr;
-    QAction* m_writeButton = nullptr;
-    QAction* m_powerLockButton = nullptr;  // shown while the power levels are unlocked
-    std::map<int, QAction*> m_comActions;  // mnucom1..mnucom8
-    QToolBar* m_toolbar = nullptr;
-    QMenu* m_programming = nullptr;  // mnupro
-    QAction* m_lock = nullptr;       // mnulock
-    QAction* m_verify = nullptr;     // mnuVerify
     SettingsPanel* m_panel = nullptr;
-    QTabBar* m_tabs = nullptr;
-    MemoryGridView* m_memoryGrid = nullptr;  // mfgrid1
-    DebugGridView* m_debugGrid = nullptr;    // mfgrid2
-    QLabel* m_status = nullptr;              // Label20
-    QProgressBar* m_progress = nullptr;      // ProgressBar1
-    QLabel* m_outcome = nullptr;             // the last exchange's outcome and its time
-    const Bilingual* m_lastOutcome = nullptr;
-    QTime m_outcomeTime;
+    ChannelArea* m_channels = nullptr;
+    StatusLine* m_statusLine = nullptr;
 
     std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<WindowMenus> m_menus;
+    std::unique_ptr<WindowLanguage> m_language;
     // Made before the menus and gone before the window's widgets: the radio controller last, as
     // it works with the other.
     std::unique_ptr<PlanFileController> m_planFiles;

@@ -13,6 +13,7 @@
 #include "radio_data/data_file.h"
 #include "radio_data/text_codes.h"
 #include "shell/qt/backup_dialog.h"
+#include "shell/qt/channel_area.h"
 #include "shell/qt/compare_dialog.h"
 #include "shell/qt/file_dialogs.h"
 #include "shell/qt/local_path.h"
@@ -103,7 +104,7 @@ void PlanFileController::NewPlan() {
         ClearDebugChannels(editor);
         ResetChannelPlan(editor);
     });
-    m_window.debugGrid().SelectChannel(1);
+    m_window.channels().debugGrid().SelectChannel(1);
     SetCaptionTo({});  // the new plan is no file's
 }
 
@@ -163,7 +164,7 @@ void PlanFileController::OpenFile(const QString& file) {
     m_document.Commit({EditKind::kOpen, 0, 0, {}}, opened);
     m_document.MarkSaved();
     SetCaptionTo(file);
-    m_window.debugGrid().SelectChannel(1);
+    m_window.channels().debugGrid().SelectChannel(1);
 }
 
 void PlanFileController::OpenBackup() {
@@ -171,7 +172,7 @@ void PlanFileController::OpenBackup() {
     if (!MaySaveChanges()) {
         return;
     }
-    BackupDialog dialog(m_window.backupFolder(), m_window.languageFlag(), &m_window);
+    BackupDialog dialog(m_window.backupFolder(), m_window.document().languageFlag(), &m_window);
     const bool chosen =
         showBackupDialog ? showBackupDialog(dialog) : dialog.exec() == QDialog::Accepted;
     if (chosen && !dialog.chosenFile().isEmpty()) {
@@ -186,7 +187,7 @@ void PlanFileController::SavePlan() {
 bool PlanFileController::Save() {
     // Save, Write and Print take an open entry first, as leaving it would; a refused entry
     // stops them.
-    if (!m_window.memoryGrid().EndEntry()) {
+    if (!m_window.channels().memoryGrid().EndEntry()) {
         return false;
     }
     for (;;) {
@@ -238,7 +239,7 @@ QString PlanFileController::ChooseCsvFile(bool save) {
 
 void PlanFileController::ImportCsv() {
     // A typed entry is a change of its own, before the import.
-    if (!m_window.memoryGrid().EndEntry()) {
+    if (!m_window.channels().memoryGrid().EndEntry()) {
         return;
     }
     const QString file = chooseCsv(false);
@@ -264,7 +265,7 @@ void PlanFileController::ImportCsv() {
 }
 
 void PlanFileController::ExportCsv() {
-    if (!m_window.memoryGrid().EndEntry()) {
+    if (!m_window.channels().memoryGrid().EndEntry()) {
         return;
     }
     QString file = chooseCsv(true);
@@ -294,7 +295,7 @@ void PlanFileController::ExportCsv() {
 // does not hold them: a header other than the program's, and unknown bytes that are not fill.
 void PlanFileController::CompareWithFile() {
     // An open entry is part of the editor, as for Save; a refused one stops the comparison.
-    if (!m_window.memoryGrid().EndEntry()) {
+    if (!m_window.channels().memoryGrid().EndEntry()) {
         return;
     }
     // A cell the encoder refuses has no bytes to compare: say so, as Save would.
@@ -313,7 +314,7 @@ void PlanFileController::CompareWithFile() {
         return;
     }
     CompareDialog dialog(CompareDataFiles(DataFileBytes(image.value()), content.value()), file,
-                         m_window.languageFlag(), &m_window);
+                         m_window.document().languageFlag(), &m_window);
     if (showCompareDialog) {
         showCompareDialog(dialog);
     } else {

@@ -9,15 +9,17 @@
 #include <QTimer>
 #include <utility>
 
+#include "channel_editing/qt/debug_grid.h"
 #include "channel_editing/qt/editor_document.h"
 #include "channel_editing/qt/memory_grid.h"
 #include "radio_data/codec.h"
-#include "radio_link/com_ports.h"
-#include "radio_link/qt/port_info.h"
+#include "shell/qt/channel_area.h"
 #include "shell/qt/dialog_controller.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/plan_file_controller.h"
+#include "shell/qt/status_line.h"
 #include "shell/qt/user_settings.h"
+#include "shell/qt/window_menus.h"
 #include "texts/backup_texts.h"
 #include "texts/message_style.h"
 #include "texts/message_text.h"
@@ -46,15 +48,14 @@ RadioController::RadioController(MainWindow& window, PlanFileController& planFil
       m_planFiles(planFiles),
       m_document(window.document()),
       m_editor(window.editor()),
-      m_ports(m_port, [this](const Message& text, int style, std::string_view title) {
-          return m_window.ShowMessage(text, style, title);
-      }) {
-    m_exchange = std::make_unique<Exchange>(m_port, m_ports, *this);
+      m_ports(window) {
+    QtSerialControl& port = m_ports.serialPort();
+    m_exchange = std::make_unique<Exchange>(port, m_ports.selection(), *this);
     m_timers = std::make_unique<QtExchangeTimers>(*m_exchange, intervals);
-    m_port.onReceived = [this](std::span<const std::uint8_t> bytes) {
+    port.onReceived = [this](std::span<const std::uint8_t> bytes) {
         m_exchange->OnBytesReceived(bytes);
     };
-    m_port.onLost = [this] { m_exchange->PortLost(); };
+    port.onLost = [this] { m_exchange->PortLost(); };
 }
 
 RadioController::~RadioController() = default;
@@ -70,7 +71,7 @@ void RadioController::ReadRadio() {
 }
 
 void RadioController::WriteRadio() {
-    if (!m_window.memoryGrid().EndEntry()) {
+    if (!m_window.channels().memoryGrid().EndEntry()) {
         return;
     }
     Start(ExchangeMode::kWrite);
@@ -81,49 +82,12 @@ void RadioController::Start(ExchangeMode mode) {
     mode == ExchangeMode::kRead ? m_exchange->ReadRadio() : m_exchange->WriteRadio();
 }
 
-void RadioController::ChoosePort(int number) {
-    m_ports.ChoosePort(number);
-    TickComMenu();
-}
-
-void RadioController::SetPortNumber(std::int16_t number) {
-    m_ports.SetPortNumber(number);
-}
-
-void RadioController::CheckComMenu(std::int16_t number) {
-    m_ports.CheckComMenu(number);
-    TickComMenu();
-}
-
-void RadioController::TickComMenu() {
-    for (const auto& [n, action] : m_window.comItems()) {
-        action->setChecked(m_ports.Checked(n));
-    }
-}
-
-void RadioController::RefreshComMenu() {
-    const Lang lang = m_window.language();
-    for (const auto& [n, action] : m_window.comItems()) {
-        const std::string device = ComPortDevice(n);
-        const bool present = !device.empty() && DeviceExists(device);
-        const PortDescription port = present ? DescribePort(device) : PortDescription{};
-        action->setText(
-            QString::fromStdString(Worded(ComMenuCaption(n, device, present, port), lang)));
-        // A ticked entry stays choosable, so that choosing it again says what became of it.
-        action->setEnabled(present || action->isChecked());
-    }
-}
-
-void RadioController::ClosePort() {
-    m_port.SetPortOpen(false);
-}
-
 bool RadioController::VerifyAfterWrite() const {
-    return m_window.verifyItem().isChecked();
+    return m_window.menus().verifyItem().isChecked();
 }
 
 void RadioController::SetVerifyAfterWrite(bool verify) {
-    m_window.verifyItem().setChecked(verify);
+    m_window.menus().verifyItem().setChecked(verify);
     m_window.userSettings().setValue(kVerifyAfterWriteKey, verify);
     m_window.userSettings().sync();
 }
@@ -157,23 +121,24 @@ void RadioController::SetTimerEnabled(ExchangeTimer timer, bool enabled) {
 }
 
 void RadioController::ShowStatus(const Message& status) {
-    m_window.SetStatusText(Worded(status, m_window.language()));
+    m_window.statusLine().SetText(Worded(status, m_window.language()));
 }
 
 void RadioController::BlinkStatus() {
-    m_window.SetStatusVisible(!m_window.StatusVisible());
+    StatusLine& line = m_window.statusLine();
+    line.SetTextVisible(!line.TextVisible());
 }
 
 void RadioController::HideStatus() {
-    m_window.SetStatusVisible(false);
+    m_window.statusLine().SetTextVisible(false);
 }
 
 void RadioController::ShowProgress(int bytes) {
-    m_window.SetProgress(bytes);
+    m_window.statusLine().SetProgress(bytes);
 }
 
 void RadioController::SetProgressVisible(bool visible) {
-    m_window.SetProgressVisible(visible);
+    m_window.statusLine().SetProgressVisible(visible);
 }
 
 void RadioController::ImageRead(const RadioImage& image) {
@@ -186,7 +151,7 @@ void RadioController::ImageRead(const RadioImage& image) {
         m_document.MarkSaved();
     }
     KeepBackupOf(image, BackupKind::kRead);
-    m_window.ShowDebugChannel();
+    m_window.channels().debugGrid().ShowDebugChannel();
 }
 
 // The last the exchange tells: the box may wait for the user in an event loop of its own.
@@ -207,19 +172,19 @@ void RadioController::ExchangeFinished(ExchangeOutcome outcome) {
     const std::optional<RadioImage> written = std::exchange(m_writing, std::nullopt);
     switch (outcome) {
         case ExchangeOutcome::kCompleted:
-            m_window.ShowOutcome(write ? &kWriteDone : &kReadDone);
+            m_window.statusLine().ShowOutcome(write ? &kWriteDone : &kReadDone);
             break;
         case ExchangeOutcome::kPasswordRefused:
-            m_window.ShowOutcome(&kPasswordRefusedOutcome);
+            m_window.statusLine().ShowOutcome(&kPasswordRefusedOutcome);
             break;
         case ExchangeOutcome::kEncodeRefused:
-            m_window.ShowOutcome(&kWriteNotSent);
+            m_window.statusLine().ShowOutcome(&kWriteNotSent);
             break;
         case ExchangeOutcome::kCommunicationError:
-            m_window.ShowOutcome(write ? &kWriteFailed : &kReadFailed);
+            m_window.statusLine().ShowOutcome(write ? &kWriteFailed : &kReadFailed);
             break;
         case ExchangeOutcome::kPortNotOpen:
-            m_window.ShowOutcome(&kPortNotOpenOutcome);
+            m_window.statusLine().ShowOutcome(&kPortNotOpenOutcome);
             break;
         case ExchangeOutcome::kNone:
             break;
@@ -271,7 +236,7 @@ void RadioController::FinishVerify(ExchangeOutcome outcome) {
     const std::optional<RadioImage> sent = std::exchange(m_sent, std::nullopt);
     const Lang lang = m_window.language();
     if (outcome != ExchangeOutcome::kCompleted || !sent || !m_readBack) {
-        m_window.ShowOutcome(&kVerifyNotDoneOutcome);
+        m_window.statusLine().ShowOutcome(&kVerifyNotDoneOutcome);
         ShowLater(Of(kVerifyNotDone.in(lang)));
         return;
     }
@@ -279,12 +244,12 @@ void RadioController::FinishVerify(ExchangeOutcome outcome) {
         WriteDifferences(*sent, *m_readBack, m_sentUnlocked, lang);
     m_readBack.reset();
     if (differences.empty()) {
-        m_window.SetStatusText(kVerifyPassed.in(lang));
-        m_window.ShowOutcome(&kVerifyPassed);
+        m_window.statusLine().SetText(kVerifyPassed.in(lang));
+        m_window.statusLine().ShowOutcome(&kVerifyPassed);
         return;
     }
-    m_window.SetStatusText(kVerifyFailedStatus.in(lang));
-    m_window.ShowOutcome(&kVerifyFailedStatus);
+    m_window.statusLine().SetText(kVerifyFailedStatus.in(lang));
+    m_window.statusLine().ShowOutcome(&kVerifyFailedStatus);
     QString report =
         Of(FillText(kVerifyDifferences.in(lang), {std::to_string(differences.size())}));
     report += "\n";

@@ -1,7 +1,7 @@
-// The commands that talk to the radio, for the main window: read and write over the chosen
-// port, the exchange's listener and timers, the backups kept of every read and write, and the
-// verify after a write. The window shows what the exchange reports in its status line, and its
-// failures in message boxes.
+// The commands that talk to the radio, for the main window: read and write over the port the
+// "Com Port" menu chose (port_menu.h), the exchange's listener and timers, the backups kept of
+// every read and write, and the verify after a write. The window shows what the exchange reports in
+// its status line, and its failures in message boxes.
 #pragma once
 
 #include <QObject>
@@ -14,9 +14,8 @@
 #include "radio_data/backups.h"
 #include "radio_data/image.h"
 #include "radio_link/exchange.h"
-#include "radio_link/port_selection.h"
 #include "radio_link/qt/exchange_timers.h"
-#include "radio_link/qt/serial_port.h"
+#include "shell/qt/port_menu.h"
 
 namespace m742 {
 
@@ -34,21 +33,13 @@ public:
 
     void ReadRadio();
     void WriteRadio();
-    void ChoosePort(int number);
-    // Each entry of the "Com Port" menu names its device and what the system says about it;
-    // a number with no device is greyed. Done each time the menu opens.
-    void RefreshComMenu();
-    // The port the preferences name: taken before the texts are applied, and ticked in the
-    // "Com Port" menu after.
-    void SetPortNumber(std::int16_t number);
-    void CheckComMenu(std::int16_t number);
-    void ClosePort();
+    // The port the exchanges use, as the "Com Port" menu chooses it.
+    PortMenu& ports() { return m_ports; }
 
     // "Verify after write" in the Programming menu, kept in the user's settings.
     bool VerifyAfterWrite() const;
     void SetVerifyAfterWrite(bool verify);
 
-    std::int16_t portNumber() const { return m_ports.PortNumber(); }
     Exchange& exchange() { return *m_exchange; }
 
     // ExchangeListener
@@ -67,7 +58,6 @@ public:
     void ExchangeFailed(ExchangeOutcome outcome, const Message& reason) override;
 
 private:
-    void TickComMenu();
     // Closes the grid's frequency editor, then starts the exchange.
     void Start(ExchangeMode mode);
     void KeepBackupOf(const RadioImage& image, BackupKind kind);
@@ -82,8 +72,7 @@ private:
     int m_writeStep = -1;                 // the undo step whose plan a running write sends
     std::optional<RadioImage> m_writing;  // what a running write sends
 
-    QtSerialControl m_port;
-    PortSelection m_ports;
+    PortMenu m_ports;
     std::unique_ptr<Exchange> m_exchange;
     std::unique_ptr<QtExchangeTimers> m_timers;
 

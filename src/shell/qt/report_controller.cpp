@@ -5,6 +5,7 @@
 #include "channel_editing/qt/memory_grid.h"
 #include "printing/qt/print_report.h"
 #include "printing/qt/report_preview.h"
+#include "shell/qt/channel_area.h"
 #include "shell/qt/file_dialogs.h"
 #include "shell/qt/local_path.h"
 #include "shell/qt/main_window.h"
@@ -49,10 +50,11 @@ QString ReportController::ChoosePdfFile() {
 
 std::optional<std::vector<std::string>> ReportController::ReportLines() {
     // An open entry is taken first; a refused one stops the command.
-    if (!m_window.memoryGrid().EndEntry()) {
+    if (!m_window.channels().memoryGrid().EndEntry()) {
         return std::nullopt;
     }
-    const ReportTab tab = m_window.memoryTabSelected() ? ReportTab::kMemory : ReportTab::kDebug;
+    const ReportTab tab =
+        m_window.channels().memoryTabSelected() ? ReportTab::kMemory : ReportTab::kDebug;
     return ComposeReport(m_window.editor(), tab, m_window.language());
 }
 
