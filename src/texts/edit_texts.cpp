@@ -81,6 +81,10 @@ std::string EditText(const EditName& name, Lang lang) {
             return en ? "move channels up" : "上移信道";
         case EditKind::kMoveDown:
             return en ? "move channels down" : "下移信道";
+        case EditKind::kInsertChannel:
+            return WithNumber(en ? "insert channel" : "插入信道", name.channel);
+        case EditKind::kDeleteChannels:
+            return en ? "delete channels" : "删除多个信道";
         case EditKind::kFillDown:
             return (en ? "fill down " : "向下填充") + ColumnName(name.column, lang);
         case EditKind::kImport:
@@ -108,12 +112,18 @@ std::string ChannelCommandText(ChannelCommand command, Lang lang) {
             return en ? "Cut" : "剪切";
         case ChannelCommand::kPaste:
             return en ? "Paste" : "粘贴";
+        case ChannelCommand::kPasteSameChannels:
+            return en ? "Paste to the Same Channels" : "粘贴到相同信道";
         case ChannelCommand::kClear:
             return en ? "Clear" : "清除";
         case ChannelCommand::kMoveUp:
             return en ? "Move up" : "上移";
         case ChannelCommand::kMoveDown:
             return en ? "Move down" : "下移";
+        case ChannelCommand::kInsert:
+            return en ? "Insert Channel" : "插入信道";
+        case ChannelCommand::kDelete:
+            return en ? "Delete Channel" : "删除信道";
         case ChannelCommand::kFillDown:
             return en ? "Fill down" : "向下填充";
     }

@@ -27,8 +27,10 @@ enum class EditKind {
     kClear,
     kMoveUp,
     kMoveDown,
-    kFillDown,  // `column` is the column filled
-    kImport,    // File -> Import Channels: the memory channels of a CSV file
+    kInsertChannel,   // `channel` is where the empty channel went
+    kDeleteChannels,  // several channels deleted at once
+    kFillDown,        // `column` is the column filled
+    kImport,          // File -> Import Channels: the memory channels of a CSV file
 };
 
 // What one step did, in words for either language.
@@ -48,16 +50,42 @@ std::string UndoCaption(const EditName* step, Lang lang);
 std::string RedoCaption(const EditName* step, Lang lang);
 
 // The items of the memory grid's channel menu.
-enum class ChannelCommand { kCopy, kCut, kPaste, kClear, kMoveUp, kMoveDown, kFillDown };
+enum class ChannelCommand {
+    kCopy,
+    kCut,
+    kPaste,
+    kPasteSameChannels,
+    kClear,
+    kMoveUp,
+    kMoveDown,
+    kInsert,
+    kDelete,
+    kFillDown
+};
 std::string ChannelCommandText(ChannelCommand command, Lang lang);
 
 // "Save the changes to the channel plan?" / "是否保存对信道资料的修改？".
 std::string SaveChangesQuestion(Lang lang);
 
 // The grids' own messages and captions. A pasted cell refused: %1 the channel, %2 the
-// column's heading, %3 the text.
-inline constexpr Bilingual kPasteRefusedText{"信道 %1 %2：无法粘贴“%3”。",
-                                             "Channel %1, %2: \"%3\" cannot be pasted."};
+// column's heading, %3 the text, %4 why (one of the reasons below).
+inline constexpr Bilingual kPasteRefusedText{"信道 %1 %2：无法粘贴“%3”：%4",
+                                             "Channel %1, %2: \"%3\" cannot be pasted: %4"};
+inline constexpr Bilingual kPasteNotAFrequency{"不是频率。", "not a frequency."};
+// %1 and %2 the band's edges in MHz.
+inline constexpr Bilingual kPasteOutOfBand{"超出频段范围（%1–%2 MHz）。",
+                                           "beyond the frequency range (%1–%2 MHz)."};
+inline constexpr Bilingual kPasteNotATone{
+    "不是亚音频（67.0–254.1）或数字亚音（如 D023N）。",
+    "not a CTCSS tone (67.0–254.1) or a DCS code (such as D023N)."};
+// %1 the list's items.
+inline constexpr Bilingual kPasteNotInList{"应为%1之一。", "not one of %1."};
+inline constexpr Bilingual kListSeparator{"、", ", "};
+inline constexpr Bilingual kPastePastLastChannel{"超出第 16 信道。", "past channel 16."};
+// Insert Channel with channel %1, the last, in use.
+inline constexpr Bilingual kInsertWouldLoseText{
+    "信道 %1 已有数据，插入信道会使它丢失。请先清除或删除该信道。",
+    "Channel %1 is in use and would be lost by the insert. Clear or delete it first."};
 // The debug grid's context menu over channel %1 (the original's words).
 inline constexpr Bilingual kDeleteDebugChannelText{"删除调试信道%1的数据",
                                                    "Delete debugging channel%1data"};

@@ -68,8 +68,12 @@ std::array<std::string, kMemoryColumns> MemoryRowText(const RadioPlan& plan, int
 
 std::string CopyChannels(const RadioPlan& plan, std::vector<int> rows, Lang lang) {
     std::string text;
+    for (int column = kColumnChannel; column <= kLastListColumn; ++column) {
+        text += kMemoryHeadings[static_cast<std::size_t>(column)].in(lang);
+        text += column == kLastListColumn ? '\n' : '\t';
+    }
     for (int row : ChannelNumbers(std::move(rows))) {
-        for (int column = kColumnRx; column <= kLastListColumn; ++column) {
+        for (int column = kColumnChannel; column <= kLastListColumn; ++column) {
             text += MemoryCellText(plan, row, column, lang);
             text += column == kLastListColumn ? '\n' : '\t';
         }

@@ -25,8 +25,9 @@ std::string DebugCellText(const RadioPlan& plan, int row, int column);
 // Every cell of memory channel `row` in `lang`, by column.
 std::array<std::string, kMemoryColumns> MemoryRowText(const RadioPlan& plan, int row, Lang lang);
 
-// Columns 1-8 of each row as shown in `lang`, tab-separated, one line per row in ascending
-// order, each line ending in "\n": what Copy puts on the clipboard.
+// What Copy puts on the clipboard, as a spreadsheet takes it: a line of the grid's headings in
+// `lang`, then each row's channel number and cells as shown, in ascending order; the fields
+// tab-separated, each line ending in "\n".
 std::string CopyChannels(const RadioPlan& plan, std::vector<int> rows, Lang lang);
 
 // The field a text stands for: "" nothing, the Off word of either language Off, a tone in the

@@ -165,6 +165,27 @@ std::string ListItem(ListId list, int position, Lang lang) {
     return {};
 }
 
+const Bilingual* ChannelListItemWords(ListId list, int position) {
+    std::span<const Bilingual> items;
+    switch (list) {
+        case ListId::kBusyLock:
+            items = kBusyLockItems;
+            break;
+        case ListId::kBandwidth:
+            items = kBandwidthItems;
+            break;
+        case ListId::kAddScan:
+            items = kAddScanItems;
+            break;
+        case ListId::kTxPower:
+            items = kTxPowerItems;
+            break;
+        default:
+            return nullptr;
+    }
+    return position >= 0 && position < std::ssize(items) ? &items[std::size_t(position)] : nullptr;
+}
+
 Bilingual SettingCaption(const SettingField& field) {
     for (const Caption& entry : kSettingCaptions) {
         if (entry.name == field.name) {

@@ -18,6 +18,10 @@ namespace m742 {
 // (-1 is "no selection").
 std::string ListItem(ListId list, int position, Lang lang);
 
+// The words of an item of the memory grid's lists (busy lock, band, add scan, TX power) in both
+// languages; nothing for another list or a position outside it.
+const Bilingual* ChannelListItemWords(ListId list, int position);
+
 // The Off word: the first entry of the tone list.
 std::string_view OffWord(Lang lang);
 

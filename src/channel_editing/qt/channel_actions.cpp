@@ -43,13 +43,21 @@ ChannelActions::ChannelActions(MemoryGridView& grid, EditorDocument& document,
     } items[] = {
         {ChannelCommand::kCopy, "mnuCopyChannels", QKeySequence::Copy, [this] { Copy(); }},
         {ChannelCommand::kCut, "mnuCutChannels", QKeySequence::Cut, [this] { Cut(); }},
-        {ChannelCommand::kPaste, "mnuPasteChannels", QKeySequence::Paste, [this] { Paste(); }},
+        {ChannelCommand::kPaste, "mnuPasteChannels", QKeySequence::Paste,
+         [this] { Paste(PasteTarget::kFromRow); }},
+        {ChannelCommand::kPasteSameChannels, "mnuPasteSameChannels",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+         [this] { Paste(PasteTarget::kSameChannels); }},
         {ChannelCommand::kClear, "mnuClearChannels", QKeySequence(Qt::Key_Delete),
          [this] { Clear(); }},
         {ChannelCommand::kMoveUp, "mnuMoveChannelsUp", QKeySequence(Qt::ALT | Qt::Key_Up),
          [this] { Move(true); }},
         {ChannelCommand::kMoveDown, "mnuMoveChannelsDown", QKeySequence(Qt::ALT | Qt::Key_Down),
          [this] { Move(false); }},
+        {ChannelCommand::kInsert, "mnuInsertChannel", QKeySequence(Qt::Key_Insert),
+         [this] { Insert(); }},
+        {ChannelCommand::kDelete, "mnuDeleteChannels", QKeySequence(Qt::CTRL | Qt::Key_Delete),
+         [this] { Delete(); }},
     };
     for (const auto& item : items) {
         auto* action = new QAction(&grid);
@@ -64,8 +72,8 @@ ChannelActions::ChannelActions(MemoryGridView& grid, EditorDocument& document,
     }
     m_fill->setObjectName("mnuFillDown");
     m_actions[ChannelCommand::kFillDown] = m_menu->addMenu(m_fill);
-    for (int column :
-         {kColumnDecodeTone, kColumnEncodeTone, kColumnBandwidth, kColumnAddScan, kColumnTxPower}) {
+    for (int column : {kColumnDecodeTone, kColumnEncodeTone, kColumnBusyLock, kColumnBandwidth,
+                       kColumnAddScan, kColumnTxPower}) {
         QAction* action = m_fill->addAction(QString());
         action->setObjectName(QString("mnuFillDown%1").arg(column));
         connect(action, &QAction::triggered, this, [this, column] { Fill(column); });
@@ -79,7 +87,8 @@ QMenu* ChannelActions::menu() {
     const bool selected = !m_grid.selectedChannels().empty();
     for (ChannelCommand command :
          {ChannelCommand::kCopy, ChannelCommand::kCut, ChannelCommand::kClear,
-          ChannelCommand::kMoveUp, ChannelCommand::kMoveDown, ChannelCommand::kFillDown}) {
+          ChannelCommand::kMoveUp, ChannelCommand::kMoveDown, ChannelCommand::kInsert,
+          ChannelCommand::kDelete, ChannelCommand::kFillDown}) {
         m_actions[command]->setEnabled(selected);
     }
     return m_menu;
@@ -121,12 +130,12 @@ void ChannelActions::Cut() {
                      [&rows](EditorState& editor) { ClearChannels(editor, rows); });
 }
 
-void ChannelActions::Paste() {
+void ChannelActions::Paste(PasteTarget target) {
     const int first = m_grid.pasteChannel();
     EditorState after = m_document.editor();
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    if (const auto refusal = PasteChannels(after, first, text, m_band)) {
-        m_message({PasteRefusalMessage(*refusal), kStyleWarning, ""});
+    if (const auto refusal = PasteChannels(after, first, text, m_band, target)) {
+        m_message({PasteRefusalMessage(*refusal, m_band), kStyleWarning, ""});
         return;
     }
     m_document.Commit({EditKind::kPaste, first, 0, {}}, after);
@@ -152,6 +161,31 @@ void ChannelActions::Move(bool up) {
         moved.push_back(up ? row - 1 : row + 1);
     }
     m_grid.SelectChannels(moved);  // the selection goes with the channels
+}
+
+void ChannelActions::Insert() {
+    const std::vector<int> rows = m_grid.selectedChannels();
+    if (rows.empty()) {
+        return;
+    }
+    EditorState after = m_document.editor();
+    if (!InsertChannel(after, rows.front())) {
+        m_message({{&kInsertWouldLoseText, {std::to_string(kChannelCount)}}, kStyleWarning, ""});
+        return;
+    }
+    m_document.Commit({EditKind::kInsertChannel, rows.front(), 0, {}}, after);
+    m_grid.SelectChannels({rows.front()});  // the empty channel, ready to be filled
+}
+
+void ChannelActions::Delete() {
+    const std::vector<int> rows = m_grid.selectedChannels();
+    if (rows.empty()) {
+        return;
+    }
+    const EditName name = rows.size() == 1 ? EditName{EditKind::kDeleteChannel, rows.front(), 0, {}}
+                                           : EditName{EditKind::kDeleteChannels, 0, 0, {}};
+    m_document.Apply(name, [&rows](EditorState& editor) { DeleteChannels(editor, rows); });
+    m_grid.SelectChannels({});
 }
 
 void ChannelActions::Fill(int column) {

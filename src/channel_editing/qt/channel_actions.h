@@ -1,6 +1,7 @@
-// The memory grid's channel operations: Copy (Ctrl+C), Cut (Ctrl+X), Paste (Ctrl+V), Clear
-// (Delete), Move up (Alt+Up), Move down (Alt+Down) and Fill down, on the channels selected by
-// their numbers. The keys belong to the grid itself, so an open cell editor keeps Ctrl+C and
+// The memory grid's channel operations: Copy (Ctrl+C), Cut (Ctrl+X), Paste (Ctrl+V), Paste to
+// the same channels (Ctrl+Shift+V), Clear (Delete), Move up (Alt+Up), Move down (Alt+Down),
+// Insert (Insert), Delete (Ctrl+Delete) and Fill down, on the channels selected by their
+// numbers. The keys belong to the grid itself, so an open cell editor keeps Ctrl+C and
 // Ctrl+V for its text; the same items form the menu of the channel numbers. Each operation is
 // one undo step.
 #pragma once
@@ -9,6 +10,7 @@
 #include <functional>
 #include <map>
 
+#include "channel_editing/channel_operations.h"
 #include "channel_editing/frequency_entry.h"
 #include "texts/edit_texts.h"
 
@@ -34,9 +36,11 @@ public:
 
     void Copy();
     void Cut();
-    void Paste();
+    void Paste(PasteTarget target = PasteTarget::kFromRow);
     void Clear();
     void Move(bool up);
+    void Insert();
+    void Delete();
     void Fill(int column);
 
 private:
