@@ -58,9 +58,69 @@ TEST(ChannelOperations, CopiedChannelsPasteBackAsTheyWere) {
 
 TEST(ChannelOperations, CopyIsTabSeparatedLinesInTheShownLanguage) {
     EXPECT_EQ(CopyChannels(ThreeChannels(), {2}, Lang::English),
-              "450.00000\tOff\t450.00000\tD023N\tOff\tWide\tYes\tLow\n");
+              "Channel\tRX Frequency\tQT/DQT Dec\tTX Frequency\tQT/DQT Enc\tBusy Lock\tBand\t"
+              "Add Scan\tTX-Power\n"
+              "2\t450.00000\tOff\t450.00000\tD023N\tOff\tWide\tYes\tLow\n");
     EXPECT_EQ(CopyChannels(ThreeChannels(), {2}, Lang::Chinese),
-              "450.00000\t关闭\t450.00000\tD023N\t关闭\t宽\t是\t低\n");
+              "信道\t接收频率\t亚音频\t发射频率\t亚音频\t繁忙锁定\t带宽\t扫描添加\t发射功率\n"
+              "2\t450.00000\t关闭\t450.00000\tD023N\t关闭\t宽\t是\t低\n");
+}
+
+// A heading line is passed over wherever it stands; a leading channel number is passed over,
+// or with kSameChannels names the channel; a line without one follows the line before.
+TEST(ChannelOperations, PasteTakesHeadingsAndChannelNumbers) {
+    struct Case {
+        const char* text;
+        PasteTarget target;
+        std::vector<int> rows;  // where 460, 461, ... went, in order
+    };
+    const Case cases[] = {
+        {"Channel\tRX Frequency\n2\t460\n9\t461\n", PasteTarget::kFromRow, {5, 6}},
+        {"信道\t接收频率\n2\t460\n9\t461\n", PasteTarget::kSameChannels, {2, 9}},
+        {"RX Frequency\tQT/DQT Dec\n460\n461\n", PasteTarget::kFromRow, {5, 6}},
+        {"12\t460\n461\n", PasteTarget::kSameChannels, {12, 13}},
+        {"460\n461\n", PasteTarget::kSameChannels, {5, 6}},
+        {"16\t460\n461\n", PasteTarget::kFromRow, {5, 6}},
+    };
+    for (const Case& c : cases) {
+        EditorState editor = StartupEditor();
+        ASSERT_EQ(PasteChannels(editor, 5, c.text, {}, c.target), std::nullopt) << c.text;
+        std::vector<int> used;
+        for (int row = 1; row <= kChannelCount; ++row) {
+            if (ChannelInUse(editor, row)) {
+                used.push_back(row);
+                EXPECT_EQ(MemoryCellText(editor, row, kColumnRx, Lang::English),
+                          std::to_string(460 + used.size() - 1) + ".00000");
+            }
+        }
+        EXPECT_EQ(used, c.rows) << c.text;
+    }
+    EditorState editor = StartupEditor();
+    EXPECT_EQ(PasteChannels(editor, 1, "16\t460\n461\n", {}, PasteTarget::kSameChannels),
+              (PasteRefusal{17, kColumnRx, "461", PasteProblem::kPastLastChannel}));
+}
+
+TEST(ChannelOperations, InsertAndDeleteMoveTheChannelsBelow) {
+    EditorState editor = ThreeChannels();
+    const EditorState start = editor;
+    ASSERT_TRUE(InsertChannel(editor, 2));
+    EXPECT_EQ(MemoryCellText(editor, 1, kColumnRx, Lang::English), "460.01250");
+    EXPECT_FALSE(ChannelInUse(editor, 2));
+    EXPECT_EQ(MemoryChannelOf(editor, 3), MemoryChannelOf(start, 2));
+    EXPECT_EQ(MemoryChannelOf(editor, 4), MemoryChannelOf(start, 3));
+    DeleteChannels(editor, {2});
+    EXPECT_EQ(editor.memory, start.memory);
+
+    DeleteChannels(editor, {3, 1});
+    EXPECT_EQ(MemoryChannelOf(editor, 1), MemoryChannelOf(start, 2));
+    for (int row = 2; row <= kChannelCount; ++row) {
+        EXPECT_FALSE(ChannelInUse(editor, row)) << row;
+    }
+    // Channel 16 in use would be lost: nothing moves.
+    CommitFrequency(editor, 16, kColumnRx, "470");
+    const EditorState full = editor;
+    EXPECT_FALSE(InsertChannel(editor, 1));
+    EXPECT_EQ(editor, full);
 }
 
 TEST(ChannelOperations, PasteTakesTheRulesOfTyping) {
@@ -83,12 +143,13 @@ TEST(ChannelOperations, ARefusedCellStoresNothingOfThePaste) {
         PasteRefusal refusal;
     };
     const Case cases[] = {
-        {1, "460\n500\n", {2, kColumnRx, "500"}},
-        {1, "460\t\t4..5\n", {1, kColumnTx, "4..5"}},
-        {3, "460\t254.2\n", {3, kColumnDecodeTone, "254.2"}},
-        {3, "460\tOff\t460\tD1234N\n", {3, kColumnEncodeTone, "D1234N"}},
-        {4, "460\t\t\t\tMaybe\n", {4, kColumnBusyLock, "Maybe"}},
-        {15, "460\n461\n462\n", {17, kColumnRx, "462"}},
+        {1, "460\n500\n", {2, kColumnRx, "500", PasteProblem::kOutOfBand}},
+        {1, "460\t\t4..5\n", {1, kColumnTx, "4..5", PasteProblem::kNotAFrequency}},
+        {1, "abc\n", {1, kColumnRx, "abc", PasteProblem::kNotAFrequency}},
+        {3, "460\t254.2\n", {3, kColumnDecodeTone, "254.2", PasteProblem::kNotATone}},
+        {3, "460\tOff\t460\tD1234N\n", {3, kColumnEncodeTone, "D1234N", PasteProblem::kNotATone}},
+        {4, "460\t\t\t\tMaybe\n", {4, kColumnBusyLock, "Maybe", PasteProblem::kNotInList}},
+        {15, "460\n461\n462\n", {17, kColumnRx, "462", PasteProblem::kPastLastChannel}},
     };
     for (const Case& c : cases) {
         EditorState editor = ThreeChannels();
@@ -96,10 +157,37 @@ TEST(ChannelOperations, ARefusedCellStoresNothingOfThePaste) {
         EXPECT_EQ(PasteChannels(editor, c.firstRow, c.text), c.refusal) << c.text;
         EXPECT_EQ(editor, before) << c.text;
     }
-    EXPECT_EQ(Worded(PasteRefusalMessage({3, kColumnDecodeTone, "254.2"}), Lang::English),
-              "Channel 3, QT/DQT Dec: \"254.2\" cannot be pasted.");
-    EXPECT_EQ(Worded(PasteRefusalMessage({3, kColumnRx, "x"}), Lang::Chinese),
-              "信道 3 接收频率：无法粘贴“x”。");
+    // Each refusal says why, as typing the cell would.
+    struct Wording {
+        PasteRefusal refusal;
+        Lang lang;
+        const char* text;
+    };
+    const Wording wordings[] = {
+        {{3, kColumnDecodeTone, "254.2", PasteProblem::kNotATone},
+         Lang::English,
+         "Channel 3, QT/DQT Dec: \"254.2\" cannot be pasted: not a CTCSS tone (67.0–254.1) or a "
+         "DCS code (such as D023N)."},
+        {{3, kColumnRx, "x", PasteProblem::kNotAFrequency},
+         Lang::Chinese,
+         "信道 3 接收频率：无法粘贴“x”：不是频率。"},
+        {{2, kColumnRx, "500", PasteProblem::kOutOfBand},
+         Lang::English,
+         "Channel 2, RX Frequency: \"500\" cannot be pasted: beyond the frequency range "
+         "(400–480 MHz)."},
+        {{4, kColumnBusyLock, "Maybe", PasteProblem::kNotInList},
+         Lang::English,
+         "Channel 4, Busy Lock: \"Maybe\" cannot be pasted: not one of Off, Carrier, QT/DQT."},
+        {{4, kColumnTxPower, "x", PasteProblem::kNotInList},
+         Lang::Chinese,
+         "信道 4 发射功率：无法粘贴“x”：应为低、高之一。"},
+        {{17, kColumnRx, "462", PasteProblem::kPastLastChannel},
+         Lang::English,
+         "Channel 17, RX Frequency: \"462\" cannot be pasted: past channel 16."},
+    };
+    for (const Wording& w : wordings) {
+        EXPECT_EQ(Worded(PasteRefusalMessage(w.refusal), w.lang), w.text);
+    }
 }
 
 TEST(ChannelOperations, MoveSwapsWithTheNeighbourAndStopsAtTheEnds) {

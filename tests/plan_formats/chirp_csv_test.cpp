@@ -30,8 +30,14 @@ EditorState PlanWith(int row, std::string_view channel) {
     return editor;
 }
 
+// The row's cells 1-8 as the grid shows them in English, tab-separated, with a line end.
 std::string Channel(const EditorState& editor, int row) {
-    return CopyChannels(editor, {row}, Lang::English);
+    std::string line;
+    for (int column = kColumnRx; column <= kLastListColumn; ++column) {
+        line += MemoryCellText(editor, row, column, Lang::English);
+        line += column == kLastListColumn ? '\n' : '\t';
+    }
+    return line;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -131,6 +131,11 @@ void ChannelOperationsTest::operationIsOneStep_data() {
                                << "move channels down" << Rows{4};
     QTest::newRow("fill down") << Rows{1, 2, 3} << "fill 2" << start << "fill down QT/DQT Dec"
                                << Rows{1, 2, 3};
+    QTest::newRow("insert") << Rows{2, 3} << "Ins"
+                            << QStringList{"460.12500", "", "450.00000", "470.00000"}
+                            << "insert channel 2" << Rows{2};
+    QTest::newRow("delete") << Rows{1, 2} << "Ctrl+Del" << QStringList{"470.00000", "", "", ""}
+                            << "delete channels" << Rows{};
 }
 
 void ChannelOperationsTest::operationIsOneStep() {
@@ -179,7 +184,8 @@ void ChannelOperationsTest::refusedPasteStoresNothing() {
     window.Press(14, 0);
     QTest::keySequence(&window.grid(), QKeySequence("Ctrl+V"));
     QCOMPARE(window.messages().texts(),
-             QStringList{"Channel 15, QT/DQT Dec: \"D999N\" cannot be pasted."});
+             QStringList{"Channel 15, QT/DQT Dec: \"D999N\" cannot be pasted: not a CTCSS tone "
+                         "(67.0–254.1) or a DCS code (such as D023N)."});
     QVERIFY(FirstDifference(before, window.mainWindow().editor()).isEmpty());
     QVERIFY(!window.undo().isEnabled());
 }
@@ -209,12 +215,19 @@ void ChannelOperationsTest::menuOfTheNumbers() {
     for (QAction* action : menu.actions()) {
         items << action->text();
     }
-    QCOMPARE(items, QString::fromUtf8("复制 剪切 粘贴 清除 上移 下移 向下填充").split(' '));
+    QCOMPARE(items,
+             QString::fromUtf8("复制 剪切 粘贴 粘贴到相同信道 清除 上移 下移 插入信道 删除信道 "
+                               "向下填充")
+                 .split(' '));
     QCOMPARE(Selected(window), Rows{2});
     Child<QAction>(window.grid(), "mnuClearChannels").trigger();
     menu.hide();
     QCOMPARE(window.Rx(2), std::string());
     QCOMPARE(window.undo().text(), QString::fromUtf8("撤销 清除信道"));
+    // A copied line goes back to the channel its number names.
+    QGuiApplication::clipboard()->setText("3\t465\n");
+    Child<QAction>(window.grid(), "mnuPasteSameChannels").trigger();
+    QCOMPARE(window.Rx(3), std::string("465.00000"));
 }
 
 namespace m742::test {
