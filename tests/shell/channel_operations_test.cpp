@@ -77,6 +77,7 @@ private slots:
     void refusedPasteStoresNothing();
     void editorKeepsItsOwnKeys();
     void menuOfTheNumbers();
+    void editMenuCarriesTheOperations();
 };
 
 void ChannelOperationsTest::numbersSelectChannels_data() {
@@ -228,6 +229,29 @@ void ChannelOperationsTest::menuOfTheNumbers() {
     QGuiApplication::clipboard()->setText("3\t465\n");
     Child<QAction>(window.grid(), "mnuPasteSameChannels").trigger();
     QCOMPARE(window.Rx(3), std::string("465.00000"));
+}
+
+void ChannelOperationsTest::editMenuCarriesTheOperations() {
+    ChannelWindow window;
+    auto& edit = Child<QMenu>(window.mainWindow(), "mnuEdit");
+    auto& insert = Child<QAction>(window.grid(), "mnuInsertChannel");
+    auto& paste = Child<QAction>(window.grid(), "mnuPasteChannels");
+    QVERIFY(edit.actions().contains(&insert));
+    QVERIFY(edit.actions().contains(&paste));
+    QCOMPARE(insert.shortcut(), QKeySequence(Qt::Key_Insert));
+    window.grid().SelectChannels({});
+    emit edit.aboutToShow();
+    QVERIFY(!insert.isEnabled());  // nothing selected to insert before
+    QVERIFY(paste.isEnabled());
+    window.grid().SelectChannels({2});
+    emit edit.aboutToShow();
+    QVERIFY(insert.isEnabled());
+    window.mainWindow().SetLocked(true);  // the lock holds the grids, from the menu too
+    emit edit.aboutToShow();
+    QVERIFY(!insert.isEnabled());
+    QVERIFY(!paste.isEnabled());
+    // Fill down offers busy lock too.
+    QCOMPARE(Child<QAction>(window.grid(), "mnuFillDown5").text(), QString("Busy Lock"));
 }
 
 namespace m742::test {

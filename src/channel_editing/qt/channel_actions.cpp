@@ -84,14 +84,30 @@ ChannelActions::ChannelActions(MemoryGridView& grid, EditorDocument& document,
 
 QMenu* ChannelActions::menu() {
     Reword();
-    const bool selected = !m_grid.selectedChannels().empty();
+    UpdateEnabled();
+    return m_menu;
+}
+
+void ChannelActions::AddTo(QMenu& menu) {
+    menu.addSeparator()->setObjectName("mnuChannelsLine");
+    menu.addActions(m_menu->actions());
+    connect(&menu, &QMenu::aboutToShow, this, [this] {
+        Reword();
+        UpdateEnabled();
+    });
+}
+
+void ChannelActions::UpdateEnabled() {
+    const bool selected = m_grid.isEnabled() && !m_grid.selectedChannels().empty();
     for (ChannelCommand command :
          {ChannelCommand::kCopy, ChannelCommand::kCut, ChannelCommand::kClear,
           ChannelCommand::kMoveUp, ChannelCommand::kMoveDown, ChannelCommand::kInsert,
           ChannelCommand::kDelete, ChannelCommand::kFillDown}) {
         m_actions[command]->setEnabled(selected);
     }
-    return m_menu;
+    for (ChannelCommand command : {ChannelCommand::kPaste, ChannelCommand::kPasteSameChannels}) {
+        m_actions[command]->setEnabled(m_grid.isEnabled());
+    }
 }
 
 void ChannelActions::Reword() {

@@ -33,6 +33,9 @@ public:
     QAction* action(ChannelCommand command) const { return m_actions.at(command); }
     // The menu of the channel numbers, worded in the interface language.
     QMenu* menu();
+    // Puts the same items into `menu` (the window's Edit menu), after a separator; they are
+    // worded and enabled as the grid stands each time it opens.
+    void AddTo(QMenu& menu);
 
     void Copy();
     void Cut();
@@ -45,6 +48,9 @@ public:
 
 private:
     void Reword();
+    // The items that work on selected channels are on while some are selected and the grid
+    // takes edits.
+    void UpdateEnabled();
 
     MemoryGridView& m_grid;
     EditorDocument& m_document;

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "channel_editing/channel_plan.h"
+#include "channel_editing/qt/channel_actions.h"
 #include "channel_editing/qt/debug_grid.h"
 #include "channel_editing/qt/memory_grid.h"
 #include "radio_data/backups.h"
@@ -103,6 +104,7 @@ MainWindow::MainWindow(StartupOptions options)
         },
         this);
     layout->addWidget(m_channels, 1);
+    m_channels->memoryGrid().channelActions().AddTo(*findChild<QMenu*>("mnuEdit"));
     m_statusLine = new StatusLine(*m_document, central);
     layout->addWidget(m_statusLine);
     setCentralWidget(central);

@@ -60,7 +60,8 @@ void WindowMenus::BuildMenus() {
     frequency->setVisible(false);
     frequency->setEnabled(false);
     item(edit, "mnuDebug", [&window] { window.dialogs().ShowPowerDialog(); });
-    // Undo and Redo head the menu; an open cell entry ends before either runs.
+    // Undo and Redo head the menu; an open cell entry ends before either runs. The memory
+    // grid's channel operations end the menu once the grid is made.
     new UndoMenuItems(window.document(), *edit,
                       [&window] { return window.channels().memoryGrid().EndEntry(); });
 
