@@ -32,7 +32,8 @@ set(desktop_entry "${DATADIR}/applications/m742.desktop")
 set(icon "${DATADIR}/icons/hicolor/scalable/apps/m742.svg")
 set(help_file "${DATADIR}/doc/m742/M-742.html")
 set(chinese_help_file "${DATADIR}/doc/m742/M-742.zh.html")
-set(expected "${desktop_entry}" "${icon}" "${help_file}" "${chinese_help_file}"
+set(mime_type "${DATADIR}/mime/packages/m742.xml")
+set(expected "${desktop_entry}" "${mime_type}" "${icon}" "${help_file}" "${chinese_help_file}"
              "${DATADIR}/doc/m742/copyright" "${DATADIR}/doc/m742/changelog.gz")
 foreach(document cli.md plan-format.md m742-plan.schema.json)
   list(APPEND expected "${DATADIR}/doc/m742/${document}")
@@ -62,7 +63,7 @@ if(EXISTS "${PREFIX}/${desktop_entry}")
   set(entry "\n${entry}\n")
   foreach(line IN ITEMS "Type=Application" "Name=M-742 Radio Software"
                         "Name[zh_CN]=M-742对讲机编程软件" "Exec=m742 %f" "Icon=m742"
-                        "Terminal=false")
+                        "Terminal=false" "MimeType=application/x-m742-plan;")
     string(FIND "${entry}" "\n${line}\n" at)
     if(at LESS 0)
       fail("the desktop entry lacks \"${line}\"")
@@ -73,6 +74,14 @@ if(EXISTS "${PREFIX}/${desktop_entry}")
       fail("the desktop entry's categories lack ${category}")
     endif()
   endforeach()
+endif()
+
+# The data files' type: known by the header the program writes.
+if(EXISTS "${PREFIX}/${mime_type}")
+  file(READ "${PREFIX}/${mime_type}" mime)
+  if(NOT mime MATCHES "type=\"application/x-m742-plan\"" OR NOT mime MATCHES "value=\"ZMR47C\"")
+    fail("the MIME type does not describe the data files")
+  endif()
 endif()
 
 if(EXISTS "${PREFIX}/${icon}")

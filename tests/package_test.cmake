@@ -79,7 +79,8 @@ set(expected
     "-rw-r--r-- /usr/share/doc/m742/copyright"
     "-rw-r--r-- /usr/share/doc/m742/m742-plan.schema.json"
     "-rw-r--r-- /usr/share/doc/m742/plan-format.md"
-    "-rw-r--r-- /usr/share/icons/hicolor/scalable/apps/m742.svg")
+    "-rw-r--r-- /usr/share/icons/hicolor/scalable/apps/m742.svg"
+    "-rw-r--r-- /usr/share/mime/packages/m742.xml")
 foreach(program m742 m742-cli m742-radio-sim)
   list(APPEND expected "-rwxr-xr-x /usr/bin/${program}"
                        "-rw-r--r-- /usr/share/man/man1/${program}.1.gz")

@@ -13,6 +13,7 @@
 #include "texts/csv_texts.h"
 #include "texts/list_texts.h"
 #include "texts/message_style.h"
+#include "texts/window_texts.h"
 
 namespace m742 {
 
@@ -72,6 +73,12 @@ constexpr std::array<Caption, 21> kMenus{{
 constexpr std::array<Caption, 2> kReportMenus{{
     {"mnuPrintPreview", kPrintPreviewText},
     {"mnuExportPdf", kExportPdfText},
+}};
+
+// The File menu's own additions beside Open and Save.
+constexpr std::array<Caption, 2> kPlanFileMenus{{
+    {"mnuRecent", kRecentFilesText},
+    {"mnuSaveCurrent", kSaveToCurrentFileText},
 }};
 
 // The File menu's channel lists in CHIRP's CSV form.
@@ -249,6 +256,7 @@ std::vector<TextRow> BuildMainWindowTexts() {
     rows.addCaptions(kMenus);
     rows.addCaptions(kReportMenus);
     rows.addCaptions(kChannelListMenus);
+    rows.addCaptions(kPlanFileMenus);
     rows.addCaptions(kFrames);
     rows.addNumbered("Toolbar1", TextProperty::kToolTip, kToolTips);
     rows.addNumbered("TabStrip1", TextProperty::kTab, kTabs);

@@ -25,6 +25,12 @@ std::string MessageButtonLabel(int buttonId, std::int16_t languageFlag, std::str
 // The outcome of the last read, write or verify, kept in view until the next one with the
 // time it ended. A completed read or write, and a refused password, read as the blinking status
 // does; a verify's outcomes are the verify's own (backup_texts.h).
+// The File menu's own additions: the plan saved to the file it came from, the recent files.
+inline constexpr Bilingual kSaveToCurrentFileText{"保存到当前文件", "Save to Current File"};
+inline constexpr Bilingual kRecentFilesText{"最近的文件", "Recent Files"};
+inline constexpr Bilingual kRemoveMissingFilesText{"移除不存在的文件", "Remove Missing Files"};
+inline constexpr Bilingual kNoRecentFilesText{"（无）", "(none)"};
+
 inline constexpr Bilingual kReadDone{"读频成功！", "Read frequency success!"};
 inline constexpr Bilingual kWriteDone{"写频成功！", "Write frequency success!"};
 inline constexpr Bilingual kPasswordRefusedOutcome{"口令不对！", "The password is invalid!"};

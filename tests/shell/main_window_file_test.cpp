@@ -26,6 +26,7 @@
 #include "main_window_fixtures.h"
 #include "radio_data/codec.h"
 #include "radio_data/data_file.h"
+#include "shell/qt/plan_file_controller.h"
 #include "test_support.h"
 #include "texts/language_tables.h"
 #include "texts/store_refusal.h"
@@ -88,6 +89,7 @@ private slots:
     void dialogCancelled();
     void titleNamesThePlanFile_data();
     void titleNamesThePlanFile();
+    void saveToCurrentFileAndRecentFiles();
 };
 
 void FileCommandTest::newCancelled() {
@@ -362,6 +364,52 @@ void FileCommandTest::dialogCancelled() {
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QCOMPARE(form.windowTitle(), title);
     QCOMPARE(QDir(harness.folder().filePath(".")).entryList(QDir::Files), QStringList{"parameter"});
+}
+
+// The plan keeps the file it came from: Ctrl+S writes there without a dialog, the dialogs open
+// in its folder with its name, and the File menu lists the files last opened or saved.
+void FileCommandTest::saveToCurrentFileAndRecentFiles() {
+    Harness harness(EnglishPreferences());
+    MainWindow& form = harness.mainWindow();
+    PlanFileController& files = form.planFiles();
+    auto& saveCurrent = Child<QAction>(form, "mnuSaveCurrent");
+    QCOMPARE(saveCurrent.shortcut(), QKeySequence("Ctrl+S"));
+    QVERIFY(!saveCurrent.isEnabled());  // the plan at start is no file's
+    const QString first = QFileInfo(harness.folder().filePath("shop/A.DAT")).absoluteFilePath();
+    QVERIFY(QDir().mkpath(QFileInfo(first).absolutePath()));
+    const QString second = QFileInfo(harness.folder().filePath("B.DAT")).absoluteFilePath();
+    for (const QString& path : {first, second}) {
+        harness.chooser().answers = {path};
+        files.SavePlan();
+    }
+    files.OpenFile(first);
+    QVERIFY(saveCurrent.isEnabled());
+    QCOMPARE(files.recentFiles(), (QStringList{first, second}));
+    QCOMPARE(files.DataFileRequest(true).folder, QFileInfo(first).absolutePath());
+    QCOMPARE(files.DataFileRequest(true).fileName, QString("A.DAT"));
+
+    form.document().Apply({EditKind::kCell, 1, 1, {}}, [](EditorState& editor) {
+        SetMemoryChannel(editor, 1, "460.12500", "67.0", "461.12500", "D023N", 2, 1, 1, 1);
+    });
+    const int dialogs = int(harness.chooser().calls.size());
+    saveCurrent.trigger();
+    QCOMPARE(int(harness.chooser().calls.size()), dialogs);  // no dialog
+    QVERIFY(!form.document().isModified());
+    EditorState reopened = StartupEditor();
+    QVERIFY(OpenDataFile(first.toStdString(), reopened).ok());
+    QCOMPARE(MemoryCellText(reopened, 1, 1, Lang::English), std::string("460.12500"));
+
+    // A file gone is greyed in the menu, and one item takes such files off the list.
+    QFile::remove(second);
+    auto& recent = Child<QMenu>(form, "mnuRecent");
+    emit recent.aboutToShow();
+    QVERIFY(Child<QAction>(recent, "mnuRecent1").isEnabled());
+    QVERIFY(!Child<QAction>(recent, "mnuRecent2").isEnabled());
+    Child<QAction>(recent, "mnuRemoveMissing").trigger();
+    QCOMPARE(files.recentFiles(), QStringList{first});
+
+    files.NewPlan();
+    QVERIFY(!saveCurrent.isEnabled());
 }
 
 namespace m742::test {

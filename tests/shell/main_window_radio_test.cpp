@@ -24,6 +24,7 @@
 #include "radio_data/codec.h"
 #include "radio_sim/radio_sim.h"
 #include "shell/qt/dialogs.h"
+#include "shell/qt/plan_file_controller.h"
 #include "test_support.h"
 #include "texts/store_refusal.h"
 
@@ -117,6 +118,7 @@ void RadioTest::readFromRadio() {
     Harness harness(EnglishPreferences());
     MainWindow& form = harness.mainWindow();
     form.radio().ports().ChoosePort(1);
+    form.planFiles().SetCaptionTo(harness.folder().filePath("shop.DAT"));  // as if opened
 
     form.radio().ReadRadio();
     QCOMPARE(StatusText(form), QString("Communication...... "));
@@ -127,6 +129,9 @@ void RadioTest::readFromRadio() {
     QCOMPARE(form.radio().exchange().outcome(), ExchangeOutcome::kCompleted);
     QCOMPARE(StatusText(form), QString("Read frequency success!"));
     QVERIFY(!form.windowTitle().endsWith('*'));
+    // The plan read is the radio's, no file's: Save to Current File would write it elsewhere.
+    QCOMPARE(form.windowTitle(), QString("M-742 Radio Software V2.50"));
+    QVERIFY(!Child<QAction>(form, "mnuSaveCurrent").isEnabled());
     QCOMPARE(Child<QAction>(form, "mnuUndo").text(), QString("Undo read frequency"));
     const QProgressBar& progress = Child<QProgressBar>(form, "ProgressBar1");
     QCOMPARE(progress.value(), 1024);

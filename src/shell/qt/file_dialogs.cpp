@@ -47,14 +47,17 @@ QString ChooseFileName(QWidget* parent, const FileDialogRequest& request) {
     // The working folder, as the original's dialogs. On Windows the Start menu starts the
     // program in its own folder, where the user may not write (C:\Program Files\M-742): then
     // the user's documents.
-    QString folder;
+    QString folder = request.folder;
 #ifdef _WIN32
-    if (QDir::current() == QDir(QCoreApplication::applicationDirPath())) {
+    if (folder.isEmpty() && QDir::current() == QDir(QCoreApplication::applicationDirPath())) {
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
 #endif
     QFileDialog dialog(parent, request.caption, folder, request.filter);
     FollowInterfaceLanguage(dialog);
+    if (!request.places.isEmpty()) {
+        dialog.setSidebarUrls(dialog.sidebarUrls() + request.places);
+    }
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(request.defaultSuffix);
@@ -62,6 +65,9 @@ QString ChooseFileName(QWidget* parent, const FileDialogRequest& request) {
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::ReadOnly);
+    }
+    if (request.save && !request.fileName.isEmpty()) {
+        dialog.selectFile(request.fileName);
     }
     // The name as the system writes it (C:\Users\... on Windows), in the title and the messages.
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()

@@ -4,7 +4,9 @@
 // writes them in the system's).
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QUrl>
 
 class QFileDialog;
 class QWidget;
@@ -17,6 +19,9 @@ struct FileDialogRequest {
     bool save = false;
     QString defaultSuffix;         // added to a name typed without one (Save only)
     bool confirmOverwrite = true;  // the dialog itself asks before a file is replaced
+    QString folder;                // where the dialog opens; empty: the working folder
+    QString fileName;              // the name filled in (Save only)
+    QList<QUrl> places;            // folders added to the dialog's side bar
 };
 
 // Makes `dialog` one of the program's: Qt's own, its list in the interface language.

@@ -1,7 +1,9 @@
 #include "shell/qt/plan_file_controller.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 
 #include "channel_editing/channel_plan.h"
 #include "channel_editing/qt/debug_grid.h"
@@ -19,6 +21,8 @@
 #include "shell/qt/local_path.h"
 #include "shell/qt/main_window.h"
 #include "shell/qt/settings_panel.h"
+#include "shell/qt/user_settings.h"
+#include "shell/recent_files.h"
 #include "texts/csv_report.h"
 #include "texts/csv_texts.h"
 #include "texts/edit_texts.h"
@@ -52,10 +56,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 PlanFileController::PlanFileController(MainWindow& window)
     : m_window(window), m_document(window.document()), m_editor(window.editor()) {
-    chooseFile = [this](bool save) {
-        // Save asks about replacing a file itself, in the program's own words.
-        return ChooseFileName(&m_window, {QString(), kFileFilter, save, QString(), false});
-    };
+    chooseFile = [this](bool save) { return ChooseFileName(&m_window, DataFileRequest(save)); };
     chooseCsv = [this](bool save) { return ChooseCsvFile(save); };
 }
 
@@ -112,6 +113,9 @@ void PlanFileController::SetCaptionTo(const QString& file) {
     // As the system writes names: C:\Users\... on Windows.
     m_planFile =
         file.isEmpty() ? QString() : QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    if (auto* saveCurrent = m_window.findChild<QAction*>("mnuSaveCurrent")) {
+        saveCurrent->setEnabled(!m_planFile.isEmpty());
+    }
     if (!m_planFile.isEmpty()) {
         m_window.setWindowTitle(QString(kApplicationTitle) + "-" + m_planFile);
         return;
@@ -164,6 +168,7 @@ void PlanFileController::OpenFile(const QString& file) {
     m_document.Commit({EditKind::kOpen, 0, 0, {}}, opened);
     m_document.MarkSaved();
     SetCaptionTo(file);
+    NoteFile(m_planFile);
     m_window.channels().debugGrid().SelectChannel(1);
 }
 
@@ -216,15 +221,89 @@ bool PlanFileController::Save() {
                 continue;  // choose again
             }
         }
-        const Status saved = WriteDataFile(LocalPath(file), image.value());
-        if (!saved.ok()) {
-            m_window.ShowMessage(saved.message, kStyleError, "");
-            return false;
-        }
-        m_document.MarkSaved();
-        SetCaptionTo(file);
-        return true;
+        return WriteImage(file, image.value());
     }
+}
+
+bool PlanFileController::WriteImage(const QString& file, const RadioImage& image) {
+    const Status saved = WriteDataFile(LocalPath(file), image);
+    if (!saved.ok()) {
+        m_window.ShowMessage(saved.message, kStyleError, "");
+        return false;
+    }
+    m_document.MarkSaved();
+    SetCaptionTo(file);
+    NoteFile(m_planFile);
+    return true;
+}
+
+void PlanFileController::SaveToCurrentFile() {
+    if (m_planFile.isEmpty() || !m_window.channels().memoryGrid().EndEntry()) {
+        return;
+    }
+    const auto image = EncodeImage(m_editor, m_window.language());
+    if (!image.ok()) {
+        m_window.ShowMessage(image.status().message, kStyleError, "");
+        return;
+    }
+    // The file may have become read-only, or another kind of file, since it was opened.
+    if (QFileInfo::exists(m_planFile)) {
+        if (const Status ready = CheckDataFileSavable(LocalPath(m_planFile)); !ready.ok()) {
+            m_window.ShowMessage(ready.message, kStyleError, "");
+            return;
+        }
+    }
+    WriteImage(m_planFile, image.value());
+}
+
+void PlanFileController::OpenRecent(const QString& file) {
+    m_window.HideFrequencyEditor();
+    if (MaySaveChanges()) {
+        OpenFile(file);
+    }
+}
+
+QStringList PlanFileController::recentFiles() const {
+    return m_window.userSettings().value(kRecentFilesKey).toStringList();
+}
+
+void PlanFileController::ForgetMissingFiles() {
+    QStringList files = recentFiles();
+    files.removeIf([](const QString& file) { return !QFileInfo::exists(file); });
+    m_window.userSettings().setValue(kRecentFilesKey, files);
+}
+
+void PlanFileController::NoteFile(const QString& file) {
+    std::vector<std::string> paths;
+    for (const QString& path : recentFiles()) {
+        paths.push_back(path.toStdString());
+    }
+    QStringList files;
+    for (const std::string& path : WithRecentFile(paths, file.toStdString())) {
+        files << QString::fromStdString(path);
+    }
+    QSettings& settings = m_window.userSettings();
+    settings.setValue(kRecentFilesKey, files);
+    settings.setValue(kFileFolderKey, QFileInfo(file).absolutePath());
+}
+
+FileDialogRequest PlanFileController::DataFileRequest(bool save) const {
+    // Save asks about replacing a file itself, in the program's own words.
+    FileDialogRequest request;
+    request.filter = kFileFilter;
+    request.save = save;
+    request.confirmOverwrite = false;
+    request.folder = m_window.userSettings().value(kFileFolderKey).toString();
+    if (save && !m_planFile.isEmpty()) {
+        request.fileName = QFileInfo(m_planFile).fileName();
+    }
+    for (const QString& file : recentFiles()) {
+        const QUrl folder = QUrl::fromLocalFile(QFileInfo(file).absolutePath());
+        if (QFileInfo(QFileInfo(file).absolutePath()).isDir() && !request.places.contains(folder)) {
+            request.places << folder;
+        }
+    }
+    return request;
 }
 
 // The memory channels of a CHIRP CSV file come into the editor as one undoable step; the
@@ -232,9 +311,12 @@ bool PlanFileController::Save() {
 QString PlanFileController::ChooseCsvFile(bool save) {
     const Lang lang = m_window.language();
     // The dialog adds ".csv" to a bare name before it asks about replacing a file.
-    return ChooseFileName(&m_window,
-                          {Translated(save ? kExportChannelsTitle : kImportChannelsTitle, lang),
-                           Translated(kCsvFilterText, lang), save, "csv", true});
+    FileDialogRequest request;
+    request.caption = Translated(save ? kExportChannelsTitle : kImportChannelsTitle, lang);
+    request.filter = Translated(kCsvFilterText, lang);
+    request.save = save;
+    request.defaultSuffix = "csv";
+    return ChooseFileName(&m_window, request);
 }
 
 void PlanFileController::ImportCsv() {

@@ -1,13 +1,17 @@
-// The commands on the plan's files, for the main window: New, Open, Open backup and Save of
-// data files, the memory channels from and to CHIRP CSV files, the comparison with a data file,
-// and the question asked before unsaved changes would be lost. The window's title names the
-// plan's file.
+// The commands on the plan's files, for the main window: New, Open, Open backup, the recent
+// files, Save and Save to Current File of data files, the memory channels from and to CHIRP CSV
+// files, the comparison with a data file, and the question asked before unsaved changes would be
+// lost. The window's title names the plan's file.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
+#include "shell/qt/file_dialogs.h"
+
 #include "radio_data/editor_state.h"
+#include "radio_data/image.h"
 
 namespace m742 {
 
@@ -29,6 +33,19 @@ public:
     void SavePlan();
     // Save with the file dialog; true when the plan was saved.
     bool Save();
+    // Saves the plan to the file it came from (opened or saved last), without a dialog, with
+    // Save's checks and messages. Nothing to do while the plan is no file's.
+    void SaveToCurrentFile();
+    // The data file the plan came from, absolute; empty after New, a read, or at start.
+    const QString& planFile() const { return m_planFile; }
+    // Opens one of the recent files, as Open opens the file chosen.
+    void OpenRecent(const QString& file);
+    // The data files last opened or saved, newest first, as the user's settings keep them.
+    QStringList recentFiles() const;
+    void ForgetMissingFiles();
+    // What the file dialog of Open (save false) or Save shows: the folder last used, the plan's
+    // file name to save under, the recent files' folders beside.
+    FileDialogRequest DataFileRequest(bool save) const;
     // Asks whether to save unsaved changes before a command would lose them: true when the
     // command may go on (saved, nothing to lose, or not to be saved), false when it stops.
     // `kept` copies into an editor the parts the command leaves alone; changes there are safe.
@@ -61,6 +78,11 @@ public:
 
 private:
     QString ChooseCsvFile(bool save);
+    // Writes the plan's image to `file`, which becomes the plan's file; false, said, when it
+    // cannot be written.
+    bool WriteImage(const QString& file, const RadioImage& image);
+    // `file` was opened or saved: first of the recent files, its folder the dialogs'.
+    void NoteFile(const QString& file);
 
     MainWindow& m_window;
     EditorDocument& m_document;

@@ -149,6 +149,7 @@ void RadioController::ImageRead(const RadioImage& image) {
         m742::DecodeImage(image, read);
         m_document.Commit({EditKind::kRead, 0, 0, {}}, read);
         m_document.MarkSaved();
+        m_planFiles.SetCaptionTo({});  // the plan read is no file's: Save to Current File is off
     }
     KeepBackupOf(image, BackupKind::kRead);
     m_window.channels().debugGrid().ShowDebugChannel();

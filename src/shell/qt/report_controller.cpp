@@ -44,8 +44,11 @@ void ReportController::PrintPlan() {
 
 QString ReportController::ChoosePdfFile() {
     const Lang lang = m_window.language();
-    return ChooseFileName(&m_window, {Translated(kExportPdfTitleText, lang),
-                                      Translated(kPdfFilterText, lang), true, QString(), true});
+    FileDialogRequest request;
+    request.caption = Translated(kExportPdfTitleText, lang);
+    request.filter = Translated(kPdfFilterText, lang);
+    request.save = true;
+    return ChooseFileName(&m_window, request);
 }
 
 std::optional<std::vector<std::string>> ReportController::ReportLines() {

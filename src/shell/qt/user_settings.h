@@ -14,6 +14,9 @@ std::unique_ptr<QSettings> OpenUserSettings(const std::filesystem::path& file);
 
 // The keys.
 inline constexpr const char* kVerifyAfterWriteKey = "radio/verifyAfterWrite";
+// The data files last opened or saved, newest first, and the folder the file dialogs open in.
+inline constexpr const char* kRecentFilesKey = "files/recent";
+inline constexpr const char* kFileFolderKey = "files/folder";
 // The window's size, place and maximised state are kept under "window/" (window_placement).
 
 }  // namespace m742

@@ -1,6 +1,7 @@
 #include "shell/qt/window_menus.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -19,6 +20,7 @@
 #include "shell/qt/report_controller.h"
 #include "shell/qt/undo_menu.h"
 #include "shell/qt/user_settings.h"
+#include "shell/recent_files.h"
 #include "texts/window_texts.h"
 
 namespace m742 {
@@ -45,7 +47,14 @@ void WindowMenus::BuildMenus() {
     QMenu* file = menu(nullptr, "mnuFile");
     item(file, "mnuNew", [&window] { window.planFiles().NewPlan(); });
     item(file, "mnuOpen", [&window] { window.planFiles().OpenPlan(); });
+    QMenu* recent = menu(file, "mnuRecent");
+    QObject::connect(recent, &QMenu::aboutToShow, &window,
+                     [this, recent] { FillRecentMenu(*recent); });
     item(file, "mnuAssave", [&window] { window.planFiles().SavePlan(); });
+    QAction* saveCurrent =
+        item(file, "mnuSaveCurrent", [&window] { window.planFiles().SaveToCurrentFile(); });
+    saveCurrent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveCurrent->setEnabled(false);  // until the plan comes from a file
     item(file, "mnuprint", [&window] { window.reports().PrintPlan(); });
     item(file, "mnuPrintPreview", [&window] { window.reports().PreviewReport(); });
     item(file, "mnuExportPdf", [&window] { window.reports().ExportPdf(); });
@@ -109,6 +118,40 @@ void WindowMenus::BuildMenus() {
     BuildBackupMenus(file, m_programming);
     BuildChannelListMenus(file);
     BuildCompareMenu(file);
+}
+
+// The recent files, newest first; a file no longer there is shown greyed, and one item removes
+// those.
+void WindowMenus::FillRecentMenu(QMenu& recent) {
+    MainWindow& window = m_window;
+    recent.clear();
+    const QStringList files = window.planFiles().recentFiles();
+    std::vector<std::string> paths;
+    for (const QString& file : files) {
+        paths.push_back(file.toStdString());
+    }
+    const std::vector<std::string> labels = RecentFileLabels(paths);
+    bool missing = false;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString file = files[i];
+        QAction* entry = recent.addAction(QString("&%1 %2").arg(i + 1).arg(
+            QString::fromStdString(labels[static_cast<std::size_t>(i)])));
+        entry->setObjectName(QString("mnuRecent%1").arg(i + 1));
+        entry->setToolTip(file);
+        entry->setEnabled(QFileInfo::exists(file));
+        missing = missing || !entry->isEnabled();
+        QObject::connect(entry, &QAction::triggered, &window,
+                         [&window, file] { window.planFiles().OpenRecent(file); });
+    }
+    if (files.isEmpty()) {
+        recent.addAction(window.Text(kNoRecentFilesText))->setEnabled(false);
+    }
+    recent.addSeparator();
+    QAction* forget = recent.addAction(window.Text(kRemoveMissingFilesText));
+    forget->setObjectName("mnuRemoveMissing");
+    forget->setEnabled(missing);
+    QObject::connect(forget, &QAction::triggered, &window,
+                     [&window] { window.planFiles().ForgetMissingFiles(); });
 }
 
 void WindowMenus::BuildToolbar() {

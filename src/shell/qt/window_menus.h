@@ -39,6 +39,7 @@ private:
     void BuildBackupMenus(QMenu* file, QMenu* programming);
     void BuildChannelListMenus(QMenu* file);
     void BuildCompareMenu(QMenu* file);
+    void FillRecentMenu(QMenu& recent);
 
     MainWindow& m_window;
     std::map<int, QAction*> m_toolbarByIndex;  // by button number 1-7
