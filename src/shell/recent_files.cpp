@@ -1,14 +1,25 @@
 #include "shell/recent_files.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace m742 {
 
 namespace {
 
+// Split at the last separator of either system, so that a UTF-8 name stays as it is on Windows
+// too (std::filesystem would read it in the system's code page there).
+std::size_t NameStart(const std::string& path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? 0 : separator + 1;
+}
+
 std::string FileName(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
+    return path.substr(NameStart(path));
+}
+
+std::string Folder(const std::string& path) {
+    const std::size_t start = NameStart(path);
+    return start == 0 ? std::string() : path.substr(0, start - 1);
 }
 
 }  // namespace
@@ -29,9 +40,7 @@ std::vector<std::string> RecentFileLabels(const std::vector<std::string>& paths)
         const auto same = std::count_if(paths.begin(), paths.end(), [&name](const std::string& p) {
             return FileName(p) == name;
         });
-        labels.push_back(same > 1 ? name + " (" +
-                                        std::filesystem::path(path).parent_path().string() + ")"
-                                  : name);
+        labels.push_back(same > 1 ? name + " (" + Folder(path) + ")" : name);
     }
     return labels;
 }

@@ -21,8 +21,8 @@ TEST(RecentFiles, NewestFirstEachOnceAtMostEight) {
 }
 
 TEST(RecentFiles, FolderShownOnlyWhereNamesAreTheSame) {
-    EXPECT_EQ(RecentFileLabels({"/a/SHOP.DAT", "/b/SHOP.DAT", "/a/TAXI.DAT"}),
-              (Paths{"SHOP.DAT (/a)", "SHOP.DAT (/b)", "TAXI.DAT"}));
+    EXPECT_EQ(RecentFileLabels({"/a/SHOP.DAT", "C:\\出租车\\SHOP.DAT", "/a/TAXI.DAT"}),
+              (Paths{"SHOP.DAT (/a)", "SHOP.DAT (C:\\出租车)", "TAXI.DAT"}));
 }
 
 }  // namespace
