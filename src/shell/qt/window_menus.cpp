@@ -133,7 +133,7 @@ void WindowMenus::FillRecentMenu(QMenu& recent) {
     const std::vector<std::string> labels = RecentFileLabels(paths);
     bool missing = false;
     for (qsizetype i = 0; i < files.size(); ++i) {
-        const QString file = files[i];
+        const QString& file = files[i];
         QAction* entry = recent.addAction(QString("&%1 %2").arg(i + 1).arg(
             QString::fromStdString(labels[static_cast<std::size_t>(i)])));
         entry->setObjectName(QString("mnuRecent%1").arg(i + 1));
