@@ -27,6 +27,31 @@
 
 using namespace m742;
 using namespace m742::test;
+namespace {
+
+// Opens `box` as a person would: Text1 over the RX cell of `row`, Combo8 over channel 2's decode
+// tone (its list folded), a debug box on its tab. The box's edit field, and the widget that
+// takes its keys.
+std::pair<QLineEdit*, QWidget*> OpenBox(ShownWindow& window, const QString& box, int row) {
+    if (box == "Text1") {
+        window.Press("mfgrid1", row, 1);
+        auto* edit = &Child<QLineEdit>(window.mainWindow(), box);
+        return {edit, edit};
+    }
+    if (box == "Combo8") {
+        window.Press("mfgrid1", 2, 2);
+        auto& combo = Child<QComboBox>(window.mainWindow(), box);
+        combo.hidePopup();
+        return {combo.lineEdit(), &combo};
+    }
+    window.mainWindow().findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
+    auto* edit = &Child<QLineEdit>(window.mainWindow(), box);
+    edit->setFocus();
+    return {edit, edit};
+}
+
+}  // namespace
+
 // ---------------------------------------------------------------------------------------------
 // Entries into the memory grid's cells: what each editor writes back, and what it lets in.
 class GridEntryTest : public QObject {
@@ -297,24 +322,7 @@ void GridEntryTest::pastePassesTheKeyRules() {
     QFETCH(QString, rx);
     ShownWindow window;
     FillRowTwo(window.mainWindow());
-    QLineEdit* edit = nullptr;
-    QWidget* keys = nullptr;
-    if (box == "Text1") {
-        window.Press("mfgrid1", 3, 1);
-        edit = &Child<QLineEdit>(window.mainWindow(), box);
-        keys = edit;
-    } else if (box == "Combo8") {
-        window.Press("mfgrid1", 2, 2);
-        auto& combo = Child<QComboBox>(window.mainWindow(), box);
-        combo.hidePopup();
-        edit = combo.lineEdit();
-        keys = &combo;
-    } else {
-        window.mainWindow().findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
-        edit = &Child<QLineEdit>(window.mainWindow(), box);
-        keys = edit;
-        edit->setFocus();
-    }
+    const auto [edit, keys] = OpenBox(window, box, 3);
     Type(*keys, "^A");
     for (const QString& text : pasted) {
         QApplication::clipboard()->setText(text);
@@ -361,24 +369,7 @@ void GridEntryTest::keyAndPasteOverSelection() {
     QFETCH(QString, selected);
     ShownWindow window;
     FillRowTwo(window.mainWindow());
-    QLineEdit* edit = nullptr;
-    QWidget* keys = nullptr;
-    if (box == "Txtrfre2") {
-        window.mainWindow().findChild<QTabBar*>("TabStrip1")->setCurrentIndex(1);
-        edit = &Child<QLineEdit>(window.mainWindow(), box);
-        keys = edit;
-        edit->setFocus();
-    } else if (box == "Combo8") {
-        window.Press("mfgrid1", 2, 2);
-        auto& combo = Child<QComboBox>(window.mainWindow(), box);
-        combo.hidePopup();
-        edit = combo.lineEdit();
-        keys = &combo;
-    } else {
-        window.Press("mfgrid1", 2, 1);
-        edit = &Child<QLineEdit>(window.mainWindow(), box);
-        keys = edit;
-    }
+    const auto [edit, keys] = OpenBox(window, box, 2);
     edit->setSelection(start, length);
     if (typed.startsWith("^V")) {
         QApplication::clipboard()->setText(typed.mid(2));
