@@ -20,8 +20,10 @@
 #include "texts/grid_cells.h"
 
 #include "channel_editing/qt/debug_grid.h"
+#include "channel_editing/qt/memory_grid.h"
 #include "grid_window.h"
 #include "radio_data/lists.h"
+#include "shell/qt/channel_area.h"
 #include "test_support.h"
 
 using namespace m742;
@@ -324,7 +326,7 @@ void MemoryGridTest::hiddenForReadWithoutCommit() {
     window.Press("mfgrid1", 1, 1);
     auto& frequencyBox = Child<QLineEdit>(window.mainWindow(), "Text1");
     Type(frequencyBox, "460");
-    window.mainWindow().HideFrequencyEditor();
+    window.mainWindow().channels().memoryGrid().HideFrequencyEditor();
     QCOMPARE(window.OpenEditors(), QStringList());
     QCOMPARE(window.Row(1), kEmptyRow);
     QVERIFY(window.messages().all().isEmpty());

@@ -262,10 +262,6 @@ void MainWindow::ChooseEnglish() {
     GrowToShowPlan(*this);  // the other language may need more room
 }
 
-void MainWindow::HideFrequencyEditor() {
-    m_channels->memoryGrid().HideFrequencyEditor();
-}
-
 void MainWindow::SetCommandsEnabled(bool enabled) {
     if (!enabled && !m_exchangeRunning) {
         m_statusLine->ShowOutcome(nullptr);  // the last outcome is in view until this next command

@@ -103,8 +103,6 @@ public:
     int ShowMessage(std::string_view text, int style, std::string_view title);
     int ShowMessage(const Message& message, int style, std::string_view title);
 
-    // Closes the memory grid's frequency editor without taking its text.
-    void HideFrequencyEditor();
     // Off from an exchange's start until its end: the commands, the editing and the menus that
     // would cut the radio off.
     void SetCommandsEnabled(bool enabled);

@@ -136,7 +136,7 @@ void PlanFileController::RewordCaption() {
 }
 
 void PlanFileController::OpenPlan() {
-    m_window.HideFrequencyEditor();
+    m_window.channels().memoryGrid().HideFrequencyEditor();
     if (!MaySaveChanges()) {
         return;
     }
@@ -173,7 +173,7 @@ void PlanFileController::OpenFile(const QString& file) {
 }
 
 void PlanFileController::OpenBackup() {
-    m_window.HideFrequencyEditor();
+    m_window.channels().memoryGrid().HideFrequencyEditor();
     if (!MaySaveChanges()) {
         return;
     }
@@ -257,7 +257,7 @@ void PlanFileController::SaveToCurrentFile() {
 }
 
 void PlanFileController::OpenRecent(const QString& file) {
-    m_window.HideFrequencyEditor();
+    m_window.channels().memoryGrid().HideFrequencyEditor();
     if (MaySaveChanges()) {
         OpenFile(file);
     }

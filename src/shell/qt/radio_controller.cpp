@@ -78,7 +78,7 @@ void RadioController::WriteRadio() {
 }
 
 void RadioController::Start(ExchangeMode mode) {
-    m_window.HideFrequencyEditor();
+    m_window.channels().memoryGrid().HideFrequencyEditor();
     mode == ExchangeMode::kRead ? m_exchange->ReadRadio() : m_exchange->WriteRadio();
 }
 
