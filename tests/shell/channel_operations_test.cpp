@@ -250,6 +250,13 @@ void ChannelOperationsTest::editMenuCarriesTheOperations() {
     emit edit.aboutToShow();
     QVERIFY(!insert.isEnabled());
     QVERIFY(!paste.isEnabled());
+    // Unlocked and selected again, the keys work without the menu being opened first.
+    window.mainWindow().SetLocked(false);
+    window.grid().SelectChannels({});
+    emit edit.aboutToShow();
+    window.grid().SelectChannels({2});
+    QVERIFY(insert.isEnabled());
+    QVERIFY(paste.isEnabled());
     // Fill down offers busy lock too.
     QCOMPARE(Child<QAction>(window.grid(), "mnuFillDown5").text(), QString("Busy Lock"));
 }

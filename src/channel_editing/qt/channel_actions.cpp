@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QMenu>
 
 #include "channel_editing/channel_operations.h"
@@ -80,6 +82,19 @@ ChannelActions::ChannelActions(MemoryGridView& grid, EditorDocument& document,
         m_fillColumns[column] = action;
     }
     Reword();
+    // The items and their keys follow the selection and the lock at once, not only when a
+    // menu opens: a menu shown with nothing selected must not leave Ctrl+C off for good.
+    connect(grid.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChannelActions::UpdateEnabled);
+    grid.installEventFilter(this);
+    UpdateEnabled();
+}
+
+bool ChannelActions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_grid && event->type() == QEvent::EnabledChange) {
+        UpdateEnabled();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QMenu* ChannelActions::menu() {

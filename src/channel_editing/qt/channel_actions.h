@@ -46,6 +46,9 @@ public:
     void Delete();
     void Fill(int column);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Reword();
     // The items that work on selected channels are on while some are selected and the grid
